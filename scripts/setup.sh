@@ -1,0 +1,27 @@
+# Installs the Debian packages that the build and the tests need, when they are missing.
+# Sourced by run.sh and test.sh; works as root or through sudo, and does nothing twice.
+
+MORVIK_PACKAGES=(
+  g++ cmake ninja-build pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libqscintilla2-qt6-dev libgl-dev
+  firebird3.0-utils firebird3.0-server-core
+  poppler-utils
+)
+
+morvik_install_dependencies() {
+  local missing=()
+  local p
+  for p in "${MORVIK_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$p")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,58 @@
+#include "diagram/ScrolledScrollBox.h"
+
+#include <QScrollBar>
+#include <QtDebug>
+
+#include <exception>
+
+TScrolledScrollBox::TScrolledScrollBox(QWidget* Parent) : QScrollArea(Parent)
+{
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        // actionTriggered comes for every user step (arrow, page, drag with tracking, wheel)
+        // and never for a position set by program code.
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar](int) { UserScrolled(bar); });
+    }
+}
+
+void TScrolledScrollBox::UserScrolled(QScrollBar* Bar)
+{
+    try {
+        // The slider announces the action before it applies it; apply it now so that the
+        // contents have moved when the handler looks at them.
+        Bar->setValue(Bar->sliderPosition());
+        if (OnScroll)
+            OnScroll(this);
+    } catch (const std::exception& e) {
+        qWarning("%s", e.what());
+    } catch (...) {
+        qWarning("Unknown error while scrolling.");
+    }
+}
+
+int TScrolledScrollBox::HorzPosition() const
+{
+    return horizontalScrollBar()->value();
+}
+
+void TScrolledScrollBox::SetHorzPosition(int Value)
+{
+    SetPosition(horizontalScrollBar(), spHorizontal, Value);
+}
+
+int TScrolledScrollBox::VertPosition() const
+{
+    return verticalScrollBar()->value();
+}
+
+void TScrolledScrollBox::SetVertPosition(int Value)
+{
+    SetPosition(verticalScrollBar(), spVertical, Value);
+}
+
+void TScrolledScrollBox::SetPosition(QScrollBar* Bar, TSettingPosition Which, int Value)
+{
+    const int oldValue = Bar->value();
+    Bar->setValue(Value);
+    if (OnChangedPosition)
+        OnChangedPosition(this, Which, oldValue, Bar->value());
+}

@@ -123,3 +123,21 @@ TEST(MessageBox, ClickingAButtonReturnsItsResultAndFreesTheButtons)
     EXPECT_TRUE(TfMB::Instance()->Buttons().empty());
     EXPECT_TRUE(TfMB::Instance()->pnButtons->findChildren<QPushButton*>().isEmpty());
 }
+
+#include "ui/frmAbstract.h"
+
+TEST(BaseWindows, DialogClosesThroughItsTwoButtonsAndEscape)
+{
+    TfrmAbstractDialog dialog;
+    EXPECT_EQ(dialog.width(), 408);
+    EXPECT_EQ(dialog.btnOK->geometry(), QRect(248, 296, 75, 25));
+    EXPECT_EQ(dialog.btnCancel->geometry(), QRect(328, 296, 75, 25));
+    EXPECT_EQ(dialog.btnOK->text(), "&OK");
+    EXPECT_EQ(dialog.btnCancel->text(), "&Zrušit");
+    EXPECT_TRUE(dialog.btnOK->isDefault());
+
+    QTimer::singleShot(0, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    EXPECT_EQ(dialog.exec(), mrCancel);
+    QTimer::singleShot(0, [&] { QTest::mouseClick(dialog.btnOK, Qt::LeftButton); });
+    EXPECT_EQ(dialog.exec(), mrOk);
+}

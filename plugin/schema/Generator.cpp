@@ -1,0 +1,39 @@
+#include "plugin/schema/Generator.h"
+
+#include "plugin/schema/SchemaItemSupport.h"
+
+namespace {
+enum { NamePos, InitPos };
+}
+
+TGeneratorInfo_P::TGeneratorInfo_P()
+{
+    Add(new Morvik::TParamInfoC("Name", "Name of generator", 1, Morvik::ptString));
+    Add(new Morvik::TParamInfoC("Init", "Initial value of generator", 1, Morvik::ptNumber));
+}
+
+TGenerator::TGenerator(Morvik::TParent* Owner)
+    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TGeneratorInfo>(Owner)
+{
+}
+
+const char* TGenerator::Generate()
+{
+    const char* Name = Varne::ValueAt(*this, NamePos);
+    output.Clear();
+    // Generators have no DROP statement: the row goes from the system table itself.
+    if (Varne::DropOn(Varne::OwnerModel(*this)))
+        output.Append("DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = '").Append(Name).Append("';\n");
+    output.Append("CREATE GENERATOR ").Append(Name).Append(";\n");
+    if (!Varne::IsEmptyAt(*this, InitPos))
+        output.Append("SET GENERATOR ").Append(Name).Append(" TO ").Append(Varne::ValueAt(*this, InitPos)).Append(";\n");
+    output.Append("\n");
+    return output.GetText();
+}
+
+const char* TGenerator::Check(int Pos) const
+{
+    if (Pos == NamePos)
+        return Varne::CheckModelItemName(*this, Varne::ModelGeneratorsPos);
+    return nullptr;
+}

@@ -1,0 +1,22 @@
+// A sequential number generator of the schema, with an optional initial value.
+#pragma once
+
+#include "plugin/framework/ParamObjectInfoMixin.h"
+#include "plugin/framework/ParamObjectMixin.h"
+#include "plugin/framework/ParamsList.h"
+
+// Name, Init.
+class TGeneratorInfo_P : public Morvik::TParamsList {
+public:
+    TGeneratorInfo_P();
+};
+
+using TGeneratorInfo = Morvik::TParamObjectInfoMixin<TGeneratorInfo_P>;
+
+class TGenerator : public Morvik::TParamObjectMixin<TGeneratorInfo> {
+public:
+    explicit TGenerator(Morvik::TParent* Owner);
+    const char* Generate() override;
+    const char* Check(int Pos) const override;
+    ~TGenerator() override = default;
+};

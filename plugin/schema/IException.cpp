@@ -1,0 +1,38 @@
+#include "plugin/schema/IException.h"
+
+#include "plugin/schema/SchemaItemSupport.h"
+
+namespace {
+enum { NamePos, MessagePos };
+}
+
+TIExceptionInfo_P::TIExceptionInfo_P()
+{
+    Add(new Morvik::TParamInfoC("Name", "Name associated with the exception message", 1,
+                                Morvik::ptString));
+    Add(new Morvik::TParamInfoC("Message", "Exception message", 1, Morvik::ptString));
+}
+
+TIException::TIException(Morvik::TParent* Owner)
+    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TIExceptionInfo>(Owner)
+{
+}
+
+const char* TIException::Generate()
+{
+    const char* Name = Varne::ValueAt(*this, NamePos);
+    output.Clear();
+    if (Varne::DropOn(Varne::OwnerModel(*this)))
+        output.Append("DROP EXCEPTION ").Append(Name).Append(";\n");
+    output.Append("CREATE EXCEPTION ").Append(Name).Append(" '").Append(Varne::ValueAt(*this, MessagePos)).Append("';\n\n");
+    return output.GetText();
+}
+
+const char* TIException::Check(int Pos) const
+{
+    if (Pos == NamePos)
+        return Varne::CheckModelItemName(*this, Varne::ModelExceptionsPos);
+    if (Pos == MessagePos && Varne::IsEmptyAt(*this, MessagePos))
+        return Varne::MustBeSpecified;
+    return nullptr;
+}

@@ -1,0 +1,22 @@
+// A user-defined error message of the schema, raised by name from triggers and procedures.
+#pragma once
+
+#include "plugin/framework/ParamObjectInfoMixin.h"
+#include "plugin/framework/ParamObjectMixin.h"
+#include "plugin/framework/ParamsList.h"
+
+// Name, Message.
+class TIExceptionInfo_P : public Morvik::TParamsList {
+public:
+    TIExceptionInfo_P();
+};
+
+using TIExceptionInfo = Morvik::TParamObjectInfoMixin<TIExceptionInfo_P>;
+
+class TIException : public Morvik::TParamObjectMixin<TIExceptionInfo> {
+public:
+    explicit TIException(Morvik::TParent* Owner);
+    const char* Generate() override;
+    const char* Check(int Pos) const override;
+    ~TIException() override = default;
+};

@@ -1,0 +1,32 @@
+#include "plugin/schema/Role.h"
+
+#include "plugin/schema/SchemaItemSupport.h"
+
+namespace {
+enum { NamePos };
+}
+
+TRoleInfo_P::TRoleInfo_P()
+{
+    Add(new Morvik::TParamInfoC("Name", "Name associated with role", 1, Morvik::ptString));
+}
+
+TRole::TRole(Morvik::TParent* Owner)
+    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TRoleInfo>(Owner)
+{
+}
+
+const char* TRole::Generate()
+{
+    const char* Name = Varne::ValueAt(*this, NamePos);
+    output.Clear();
+    if (Varne::DropOn(Varne::OwnerModel(*this)))
+        output.Append("DROP ROLE ").Append(Name).Append(";\n");
+    output.Append("CREATE ROLE ").Append(Name).Append(";\n\n");
+    return output.GetText();
+}
+
+const char* TRole::Check(int Pos) const
+{
+    return Pos == NamePos ? Varne::CheckModelItemName(*this, Varne::ModelRolesPos) : nullptr;
+}

@@ -1,0 +1,22 @@
+// A named collection of privileges of the schema.
+#pragma once
+
+#include "plugin/framework/ParamObjectInfoMixin.h"
+#include "plugin/framework/ParamObjectMixin.h"
+#include "plugin/framework/ParamsList.h"
+
+// Name.
+class TRoleInfo_P : public Morvik::TParamsList {
+public:
+    TRoleInfo_P();
+};
+
+using TRoleInfo = Morvik::TParamObjectInfoMixin<TRoleInfo_P>;
+
+class TRole : public Morvik::TParamObjectMixin<TRoleInfo> {
+public:
+    explicit TRole(Morvik::TParent* Owner);
+    const char* Generate() override;
+    const char* Check(int Pos) const override;
+    ~TRole() override = default;
+};

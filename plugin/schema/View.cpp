@@ -1,0 +1,81 @@
+#include "plugin/schema/View.h"
+
+#include "plugin/framework/Accumulator.h"
+#include "plugin/framework/ListParamMixin.h"
+#include "plugin/framework/TextToInt.h"
+#include "plugin/schema/SchemaItemSupport.h"
+
+namespace {
+enum { ColumnNamePos };
+enum { NamePos, ColumnsPos, SelectPos, WithCheckPos };
+}
+
+TViewColumnInfo_P::TViewColumnInfo_P()
+{
+    Add(new Morvik::TParamInfoC("Name", "Name column in the view", 1, Morvik::ptString));
+}
+
+TViewColumn::TViewColumn(Morvik::TParent* Owner)
+    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TViewColumnInfo>(Owner)
+{
+}
+
+const char* TViewColumn::Generate()
+{
+    output.Clear();
+    output.Append(Varne::ValueAt(*this, ColumnNamePos));
+    return output.GetText();
+}
+
+const char* TViewColumn::Check(int Pos) const
+{
+    if (Pos == ColumnNamePos && Varne::IsEmptyAt(*this, ColumnNamePos))
+        return Varne::MustBeSpecified;
+    return nullptr;
+}
+
+TViewInfo_P::TViewInfo_P()
+{
+    Add(new Morvik::TParamInfoC("Name", "Name for the view", 1, Morvik::ptString));
+    AddList(new Morvik::TListParamInfoCMixin<TViewColumnInfo>("Columns", "Names of columns", 0),
+            new Morvik::TLPGeneratorMixin<TViewColumn>);
+    Add(new Morvik::TParamInfoC("Select", "Selection criteria for rows in view", 1, Morvik::ptMemo));
+    Add(new Morvik::TParamInfoC("WithCheck", "Update restriction in case violation of WHERE's conditions",
+                                1, Morvik::ptBoolean));
+}
+
+TView::TView(Morvik::TParent* Owner) : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TViewInfo>(Owner)
+{
+}
+
+const char* TView::Generate()
+{
+    const char* Name = Varne::ValueAt(*this, NamePos);
+    output.Clear();
+    if (Varne::DropOn(Varne::OwnerModel(*this)))
+        output.Append("DROP VIEW ").Append(Name).Append(";\n");
+    output.Append("CREATE VIEW ").Append(Name).Append(" ");
+
+    Morvik::TListParam* Columns = GetListParam(GetKindIndex(ColumnsPos));
+    Morvik::TAC Acc(" ");
+    Acc.Push("(", ",", ")");
+    for (int I = 0; I < Columns->GetItemsCount(); ++I)
+        Acc.Printf("%s", Columns->GetItem(I)->Generate());
+    Acc.EndLevel(false);
+    output.Append(Acc.GetText());
+
+    output.Append("\nAS\n").Append(Varne::ValueAt(*this, SelectPos));
+    if (Morvik::TextToInt(Varne::ValueAt(*this, WithCheckPos)) != 0)
+        output.Append("\nWITH CHECK OPTION");
+    output.Append(";\n\n");
+    return output.GetText();
+}
+
+const char* TView::Check(int Pos) const
+{
+    if (Pos == NamePos)
+        return Varne::CheckModelItemName(*this, Varne::ModelViewsPos);
+    if (Pos == SelectPos && Varne::IsEmptyAt(*this, SelectPos))
+        return Varne::MustBeSpecified;
+    return nullptr;
+}

@@ -1,0 +1,24 @@
+// The renamable name of tables, columns and references.
+#pragma once
+
+#include <string>
+
+#include "Interface/MorvikInterface.h"
+
+namespace Morvik {
+
+class TVarNamedMixin : public virtual TVarNamedObject {
+public:
+    // The text is copied; NULL stores "".
+    void SetName(const char* Name) override { name = Name ? Name : ""; }
+    const char* GetName() const override { return name.c_str(); }
+
+protected:
+    TVarNamedMixin() = default;
+    ~TVarNamedMixin() = default;
+
+private:
+    std::string name;
+};
+
+}  // namespace Morvik

@@ -1,5 +1,6 @@
 #include "plugin/schema/Generator.h"
 
+#include "plugin/schema/ModelAccess.h"
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
@@ -19,14 +20,14 @@ TGenerator::TGenerator(Morvik::TParent* Owner)
 
 const char* TGenerator::Generate()
 {
-    const char* Name = Varne::ValueAt(*this, NamePos);
+    const char* Name = Varne::Items::ValueAt(this, NamePos);
     output.Clear();
     // Generators have no DROP statement: the row goes from the system table itself.
-    if (Varne::DropOn(Varne::OwnerModel(*this)))
+    if (Varne::Items::IsDropOn(GetParent()))
         output.Append("DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = '").Append(Name).Append("';\n");
     output.Append("CREATE GENERATOR ").Append(Name).Append(";\n");
-    if (!Varne::IsEmptyAt(*this, InitPos))
-        output.Append("SET GENERATOR ").Append(Name).Append(" TO ").Append(Varne::ValueAt(*this, InitPos)).Append(";\n");
+    if (!Varne::Items::IsEmptyAt(this, InitPos))
+        output.Append("SET GENERATOR ").Append(Name).Append(" TO ").Append(Varne::Items::ValueAt(this, InitPos)).Append(";\n");
     output.Append("\n");
     return output.GetText();
 }
@@ -34,6 +35,6 @@ const char* TGenerator::Generate()
 const char* TGenerator::Check(int Pos) const
 {
     if (Pos == NamePos)
-        return Varne::CheckModelItemName(*this, Varne::ModelGeneratorsPos);
+        return Varne::Items::CheckModelItemName(this, Varne::mpGenerators);
     return nullptr;
 }

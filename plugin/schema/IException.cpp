@@ -1,5 +1,6 @@
 #include "plugin/schema/IException.h"
 
+#include "plugin/schema/ModelAccess.h"
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
@@ -20,19 +21,19 @@ TIException::TIException(Morvik::TParent* Owner)
 
 const char* TIException::Generate()
 {
-    const char* Name = Varne::ValueAt(*this, NamePos);
+    const char* Name = Varne::Items::ValueAt(this, NamePos);
     output.Clear();
-    if (Varne::DropOn(Varne::OwnerModel(*this)))
+    if (Varne::Items::IsDropOn(GetParent()))
         output.Append("DROP EXCEPTION ").Append(Name).Append(";\n");
-    output.Append("CREATE EXCEPTION ").Append(Name).Append(" '").Append(Varne::ValueAt(*this, MessagePos)).Append("';\n\n");
+    output.Append("CREATE EXCEPTION ").Append(Name).Append(" '").Append(Varne::Items::ValueAt(this, MessagePos)).Append("';\n\n");
     return output.GetText();
 }
 
 const char* TIException::Check(int Pos) const
 {
     if (Pos == NamePos)
-        return Varne::CheckModelItemName(*this, Varne::ModelExceptionsPos);
-    if (Pos == MessagePos && Varne::IsEmptyAt(*this, MessagePos))
-        return Varne::MustBeSpecified;
+        return Varne::Items::CheckModelItemName(this, Varne::mpExceptions);
+    if (Pos == MessagePos && Varne::Items::IsEmptyAt(this, MessagePos))
+        return Varne::Items::MustBeSpecified;
     return nullptr;
 }

@@ -1,5 +1,6 @@
 #include "plugin/schema/Role.h"
 
+#include "plugin/schema/ModelAccess.h"
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
@@ -18,9 +19,9 @@ TRole::TRole(Morvik::TParent* Owner)
 
 const char* TRole::Generate()
 {
-    const char* Name = Varne::ValueAt(*this, NamePos);
+    const char* Name = Varne::Items::ValueAt(this, NamePos);
     output.Clear();
-    if (Varne::DropOn(Varne::OwnerModel(*this)))
+    if (Varne::Items::IsDropOn(GetParent()))
         output.Append("DROP ROLE ").Append(Name).Append(";\n");
     output.Append("CREATE ROLE ").Append(Name).Append(";\n\n");
     return output.GetText();
@@ -28,5 +29,5 @@ const char* TRole::Generate()
 
 const char* TRole::Check(int Pos) const
 {
-    return Pos == NamePos ? Varne::CheckModelItemName(*this, Varne::ModelRolesPos) : nullptr;
+    return Pos == NamePos ? Varne::Items::CheckModelItemName(this, Varne::mpRoles) : nullptr;
 }

@@ -3,6 +3,7 @@
 #include "plugin/framework/Accumulator.h"
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/framework/TextToInt.h"
+#include "plugin/schema/ModelAccess.h"
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
@@ -23,14 +24,14 @@ TViewColumn::TViewColumn(Morvik::TParent* Owner)
 const char* TViewColumn::Generate()
 {
     output.Clear();
-    output.Append(Varne::ValueAt(*this, ColumnNamePos));
+    output.Append(Varne::Items::ValueAt(this, ColumnNamePos));
     return output.GetText();
 }
 
 const char* TViewColumn::Check(int Pos) const
 {
-    if (Pos == ColumnNamePos && Varne::IsEmptyAt(*this, ColumnNamePos))
-        return Varne::MustBeSpecified;
+    if (Pos == ColumnNamePos && Varne::Items::IsEmptyAt(this, ColumnNamePos))
+        return Varne::Items::MustBeSpecified;
     return nullptr;
 }
 
@@ -50,9 +51,9 @@ TView::TView(Morvik::TParent* Owner) : Morvik::TParent(Owner), Morvik::TParamObj
 
 const char* TView::Generate()
 {
-    const char* Name = Varne::ValueAt(*this, NamePos);
+    const char* Name = Varne::Items::ValueAt(this, NamePos);
     output.Clear();
-    if (Varne::DropOn(Varne::OwnerModel(*this)))
+    if (Varne::Items::IsDropOn(GetParent()))
         output.Append("DROP VIEW ").Append(Name).Append(";\n");
     output.Append("CREATE VIEW ").Append(Name).Append(" ");
 
@@ -64,8 +65,8 @@ const char* TView::Generate()
     Acc.EndLevel(false);
     output.Append(Acc.GetText());
 
-    output.Append("\nAS\n").Append(Varne::ValueAt(*this, SelectPos));
-    if (Morvik::TextToInt(Varne::ValueAt(*this, WithCheckPos)) != 0)
+    output.Append("\nAS\n").Append(Varne::Items::ValueAt(this, SelectPos));
+    if (Morvik::TextToInt(Varne::Items::ValueAt(this, WithCheckPos)) != 0)
         output.Append("\nWITH CHECK OPTION");
     output.Append(";\n\n");
     return output.GetText();
@@ -74,8 +75,8 @@ const char* TView::Generate()
 const char* TView::Check(int Pos) const
 {
     if (Pos == NamePos)
-        return Varne::CheckModelItemName(*this, Varne::ModelViewsPos);
-    if (Pos == SelectPos && Varne::IsEmptyAt(*this, SelectPos))
-        return Varne::MustBeSpecified;
+        return Varne::Items::CheckModelItemName(this, Varne::mpViews);
+    if (Pos == SelectPos && Varne::Items::IsEmptyAt(this, SelectPos))
+        return Varne::Items::MustBeSpecified;
     return nullptr;
 }

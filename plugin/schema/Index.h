@@ -1,0 +1,23 @@
+// An index of a table: unique or not, its sort order, its name and its column list.
+#pragma once
+
+#include "plugin/framework/ParamObjectInfoMixin.h"
+#include "plugin/framework/ParamObjectMixin.h"
+#include "plugin/framework/ParamsList.h"
+
+// Unique, Sort, Name, Columns (list of TIndexColumns).
+class TIndexParams_P : public Morvik::TParamsList {
+public:
+    TIndexParams_P();
+};
+
+using TIndexParams = Morvik::TParamObjectInfoMixin<TIndexParams_P>;
+
+// Its owner is the table whose "Indexes" list holds it.
+class TIndex : public Morvik::TParamObjectMixin<TIndexParams> {
+public:
+    explicit TIndex(Morvik::TParent* Owner);
+    const char* Generate() override;
+    const char* Check(int Pos) const override;
+    ~TIndex() override = default;
+};

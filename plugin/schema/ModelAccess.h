@@ -1,0 +1,56 @@
+// What schema objects read of themselves and of their owners: values, lists and chosen
+// options by position, the model's Drop switch and the name count over a model list.
+#pragma once
+
+#include "Interface/MorvikInterface.h"
+#include "plugin/framework/Parent.h"
+
+namespace Varne {
+
+// Positions of the model parameters (scalars and lists counted together).
+enum TModelPos : int {
+    mpDataBase = 0,
+    mpDataBaseFile = 1,
+    mpUser = 2,
+    mpPassword = 3,
+    mpPageSize = 4,
+    mpFileLength = 5,
+    mpCharSet = 6,
+    mpSecFiles = 7,
+    mpShadow = 8,
+    mpSetNumber = 9,
+    mpMode = 10,
+    mpConditional = 11,
+    mpShadowFile = 12,
+    mpShadowLength = 13,
+    mpSecShadowFiles = 14,
+    mpDomains = 15,
+    mpGenerators = 16,
+    mpExceptions = 17,
+    mpRoles = 18,
+    mpViews = 19,
+    mpProcedures = 20,
+    mpDrop = 21,
+};
+
+// The value of the scalar parameter at position Pos of Object.
+const char* ValueAt(const Morvik::TParamObject* Object, int Pos);
+// The list parameter at position Pos of Object.
+const Morvik::TListParam* ListAt(const Morvik::TParamObject* Object, int Pos);
+Morvik::TListParam* ListAt(Morvik::TParamObject* Object, int Pos);
+// The option text that the enumeration at position Pos chooses; "" when its value names no
+// option (a stored "-1" or "7").
+const char* ChosenOption(const Morvik::TParamObject* Object, int Pos);
+// The owner of Object as a table or as a model; NULL when it is something else.
+const Morvik::TTable* OwnerTable(const Morvik::TParent* Object);
+const Morvik::TModel* OwnerModel(const Morvik::TParent* Object);
+// Whether the model's "Drop" parameter reads as a number other than 0; false without one.
+bool IsDropOn(const Morvik::TParent* Model);
+
+// The number of items of the model's list at ListPos whose scalar parameter at ParamPos
+// equals Text byte for byte (capitals differ); the item that asks counts too. 0 without a
+// model.
+int CountModelItemsNamed(const char* Text, const Morvik::TParent* Model, int ListPos,
+                         int ParamPos);
+
+}  // namespace Varne

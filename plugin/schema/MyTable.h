@@ -1,0 +1,38 @@
+// The InterBase table: its columns, an external data file, indexes, triggers and unique
+// constraints, and its script text.
+#pragma once
+
+#include "plugin/framework/ParamObjectInfoMixin.h"
+#include "plugin/framework/ParamsList.h"
+#include "plugin/schema/MyColumn.h"
+#include "plugin/schema/TableMixin.h"
+
+namespace Varne {
+
+// File, Indexes, Triggers, Unique.
+class TMyTableInfo_P : public Morvik::TParamsList {
+public:
+    TMyTableInfo_P();
+};
+
+using TMyTableInfo = Morvik::TParamObjectInfoMixin<TMyTableInfo_P>;
+
+class TMyTable : public Morvik::TTableMixin<TMyTableInfo, TMyColumn> {
+public:
+    explicit TMyTable(Morvik::TParent* Owner);
+
+    // CREATE TABLE with its columns, primary key and unique constraints, then the indexes
+    // and the triggers; DROP TABLE first while the model's Drop is on.
+    const char* Generate() override;
+    // A table reports nothing itself; its list items check themselves.
+    const char* Check(int Pos) const override { return nullptr; }
+    ~TMyTable() override = default;
+
+    // The name that the table's statements, indexes and triggers write.
+    const char* NameText() const { return GetName(); }
+};
+
+// The static table description.
+Morvik::TParamObjectInfo* MyTableInfo();
+
+}  // namespace Varne

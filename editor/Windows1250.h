@@ -1,0 +1,22 @@
+#pragma once
+// Conversion between text and the Windows-1250 code page of schema files, by table, so that it
+// does not depend on which codecs the Qt build carries.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace Windows1250 {
+
+// Every byte maps to one character; the five bytes the code page leaves undefined map to the
+// C1 control character of the same value.
+QString Decode(QByteArrayView Bytes);
+
+// True when the code point has a byte of its own in the code page.
+bool IsEncodable(char32_t CodePoint);
+
+// Characters without a byte become '?'; callers that must not lose text escape them first.
+QByteArray Encode(QStringView Text);
+
+}  // namespace Windows1250

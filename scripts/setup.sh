@@ -6,7 +6,7 @@ MORVIK_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqscintilla2-qt6-dev libgl-dev
   firebird3.0-utils firebird3.0-server-core
-  poppler-utils
+  poppler-utils locales
 )
 
 morvik_install_dependencies() {

@@ -1,0 +1,24 @@
+// A domain of the schema: a named column type with an optional default, not-null flag,
+// check expression and collation.
+#pragma once
+
+#include "plugin/framework/ParamObjectInfoMixin.h"
+#include "plugin/framework/ParamObjectMixin.h"
+#include "plugin/framework/ParamsList.h"
+
+// Name, Default, NotNull, Check, Collation, then the eight type parameters of variables
+// (DataType at position 5).
+class TDomainInfo_P : public Morvik::TParamsList {
+public:
+    TDomainInfo_P();
+};
+
+using TDomainInfo = Morvik::TParamObjectInfoMixin<TDomainInfo_P>;
+
+class TDomain : public Morvik::TParamObjectMixin<TDomainInfo> {
+public:
+    explicit TDomain(Morvik::TParent* Owner);
+    const char* Generate() override;
+    const char* Check(int Pos) const override;
+    ~TDomain() override = default;
+};

@@ -1,0 +1,94 @@
+#include "plugin/schema/Procedure.h"
+
+#include "plugin/framework/Accumulator.h"
+#include "plugin/framework/ListParamMixin.h"
+#include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/SchemaItemSupport.h"
+
+namespace {
+enum { NamePos, ParamsPos, ReturnsPos, VariablesPos, TermPos, BodyPos };
+
+// Items of a list joined in one pushed level of the accumulator.
+void AppendItems(Morvik::TAC& Acc, Morvik::TListParam& List)
+{
+    for (int I = 0; I < List.GetItemsCount(); ++I)
+        Acc.Printf("%s", List.GetItem(I)->Generate());
+}
+}  // namespace
+
+TParameters::TParameters(Morvik::TParent* Owner) : Morvik::TParent(Owner), Varne::TVariables(Owner) {}
+
+const char* TParameters::Generate()
+{
+    output.Clear();
+    output.Append(Varne::Items::ValueAt(this, 0)).Append(" ");
+    Varne::DataTypeText(output, this, 1);
+    return output.GetText();
+}
+
+TProcedureParams_P::TProcedureParams_P()
+{
+    Add(new Morvik::TParamInfoC("Name", "Name of trigger", 1, Morvik::ptString));
+    AddList(new Varne::TVariablesListInfo("Parametres", "List of input parameters", 0),
+            new Morvik::TLPGeneratorMixin<TParameters>);
+    AddList(new Varne::TVariablesListInfo("ReturnValues ", "List of return values", 0),
+            new Morvik::TLPGeneratorMixin<TParameters>);
+    AddList(new Varne::TVariablesListInfo("Variables", "List of variable declarations", 0),
+            new Varne::TVariablesListGenerator);
+    Add(new Morvik::TParamInfoC("TermString", "String that terminates PROCEDURE definition", 1,
+                                Morvik::ptString));
+    Add(new Morvik::TParamInfoC("Body", "Body of procedure", 1, Morvik::ptMemo));
+}
+
+TProcedure::TProcedure(Morvik::TParent* Owner)
+    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TProcedureParams>(Owner)
+{
+}
+
+const char* TProcedure::Generate()
+{
+    const char* Name = Varne::Items::ValueAt(this, NamePos);
+    const char* Term = Varne::Items::ValueAt(this, TermPos);
+    output.Clear();
+    if (Varne::Items::IsDropOn(GetParent()))
+        output.Append("DROP PROCEDURE ").Append(Name).Append(";\n");
+    output.Append("SET TERM ").Append(Term).Append(" ;\n");
+    output.Append("CREATE PROCEDURE ").Append(Name);
+
+    // Input parameters only when there are any; the return values always, "()" when none.
+    Morvik::TAC Acc(" ");
+    Acc.Push(" (", ",", ")");
+    AppendItems(Acc, *GetListParam(GetKindIndex(ParamsPos)));
+    Acc.EndLevel(false);
+    output.Append(Acc.GetText()).Append("\n");
+    Acc.Reset();
+    Acc.Push("(", ",", ")");
+    AppendItems(Acc, *GetListParam(GetKindIndex(ReturnsPos)));
+    Acc.EndLevel(true);
+    output.Append("RETURNS ").Append(Acc.GetText()).Append("\n");
+
+    output.Append("AS\n");
+    Morvik::TListParam* Variables = GetListParam(GetKindIndex(VariablesPos));
+    for (int I = 0; I < Variables->GetItemsCount(); ++I)
+        output.Append(Variables->GetItem(I)->Generate());
+    output.Append("BEGIN\n").Append(Varne::Items::ValueAt(this, BodyPos)).Append("\nEND\n");
+    output.Append(Term).Append("\nSET TERM ; ").Append(Term).Append("\n\n");
+    return output.GetText();
+}
+
+const char* TProcedure::Check(int Pos) const
+{
+    switch (Pos) {
+    case NamePos:
+        return Varne::Items::CheckModelItemName(this, Varne::mpProcedures);
+    case ReturnsPos:
+        return Varne::Items::ListAt(this, ReturnsPos)->GetItemsCount() == 0
+                   ? "There must be at least one return value"
+                   : nullptr;
+    case TermPos:
+    case BodyPos:
+        return Varne::Items::IsEmptyAt(this, Pos) ? Varne::Items::MustBeSpecified : nullptr;
+    default:
+        return nullptr;
+    }
+}

@@ -1,0 +1,34 @@
+// A stored procedure of the schema: name, input parameters, return values, local variables,
+// the statement terminator and the body; and one input parameter or return value.
+#pragma once
+
+#include "plugin/datatypes/Variables.h"
+#include "plugin/framework/ParamObjectInfoMixin.h"
+#include "plugin/framework/ParamObjectMixin.h"
+#include "plugin/framework/ParamsList.h"
+
+// An input parameter or a return value: a variable in all but its text, which is the name and
+// the type alone.
+class TParameters : public Varne::TVariables {
+public:
+    explicit TParameters(Morvik::TParent* Owner);
+    const char* Generate() override;
+    ~TParameters() override = default;
+};
+
+// Name, "Parametres", "ReturnValues " (lists of TParameters), Variables (list of
+// Varne::TVariables), TermString, Body.
+class TProcedureParams_P : public Morvik::TParamsList {
+public:
+    TProcedureParams_P();
+};
+
+using TProcedureParams = Morvik::TParamObjectInfoMixin<TProcedureParams_P>;
+
+class TProcedure : public Morvik::TParamObjectMixin<TProcedureParams> {
+public:
+    explicit TProcedure(Morvik::TParent* Owner);
+    const char* Generate() override;
+    const char* Check(int Pos) const override;
+    ~TProcedure() override = default;
+};

@@ -1,0 +1,25 @@
+// A trigger of a table: name, activity, firing place and operation, position, local
+// variables, the statement terminator and the body.
+#pragma once
+
+#include "plugin/framework/ParamObjectInfoMixin.h"
+#include "plugin/framework/ParamObjectMixin.h"
+#include "plugin/framework/ParamsList.h"
+
+// Name, Active, Place, Operation, Position, Variables (list of Varne::TVariables),
+// TermString, Body.
+class TTriggerParams_P : public Morvik::TParamsList {
+public:
+    TTriggerParams_P();
+};
+
+using TTriggerParams = Morvik::TParamObjectInfoMixin<TTriggerParams_P>;
+
+// Its owner is the table whose "Triggers" list holds it.
+class TTrigger : public Morvik::TParamObjectMixin<TTriggerParams> {
+public:
+    explicit TTrigger(Morvik::TParent* Owner);
+    const char* Generate() override;
+    const char* Check(int Pos) const override;
+    ~TTrigger() override = default;
+};

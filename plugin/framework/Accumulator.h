@@ -63,7 +63,7 @@ private:
     int BeginItem();
     void Translate(const char* Text, std::string& Out) const;
     int WriteTranslated(const char* Text, bool Quote);
-    bool Format(const char* Format, va_list Args, int& Extra);
+    bool Format(const char* Fmt, va_list Args, int& Extra);
 
     const char* separator = " ";
     char* buffer = nullptr;

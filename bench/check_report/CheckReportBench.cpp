@@ -1,0 +1,110 @@
+// The whole check walk over plug-in models of N tables, each with three columns, an index
+// and one reference to the next table. Every tenth table shares its name with the one
+// before it, so that the name checks find something.
+#include <benchmark/benchmark.h>
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "Interface/MorvikInterface.h"
+#include "Interface/edit/CheckReport.h"
+
+namespace {
+
+Morvik::TModels* LoadModels() {
+    static void* handle = dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        std::fprintf(stderr, "cannot load %s: %s\n", VARNE_PLUGIN_PATH, dlerror());
+        std::exit(1);
+    }
+    auto models = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName));
+    return models ? models() : nullptr;
+}
+
+struct ModelDeleter {
+    void operator()(Morvik::TModel* m) const { delete m; }
+};
+using ModelPtr = std::unique_ptr<Morvik::TModel, ModelDeleter>;
+
+int DataType(const Morvik::TModel& m, const char* keyword) {
+    for (int i = 0; i < m.GetDataTypeCount(); ++i)
+        if (!std::strcmp(m.GetDataTypeInfo(i)->GetName(), keyword)) return i;
+    std::fprintf(stderr, "no data type %s\n", keyword);
+    std::exit(1);
+}
+
+int Scalar(const Morvik::TParamObjectInfo& info, const char* name) {
+    for (int i = 0; i < info.GetParamCount(); ++i)
+        if (!std::strcmp(info.GetParam(i)->GetName(), name)) return i;
+    std::fprintf(stderr, "no parameter %s\n", name);
+    std::exit(1);
+}
+
+int List(const Morvik::TParamObjectInfo& info, const char* name) {
+    for (int i = 0; i < info.GetListParamCount(); ++i)
+        if (!std::strcmp(info.GetListParamInfo(i)->GetName(), name)) return i;
+    std::fprintf(stderr, "no list %s\n", name);
+    std::exit(1);
+}
+
+Morvik::TColumn* AddColumn(Morvik::TTable* table, const char* name, int type) {
+    Morvik::TColumn* column = table->AddColumn();
+    column->SetName(name);
+    column->SetDataType(type);
+    return column;
+}
+
+ModelPtr Build(int n) {
+    ModelPtr m(LoadModels()->CreateModel(0));
+    if (!m) {
+        std::fprintf(stderr, "the plug-in created no model\n");
+        std::exit(1);
+    }
+    const int integer = DataType(*m, "INTEGER");
+    const int varchar = DataType(*m, "VARCHAR");
+    for (int i = 0; i < n; ++i) {
+        Morvik::TTable* table = m->NewTable();
+        table->SetName(("T_" + std::to_string(i % 10 == 9 ? i - 1 : i)).c_str());
+        AddColumn(table, "ID", integer)->SetKey(true);
+        Morvik::TDataType* name = AddColumn(table, "NAME", varchar)->GetDataType();
+        name->SetParamValue(Scalar(*name, "Length"), "40");
+        AddColumn(table, "NEXT_ID", integer);
+        Morvik::TParamObject* index = table->GetListParam(List(*table, "Indexes"))->AddItem();
+        index->SetParamValue(Scalar(*index, "Name"), ("IX_" + std::to_string(i)).c_str());
+        Morvik::TParamObject* entry = index->GetListParam(List(*index, "Columns"))->AddItem();
+        entry->SetParamValue(Scalar(*entry, "Column"), "NAME");
+    }
+    for (int i = 0; i < n; ++i) {
+        Morvik::TTable* parent = m->GetTable((i + 1) % n);
+        Morvik::TTable* child = m->GetTable(i);
+        Morvik::TReference* reference = m->NewReference(parent, child);
+        reference->SetName(("FK_" + std::to_string(i)).c_str());
+        reference->AddPair(parent->GetColumn(0), child->GetColumn(2));
+    }
+    return m;
+}
+
+void BM_CheckWalk(benchmark::State& state) {
+    const int tables = static_cast<int>(state.range(0));
+    ModelPtr model = Build(tables);
+    int findings = 0;
+    for (auto _ : state) {
+        Morvik::TCheckReport report(model.get());
+        findings = report.Count();
+        benchmark::DoNotOptimize(findings);
+    }
+    state.counters["findings"] = findings;
+    state.counters["tables/s"] = benchmark::Counter(static_cast<double>(tables) * state.iterations(),
+                                                    benchmark::Counter::kIsRate);
+    state.SetComplexityN(tables);
+}
+
+BENCHMARK(BM_CheckWalk)->Arg(200)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,200 @@
+#include "diagram/Line.h"
+
+#include "diagram/Rectangle.h"
+
+#include <cmath>
+#include <cstdlib>
+
+TLine::TLine(ui::TComponent* Owner) : TMorvikGraphic(Owner) { SetBounds(Left(), Top(), 50, 50); }
+
+TLine::~TLine() {
+  if (FBase) FBase->RemoveLine(this, FBaseSlot);
+  if (FTarget) FTarget->RemoveLine(this, FTargetSlot);
+  FBase = nullptr;
+  FTarget = nullptr;
+}
+
+void TLine::SetBase(TRectangle* Value) {
+  if (FBase) FBase->RemoveLine(this, FBaseSlot);
+  FBase = Value;
+  FSelfRelation = FTarget != nullptr && FTarget == Value;
+  if (Value) {
+    Value->FreeNotification(this);
+    CoordinateBaseXY();
+    FBaseSlot = Value->InsertLine(this);
+    if (FSelfRelation) SetSelfRelation();
+  }
+  TryRepaint();
+  BaseChanged();
+}
+
+void TLine::SetTarget(TRectangle* Value) {
+  if (FTarget) FTarget->RemoveLine(this, FTargetSlot);
+  FTarget = Value;
+  FSelfRelation = FBase != nullptr && FBase == Value;
+  if (Value) {
+    Value->FreeNotification(this);
+    CoordinateTargetXY();
+    FTargetSlot = Value->InsertLine(this);
+    if (FSelfRelation) SetSelfRelation();
+  }
+  TryRepaint();
+  TargetChanged();
+}
+
+void TLine::SetBaseX(const int Value) {
+  if (Value == FBaseX || Value < 2 || (FBase && Value >= FBase->Width())) return;
+  FBaseX = Value;
+  TryRepaint();
+}
+
+void TLine::SetBaseY(const int Value) {
+  if (Value == FBaseY || Value < 2 || (FBase && Value >= FBase->Height())) return;
+  FBaseY = Value;
+  TryRepaint();
+}
+
+void TLine::SetTargetX(const int Value) {
+  if (Value == FTargetX || Value < 2 || (FTarget && Value >= FTarget->Width())) return;
+  FTargetX = Value;
+  TryRepaint();
+}
+
+void TLine::SetTargetY(const int Value) {
+  if (Value == FTargetY || Value < 2 || (FTarget && Value >= FTarget->Height())) return;
+  FTargetY = Value;
+  TryRepaint();
+}
+
+void TLine::SetBaseXY(const int X, const int Y) {
+  if ((X == FBaseX && Y == FBaseY) || X < 2) return;
+  if ((FBase && X >= FBase->Width()) || Y < 2 || (FBase && Y >= FBase->Height())) return;
+  FBaseX = X;
+  FBaseY = Y;
+  TryRepaint();
+}
+
+void TLine::SetTargetXY(const int X, const int Y) {
+  if ((X == FTargetX && Y == FTargetY) || X < 2) return;
+  if ((FTarget && X >= FTarget->Width()) || Y < 2 || (FTarget && Y >= FTarget->Height())) return;
+  FTargetX = X;
+  FTargetY = Y;
+  TryRepaint();
+}
+
+void TLine::SetTolerance(const int Value) {
+  if (Value == FTolerance || Value < 0) return;
+  FTolerance = Value;
+}
+
+void TLine::CenterAnchorsInEntities() {
+  if (!FBase || !FTarget) return;
+  FBaseX = FBase->Width() / 2;
+  FBaseY = FBase->Height() / 2;
+  FTargetX = FTarget->Width() / 2;
+  FTargetY = FTarget->Height() / 2;
+  TryRepaint();
+}
+
+void TLine::CoordinateBaseXY() {
+  if (!FBase) return;
+  if (FBaseX >= FBase->Width()) FBaseX = FBase->Width() - 1;
+  if (FBaseY >= FBase->Height()) FBaseY = FBase->Height() - 1;
+}
+
+void TLine::CoordinateTargetXY() {
+  if (!FTarget) return;
+  if (FTargetX >= FTarget->Width()) FTargetX = FTarget->Width() - 1;
+  if (FTargetY >= FTarget->Height()) FTargetY = FTarget->Height() - 1;
+}
+
+void TLine::MySelect() { Invalidate(); }
+
+void TLine::CountCoordinate() {
+  const int bx = FBase->Left() + FBaseX, by = FBase->Top() + FBaseY;
+  const int tx = FTarget->Left() + FTargetX, ty = FTarget->Top() + FTargetY;
+  FMinX = std::min(bx, tx);
+  FMaxX = std::max(bx, tx);
+  FMinY = std::min(by, ty);
+  FMaxY = std::max(by, ty);
+  FFalling = !((ty >= by && tx >= bx) || (ty < by && tx < bx));
+}
+
+void TLine::CountNewSize() { SetBounds(FMinX, FMinY, FMaxX - FMinX + 1, FMaxY - FMinY + 1); }
+
+void TLine::TryRepaint() {
+  if (FBase && FTarget) {
+    CoordinateBaseXY();
+    CoordinateTargetXY();
+    CountCoordinate();
+    CountNewSize();
+  }
+  Invalidate();
+}
+
+bool TLine::IsClickAcceptable(const int X, const int Y) {
+  const long long u = X - Left(), v = Y - Top();
+  const long long w = Width(), h = Height();
+  if (w <= 1 && h <= 1) {
+    // Both anchors on one pixel: hit only within the tolerance around it.
+    const double d = std::sqrt(static_cast<double>(u * u + v * v));
+    return d <= FTolerance;
+  }
+  if (X < Left() || X >= Left() + Width() || Y < Top() || Y >= Top() + Height()) return false;
+  const double denominator =
+      std::sqrt(static_cast<double>((h - 1) * (h - 1) + (1 - w) * (1 - w)));
+  long long numerator;
+  if (!FFalling)
+    numerator = u * (h - 1) + v * (1 - w);
+  else
+    numerator = u * (h - 1) + (v - h + 1) * (w - 1);
+  const double distance = static_cast<double>(std::llabs(numerator)) / denominator;
+  return FTolerance >= distance;
+}
+
+void TLine::ChangeScale(int M, int D) {
+  TMorvikGraphic::ChangeScale(M, D);
+  auto scale = [M, D](int value) {
+    const int r = ui::MulDiv(value, M, D);
+    return r == 0 ? 1 : r;
+  };
+  FBaseX = scale(FBaseX);
+  FBaseY = scale(FBaseY);
+  FTargetX = scale(FTargetX);
+  FTargetY = scale(FTargetY);
+}
+
+void TLine::AdjustAfterScaling() { TryRepaint(); }
+
+void TLine::Paint() {
+  const int w = Width(), h = Height();
+  if (FBase && FTarget) {
+    if (!FFalling)
+      Line(0, 0, w - 1, h - 1);
+    else
+      Line(w - 1, 0, 0, h - 1);
+    return;
+  }
+  ui::TCanvas* c = Canvas();
+  c->Polyline({{0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}, {0, 0}});
+  c->LineTo(w - 1, h - 1);
+  Line(w - 1, 0, 0, h - 1);
+}
+
+void TLine::Notification(ui::TComponent* AComponent, ui::TOperation Operation) {
+  TMorvikGraphic::Notification(AComponent, Operation);
+  if (Operation != ui::TOperation::opRemove) return;
+  bool changed = false;
+  if (FBase && static_cast<ui::TComponent*>(FBase) == AComponent) {
+    FBase = nullptr;
+    changed = true;
+  }
+  if (FTarget && static_cast<ui::TComponent*>(FTarget) == AComponent) {
+    FTarget = nullptr;
+    changed = true;
+  }
+  if (changed) {
+    FSelfRelation = false;
+    Invalidate();
+  }
+}

@@ -1,0 +1,59 @@
+#pragma once
+// A box element: filled rectangle with a black border, optional 3-D bevel, its own font,
+// the slots of the lines attached to it and at most one entry point.
+
+#include "diagram/MorvikGraphic.h"
+#include "ui/Graphics.h"
+
+#include <vector>
+
+class TLine;
+
+class TRectangle : public TMorvikGraphic {
+public:
+  explicit TRectangle(ui::TComponent* Owner);
+  ~TRectangle() override;
+
+  // Line slots: never compacted, so a line's slot index stays valid for its lifetime.
+  int InsertLine(TLine* Line);
+  // Content of slot Index (null for an empty slot); raises error 9 outside the slots.
+  TLine* GetLine(int Index) const;
+  void RemoveLine(TLine* Line, int Index);
+  // Destroys every attached line, in slot order.
+  void FreeAllLines();
+  int LineCount() const { return FLineCount; }
+  int SlotCount() const { return static_cast<int>(FLines.size()); }
+
+  TMorvikGraphic* EntryPoint() const { return FEntryPoint; }
+  // Raises error 1 when an entry point is set, error 2 when Value is not an entry point.
+  void SetEntryPoint(TMorvikGraphic* Value);
+  // Forgets the entry point (does not destroy it).
+  void DeleteEntryPoint();
+
+  ui::TFont* Font() { return &FFont; }
+  const ui::TFont* Font() const { return &FFont; }
+  // Copies the font's attributes and repaints.
+  void SetFont(const ui::TFont* Value);
+
+  bool IsInRect(const ui::TRect& Rect) override;
+  void MySelect() override;
+  void Assign(const ui::TPersistent* Source) override;
+  void AdjustScaling(const int FontSize) override;
+
+  // After every change of position or size: the lines and the entry point follow.
+  virtual void MyMoveAndResize(ui::TObject* Sender);
+  virtual void FontChanged(ui::TObject* Sender);
+
+protected:
+  void Paint() override;
+  // Black border (and bevel with Effect3D) with the canvas pen; the element's own pen is
+  // left untouched.
+  void DrawBorder();
+  void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override;
+
+private:
+  std::vector<TLine*> FLines;
+  int FLineCount = 0;
+  TMorvikGraphic* FEntryPoint = nullptr;
+  ui::TFont FFont;
+};

@@ -1,0 +1,214 @@
+#include "ui/Canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <QVector>
+#include <cstdlib>
+
+namespace ui {
+
+TCanvas::TCanvas() {
+  FPen.OnChange = [this](TObject*) { FPenApplied = false; FTextPen = false; };
+  FBrush.OnChange = [this](TObject*) { FBrushApplied = false; };
+  FFont.OnChange = [this](TObject*) { FFontApplied = false; FTextPen = false; };
+}
+
+TCanvas::TCanvas(QPainter* Painter) : TCanvas() { Attach(Painter); }
+
+TCanvas::~TCanvas() = default;
+
+void TCanvas::Attach(QPainter* Painter) {
+  FPainter = Painter;
+  FPenApplied = FBrushApplied = FFontApplied = FTextPen = false;
+  FMode = -1;
+}
+
+void TCanvas::ApplyMode(bool ForText) {
+  int mode = 0;
+  if (!ForText) {
+    switch (FPen.Mode()) {
+      case TPenMode::pmCopy: mode = 0; break;
+      case TPenMode::pmXor: mode = 1; break;
+      case TPenMode::pmNot: mode = 2; break;
+    }
+  }
+  if (mode == FMode) return;
+  FMode = mode;
+  switch (mode) {
+    case 0: FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver); break;
+    case 1: FPainter->setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
+    case 2: FPainter->setCompositionMode(QPainter::RasterOp_NotDestination); break;
+  }
+}
+
+void TCanvas::ApplyPen() {
+  ApplyMode(false);
+  if (FPenApplied && !FTextPen) return;
+  if (FPen.Style() == TPenStyle::psClear) {
+    FPainter->setPen(Qt::NoPen);
+  } else {
+    QPen pen(ColorToQColor(FPen.Color()));
+    pen.setWidth(FPen.Width() <= 1 ? 0 : FPen.Width());
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    switch (FPen.Style()) {
+      case TPenStyle::psDash: pen.setStyle(Qt::DashLine); break;
+      case TPenStyle::psDot: pen.setStyle(Qt::DotLine); break;
+      case TPenStyle::psDashDot: pen.setStyle(Qt::DashDotLine); break;
+      case TPenStyle::psDashDotDot: pen.setStyle(Qt::DashDotDotLine); break;
+      default: pen.setStyle(Qt::SolidLine); break;
+    }
+    FPainter->setPen(pen);
+  }
+  FPenApplied = true;
+  FTextPen = false;
+}
+
+void TCanvas::ApplyBrush() {
+  if (FBrushApplied) return;
+  if (FBrush.Style() == TBrushStyle::bsClear)
+    FPainter->setBrush(Qt::NoBrush);
+  else
+    FPainter->setBrush(ColorToQColor(FBrush.Color()));
+  FBrushApplied = true;
+}
+
+void TCanvas::ApplyFontPen() {
+  ApplyMode(true);
+  if (!FFontApplied) {
+    FPainter->setFont(FFont.ToQFont());
+    FFontApplied = true;
+  }
+  if (!FTextPen) {
+    FPainter->setPen(ColorToQColor(FFont.Color()));
+    FTextPen = true;
+    FPenApplied = false;
+  }
+}
+
+void TCanvas::MoveTo(int X, int Y) { FPenPos = TPoint{X, Y}; }
+
+void TCanvas::LineTo(int X, int Y) {
+  if (FPainter && (FPenPos.x != X || FPenPos.y != Y)) {
+    ApplyPen();
+    FPainter->drawLine(FPenPos.x, FPenPos.y, X, Y);
+  }
+  FPenPos = TPoint{X, Y};
+}
+
+void TCanvas::Polyline(std::span<const TPoint> Points) {
+  if (Points.empty()) return;
+  MoveTo(Points[0].x, Points[0].y);
+  for (size_t i = 1; i < Points.size(); ++i) LineTo(Points[i].x, Points[i].y);
+}
+
+void TCanvas::Polyline(std::initializer_list<TPoint> Points) {
+  Polyline(std::span<const TPoint>(Points.begin(), Points.size()));
+}
+
+void TCanvas::Polygon(std::span<const TPoint> Points) {
+  if (!FPainter || Points.empty()) return;
+  ApplyPen();
+  ApplyBrush();
+  QVector<QPoint> pts;
+  pts.reserve(static_cast<qsizetype>(Points.size()));
+  for (const TPoint& p : Points) pts.append(QPoint(p.x, p.y));
+  FPainter->drawPolygon(pts.constData(), static_cast<int>(pts.size()));
+}
+
+void TCanvas::Polygon(std::initializer_list<TPoint> Points) {
+  Polygon(std::span<const TPoint>(Points.begin(), Points.size()));
+}
+
+void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
+  if (!FPainter) return;
+  if (X2 < X1) std::swap(X1, X2);
+  if (Y2 < Y1) std::swap(Y1, Y2);
+  if (X2 - X1 < 1 || Y2 - Y1 < 1) return;
+  ApplyPen();
+  ApplyBrush();
+  if (FPen.Style() == TPenStyle::psClear) {
+    // Without an outline the fill alone covers the box.
+    if (FBrush.Style() != TBrushStyle::bsClear)
+      FPainter->fillRect(QRect(X1, Y1, X2 - X1, Y2 - Y1), FPainter->brush());
+    return;
+  }
+  if (X2 - X1 <= 2 || Y2 - Y1 <= 2) {
+    // The outline covers the whole box.
+    FPainter->fillRect(QRect(X1, Y1, X2 - X1, Y2 - Y1), ColorToQColor(FPen.Color()));
+    return;
+  }
+  // An aliased outline of a QRect covers its size plus one pixel.
+  FPainter->drawRect(QRect(X1, Y1, X2 - X1 - 1, Y2 - Y1 - 1));
+}
+
+void TCanvas::FillRect(const TRect& R) {
+  if (!FPainter || R.IsEmpty() || FBrush.Style() == TBrushStyle::bsClear) return;
+  ApplyMode(false);
+  FPainter->fillRect(QRect(R.Left, R.Top, R.Width(), R.Height()), ColorToQColor(FBrush.Color()));
+}
+
+void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
+  if (!FPainter) return;
+  if (X2 < X1) std::swap(X1, X2);
+  if (Y2 < Y1) std::swap(Y1, Y2);
+  if (X2 - X1 < 2 || Y2 - Y1 < 2) return;
+  ApplyPen();
+  ApplyBrush();
+  FPainter->drawEllipse(QRect(X1, Y1, X2 - X1 - 1, Y2 - Y1 - 1));
+}
+
+void TCanvas::SetPixel(int X, int Y, TColor Color) {
+  if (!FPainter) return;
+  ApplyMode(false);
+  FPainter->fillRect(QRect(X, Y, 1, 1), ColorToQColor(Color));
+}
+
+QPaintDevice* TCanvas::MeasureDevice() const { return FPainter ? FPainter->device() : nullptr; }
+
+int TCanvas::TextWidth(const QString& Text) {
+  QPaintDevice* dev = MeasureDevice();
+  QFontMetrics fm = dev ? QFontMetrics(FFont.ToQFont(), dev) : QFontMetrics(FFont.ToQFont());
+  return fm.horizontalAdvance(Text);
+}
+
+int TCanvas::TextHeight(const QString& Text) {
+  QPaintDevice* dev = MeasureDevice();
+  QFontMetrics fm = dev ? QFontMetrics(FFont.ToQFont(), dev) : QFontMetrics(FFont.ToQFont());
+  return fm.height();
+}
+
+void TCanvas::TextOut(int X, int Y, const QString& Text) {
+  if (!FPainter || Text.isEmpty()) return;
+  ApplyFontPen();
+  const QFontMetrics fm = FPainter->fontMetrics();
+  if (FBrush.Style() == TBrushStyle::bsSolid)
+    FPainter->fillRect(QRect(X, Y, fm.horizontalAdvance(Text), fm.height()),
+                       ColorToQColor(FBrush.Color()));
+  FPainter->drawText(QPoint(X, Y + fm.ascent()), Text);
+}
+
+void TCanvas::TextRect(const TRect& R, int X, int Y, const QString& Text) {
+  if (!FPainter || R.IsEmpty()) return;
+  FPainter->save();
+  FPainter->setClipRect(QRect(R.Left, R.Top, R.Width(), R.Height()), Qt::IntersectClip);
+  if (FBrush.Style() == TBrushStyle::bsSolid) {
+    FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    FPainter->fillRect(QRect(R.Left, R.Top, R.Width(), R.Height()), ColorToQColor(FBrush.Color()));
+  }
+  FPainter->setFont(FFont.ToQFont());
+  FPainter->setPen(ColorToQColor(FFont.Color()));
+  FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  FPainter->drawText(QPoint(X, Y + FPainter->fontMetrics().ascent()), Text);
+  FPainter->restore();
+  Attach(FPainter);  // the painter's state was restored: apply everything again
+}
+
+void TCanvas::Draw(int X, int Y, const QImage& Image) {
+  if (!FPainter || Image.isNull()) return;
+  ApplyMode(true);
+  FPainter->drawImage(QPoint(X, Y), Image);
+}
+
+}  // namespace ui

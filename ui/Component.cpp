@@ -1,0 +1,86 @@
+#include "ui/Component.h"
+
+#include <algorithm>
+
+namespace ui {
+
+TComponent::TComponent(TComponent* Owner) {
+  if (Owner) Owner->InsertComponent(this);
+}
+
+TComponent::~TComponent() {
+  Destroying();
+  NotifyRemoval();
+  // Free owned components, last first; each removes itself from the list.
+  while (!FComponents.empty()) {
+    TComponent* c = FComponents.back();
+    delete c;
+    if (!FComponents.empty() && FComponents.back() == c) FComponents.pop_back();
+  }
+  if (FOwner) FOwner->RemoveComponent(this);
+}
+
+void TComponent::NotifyRemoval() {
+  if (FRemovalSent) return;
+  FRemovalSent = true;
+  // Those who asked for a notification forget us and we forget them.
+  std::vector<TComponent*> others;
+  others.swap(FFreeNotifies);
+  for (TComponent* c : others) {
+    auto& list = c->FFreeNotifies;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    if (c->FOwner != FOwner || !FOwner) c->Notification(this, TOperation::opRemove);
+  }
+  if (FOwner) FOwner->Notification(this, TOperation::opRemove);
+}
+
+TComponent* TComponent::FindComponent(const QString& Name) const {
+  if (Name.isEmpty()) return nullptr;
+  for (TComponent* c : FComponents)
+    if (c->FName.compare(Name, Qt::CaseInsensitive) == 0) return c;
+  return nullptr;
+}
+
+void TComponent::InsertComponent(TComponent* Component) {
+  if (!Component || Component->FOwner == this) return;
+  if (Component->FOwner) Component->FOwner->RemoveComponent(Component);
+  FComponents.push_back(Component);
+  Component->FOwner = this;
+  Notification(Component, TOperation::opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* Component) {
+  auto it = std::find(FComponents.begin(), FComponents.end(), Component);
+  if (it == FComponents.end()) return;
+  FComponents.erase(it);
+  Component->FOwner = nullptr;
+}
+
+void TComponent::FreeNotification(TComponent* Component) {
+  if (!Component || Component == this) return;
+  if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), Component) == FFreeNotifies.end())
+    FFreeNotifies.push_back(Component);
+  if (std::find(Component->FFreeNotifies.begin(), Component->FFreeNotifies.end(), this) ==
+      Component->FFreeNotifies.end())
+    Component->FFreeNotifies.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* Component) {
+  FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), Component),
+                      FFreeNotifies.end());
+}
+
+void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == TOperation::opRemove && AComponent != this) {
+    auto& list = FFreeNotifies;
+    list.erase(std::remove(list.begin(), list.end(), AComponent), list.end());
+  }
+  // An owner passes the news on to every component it holds.
+  if (Operation == TOperation::opRemove) {
+    std::vector<TComponent*> copy = FComponents;
+    for (TComponent* c : copy)
+      if (c != AComponent && !c->FDestroying) c->Notification(AComponent, Operation);
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,62 @@
+#pragma once
+// Components: named objects with an owner that frees them, and the removal notification
+// through which every component of the same owner (and every component that asked for it
+// with FreeNotification) learns that another one is going away, so it can forget its pointer.
+
+#include "ui/Graphics.h"
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace ui {
+
+enum class TOperation { opInsert, opRemove };
+
+class TComponent : public TPersistent {
+public:
+  explicit TComponent(TComponent* Owner);
+  ~TComponent() override;
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+
+  const QString& Name() const { return FName; }
+  virtual void SetName(const QString& Value) { FName = Value; }
+  // A free integer; wide enough to hold a pointer.
+  intptr_t Tag() const { return FTag; }
+  void SetTag(intptr_t Value) { FTag = Value; }
+
+  TComponent* Owner() const { return FOwner; }
+  int ComponentCount() const { return static_cast<int>(FComponents.size()); }
+  TComponent* Component(int Index) const { return FComponents.at(static_cast<size_t>(Index)); }
+  TComponent* FindComponent(const QString& Name) const;
+  // Takes ownership of Component (removing it from its previous owner).
+  void InsertComponent(TComponent* Component);
+  // Gives up ownership of Component without freeing it.
+  void RemoveComponent(TComponent* Component);
+  // Also notify Component when this one is removed (for pointers across owners).
+  void FreeNotification(TComponent* Component);
+  void RemoveFreeNotification(TComponent* Component);
+  bool IsDestroying() const { return FDestroying; }
+
+protected:
+  // Called for every component removed from (or inserted into) the same owner, and for
+  // every component that asked for a free notification. The owner passes it on to all of
+  // its components. Implementations only compare the pointer; the object is being freed.
+  virtual void Notification(TComponent* AComponent, TOperation Operation);
+  // Runs once at the start of destruction, before the notifications.
+  void Destroying() { FDestroying = true; }
+
+private:
+  void NotifyRemoval();
+
+  QString FName;
+  intptr_t FTag = 0;
+  TComponent* FOwner = nullptr;
+  std::vector<TComponent*> FComponents;
+  std::vector<TComponent*> FFreeNotifies;
+  bool FDestroying = false;
+  bool FRemovalSent = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,98 @@
+#pragma once
+// The desktop: one widget that holds windowless controls, paints them in z-order (the first
+// control at the bottom), finds the topmost visible control under a point and routes the
+// mouse to it, keeping the control that received a press captured until the release.
+// It paints the same way into any QPainter (a QImage for tests, a preview bitmap).
+// No exception of a control leaves the event loop: the desktop catches it, and reports it
+// through OnError (a failing paint is reported once per control and message).
+
+#include "ui/Color.h"
+#include "ui/Component.h"
+#include "ui/Types.h"
+
+#include <QWidget>
+#include <functional>
+#include <set>
+#include <utility>
+#include <vector>
+
+class QPainter;
+class QImage;
+
+namespace ui {
+
+class TControl;
+
+class TDesktop : public QWidget, public TComponent {
+public:
+  explicit TDesktop(QWidget* Parent = nullptr);
+  ~TDesktop() override;
+
+  int ControlCount() const { return static_cast<int>(FControls.size()); }
+  TControl* Control(int Index) const { return FControls.at(static_cast<size_t>(Index)); }
+  int IndexOfControl(const TControl* Control) const;
+
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+
+  // Topmost visible (and, unless AllowDisabled, enabled) control whose rectangle holds P
+  // and whose HitTest accepts it; null when there is none.
+  TControl* ControlAtPos(const TPoint& P, bool AllowDisabled = false) const;
+
+  // The control that holds the mouse between a press and its release, or null.
+  TControl* Captured() const { return FCaptured; }
+
+  // Paints the background and every visible control meeting Area (desktop coordinates)
+  // through Painter, whose origin is the desktop's top-left corner.
+  void PaintControls(QPainter& Painter, const QRect& Area);
+  // Paints the part of the desktop at Origin into Image (of the image's size).
+  void RenderTo(QImage& Image, const TPoint& Origin = TPoint{0, 0});
+
+  // Desktop mouse events: a press with no control under it, and moves and releases that
+  // no control holds. Coordinates are desktop coordinates.
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+  TNotifyEvent OnDblClick;
+  // Receives the message of every exception caught at the event loop's edge.
+  std::function<void(const QString& Message)> OnError;
+
+  // Reports Message through OnError (or the log when OnError is not set).
+  void ReportError(const QString& Message);
+  // Runs Action and reports any exception instead of letting it pass; true on success.
+  bool Guard(const std::function<void()>& Action);
+
+  // Used by TControl.
+  void InsertControl(TControl* Control);
+  void RemoveControl(TControl* Control);
+  void MoveControl(TControl* Control, bool ToFront);
+  void InvalidateRect(const TRect& R);
+  void ControlCursorChanged(TControl* Control);
+
+protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void paintEvent(QPaintEvent* Event) override;
+  void mousePressEvent(QMouseEvent* Event) override;
+  void mouseMoveEvent(QMouseEvent* Event) override;
+  void mouseReleaseEvent(QMouseEvent* Event) override;
+  void mouseDoubleClickEvent(QMouseEvent* Event) override;
+  bool event(QEvent* Event) override;
+
+private:
+  void PaintControl(QPainter& Painter, TControl* Control, const QRect& Area);
+  void UpdateCursorAt(const TPoint& P);
+  // Drops every pointer to a control that is going away (compared only, never used).
+  void Forget(const TComponent* Control);
+
+  std::vector<TControl*> FControls;
+  TColor FColor = clWhite;
+  TControl* FCaptured = nullptr;
+  bool FClickPending = false;
+  std::set<std::pair<const TControl*, QString>> FPaintFailures;
+};
+
+// Mouse state of a Qt event as buttons and keys held.
+TShiftState ShiftStateOf(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons);
+Qt::CursorShape CursorShapeOf(TCursor Cursor);
+
+}  // namespace ui

@@ -1,0 +1,158 @@
+#include "ui/Graphics.h"
+
+#include "ui/Exception.h"
+
+#include <cstdlib>
+
+namespace ui {
+
+void TPersistent::Assign(const TPersistent* Source) {
+  throw Exception(QStringLiteral("Cannot assign this object."));
+}
+
+void TGraphicsObject::Changed() {
+  if (OnChange) OnChange(this);
+}
+
+void TPen::SetColor(TColor Value) {
+  if (Value == FColor) return;
+  FColor = Value;
+  Changed();
+}
+
+void TPen::SetWidth(int Value) {
+  if (Value == FWidth) return;
+  FWidth = Value;
+  Changed();
+}
+
+void TPen::SetStyle(TPenStyle Value) {
+  if (Value == FStyle) return;
+  FStyle = Value;
+  Changed();
+}
+
+void TPen::SetMode(TPenMode Value) {
+  if (Value == FMode) return;
+  FMode = Value;
+  Changed();
+}
+
+bool TPen::operator==(const TPen& Other) const {
+  return FColor == Other.FColor && FWidth == Other.FWidth && FStyle == Other.FStyle &&
+         FMode == Other.FMode;
+}
+
+void TPen::Assign(const TPersistent* Source) {
+  const auto* src = dynamic_cast<const TPen*>(Source);
+  if (!src) return TGraphicsObject::Assign(Source);
+  if (*this == *src) return;
+  FColor = src->FColor;
+  FWidth = src->FWidth;
+  FStyle = src->FStyle;
+  FMode = src->FMode;
+  Changed();
+}
+
+void TBrush::SetColor(TColor Value) {
+  if (Value == FColor) return;
+  FColor = Value;
+  Changed();
+}
+
+void TBrush::SetStyle(TBrushStyle Value) {
+  if (Value == FStyle) return;
+  FStyle = Value;
+  Changed();
+}
+
+bool TBrush::operator==(const TBrush& Other) const {
+  return FColor == Other.FColor && FStyle == Other.FStyle;
+}
+
+void TBrush::Assign(const TPersistent* Source) {
+  const auto* src = dynamic_cast<const TBrush*>(Source);
+  if (!src) return TGraphicsObject::Assign(Source);
+  if (*this == *src) return;
+  FColor = src->FColor;
+  FStyle = src->FStyle;
+  Changed();
+}
+
+int TFont::Size() const {
+  return FHeight < 0 ? -MulDiv(FHeight, 72, PixelsPerInch) : MulDiv(FHeight, 72, PixelsPerInch);
+}
+
+void TFont::FontChanged() {
+  FQFontValid = false;
+  Changed();
+}
+
+void TFont::SetName(const QString& Value) {
+  if (Value == FName) return;
+  FName = Value;
+  FontChanged();
+}
+
+void TFont::SetHeight(int Value) {
+  if (Value == FHeight) return;
+  FHeight = Value;
+  FontChanged();
+}
+
+void TFont::SetSize(int Value) { SetHeight(-MulDiv(Value, PixelsPerInch, 72)); }
+
+void TFont::SetColor(TColor Value) {
+  if (Value == FColor) return;
+  FColor = Value;
+  Changed();  // the colour is not part of the Qt font
+}
+
+void TFont::SetCharset(int Value) {
+  if (Value == FCharset) return;
+  FCharset = Value;
+  FontChanged();
+}
+
+void TFont::SetStyle(TFontStyles Value) {
+  if (Value == FStyle) return;
+  FStyle = Value;
+  FontChanged();
+}
+
+bool TFont::operator==(const TFont& Other) const {
+  return FName == Other.FName && FHeight == Other.FHeight && FColor == Other.FColor &&
+         FCharset == Other.FCharset && FStyle == Other.FStyle;
+}
+
+void TFont::Assign(const TPersistent* Source) {
+  const auto* src = dynamic_cast<const TFont*>(Source);
+  if (!src) return TGraphicsObject::Assign(Source);
+  if (*this == *src) return;
+  const bool shapeChanged = FName != src->FName || FHeight != src->FHeight ||
+                            FCharset != src->FCharset || FStyle != src->FStyle;
+  FName = src->FName;
+  FHeight = src->FHeight;
+  FColor = src->FColor;
+  FCharset = src->FCharset;
+  FStyle = src->FStyle;
+  if (shapeChanged) FQFontValid = false;
+  Changed();
+}
+
+const QFont& TFont::ToQFont() const {
+  if (!FQFontValid) {
+    QFont f(FName);
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(std::max(1, std::abs(FHeight)));
+    f.setBold((FStyle & fsBold) != 0);
+    f.setItalic((FStyle & fsItalic) != 0);
+    f.setUnderline((FStyle & fsUnderline) != 0);
+    f.setStrikeOut((FStyle & fsStrikeOut) != 0);
+    FQFont = f;
+    FQFontValid = true;
+  }
+  return FQFont;
+}
+
+}  // namespace ui

@@ -37,6 +37,8 @@ public:
     void AddLevel(const std::string& Piece, TLevelType Type, int Index);
 
 private:
+    friend class TCheckWalk;
+
     struct TLevel {
         TLevelType Type;
         int Index;

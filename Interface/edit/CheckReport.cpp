@@ -4,6 +4,7 @@
 #include "Interface/edit/ParamFunctions.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace Morvik {
@@ -23,16 +24,14 @@ constexpr const char* PairDataTypeMissing = "Column of pair has no data type";
 
 using Level = TCheckRecord::TLevelType;
 
-std::string Text(const char* Value) { return Value ? Value : ""; }
-
-std::string Quoted(const char* Prefix, const char* Value) {
-    return std::string(Prefix) + "=\"" + Text(Value) + "\"/";
-}
+std::string_view Text(const char* Value) { return Value ? std::string_view(Value) : std::string_view(); }
 
 // How many times each name occurs among a set of objects, so that uniqueness is one look-up
-// per object rather than a comparison with every other one.
+// per object rather than a comparison with every other one. The names stay owned by their
+// objects, which the walk does not change.
 class TNameCounts {
 public:
+    explicit TNameCounts(int Expected) { Counts.reserve(static_cast<std::size_t>(Expected)); }
     void Add(const char* Name) { ++Counts[Text(Name)]; }
     bool IsShared(const char* Name) const {
         auto Found = Counts.find(Text(Name));
@@ -40,45 +39,84 @@ public:
     }
 
 private:
-    std::unordered_map<std::string, int> Counts;
+    std::unordered_map<std::string_view, int> Counts;
 };
 
 }  // namespace
 
-// The walk itself: one pass over the model that appends the findings to the report.
+// The walk itself: one pass over the model that appends the findings to the report. The
+// location of the object being walked is kept as one growing and shrinking path, so that
+// only a finding makes a record of its own.
 class TCheckWalk {
 public:
     explicit TCheckWalk(TCheckReport& _Report) : Report(_Report) {}
 
     void Run(TModel* Model) {
-        const TCheckRecord Root;
-        CheckParamObject(Model, Root);
-        TNameCounts TableNames;
-        for (int i = 0; i < Model->GetTableCount(); ++i)
+        CheckParamObject(Model);
+        const int TableCount = Model->GetTableCount();
+        TNameCounts TableNames(TableCount);
+        for (int i = 0; i < TableCount; ++i)
             if (const TTable* Table = Model->GetTable(i)) TableNames.Add(Table->GetName());
-        for (int i = 0; i < Model->GetTableCount(); ++i) {
+        for (int i = 0; i < TableCount; ++i) {
             TTable* Table = Model->GetTable(i);
             if (!Table) continue;
-            const TCheckRecord TableRecord(Root, Quoted("Entity", Table->GetName()), TCheckRecord::ltTable, i);
-            CheckTable(Table, TableRecord, TableNames);
+            TScope TableLevel(*this, TCheckRecord::ltTable, i);
+            AppendQuoted("Entity", Table->GetName());
+            CheckTable(Table, TableNames);
         }
         for (int k = 0; k < Model->GetReferenceCount(); ++k) {
             TReference* Reference = Model->GetReference(k);
             if (!Reference) continue;
-            const TCheckRecord ReferenceRecord(Root, Quoted("Relation", Reference->GetName()),
-                                               TCheckRecord::ltReference, k);
-            CheckReference(Reference, ReferenceRecord);
+            TScope ReferenceLevel(*this, TCheckRecord::ltReference, k);
+            AppendQuoted("Relation", Reference->GetName());
+            CheckReference(Reference);
         }
     }
 
 private:
-    void Append(const TCheckRecord& Parent, const std::string& Piece, Level Type, int Index,
-                const char* Message) {
-        Report.Records.push_back(std::make_unique<TCheckRecord>(Parent, Piece, Type, Index, Message));
+    // One level of the current location, removed again when the scope ends. Its piece of
+    // path is appended to Location.PathText while the scope is open.
+    class TScope {
+    public:
+        TScope(TCheckWalk& _Walk, Level Type, int Index)
+            : Walk(_Walk), PathLength(Walk.Location.PathText.size()) {
+            Walk.Location.Levels.push_back(TCheckRecord::TLevel{Type, Index});
+        }
+        ~TScope() {
+            Walk.Location.Levels.pop_back();
+            Walk.Location.PathText.resize(PathLength);
+        }
+        TScope(const TScope&) = delete;
+        TScope& operator=(const TScope&) = delete;
+
+    private:
+        TCheckWalk& Walk;
+        std::size_t PathLength;
+    };
+
+    void AppendQuoted(const char* Prefix, const char* Value) {
+        std::string& Path = Location.PathText;
+        Path += Prefix;
+        Path += "=\"";
+        Path += Text(Value);
+        Path += "\"/";
     }
 
-    void CheckParamObject(TParamObject* Object, const TCheckRecord& Parent) {
-        if (const char* Message = Object->Check(-1)) Append(Parent, "", TCheckRecord::ltObject, 0, Message);
+    // A finding one level below the current location, whose piece of path is Piece.
+    void Append(std::string_view Piece, Level Type, int Index, const char* Message) {
+        auto Record = std::make_unique<TCheckRecord>();
+        Record->PathText.reserve(Location.PathText.size() + Piece.size());
+        Record->PathText = Location.PathText;
+        Record->PathText += Piece;
+        Record->Levels.reserve(Location.Levels.size() + 1);
+        Record->Levels = Location.Levels;
+        Record->Levels.push_back(TCheckRecord::TLevel{Type, Index});
+        Record->MessageText = Message ? Message : "";
+        Report.Records.push_back(std::move(Record));
+    }
+
+    void CheckParamObject(TParamObject* Object) {
+        if (const char* Message = Object->Check(-1)) Append("", TCheckRecord::ltObject, 0, Message);
         const int Count = Object->GetParamCount() + Object->GetListParamCount();
         for (int p = 0; p < Count; ++p) {
             if (!IsParamEnabled(Object, p)) continue;
@@ -86,67 +124,72 @@ private:
             const int k = Object->GetKindIndex(p);
             if (Object->GetParamKind(p) == pkVector) {
                 const TListParamInfo* Info = Object->GetListParamInfo(k);
-                const std::string Piece = Text(Info ? Info->GetName() : nullptr) + "/";
-                if (Message) Append(Parent, Piece, TCheckRecord::ltParam, p, Message);
-                const TCheckRecord ListRecord(Parent, Piece, TCheckRecord::ltParam, p);
+                std::string Piece(Text(Info ? Info->GetName() : nullptr));
+                Piece += "/";
+                if (Message) Append(Piece, TCheckRecord::ltParam, p, Message);
+                TScope ListLevel(*this, TCheckRecord::ltParam, p);
+                Location.PathText += Piece;
                 if (TListParam* List = Object->GetListParam(k))
-                    CheckListParam(List, ListRecord, Info ? Info->GetItemNameParam() : -1);
+                    CheckListParam(List, Info ? Info->GetItemNameParam() : -1);
             } else if (Message) {
                 const TParamInfo* Info = Object->GetParam(k);
-                const std::string Piece = Text(Info ? Info->GetName() : nullptr) + "=\"" +
-                                          GetParamDisplayText(Object, k) + "\"/";
-                Append(Parent, Piece, TCheckRecord::ltParam, p, Message);
+                std::string Piece(Text(Info ? Info->GetName() : nullptr));
+                Piece += "=\"";
+                Piece += GetParamDisplayText(Object, k);
+                Piece += "\"/";
+                Append(Piece, TCheckRecord::ltParam, p, Message);
             }
         }
     }
 
-    void CheckListParam(TListParam* List, const TCheckRecord& Parent, int NamingIndex) {
+    void CheckListParam(TListParam* List, int NamingIndex) {
         for (int i = 0; i < List->GetItemsCount(); ++i) {
             TParamObject* Item = List->GetItem(i);
             if (!Item) continue;
-            std::string Piece;
+            TScope ItemLevel(*this, TCheckRecord::ltListItem, i);
             if (NamingIndex >= 0 && NamingIndex < Item->GetParamCount())
-                Piece = Text(Item->GetParamValue(NamingIndex)) + "/";
+                Location.PathText += Text(Item->GetParamValue(NamingIndex));
             else
-                Piece = "Item_" + std::to_string(i) + "/";
-            const TCheckRecord ItemRecord(Parent, Piece, TCheckRecord::ltListItem, i);
-            CheckParamObject(Item, ItemRecord);
+                Location.PathText += "Item_" + std::to_string(i);
+            Location.PathText += "/";
+            CheckParamObject(Item);
         }
     }
 
-    void CheckTable(TTable* Table, const TCheckRecord& TableRecord, const TNameCounts& TableNames) {
+    void CheckTable(TTable* Table, const TNameCounts& TableNames) {
         const char* Name = Table->GetName();
         if (Text(Name).empty())
-            Append(TableRecord, "", TCheckRecord::ltObject, 0, NameMissing);
+            Append("", TCheckRecord::ltObject, 0, NameMissing);
         else if (TableNames.IsShared(Name))
-            Append(TableRecord, "", TCheckRecord::ltObject, 0, NameNotUnique);
+            Append("", TCheckRecord::ltObject, 0, NameNotUnique);
         const int ColumnCount = Table->GetColumnCount();
-        if (ColumnCount == 0) Append(TableRecord, "", TCheckRecord::ltColumn, -1, TableWithoutColumns);
-        CheckParamObject(Table, TableRecord);
-        TNameCounts ColumnNames;
+        if (ColumnCount == 0) Append("", TCheckRecord::ltColumn, -1, TableWithoutColumns);
+        CheckParamObject(Table);
+        TNameCounts ColumnNames(ColumnCount);
         for (int j = 0; j < ColumnCount; ++j)
             if (const TColumn* Column = Table->GetColumn(j)) ColumnNames.Add(Column->GetName());
         for (int j = 0; j < ColumnCount; ++j) {
             TColumn* Column = Table->GetColumn(j);
             if (!Column) continue;
-            const TCheckRecord ColumnRecord(TableRecord, Quoted("Attribute", Column->GetName()),
-                                            TCheckRecord::ltColumn, j);
-            CheckColumn(Column, ColumnRecord, ColumnNames);
+            TScope ColumnLevel(*this, TCheckRecord::ltColumn, j);
+            AppendQuoted("Attribute", Column->GetName());
+            CheckColumn(Column, ColumnNames);
         }
     }
 
-    void CheckColumn(TColumn* Column, const TCheckRecord& ColumnRecord, const TNameCounts& ColumnNames) {
+    void CheckColumn(TColumn* Column, const TNameCounts& ColumnNames) {
         const char* Name = Column->GetName();
         if (Text(Name).empty())
-            Append(ColumnRecord, "", TCheckRecord::ltObject, 0, NameMissing);
+            Append("", TCheckRecord::ltObject, 0, NameMissing);
         else if (ColumnNames.IsShared(Name))
-            Append(ColumnRecord, "", TCheckRecord::ltObject, 0, NameNotUnique);
-        CheckParamObject(Column, ColumnRecord);
-        const TCheckRecord DataTypeRecord(ColumnRecord, "DataType/", TCheckRecord::ltDataType, 0);
+            Append("", TCheckRecord::ltObject, 0, NameNotUnique);
+        CheckParamObject(Column);
+        TScope DataTypeLevel(*this, TCheckRecord::ltDataType, 0);
+        Location.PathText += "DataType/";
         if (TDataType* DataType = Column->GetDataType())
-            CheckParamObject(DataType, DataTypeRecord);
+            CheckParamObject(DataType);
         else
-            Append(DataTypeRecord, "", TCheckRecord::ltObject, 0, DataTypeMissing);
+            Append("", TCheckRecord::ltObject, 0, DataTypeMissing);
     }
 
     // Whether the reference's tables and every column of its pairs exist, so that the
@@ -158,41 +201,40 @@ private:
         return true;
     }
 
-    void CheckReference(TReference* Reference, const TCheckRecord& ReferenceRecord) {
-        CheckParamObject(Reference, ReferenceRecord);
-        if (!Reference->GetParentTable()) Append(ReferenceRecord, "", TCheckRecord::ltObject, 0, ParentTableMissing);
-        if (!Reference->GetChildTable()) Append(ReferenceRecord, "", TCheckRecord::ltObject, 0, ChildTableMissing);
+    void CheckReference(TReference* Reference) {
+        CheckParamObject(Reference);
+        if (!Reference->GetParentTable()) Append("", TCheckRecord::ltObject, 0, ParentTableMissing);
+        if (!Reference->GetChildTable()) Append("", TCheckRecord::ltObject, 0, ChildTableMissing);
         const int PairCount = Reference->GetPairCount();
-        if (PairCount == 0) Append(ReferenceRecord, "", TCheckRecord::ltPair, -1, ReferenceWithoutPairs);
+        if (PairCount == 0) Append("", TCheckRecord::ltPair, -1, ReferenceWithoutPairs);
         const bool Complete = IsComplete(Reference);
         if (Complete)
-            if (const char* Message = Reference->CheckPairs(-1))
-                Append(ReferenceRecord, "", TCheckRecord::ltPair, -1, Message);
+            if (const char* Message = Reference->CheckPairs(-1)) Append("", TCheckRecord::ltPair, -1, Message);
+        std::string ChildText;
         for (int i = 0; i < PairCount; ++i) {
             const std::string Piece = "Pair_" + std::to_string(i) + "/";
             if (Complete)
-                if (const char* Message = Reference->CheckPairs(i))
-                    Append(ReferenceRecord, Piece, TCheckRecord::ltPair, i, Message);
+                if (const char* Message = Reference->CheckPairs(i)) Append(Piece, TCheckRecord::ltPair, i, Message);
             TColumn* Child = Reference->GetPairColumn(1, i);
             TColumn* Parent = Reference->GetPairColumn(0, i);
             if (!Child || !Parent) {
-                Append(ReferenceRecord, Piece, TCheckRecord::ltPair, i, PairColumnMissing);
+                Append(Piece, TCheckRecord::ltPair, i, PairColumnMissing);
                 continue;
             }
             TDataType* ChildType = Child->GetDataType();
             TDataType* ParentType = Parent->GetDataType();
             if (!ChildType || !ParentType) {
-                Append(ReferenceRecord, Piece, TCheckRecord::ltPair, i, PairDataTypeMissing);
+                Append(Piece, TCheckRecord::ltPair, i, PairDataTypeMissing);
                 continue;
             }
-            // Each text is copied before the next Generate may rewrite a shared buffer.
-            const std::string ChildText = Text(ChildType->Generate());
-            const std::string ParentText = Text(ParentType->Generate());
-            if (ChildText != ParentText) Append(ReferenceRecord, Piece, TCheckRecord::ltPair, i, PairTypesDiffer);
+            // The child's text is copied before the parent's Generate may rewrite a shared buffer.
+            ChildText = Text(ChildType->Generate());
+            if (ChildText != Text(ParentType->Generate())) Append(Piece, TCheckRecord::ltPair, i, PairTypesDiffer);
         }
     }
 
     TCheckReport& Report;
+    TCheckRecord Location;  // the current location, without a message
 };
 
 TCheckReport::TCheckReport(TModel* _Model) : Model(_Model) {

@@ -1,13 +1,7 @@
 #include "editor/RepositoryError.h"
 
-#if __has_include("diagram/EMorvikError.h")
-#include "diagram/EMorvikError.h"
+#include "diagram/Errors.h"
+
 void RaiseRepositoryError(int Number, const QString& Message) {
-    throw EMorvikError(dcGB, Number, RepositoryErrorModule, Message, 100);
+    throw EMorvikError(dcGB, Number, emTreeStore, Message, epDefault);
 }
-#else
-#include "ui/Exception.h"
-void RaiseRepositoryError(int Number, const QString& Message) {
-    throw ui::Exception(Message);
-}
-#endif

@@ -3,6 +3,4 @@
 
 #include <QString>
 
-constexpr int RepositoryErrorModule = 99;
-
 [[noreturn]] void RaiseRepositoryError(int Number, const QString& Message);

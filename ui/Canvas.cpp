@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QVector>
+#include <cmath>
 #include <cstdlib>
 
 namespace ui {
@@ -92,7 +93,34 @@ void TCanvas::MoveTo(int X, int Y) { FPenPos = TPoint{X, Y}; }
 void TCanvas::LineTo(int X, int Y) {
   if (FPainter && (FPenPos.x != X || FPenPos.y != Y)) {
     ApplyPen();
-    FPainter->drawLine(FPenPos.x, FPenPos.y, X, Y);
+    const int x1 = FPenPos.x, y1 = FPenPos.y;
+    const int dx = X - x1, dy = Y - y1;
+    const bool xMajor = std::abs(dx) >= std::abs(dy);
+    // Qt leaves out the pixel at the larger end of the main axis; that is the end pixel
+    // only for lines running right or down. Other lines are drawn with both end pixels up
+    // to the pixel next to the end.
+    if ((xMajor && dx > 0) || (!xMajor && dy > 0)) {
+      FPainter->drawLine(x1, y1, X, Y);
+    } else {
+      const int major = xMajor ? std::abs(dx) : std::abs(dy);
+      int ex, ey;
+      if (xMajor) {
+        ex = X + 1;
+        ey = Y - static_cast<int>(std::lround(static_cast<double>(dy) / major));
+      } else {
+        ey = Y + 1;
+        ex = X - static_cast<int>(std::lround(static_cast<double>(dx) / major));
+      }
+      QPen pen = FPainter->pen();
+      pen.setCapStyle(Qt::SquareCap);
+      FPainter->setPen(pen);
+      if (ex == x1 && ey == y1)
+        FPainter->drawPoint(x1, y1);
+      else
+        FPainter->drawLine(x1, y1, ex, ey);
+      pen.setCapStyle(Qt::FlatCap);
+      FPainter->setPen(pen);
+    }
   }
   FPenPos = TPoint{X, Y};
 }

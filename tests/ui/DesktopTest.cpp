@@ -1,0 +1,258 @@
+// Components, controls and the desktop: removal notification, bounds and scaling, painting
+// in z-order, hit test, and mouse capture from press to release.
+
+#include "PixelHelpers.h"
+#include "ui/Control.h"
+#include "ui/Desktop.h"
+#include "ui/Exception.h"
+
+#include <QMouseEvent>
+#include <QApplication>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace testing_pixels;
+
+namespace {
+
+// A control that fills itself with one colour and records what happens to it.
+class TProbe : public ui::TControl {
+public:
+  TProbe(ui::TComponent* Owner, ui::TColor Color) : ui::TControl(Owner), FColor(Color) {}
+  std::vector<std::string> Log;
+  ui::TComponent* Watched = nullptr;
+  bool ThrowInPaint = false;
+  bool ThrowInResize = false;
+  bool ThrowInMouseDown = false;
+  int Paints = 0;
+
+  void Watch(ui::TComponent* Other) {
+    Watched = Other;
+    if (Other) Other->FreeNotification(this);
+  }
+
+protected:
+  void Paint() override {
+    ++Paints;
+    if (ThrowInPaint) throw ui::Exception("paint failed");
+    Canvas()->Brush()->SetColor(FColor);
+    Canvas()->FillRect(ClientRect());
+  }
+  void Resize() override {
+    Log.push_back("resize");
+    if (ThrowInResize) throw ui::Exception("resize failed");
+  }
+  void MouseDown(ui::TMouseButton, ui::TShiftState, int X, int Y) override {
+    Log.push_back("down " + std::to_string(X) + "," + std::to_string(Y));
+    if (ThrowInMouseDown) throw ui::Exception("press failed");
+  }
+  void MouseMove(ui::TShiftState, int X, int Y) override {
+    Log.push_back("move " + std::to_string(X) + "," + std::to_string(Y));
+  }
+  void MouseUp(ui::TMouseButton, ui::TShiftState, int X, int Y) override {
+    Log.push_back("up " + std::to_string(X) + "," + std::to_string(Y));
+  }
+  void Click() override { Log.push_back("click"); }
+  void DblClick() override { Log.push_back("dblclick"); }
+  void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override {
+    ui::TControl::Notification(AComponent, Operation);
+    if (Operation == ui::TOperation::opRemove && AComponent == Watched) Watched = nullptr;
+  }
+
+private:
+  ui::TColor FColor;
+};
+
+void Send(QWidget* W, QEvent::Type Type, int X, int Y, Qt::MouseButton Button,
+          Qt::MouseButtons Buttons) {
+  QMouseEvent e(Type, QPointF(X, Y), W->mapToGlobal(QPointF(X, Y)), Button, Buttons,
+                Qt::NoModifier);
+  QApplication::sendEvent(W, &e);
+}
+
+}  // namespace
+
+TEST(Component, RemovalNotificationReachesSiblingsAndWatchersSoPointersAreCleared) {
+  ui::TDesktop desktop;
+  auto* a = new TProbe(&desktop, ui::clRed);
+  auto* b = new TProbe(&desktop, ui::clBlue);
+  a->Watched = b;  // same owner: no request needed
+  auto other = std::make_unique<ui::TComponent>(nullptr);
+  auto* c = new TProbe(other.get(), ui::clLime);
+  a->Watch(nullptr);
+  c->Watch(b);  // another owner: asks for the notification
+  a->Watched = b;
+  delete b;
+  EXPECT_EQ(a->Watched, nullptr);
+  EXPECT_EQ(c->Watched, nullptr);
+  EXPECT_EQ(desktop.ComponentCount(), 1);
+  // The owner frees what it owns; the watcher of a freed component is not called afterwards.
+  auto* d = new TProbe(&desktop, ui::clRed);
+  c->Watch(d);
+  other.reset();  // frees c, which must leave d's watcher list
+  delete d;       // must not notify the freed c
+  EXPECT_EQ(desktop.ComponentCount(), 1);
+  EXPECT_EQ(desktop.FindComponent(""), nullptr);
+}
+
+TEST(Control, BoundsChangeNotifiesOnlyOnChangeAndAFailingNotificationRestoresThem) {
+  ui::TDesktop desktop;
+  auto* p = new TProbe(&desktop, ui::clRed);
+  p->SetBounds(10, 20, 30, 40);
+  p->SetBounds(10, 20, 30, 40);
+  EXPECT_EQ(p->Log.size(), 1u);
+  p->SetLeft(11);
+  EXPECT_EQ(p->Log.size(), 2u);
+  p->ThrowInResize = true;
+  EXPECT_THROW(p->SetBounds(0, 0, 5, 5), ui::Exception);
+  EXPECT_EQ(p->BoundsRect(), ui::Rect(11, 20, 41, 60));
+}
+
+TEST(Control, ChangeScaleMultipliesThenDividesBoundsWithRounding) {
+  struct Case {
+    int l, t, w, h, m, d;
+    ui::TRect expected;
+  };
+  const Case cases[] = {
+      {10, 20, 30, 40, 200, 100, ui::Rect(20, 40, 80, 120)},
+      {11, 21, 31, 41, 50, 100, ui::Rect(6, 11, 6 + 16, 11 + 21)},
+      {-11, -3, 5, 1, 50, 100, ui::Rect(-6, -2, -6 + 3, -2 + 1)},
+  };
+  for (const Case& c : cases) {
+    ui::TControl control(nullptr);
+    control.SetBounds(c.l, c.t, c.w, c.h);
+    control.ChangeScale(c.m, c.d);
+    EXPECT_EQ(control.BoundsRect(), c.expected) << c.l << "," << c.t;
+  }
+}
+
+TEST(Desktop, PaintsInZOrderAndSkipsInvisibleControls) {
+  ui::TDesktop desktop;
+  desktop.SetColor(ui::clWhite);
+  auto* bottom = new TProbe(&desktop, ui::clRed);
+  auto* top = new TProbe(&desktop, ui::clBlue);
+  auto* hidden = new TProbe(&desktop, ui::clLime);
+  for (TProbe* p : {bottom, top, hidden}) p->SetParent(&desktop);
+  bottom->SetBounds(0, 0, 10, 10);
+  top->SetBounds(5, 5, 10, 10);
+  hidden->SetBounds(0, 0, 20, 20);
+  hidden->SetVisible(false);
+  QImage img = MakeImage(20, 20, ui::clBlack);
+  desktop.RenderTo(img);
+  EXPECT_EQ(Px(img, 2, 2), ui::clRed);
+  EXPECT_EQ(Px(img, 7, 7), ui::clBlue);
+  EXPECT_EQ(Px(img, 17, 2), ui::clWhite);
+  EXPECT_EQ(hidden->Paints, 0);
+
+  bottom->BringToFront();
+  desktop.RenderTo(img);
+  EXPECT_EQ(Px(img, 7, 7), ui::clRed);
+
+  // Rendering a part of the desktop: the origin moves, the control stays where it is.
+  QImage part = MakeImage(10, 10, ui::clBlack);
+  desktop.RenderTo(part, ui::Point(5, 5));
+  EXPECT_EQ(Px(part, 2, 2), ui::clRed);
+  EXPECT_EQ(Px(part, 7, 7), ui::clBlue);
+}
+
+TEST(Desktop, FindsTheTopmostVisibleControlUnderAPoint) {
+  ui::TDesktop desktop;
+  auto* a = new TProbe(&desktop, ui::clRed);
+  auto* b = new TProbe(&desktop, ui::clBlue);
+  a->SetParent(&desktop);
+  b->SetParent(&desktop);
+  a->SetBounds(0, 0, 10, 10);
+  b->SetBounds(5, 5, 10, 10);
+  struct Case {
+    int x, y;
+    ui::TControl* expected;
+  };
+  const Case cases[] = {{0, 0, a}, {9, 9, b}, {4, 9, a}, {14, 14, b}, {15, 15, nullptr},
+                        {10, 2, nullptr}, {-1, 0, nullptr}};
+  for (const Case& c : cases) EXPECT_EQ(desktop.ControlAtPos(ui::Point(c.x, c.y)), c.expected);
+  b->SetVisible(false);
+  EXPECT_EQ(desktop.ControlAtPos(ui::Point(9, 9)), a);
+}
+
+TEST(Desktop, KeepsThePressedControlCapturedUntilTheRelease) {
+  ui::TDesktop desktop;
+  desktop.resize(100, 100);
+  auto* a = new TProbe(&desktop, ui::clRed);
+  auto* b = new TProbe(&desktop, ui::clBlue);
+  a->SetParent(&desktop);
+  b->SetParent(&desktop);
+  a->SetBounds(10, 10, 20, 20);
+  b->SetBounds(50, 50, 20, 20);
+  a->Log.clear();
+  b->Log.clear();
+  std::vector<std::string> desktopLog;
+  desktop.OnMouseDown = [&](ui::TObject*, ui::TMouseButton, ui::TShiftState, int X, int Y) {
+    desktopLog.push_back("down " + std::to_string(X) + "," + std::to_string(Y));
+  };
+  desktop.OnMouseMove = [&](ui::TObject*, ui::TShiftState, int X, int Y) {
+    desktopLog.push_back("move " + std::to_string(X) + "," + std::to_string(Y));
+  };
+
+  Send(&desktop, QEvent::MouseButtonPress, 15, 15, Qt::LeftButton, Qt::LeftButton);
+  EXPECT_EQ(desktop.Captured(), a);
+  Send(&desktop, QEvent::MouseMove, 55, 55, Qt::NoButton, Qt::LeftButton);
+  Send(&desktop, QEvent::MouseButtonRelease, 55, 55, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(desktop.Captured(), nullptr);
+  // Moves and the release went to a in its own coordinates; no click outside it.
+  EXPECT_EQ(a->Log, (std::vector<std::string>{"down 5,5", "move 45,45", "up 45,45"}));
+  EXPECT_TRUE(b->Log.empty());
+
+  a->Log.clear();
+  Send(&desktop, QEvent::MouseButtonPress, 12, 13, Qt::LeftButton, Qt::LeftButton);
+  Send(&desktop, QEvent::MouseButtonRelease, 12, 13, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(a->Log, (std::vector<std::string>{"down 2,3", "click", "up 2,3"}));
+
+  // Nothing under the point: the desktop's own events in desktop coordinates.
+  Send(&desktop, QEvent::MouseButtonPress, 90, 5, Qt::LeftButton, Qt::LeftButton);
+  Send(&desktop, QEvent::MouseMove, 91, 6, Qt::NoButton, Qt::LeftButton);
+  EXPECT_EQ(desktopLog, (std::vector<std::string>{"down 90,5", "move 91,6"}));
+  Send(&desktop, QEvent::MouseButtonRelease, 91, 6, Qt::LeftButton, Qt::NoButton);
+}
+
+TEST(Desktop, ControlRemovedDuringADragIsForgotten) {
+  ui::TDesktop desktop;
+  auto* a = new TProbe(&desktop, ui::clRed);
+  a->SetParent(&desktop);
+  a->SetBounds(0, 0, 20, 20);
+  Send(&desktop, QEvent::MouseButtonPress, 5, 5, Qt::LeftButton, Qt::LeftButton);
+  ASSERT_EQ(desktop.Captured(), a);
+  delete a;
+  EXPECT_EQ(desktop.Captured(), nullptr);
+  Send(&desktop, QEvent::MouseMove, 6, 6, Qt::NoButton, Qt::LeftButton);
+  Send(&desktop, QEvent::MouseButtonRelease, 6, 6, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(desktop.ControlCount(), 0);
+}
+
+TEST(Desktop, ExceptionsOfControlsStayInsideAndAFailingPaintIsReportedOnce) {
+  ui::TDesktop desktop;
+  std::vector<QString> errors;
+  desktop.OnError = [&](const QString& m) { errors.push_back(m); };
+  auto* bad = new TProbe(&desktop, ui::clRed);
+  auto* good = new TProbe(&desktop, ui::clBlue);
+  bad->SetParent(&desktop);
+  good->SetParent(&desktop);
+  bad->SetBounds(0, 0, 10, 10);
+  good->SetBounds(10, 0, 10, 10);
+  bad->ThrowInPaint = true;
+  QImage img = MakeImage(20, 10);
+  desktop.RenderTo(img);
+  desktop.RenderTo(img);
+  EXPECT_EQ(bad->Paints, 2);
+  EXPECT_EQ(Px(img, 15, 5), ui::clBlue);  // the others still paint
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], "paint failed");
+
+  bad->ThrowInMouseDown = true;
+  Send(&desktop, QEvent::MouseButtonPress, 5, 5, Qt::LeftButton, Qt::LeftButton);
+  Send(&desktop, QEvent::MouseButtonRelease, 5, 5, Qt::LeftButton, Qt::NoButton);
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors[1], "press failed");
+  EXPECT_EQ(desktop.Captured(), nullptr);
+}

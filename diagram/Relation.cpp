@@ -1,0 +1,689 @@
+#include "diagram/Relation.h"
+
+#include "diagram/Errors.h"
+#include "diagram/Geometry.h"
+#include "diagram/Rectangle.h"
+#include "diagram/TextLabel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// The symbol drawn at one end.
+enum class TEndSymbol { ZeroOne, OneOne, ZeroMany, OneMany, Arrow, Nothing, StemOnly };
+
+TEndSymbol EndSymbol(TRelationKind Kind, bool BaseEnd) {
+  if (Kind <= rkOneManyToOneMany) {
+    static constexpr TEndSymbol pairs[] = {TEndSymbol::ZeroOne, TEndSymbol::OneOne, TEndSymbol::ZeroMany,
+                                           TEndSymbol::OneMany};
+    const int k = static_cast<int>(Kind);
+    return pairs[BaseEnd ? k / 4 : k % 4];
+  }
+  if (Kind == rkNothingToArrow) return BaseEnd ? TEndSymbol::Nothing : TEndSymbol::Arrow;
+  if (Kind == rkArrowToNothing) return BaseEnd ? TEndSymbol::Arrow : TEndSymbol::Nothing;
+  return TEndSymbol::StemOnly;
+}
+
+// Value * Mul / Div rounded to the nearest integer, halves to even.
+int RoundHalfEven(int Value, int Mul, int Div) {
+  int64_t n = static_cast<int64_t>(Value) * Mul;
+  int64_t d = Div;
+  if (d < 0) {
+    n = -n;
+    d = -d;
+  }
+  int64_t q = n / d, r = n % d;
+  if (r < 0) {
+    r += d;
+    --q;
+  }
+  if (2 * r > d || (2 * r == d && (q & 1) != 0)) ++q;
+  return static_cast<int>(q);
+}
+
+// Point P on a segment within Tolerance of its axis-parallel extent.
+bool NearOrthogonalSegment(const ui::TPoint& A, const ui::TPoint& B, int X, int Y, int Tolerance) {
+  return std::min(A.x, B.x) - Tolerance <= X && X <= std::max(A.x, B.x) + Tolerance &&
+         std::min(A.y, B.y) - Tolerance <= Y && Y <= std::max(A.y, B.y) + Tolerance;
+}
+
+}  // namespace
+
+TRelation::TRelation(ui::TComponent* Owner) : TLine(Owner) { Brush()->SetColor(ui::clBtnFace); }
+
+TRelation::~TRelation() { FMainLabel = nullptr; }
+
+void TRelation::SetRelationKind(const TRelationKind Value) {
+  if (Value == FRelationKind) return;
+  FRelationKind = Value;
+  SetRequestedArea();
+  TryRepaint();
+}
+
+void TRelation::SetGrowing(bool Value) {
+  if (Value == FGrowing) return;
+  FGrowing = Value;
+  Invalidate();
+}
+
+void TRelation::SetMainLabel(TTextLabel* Value) {
+  if (Value == FMainLabel) return;
+  FMainLabel = Value;
+  if (FMainLabel) {
+    // Both hear of the other's removal, whoever owns them.
+    FMainLabel->FreeNotification(this);
+    FreeNotification(FMainLabel);
+    ChangePositionOfMainLabel();
+  }
+}
+
+void TRelation::SetRequestedArea() {
+  const int n = FConclusionLength, w = FConclusionWidth;
+  if (FRelationKind <= rkOneManyToOneMany) {
+    FBaseAreaLength = n, FBaseAreaWidth = w, FTargetAreaLength = n, FTargetAreaWidth = w;
+  } else if (FRelationKind == rkNothingToArrow) {
+    FBaseAreaLength = 1, FBaseAreaWidth = 1, FTargetAreaLength = n, FTargetAreaWidth = w;
+  } else if (FRelationKind == rkArrowToNothing) {
+    FBaseAreaLength = n, FBaseAreaWidth = w, FTargetAreaLength = 1, FTargetAreaWidth = 1;
+  } else if (FRelationKind == rkNone) {
+    FBaseAreaLength = 1, FBaseAreaWidth = 1, FTargetAreaLength = 1, FTargetAreaWidth = 1;
+  }
+  // rkUserDefined keeps the areas it has.
+}
+
+int TRelation::CountOctant(int X, int Y, int W, int H) {
+  const int64_t x = X, y = Y, w = W, h = H;
+  if (X > W / 2) {
+    if (Y > H / 2) return w * y < h * x ? 4 : 5;
+    return w * (h - y) < h * x ? 3 : 2;
+  }
+  if (Y > H / 2) return w * (h - y) < h * x ? 6 : 7;
+  return w * y < h * x ? 1 : 8;
+}
+
+int TRelation::CountOctant(const bool OfBase) const {
+  const TRectangle* box = OfBase ? FBase : FTarget;
+  if (!box) return 0;
+  return OfBase ? CountOctant(FBaseX, FBaseY, box->Width(), box->Height())
+                : CountOctant(FTargetX, FTargetY, box->Width(), box->Height());
+}
+
+int TRelation::SelfRouteShape(int O1, int O2) {
+  int a = (O1 + 1) / 2, b = (O2 + 1) / 2;  // sides: 1 top, 2 right, 3 bottom, 4 left
+  if (a == b) return a;
+  if (a > b) {
+    std::swap(a, b);
+    std::swap(O1, O2);
+  }
+  if (a == 1 && b == 2) return 5;
+  if (a == 2 && b == 3) return 6;
+  if (a == 3 && b == 4) return 7;
+  if (a == 1 && b == 4) return 8;
+  if (a == 1 && b == 3) return O1 == 1 ? 9 : 10;
+  return O2 == 8 ? 11 : 12;  // right with left
+}
+
+void TRelation::GrowAsYouWant(ui::TRect& Rect, const int X, const int Y, const int Length,
+                              const int HalfWidth, const int OddWidth, const int Side) {
+  const int h = HalfWidth, o = OddWidth, n = Length;
+  switch (Side) {
+    case 1:
+    case 3:
+      Rect.Left = std::min(Rect.Left, X - h);
+      Rect.Right = std::max(Rect.Right, X + h + o);
+      if (Side == 1)
+        Rect.Top = std::min(Rect.Top, Y - n);
+      else
+        Rect.Bottom = std::max(Rect.Bottom, Y + n);
+      break;
+    case 2:
+    case 4:
+      Rect.Top = std::min(Rect.Top, Y - h);
+      Rect.Bottom = std::max(Rect.Bottom, Y + h + o);
+      if (Side == 2)
+        Rect.Right = std::max(Rect.Right, X + n);
+      else
+        Rect.Left = std::min(Rect.Left, X - n);
+      break;
+    default:
+      break;
+  }
+}
+
+void TRelation::GetRectWhereDrawConclusion(ui::TRect& Area, const ui::TRect& Bounds, const int X,
+                                           const int Y, const int Length, const int HalfWidth,
+                                           const int OddWidth, const int Side) {
+  const int h = HalfWidth, o = OddWidth, n = Length;
+  switch (Side) {
+    case 1: Area = ui::Rect(X - h, Y - n, X + h + o, Y); break;
+    case 2: Area = ui::Rect(X, Y - h, X + n, Y + h + o); break;
+    case 3: Area = ui::Rect(X - h, Y, X + h + o, Y + n); break;
+    case 4: Area = ui::Rect(X - n, Y - h, X, Y + h + o); break;
+    default: Area = ui::Rect(X, Y, X, Y); break;
+  }
+  Area.Left -= Bounds.Left;
+  Area.Right -= Bounds.Left;
+  Area.Top -= Bounds.Top;
+  Area.Bottom -= Bounds.Top;
+}
+
+void TRelation::CoordinateIntersection(int& X, int& Y, const int AreaWidth, const int Side,
+                                       const TRectangle* Box) {
+  const int h = AreaWidth / 2;
+  if (Side == 1 || Side == 3) {
+    if (X > Box->Left() + Box->Width() - h) X = Box->Left() + Box->Width() - h - 1;
+    if (X < Box->Left() + h) X = Box->Left() + h + 1;
+  } else if (Side == 2 || Side == 4) {
+    if (Y > Box->Top() + Box->Height() - h) Y = Box->Top() + Box->Height() - h - 1;
+    if (Y < Box->Top() + h) Y = Box->Top() + h + 1;
+  }
+}
+
+int TRelation::CountCoordinate() {
+  int bx = 0, by = 0, tx = 0, ty = 0, baseSide = 0, targetSide = 0;
+  int shape = FRouteShape;
+  ui::TRect r;
+  if (!FSelfRelation) {
+    const ui::TPoint B{FBase->Left() + FBaseX, FBase->Top() + FBaseY};
+    const ui::TPoint T{FTarget->Left() + FTargetX, FTarget->Top() + FTargetY};
+    if (Containt(B, FTarget->BoundsRect()) || Containt(T, FBase->BoundsRect())) {
+      SetBounds(std::min(B.x, T.x), std::min(B.y, T.y), std::abs(B.x - T.x), std::abs(B.y - T.y));
+      return -1;
+    }
+    GetIntersectionWith(FBase, B.x, B.y, T.x, T.y, bx, by, baseSide);
+    GetIntersectionWith(FTarget, B.x, B.y, T.x, T.y, tx, ty, targetSide);
+    CoordinateIntersection(bx, by, FBaseAreaWidth, baseSide, FBase);
+    CoordinateIntersection(tx, ty, FTargetAreaWidth, targetSide, FTarget);
+    r = ui::Rect(std::min(bx, tx), std::min(by, ty), std::max(bx, tx), std::max(by, ty));
+  } else {
+    const TRectangle* box = FBase;
+    const int L = box->Left(), T = box->Top(), R = L + box->Width(), B = T + box->Height();
+    const int x1 = std::min(L + FBaseX, L + FTargetX), x2 = std::max(L + FBaseX, L + FTargetX);
+    const int y1 = std::min(T + FBaseY, T + FTargetY), y2 = std::max(T + FBaseY, T + FTargetY);
+    const int sx = ConstX, sy = ConstY;
+    const int o1 = CountOctant(true), o2 = CountOctant(false);
+    shape = SelfRouteShape(o1, o2);
+    switch (shape) {
+      case 1: r = ui::Rect(x1, T - sy, x2, T + 1); break;
+      case 2: r = ui::Rect(R, y1, R + sx, y2); break;
+      case 3: r = ui::Rect(x1, B, x2, B + sy); break;
+      case 4: r = ui::Rect(L - sx, y1, L, y2); break;
+      case 5: r = ui::Rect(x1, T - sy, R + sx, y2); break;
+      case 6: r = ui::Rect(x1, y1, R + sx, B + sy); break;
+      case 7: r = ui::Rect(L - sx, y1, x2, B + sy); break;
+      case 8: r = ui::Rect(L - sx, T - sy, x2, y2); break;
+      case 9: r = ui::Rect(L - sx, T - sy, x2, B + sy); break;
+      case 10: r = ui::Rect(x1, T - sy, R + sx, B + sy); break;
+      case 11: r = ui::Rect(L - sx, T - sy, R + sx, y2); break;
+      default: r = ui::Rect(L - sx, y1, R + sx, B + sy); break;
+    }
+    auto endOf = [&](int octant, int ax, int ay, int& x, int& y, int& side) {
+      side = (octant + 1) / 2;
+      switch (side) {
+        case 1: x = L + ax, y = T; break;
+        case 2: x = R, y = T + ay; break;
+        case 3: x = L + ax, y = B; break;
+        default: x = L, y = T + ay; break;
+      }
+    };
+    endOf(o1, FBaseX, FBaseY, bx, by, baseSide);
+    endOf(o2, FTargetX, FTargetY, tx, ty, targetSide);
+    CoordinateIntersection(bx, by, FBaseAreaWidth, baseSide, box);
+    CoordinateIntersection(tx, ty, FTargetAreaWidth, targetSide, box);
+  }
+
+  GrowAsYouWant(r, bx, by, FBaseAreaLength, FBaseAreaWidth / 2, FBaseAreaWidth % 2, baseSide);
+  GrowAsYouWant(r, tx, ty, FTargetAreaLength, FTargetAreaWidth / 2, FTargetAreaWidth % 2, targetSide);
+  GetRectWhereDrawConclusion(FBaseConclusionRect, r, bx, by, FBaseAreaLength, FBaseAreaWidth / 2,
+                             FBaseAreaWidth % 2, baseSide);
+  GetRectWhereDrawConclusion(FTargetConclusionRect, r, tx, ty, FTargetAreaLength,
+                             FTargetAreaWidth / 2, FTargetAreaWidth % 2, targetSide);
+  FBaseSide = baseSide;
+  FTargetSide = targetSide;
+  FRouteShape = shape;
+  if (r == BoundsRect())
+    Invalidate();
+  else
+    SetBounds(r.Left, r.Top, r.Width(), r.Height());
+  return 0;
+}
+
+void TRelation::TryRepaint() {
+  if (!FBase || !FTarget) {
+    Invalidate();
+    return;
+  }
+  CoordinateBaseXY();
+  CoordinateTargetXY();
+  int result = 0;
+  try {
+    result = CountCoordinate();
+  } catch (const EMorvikError& e) {
+    // A box moved onto the other or without size: keep the previous route.
+    if (e.ErrorType() != emGeometry || e.ErrorCode() != geNoIntersectionExists) throw;
+    Invalidate();
+    return;
+  }
+  if (result == -1) ChangePositionOfMainLabel();
+}
+
+void TRelation::BaseChanged() { ChangePositionOfMainLabel(); }
+void TRelation::TargetChanged() { ChangePositionOfMainLabel(); }
+
+void TRelation::ResetPaintedEnds() {
+  FPaintedBaseEnd = ui::TPoint{Left(), Top()};
+  FPaintedTargetEnd = ui::TPoint{Left() + Width(), Top() + Height()};
+}
+
+void TRelation::ChangeScale(int M, int D) {
+  TLine::ChangeScale(M, D);
+  ResetPaintedEnds();
+  FConclusionLength = ui::MulDiv(FConclusionLength, M, D);
+  FConclusionWidth = ui::MulDiv(FConclusionWidth, M, D);
+  SetRequestedArea();
+  TryRepaint();
+  ChangePositionOfMainLabel();
+}
+
+void TRelation::AdjustScaling(const int FontSize) {
+  FConclusionLength = DefConclusionLength;
+  FConclusionWidth = DefConclusionWidth;
+  SetRequestedArea();
+  TryRepaint();
+  ChangePositionOfMainLabel();
+}
+
+void TRelation::AdjustAfterScaling() {
+  ResetPaintedEnds();
+  SetRequestedArea();
+  TryRepaint();
+  ChangePositionOfMainLabel();
+}
+
+void TRelation::Resize() {
+  TLine::Resize();
+  ChangePositionOfMainLabel();
+}
+
+void TRelation::Notification(ui::TComponent* AComponent, ui::TOperation Operation) {
+  TLine::Notification(AComponent, Operation);
+  if (Operation == ui::TOperation::opRemove && FMainLabel &&
+      static_cast<ui::TComponent*>(FMainLabel) == AComponent)
+    FMainLabel = nullptr;
+}
+
+void TRelation::DrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, const bool BaseConclusion,
+                               const int Direction, int& X, int& Y) {
+  X = 0;
+  Y = 0;
+  ui::TCanvas* previous = FDrawingCanvas;
+  FDrawingCanvas = Canvas;
+  try {
+    if (FOnDrawConclusion && FRelationKind == rkUserDefined)
+      FOnDrawConclusion(this, Rect, BaseConclusion, Direction, X, Y);
+    else
+      MyDrawConclusion(Rect, Canvas, BaseConclusion, Direction, X, Y);
+  } catch (...) {
+    FDrawingCanvas = previous;
+    throw;
+  }
+  FDrawingCanvas = previous;
+}
+
+void TRelation::MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas,
+                                 const bool BaseConclusion, const int Direction, int& X, int& Y) {
+  ui::TCanvas* c = Canvas;
+  if (FRelationKind == rkNone) {
+    c->SetPixel(Rect.Left, Rect.Top, c->Pen()->Color());
+    X = Rect.Left;
+    Y = Rect.Top;
+    return;
+  }
+  // The stem along the middle of the area.
+  const bool vertical = Direction == 1 || Direction == 3;
+  if (vertical) {
+    X = Rect.Left + (Rect.Right - Rect.Left) / 2;
+    c->MoveTo(X, Rect.Top);
+    c->LineTo(X, Rect.Bottom);
+    Y = Direction == 1 ? Rect.Top : Rect.Bottom;
+  } else {
+    Y = Rect.Top + (Rect.Bottom - Rect.Top) / 2;
+    c->MoveTo(Rect.Left, Y);
+    c->LineTo(Rect.Right, Y);
+    X = Direction == 4 ? Rect.Left : Rect.Right;
+  }
+  if (FConclusionLength < 10) return;  // too small to tell the symbols apart
+
+  const int stemX = X, stemY = Y;
+  // Column (vertical stem: row) at offset K outwards from the box edge.
+  auto at = [&](int K) {
+    switch (Direction) {
+      case 1: return Rect.Bottom - 1 - K;
+      case 3: return Rect.Top + K;
+      case 2: return Rect.Left + K;
+      default: return Rect.Right - 1 - K;
+    }
+  };
+  auto bar = [&](int K) {
+    const int p = at(K);
+    if (vertical) {
+      c->MoveTo(Rect.Left, p);
+      c->LineTo(Rect.Right, p);
+    } else {
+      c->MoveTo(p, Rect.Top);
+      c->LineTo(p, Rect.Bottom);
+    }
+  };
+  auto circle = [&]() {
+    const int k = FCircleOffset;
+    switch (Direction) {
+      case 1: {
+        const int w = Rect.Right - Rect.Left;
+        c->Ellipse(Rect.Left, Rect.Bottom - k - w, Rect.Right, Rect.Bottom - k);
+        break;
+      }
+      case 3: {
+        const int w = Rect.Right - Rect.Left;
+        c->Ellipse(Rect.Left, Rect.Top + k, Rect.Right, Rect.Top + k + w);
+        break;
+      }
+      case 2: {
+        const int w = Rect.Bottom - Rect.Top;
+        c->Ellipse(Rect.Left + k, Rect.Top, Rect.Left + k + w, Rect.Bottom);
+        break;
+      }
+      default: {
+        const int w = Rect.Bottom - Rect.Top;
+        c->Ellipse(Rect.Right - k - w, Rect.Top, Rect.Right - k, Rect.Bottom);
+        break;
+      }
+    }
+  };
+  auto foot = [&]() {
+    const int edge = at(0), toe = at(FFootOffset);
+    if (vertical) {
+      c->MoveTo(Rect.Left, edge);
+      c->LineTo(stemX, toe);
+      c->MoveTo(Rect.Right - 1, edge);
+      c->LineTo(stemX, toe);
+    } else {
+      c->MoveTo(edge, Rect.Top);
+      c->LineTo(toe, stemY);
+      c->MoveTo(edge, Rect.Bottom - 1);
+      c->LineTo(toe, stemY);
+    }
+  };
+  auto arrow = [&]() {
+    const int tip = at(0), base = at(FArrowOffset);
+    if (vertical)
+      c->Polygon({{stemX, tip}, {Rect.Left, base}, {Rect.Right - 1, base}});
+    else
+      c->Polygon({{tip, stemY}, {base, Rect.Top}, {base, Rect.Bottom - 1}});
+  };
+
+  switch (EndSymbol(FRelationKind, BaseConclusion)) {
+    case TEndSymbol::ZeroOne:
+      bar(FBarOffset);
+      circle();
+      break;
+    case TEndSymbol::OneOne:
+      bar(FBarOffset);
+      bar(FSecondBarOffset);
+      break;
+    case TEndSymbol::ZeroMany:
+      foot();
+      circle();
+      break;
+    case TEndSymbol::OneMany:
+      foot();
+      bar(FSecondBarOffset);
+      break;
+    case TEndSymbol::Arrow:
+      arrow();
+      break;
+    case TEndSymbol::Nothing:
+      c->SetPixel(Rect.Left, Rect.Top, c->Pen()->Color());
+      break;
+    case TEndSymbol::StemOnly:
+      break;
+  }
+}
+
+std::vector<ui::TPoint> TRelation::SelfLoopPoints(int Shape, int BaseSide, int BX, int BY, int TX,
+                                                  int TY, int X0, int Y0, int R, int B) {
+  // Is the base end on the side named first for the shape?
+  bool first = true;
+  switch (Shape) {
+    case 5: first = BaseSide == 1; break;
+    case 6: first = BaseSide == 2; break;
+    case 7: first = BaseSide == 3; break;
+    case 8: first = BaseSide == 4; break;
+    case 9:
+    case 10: first = BaseSide == 1; break;
+    case 11:
+    case 12: first = BaseSide == 2; break;
+    default: break;
+  }
+  switch (Shape) {
+    case 1: return {{BX, Y0}, {TX, Y0}};
+    case 2: return {{R, BY}, {R, TY}};
+    case 3: return {{BX, B}, {TX, B}};
+    case 4: return {{X0, BY}, {X0, TY}};
+    case 5: return first ? std::vector<ui::TPoint>{{BX, Y0}, {R, Y0}, {R, TY}}
+                         : std::vector<ui::TPoint>{{R, BY}, {R, Y0}, {TX, Y0}};
+    case 6: return first ? std::vector<ui::TPoint>{{R, BY}, {R, B}, {TX, B}}
+                         : std::vector<ui::TPoint>{{BX, B}, {R, B}, {R, TY}};
+    case 7: return first ? std::vector<ui::TPoint>{{BX, B}, {X0, B}, {X0, TY}}
+                         : std::vector<ui::TPoint>{{X0, BY}, {X0, B}, {TX, B}};
+    case 8: return first ? std::vector<ui::TPoint>{{X0, BY}, {X0, Y0}, {TX, Y0}}
+                         : std::vector<ui::TPoint>{{BX, Y0}, {X0, Y0}, {X0, TY}};
+    case 9: return first ? std::vector<ui::TPoint>{{BX, Y0}, {X0, Y0}, {X0, B}, {TX, B}}
+                         : std::vector<ui::TPoint>{{BX, B}, {X0, B}, {X0, Y0}, {TX, Y0}};
+    case 10: return first ? std::vector<ui::TPoint>{{BX, Y0}, {R, Y0}, {R, B}, {TX, B}}
+                          : std::vector<ui::TPoint>{{BX, B}, {R, B}, {R, Y0}, {TX, Y0}};
+    case 11: return first ? std::vector<ui::TPoint>{{R, BY}, {R, Y0}, {X0, Y0}, {X0, TY}}
+                          : std::vector<ui::TPoint>{{X0, BY}, {X0, Y0}, {R, Y0}, {R, TY}};
+    case 12: return first ? std::vector<ui::TPoint>{{R, BY}, {R, B}, {X0, B}, {X0, TY}}
+                          : std::vector<ui::TPoint>{{X0, BY}, {X0, B}, {R, B}, {R, TY}};
+    default: return {};
+  }
+}
+
+void TRelation::DrawRoute(ui::TCanvas* Canvas, int X0, int Y0, int W, int H, const ui::TRect& BaseRect,
+                          const ui::TRect& TargetRect, ui::TPoint& BaseEnd, ui::TPoint& TargetEnd) {
+  ui::TCanvas* c = Canvas;
+  int bx, by, tx, ty;
+  DrawConclusion(BaseRect, c, true, FBaseSide, bx, by);
+  DrawConclusion(TargetRect, c, false, FTargetSide, tx, ty);
+  if (!FSelfRelation) {
+    // An end on the far edge of the bounds is drawn on the last column or row inside.
+    auto clamp = [&](int& x, int& y) {
+      if (x == X0 + W) x = X0 + W - 1;
+      if (y == Y0 + H) y = Y0 + H - 1;
+    };
+    clamp(bx, by);
+    clamp(tx, ty);
+    c->MoveTo(bx, by);
+    c->LineTo(tx, ty);
+    c->SetPixel(tx, ty, c->Pen()->Color());
+  } else {
+    c->MoveTo(bx, by);
+    for (const ui::TPoint& p : SelfLoopPoints(FRouteShape, FBaseSide, bx, by, tx, ty, X0, Y0, X0 + W - 1, Y0 + H - 1))
+      c->LineTo(p.x, p.y);
+    if (FTargetSide == 3)
+      c->LineTo(tx, ty - 1);
+    else if (FTargetSide == 2)
+      c->LineTo(tx - 1, ty);
+    else
+      c->LineTo(tx, ty);
+  }
+  BaseEnd = ui::TPoint{bx, by};
+  TargetEnd = ui::TPoint{tx, ty};
+}
+
+void TRelation::Paint() {
+  FPainted = true;
+  ui::TCanvas* c = Canvas();
+  c->Pen()->Assign(Pen());
+  c->Brush()->Assign(Brush());
+  if (!FBase || !FTarget) {
+    TLine::Paint();  // the placeholder of a line with an end missing
+    return;
+  }
+  ui::TPoint b, t;
+  DrawRoute(c, 0, 0, Width(), Height(), FBaseConclusionRect, FTargetConclusionRect, b, t);
+  FPaintedBaseEnd = ui::TPoint{b.x + Left(), b.y + Top()};
+  FPaintedTargetEnd = ui::TPoint{t.x + Left(), t.y + Top()};
+  ChangePositionOfMainLabel();
+}
+
+void TRelation::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY,
+                                       const int X, const int Y, ui::TCanvas* Canvas) {
+  if (!Canvas || !FBase || !FTarget) return;
+  const int w = Width() * MulX / DivX, h = Height() * MulY / DivY;
+  const int x0 = X * MulX / DivX, y0 = Y * MulY / DivY;
+  Canvas->Pen()->SetColor(ui::clBlack);
+  Canvas->Pen()->SetStyle(ui::TPenStyle::psSolid);
+  Canvas->Pen()->SetMode(ui::TPenMode::pmCopy);
+  Canvas->Brush()->SetColor(ui::clWhite);
+  Canvas->Brush()->SetStyle(ui::TBrushStyle::bsSolid);
+
+  auto sx = [&](int v) { return RoundHalfEven(v, MulX, DivX); };
+  auto sy = [&](int v) { return RoundHalfEven(v, MulY, DivY); };
+  auto area = [&](const ui::TRect& r) {
+    return ui::Rect(sx(r.Left) + x0, sy(r.Top) + y0, sx(r.Right) + x0, sy(r.Bottom) + y0);
+  };
+  FBarOffset = sx(DefBarOffset);
+  FSecondBarOffset = sx(DefSecondBarOffset);
+  FCircleOffset = sx(DefCircleOffset);
+  FFootOffset = sx(DefFootOffset);
+  FArrowOffset = sx(DefArrowOffset);
+  auto restore = [this] {
+    FBarOffset = DefBarOffset;
+    FSecondBarOffset = DefSecondBarOffset;
+    FCircleOffset = DefCircleOffset;
+    FFootOffset = DefFootOffset;
+    FArrowOffset = DefArrowOffset;
+  };
+  try {
+    ui::TPoint b, t;
+    DrawRoute(Canvas, x0, y0, w, h, area(FBaseConclusionRect), area(FTargetConclusionRect), b, t);
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+}
+
+bool TRelation::IsClickAcceptable(const int X, const int Y) {
+  const ui::TPoint own{X - Left(), Y - Top()};
+  if (ui::PtInRect(FBaseConclusionRect, own) || ui::PtInRect(FTargetConclusionRect, own)) return true;
+  const int tol = Tolerance();
+
+  if (FSelfRelation) {
+    if (FRouteShape < 1 || FRouteShape > 12) RaiseBadShape("IsClickAcceptable()");
+    const ui::TPoint b = FPaintedBaseEnd, t = FPaintedTargetEnd;
+    std::vector<ui::TPoint> path{b};
+    for (const ui::TPoint& p : SelfLoopPoints(FRouteShape, FBaseSide, b.x, b.y, t.x, t.y, Left(), Top(),
+                                              Left() + Width() - 1, Top() + Height() - 1))
+      path.push_back(p);
+    path.push_back(t);
+    for (size_t i = 0; i + 1 < path.size(); ++i)
+      if (NearOrthogonalSegment(path[i], path[i + 1], X, Y, tol)) return true;
+    return false;
+  }
+
+  // Distance from the click to the drawn segment (never to its extension beyond the ends).
+  const ui::TPoint p1 = FPaintedBaseEnd, p2 = FPaintedTargetEnd;
+  if (p1 == p2) return false;
+  const int64_t dx = p2.x - p1.x, dy = p2.y - p1.y;
+  const int64_t ux = X - p1.x, uy = Y - p1.y;
+  const double t = static_cast<double>(ux * dx + uy * dy) / static_cast<double>(dx * dx + dy * dy);
+  double distance;
+  if (t < 0 || t > 1) {
+    const double d1 = std::hypot(static_cast<double>(ux), static_cast<double>(uy));
+    const double d2 = std::hypot(static_cast<double>(X - p2.x), static_cast<double>(Y - p2.y));
+    distance = std::min(d1, d2);
+  } else {
+    distance = std::fabs(static_cast<double>(dy * ux - dx * uy)) / std::sqrt(static_cast<double>(dx * dx + dy * dy));
+  }
+  return distance <= tol;
+}
+
+void TRelation::RaiseBadShape(const char* Operation) const {
+  RaiseDiagramError(geBadNuberOfSelfRelation, emDiagram,
+                    QString::asprintf(gaBadNuberOfSelfRelation, Name().toUtf8().constData(), Operation));
+}
+
+void TRelation::ChangePositionOfMainLabel() {
+  if (!FMainLabel) return;
+  const int w = FMainLabel->Width(), h = FMainLabel->Height();
+  const int RL = Left(), RT = Top(), RR = RL + Width(), RB = RT + Height();
+  int X = FMainLabel->Left(), Y = FMainLabel->Top();
+  if (!FSelfRelation) {
+    if (FPainted) {
+      const ui::TPoint a = FPaintedBaseEnd, b = FPaintedTargetEnd;
+      X = std::min(a.x, b.x) + std::abs(b.x - a.x) / 2 - w / 2;
+      Y = std::min(a.y, b.y) + std::abs(b.y - a.y) / 2 - h / 2;
+    } else {
+      X = RL + (Width() - w) / 2;
+      Y = RT + (Height() - h) / 2;
+    }
+  } else {
+    const TRectangle* box = FBase;
+    const int BL = box->Left(), BT = box->Top(), BR = BL + box->Width(), BB = BT + box->Height();
+    const int m = 3;
+    switch (FRouteShape) {
+      case 1:
+      case 11:
+        X = RL + Width() / 2 - w / 2;
+        Y = RT - h / 2;
+        if (Y + h >= BT) Y = BT - h - m;
+        break;
+      case 2:
+      case 10:
+        X = RR - w / 2;
+        Y = RT + Height() / 2 - h / 2;
+        if (X < BR) X = BR + m;
+        break;
+      case 3:
+      case 12:
+        X = RL + Width() / 2 - w / 2;
+        Y = RB - h / 2;
+        if (Y <= BB) Y = BB + m;
+        break;
+      case 4:
+      case 9:
+        X = RL - w / 2;
+        Y = RT + Height() / 2 - h / 2;
+        if (X + w >= BL) X = BL - w - m;
+        break;
+      case 5:
+        X = RR - w / 2;
+        Y = RT - h / 2;
+        if (BR >= X && Y + h >= BT) X = BR + m;
+        break;
+      case 6:
+        X = RR - w / 2;
+        Y = RB - h / 2;
+        if (BR >= X && BB >= Y) X = BR + m;
+        break;
+      case 7:
+        X = RL - w / 2;
+        Y = RB - h / 2;
+        if (X + w >= BL && BB >= Y) X = BL - w - m;
+        break;
+      case 8:
+        X = RL - w / 2;
+        Y = RT - h / 2;
+        if (X + w >= BL && Y + h >= BT) X = BL - w - m;
+        break;
+      default:
+        RaiseBadShape("ChangePositionOfMainLabel()");
+    }
+  }
+  if (X != FMainLabel->Left() || Y != FMainLabel->Top()) FMainLabel->SetBounds(X, Y, w, h);
+}

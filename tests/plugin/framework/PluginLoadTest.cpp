@@ -61,10 +61,7 @@ TEST(PluginLoadTest, ModelDescriptionAndNewModels)
     ASSERT_NE(Plugin.models, nullptr) << dlerror();
     Morvik::TModels* Models = Plugin.models();
     Morvik::TModelInfo* Info = Models->GetModelInfo(0);
-    // The InterBase 6 model comes with the schema unit; until then the entry answers NULL.
-    // Remove this skip once the model exists.
-    if (!Info)
-        GTEST_SKIP() << "the InterBase 6 model is not part of the library yet";
+    ASSERT_NE(Info, nullptr);
 
     EXPECT_STREQ(Info->GetName(), "InterBase 6");
     EXPECT_EQ(Info->GetDataTypeCount(), 15);

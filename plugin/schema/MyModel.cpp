@@ -1,0 +1,95 @@
+#include "plugin/schema/MyModel.h"
+
+#include "plugin/framework/TextToInt.h"
+#include "plugin/schema/ModelAccess.h"
+
+namespace Varne {
+
+namespace {
+
+// A yes/no switch of the model is on only when it holds exactly "1".
+bool IsOn(const char* Value) { return Value[0] == '1' && Value[1] == '\0'; }
+
+}  // namespace
+
+TMyModel::TMyModel() : TParent(nullptr), Morvik::TParamObjectMixin<TMyModelInfo>(nullptr) {}
+
+void TMyModel::GenerateList(int Pos)
+{
+    Morvik::TListParam* List = ListAt(this, Pos);
+    for (int I = 0; I < List->GetItemsCount(); ++I)
+        output.Append(List->GetItem(I)->Generate());
+}
+
+void TMyModel::GenerateDataBase()
+{
+    output.Append("CREATE DATABASE '").Append(ValueAt(this, mpDataBaseFile)).Append("'");
+    if (*ValueAt(this, mpUser)) {
+        output.Append("\n\tUSER '").Append(ValueAt(this, mpUser)).Append("'");
+        if (*ValueAt(this, mpPassword))
+            output.Append(" PASSWORD '").Append(ValueAt(this, mpPassword)).Append("'");
+    }
+    if (*ValueAt(this, mpPageSize))
+        output.Append("\n\tPAGE_SIZE = ").Append(ValueAt(this, mpPageSize));
+    if (*ValueAt(this, mpFileLength))
+        output.Append("\n\tLENGTH = ").Append(ValueAt(this, mpFileLength)).Append(" PAGES");
+    if (*ValueAt(this, mpCharSet))
+        output.Append("\n\tDEFAULT CHARACTER SET ").Append(ValueAt(this, mpCharSet));
+    Morvik::TListParam* Files = ListAt(this, mpSecFiles);
+    for (int I = 0; I < Files->GetItemsCount(); ++I)
+        output.Append("\n\t").Append(Files->GetItem(I)->Generate());
+    output.Append(";\n\n");
+}
+
+void TMyModel::GenerateShadow()
+{
+    // A Mode index that names no option writes nothing for it.
+    output.Append("CREATE SHADOW ")
+        .Append(ValueAt(this, mpSetNumber))
+        .Append(" ")
+        .Append(ChosenOption(this, mpMode));
+    if (IsOn(ValueAt(this, mpConditional)))
+        output.Append("CONDITIONAL ");
+    output.Append("'").Append(ValueAt(this, mpShadowFile)).Append("' ");
+    if (*ValueAt(this, mpShadowLength))
+        output.Append("\n\tLENGTH = ").Append(ValueAt(this, mpShadowLength)).Append(" PAGES");
+    Morvik::TListParam* Files = ListAt(this, mpSecShadowFiles);
+    for (int I = 0; I < Files->GetItemsCount(); ++I)
+        output.Append("\n\t").Append(Files->GetItem(I)->Generate());
+    output.Append(";\n\n");
+}
+
+const char* TMyModel::Generate()
+{
+    output.Clear();
+    if (*GetComment())
+        output.Append("/*").Append(GetComment()).Append("*/\n");
+    if (IsOn(ValueAt(this, mpDataBase)))
+        GenerateDataBase();
+    if (IsOn(ValueAt(this, mpShadow)))
+        GenerateShadow();
+    for (int Pos : {mpDomains, mpGenerators, mpExceptions, mpRoles})
+        GenerateList(Pos);
+    for (const auto& Table : Tables())
+        output.Append(Table->Generate());
+    for (const auto& Reference : References())
+        output.Append(Reference->Generate());
+    // View and procedure bodies name tables, which the server resolves at CREATE time.
+    for (int Pos : {mpViews, mpProcedures})
+        GenerateList(Pos);
+    return output.GetText();
+}
+
+const char* TMyModel::Check(int Pos) const
+{
+    switch (Pos) {
+    case mpDataBaseFile:
+    case mpSetNumber:
+    case mpShadowFile:
+        return *ValueAt(this, Pos) ? nullptr : "Must be specified";
+    default:
+        return nullptr;
+    }
+}
+
+}  // namespace Varne

@@ -1,0 +1,34 @@
+// The InterBase model: the schema's tables and references, the model parameters with the
+// lists of schema-level objects, the whole script and the check of the model's parameters.
+#pragma once
+
+#include "plugin/schema/ModelMixin.h"
+#include "plugin/schema/MyModelInfo.h"
+#include "plugin/schema/MyReference.h"
+#include "plugin/schema/MyTable.h"
+
+namespace Varne {
+
+class TMyModel : public virtual Morvik::TVectorsModel,
+                 public virtual Morvik::TModelMixin<TMyModelInfo, TMyTable, TMyReference> {
+public:
+    TMyModel();
+
+    // The whole script: comment, database, shadow, domains, generators, exceptions, roles,
+    // every table, every reference, then views and procedures.
+    const char* Generate() override;
+    // "Must be specified" for an empty database file, shadow set number or shadow file.
+    const char* Check(int Pos) const override;
+    void Release() override { delete this; }
+    Morvik::TReverse* GetReverse() override { return nullptr; }
+    const Morvik::VTabs& GetTables() const override { return Tables(); }
+    const Morvik::VRefs& GetReferences() const override { return References(); }
+    ~TMyModel() override = default;
+
+private:
+    void GenerateDataBase();
+    void GenerateShadow();
+    void GenerateList(int Pos);
+};
+
+}  // namespace Varne

@@ -40,7 +40,7 @@ std::string ValueFor(const Morvik::TParamInfo* Info, const std::string& Tag, int
     case Morvik::ptNumber: return std::to_string(10 + Idx);
     case Morvik::ptBoolean: return "1";
     case Morvik::ptEnum: return Info->GetOptionCount() > 1 ? "1" : "0";
-    case Morvik::ptMemo: return "řádek " + Tag + "\r\nřádek\t#x09 & <b>";
+    case Morvik::ptMemo: return "řádek " + Tag + "\r\nřádek\t& <b>";
     default: return "hodnota_ř_" + Tag + "_" + std::to_string(Idx);
     }
 }

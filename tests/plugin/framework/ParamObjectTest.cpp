@@ -196,6 +196,27 @@ TEST_F(ParamObjectTest, DestroyingTheHolderDestroysNestedItems)
     EXPECT_EQ(TPiece::Alive, 0);
 }
 
+// Indexes are the caller's contract; the test build checks them, so that a caller's
+// mistake stops the program instead of corrupting memory.
+TEST_F(ParamObjectTest, IndexesOutsideTheCountsStopTheTestBuild)
+{
+#ifndef _GLIBCXX_ASSERTIONS
+    GTEST_SKIP() << "index checks are on in the sanitizer build only";
+#else
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    THolder Holder(nullptr);
+    Holder.GetListParam(0)->AddItem();
+    EXPECT_DEATH(Holder.GetParamValue(2), "");
+    EXPECT_DEATH(Holder.SetParamValue(-1, "x"), "");
+    EXPECT_DEATH(Holder.GetListParam(2), "");
+    EXPECT_DEATH(Holder.GetParam(2), "");
+    EXPECT_DEATH(Holder.GetParamKind(4), "");
+    EXPECT_DEATH(Holder.GetListParam(0)->GetItem(1), "");
+    EXPECT_DEATH(Holder.GetListParam(0)->ExchangeItems(0, 1), "");
+    EXPECT_DEATH(Holder.GetListParam(0)->DeleteItem(1), "");
+#endif
+}
+
 // A renamable object, as tables, columns and references are.
 class TNamedItem : public TItem, public TVarNamedMixin {
 public:

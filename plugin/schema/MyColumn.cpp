@@ -19,7 +19,8 @@ constexpr int DefaultValueOption = 1;
 const char* const KeyNotNull = "Must be NOT NULL because it's part of PRIMARY KEY constraint";
 const char* const UniqueNotNull = "Must be NOT NULL because it's part of UNIQUE constraint";
 
-bool IsTrue(const char* Value) { return Morvik::TextToInt(Value) != 0; }
+// The empty text, the common case, reads as 0 without parsing.
+bool IsTrue(const char* Value) { return Value && *Value && Morvik::TextToInt(Value) != 0; }
 
 // Whether a unique constraint of the table names the column (byte for byte).
 bool InUniqueConstraint(const Morvik::TTable& Table, const char* Name)
@@ -99,9 +100,10 @@ const char* TMyColumn::Generate()
     output.Append(GetName()).Append(" ").Append(GetDataType()->Generate());
 
     // An option index that names no option (a stored "-1" or "7") writes no clause.
-    const int Default = Morvik::TextToInt(GetParamValue(DefaultPos));
-    const char* Option = ChosenOption(this, DefaultPos);
-    if (Default != 0 && *Option) {
+    const char* DefaultText = GetParamValue(DefaultPos);
+    const int Default = *DefaultText ? Morvik::TextToInt(DefaultText) : 0;
+    const char* Option = Default != 0 ? ChosenOption(this, DefaultPos) : "";
+    if (*Option) {
         output.Append(" DEFAULT ");
         if (Default == DefaultValueOption)
             output.Append("'").Append(GetParamValue(DefaultValuePos)).Append("'");

@@ -83,16 +83,18 @@ const char* TMyTable::Generate()
     std::string Comment;
     for (int I = 0; I < GetColumnCount(); ++I) {
         TMyColumn* Column = GetTypedColumn(I);
+        // One item: the comment prefix, then the definition.
         AppendColumnComment(Comment, Column->GetComment());
-        Body.Printf("%s%s", Comment.c_str(), Column->Generate());
+        Body.AppendItem(Comment.c_str());
+        Body.Append(Column->Generate());
     }
 
     // The key text stays empty without key columns: its level is closed without force.
     Morvik::TAC Key(" ");
     Key.Push("(", ",", ")");
     for (int I = 0; I < GetColumnCount(); ++I) {
-        if (GetColumn(I)->GetKey())
-            Key.Printf("%s", GetColumn(I)->GetName());
+        if (GetTypedColumn(I)->GetKey())
+            Key.AppendItem(GetTypedColumn(I)->GetName());
     }
     Key.Pop(nullptr, false);
     if (*Key.GetText())

@@ -4,7 +4,6 @@
 #include "editor/TXMLMaker.h"
 #include "editor/Windows1250.h"
 
-#include <QHash>
 #include <QLocale>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
@@ -126,26 +125,23 @@ QString UnescapeIllegal(QStringView Value) {
     return out;
 }
 
-QString AttributeValue(const QXmlStreamReader& Xml, const char* Name) {
-    return UnescapeIllegal(Xml.attributes().value(QLatin1String(Name)));
+QString AttributeValue(const QXmlStreamAttributes& Attributes, const char* Name) {
+    return UnescapeIllegal(Attributes.value(QLatin1String(Name)));
 }
 
-// Element names the reader knows, lower-cased, with their type codes; the root is -1.
-const QHash<QString, int>& KnownElements() {
-    static const QHash<QString, int> names = [] {
-        QHash<QString, int> h;
-        h.insert(QStringLiteral("repository"), -1);
-        for (int t = 0; t < RepositoryTypeCount; ++t) h.insert(TRepositoryItem::ElementName(t), t);
-        return h;
-    }();
-    return names;
-}
-
-// Type code of an element name, -1 for the root, -2 for a name the reader ignores.
+// Type code of an element name, compared without regard to case; -1 for the root, -2 for a
+// name the reader ignores.
 int ElementType(QStringView Name) {
-    const auto& known = KnownElements();
-    const auto it = known.constFind(Name.toString().toLower());
-    return it == known.cend() ? -2 : *it;
+    static const std::vector<std::pair<QString, int>> known = [] {
+        std::vector<std::pair<QString, int>> names{{QStringLiteral("repository"), -1}};
+        for (int t = 0; t < RepositoryTypeCount; ++t)
+            names.emplace_back(TRepositoryItem::ElementName(t), t);
+        return names;
+    }();
+    for (const auto& [name, type] : known)
+        if (name.size() == Name.size() && Name.compare(name, Qt::CaseInsensitive) == 0)
+            return type;
+    return -2;
 }
 
 }  // namespace
@@ -201,7 +197,7 @@ void TRepositoryXMLReader::StartElement(const QXmlStreamReader& Xml) {
     }
     if (type == -2 || !FInRoot) return;
     if (!IsBranchType(type)) {
-        AddLeaf(static_cast<TRepositoryType>(type), Xml);
+        AddLeaf(static_cast<TRepositoryType>(type), Xml.attributes());
         return;
     }
     // A branch is named by the attribute whose name sorts first (the writer writes only
@@ -246,7 +242,7 @@ QString TRepositoryXMLReader::ChildPath(const QString& Name) const {
     return FPath.isEmpty() ? Name : FPath + QLatin1Char('.') + Name;
 }
 
-int TRepositoryXMLReader::Number(const QXmlStreamReader& Xml, const char* Attribute) {
+int TRepositoryXMLReader::Number(const QXmlStreamAttributes& Xml, const char* Attribute) {
     const QString text = AttributeValue(Xml, Attribute);
     bool ok = false;
     const int value = text.toInt(&ok, 10);
@@ -256,7 +252,7 @@ int TRepositoryXMLReader::Number(const QXmlStreamReader& Xml, const char* Attrib
     return value;
 }
 
-void TRepositoryXMLReader::AddLeaf(TRepositoryType Type, const QXmlStreamReader& Xml) {
+void TRepositoryXMLReader::AddLeaf(TRepositoryType Type, const QXmlStreamAttributes& Xml) {
     const QString name = AttributeValue(Xml, "name");
     TRepositoryValue value;
     switch (Type) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QXmlStreamReader;
+class QXmlStreamAttributes;
 
 class TRepositoryXMLReader {
 public:
@@ -43,12 +44,12 @@ private:
 
     void StartElement(const QXmlStreamReader& Xml);
     void EndElement(const QXmlStreamReader& Xml);
-    void AddLeaf(TRepositoryType Type, const QXmlStreamReader& Xml);
+    void AddLeaf(TRepositoryType Type, const QXmlStreamAttributes& Attributes);
     void PushSegment(const QString& Name);
     void PopSegment();
     bool Skipping() const { return !FSegments.empty() && FSegments.back().Skip; }
     QString ChildPath(const QString& Name) const;
-    int Number(const QXmlStreamReader& Xml, const char* Attribute);
+    int Number(const QXmlStreamAttributes& Attributes, const char* Attribute);
 
     TRepository& FStore;
     std::vector<TPendingItem> FPending;

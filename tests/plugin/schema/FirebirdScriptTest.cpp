@@ -226,11 +226,37 @@ void CheckDatabaseOn(const ExtractedSchema& schema)
     EXPECT_EQ(t->checks, std::vector<std::string>{"(NAZEV <> 'ŘEŽ')"});
 }
 
+// Columns typed by domains of the model.
+void BuildDomainColumns(Morvik::TModel* m, const std::string&)
+{
+    AddItem(m, "Domains", {{"Name", "DMONEY"}, {"DataType", "0"}, {"Precision", "12"},
+                           {"Scale", "2"}, {"Default", "0"}, {"Check", "(VALUE >= 0)"}});
+    AddItem(m, "Domains", {{"Name", "DKOD"}, {"DataType", "3"}, {"Length", "10"},
+                           {"CharSet", "WIN1250"}});
+    AddTable(m, "UCET", {{"KOD", "DOMAIN", {{"DomainName", "DKOD"}}, {}, true},
+                         {"ZUSTATEK", "DOMAIN", {{"DomainName", "DMONEY"}}},
+                         {"LIMIT_CASTKA", "DOMAIN", {{"DomainName", "DMONEY"}},
+                          {{"Check", "(LIMIT_CASTKA < 1000000)"}}}});
+}
+
+void CheckDomainColumns(const ExtractedSchema& schema)
+{
+    std::vector<std::string> domains = schema.NamesAfter("CREATE DOMAIN");
+    std::sort(domains.begin(), domains.end());
+    EXPECT_EQ(domains, (std::vector<std::string>{"DKOD", "DMONEY"}));
+    const ExtractedTable* t = schema.Table("UCET");
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->Column("KOD")->definition, "DKOD NOT NULL");
+    EXPECT_EQ(t->Column("ZUSTATEK")->definition, "DMONEY");
+    EXPECT_EQ(t->checks, std::vector<std::string>{"(LIMIT_CASTKA < 1000000)"});
+}
+
 const std::vector<FirebirdFixture> Fixtures = {
     {"DataTypes", false, BuildDataTypes, CheckDataTypes},
     {"ArraysAndCharacterSets", false, BuildArraysAndCharacterSets, CheckArrays},
     {"ColumnConstraints", false, BuildColumnConstraints, CheckColumnConstraints},
     {"KeysAndForeignKeys", false, BuildKeys},
+    {"DomainColumns", false, BuildDomainColumns, CheckDomainColumns},
     {"DatabaseOn", true, BuildDatabaseOn, CheckDatabaseOn},
 };
 

@@ -1,6 +1,6 @@
-// The whole check walk over plug-in models of N tables, each with three columns, an index
-// and one reference to the next table. Every tenth table shares its name with the one
-// before it, so that the name checks find something.
+// The whole check walk over plug-in models of N tables, each with three columns and one
+// reference to the next table. Every tenth table shares its name with the one before it,
+// so that the name checks find something.
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
 
@@ -44,13 +44,6 @@ int Scalar(const Morvik::TParamObjectInfo& info, const char* name) {
     std::exit(1);
 }
 
-int List(const Morvik::TParamObjectInfo& info, const char* name) {
-    for (int i = 0; i < info.GetListParamCount(); ++i)
-        if (!std::strcmp(info.GetListParamInfo(i)->GetName(), name)) return i;
-    std::fprintf(stderr, "no list %s\n", name);
-    std::exit(1);
-}
-
 Morvik::TColumn* AddColumn(Morvik::TTable* table, const char* name, int type) {
     Morvik::TColumn* column = table->AddColumn();
     column->SetName(name);
@@ -73,10 +66,6 @@ ModelPtr Build(int n) {
         Morvik::TDataType* name = AddColumn(table, "NAME", varchar)->GetDataType();
         name->SetParamValue(Scalar(*name, "Length"), "40");
         AddColumn(table, "NEXT_ID", integer);
-        Morvik::TParamObject* index = table->GetListParam(List(*table, "Indexes"))->AddItem();
-        index->SetParamValue(Scalar(*index, "Name"), ("IX_" + std::to_string(i)).c_str());
-        Morvik::TParamObject* entry = index->GetListParam(List(*index, "Columns"))->AddItem();
-        entry->SetParamValue(Scalar(*entry, "Column"), "NAME");
     }
     for (int i = 0; i < n; ++i) {
         Morvik::TTable* parent = m->GetTable((i + 1) % n);

@@ -13,6 +13,7 @@
 #include "plugin/datatypes/DataTypeRegistry.h"
 #include "plugin/datatypes/MyDTGenerator.h"
 #include "plugin/framework/PluginEntry.h"
+#include "plugin/framework/Parent.h"
 
 namespace {
 
@@ -198,6 +199,22 @@ TEST_F(RegistryTest, UnitTearDownEmptiesTheRegistryAndBuildingAgainRestoresIt)
     ASSERT_NE(Blob, nullptr);
     EXPECT_STREQ(Blob->GetName(), "BLOB");
     EXPECT_EQ(Blob->GetParamCount(), 3);
+}
+
+TEST_F(RegistryTest, ColumnTypeKnowsItsColumnAndThroughItTheTable)
+{
+    std::unique_ptr<Morvik::TModel> Model(Varne::CreateMyModel());
+    ASSERT_NE(Model, nullptr);
+    Morvik::TTable* Table = Model->NewTable();
+    Morvik::TColumn* Column = Table->AddColumn();
+    auto* TypeLink = dynamic_cast<Morvik::TParent*>(Column->GetDataType());
+    ASSERT_NE(TypeLink, nullptr);
+    EXPECT_EQ(TypeLink->GetParent(), dynamic_cast<Morvik::TParent*>(Column));
+    EXPECT_EQ(TypeLink->GetParent()->GetParent(), dynamic_cast<Morvik::TParent*>(Table));
+
+    auto* Blob = dynamic_cast<Morvik::TParent*>(Column->SetDataType(Varne::dtBLOB));
+    ASSERT_NE(Blob, nullptr);
+    EXPECT_EQ(Blob->GetParent(), dynamic_cast<Morvik::TParent*>(Column));
 }
 
 }  // namespace

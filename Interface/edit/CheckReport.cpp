@@ -3,6 +3,7 @@
 #include "Interface/edit/EditPrecondition.h"
 #include "Interface/edit/ParamFunctions.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -29,16 +30,36 @@ std::string_view Text(const char* Value) { return Value ? std::string_view(Value
 // How many times each name occurs among a set of objects, so that uniqueness is one look-up
 // per object rather than a comparison with every other one. The names stay owned by their
 // objects, which the walk does not change.
+// A few names are compared directly; more go into a hash table.
 class TNameCounts {
 public:
-    explicit TNameCounts(int Expected) { Counts.reserve(static_cast<std::size_t>(Expected)); }
-    void Add(const char* Name) { ++Counts[Text(Name)]; }
+    explicit TNameCounts(int Expected) {
+        if (Expected > static_cast<int>(Few.size())) Counts.reserve(static_cast<std::size_t>(Expected));
+    }
+    void Add(const char* Name) {
+        if (Counts.empty() && FewCount < Few.size()) {
+            Few[FewCount++] = Text(Name);
+            return;
+        }
+        if (Counts.empty())
+            for (std::size_t i = 0; i < FewCount; ++i) ++Counts[Few[i]];
+        ++Counts[Text(Name)];
+    }
     bool IsShared(const char* Name) const {
-        auto Found = Counts.find(Text(Name));
+        const std::string_view Wanted = Text(Name);
+        if (Counts.empty()) {
+            int Seen = 0;
+            for (std::size_t i = 0; i < FewCount; ++i)
+                if (Few[i] == Wanted && ++Seen > 1) return true;
+            return false;
+        }
+        auto Found = Counts.find(Wanted);
         return Found != Counts.end() && Found->second > 1;
     }
 
 private:
+    std::array<std::string_view, 8> Few;
+    std::size_t FewCount = 0;
     std::unordered_map<std::string_view, int> Counts;
 };
 

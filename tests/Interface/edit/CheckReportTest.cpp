@@ -186,4 +186,23 @@ TEST(CheckReport, PairsOfEqualTypeTextsPassAndOthersDiffer) {
     EXPECT_EQ(Rows(TCheckReport(&model)), expected);
 }
 
+TEST(CheckReport, NameUniquenessHoldsForManyTablesAndColumns) {
+    // Enough tables and columns that names are counted in a table rather than compared.
+    FakeKind kind;
+    fake::TFakeModel model(kind);
+    for (int t = 0; t < 12; ++t) {
+        TTable* table = model.NewTable();
+        table->SetName(t == 10 ? "T1" : ("T" + std::to_string(t)).c_str());
+        for (int c = 0; c < (t == 0 ? 12 : 1); ++c)
+            AddColumn(table, c == 9 ? "C2" : ("C" + std::to_string(c)).c_str());
+    }
+    std::vector<Row> expected = {
+        {"Entity=\"T0\"/Attribute=\"C2\"/", "3:0 4:2 2:0", "Name is not unique"},
+        {"Entity=\"T0\"/Attribute=\"C2\"/", "3:0 4:9 2:0", "Name is not unique"},
+        {"Entity=\"T1\"/", "3:1 2:0", "Name is not unique"},
+        {"Entity=\"T1\"/", "3:10 2:0", "Name is not unique"},
+    };
+    EXPECT_EQ(Rows(TCheckReport(&model)), expected);
+}
+
 }  // namespace

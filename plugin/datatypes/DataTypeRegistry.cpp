@@ -48,7 +48,7 @@ struct TDTEntry {
 
 TDTEntry DataTypeTable[Varne::dtCount];
 
-// The fifteen object classes in registry order; each names its description as Info.
+// The fifteen object classes in registry order; each names its description TInfo.
 template <class... Objects>
 struct TDataTypeList {
     static_assert(sizeof...(Objects) == Varne::dtCount);

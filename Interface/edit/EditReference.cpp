@@ -1,6 +1,7 @@
 #include "Interface/edit/EditReference.h"
 
 #include "Interface/edit/EditPrecondition.h"
+#include "Interface/edit/EditTable.h"
 
 using namespace Morvik;
 
@@ -34,6 +35,15 @@ void TEditReference::Load(TReference* _Reference) {
 
 void TEditReference::Store() {
     EDIT_REQUIRE(Reference);
+    // Every pair must name live columns of the reference's two tables: a column that a
+    // table store deleted and PrunePairs did not drop would reach the plug-in freed. The
+    // pair columns are only compared, never reached, and nothing changes before this holds.
+    const TTable* ParentTable = Reference->GetParentTable();
+    const TTable* ChildTable = Reference->GetChildTable();
+    for (int i = 0; i < GetPairCount(); ++i) {
+        EDIT_REQUIRE(ParentTable && IndexOfColumn(ParentTable, GetPairColumn(0, i)) != -1);
+        EDIT_REQUIRE(ChildTable && IndexOfColumn(ChildTable, GetPairColumn(1, i)) != -1);
+    }
     TEditParamObject::Store(Reference);
     Reference->SetName(Name.c_str());
     while (Reference->GetPairCount() != 0) Reference->DeletePair(0);

@@ -17,7 +17,8 @@ public:
     ~TEditReference() override;
 
     void Load(Morvik::TReference* _Reference);
-    // Writes name, parameters, comment and the pairs (rebuilt in the mirror's order).
+    // Writes name, parameters, comment and the pairs (rebuilt in the mirror's order). Every
+    // pair must pair a column of the parent table with one of the child table.
     void Store();
     // Drops the pairs that use a column that storing a table deleted.
     void PrunePairs(const TDeletedColumns& Deleted);

@@ -215,6 +215,29 @@ TEST_F(EditTable, ReferenceMirrorStoresItsPairsInOrder) {
     ExpectPrecondition([&] { relation.GetPairColumn(0, 0); }, "Idx>=0 && Idx<(int)ParentColumns.size()");
 }
 
+TEST_F(EditTable, AReferenceMirrorNeverStoresAPairOfAColumnThatIsGone) {
+    TEditReference relation(&model);
+    relation.Load(r1);
+    relation.SetName("renamed");
+    TEditTable table(&model);
+    table.Load(t1);
+    table.DeleteColumn(0);
+    table.Store();  // A is gone, and the relation mirror was not pruned
+    ExpectPrecondition([&] { relation.Store(); },
+                       "ParentTable && IndexOfColumn(ParentTable, GetPairColumn(0, i)) != -1");
+    EXPECT_EQ(Pairs(r1), "B-Y,C-X,");
+    EXPECT_STREQ(r1->GetName(), "");
+
+    relation.PrunePairs(table.DeletedColumns());
+    relation.SetPairColumn(1, 0, c);  // a parent column on the child side
+    ExpectPrecondition([&] { relation.Store(); },
+                       "ChildTable && IndexOfColumn(ChildTable, GetPairColumn(1, i)) != -1");
+    relation.SetPairColumn(1, 0, y);
+    relation.Store();
+    EXPECT_EQ(Pairs(r1), "B-Y,C-X,");
+    EXPECT_STREQ(r1->GetName(), "renamed");
+}
+
 TEST_F(EditTable, IndexOfColumnFindsOnlyColumnsOfThatTable) {
     EXPECT_EQ(IndexOfColumn(t1, c), 2);
     EXPECT_EQ(IndexOfColumn(t1, x), -1);

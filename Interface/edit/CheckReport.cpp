@@ -82,14 +82,14 @@ public:
             TTable* Table = Model->GetTable(i);
             if (!Table) continue;
             TScope TableLevel(*this, TCheckRecord::ltTable, i);
-            AppendQuoted("Entity", Table->GetName());
+            AddQuotedPiece("Entity", Table->GetName());
             CheckTable(Table, TableNames);
         }
         for (int k = 0; k < Model->GetReferenceCount(); ++k) {
             TReference* Reference = Model->GetReference(k);
             if (!Reference) continue;
             TScope ReferenceLevel(*this, TCheckRecord::ltReference, k);
-            AppendQuoted("Relation", Reference->GetName());
+            AddQuotedPiece("Relation", Reference->GetName());
             CheckReference(Reference);
         }
     }
@@ -115,7 +115,7 @@ private:
         std::size_t PathLength;
     };
 
-    void AppendQuoted(const char* Prefix, const char* Value) {
+    void AddQuotedPiece(const char* Prefix, const char* Value) {
         std::string& Path = Location.PathText;
         Path += Prefix;
         Path += "=\"";
@@ -193,7 +193,7 @@ private:
             TColumn* Column = Table->GetColumn(j);
             if (!Column) continue;
             TScope ColumnLevel(*this, TCheckRecord::ltColumn, j);
-            AppendQuoted("Attribute", Column->GetName());
+            AddQuotedPiece("Attribute", Column->GetName());
             CheckColumn(Column, ColumnNames);
         }
     }

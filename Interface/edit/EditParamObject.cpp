@@ -49,6 +49,8 @@ void TEditParamObject::Load(TParamObject* Object) {
 
 void TEditParamObject::Store(TParamObject* Object) {
     EDIT_REQUIRE(Object != NULL);
+    // Storing into itself would empty its own lists before copying them.
+    EDIT_REQUIRE(Object != this);
     EDIT_REQUIRE(Object->GetParamCount() == ParamObjectInfo->GetParamCount());
     // Every description is compared before anything is written, so that a mirror of
     // another kind leaves the object untouched.

@@ -148,6 +148,7 @@ TEST_F(EditParamObject, ViolatedPreconditionsRaiseInsteadOfReadingOutOfRange) {
         {[&] { fields->ExchangeItems(-1, 0); }, "Idx1>=0 && Idx1<(int)List.size()"},
         {[&] { mirror.Load(nullptr); }, "Object != NULL"},
         {[&] { mirror.Store(nullptr); }, "Object != NULL"},
+        {[&] { mirror.Store(&mirror); }, "Object != this"},
         {[&] { TEditParamObject bad(nullptr); }, "_ParamObjectInfo != NULL"},
         {[&] { TEditListParam bad(nullptr); }, "_ParamObjectInfo != NULL"},
         {[&] { TEditParamObject::ClearListParams(nullptr); }, "EditedObject != NULL"},

@@ -6,46 +6,50 @@
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
+namespace Items = Varne::Items;
 enum { NamePos, DefaultPos, NotNullPos, CheckPos, CollationPos, DataTypePos };
-}
+}  // namespace
 
 TDomainInfo_P::TDomainInfo_P()
 {
     Add(new Morvik::TParamInfoC("Name", "Name of domain", 1, Morvik::ptString));
-    Add(new Morvik::TParamInfoC("Default", "Default value for column with this domain", 1, Morvik::ptString));
-    Add(new Morvik::TParamInfoC("NotNull", "NotNull flag for column with this domain", 1, Morvik::ptBoolean));
-    Add(new Morvik::TParamInfoC("Check", "Constraint check expression for column with this domain", 1,
+    Add(new Morvik::TParamInfoC("Default", "Default value for column with this domain", 1,
                                 Morvik::ptString));
+    Add(new Morvik::TParamInfoC("NotNull", "NotNull flag for column with this domain", 1,
+                                Morvik::ptBoolean));
+    Add(new Morvik::TParamInfoC("Check", "Constraint check expression for column with this domain",
+                                1, Morvik::ptString));
     // COLLATE takes a collation name.
     Add(new Morvik::TParamInfoC("Collation", "Collation order", 1, Morvik::ptString));
     Append(Varne::GetTypesParams());
 }
 
-TDomain::TDomain(Morvik::TParent* Owner) : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TDomainInfo>(Owner)
+TDomain::TDomain(Morvik::TParent* Owner)
+    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TDomainInfo>(Owner)
 {
 }
 
 const char* TDomain::Generate()
 {
-    const char* Name = Varne::Items::ValueAt(this, NamePos);
+    const char* Name = Items::ValueAt(this, NamePos);
     output.Clear();
-    if (Varne::Items::IsDropOn(GetParent()))
+    if (Items::IsDropOn(GetParent()))
         output.Append("DROP DOMAIN ").Append(Name).Append(";\n");
     output.Append("CREATE DOMAIN ").Append(Name).Append(" AS ");
     Varne::DataTypeText(output, this, DataTypePos);
-    if (!Varne::Items::IsEmptyAt(this, DefaultPos))
-        output.Append("\n\tDEFAULT ").Append(Varne::Items::ValueAt(this, DefaultPos));
-    if (Morvik::TextToInt(Varne::Items::ValueAt(this, NotNullPos)) == 1)
+    if (!Items::IsEmptyAt(this, DefaultPos))
+        output.Append("\n\tDEFAULT ").Append(Items::ValueAt(this, DefaultPos));
+    if (Morvik::TextToInt(Items::ValueAt(this, NotNullPos)) == 1)
         output.Append("\n\tNOT NULL ");
-    if (!Varne::Items::IsEmptyAt(this, CheckPos))
-        output.Append("\n\tCHECK ").Append(Varne::Items::ValueAt(this, CheckPos));
-    if (!Varne::Items::IsEmptyAt(this, CollationPos))
-        output.Append("\n\tCOLLATE ").Append(Varne::Items::ValueAt(this, CollationPos));
+    if (!Items::IsEmptyAt(this, CheckPos))
+        output.Append("\n\tCHECK ").Append(Items::ValueAt(this, CheckPos));
+    if (!Items::IsEmptyAt(this, CollationPos))
+        output.Append("\n\tCOLLATE ").Append(Items::ValueAt(this, CollationPos));
     output.Append(";\n\n");
     return output.GetText();
 }
 
 const char* TDomain::Check(int Pos) const
 {
-    return Pos == NamePos ? Varne::Items::CheckModelItemName(this, Varne::mpDomains) : nullptr;
+    return Pos == NamePos ? Items::CheckModelItemName(this, Varne::mpDomains) : nullptr;
 }

@@ -4,14 +4,16 @@
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
+namespace Items = Varne::Items;
 enum { FileNamePos, StartingAtPos, LengthPos };
-}
+}  // namespace
 
 TFileSpecInfo_P::TFileSpecInfo_P()
 {
-    Add(new Morvik::TParamInfoC("FileName", "Name of secondary database file?", 1, Morvik::ptString));
-    Add(new Morvik::TParamInfoC("StartingAt", "Starting PAGE of this file (size of previous file)", 1,
-                                Morvik::ptNumber));
+    Add(new Morvik::TParamInfoC("FileName", "Name of secondary database file?", 1,
+                                Morvik::ptString));
+    Add(new Morvik::TParamInfoC("StartingAt", "Starting PAGE of this file (size of previous file)",
+                                1, Morvik::ptNumber));
     Add(new Morvik::TParamInfoC("Length", "Size of secondary database file in PAGES", 1,
                                 Morvik::ptNumber));
 }
@@ -24,19 +26,19 @@ TFileSpec::TFileSpec(Morvik::TParent* Owner)
 const char* TFileSpec::Generate()
 {
     output.Clear();
-    output.Append("FILE '").Append(Varne::Items::ValueAt(this, FileNamePos)).Append("'");
-    if (!Varne::Items::IsEmptyAt(this, StartingAtPos))
-        output.Append(" STARTING AT PAGE ").Append(Varne::Items::ValueAt(this, StartingAtPos));
-    if (!Varne::Items::IsEmptyAt(this, LengthPos))
-        output.Append(" LENGTH ").Append(Varne::Items::ValueAt(this, LengthPos)).Append(" PAGES");
+    output.Append("FILE '").Append(Items::ValueAt(this, FileNamePos)).Append("'");
+    if (!Items::IsEmptyAt(this, StartingAtPos))
+        output.Append(" STARTING AT PAGE ").Append(Items::ValueAt(this, StartingAtPos));
+    if (!Items::IsEmptyAt(this, LengthPos))
+        output.Append(" LENGTH ").Append(Items::ValueAt(this, LengthPos)).Append(" PAGES");
     return output.GetText();
 }
 
 const char* TFileSpec::Check(int Pos) const
 {
-    if (Pos == -1 && Varne::Items::IsEmptyAt(this, StartingAtPos) && Varne::Items::IsEmptyAt(this, LengthPos))
+    if (Pos == -1 && Items::IsEmptyAt(this, StartingAtPos) && Items::IsEmptyAt(this, LengthPos))
         return "You must specify Length or Starting Page";
-    if (Pos == FileNamePos && Varne::Items::IsEmptyAt(this, FileNamePos))
+    if (Pos == FileNamePos && Items::IsEmptyAt(this, FileNamePos))
         return "You must specify filename";
     return nullptr;
 }

@@ -4,8 +4,9 @@
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
+namespace Items = Varne::Items;
 enum { NamePos, InitPos };
-}
+}  // namespace
 
 TGeneratorInfo_P::TGeneratorInfo_P()
 {
@@ -20,14 +21,20 @@ TGenerator::TGenerator(Morvik::TParent* Owner)
 
 const char* TGenerator::Generate()
 {
-    const char* Name = Varne::Items::ValueAt(this, NamePos);
+    const char* Name = Items::ValueAt(this, NamePos);
     output.Clear();
     // Generators have no DROP statement: the row goes from the system table itself.
-    if (Varne::Items::IsDropOn(GetParent()))
-        output.Append("DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = '").Append(Name).Append("';\n");
+    if (Items::IsDropOn(GetParent()))
+        output.Append("DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = '")
+            .Append(Name)
+            .Append("';\n");
     output.Append("CREATE GENERATOR ").Append(Name).Append(";\n");
-    if (!Varne::Items::IsEmptyAt(this, InitPos))
-        output.Append("SET GENERATOR ").Append(Name).Append(" TO ").Append(Varne::Items::ValueAt(this, InitPos)).Append(";\n");
+    if (!Items::IsEmptyAt(this, InitPos))
+        output.Append("SET GENERATOR ")
+            .Append(Name)
+            .Append(" TO ")
+            .Append(Items::ValueAt(this, InitPos))
+            .Append(";\n");
     output.Append("\n");
     return output.GetText();
 }
@@ -35,6 +42,6 @@ const char* TGenerator::Generate()
 const char* TGenerator::Check(int Pos) const
 {
     if (Pos == NamePos)
-        return Varne::Items::CheckModelItemName(this, Varne::mpGenerators);
+        return Items::CheckModelItemName(this, Varne::mpGenerators);
     return nullptr;
 }

@@ -4,8 +4,9 @@
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
+namespace Items = Varne::Items;
 enum { NamePos, MessagePos };
-}
+}  // namespace
 
 TIExceptionInfo_P::TIExceptionInfo_P()
 {
@@ -21,19 +22,23 @@ TIException::TIException(Morvik::TParent* Owner)
 
 const char* TIException::Generate()
 {
-    const char* Name = Varne::Items::ValueAt(this, NamePos);
+    const char* Name = Items::ValueAt(this, NamePos);
     output.Clear();
-    if (Varne::Items::IsDropOn(GetParent()))
+    if (Items::IsDropOn(GetParent()))
         output.Append("DROP EXCEPTION ").Append(Name).Append(";\n");
-    output.Append("CREATE EXCEPTION ").Append(Name).Append(" '").Append(Varne::Items::ValueAt(this, MessagePos)).Append("';\n\n");
+    output.Append("CREATE EXCEPTION ")
+        .Append(Name)
+        .Append(" '")
+        .Append(Items::ValueAt(this, MessagePos))
+        .Append("';\n\n");
     return output.GetText();
 }
 
 const char* TIException::Check(int Pos) const
 {
     if (Pos == NamePos)
-        return Varne::Items::CheckModelItemName(this, Varne::mpExceptions);
-    if (Pos == MessagePos && Varne::Items::IsEmptyAt(this, MessagePos))
-        return Varne::Items::MustBeSpecified;
+        return Items::CheckModelItemName(this, Varne::mpExceptions);
+    if (Pos == MessagePos && Items::IsEmptyAt(this, MessagePos))
+        return Items::MustBeSpecified;
     return nullptr;
 }

@@ -8,40 +8,47 @@
 #include "plugin/schema/TableColumns.h"
 
 namespace {
+namespace Items = Varne::Items;
 enum { UniquePos, SortPos, NamePos, ColumnsPos };
-}
+}  // namespace
 
 TIndexParams_P::TIndexParams_P()
 {
-    Add(new Morvik::TParamInfoC("Unique",
-                                "Prevents insertion or updating of duplicate values into indexed columns", 1,
-                                Morvik::ptBoolean));
+    Add(new Morvik::TParamInfoC(
+        "Unique", "Prevents insertion or updating of duplicate values into indexed columns", 1,
+        Morvik::ptBoolean));
     Add(new Morvik::TParamInfoC("Sort", "How to sort index columns ", 1, Morvik::ptEnum));
     AddOption("");
     AddOption("ASCENDING ");
     AddOption("DESCENDING ");
     Add(new Morvik::TParamInfoC("Name", "Name of index", 1, Morvik::ptString));
-    AddList(new Morvik::TListParamInfoCMixin<Varne::TTableColumnsParams>("Columns", "List of columns in index", 0),
+    AddList(new Morvik::TListParamInfoCMixin<Varne::TTableColumnsParams>(
+                "Columns", "List of columns in index", 0),
             new Morvik::TLPGeneratorMixin<Varne::TIndexColumns>);
 }
 
-TIndex::TIndex(Morvik::TParent* Owner) : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TIndexParams>(Owner)
+TIndex::TIndex(Morvik::TParent* Owner)
+    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TIndexParams>(Owner)
 {
 }
 
 const char* TIndex::Generate()
 {
-    const char* Name = Varne::Items::ValueAt(this, NamePos);
-    const Morvik::TTable* Table = Varne::Items::OwnerTable(this);
+    const char* Name = Items::ValueAt(this, NamePos);
+    const Morvik::TTable* Table = Items::OwnerTable(this);
     output.Clear();
-    if (Varne::Items::IsDropOn(Varne::Items::TableOwner(this)))
+    if (Items::IsDropOn(Items::TableOwner(this)))
         output.Append("DROP INDEX ").Append(Name).Append(";\n");
     output.Append("CREATE ");
-    if (std::strcmp(Varne::Items::ValueAt(this, UniquePos), "1") == 0)
+    if (std::strcmp(Items::ValueAt(this, UniquePos), "1") == 0)
         output.Append("UNIQUE ");
     // A value that names no option writes no sort word.
-    output.Append(Varne::Items::ChosenOption(this, SortPos));
-    output.Append("INDEX ").Append(Name).Append(" ON ").Append(Table ? Table->GetName() : "").Append(" (\n\t");
+    output.Append(Items::ChosenOption(this, SortPos));
+    output.Append("INDEX ")
+        .Append(Name)
+        .Append(" ON ")
+        .Append(Table ? Table->GetName() : "")
+        .Append(" (\n\t");
     Morvik::TListParam* Columns = GetListParam(GetKindIndex(ColumnsPos));
     for (int I = 0; I < Columns->GetItemsCount(); ++I) {
         if (I > 0)
@@ -55,14 +62,15 @@ const char* TIndex::Generate()
 const char* TIndex::Check(int Pos) const
 {
     if (Pos == NamePos) {
-        const char* Name = Varne::Items::ValueAt(this, NamePos);
+        const char* Name = Items::ValueAt(this, NamePos);
         if (*Name == '\0')
             return "You must specify name of index";
         // Index names are unique over all tables of the model.
-        if (Varne::Items::CountTableItemsNamed(Varne::Items::TableOwner(this), Varne::Items::TableIndexesPos, NamePos, Name) > 1)
+        if (Items::CountTableItemsNamed(Items::TableOwner(this), Items::TableIndexesPos, NamePos,
+                                        Name) > 1)
             return "Index name must be unique";
     }
-    if (Pos == ColumnsPos && Varne::Items::ListAt(this, ColumnsPos)->GetItemsCount() == 0)
+    if (Pos == ColumnsPos && Items::ListAt(this, ColumnsPos)->GetItemsCount() == 0)
         return "Index must have some columns specified";
     return nullptr;
 }

@@ -6,6 +6,7 @@
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
+namespace Items = Varne::Items;
 enum { NamePos, ParamsPos, ReturnsPos, VariablesPos, TermPos, BodyPos };
 
 // Items of a list joined in one pushed level of the accumulator.
@@ -16,12 +17,14 @@ void AppendItems(Morvik::TAC& Acc, Morvik::TListParam& List)
 }
 }  // namespace
 
-TParameters::TParameters(Morvik::TParent* Owner) : Morvik::TParent(Owner), Varne::TVariables(Owner) {}
+TParameters::TParameters(Morvik::TParent* Owner) : Morvik::TParent(Owner), Varne::TVariables(Owner)
+{
+}
 
 const char* TParameters::Generate()
 {
     output.Clear();
-    output.Append(Varne::Items::ValueAt(this, 0)).Append(" ");
+    output.Append(Items::ValueAt(this, 0)).Append(" ");
     Varne::DataTypeText(output, this, 1);
     return output.GetText();
 }
@@ -47,10 +50,10 @@ TProcedure::TProcedure(Morvik::TParent* Owner)
 
 const char* TProcedure::Generate()
 {
-    const char* Name = Varne::Items::ValueAt(this, NamePos);
-    const char* Term = Varne::Items::ValueAt(this, TermPos);
+    const char* Name = Items::ValueAt(this, NamePos);
+    const char* Term = Items::ValueAt(this, TermPos);
     output.Clear();
-    if (Varne::Items::IsDropOn(GetParent()))
+    if (Items::IsDropOn(GetParent()))
         output.Append("DROP PROCEDURE ").Append(Name).Append(";\n");
     output.Append("SET TERM ").Append(Term).Append(" ;\n");
     output.Append("CREATE PROCEDURE ").Append(Name);
@@ -71,7 +74,7 @@ const char* TProcedure::Generate()
     Morvik::TListParam* Variables = GetListParam(GetKindIndex(VariablesPos));
     for (int I = 0; I < Variables->GetItemsCount(); ++I)
         output.Append(Variables->GetItem(I)->Generate());
-    output.Append("BEGIN\n").Append(Varne::Items::ValueAt(this, BodyPos)).Append("\nEND\n");
+    output.Append("BEGIN\n").Append(Items::ValueAt(this, BodyPos)).Append("\nEND\n");
     output.Append(Term).Append("\nSET TERM ; ").Append(Term).Append("\n\n");
     return output.GetText();
 }
@@ -80,14 +83,14 @@ const char* TProcedure::Check(int Pos) const
 {
     switch (Pos) {
     case NamePos:
-        return Varne::Items::CheckModelItemName(this, Varne::mpProcedures);
+        return Items::CheckModelItemName(this, Varne::mpProcedures);
     case ReturnsPos:
-        return Varne::Items::ListAt(this, ReturnsPos)->GetItemsCount() == 0
+        return Items::ListAt(this, ReturnsPos)->GetItemsCount() == 0
                    ? "There must be at least one return value"
                    : nullptr;
     case TermPos:
     case BodyPos:
-        return Varne::Items::IsEmptyAt(this, Pos) ? Varne::Items::MustBeSpecified : nullptr;
+        return Items::IsEmptyAt(this, Pos) ? Items::MustBeSpecified : nullptr;
     default:
         return nullptr;
     }

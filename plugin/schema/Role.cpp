@@ -4,8 +4,9 @@
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
+namespace Items = Varne::Items;
 enum { NamePos };
-}
+}  // namespace
 
 TRoleInfo_P::TRoleInfo_P()
 {
@@ -19,9 +20,9 @@ TRole::TRole(Morvik::TParent* Owner)
 
 const char* TRole::Generate()
 {
-    const char* Name = Varne::Items::ValueAt(this, NamePos);
+    const char* Name = Items::ValueAt(this, NamePos);
     output.Clear();
-    if (Varne::Items::IsDropOn(GetParent()))
+    if (Items::IsDropOn(GetParent()))
         output.Append("DROP ROLE ").Append(Name).Append(";\n");
     output.Append("CREATE ROLE ").Append(Name).Append(";\n\n");
     return output.GetText();
@@ -29,5 +30,5 @@ const char* TRole::Generate()
 
 const char* TRole::Check(int Pos) const
 {
-    return Pos == NamePos ? Varne::Items::CheckModelItemName(this, Varne::mpRoles) : nullptr;
+    return Pos == NamePos ? Items::CheckModelItemName(this, Varne::mpRoles) : nullptr;
 }

@@ -35,7 +35,8 @@ void DestroyModelItemLists();
 
 // The descriptions of indexes and triggers, which the tables unit builds after the
 // column-entry description and before the unique constraint's:
-//   Morvik::TStaticInstance<TIndexParams_P>::Build(); Morvik::TStaticInstance<TTriggerParams_P>::Build();
+//   Morvik::TStaticInstance<TIndexParams_P>::Build();
+//   Morvik::TStaticInstance<TTriggerParams_P>::Build();
 // and destroys in the reverse order.
 
 }  // namespace Varne

@@ -1,6 +1,6 @@
 // What the schema-level objects, indexes and triggers read from themselves and from their
-// owners values and lists by position, the model's Drop switch, emptiness of values, chosen option texts, owner tables and
-// models, and names counted over the tables of the whole model.
+// owners: values and lists by position, the model's Drop switch, chosen option texts, the
+// owner table, and names counted over a model list or over the tables of the whole model.
 #pragma once
 
 #include "Interface/MorvikInterface.h"

@@ -6,25 +6,29 @@
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
+namespace Items = Varne::Items;
 enum { NamePos, ActivePos, PlacePos, OperationPos, PositionPos, VariablesPos, TermPos, BodyPos };
 }  // namespace
 
 TTriggerParams_P::TTriggerParams_P()
 {
     Add(new Morvik::TParamInfoC("Name", "Name of trigger", 1, Morvik::ptString));
-    Add(new Morvik::TParamInfoC("Active", "Specifies trigger action at transaction end", 1, Morvik::ptEnum));
+    Add(new Morvik::TParamInfoC("Active", "Specifies trigger action at transaction end", 1,
+                                Morvik::ptEnum));
     AddOption("");
     AddOption("ACTIVE ");
     AddOption("INACTIVE ");
     Add(new Morvik::TParamInfoC("Place", "Specifies where the trigger fires", 1, Morvik::ptEnum));
     AddOption("BEFORE ");
     AddOption("AFTER ");
-    Add(new Morvik::TParamInfoC("Operation", "Specifies the table operation that causes the trigger to fire",
-                                1, Morvik::ptEnum));
+    Add(new Morvik::TParamInfoC("Operation",
+                                "Specifies the table operation that causes the trigger to fire", 1,
+                                Morvik::ptEnum));
     AddOption("INSERT ");
     AddOption("DELETE ");
     AddOption("UPDATE ");
-    Add(new Morvik::TParamInfoC("Position", "Order of triggers on same action 0=first", 1, Morvik::ptNumber));
+    Add(new Morvik::TParamInfoC("Position", "Order of triggers on same action 0=first", 1,
+                                Morvik::ptNumber));
     AddList(new Varne::TVariablesListInfo("Variables", "List of variable declarations", 0),
             new Varne::TVariablesListGenerator);
     Add(new Morvik::TParamInfoC("TermString", "String that terminates TRIGGER definition", 1,
@@ -39,26 +43,29 @@ TTrigger::TTrigger(Morvik::TParent* Owner)
 
 const char* TTrigger::Generate()
 {
-    const char* Name = Varne::Items::ValueAt(this, NamePos);
-    const char* Term = Varne::Items::ValueAt(this, TermPos);
-    const Morvik::TTable* Table = Varne::Items::OwnerTable(this);
+    const char* Name = Items::ValueAt(this, NamePos);
+    const char* Term = Items::ValueAt(this, TermPos);
+    const Morvik::TTable* Table = Items::OwnerTable(this);
     output.Clear();
-    if (Varne::Items::IsDropOn(Varne::Items::TableOwner(this)))
+    if (Items::IsDropOn(Items::TableOwner(this)))
         output.Append("DROP TRIGGER ").Append(Name).Append(";\n");
     output.Append("SET TERM ").Append(Term).Append(" ;\n");
-    output.Append("CREATE TRIGGER ").Append(Name).Append(" FOR ").Append(Table ? Table->GetName() : "");
+    output.Append("CREATE TRIGGER ")
+        .Append(Name)
+        .Append(" FOR ")
+        .Append(Table ? Table->GetName() : "");
     output.Append("\n\t");
     // A value that names no option writes nothing for it.
-    output.Append(Varne::Items::ChosenOption(this, ActivePos))
-        .Append(Varne::Items::ChosenOption(this, PlacePos))
-        .Append(Varne::Items::ChosenOption(this, OperationPos));
-    if (!Varne::Items::IsEmptyAt(this, PositionPos))
-        output.Append(" POSITION ").Append(Varne::Items::ValueAt(this, PositionPos));
+    output.Append(Items::ChosenOption(this, ActivePos))
+        .Append(Items::ChosenOption(this, PlacePos))
+        .Append(Items::ChosenOption(this, OperationPos));
+    if (!Items::IsEmptyAt(this, PositionPos))
+        output.Append(" POSITION ").Append(Items::ValueAt(this, PositionPos));
     output.Append("\nAS\n");
     Morvik::TListParam* Variables = GetListParam(GetKindIndex(VariablesPos));
     for (int I = 0; I < Variables->GetItemsCount(); ++I)
         output.Append(Variables->GetItem(I)->Generate());
-    output.Append("BEGIN\n").Append(Varne::Items::ValueAt(this, BodyPos)).Append("\nEND\n");
+    output.Append("BEGIN\n").Append(Items::ValueAt(this, BodyPos)).Append("\nEND\n");
     output.Append(Term).Append("\nSET TERM ; ").Append(Term).Append("\n\n");
     return output.GetText();
 }
@@ -67,18 +74,18 @@ const char* TTrigger::Check(int Pos) const
 {
     switch (Pos) {
     case NamePos: {
-        const char* Name = Varne::Items::ValueAt(this, NamePos);
+        const char* Name = Items::ValueAt(this, NamePos);
         if (*Name == '\0')
-            return Varne::Items::MustBeSpecified;
+            return Items::MustBeSpecified;
         // Trigger names are unique over all tables of the model.
-        if (Varne::Items::CountTableItemsNamed(Varne::Items::TableOwner(this), Varne::Items::TableTriggersPos, NamePos,
+        if (Items::CountTableItemsNamed(Items::TableOwner(this), Items::TableTriggersPos, NamePos,
                                         Name) > 1)
             return "Trigger name must be unique";
         return nullptr;
     }
     case TermPos:
     case BodyPos:
-        return Varne::Items::IsEmptyAt(this, Pos) ? Varne::Items::MustBeSpecified : nullptr;
+        return Items::IsEmptyAt(this, Pos) ? Items::MustBeSpecified : nullptr;
     default:
         return nullptr;
     }

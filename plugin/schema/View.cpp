@@ -7,9 +7,10 @@
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
+namespace Items = Varne::Items;
 enum { ColumnNamePos };
 enum { NamePos, ColumnsPos, SelectPos, WithCheckPos };
-}
+}  // namespace
 
 TViewColumnInfo_P::TViewColumnInfo_P()
 {
@@ -24,14 +25,14 @@ TViewColumn::TViewColumn(Morvik::TParent* Owner)
 const char* TViewColumn::Generate()
 {
     output.Clear();
-    output.Append(Varne::Items::ValueAt(this, ColumnNamePos));
+    output.Append(Items::ValueAt(this, ColumnNamePos));
     return output.GetText();
 }
 
 const char* TViewColumn::Check(int Pos) const
 {
-    if (Pos == ColumnNamePos && Varne::Items::IsEmptyAt(this, ColumnNamePos))
-        return Varne::Items::MustBeSpecified;
+    if (Pos == ColumnNamePos && Items::IsEmptyAt(this, ColumnNamePos))
+        return Items::MustBeSpecified;
     return nullptr;
 }
 
@@ -40,20 +41,23 @@ TViewInfo_P::TViewInfo_P()
     Add(new Morvik::TParamInfoC("Name", "Name for the view", 1, Morvik::ptString));
     AddList(new Morvik::TListParamInfoCMixin<TViewColumnInfo>("Columns", "Names of columns", 0),
             new Morvik::TLPGeneratorMixin<TViewColumn>);
-    Add(new Morvik::TParamInfoC("Select", "Selection criteria for rows in view", 1, Morvik::ptMemo));
-    Add(new Morvik::TParamInfoC("WithCheck", "Update restriction in case violation of WHERE's conditions",
-                                1, Morvik::ptBoolean));
+    Add(new Morvik::TParamInfoC("Select", "Selection criteria for rows in view", 1,
+                                Morvik::ptMemo));
+    Add(new Morvik::TParamInfoC("WithCheck",
+                                "Update restriction in case violation of WHERE's conditions", 1,
+                                Morvik::ptBoolean));
 }
 
-TView::TView(Morvik::TParent* Owner) : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TViewInfo>(Owner)
+TView::TView(Morvik::TParent* Owner)
+    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TViewInfo>(Owner)
 {
 }
 
 const char* TView::Generate()
 {
-    const char* Name = Varne::Items::ValueAt(this, NamePos);
+    const char* Name = Items::ValueAt(this, NamePos);
     output.Clear();
-    if (Varne::Items::IsDropOn(GetParent()))
+    if (Items::IsDropOn(GetParent()))
         output.Append("DROP VIEW ").Append(Name).Append(";\n");
     output.Append("CREATE VIEW ").Append(Name).Append(" ");
 
@@ -65,8 +69,8 @@ const char* TView::Generate()
     Acc.EndLevel(false);
     output.Append(Acc.GetText());
 
-    output.Append("\nAS\n").Append(Varne::Items::ValueAt(this, SelectPos));
-    if (Morvik::TextToInt(Varne::Items::ValueAt(this, WithCheckPos)) != 0)
+    output.Append("\nAS\n").Append(Items::ValueAt(this, SelectPos));
+    if (Morvik::TextToInt(Items::ValueAt(this, WithCheckPos)) != 0)
         output.Append("\nWITH CHECK OPTION");
     output.Append(";\n\n");
     return output.GetText();
@@ -75,8 +79,8 @@ const char* TView::Generate()
 const char* TView::Check(int Pos) const
 {
     if (Pos == NamePos)
-        return Varne::Items::CheckModelItemName(this, Varne::mpViews);
-    if (Pos == SelectPos && Varne::Items::IsEmptyAt(this, SelectPos))
-        return Varne::Items::MustBeSpecified;
+        return Items::CheckModelItemName(this, Varne::mpViews);
+    if (Pos == SelectPos && Items::IsEmptyAt(this, SelectPos))
+        return Items::MustBeSpecified;
     return nullptr;
 }

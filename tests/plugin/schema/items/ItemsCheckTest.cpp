@@ -159,7 +159,8 @@ TEST_F(ItemsCheck, IndexNamesAcrossTheModel) {
     Morvik::TTable* t2 = NewTable(M(), "T2");
     Morvik::TParamObject* fresh = Add(t1, tpIndexes);
     // -1, Unique, Sort, Name, Columns
-    ExpectMessages(fresh, {"", "", "", "You must specify name of index", "Index must have some columns specified"},
+    ExpectMessages(fresh,
+                   {"", "", "", "You must specify name of index", "Index must have some columns specified"},
                    "new index");
 
     Morvik::TParamObject* a = Add(t1, tpIndexes, {{2, "IX"}, {1, "9"}, {0, "x"}});
@@ -229,12 +230,13 @@ void ExpectDescription(const Morvik::TParamObjectInfo* info, const std::vector<P
     }
 }
 
-const std::vector<const char*> kTypes = {"NUMERIC", "DECIMAL", "CHAR", "VARCHAR", "NCHAR", "NCHAR VARYING",
-                                         "SMALLINT", "INTEGER", "FLOAT", "DOUBLE PRECISION", "DATE", "TIME",
-                                         "TIMESTAMP", "BLOB"};
-const std::vector<ParamRow> kVariable = {{"Name", 0, {}},        {"DataType", 3, kTypes}, {"Precision", 1, {}},
-                                         {"Scale", 1, {}},       {"Length", 1, {}},       {"CharSet", 0, {}},
-                                         {"ArrayDim", 1, {}},    {"SubType", 1, {}},      {"SegmentSize", 1, {}}};
+const std::vector<const char*> kTypes = {
+    "NUMERIC", "DECIMAL",          "CHAR", "VARCHAR", "NCHAR",     "NCHAR VARYING", "SMALLINT", "INTEGER",
+    "FLOAT",   "DOUBLE PRECISION", "DATE", "TIME",    "TIMESTAMP", "BLOB"};
+const std::vector<ParamRow> kVariable = {
+    {"Name", 0, {}},     {"DataType", 3, kTypes}, {"Precision", 1, {}},
+    {"Scale", 1, {}},    {"Length", 1, {}},       {"CharSet", 0, {}},
+    {"ArrayDim", 1, {}}, {"SubType", 1, {}},      {"SegmentSize", 1, {}}};
 
 const Morvik::TListParamInfo* ListInfo(const Morvik::TParamObjectInfo* holder, int pos) {
     return holder->GetListParamInfo(holder->GetKindIndex(pos));
@@ -246,8 +248,8 @@ TEST_F(ItemsCheck, PersistedDescriptions) {
         const char* name;
         std::vector<ParamRow> rows;
     };
-    std::vector<ParamRow> domain = {{"Name", 0, {}}, {"Default", 0, {}}, {"NotNull", 2, {}},
-                                    {"Check", 0, {}}, {"Collation", 0, {}}};
+    std::vector<ParamRow> domain = {
+        {"Name", 0, {}}, {"Default", 0, {}}, {"NotNull", 2, {}}, {"Check", 0, {}}, {"Collation", 0, {}}};
     domain.insert(domain.end(), kVariable.begin() + 1, kVariable.end());
     const std::vector<ParamRow> file = {{"FileName", 0, {}}, {"StartingAt", 1, {}}, {"Length", 1, {}}};
     const ModelList lists[] = {

@@ -65,7 +65,8 @@ protected:
         SetParam(model.get(), "Password", "masterkey");
         SetParam(model.get(), "PageSize", "4096");
         SetParam(model.get(), "CharSet", "UTF8");
-        Add(model.get(), "SecFiles", {{"FileName", dir + "second.fdb"}, {"StartingAt", "2000"}, {"Length", "1000"}});
+        Add(model.get(), "SecFiles",
+            {{"FileName", dir + "second.fdb"}, {"StartingAt", "2000"}, {"Length", "1000"}});
         Add(model.get(), "SecFiles", {{"FileName", dir + "third.fdb"}, {"Length", "500"}});
         Add(model.get(), "SecFiles", {{"FileName", dir + "fourth.fdb"}, {"StartingAt", "5000"}});
         SetParam(model.get(), "Shadow", "1");
@@ -98,11 +99,21 @@ TEST_F(ItemsOnFirebird, EveryObjectKindRunsAndIsExtracted) {
     Morvik::TModel* m = model.get();
 
     // Domains of every kind of type and clause.
-    Add(m, "Domains", {{"Name", "D_NAME"}, {"DataType", "VARCHAR"}, {"Length", "40"}, {"CharSet", "UTF8"},
-                       {"Default", "'n/a'"}, {"NotNull", "1"}, {"Check", "(VALUE <> '')"},
-                       {"Collation", "UNICODE"}});
-    Add(m, "Domains", {{"Name", "D_MONEY"}, {"DataType", "NUMERIC"}, {"Precision", "15"}, {"Scale", "2"},
-                       {"Default", "0"}});
+    Add(m, "Domains",
+        {{"Name", "D_NAME"},
+         {"DataType", "VARCHAR"},
+         {"Length", "40"},
+         {"CharSet", "UTF8"},
+         {"Default", "'n/a'"},
+         {"NotNull", "1"},
+         {"Check", "(VALUE <> '')"},
+         {"Collation", "UNICODE"}});
+    Add(m, "Domains",
+        {{"Name", "D_MONEY"},
+         {"DataType", "NUMERIC"},
+         {"Precision", "15"},
+         {"Scale", "2"},
+         {"Default", "0"}});
     Add(m, "Domains", {{"Name", "D_RATE"}, {"DataType", "DECIMAL"}, {"Precision", "9"}, {"Scale", "3"}});
     Add(m, "Domains", {{"Name", "D_CODE"}, {"DataType", "CHAR"}, {"Length", "3"}, {"NotNull", "1"}});
     Add(m, "Domains", {{"Name", "D_NATIONAL"}, {"DataType", "NCHAR"}, {"Length", "5"}});
@@ -114,8 +125,12 @@ TEST_F(ItemsOnFirebird, EveryObjectKindRunsAndIsExtracted) {
     Add(m, "Domains", {{"Name", "D_DAY"}, {"DataType", "DATE"}, {"Default", "CURRENT_DATE"}});
     Add(m, "Domains", {{"Name", "D_TIME"}, {"DataType", "TIME"}});
     Add(m, "Domains", {{"Name", "D_STAMP"}, {"DataType", "TIMESTAMP"}});
-    Add(m, "Domains", {{"Name", "D_NOTE"}, {"DataType", "BLOB"}, {"SubType", "1"}, {"SegmentSize", "80"},
-                       {"CharSet", "UTF8"}});
+    Add(m, "Domains",
+        {{"Name", "D_NOTE"},
+         {"DataType", "BLOB"},
+         {"SubType", "1"},
+         {"SegmentSize", "80"},
+         {"CharSet", "UTF8"}});
 
     Add(m, "Generators", {{"Name", "G_ORDER"}, {"Init", "100"}});
     Add(m, "Generators", {{"Name", "G_PLAIN"}});
@@ -124,11 +139,13 @@ TEST_F(ItemsOnFirebird, EveryObjectKindRunsAndIsExtracted) {
     Add(m, "Roles", {{"Name", "R_READER"}});
     Add(m, "Roles", {{"Name", "R_WRITER"}});
 
-    Morvik::TTable* customer = AddTable(m, "CUSTOMER", {{"ID", "INTEGER", {}, {}, true}, {"NAME", "VARCHAR", {{"Length", "40"}}}});
-    Morvik::TTable* orders = AddTable(m, "ORDERS", {{"ID", "INTEGER", {}, {}, true},
-                                                    {"CUSTOMER_ID", "INTEGER"},
-                                                    {"QTY", "INTEGER"},
-                                                    {"STAMP", "TIMESTAMP"}});
+    Morvik::TTable* customer =
+        AddTable(m, "CUSTOMER", {{"ID", "INTEGER", {}, {}, true}, {"NAME", "VARCHAR", {{"Length", "40"}}}});
+    Morvik::TTable* orders = AddTable(m, "ORDERS",
+                                      {{"ID", "INTEGER", {}, {}, true},
+                                       {"CUSTOMER_ID", "INTEGER"},
+                                       {"QTY", "INTEGER"},
+                                       {"STAMP", "TIMESTAMP"}});
     AddReference(m, customer, orders, {{"ID", "CUSTOMER_ID"}}, "FK_ORDERS_CUSTOMER");
 
     // Ascending unique, descending, plain two-column and descending unique indexes.
@@ -144,69 +161,105 @@ TEST_F(ItemsOnFirebird, EveryObjectKindRunsAndIsExtracted) {
     Add(index, "Columns", {{"Column", "STAMP"}});
 
     // A trigger of every place and operation, with variables; two of them raise exceptions.
-    Morvik::TParamObject* trigger =
-        Add(orders, "Triggers", {{"Name", "TR_ORDERS_BI"}, {"Active", "1"}, {"Place", "0"}, {"Operation", "0"},
-                                 {"Position", "0"}, {"TermString", "^"},
-                                 {"Body", "IF (NEW.QTY < 0) THEN EXCEPTION E_NEGATIVE;\n"
-                                          "NEXT_ID = GEN_ID(G_ORDER, 1);\n"
-                                          "IF (NEW.ID IS NULL) THEN NEW.ID = NEXT_ID;"}});
+    Morvik::TParamObject* trigger = Add(orders, "Triggers",
+                                        {{"Name", "TR_ORDERS_BI"},
+                                         {"Active", "1"},
+                                         {"Place", "0"},
+                                         {"Operation", "0"},
+                                         {"Position", "0"},
+                                         {"TermString", "^"},
+                                         {"Body", "IF (NEW.QTY < 0) THEN EXCEPTION E_NEGATIVE;\n"
+                                                  "NEXT_ID = GEN_ID(G_ORDER, 1);\n"
+                                                  "IF (NEW.ID IS NULL) THEN NEW.ID = NEXT_ID;"}});
     Add(trigger, "Variables", {{"Name", "NEXT_ID"}, {"DataType", "INTEGER"}});
-    trigger = Add(orders, "Triggers", {{"Name", "TR_ORDERS_AI"}, {"Place", "1"}, {"Operation", "0"},
-                                       {"TermString", "!!"},
-                                       {"Body", "SELECT COUNT(*) FROM ORDERS INTO :ROWS_NOW;"}});
+    trigger = Add(orders, "Triggers",
+                  {{"Name", "TR_ORDERS_AI"},
+                   {"Place", "1"},
+                   {"Operation", "0"},
+                   {"TermString", "!!"},
+                   {"Body", "SELECT COUNT(*) FROM ORDERS INTO :ROWS_NOW;"}});
     Add(trigger, "Variables", {{"Name", "ROWS_NOW"}, {"DataType", "INTEGER"}});
-    Add(orders, "Triggers", {{"Name", "TR_ORDERS_BU"}, {"Active", "1"}, {"Place", "0"}, {"Operation", "2"},
-                             {"Position", "5"}, {"TermString", "^"},
-                             {"Body", "IF (NEW.QTY < 0) THEN EXCEPTION E_NEGATIVE;"}});
-    trigger = Add(orders, "Triggers", {{"Name", "TR_ORDERS_AU"}, {"Active", "2"}, {"Place", "1"}, {"Operation", "2"},
-                                       {"TermString", "^"}, {"Body", "FLAG = 1;"}});
+    Add(orders, "Triggers",
+        {{"Name", "TR_ORDERS_BU"},
+         {"Active", "1"},
+         {"Place", "0"},
+         {"Operation", "2"},
+         {"Position", "5"},
+         {"TermString", "^"},
+         {"Body", "IF (NEW.QTY < 0) THEN EXCEPTION E_NEGATIVE;"}});
+    trigger = Add(orders, "Triggers",
+                  {{"Name", "TR_ORDERS_AU"},
+                   {"Active", "2"},
+                   {"Place", "1"},
+                   {"Operation", "2"},
+                   {"TermString", "^"},
+                   {"Body", "FLAG = 1;"}});
     Add(trigger, "Variables", {{"Name", "FLAG"}, {"DataType", "SMALLINT"}});
-    Add(orders, "Triggers", {{"Name", "TR_ORDERS_BD"}, {"Place", "0"}, {"Operation", "1"}, {"TermString", "^"},
-                             {"Body", "IF (OLD.QTY > 100) THEN EXCEPTION E_LOCKED;"}});
-    trigger = Add(orders, "Triggers", {{"Name", "TR_ORDERS_AD"}, {"Active", "1"}, {"Place", "1"}, {"Operation", "1"},
-                                       {"TermString", "^"}, {"Body", "OLD_QTY = OLD.QTY;\nNOTE = 'gone';"}});
-    Add(trigger, "Variables", {{"Name", "OLD_QTY"}, {"DataType", "NUMERIC"}, {"Precision", "15"}, {"Scale", "2"}});
-    Add(trigger, "Variables", {{"Name", "NOTE"}, {"DataType", "VARCHAR"}, {"Length", "20"}, {"CharSet", "UTF8"}});
+    Add(orders, "Triggers",
+        {{"Name", "TR_ORDERS_BD"},
+         {"Place", "0"},
+         {"Operation", "1"},
+         {"TermString", "^"},
+         {"Body", "IF (OLD.QTY > 100) THEN EXCEPTION E_LOCKED;"}});
+    trigger = Add(orders, "Triggers",
+                  {{"Name", "TR_ORDERS_AD"},
+                   {"Active", "1"},
+                   {"Place", "1"},
+                   {"Operation", "1"},
+                   {"TermString", "^"},
+                   {"Body", "OLD_QTY = OLD.QTY;\nNOTE = 'gone';"}});
+    Add(trigger, "Variables",
+        {{"Name", "OLD_QTY"}, {"DataType", "NUMERIC"}, {"Precision", "15"}, {"Scale", "2"}});
+    Add(trigger, "Variables",
+        {{"Name", "NOTE"}, {"DataType", "VARCHAR"}, {"Length", "20"}, {"CharSet", "UTF8"}});
 
     // A view over two tables, and one with the check option over one table.
-    Morvik::TParamObject* view =
-        Add(m, "Views", {{"Name", "V_CUSTOMER_ORDERS"},
-                         {"Select", "SELECT C.NAME, O.ID, O.QTY\nFROM CUSTOMER C JOIN ORDERS O ON O.CUSTOMER_ID = C.ID"}});
+    Morvik::TParamObject* view = Add(
+        m, "Views",
+        {{"Name", "V_CUSTOMER_ORDERS"},
+         {"Select", "SELECT C.NAME, O.ID, O.QTY\nFROM CUSTOMER C JOIN ORDERS O ON O.CUSTOMER_ID = C.ID"}});
     for (const char* column : {"CUSTOMER_NAME", "ORDER_ID", "QTY"}) Add(view, "Columns", {{"Name", column}});
-    Add(m, "Views", {{"Name", "V_POSITIVE_ORDERS"}, {"Select", "SELECT ID, CUSTOMER_ID, QTY FROM ORDERS WHERE QTY > 0"},
-                     {"WithCheck", "1"}});
+    Add(m, "Views",
+        {{"Name", "V_POSITIVE_ORDERS"},
+         {"Select", "SELECT ID, CUSTOMER_ID, QTY FROM ORDERS WHERE QTY > 0"},
+         {"WithCheck", "1"}});
 
     // A procedure with parameters, return values and variables that selects from a table.
     Morvik::TParamObject* proc =
         Add(m, "Procedures",
-            {{"Name", "P_CUSTOMER_TOTAL"}, {"TermString", "^"},
+            {{"Name", "P_CUSTOMER_TOTAL"},
+             {"TermString", "^"},
              {"Body", "SELECT COUNT(*), SUM(QTY) FROM ORDERS WHERE CUSTOMER_ID = :CUST INTO :N, :S;\n"
                       "ORDER_COUNT = N;\nTOTAL_QTY = COALESCE(S, 0);\nTAG = LABEL;\nSUSPEND;"}});
     Add(proc, "Parametres", {{"Name", "CUST"}, {"DataType", "INTEGER"}});
-    Add(proc, "Parametres", {{"Name", "LABEL"}, {"DataType", "VARCHAR"}, {"Length", "20"}, {"CharSet", "UTF8"}});
+    Add(proc, "Parametres",
+        {{"Name", "LABEL"}, {"DataType", "VARCHAR"}, {"Length", "20"}, {"CharSet", "UTF8"}});
     Add(proc, "ReturnValues ", {{"Name", "ORDER_COUNT"}, {"DataType", "INTEGER"}});
     Add(proc, "ReturnValues ", {{"Name", "TOTAL_QTY"}, {"DataType", "DOUBLE PRECISION"}});
     Add(proc, "ReturnValues ", {{"Name", "TAG"}, {"DataType", "VARCHAR"}, {"Length", "20"}});
     Add(proc, "Variables", {{"Name", "N"}, {"DataType", "INTEGER"}});
     Add(proc, "Variables", {{"Name", "S"}, {"DataType", "DOUBLE PRECISION"}});
-    proc = Add(m, "Procedures", {{"Name", "P_NEXT"}, {"TermString", "!!"},
-                                 {"Body", "NEXT_ID = GEN_ID(G_PLAIN, 1);\nSUSPEND;"}});
+    proc =
+        Add(m, "Procedures",
+            {{"Name", "P_NEXT"}, {"TermString", "!!"}, {"Body", "NEXT_ID = GEN_ID(G_PLAIN, 1);\nSUSPEND;"}});
     Add(proc, "ReturnValues ", {{"Name", "NEXT_ID"}, {"DataType", "INTEGER"}});
 
     const ExtractedSchema schema = RunAndExtract();
 
     // Secondary files and the shadow appear in the extract's comment block.
     const std::string dir = db.Folder() + "/";
-    for (const std::string& file : {"ALTER DATABASE ADD FILE '" + dir + "second.fdb' STARTING 2000 LENGTH 1000",
-                                    "ALTER DATABASE ADD FILE '" + dir + "third.fdb' STARTING 3000",
-                                    "ALTER DATABASE ADD FILE '" + dir + "fourth.fdb' STARTING 5000",
-                                    "CREATE SHADOW 1 '" + dir + "shadow.shd' MANUAL LENGTH 1000",
-                                    "FILE '" + dir + "shadow2.shd' LENGTH 500", "FILE '" + dir + "shadow3.shd' STARTING 3000"})
+    for (const std::string& file :
+         {"ALTER DATABASE ADD FILE '" + dir + "second.fdb' STARTING 2000 LENGTH 1000",
+          "ALTER DATABASE ADD FILE '" + dir + "third.fdb' STARTING 3000",
+          "ALTER DATABASE ADD FILE '" + dir + "fourth.fdb' STARTING 5000",
+          "CREATE SHADOW 1 '" + dir + "shadow.shd' MANUAL LENGTH 1000",
+          "FILE '" + dir + "shadow2.shd' LENGTH 500", "FILE '" + dir + "shadow3.shd' STARTING 3000"})
         EXPECT_NE(schema.text.find(file), std::string::npos) << file << "\n" << schema.text;
 
     const auto domains = schema.NamesAfter("CREATE DOMAIN");
-    for (const char* name : {"D_NAME", "D_MONEY", "D_RATE", "D_CODE", "D_NATIONAL", "D_NATIONAL_VAR", "D_SMALL",
-                             "D_VECTOR", "D_FLOAT", "D_DOUBLE", "D_DAY", "D_TIME", "D_STAMP", "D_NOTE"})
+    for (const char* name :
+         {"D_NAME", "D_MONEY", "D_RATE", "D_CODE", "D_NATIONAL", "D_NATIONAL_VAR", "D_SMALL", "D_VECTOR",
+          "D_FLOAT", "D_DOUBLE", "D_DAY", "D_TIME", "D_STAMP", "D_NOTE"})
         EXPECT_TRUE(Contains(domains, name)) << name;
     const std::string name = Statement(schema, "CREATE DOMAIN", "D_NAME");
     EXPECT_NE(name.find("VARCHAR(40)"), std::string::npos) << name;
@@ -215,14 +268,18 @@ TEST_F(ItemsOnFirebird, EveryObjectKindRunsAndIsExtracted) {
     EXPECT_NE(Statement(schema, "CREATE DOMAIN", "D_VECTOR").find("INTEGER[4]"), std::string::npos);
     EXPECT_NE(Statement(schema, "CREATE DOMAIN", "D_NOTE").find("SEGMENT SIZE 80"), std::string::npos);
 
-    for (const char* g : {"G_ORDER", "G_PLAIN"}) EXPECT_TRUE(Contains(schema.NamesAfter("CREATE GENERATOR"), g)) << g;
-    for (const char* e : {"E_NEGATIVE", "E_LOCKED"}) EXPECT_TRUE(Contains(schema.NamesAfter("CREATE EXCEPTION"), e)) << e;
-    for (const char* r : {"R_READER", "R_WRITER"}) EXPECT_TRUE(Contains(schema.NamesAfter("CREATE ROLE"), r)) << r;
+    for (const char* g : {"G_ORDER", "G_PLAIN"})
+        EXPECT_TRUE(Contains(schema.NamesAfter("CREATE GENERATOR"), g)) << g;
+    for (const char* e : {"E_NEGATIVE", "E_LOCKED"})
+        EXPECT_TRUE(Contains(schema.NamesAfter("CREATE EXCEPTION"), e)) << e;
+    for (const char* r : {"R_READER", "R_WRITER"})
+        EXPECT_TRUE(Contains(schema.NamesAfter("CREATE ROLE"), r)) << r;
     for (const char* v : {"V_CUSTOMER_ORDERS", "V_POSITIVE_ORDERS"})
         EXPECT_TRUE(Contains(schema.NamesAfter("CREATE VIEW"), v)) << v;
     EXPECT_NE(Statement(schema, "CREATE VIEW", "V_CUSTOMER_ORDERS").find("(CUSTOMER_NAME, ORDER_ID, QTY)"),
               std::string::npos);
-    EXPECT_NE(Statement(schema, "CREATE VIEW", "V_POSITIVE_ORDERS").find("WITH CHECK OPTION"), std::string::npos);
+    EXPECT_NE(Statement(schema, "CREATE VIEW", "V_POSITIVE_ORDERS").find("WITH CHECK OPTION"),
+              std::string::npos);
     for (const char* p : {"P_CUSTOMER_TOTAL", "P_NEXT"})
         EXPECT_TRUE(Contains(schema.NamesAfter("CREATE OR ALTER PROCEDURE"), p)) << p;
 
@@ -230,10 +287,12 @@ TEST_F(ItemsOnFirebird, EveryObjectKindRunsAndIsExtracted) {
         const char* name;
         const char* words;
     };
-    for (const auto& row : {IndexRow{"IX_CUSTOMER_NAME", "CREATE UNIQUE INDEX IX_CUSTOMER_NAME ON CUSTOMER (NAME)"},
-                            IndexRow{"IX_ORDERS_QTY", "CREATE DESCENDING INDEX IX_ORDERS_QTY ON ORDERS (QTY)"},
-                            IndexRow{"IX_ORDERS_CUSTOMER_QTY", "CREATE INDEX IX_ORDERS_CUSTOMER_QTY ON ORDERS (CUSTOMER_ID, QTY)"},
-                            IndexRow{"IX_ORDERS_STAMP", "CREATE UNIQUE DESCENDING INDEX IX_ORDERS_STAMP ON ORDERS (STAMP)"}})
+    for (const auto& row :
+         {IndexRow{"IX_CUSTOMER_NAME", "CREATE UNIQUE INDEX IX_CUSTOMER_NAME ON CUSTOMER (NAME)"},
+          IndexRow{"IX_ORDERS_QTY", "CREATE DESCENDING INDEX IX_ORDERS_QTY ON ORDERS (QTY)"},
+          IndexRow{"IX_ORDERS_CUSTOMER_QTY",
+                   "CREATE INDEX IX_ORDERS_CUSTOMER_QTY ON ORDERS (CUSTOMER_ID, QTY)"},
+          IndexRow{"IX_ORDERS_STAMP", "CREATE UNIQUE DESCENDING INDEX IX_ORDERS_STAMP ON ORDERS (STAMP)"}})
         EXPECT_NE(schema.text.find(row.words), std::string::npos) << row.name << "\n" << schema.text;
 
     struct TriggerRow {

@@ -16,11 +16,28 @@ namespace items_test {
 
 // Model parameter positions.
 enum ModelPos {
-    mpDataBase = 0, mpDataBaseFile = 1, mpUser = 2, mpPassword = 3, mpPageSize = 4,
-    mpFileLength = 5, mpCharSet = 6, mpSecFiles = 7, mpShadow = 8, mpSetNumber = 9,
-    mpMode = 10, mpConditional = 11, mpShadowFile = 12, mpShadowLength = 13,
-    mpSecShadowFiles = 14, mpDomains = 15, mpGenerators = 16, mpExceptions = 17,
-    mpRoles = 18, mpViews = 19, mpProcedures = 20, mpDrop = 21
+    mpDataBase = 0,
+    mpDataBaseFile = 1,
+    mpUser = 2,
+    mpPassword = 3,
+    mpPageSize = 4,
+    mpFileLength = 5,
+    mpCharSet = 6,
+    mpSecFiles = 7,
+    mpShadow = 8,
+    mpSetNumber = 9,
+    mpMode = 10,
+    mpConditional = 11,
+    mpShadowFile = 12,
+    mpShadowLength = 13,
+    mpSecShadowFiles = 14,
+    mpDomains = 15,
+    mpGenerators = 16,
+    mpExceptions = 17,
+    mpRoles = 18,
+    mpViews = 19,
+    mpProcedures = 20,
+    mpDrop = 21
 };
 // Table parameter positions.
 enum TablePos { tpFile = 0, tpIndexes = 1, tpTriggers = 2, tpUnique = 3 };
@@ -55,8 +72,7 @@ inline std::string Value(Morvik::TParamObject* o, int pos) {
 using Values = std::vector<std::pair<int, const char*>>;
 
 // Appends an item to the list at a position and sets values at positions of the item.
-inline Morvik::TParamObject* Add(Morvik::TParamObject* holder, int listPos,
-                                 const Values& values = {}) {
+inline Morvik::TParamObject* Add(Morvik::TParamObject* holder, int listPos, const Values& values = {}) {
     Morvik::TParamObject* item = List(holder, listPos)->AddItem();
     for (const auto& [pos, text] : values) Set(item, pos, text);
     return item;

@@ -8,17 +8,41 @@ namespace {
 // Item parameter positions.
 enum FilePos { fFileName = 0, fStartingAt = 1, fLength = 2 };
 enum DomainPos {
-    dName = 0, dDefault = 1, dNotNull = 2, dCheck = 3, dCollation = 4, dDataType = 5,
-    dPrecision = 6, dScale = 7, dLength = 8, dCharSet = 9, dArrayDim = 10, dSubType = 11,
+    dName = 0,
+    dDefault = 1,
+    dNotNull = 2,
+    dCheck = 3,
+    dCollation = 4,
+    dDataType = 5,
+    dPrecision = 6,
+    dScale = 7,
+    dLength = 8,
+    dCharSet = 9,
+    dArrayDim = 10,
+    dSubType = 11,
     dSegmentSize = 12
 };
-enum VarPos { vName = 0, vDataType = 1, vPrecision = 2, vScale = 3, vLength = 4, vCharSet = 5, vArrayDim = 6 };
+enum VarPos {
+    vName = 0,
+    vDataType = 1,
+    vPrecision = 2,
+    vScale = 3,
+    vLength = 4,
+    vCharSet = 5,
+    vArrayDim = 6
+};
 enum ViewPos { wName = 0, wColumns = 1, wSelect = 2, wWithCheck = 3 };
 enum ProcPos { pName = 0, pParams = 1, pReturns = 2, pVariables = 3, pTerm = 4, pBody = 5 };
 enum IndexPos { iUnique = 0, iSort = 1, iName = 2, iColumns = 3 };
 enum TriggerPos {
-    tName = 0, tActive = 1, tPlace = 2, tOperation = 3, tPosition = 4, tVariables = 5,
-    tTerm = 6, tBody = 7
+    tName = 0,
+    tActive = 1,
+    tPlace = 2,
+    tOperation = 3,
+    tPosition = 4,
+    tVariables = 5,
+    tTerm = 6,
+    tBody = 7
 };
 
 class ItemsText : public ::testing::Test {
@@ -49,10 +73,12 @@ struct TextCase {
 
 TEST_F(ItemsText, FileSpecificationClause) {
     const TextCase cases[] = {
-        {"starting page only", {{fFileName, "/db/b.gdb"}, {fStartingAt, "2000"}},
+        {"starting page only",
+         {{fFileName, "/db/b.gdb"}, {fStartingAt, "2000"}},
          "FILE '/db/b.gdb' STARTING AT PAGE 2000"},
         {"length only", {{fFileName, "b.gdb"}, {fLength, "500"}}, "FILE 'b.gdb' LENGTH 500 PAGES"},
-        {"both, in this order", {{fFileName, "b"}, {fStartingAt, "10"}, {fLength, "20"}},
+        {"both, in this order",
+         {{fFileName, "b"}, {fStartingAt, "10"}, {fLength, "20"}},
          "FILE 'b' STARTING AT PAGE 10 LENGTH 20 PAGES"},
         {"neither", {{fFileName, "it's"}}, "FILE 'it's'"},
         {"nothing at all", {}, "FILE ''"},
@@ -68,22 +94,34 @@ TEST_F(ItemsText, DomainStatement) {
     const TextCase cases[] = {
         {"type only", {{dName, "D"}, {dDataType, "7"}}, "CREATE DOMAIN D AS INTEGER;\n\n"},
         {"empty type is NUMERIC", {{dName, "D"}}, "CREATE DOMAIN D AS NUMERIC;\n\n"},
-        {"not null keeps its blank", {{dName, "D"}, {dDataType, "7"}, {dNotNull, "1"}},
+        {"not null keeps its blank",
+         {{dName, "D"}, {dDataType, "7"}, {dNotNull, "1"}},
          "CREATE DOMAIN D AS INTEGER\n\tNOT NULL ;\n\n"},
         {"every clause",
-         {{dName, "NAME_T"}, {dDataType, "3"}, {dLength, "20"}, {dCharSet, "UTF8"},
-          {dDefault, "'x'"}, {dNotNull, "1"}, {dCheck, "(VALUE <> '')"}, {dCollation, "UNICODE"}},
+         {{dName, "NAME_T"},
+          {dDataType, "3"},
+          {dLength, "20"},
+          {dCharSet, "UTF8"},
+          {dDefault, "'x'"},
+          {dNotNull, "1"},
+          {dCheck, "(VALUE <> '')"},
+          {dCollation, "UNICODE"}},
          "CREATE DOMAIN NAME_T AS VARCHAR(20) CHARACTER SET UTF8\n\tDEFAULT 'x'\n\tNOT NULL "
          "\n\tCHECK (VALUE <> '')\n\tCOLLATE UNICODE;\n\n"},
-        {"numeric with precision and scale", {{dName, "M"}, {dDataType, "0"}, {dPrecision, "15"}, {dScale, "2"}},
+        {"numeric with precision and scale",
+         {{dName, "M"}, {dDataType, "0"}, {dPrecision, "15"}, {dScale, "2"}},
          "CREATE DOMAIN M AS NUMERIC(15,2);\n\n"},
-        {"NotNull 0 writes no clause", {{dName, "D"}, {dDataType, "7"}, {dNotNull, "0"}},
+        {"NotNull 0 writes no clause",
+         {{dName, "D"}, {dDataType, "7"}, {dNotNull, "0"}},
          "CREATE DOMAIN D AS INTEGER;\n\n"},
-        {"NotNull 2 writes no clause", {{dName, "D"}, {dDataType, "7"}, {dNotNull, "2"}},
+        {"NotNull 2 writes no clause",
+         {{dName, "D"}, {dDataType, "7"}, {dNotNull, "2"}},
          "CREATE DOMAIN D AS INTEGER;\n\n"},
-        {"collation is a name", {{dName, "D"}, {dDataType, "2"}, {dLength, "5"}, {dCollation, "WIN_CZ"}},
+        {"collation is a name",
+         {{dName, "D"}, {dDataType, "2"}, {dLength, "5"}, {dCollation, "WIN_CZ"}},
          "CREATE DOMAIN D AS CHAR(5)\n\tCOLLATE WIN_CZ;\n\n"},
-        {"a type with no such option writes no keyword", {{dName, "D"}, {dDataType, "14"}},
+        {"a type with no such option writes no keyword",
+         {{dName, "D"}, {dDataType, "14"}},
          "CREATE DOMAIN D AS ;\n\n"},
         {"nor does a negative one", {{dName, "D"}, {dDataType, "-1"}}, "CREATE DOMAIN D AS ;\n\n"},
     };
@@ -104,13 +142,21 @@ TEST_F(ItemsText, GeneratorExceptionAndRoleStatements) {
         const char* drop;
     };
     const Case cases[] = {
-        {mpGenerators, {{0, "G"}}, "CREATE GENERATOR G;\n\n",
+        {mpGenerators,
+         {{0, "G"}},
+         "CREATE GENERATOR G;\n\n",
          "DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = 'G';\n"},
-        {mpGenerators, {{0, "G"}, {1, "0"}}, "CREATE GENERATOR G;\nSET GENERATOR G TO 0;\n\n",
+        {mpGenerators,
+         {{0, "G"}, {1, "0"}},
+         "CREATE GENERATOR G;\nSET GENERATOR G TO 0;\n\n",
          "DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = 'G';\n"},
-        {mpGenerators, {{0, "G"}, {1, "100"}}, "CREATE GENERATOR G;\nSET GENERATOR G TO 100;\n\n",
+        {mpGenerators,
+         {{0, "G"}, {1, "100"}},
+         "CREATE GENERATOR G;\nSET GENERATOR G TO 100;\n\n",
          "DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = 'G';\n"},
-        {mpExceptions, {{0, "E"}, {1, "Bad 'value'"}}, "CREATE EXCEPTION E 'Bad 'value'';\n\n",
+        {mpExceptions,
+         {{0, "E"}, {1, "Bad 'value'"}},
+         "CREATE EXCEPTION E 'Bad 'value'';\n\n",
          "DROP EXCEPTION E;\n"},
         {mpExceptions, {{0, "E"}}, "CREATE EXCEPTION E '';\n\n", "DROP EXCEPTION E;\n"},
         {mpRoles, {{0, "R"}}, "CREATE ROLE R;\n\n", "DROP ROLE R;\n"},
@@ -151,8 +197,7 @@ TEST_F(ItemsText, ViewStatement) {
 }
 
 TEST_F(ItemsText, ProcedureBlock) {
-    Morvik::TParamObject* proc =
-        Add(M(), mpProcedures, {{pName, "P"}, {pTerm, "^"}, {pBody, "B = A;"}});
+    Morvik::TParamObject* proc = Add(M(), mpProcedures, {{pName, "P"}, {pTerm, "^"}, {pBody, "B = A;"}});
     EXPECT_EQ(Text(proc),
               "SET TERM ^ ;\nCREATE PROCEDURE P\nRETURNS ()\nAS\nBEGIN\nB = A;\nEND\n^\nSET TERM ; ^\n\n")
         << "no parameters, no return values";
@@ -160,19 +205,18 @@ TEST_F(ItemsText, ProcedureBlock) {
     Morvik::TParamObject* a = Add(proc, pParams, {{vName, "A"}, {vDataType, "7"}});
     EXPECT_EQ(Text(a), "A INTEGER");
     Add(proc, pReturns, {{vName, "B"}, {vDataType, "7"}});
-    EXPECT_EQ(Text(proc),
-              "SET TERM ^ ;\nCREATE PROCEDURE P (A INTEGER)\nRETURNS (B INTEGER)\nAS\nBEGIN\nB = A;\nEND\n"
-              "^\nSET TERM ; ^\n\n");
+    EXPECT_EQ(Text(proc), "SET TERM ^ ;\nCREATE PROCEDURE P (A INTEGER)\nRETURNS (B "
+                          "INTEGER)\nAS\nBEGIN\nB = A;\nEND\n"
+                          "^\nSET TERM ; ^\n\n");
 
     Add(proc, pParams, {{vName, "S"}, {vDataType, "3"}, {vLength, "10"}, {vCharSet, "UTF8"}});
     Add(proc, pReturns, {{vName, "N"}, {vDataType, "0"}, {vPrecision, "15"}, {vScale, "2"}});
     Add(proc, pVariables, {{vName, "X"}, {vDataType, "7"}});
     Add(proc, pVariables, {{vName, "Y"}, {vDataType, "9"}});
-    const std::string full =
-        "SET TERM ^ ;\nCREATE PROCEDURE P (A INTEGER,S VARCHAR(10) CHARACTER SET UTF8)\n"
-        "RETURNS (B INTEGER,N NUMERIC(15,2))\nAS\n"
-        "DECLARE VARIABLE X INTEGER;\nDECLARE VARIABLE Y DOUBLE PRECISION;\n"
-        "BEGIN\nB = A;\nEND\n^\nSET TERM ; ^\n\n";
+    const std::string full = "SET TERM ^ ;\nCREATE PROCEDURE P (A INTEGER,S VARCHAR(10) CHARACTER SET UTF8)\n"
+                             "RETURNS (B INTEGER,N NUMERIC(15,2))\nAS\n"
+                             "DECLARE VARIABLE X INTEGER;\nDECLARE VARIABLE Y DOUBLE PRECISION;\n"
+                             "BEGIN\nB = A;\nEND\n^\nSET TERM ; ^\n\n";
     EXPECT_EQ(Text(proc), full);
     Drop(true);
     EXPECT_EQ(Text(proc), "DROP PROCEDURE P;\n" + full);
@@ -201,8 +245,13 @@ TEST_F(ItemsText, IndexStatement) {
         const char* words;
     };
     const Case cases[] = {
-        {"1", "2", "UNIQUE DESCENDING "}, {"1", "1", "UNIQUE ASCENDING "}, {"0", "", ""},
-        {"", "0", ""}, {"2", "1", "ASCENDING "}, {"1", "3", "UNIQUE "}, {"1", "-1", "UNIQUE "},
+        {"1", "2", "UNIQUE DESCENDING "},
+        {"1", "1", "UNIQUE ASCENDING "},
+        {"0", "", ""},
+        {"", "0", ""},
+        {"2", "1", "ASCENDING "},
+        {"1", "3", "UNIQUE "},
+        {"1", "-1", "UNIQUE "},
         {" 1", "x", ""},
     };
     for (const auto& c : cases) {
@@ -246,10 +295,14 @@ TEST_F(ItemsText, TriggerBlock) {
         {"1", "1", "5", "", "ACTIVE AFTER "},
     };
     for (const auto& c : cases) {
-        Morvik::TParamObject* trigger =
-            Add(table, tpTriggers,
-                {{tName, "TR"}, {tActive, c.active}, {tPlace, c.place}, {tOperation, c.operation},
-                 {tPosition, c.position}, {tTerm, "!!"}, {tBody, "x = 1;"}});
+        Morvik::TParamObject* trigger = Add(table, tpTriggers,
+                                            {{tName, "TR"},
+                                             {tActive, c.active},
+                                             {tPlace, c.place},
+                                             {tOperation, c.operation},
+                                             {tPosition, c.position},
+                                             {tTerm, "!!"},
+                                             {tBody, "x = 1;"}});
         const std::string expected = std::string("SET TERM !! ;\nCREATE TRIGGER TR FOR T\n\t") + c.words +
                                      "\nAS\nBEGIN\nx = 1;\nEND\n!!\nSET TERM ; !!\n\n";
         EXPECT_EQ(Text(trigger), expected) << c.words;
@@ -262,10 +315,9 @@ TEST_F(ItemsText, TriggerBlock) {
         Add(table, tpTriggers, {{tName, "TV"}, {tActive, "1"}, {tTerm, "^"}, {tBody, "v = 1;"}});
     Add(withVars, tVariables, {{vName, "v"}, {vDataType, "7"}});
     Add(withVars, tVariables, {{vName, "w"}, {vDataType, "3"}, {vLength, "10"}});
-    EXPECT_EQ(Text(withVars),
-              "SET TERM ^ ;\nCREATE TRIGGER TV FOR T\n\tACTIVE BEFORE INSERT \nAS\n"
-              "DECLARE VARIABLE v INTEGER;\nDECLARE VARIABLE w VARCHAR(10);\n"
-              "BEGIN\nv = 1;\nEND\n^\nSET TERM ; ^\n\n");
+    EXPECT_EQ(Text(withVars), "SET TERM ^ ;\nCREATE TRIGGER TV FOR T\n\tACTIVE BEFORE INSERT \nAS\n"
+                              "DECLARE VARIABLE v INTEGER;\nDECLARE VARIABLE w VARCHAR(10);\n"
+                              "BEGIN\nv = 1;\nEND\n^\nSET TERM ; ^\n\n");
 
     table->SetName("RENAMED");
     EXPECT_NE(Text(withVars).find("CREATE TRIGGER TV FOR RENAMED\n"), std::string::npos)

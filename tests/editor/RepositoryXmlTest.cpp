@@ -291,3 +291,41 @@ TEST(RepositoryXml, AFailedSaveLeavesTheOldFile) {
 
     EXPECT_THROW(small.SaveToFile(dir.filePath("missing/schema.xml")), ui::Exception);
 }
+
+// Every element form of the writer, with its indentation and line ends, and the three outputs.
+TEST(RepositoryXml, WriterFormsAreExact) {
+    TXMLMaker maker("1.1", "utf-8", false);
+    maker.OpenElement(u"a");
+    maker.OpenElement(u"b", {Attribute("x", 1), Attribute("y", "v")});
+    maker.EmptyElement(u"c");
+    maker.EmptyElement(u"d", {Attribute("z", -5)});
+    maker.WholeElement(u"e");
+    maker.WholeElement(u"f", TAttributes{Attribute("q", "w")});
+    maker.WholeElement(u"g", QString("content"));
+    maker.WholeElement(u"h", {Attribute("k", "l")}, QString("text"));
+    maker.PCDATA(u"raw");
+    maker.CloseElement(u"b");
+    maker.CloseElement(u"a");
+    EXPECT_EQ(maker.Depth(), 0);
+    const QString body =
+        "<a>\r\n"
+        "\t<b x=\"1\" y=\"v\">\r\n"
+        "\t\t<c/>\r\n"
+        "\t\t<d z=\"-5\"/>\r\n"
+        "\t\t<e/>\r\n"
+        "\t\t<f q=\"w\"/>\r\n"
+        "\t\t<g>\r\n\tcontent</g>\r\n"
+        "\t\t<h k=\"l\">\r\n\ttext</h>\r\n"
+        "\t\traw\t</b>\r\n"
+        "</a>\r\n\r\n";
+    const QString header = "<?xml version=\"1.1\" encoding=\"utf-8\" standalone=\"no\"?>";
+    EXPECT_EQ(maker.GenerateXMLString(), header + body);
+    QStringList lines{"old"};
+    maker.GenerateXMLStringList(lines, true);
+    EXPECT_EQ(lines, (QStringList{header, body}));
+    maker.GenerateXMLStringList(lines, false);
+    EXPECT_EQ(lines.size(), 4);
+    QTemporaryDir dir;
+    maker.GenerateXMLFile(dir.filePath("forms.xml"));
+    EXPECT_EQ(ReadBytes(dir.filePath("forms.xml")), (header + "\r\n" + body + "\r\n").toLatin1());
+}

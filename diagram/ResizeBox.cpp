@@ -1,0 +1,133 @@
+#include "diagram/ResizeBox.h"
+
+#include "diagram/Errors.h"
+#include "diagram/Rectangle.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+TResizeBox::TResizeBox(ui::TComponent* Owner) : TResizer(Owner) { SetBounds(Left(), Top(), 50, 50); }
+
+TResizeBox::~TResizeBox() {
+  if (FHost && FHost->Resizer() == this) FHost->SetResizer(nullptr);
+  FHost = nullptr;
+}
+
+void TResizeBox::SetState(TResizeState S) {
+  FState = S;
+  Invalidate();
+}
+
+void TResizeBox::SetHost(TRectangle* R) {
+  if (FHost && FHost != R && FHost->Resizer() == this) FHost->SetResizer(nullptr);
+  FHost = R;
+  if (R) {
+    R->SetResizer(this);
+    R->FreeNotification(this);
+    PlaceAroundHost();
+  }
+}
+
+void TResizeBox::PlaceAroundHost() {
+  const int s = FHandleSize;
+  SetBounds(FHost->Left() - s / 2, FHost->Top() - s / 2, FHost->Width() + s, FHost->Height() + s);
+}
+
+void TResizeBox::HostSizeChanged(ui::TObject* Sender) {
+  if (FHost) PlaceAroundHost();
+}
+
+void TResizeBox::SetHostPosition() {
+  if (!FHost) RaiseDiagramError(geHostIsNotDefined, emDiagram, QString::fromLatin1(gaHostIsNotDefined));
+  const int s = FHandleSize;
+  FHost->SetBounds(Left() + s / 2, Top() + s / 2, Width() - s, Height() - s);
+  SetHost(FHost);
+}
+
+void TResizeBox::SetPosition(int X1, int Y1, int X2, int Y2) {
+  SetBounds(std::min(X1, X2), std::min(Y1, Y2), std::abs(X2 - X1), std::abs(Y2 - Y1));
+  Invalidate();
+}
+
+uint8_t TResizeBox::HandleCodeAt(int X, int Y, int W, int H, int S) {
+  const int w2 = (W - S) / 2, h2 = (H - S) / 2;
+  auto in = [](int v, int lo, int hi) { return lo <= v && v <= hi; };
+  const bool left = in(X, 0, S), right = in(X, W - S - 1, W - 1);
+  const bool top = in(Y, 0, S), bottom = in(Y, H - S - 1, H - 1);
+  const bool middleX = in(X, w2, w2 + S), middleY = in(Y, h2, h2 + S);
+  if (left && top) return 6;
+  if (right && bottom) return 9;
+  if (left && bottom) return 7;
+  if (right && top) return 8;
+  if (middleX && top) return 2;
+  if (middleX && bottom) return 3;
+  if (left && middleY) return 4;
+  if (right && middleY) return 5;
+  return 0;
+}
+
+ui::TCursor TResizeBox::CursorOfCode(uint8_t Code) {
+  switch (Code) {
+    case 2:
+    case 3: return ui::crSizeNS;
+    case 4:
+    case 5: return ui::crSizeWE;
+    case 6:
+    case 9: return ui::crSizeNWSE;
+    case 7:
+    case 8: return ui::crSizeNESW;
+    default: return ui::crDefault;
+  }
+}
+
+void TResizeBox::MouseMove(ui::TShiftState Shift, int X, int Y) {
+  TResizer::MouseMove(Shift, X, Y);
+  if (!ChangeCursor()) {
+    SetCursor(DefaultCursor());
+    return;
+  }
+  if (FState == rsMoving) {
+    SetCursor(ui::crDefault);
+    FHandleCode = 1;
+    return;
+  }
+  FHandleCode = HandleCodeAt(X, Y, Width(), Height(), FHandleSize);
+  SetCursor(CursorOfCode(FHandleCode));
+}
+
+void TResizeBox::Paint() {
+  ui::TCanvas* c = Canvas();
+  const int s = FHandleSize, W = Width(), H = Height();
+  c->Pen()->SetStyle(ui::TPenStyle::psSolid);
+  c->Pen()->SetMode(ui::TPenMode::pmCopy);
+  c->Brush()->SetStyle(ui::TBrushStyle::bsSolid);
+  if (FState == rsMoving) {
+    c->Pen()->SetColor(ui::clBlack);
+    c->Polyline({{s / 2, s / 2}, {s / 2, H - 3}, {W - 3, H - 3}, {W - 3, s / 2}, {s / 2, s / 2}});
+    return;
+  }
+  c->Pen()->SetColor(FState == rsSelectedAsMany ? ui::clGray : ui::clBlack);
+  c->Brush()->SetColor(FState == rsSelectedAsOne ? ui::clBlack : ui::clGray);
+  const int w2 = (W - s) / 2, h2 = (H - s) / 2;
+  const ui::TPoint corners[] = {{0, 0},          {0, H - s - 1}, {W - s - 1, H - s - 1}, {W - s - 1, 0},
+                                {w2, 0},         {w2, H - s - 1}, {0, h2},               {W - s - 1, h2}};
+  for (const ui::TPoint& p : corners) c->Rectangle(p.x, p.y, p.x + s, p.y + s);
+}
+
+void TResizeBox::Notification(ui::TComponent* AComponent, ui::TOperation Operation) {
+  TResizer::Notification(AComponent, Operation);
+  if (Operation == ui::TOperation::opRemove && FHost && static_cast<ui::TComponent*>(FHost) == AComponent)
+    FHost = nullptr;
+}
+
+void TResizeBox::ChangeScale(int M, int D) {
+  TResizer::ChangeScale(M, D);
+  FHandleSize = ui::MulDiv(FHandleSize, M, D);
+}
+
+void TResizeBox::AdjustScaling(const int FontSize) {
+  FHandleSize = DefHandleSize;
+  HostSizeChanged(FHost);
+}
+
+void TResizeBox::AdjustAfterScaling() { HostSizeChanged(FHost); }

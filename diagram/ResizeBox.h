@@ -1,0 +1,65 @@
+#pragma once
+// The frame of eight square handles around a selected box; also the drag frame that shows
+// where a new box will be created. Its handle code tells the schema window whether a drag
+// moves the selection (0, 1) or resizes it (2 to 9):
+//   0 inside, on no handle   1 any point while moving
+//   2 top middle   3 bottom middle   4 left middle   5 right middle
+//   6 top left     7 bottom left     8 top right     9 bottom right
+
+#include "diagram/Resizer.h"
+
+#include <cstdint>
+
+class TRectangle;
+
+enum TResizeState { rsSelectedAsOne, rsSelectedAsMany, rsSelectedAsUnactive, rsMoving };
+using TResizeBoxState = TResizeState;
+
+class TResizeBox : public TResizer {
+public:
+  static constexpr int DefHandleSize = 5;
+
+  explicit TResizeBox(ui::TComponent* Owner);
+  // The host no longer points to this frame.
+  ~TResizeBox() override;
+
+  TResizeState State() const { return FState; }
+  // Stores and repaints, always.
+  void SetState(TResizeState S);
+  TRectangle* Host() const { return FHost; }
+  // The previous host forgets the frame; the new one points to it and the frame is placed
+  // around it.
+  void SetHost(TRectangle* R);
+  uint8_t HandleCode() const { return FHandleCode; }
+  int HandleSize() const { return FHandleSize; }
+
+  // The handle code of a point (X, Y) of a frame of W x H with handles of size S, ignoring
+  // the moving state.
+  static uint8_t HandleCodeAt(int X, int Y, int W, int H, int S);
+  static ui::TCursor CursorOfCode(uint8_t Code);
+
+  // Follows the host: the frame surrounds it again.
+  void HostSizeChanged(ui::TObject* Sender) override;
+  // After the frame was dragged or resized: the host takes the frame's inside. Raises
+  // "Host is not defined." without a host.
+  void SetHostPosition();
+  // Bounds spanned by two points (the drag frame of the creation tools).
+  void SetPosition(int X1, int Y1, int X2, int Y2);
+
+  void ChangeScale(int M, int D) override;
+  void AdjustScaling(const int FontSize) override;
+  void AdjustAfterScaling() override;
+
+protected:
+  void Paint() override;
+  void MouseMove(ui::TShiftState Shift, int X, int Y) override;
+  void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override;
+
+private:
+  void PlaceAroundHost();
+
+  TResizeState FState = rsSelectedAsOne;
+  TRectangle* FHost = nullptr;
+  uint8_t FHandleCode = 0;
+  int FHandleSize = DefHandleSize;
+};

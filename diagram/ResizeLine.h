@@ -1,0 +1,45 @@
+#pragma once
+// One square handle on one end of a selected line; dragging it moves that end's anchor
+// inside its box. The handle's centre stands on the anchor.
+
+#include "diagram/Resizer.h"
+
+class TLine;
+
+enum THostSite { hsBase, hsTarget };
+
+class TResizeLine : public TResizer {
+public:
+  static constexpr int DefHandleSize = 5;
+
+  explicit TResizeLine(ui::TComponent* Owner);
+
+  TLine* Host() const { return FHost; }
+  void SetHost(TLine* L);
+  THostSite HostSite() const { return FHostSite; }
+  void SetHostSite(THostSite Site);
+  int HandleSize() const { return FHandleSize; }
+
+  // Centres the handle on the anchor of its end. Raises "Host is not defined.", "Host has
+  // defined no base." or "Host has defined no target." when the line or that end is missing.
+  void GotoHostPosition();
+  // Writes the handle's centre back as the anchor of its end (the line accepts it only
+  // inside the box). A missing end box is ignored; a missing line raises "Host is not
+  // defined.".
+  void SetHostPosition();
+  void HostSizeChanged(ui::TObject* Sender) override;
+
+  void ChangeScale(int M, int D) override;
+  void AdjustScaling(const int FontSize) override;
+  void AdjustAfterScaling() override { GotoHostPosition(); }
+
+protected:
+  void Paint() override;
+  void MouseMove(ui::TShiftState Shift, int X, int Y) override;
+  void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override;
+
+private:
+  TLine* FHost = nullptr;
+  THostSite FHostSite = hsBase;
+  int FHandleSize = DefHandleSize;
+};

@@ -84,7 +84,9 @@ TEST_F(RepositoryBadFile, RefusedWholeWithTheirError) {
         // The clipboard stays silent and adds nothing.
         TRepository pasted;
         EXPECT_NO_THROW(pasted.LoadFromText(QString::fromLatin1(c.bytes)));
-        if (c.badAsText) EXPECT_EQ(pasted.Root().Count(), 0);
+        if (c.badAsText) {
+            EXPECT_EQ(pasted.Root().Count(), 0);
+        }
     }
     TRepository deepest;
     deepest.LoadFromFile(Write(Nested(63)));  // 64 levels with the root

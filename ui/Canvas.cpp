@@ -12,14 +12,62 @@ namespace ui {
 TCanvas::TCanvas() {
   FPen.OnChange = [this](TObject*) { FPenApplied = false; FTextPen = false; };
   FBrush.OnChange = [this](TObject*) { FBrushApplied = false; };
-  FFont.OnChange = [this](TObject*) { FFontApplied = false; FTextPen = false; };
+  FFont.OnChange = [this](TObject*) { FontChanged(); };
 }
 
 TCanvas::TCanvas(QPainter* Painter) : TCanvas() { Attach(Painter); }
 
 TCanvas::~TCanvas() = default;
 
+void TCanvas::FontChanged() {
+  FFontApplied = false;
+  FTextPen = false;
+  FEntry = nullptr;
+}
+
+TCanvas::TFontEntry& TCanvas::Entry() {
+  QPaintDevice* dev = MeasureDevice();
+  const int dpiX = dev ? dev->logicalDpiX() : 0;
+  const int dpiY = dev ? dev->logicalDpiY() : 0;
+  if (dpiX != FMetricsDpiX || dpiY != FMetricsDpiY) {
+    FEntries.clear();
+    FEntry = nullptr;
+    FMetricsDpiX = dpiX;
+    FMetricsDpiY = dpiY;
+  }
+  if (FEntry) return *FEntry;
+  const QString key = QStringLiteral("%1|%2|%3").arg(FFont.Name()).arg(FFont.Height()).arg(FFont.Style());
+  for (auto& e : FEntries)
+    if (e.first == key) return *(FEntry = &e.second);
+  if (FEntries.size() >= 16) FEntries.clear();
+  FEntries.emplace_back(key, TFontEntry{});
+  TFontEntry& e = FEntries.back().second;
+  e.Font = FFont.ToQFont();
+  if (dev)
+    e.Metrics.emplace(e.Font, dev);
+  else
+    e.Metrics.emplace(e.Font);
+  // Entries move when the list grows: only the last one is pointed at.
+  FEntry = &e;
+  return e;
+}
+
+const QFontMetrics& TCanvas::Metrics() { return *Entry().Metrics; }
+
+TCanvas::TClipScope::TClipScope(TCanvas& Canvas, int Left, int Top, int Right, int Bottom) {
+  if (!Canvas.FClipBounds || !Canvas.FPainter || Canvas.FPainter->hasClipping()) return;
+  const TRect& b = *Canvas.FClipBounds;
+  if (Left >= b.Left && Top >= b.Top && Right <= b.Right && Bottom <= b.Bottom) return;
+  FPainter = Canvas.FPainter;
+  FPainter->setClipRect(QRect(b.Left, b.Top, b.Width(), b.Height()));
+}
+
+TCanvas::TClipScope::~TClipScope() {
+  if (FPainter) FPainter->setClipping(false);
+}
+
 void TCanvas::Attach(QPainter* Painter) {
+  FClipBounds.reset();
   FPainter = Painter;
   FPenApplied = FBrushApplied = FFontApplied = FTextPen = false;
   FMode = -1;
@@ -78,7 +126,7 @@ void TCanvas::ApplyBrush() {
 void TCanvas::ApplyFontPen() {
   ApplyMode(true);
   if (!FFontApplied) {
-    FPainter->setFont(FFont.ToQFont());
+    FPainter->setFont(Entry().Font);
     FFontApplied = true;
   }
   if (!FTextPen) {
@@ -94,6 +142,9 @@ void TCanvas::LineTo(int X, int Y) {
   if (FPainter && (FPenPos.x != X || FPenPos.y != Y)) {
     ApplyPen();
     const int x1 = FPenPos.x, y1 = FPenPos.y;
+    const int pw = FPen.Width() > 1 ? FPen.Width() : 0;
+    TClipScope clip(*this, std::min(x1, X) - pw, std::min(y1, Y) - pw, std::max(x1, X) + pw + 1,
+                    std::max(y1, Y) + pw + 1);
     const int dx = X - x1, dy = Y - y1;
     const bool xMajor = std::abs(dx) >= std::abs(dy);
     // Qt leaves out the pixel at the larger end of the main axis; that is the end pixel
@@ -141,7 +192,16 @@ void TCanvas::Polygon(std::span<const TPoint> Points) {
   ApplyBrush();
   QVector<QPoint> pts;
   pts.reserve(static_cast<qsizetype>(Points.size()));
-  for (const TPoint& p : Points) pts.append(QPoint(p.x, p.y));
+  int l = Points[0].x, t = Points[0].y, r = l, b = t;
+  for (const TPoint& p : Points) {
+    pts.append(QPoint(p.x, p.y));
+    l = std::min(l, p.x);
+    t = std::min(t, p.y);
+    r = std::max(r, p.x);
+    b = std::max(b, p.y);
+  }
+  const int pw = FPen.Width() > 1 ? FPen.Width() : 0;
+  TClipScope clip(*this, l - pw, t - pw, r + pw + 1, b + pw + 1);
   FPainter->drawPolygon(pts.constData(), static_cast<int>(pts.size()));
 }
 
@@ -156,6 +216,8 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
   if (X2 - X1 < 1 || Y2 - Y1 < 1) return;
   ApplyPen();
   ApplyBrush();
+  const int pw = FPen.Width() > 1 ? FPen.Width() : 0;
+  TClipScope clip(*this, X1 - pw, Y1 - pw, X2 + pw, Y2 + pw);
   if (FPen.Style() == TPenStyle::psClear) {
     // Without an outline the fill alone covers the box.
     if (FBrush.Style() != TBrushStyle::bsClear)
@@ -174,6 +236,7 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
 void TCanvas::FillRect(const TRect& R) {
   if (!FPainter || R.IsEmpty() || FBrush.Style() == TBrushStyle::bsClear) return;
   ApplyMode(false);
+  TClipScope clip(*this, R.Left, R.Top, R.Right, R.Bottom);
   FPainter->fillRect(QRect(R.Left, R.Top, R.Width(), R.Height()), ColorToQColor(FBrush.Color()));
 }
 
@@ -184,42 +247,52 @@ void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
   if (X2 - X1 < 2 || Y2 - Y1 < 2) return;
   ApplyPen();
   ApplyBrush();
+  TClipScope clip(*this, X1 - 1, Y1 - 1, X2 + 1, Y2 + 1);
   FPainter->drawEllipse(QRect(X1, Y1, X2 - X1 - 1, Y2 - Y1 - 1));
 }
 
 void TCanvas::SetPixel(int X, int Y, TColor Color) {
   if (!FPainter) return;
   ApplyMode(false);
+  TClipScope clip(*this, X, Y, X + 1, Y + 1);
   FPainter->fillRect(QRect(X, Y, 1, 1), ColorToQColor(Color));
 }
 
 QPaintDevice* TCanvas::MeasureDevice() const { return FPainter ? FPainter->device() : nullptr; }
 
 int TCanvas::TextWidth(const QString& Text) {
-  QPaintDevice* dev = MeasureDevice();
-  QFontMetrics fm = dev ? QFontMetrics(FFont.ToQFont(), dev) : QFontMetrics(FFont.ToQFont());
-  return fm.horizontalAdvance(Text);
+  TFontEntry& e = Entry();
+  auto it = e.Widths.constFind(Text);
+  if (it != e.Widths.constEnd()) return it.value();
+  if (e.Widths.size() > 4096) e.Widths.clear();
+  const int w = e.Metrics->horizontalAdvance(Text);
+  e.Widths.insert(Text, w);
+  return w;
 }
 
 int TCanvas::TextHeight(const QString& Text) {
-  QPaintDevice* dev = MeasureDevice();
-  QFontMetrics fm = dev ? QFontMetrics(FFont.ToQFont(), dev) : QFontMetrics(FFont.ToQFont());
-  return fm.height();
+  TFontEntry& e = Entry();
+  if (e.Height < 0) e.Height = e.Metrics->height();
+  return e.Height;
 }
 
 void TCanvas::TextOut(int X, int Y, const QString& Text) {
   if (!FPainter || Text.isEmpty()) return;
   ApplyFontPen();
-  const QFontMetrics fm = FPainter->fontMetrics();
+  const QFontMetrics& fm = Metrics();
+  // Glyphs may reach a little beyond their cell.
+  TClipScope clip(*this, X - 2, Y - 2, X + TextWidth(Text) + 2, Y + TextHeight(Text) + 2);
   if (FBrush.Style() == TBrushStyle::bsSolid)
-    FPainter->fillRect(QRect(X, Y, fm.horizontalAdvance(Text), fm.height()),
-                       ColorToQColor(FBrush.Color()));
+    FPainter->fillRect(QRect(X, Y, TextWidth(Text), TextHeight(Text)), ColorToQColor(FBrush.Color()));
   FPainter->drawText(QPoint(X, Y + fm.ascent()), Text);
 }
 
 void TCanvas::TextRect(const TRect& R, int X, int Y, const QString& Text) {
   if (!FPainter || R.IsEmpty()) return;
+  const std::optional<TRect> bounds = FClipBounds;
   FPainter->save();
+  if (bounds && !FPainter->hasClipping())
+    FPainter->setClipRect(QRect(bounds->Left, bounds->Top, bounds->Width(), bounds->Height()));
   FPainter->setClipRect(QRect(R.Left, R.Top, R.Width(), R.Height()), Qt::IntersectClip);
   if (FBrush.Style() == TBrushStyle::bsSolid) {
     FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -231,11 +304,13 @@ void TCanvas::TextRect(const TRect& R, int X, int Y, const QString& Text) {
   FPainter->drawText(QPoint(X, Y + FPainter->fontMetrics().ascent()), Text);
   FPainter->restore();
   Attach(FPainter);  // the painter's state was restored: apply everything again
+  FClipBounds = bounds;
 }
 
 void TCanvas::Draw(int X, int Y, const QImage& Image) {
   if (!FPainter || Image.isNull()) return;
   ApplyMode(true);
+  TClipScope clip(*this, X, Y, X + Image.width(), Y + Image.height());
   FPainter->drawImage(QPoint(X, Y), Image);
 }
 

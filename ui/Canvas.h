@@ -11,9 +11,14 @@
 #include "ui/Graphics.h"
 #include "ui/Types.h"
 
+#include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QString>
 #include <initializer_list>
+#include <optional>
+#include <utility>
+#include <vector>
 #include <span>
 
 class QPainter;
@@ -33,6 +38,9 @@ public:
   void Attach(QPainter* Painter);
   void Detach() { Attach(nullptr); }
   QPainter* Painter() const { return FPainter; }
+  // Keeps drawing inside R (painter coordinates): a primitive that would reach beyond it
+  // is clipped, one inside it is drawn without clipping. Cleared by Attach.
+  void SetClipBounds(const TRect& R) { FClipBounds = R; }
   bool CanDraw() const { return FPainter != nullptr; }
 
   TPen* Pen() { return &FPen; }
@@ -73,6 +81,18 @@ private:
   void ApplyMode(bool ForText);
   void ApplyFontPen();
   QPaintDevice* MeasureDevice() const;
+  // Clips the painter to the clip bounds while a primitive covering Box is drawn.
+  class TClipScope {
+  public:
+    TClipScope(TCanvas& Canvas, int Left, int Top, int Right, int Bottom);
+    ~TClipScope();
+  private:
+    QPainter* FPainter = nullptr;
+  };
+  // Text widths and heights are kept per font and text until the device's resolution
+  // changes, so that layout and painting measure each text once.
+  const QFontMetrics& Metrics();
+  void FontChanged();
 
   QPainter* FPainter = nullptr;
   TPen FPen;
@@ -84,6 +104,18 @@ private:
   bool FFontApplied = false;   // painter's font reflects FFont
   bool FTextPen = false;       // painter's pen holds the font colour
   int FMode = -1;              // composition currently set (-1 unknown)
+  std::optional<TRect> FClipBounds;
+  // Measurements of one font on the current device.
+  struct TFontEntry {
+    QFont Font;
+    std::optional<QFontMetrics> Metrics;
+    QHash<QString, int> Widths;
+    int Height = -1;
+  };
+  TFontEntry& Entry();
+  std::vector<std::pair<QString, TFontEntry>> FEntries;  // keyed by font name, height, style
+  TFontEntry* FEntry = nullptr;
+  int FMetricsDpiX = -1, FMetricsDpiY = -1;
 };
 
 }  // namespace ui

@@ -104,10 +104,14 @@ void TDesktop::PaintControl(QPainter& Painter, TControl* Control, const QRect& A
   const QRect bounds(Control->Left(), Control->Top(), Control->Width(), Control->Height());
   const QRect clip = bounds.intersected(Area);
   if (clip.isEmpty()) return;
-  Painter.setClipRect(clip);
+  // A control inside the painted area is clipped by its canvas only where a primitive
+  // reaches beyond it; one that crosses the area's edge is clipped by the painter.
+  const bool inside = Area.contains(bounds);
+  if (!inside) Painter.setClipRect(clip);
   Painter.translate(bounds.left(), bounds.top());
   TCanvas* canvas = Control->Canvas();
   canvas->Attach(&Painter);
+  if (inside) canvas->SetClipBounds(TRect{0, 0, bounds.width(), bounds.height()});
   try {
     Control->DoPaint();
   } catch (...) {
@@ -116,6 +120,7 @@ void TDesktop::PaintControl(QPainter& Painter, TControl* Control, const QRect& A
   }
   canvas->Detach();
   Painter.translate(-bounds.left(), -bounds.top());
+  Painter.setClipping(false);
   Painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 

@@ -256,3 +256,42 @@ TEST(Desktop, ExceptionsOfControlsStayInsideAndAFailingPaintIsReportedOnce) {
   EXPECT_EQ(errors[1], "press failed");
   EXPECT_EQ(desktop.Captured(), nullptr);
 }
+
+namespace {
+// Draws beyond its own rectangle on purpose.
+class TOverflowing : public ui::TControl {
+public:
+  using ui::TControl::TControl;
+
+protected:
+  void Paint() override {
+    ui::TCanvas* c = Canvas();
+    c->Brush()->SetColor(ui::clRed);
+    c->FillRect(ui::Rect(-5, -5, Width() + 5, Height() + 5));
+    c->MoveTo(-10, 2);
+    c->LineTo(Width() + 10, 2);
+    c->Brush()->SetColor(ui::clLime);
+    c->Ellipse(2, 2, Width() + 20, Height() + 20);
+    c->TextOut(2, 2, "A text far longer than the control");
+  }
+};
+}  // namespace
+
+TEST(Desktop, ControlsNeverPaintOutsideTheirRectangle) {
+  ui::TDesktop desktop;
+  auto* c = new TOverflowing(&desktop);
+  c->SetParent(&desktop);
+  c->SetBounds(10, 10, 20, 15);
+  // The whole control inside the rendered part, and a part that cuts through the control.
+  for (ui::TPoint origin : {ui::Point(0, 0), ui::Point(15, 12)}) {
+    QImage img = MakeImage(60, 40, ui::clBlack);
+    desktop.RenderTo(img, origin);
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) {
+        const int dx = x + origin.x, dy = y + origin.y;
+        const bool inside = dx >= 10 && dx < 30 && dy >= 10 && dy < 25;
+        if (!inside) ASSERT_EQ(Px(img, x, y), ui::clWhite) << dx << "," << dy;
+      }
+    EXPECT_EQ(Px(img, 29 - origin.x, 24 - origin.y), ui::clLime);
+  }
+}

@@ -157,7 +157,13 @@ bool TDesktop::Guard(const std::function<void()>& Action) {
     Action();
     return true;
   } catch (...) {
-    ReportError(MessageOf(std::current_exception()));
+    // One report per failure and gesture: a drag that keeps failing is not reported at
+    // every mouse move.
+    const QString msg = MessageOf(std::current_exception());
+    if (msg != FLastGuardError) {
+      FLastGuardError = msg;
+      ReportError(msg);
+    }
     return false;
   }
 }
@@ -226,6 +232,7 @@ void TDesktop::mousePressEvent(QMouseEvent* Event) {
   const TPoint p{Event->position().toPoint().x(), Event->position().toPoint().y()};
   const TMouseButton button = ButtonOf(Event->button());
   const TShiftState shift = ShiftStateOf(Event->modifiers(), Event->buttons());
+  if (!FCaptured) FLastGuardError.clear();
   Guard([&] {
     if (FCaptured) return;  // a second button while one is held goes to the same control
     TControl* c = ControlAtPos(p);

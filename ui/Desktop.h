@@ -60,6 +60,7 @@ public:
   // Reports Message through OnError (or the log when OnError is not set).
   void ReportError(const QString& Message);
   // Runs Action and reports any exception instead of letting it pass; true on success.
+  // The same message is reported once until the next press.
   bool Guard(const std::function<void()>& Action);
 
   // Used by TControl.
@@ -89,6 +90,7 @@ private:
   TControl* FCaptured = nullptr;
   bool FClickPending = false;
   std::set<std::pair<const TControl*, QString>> FPaintFailures;
+  QString FLastGuardError;
 };
 
 // Mouse state of a Qt event as buttons and keys held.

@@ -50,6 +50,7 @@ protected:
   }
   void MouseMove(ui::TShiftState, int X, int Y) override {
     Log.push_back("move " + std::to_string(X) + "," + std::to_string(Y));
+    ui::TControl::MouseMove(ui::TShiftState{}, X, Y);
   }
   void MouseUp(ui::TMouseButton, ui::TShiftState, int X, int Y) override {
     Log.push_back("up " + std::to_string(X) + "," + std::to_string(Y));
@@ -255,6 +256,13 @@ TEST(Desktop, ExceptionsOfControlsStayInsideAndAFailingPaintIsReportedOnce) {
   ASSERT_EQ(errors.size(), 2u);
   EXPECT_EQ(errors[1], "press failed");
   EXPECT_EQ(desktop.Captured(), nullptr);
+
+  // A move handler that fails at every move of a drag is reported once per gesture.
+  good->OnMouseMove = [](ui::TObject*, ui::TShiftState, int, int) { throw ui::Exception("move failed"); };
+  Send(&desktop, QEvent::MouseButtonPress, 15, 5, Qt::LeftButton, Qt::LeftButton);
+  for (int i = 0; i < 5; ++i) Send(&desktop, QEvent::MouseMove, 15, 6, Qt::NoButton, Qt::LeftButton);
+  Send(&desktop, QEvent::MouseButtonRelease, 15, 6, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(errors.size(), 3u);
 }
 
 namespace {

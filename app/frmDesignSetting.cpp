@@ -1,0 +1,538 @@
+#include "app/frmDesignSetting.h"
+
+#include "app/DesignSettingTarget.h"
+#include "app/frmDateTimeSetting.h"
+#include "diagram/Entity.h"
+#include "diagram/EntryPoint.h"
+#include "diagram/Note.h"
+#include "diagram/ProjectInfo.h"
+#include "diagram/Relation.h"
+#include "diagram/TextLabel.h"
+#include "editor/CreateComp.h"
+#include "ui/Desktop.h"
+#include "ui/MB.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <exception>
+
+namespace {
+
+// Items of the element list and the buttons that act on each.
+enum TItem { itDesktop, itEntity, itNote, itProjectInfo, itEntryPoint, itRelation, itTextLabel,
+             itFreeTextLabel };
+
+struct TItemButtons {
+  const char* Caption;
+  bool Font, Effect3D, Brush, Pen, TimeFormat;
+};
+
+const TItemButtons Items[] = {
+    {"Plocha", false, false, true, true, false},
+    {"Entita", true, true, true, false, false},
+    {"Poznámka", true, true, true, false, false},
+    {"Razítko", true, true, true, false, true},
+    {"Vstupní bod", false, false, true, true, false},
+    {"Relace (šipka)", false, false, true, true, false},
+    {"Popiska relace", true, false, true, true, false},
+    {"Text", true, false, true, true, false},
+};
+
+QLabel* MakeLabel(QWidget* Parent, const QString& Text, int X, int Y) {
+  auto* l = new QLabel(Text, Parent);
+  l->move(X, Y);
+  l->adjustSize();
+  return l;
+}
+
+QLineEdit* MakeEdit(QWidget* Parent, const char* Name, int X, int Y) {
+  auto* e = new QLineEdit(Parent);
+  e->setObjectName(QString::fromLatin1(Name));
+  e->setGeometry(X, Y, 50, 21);
+  return e;
+}
+
+QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, int X, int Y,
+                        int W) {
+  auto* b = new QPushButton(Text, Parent);
+  b->setObjectName(QString::fromLatin1(Name));
+  b->setGeometry(X, Y, W, 25);
+  b->setAutoDefault(false);
+  return b;
+}
+
+QFont ToDialogFont(const ui::TFont* Font) {
+  QFont f(Font->Name());
+  f.setPointSize(qMax(1, Font->Size()));
+  f.setBold(Font->Style() & ui::fsBold);
+  f.setItalic(Font->Style() & ui::fsItalic);
+  f.setUnderline(Font->Style() & ui::fsUnderline);
+  f.setStrikeOut(Font->Style() & ui::fsStrikeOut);
+  return f;
+}
+
+void FromDialogFont(const QFont& F, ui::TFont* Font) {
+  Font->SetName(F.family());
+  const int size = F.pointSize() > 0 ? F.pointSize()
+                                     : ui::MulDiv(F.pixelSize(), 72, ui::TFont::PixelsPerInch);
+  Font->SetSize(size);
+  ui::TFontStyles s = 0;
+  if (F.bold()) s |= ui::fsBold;
+  if (F.italic()) s |= ui::fsItalic;
+  if (F.underline()) s |= ui::fsUnderline;
+  if (F.strikeOut()) s |= ui::fsStrikeOut;
+  Font->SetStyle(s);
+}
+
+ui::TFont* FontOf(TMorvikGraphic* Sample) {
+  if (auto* r = dynamic_cast<TRectangle*>(Sample)) return r->Font();
+  return nullptr;
+}
+
+int PositiveNumber(const QLineEdit* Edit) {
+  bool ok = false;
+  const int v = Edit->text().toInt(&ok);
+  return ok && v > 0 ? v : 0;
+}
+
+}  // namespace
+
+TfrmDesignSetting::TfrmDesignSetting(QWidget* Parent)
+    : TfrmAbstractDialog(Parent), FSamples(std::make_unique<TDesignSamples>()) {
+  TDesignSamples::SetCurrent(FSamples.get());
+  setWindowTitle(QStringLiteral("Nastavení"));
+  SetClientSize(393, 391);
+  CenterOnScreen();
+
+  pgcOptions = new QTabWidget(this);
+  pgcOptions->setObjectName(QStringLiteral("pgcOptions"));
+  pgcOptions->setGeometry(8, 8, 377, 340);
+  tsComponents = new QWidget;
+  tsDesktop = new QWidget;
+  pgcOptions->addTab(tsComponents, QStringLiteral("Komponenty"));
+  pgcOptions->addTab(tsDesktop, QStringLiteral("Pracovní plocha"));
+
+  // Page "Komponenty".
+  lbxComponents = new QListWidget(tsComponents);
+  lbxComponents->setObjectName(QStringLiteral("lbxComponents"));
+  lbxComponents->setGeometry(8, 8, 120, 136);
+  for (const TItemButtons& item : Items) lbxComponents->addItem(QString::fromUtf8(item.Caption));
+  pnExample = new QWidget(tsComponents);
+  pnExample->setObjectName(QStringLiteral("pnExample"));
+  pnExample->setGeometry(136, 8, 225, 200);
+  pbDesktop = new ui::TDesktop(pnExample);
+  pbDesktop->setGeometry(0, 0, 225, 200);
+  btnFont = MakeButton(tsComponents, "btnFont", QStringLiteral("&Font"), 8, 150, 120);
+  btnBrushColor = MakeButton(tsComponents, "btnBrushColor", QStringLiteral("Barva &výplně"), 8, 178, 120);
+  btnPenColor = MakeButton(tsComponents, "btnPenColor", QStringLiteral("Barva &obrysů"), 8, 206, 120);
+  chbx3D = new QCheckBox(QStringLiteral("&3D styl"), tsComponents);
+  chbx3D->setObjectName(QStringLiteral("chbx3D"));
+  chbx3D->setGeometry(8, 236, 120, 17);
+  btnDefault = MakeButton(tsComponents, "btnDefault", QStringLiteral("&Původní nastavení"), 8, 258, 120);
+  btnDTSetting = MakeButton(tsComponents, "btnDTSetting", QStringLiteral("Formát času"), 256, 216, 105);
+  lFontName = new QLabel(tsComponents);
+  lFontName->setObjectName(QStringLiteral("lFontName"));
+  lFontName->setGeometry(136, 220, 115, 14);
+  chbxCreateLabel = new QCheckBox(QStringLiteral("Vytvářet popisky"), tsComponents);
+  chbxCreateLabel->setObjectName(QStringLiteral("chbxCreateLabel"));
+  chbxCreateLabel->setGeometry(136, 262, 120, 17);
+  chbxCreateLabel->setVisible(false);
+  chbxCreateLabel->setChecked(FSamples->CreateLabel());
+
+  // Page "Pracovní plocha".
+  auto* grbDef = new QGroupBox(QStringLiteral(" Výchozí velikost pracovní plochy: "), tsDesktop);
+  grbDef->setGeometry(8, 8, 355, 120);
+  MakeLabel(grbDef, QStringLiteral("Pokud je zadaná tiskárna:"), 16, 22);
+  edDefDesktopWPag = MakeEdit(grbDef, "edDefDesktopWPag", 16, 40);
+  MakeLabel(grbDef, QStringLiteral("x"), 72, 43);
+  edDefDesktopHPag = MakeEdit(grbDef, "edDefDesktopHPag", 86, 40);
+  MakeLabel(grbDef, QStringLiteral("stránek"), 142, 43);
+  MakeLabel(grbDef, QStringLiteral("Není-li zadaná tiskárna (neznám velikost stránky):"), 16, 70);
+  edDefDesktopWPix = MakeEdit(grbDef, "edDefDesktopWPix", 16, 88);
+  MakeLabel(grbDef, QStringLiteral("x"), 72, 91);
+  edDefDesktopHPix = MakeEdit(grbDef, "edDefDesktopHPix", 86, 88);
+  MakeLabel(grbDef, QStringLiteral("pixelů"), 142, 91);
+
+  grbActDesktopSize = new QGroupBox(QStringLiteral(" Aktuální velikost pracovní plochy: "), tsDesktop);
+  grbActDesktopSize->setObjectName(QStringLiteral("grbActDesktopSize"));
+  grbActDesktopSize->setGeometry(8, 136, 355, 150);
+  lActPagCaption = MakeLabel(grbActDesktopSize, QStringLiteral("Pokud je zadaná tiskárna:"), 16, 22);
+  edActDesktopWPag = MakeEdit(grbActDesktopSize, "edActDesktopWPag", 16, 40);
+  MakeLabel(grbActDesktopSize, QStringLiteral("x"), 72, 43);
+  edActDesktopHPag = MakeEdit(grbActDesktopSize, "edActDesktopHPag", 86, 40);
+  MakeLabel(grbActDesktopSize, QStringLiteral("stránek"), 142, 43);
+  lActPixCaption = MakeLabel(grbActDesktopSize,
+                             QStringLiteral("Není-li zadaná tiskárna (neznám velikost stránky):"), 16, 70);
+  edActDesktopWPix = MakeEdit(grbActDesktopSize, "edActDesktopWPix", 16, 88);
+  MakeLabel(grbActDesktopSize, QStringLiteral("x"), 72, 91);
+  edActDesktopHPix = MakeEdit(grbActDesktopSize, "edActDesktopHPix", 86, 88);
+  MakeLabel(grbActDesktopSize, QStringLiteral("pixelů"), 142, 91);
+  MakeLabel(grbActDesktopSize, QStringLiteral("Velikost stránky:"), 16, 122);
+  lPageSize = new QLabel(grbActDesktopSize);
+  lPageSize->setObjectName(QStringLiteral("lPageSize"));
+  lPageSize->setGeometry(110, 122, 235, 14);
+
+  // Buttons.
+  btnOK->setGeometry(150, 358, 75, 25);
+  btnCancel->setGeometry(230, 358, 75, 25);
+  btnApply = MakeButton(this, "btnApply", QStringLiteral("&Použít"), 310, 358, 75);
+
+  cdBrushColor = new QColorDialog(this);
+  cdPenColor = new QColorDialog(this);
+  fdFont = new QFontDialog(this);
+  fdFont->setOption(QFontDialog::ScalableFonts);
+
+  // The samples live on the preview; the relation runs between two hidden boxes.
+  FRelationBase = new TRectangle(pbDesktop);
+  FRelationTarget = new TRectangle(pbDesktop);
+  for (TRectangle* box : {FRelationBase, FRelationTarget}) {
+    box->SetVisible(false);
+    box->SetParent(pbDesktop);
+  }
+  TDesignSamples& s = *FSamples;
+  for (TMorvikGraphic* sample : std::initializer_list<TMorvikGraphic*>{
+           s.DefEntity, s.DefNote, s.DefProjectInfo, s.DefEntryPoint, s.DefRelation,
+           s.DefTextLabel, s.DefFreeTextLabel}) {
+    sample->SetVisible(false);
+    sample->SetParent(pbDesktop);
+  }
+  s.DefEntity->SetCaption(QStringLiteral("Osoba"));
+  FillSampleEntity(s.DefEntity);
+  s.DefEntity->SetImages(DesignImages());
+  s.DefNote->SetAutoSize(true);
+  s.DefNote->SetLines({QStringLiteral("Toto je pouze"), QStringLiteral("ukázková poznámka"),
+                       QString(), QStringLiteral("Můžete zde nastavit"),
+                       QStringLiteral("její vlastnosti.")});
+  s.DefProjectInfo->SetProject(QStringLiteral("Firemní IS"));
+  s.DefProjectInfo->SetVersion(QStringLiteral("1.1.1.0"));
+  s.DefProjectInfo->SetModel(QStringLiteral("1.0"));
+  s.DefProjectInfo->SetSubModel(QStringLiteral("5"));
+  s.DefProjectInfo->SetDBServer(QStringLiteral("Oracle"));
+  s.DefProjectInfo->SetAuthor(QStringLiteral("Jan Novák"));
+  s.DefProjectInfo->SetFirm(QStringLiteral("Firma s.r.o."));
+  s.DefTextLabel->SetCaption(QStringLiteral("Popiska"));
+  s.DefFreeTextLabel->SetCaption(QStringLiteral("Text"));
+  FRelationBase->SetBounds(40, 80, 40, 40);
+  FRelationTarget->SetBounds(145, 80, 40, 40);
+  s.DefRelation->SetBase(FRelationBase);
+  s.DefRelation->SetTarget(FRelationTarget);
+  s.DefRelation->CenterAnchorsInEntities();
+  pbDesktop->SetColor(s.DesktopColor);
+  EditsFromSamples();
+
+  connect(lbxComponents, &QListWidget::currentRowChanged, this,
+          [this] { Guard([this] { lbxComponentsClick(); }); });
+  connect(btnFont, &QPushButton::clicked, this, [this] { Guard([this] { btnFontClick(); }); });
+  connect(btnBrushColor, &QPushButton::clicked, this,
+          [this] { Guard([this] { btnBrushColorClick(); }); });
+  connect(btnPenColor, &QPushButton::clicked, this,
+          [this] { Guard([this] { btnPenColorClick(); }); });
+  connect(chbx3D, &QCheckBox::clicked, this, [this] { Guard([this] { chbx3DClick(); }); });
+  connect(btnDTSetting, &QPushButton::clicked, this,
+          [this] { Guard([this] { btnDTSettingClick(); }); });
+  connect(btnDefault, &QPushButton::clicked, this,
+          [this] { Guard([this] { btnDefaultClick(); }); });
+  connect(btnApply, &QPushButton::clicked, this, [this] { Guard([this] { Apply(); }); });
+  connect(pgcOptions, &QTabWidget::currentChanged, this,
+          [this] { Guard([this] { pgcOptionsChange(); }); });
+  connect(chbxCreateLabel, &QCheckBox::toggled, this,
+          [this](bool On) { FSamples->SetCreateLabel(On); });
+  for (QLineEdit* e : {edDefDesktopWPag, edDefDesktopHPag, edDefDesktopWPix, edDefDesktopHPix,
+                       edActDesktopWPag, edActDesktopHPag, edActDesktopWPix, edActDesktopHPix})
+    connect(e, &QLineEdit::textChanged, this, [this, e] { FilterDigits(e); });
+  connect(edDefDesktopWPag, &QLineEdit::textChanged, this,
+          [this] { FSamples->DesktopWPag = edDefDesktopWPag->text(); });
+  connect(edDefDesktopHPag, &QLineEdit::textChanged, this,
+          [this] { FSamples->DesktopHPag = edDefDesktopHPag->text(); });
+  connect(edDefDesktopWPix, &QLineEdit::textChanged, this,
+          [this] { FSamples->DesktopWPix = edDefDesktopWPix->text(); });
+  connect(edDefDesktopHPix, &QLineEdit::textChanged, this,
+          [this] { FSamples->DesktopHPix = edDefDesktopHPix->text(); });
+}
+
+TfrmDesignSetting::~TfrmDesignSetting() {
+  if (TDesignSamples::Current() == FSamples.get()) TDesignSamples::SetCurrent(nullptr);
+}
+
+void TfrmDesignSetting::Guard(const std::function<void()>& Action) {
+  try {
+    Action();
+  } catch (const std::exception& e) {
+    MB(QString::fromUtf8(e.what()), windowTitle(), mtError, MsgButtons({mbOK}));
+  }
+}
+
+void TfrmDesignSetting::FillSampleEntity(TEntity* Entity) {
+  TAttributes* a = Entity->Attributes();
+  a->BeginUpdate();
+  a->DeleteAll();
+  a->Add(QStringLiteral("ID"), QStringLiteral("NUMBER"), 1);
+  a->Add(QStringLiteral("Jmeno"), QStringLiteral("VARCHAR (40)"), 0);
+  a->Add(QStringLiteral("Prijmeni"), QStringLiteral("VARCHAR (100)"), 0);
+  a->EndUpdate();
+}
+
+void TfrmDesignSetting::EditsFromSamples() {
+  edDefDesktopWPag->setText(FSamples->DesktopWPag);
+  edDefDesktopHPag->setText(FSamples->DesktopHPag);
+  edDefDesktopWPix->setText(FSamples->DesktopWPix);
+  edDefDesktopHPix->setText(FSamples->DesktopHPix);
+  chbxCreateLabel->setChecked(FSamples->CreateLabel());
+  pbDesktop->SetColor(FSamples->DesktopColor);
+}
+
+void TfrmDesignSetting::WriteSettings(TIniFile& IniFile, const QString& Section) const {
+  FSamples->WriteSettings(IniFile, Section);
+}
+
+void TfrmDesignSetting::ReadSettings(const TIniFile& IniFile, const QString& Section) {
+  FSamples->ReadSettings(IniFile, Section);
+  EditsFromSamples();
+  if (lbxComponents->currentRow() >= 0) lbxComponentsClick();
+}
+
+int TfrmDesignSetting::Execute(TDesignSettingTarget* Design) {
+  FDesign = Design;
+  return exec();
+}
+
+void TfrmDesignSetting::showEvent(QShowEvent* Event) {
+  TfrmAbstractDialog::showEvent(Event);
+  Guard([this] { FormActivate(); });
+}
+
+void TfrmDesignSetting::FormActivate() {
+  if (lbxComponents->currentRow() < 0) lbxComponents->setCurrentRow(0);
+  lbxComponentsClick();
+  FSamples->SaveOld();
+  pgcOptions->setCurrentWidget(tsComponents);
+  FDesktopPageVisited = false;
+  if (FDesign) {
+    int wPag = 0, hPag = 0, wPix = 0, hPix = 0;
+    FDesign->GetDesktopSize(wPag, hPag, wPix, hPix);
+    edActDesktopWPag->setText(QString::number(wPag));
+    edActDesktopHPag->setText(QString::number(hPag));
+    edActDesktopWPix->setText(QString::number(wPix));
+    edActDesktopHPix->setText(QString::number(hPix));
+  }
+}
+
+TMorvikGraphic* TfrmDesignSetting::CurrentSample() const {
+  const TDesignSamples& s = *FSamples;
+  switch (lbxComponents->currentRow()) {
+    case itEntity: return s.DefEntity;
+    case itNote: return s.DefNote;
+    case itProjectInfo: return s.DefProjectInfo;
+    case itEntryPoint: return s.DefEntryPoint;
+    case itRelation: return s.DefRelation;
+    case itTextLabel: return s.DefTextLabel;
+    case itFreeTextLabel: return s.DefFreeTextLabel;
+    default: return nullptr;
+  }
+}
+
+void TfrmDesignSetting::CenterSample() {
+  TMorvikGraphic* sample = CurrentSample();
+  if (!sample) {
+    pbDesktop->update();
+    return;
+  }
+  const int w = pnExample->width(), h = pnExample->height();
+  if (sample == FSamples->DefRelation) {
+    // The relation is placed through its two boxes.
+    FRelationBase->SetBounds(w / 2 - 70, (h - 40) / 2, 40, 40);
+    FRelationTarget->SetBounds(w / 2 + 30, (h - 40) / 2, 40, 40);
+    FSamples->DefRelation->CenterAnchorsInEntities();
+  } else {
+    sample->SetBounds((w - sample->Width()) / 2, (h - sample->Height()) / 2, sample->Width(),
+                      sample->Height());
+  }
+  pbDesktop->update();
+}
+
+void TfrmDesignSetting::UpdateFontName() {
+  TMorvikGraphic* sample = CurrentSample();
+  ui::TFont* font = FontOf(sample);
+  if (btnFont->isEnabled() && font) {
+    lFontName->setText(font->Name() + QStringLiteral(", ") + QString::number(font->Size()));
+    lFontName->setVisible(true);
+  } else {
+    lFontName->setVisible(false);
+  }
+}
+
+void TfrmDesignSetting::lbxComponentsClick() {
+  const int row = lbxComponents->currentRow();
+  if (row < 0) return;
+  const TDesignSamples& s = *FSamples;
+  for (TMorvikGraphic* sample : std::initializer_list<TMorvikGraphic*>{
+           s.DefEntity, s.DefNote, s.DefProjectInfo, s.DefEntryPoint, s.DefRelation,
+           s.DefTextLabel, s.DefFreeTextLabel})
+    sample->SetVisible(false);
+  TMorvikGraphic* sample = CurrentSample();
+  if (sample) {
+    sample->SetVisible(true);
+    CenterSample();
+  }
+  const TItemButtons& item = Items[row];
+  btnFont->setEnabled(item.Font);
+  chbx3D->setEnabled(item.Effect3D);
+  btnBrushColor->setEnabled(item.Brush);
+  btnPenColor->setEnabled(item.Pen);
+  btnDTSetting->setEnabled(item.TimeFormat);
+  chbx3D->setChecked(sample && sample->Effect3D());
+  if (sample) {
+    cdBrushColor->setCurrentColor(ui::ColorToQColor(sample->Brush()->Color()));
+    cdPenColor->setCurrentColor(ui::ColorToQColor(sample->Pen()->Color()));
+  } else {
+    cdBrushColor->setCurrentColor(ui::ColorToQColor(s.DesktopColor));
+    cdPenColor->setCurrentColor(ui::ColorToQColor(s.DesktopLineColor));
+  }
+  if (ui::TFont* font = FontOf(sample)) fdFont->setCurrentFont(ToDialogFont(font));
+  UpdateFontName();
+  pbDesktop->update();
+}
+
+void TfrmDesignSetting::btnFontClick() {
+  ui::TFont* font = FontOf(CurrentSample());
+  if (!font) return;
+  fdFont->setCurrentFont(ToDialogFont(font));
+  if (fdFont->exec() != QDialog::Accepted) return;
+  FromDialogFont(fdFont->selectedFont(), font);
+  UpdateFontName();
+  CenterSample();
+}
+
+void TfrmDesignSetting::btnBrushColorClick() {
+  TMorvikGraphic* sample = CurrentSample();
+  if (cdBrushColor->exec() != QDialog::Accepted) return;
+  const ui::TColor c = ui::QColorToColor(cdBrushColor->selectedColor());
+  if (sample) {
+    sample->Brush()->SetColor(c);
+  } else {
+    FSamples->DesktopColor = c;
+    pbDesktop->SetColor(c);
+  }
+  pbDesktop->update();
+}
+
+void TfrmDesignSetting::btnPenColorClick() {
+  TMorvikGraphic* sample = CurrentSample();
+  if (cdPenColor->exec() != QDialog::Accepted) return;
+  const ui::TColor c = ui::QColorToColor(cdPenColor->selectedColor());
+  if (sample)
+    sample->Pen()->SetColor(c);
+  else
+    FSamples->DesktopLineColor = c;
+  pbDesktop->update();
+}
+
+void TfrmDesignSetting::chbx3DClick() {
+  if (TMorvikGraphic* sample = CurrentSample()) sample->SetEffect3D(chbx3D->isChecked());
+  pbDesktop->update();
+}
+
+void TfrmDesignSetting::btnDTSettingClick() {
+  TfrmDateTimeSetting dialog(this);
+  QString format = FSamples->DefProjectInfo->FormatStr();
+  if (dialog.Execute(format)) FSamples->DefProjectInfo->SetFormatStr(format);
+  CenterSample();
+}
+
+void TfrmDesignSetting::btnDefaultClick() {
+  FSamples->ResetToInit();
+  chbxCreateLabel->setChecked(FSamples->CreateLabel());
+  pbDesktop->SetColor(FSamples->DesktopColor);
+  lbxComponentsClick();
+}
+
+void TfrmDesignSetting::pgcOptionsChange() {
+  if (pgcOptions->currentWidget() != tsDesktop) return;
+  FDesktopPageVisited = true;
+  const bool withDesign = FDesign != nullptr;
+  grbActDesktopSize->setEnabled(withDesign);
+  const QSize page = PrinterPageSize ? PrinterPageSize() : QSize();
+  const bool pageKnown = page.width() > 0 && page.height() > 0;
+  if (pageKnown)
+    lPageSize->setText(QString::number(page.width()) + QStringLiteral(" x ") +
+                       QString::number(page.height()) + QStringLiteral(" pixelů"));
+  else
+    lPageSize->setText(QStringLiteral("Tiskárna nebyla detekována"));
+  const bool pages = withDesign && pageKnown;
+  const bool pixels = withDesign && !pageKnown;
+  for (QWidget* w : std::initializer_list<QWidget*>{lActPagCaption, edActDesktopWPag, edActDesktopHPag})
+    w->setEnabled(pages);
+  for (QWidget* w : std::initializer_list<QWidget*>{lActPixCaption, edActDesktopWPix, edActDesktopHPix})
+    w->setEnabled(pixels);
+}
+
+void TfrmDesignSetting::FilterDigits(QLineEdit* Edit) {
+  const QString text = Edit->text();
+  QString digits;
+  for (QChar c : text)
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) digits += c;
+  if (digits == text) return;
+  const int caret = Edit->cursorPosition();
+  Edit->setText(digits);
+  Edit->setCursorPosition(qMin(caret, static_cast<int>(digits.size())));
+}
+
+bool TfrmDesignSetting::SizesValid() {
+  std::vector<const QLineEdit*> edits = {edDefDesktopWPag, edDefDesktopHPag, edDefDesktopWPix,
+                                         edDefDesktopHPix};
+  if (FDesktopPageVisited && FDesign) {
+    if (edActDesktopWPag->isEnabled())
+      edits.insert(edits.end(), {edActDesktopWPag, edActDesktopHPag});
+    else
+      edits.insert(edits.end(), {edActDesktopWPix, edActDesktopHPix});
+  }
+  for (const QLineEdit* e : edits) {
+    if (PositiveNumber(e) == 0) {
+      MB(QStringLiteral("Velikost pracovní plochy musí být kladné číslo."),
+         QStringLiteral("Chybná velikost"), mtError, MsgButtons({mbOK}));
+      return false;
+    }
+  }
+  return true;
+}
+
+bool TfrmDesignSetting::Apply() {
+  if (!SizesValid()) return false;
+  for (TDesignSettingTarget* design : OpenDesigns ? OpenDesigns() : std::vector<TDesignSettingTarget*>())
+    if (design) FSamples->ApplyTo(design->DesignDesktop(), design->DesignZoom());
+  FSamples->SaveOld();
+  if (FDesktopPageVisited && FDesign) {
+    int wPag = 0, hPag = 0, wPix = 0, hPix = 0;
+    if (edActDesktopWPag->isEnabled()) {
+      const QSize page = PrinterPageSize ? PrinterPageSize() : QSize();
+      wPag = PositiveNumber(edActDesktopWPag);
+      hPag = PositiveNumber(edActDesktopHPag);
+      wPix = wPag * page.width();
+      hPix = hPag * page.height();
+    } else {
+      wPix = PositiveNumber(edActDesktopWPix);
+      hPix = PositiveNumber(edActDesktopHPix);
+    }
+    if (FDesign->SetDesktopSize(wPag, hPag, wPix, hPix)) FDesign->SetModified(true, 1);
+  }
+  return true;
+}
+
+bool TfrmDesignSetting::CanClose() { return Apply(); }
+
+void TfrmDesignSetting::reject() {
+  Guard([this] {
+    FSamples->RestoreOld();
+    EditsFromSamples();
+    lbxComponentsClick();
+  });
+  TfrmAbstractDialog::reject();
+}

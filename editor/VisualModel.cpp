@@ -1,0 +1,173 @@
+#include "editor/VisualModel.h"
+
+#include "diagram/Entity.h"
+#include "diagram/EntryPoint.h"
+#include "diagram/Note.h"
+#include "diagram/ProjectInfo.h"
+#include "diagram/Relation.h"
+#include "diagram/TextLabel.h"
+
+#include <algorithm>
+
+int NumberOfName(const QString& Name) {
+  const qsizetype p = Name.lastIndexOf(QLatin1Char('_'));
+  if (p < 0 || p == Name.size() - 1) return 0;
+  bool ok = false;
+  const int n = Name.mid(p + 1).toInt(&ok);
+  return ok ? n : 0;
+}
+
+QString RenumberClipName(const QString& Name, int Offset) {
+  static const int PrefixLength = 6;  // "_clip_"
+  QString rest = Name.size() >= PrefixLength ? Name.mid(PrefixLength) : Name;
+  const int k = NumberOfName(rest);
+  rest.chop(QString::number(k).size());
+  return rest + QString::number(k + Offset);
+}
+
+int CompareByNumber(const ui::TComponent* A, const ui::TComponent* B) {
+  return NumberOfName(A->Name().toUpper()) - NumberOfName(B->Name().toUpper());
+}
+
+namespace {
+
+template <class T>
+void SortByNumber(std::vector<T*>& List) {
+  std::stable_sort(List.begin(), List.end(),
+                   [](const T* a, const T* b) { return CompareByNumber(a, b) < 0; });
+}
+
+template <class T>
+int LowestFreeNumber(std::vector<T*>& List) {
+  SortByNumber(List);
+  int n = 0;
+  for (const T* element : List) {
+    const int k = NumberOfName(element->Name());
+    if (k == n)
+      ++n;
+    else if (k > n)
+      break;
+  }
+  return n;
+}
+
+template <class T>
+int NumberAfterHighest(std::vector<T*>& List) {
+  SortByNumber(List);
+  if (List.empty()) return 0;
+  return NumberOfName(List.back()->Name()) + 1;
+}
+
+template <class T>
+void AddOfKind(std::vector<T*>& List, T* Element) {
+  // The class test also refuses a pointer whose object is not of the kind after all.
+  if (Element && dynamic_cast<T*>(static_cast<ui::TComponent*>(Element))) List.push_back(Element);
+}
+
+template <class T>
+void RemoveOfKind(std::vector<T*>& List, ui::TComponent* Component) {
+  T* element = dynamic_cast<T*>(Component);
+  if (!element) return;
+  auto it = std::find(List.begin(), List.end(), element);
+  if (it != List.end()) List.erase(it);
+}
+
+template <class T>
+T* FindByName(const std::vector<T*>& List, const QString& Name) {
+  if (Name.isEmpty()) return nullptr;
+  const QString upper = Name.toUpper();
+  for (T* element : List)
+    if (element->Name().toUpper() == upper) return element;
+  return nullptr;
+}
+
+}  // namespace
+
+TVisualModel::TVisualModel()
+    : CreatedAt(QDateTime::currentDateTime()), UpdatedAt(CreatedAt) {}
+
+void TVisualModel::AddEntity(TEntity* Entity) { AddOfKind(Entities, Entity); }
+void TVisualModel::RemoveEntity(ui::TComponent* Component) { RemoveOfKind(Entities, Component); }
+void TVisualModel::AddNote(TNote* Note) { AddOfKind(Notes, Note); }
+void TVisualModel::RemoveNote(ui::TComponent* Component) { RemoveOfKind(Notes, Component); }
+void TVisualModel::AddRelation(TRelation* Relation) { AddOfKind(Relations, Relation); }
+void TVisualModel::RemoveRelation(ui::TComponent* Component) { RemoveOfKind(Relations, Component); }
+void TVisualModel::AddTextLabel(TTextLabel* TextLabel) { AddOfKind(TextLabels, TextLabel); }
+void TVisualModel::RemoveTextLabel(ui::TComponent* Component) {
+  RemoveOfKind(TextLabels, Component);
+}
+void TVisualModel::AddEntryPoint(TEntryPoint* EntryPoint) { AddOfKind(EntryPoints, EntryPoint); }
+void TVisualModel::RemoveEntryPoint(ui::TComponent* Component) {
+  RemoveOfKind(EntryPoints, Component);
+}
+
+void TVisualModel::SetProjectInfo(TProjectInfo* Info) {
+  if (Info && dynamic_cast<TProjectInfo*>(static_cast<ui::TComponent*>(Info))) ProjectInfo = Info;
+}
+
+void TVisualModel::RemoveProjectInfo(ui::TComponent* Component) {
+  if (dynamic_cast<TProjectInfo*>(Component)) ProjectInfo = nullptr;
+}
+
+int TVisualModel::NextFreeEntityNumber() { return LowestFreeNumber(Entities); }
+int TVisualModel::NextFreeNoteNumber() { return LowestFreeNumber(Notes); }
+int TVisualModel::NextFreeRelationNumber() { return LowestFreeNumber(Relations); }
+int TVisualModel::NextFreeTextLabelNumber() { return LowestFreeNumber(TextLabels); }
+int TVisualModel::NextFreeEntryPointNumber() { return LowestFreeNumber(EntryPoints); }
+int TVisualModel::NextEntityNumber() { return NumberAfterHighest(Entities); }
+int TVisualModel::NextNoteNumber() { return NumberAfterHighest(Notes); }
+int TVisualModel::NextRelationNumber() { return NumberAfterHighest(Relations); }
+int TVisualModel::NextTextLabelNumber() { return NumberAfterHighest(TextLabels); }
+int TVisualModel::NextEntryPointNumber() { return NumberAfterHighest(EntryPoints); }
+
+TEntity* TVisualModel::FindEntityByName(const QString& Name) const {
+  return FindByName(Entities, Name);
+}
+
+TNote* TVisualModel::FindNoteByName(const QString& Name) const { return FindByName(Notes, Name); }
+
+TTextLabel* TVisualModel::FindTextLabelByName(const QString& Name) const {
+  return FindByName(TextLabels, Name);
+}
+
+TRectangle* TVisualModel::FindRectangleByName(const QString& Name) const {
+  if (TEntity* e = FindEntityByName(Name)) return e;
+  if (TNote* n = FindNoteByName(Name)) return n;
+  return FindTextLabelByName(Name);
+}
+
+TEntity* TVisualModel::FindEntityByTable(const Morvik::TTable* Table) const {
+  if (!Table) return nullptr;
+  for (TEntity* e : Entities)
+    if (e->Table() == Table) return e;
+  return nullptr;
+}
+
+TEntryPoint* TVisualModel::FindEntryPointByEntity(const TRectangle* Entity) const {
+  if (!Entity) return nullptr;
+  for (TEntryPoint* p : EntryPoints)
+    if (p->Entity() == Entity) return p;
+  return nullptr;
+}
+
+TRelation* TVisualModel::FindRelationByReference(const Morvik::TReference* Reference) const {
+  if (!Reference) return nullptr;
+  for (TRelation* r : Relations)
+    if (r->Reference() == Reference) return r;
+  return nullptr;
+}
+
+TRelation* TVisualModel::RelationAt(const ui::TPoint& P) const {
+  for (TRelation* r : Relations) {
+    const int t = r->Tolerance();
+    if (r->Left() - t < P.x && P.x < r->Left() + r->Width() + t && r->Top() - t < P.y &&
+        P.y < r->Top() + r->Height() + t && r->IsClickAcceptable(P.x, P.y))
+      return r;
+  }
+  return nullptr;
+}
+
+bool TVisualModel::IsRelationComplete(const TRelation* Relation) {
+  return Relation && dynamic_cast<const TEntity*>(Relation->Base()) &&
+         dynamic_cast<const TEntity*>(Relation->Target());
+}

@@ -252,6 +252,32 @@ TEST(Entity, ZoomStepsScaleTheMetricsAndAdjustScalingRestoresThemExactly) {
   EXPECT_EQ(e->ToggleSize(), 1);
 }
 
+TEST(Entity, PaintsSmallerAtHalfZoomAndExactlyAsBeforeBackAtFullSize) {
+  ui::TDesktop desktop;
+  TEntity* e = MakeEntity(desktop, "Zoom_Pixels", 40, 20);
+  AddRows(e);
+  const QImage before = Render(desktop, 300, 200);
+  const int W = e->Width(), H = e->Height();
+
+  e->ChangeScale(50, 100);
+  e->AdjustAfterScaling();
+  const QImage half = Render(desktop, 300, 200);
+  EXPECT_EQ(e->Left(), 20);
+  EXPECT_EQ(e->Top(), 10);
+  EXPECT_LT(e->Width(), W);
+  EXPECT_LT(e->Height(), H);
+  EXPECT_EQ(Px(half, 20 + e->Width() - 1, 10 + e->Height() - 1), ui::clBlack);
+  EXPECT_EQ(Px(half, 20 + e->Width(), 10 + e->Height() / 2), ui::clWhite);
+  EXPECT_EQ(Row(half, 10, 20, 24, ui::clBlack, ui::clSilver), "#####");  // toggle box of 5
+
+  e->ChangeScale(200, 100);
+  e->AdjustAfterScaling();
+  e->AdjustScaling(-1);
+  const QImage after = Render(desktop, 300, 200);
+  EXPECT_EQ(e->BoundsRect(), ui::Bounds(40, 20, W, H));
+  EXPECT_TRUE(after == before);
+}
+
 TEST(Entity, PrintsBlackOnWhiteWithoutScreenOnlyParts) {
   ui::TDesktop desktop;
   TEntity* e = MakeEntity(desktop, "Printed");

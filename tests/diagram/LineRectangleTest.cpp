@@ -147,6 +147,23 @@ TEST(Line, StraightRouteFollowsTheBoxesAndLeavesOutTheTargetPixel) {
   EXPECT_TRUE(line->Falling());
 }
 
+TEST(Line, AnchorsStayInsideABoxThatShrinks) {
+  ui::TDesktop desktop;
+  auto* a = Place(desktop, new TRectangle(&desktop), 0, 0, 100, 60);
+  auto* b = Place(desktop, new TRectangle(&desktop), 300, 0, 100, 60);
+  auto* line = new TTestLine(&desktop);
+  line->SetBase(a);
+  line->SetTarget(b);
+  line->SetBaseXY(90, 50);
+  a->SetBounds(0, 0, 50, 30);  // the line follows and clamps its anchor to the last pixel
+  EXPECT_EQ(ui::Point(line->BaseX(), line->BaseY()), ui::Point(49, 29));
+  EXPECT_EQ(line->MinX(), 49);
+  line->CenterAnchorsInEntities();
+  EXPECT_EQ(ui::Point(line->BaseX(), line->BaseY()), ui::Point(25, 15));
+  EXPECT_EQ(ui::Point(line->TargetX(), line->TargetY()), ui::Point(50, 30));
+  EXPECT_EQ(line->BoundsRect(), ui::Rect(25, 15, 351, 31));
+}
+
 TEST(Line, WithAnEndMissingPaintsThePlaceholderAndKeepsItsBounds) {
   ui::TDesktop desktop;
   auto* a = Place(desktop, new TRectangle(&desktop), 200, 200, 20, 20);

@@ -256,8 +256,12 @@ void TRelation::TryRepaint() {
     Invalidate();
     return;
   }
-  CoordinateBaseXY();
-  CoordinateTargetXY();
+  // Between zoom steps the boxes and the anchors are scaled one after the other; clamping
+  // an anchor to a box that is not scaled yet would move it for good.
+  if (!FZooming) {
+    CoordinateBaseXY();
+    CoordinateTargetXY();
+  }
   int result = 0;
   try {
     result = CountCoordinate();
@@ -279,6 +283,7 @@ void TRelation::ResetPaintedEnds() {
 }
 
 void TRelation::ChangeScale(int M, int D) {
+  FZooming = FBase && FTarget;  // until AdjustAfterScaling
   TLine::ChangeScale(M, D);
   ResetPaintedEnds();
   FConclusionLength = ui::MulDiv(FConclusionLength, M, D);
@@ -289,6 +294,7 @@ void TRelation::ChangeScale(int M, int D) {
 }
 
 void TRelation::AdjustScaling(const int FontSize) {
+  FZooming = false;
   FConclusionLength = DefConclusionLength;
   FConclusionWidth = DefConclusionWidth;
   SetRequestedArea();
@@ -297,6 +303,7 @@ void TRelation::AdjustScaling(const int FontSize) {
 }
 
 void TRelation::AdjustAfterScaling() {
+  FZooming = false;
   ResetPaintedEnds();
   SetRequestedArea();
   TryRepaint();

@@ -253,6 +253,37 @@ TEST_F(RelationRouteTest, ZoomStepsReturnExactlyToTheMetricsAt100Percent) {
   EXPECT_EQ(r->TargetConclusionRect(), t);
 }
 
+// The window scales the desktop's children in their order: relations lie behind the boxes,
+// so they are scaled first. An anchor beyond the half of its box must not be clamped to the
+// box that is not scaled yet (zooming out) or that is scaled already (zooming in).
+TEST_F(RelationRouteTest, AnchorsSurviveZoomSteps) {
+  TRectangle* base = Box(0, 0, 100, 48);
+  TRectangle* target = Box(200, 0, 100, 48);
+  TRelation* r = Relate(base, {80, 40}, target, {96, 4});
+  const TRect bounds = r->BoundsRect();
+  auto step = [&](int m, int d) {
+    for (TMorvikAbstract* e : std::initializer_list<TMorvikAbstract*>{r, base, target}) e->ChangeScale(m, d);
+  };
+  step(50, 100);
+  step(50, 100);
+  r->AdjustAfterScaling();
+  EXPECT_EQ(r->BaseX(), 20);
+  EXPECT_EQ(r->BaseY(), 10);
+  step(200, 100);
+  step(200, 100);
+  r->AdjustAfterScaling();
+  r->AdjustScaling(-1);
+  EXPECT_EQ(r->BaseX(), 80);
+  EXPECT_EQ(r->BaseY(), 40);
+  EXPECT_EQ(r->TargetX(), 96);
+  EXPECT_EQ(r->TargetY(), 4);
+  EXPECT_EQ(r->BoundsRect(), bounds);
+  // Out of zoom, a box that shrinks clamps the anchor as before.
+  base->SetBounds(0, 0, 60, 30);
+  EXPECT_EQ(r->BaseX(), 59);
+  EXPECT_EQ(r->BaseY(), 29);
+}
+
 TEST_F(RelationRouteTest, UserDefinedKindKeepsItsAreas) {
   TRectangle* base = Box(0, 0, 100, 50);
   TRectangle* target = Box(200, 0, 100, 50);

@@ -3,10 +3,10 @@
 #include "Interface/edit/EditPrecondition.h"
 #include "Interface/edit/ParamFunctions.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace Morvik {
 
@@ -27,40 +27,43 @@ using Level = TCheckRecord::TLevelType;
 
 std::string_view Text(const char* Value) { return Value ? std::string_view(Value) : std::string_view(); }
 
-// How many times each name occurs among a set of objects, so that uniqueness is one look-up
-// per object rather than a comparison with every other one. The names stay owned by their
-// objects, which the walk does not change.
-// A few names are compared directly; more go into a hash table.
-class TNameCounts {
+// Which of a set of objects share their name with another one: names are counted once, so
+// that uniqueness is not a comparison of every pair of names. A few names are compared
+// directly. The names stay owned by their objects, which the walk does not change.
+class TNameSharing {
 public:
-    explicit TNameCounts(int Expected) {
-        if (Expected > static_cast<int>(Few.size())) Counts.reserve(static_cast<std::size_t>(Expected));
+    void Clear() {
+        Names.clear();
+        Shared.clear();
     }
-    void Add(const char* Name) {
-        if (Counts.empty() && FewCount < Few.size()) {
-            Few[FewCount++] = Text(Name);
+    void Add(const char* Name) { Names.push_back(Text(Name)); }
+    // Settles the sharing of every name added since Clear.
+    void Count() {
+        const std::size_t Size = Names.size();
+        Shared.assign(Size, 0);
+        if (Size <= 8) {
+            for (std::size_t i = 0; i < Size; ++i)
+                for (std::size_t j = i + 1; j < Size; ++j)
+                    if (Names[i] == Names[j]) Shared[i] = Shared[j] = 1;
             return;
         }
-        if (Counts.empty())
-            for (std::size_t i = 0; i < FewCount; ++i) ++Counts[Few[i]];
-        ++Counts[Text(Name)];
-    }
-    bool IsShared(const char* Name) const {
-        const std::string_view Wanted = Text(Name);
-        if (Counts.empty()) {
-            int Seen = 0;
-            for (std::size_t i = 0; i < FewCount; ++i)
-                if (Few[i] == Wanted && ++Seen > 1) return true;
-            return false;
+        std::unordered_map<std::string_view, int> Counts;
+        Counts.reserve(Size);
+        std::vector<int*> CountOf;  // map nodes stay where they are
+        CountOf.reserve(Size);
+        for (std::string_view Name : Names) {
+            int& NameCount = Counts[Name];
+            ++NameCount;
+            CountOf.push_back(&NameCount);
         }
-        auto Found = Counts.find(Wanted);
-        return Found != Counts.end() && Found->second > 1;
+        for (std::size_t i = 0; i < Size; ++i) Shared[i] = *CountOf[i] > 1;
     }
+    bool IsEmpty(int Idx) const { return Names[static_cast<std::size_t>(Idx)].empty(); }
+    bool IsShared(int Idx) const { return Shared[static_cast<std::size_t>(Idx)] != 0; }
 
 private:
-    std::array<std::string_view, 8> Few;
-    std::size_t FewCount = 0;
-    std::unordered_map<std::string_view, int> Counts;
+    std::vector<std::string_view> Names;
+    std::vector<char> Shared;
 };
 
 }  // namespace
@@ -75,15 +78,20 @@ public:
     void Run(TModel* Model) {
         CheckParamObject(Model);
         const int TableCount = Model->GetTableCount();
-        TNameCounts TableNames(TableCount);
-        for (int i = 0; i < TableCount; ++i)
-            if (const TTable* Table = Model->GetTable(i)) TableNames.Add(Table->GetName());
+        std::vector<TTable*> Tables(static_cast<std::size_t>(TableCount));
+        TNameSharing TableNames;
         for (int i = 0; i < TableCount; ++i) {
             TTable* Table = Model->GetTable(i);
+            Tables[static_cast<std::size_t>(i)] = Table;
+            TableNames.Add(Table ? Table->GetName() : nullptr);
+        }
+        TableNames.Count();
+        for (int i = 0; i < TableCount; ++i) {
+            TTable* Table = Tables[static_cast<std::size_t>(i)];
             if (!Table) continue;
             TScope TableLevel(*this, TCheckRecord::ltTable, i);
             AddQuotedPiece("Entity", Table->GetName());
-            CheckTable(Table, TableNames);
+            CheckTable(Table, TableNames.IsEmpty(i), TableNames.IsShared(i));
         }
         for (int k = 0; k < Model->GetReferenceCount(); ++k) {
             TReference* Reference = Model->GetReference(k);
@@ -177,32 +185,36 @@ private:
         }
     }
 
-    void CheckTable(TTable* Table, const TNameCounts& TableNames) {
-        const char* Name = Table->GetName();
-        if (Text(Name).empty())
+    void CheckTable(TTable* Table, bool NameEmpty, bool NameShared) {
+        if (NameEmpty)
             Append("", TCheckRecord::ltObject, 0, NameMissing);
-        else if (TableNames.IsShared(Name))
+        else if (NameShared)
             Append("", TCheckRecord::ltObject, 0, NameNotUnique);
         const int ColumnCount = Table->GetColumnCount();
         if (ColumnCount == 0) Append("", TCheckRecord::ltColumn, -1, TableWithoutColumns);
         CheckParamObject(Table);
-        TNameCounts ColumnNames(ColumnCount);
-        for (int j = 0; j < ColumnCount; ++j)
-            if (const TColumn* Column = Table->GetColumn(j)) ColumnNames.Add(Column->GetName());
+        // Columns are gathered once per table; the buffers serve every table in turn.
+        Columns.resize(static_cast<std::size_t>(ColumnCount));
+        ColumnNames.Clear();
         for (int j = 0; j < ColumnCount; ++j) {
             TColumn* Column = Table->GetColumn(j);
+            Columns[static_cast<std::size_t>(j)] = Column;
+            ColumnNames.Add(Column ? Column->GetName() : nullptr);
+        }
+        ColumnNames.Count();
+        for (int j = 0; j < ColumnCount; ++j) {
+            TColumn* Column = Columns[static_cast<std::size_t>(j)];
             if (!Column) continue;
             TScope ColumnLevel(*this, TCheckRecord::ltColumn, j);
             AddQuotedPiece("Attribute", Column->GetName());
-            CheckColumn(Column, ColumnNames);
+            CheckColumn(Column, ColumnNames.IsEmpty(j), ColumnNames.IsShared(j));
         }
     }
 
-    void CheckColumn(TColumn* Column, const TNameCounts& ColumnNames) {
-        const char* Name = Column->GetName();
-        if (Text(Name).empty())
+    void CheckColumn(TColumn* Column, bool NameEmpty, bool NameShared) {
+        if (NameEmpty)
             Append("", TCheckRecord::ltObject, 0, NameMissing);
-        else if (ColumnNames.IsShared(Name))
+        else if (NameShared)
             Append("", TCheckRecord::ltObject, 0, NameNotUnique);
         CheckParamObject(Column);
         TScope DataTypeLevel(*this, TCheckRecord::ltDataType, 0);
@@ -256,6 +268,8 @@ private:
 
     TCheckReport& Report;
     TCheckRecord Location;  // the current location, without a message
+    std::vector<TColumn*> Columns;  // the columns of the table being walked
+    TNameSharing ColumnNames;       // and their names
 };
 
 TCheckReport::TCheckReport(TModel* _Model) : Model(_Model) {

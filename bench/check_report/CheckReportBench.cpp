@@ -92,6 +92,53 @@ void BM_CheckWalk(benchmark::State& state) {
     state.SetComplexityN(tables);
 }
 
+// The floor: the plug-in calls that the walk makes, in its order, with nothing recorded and
+// no name or enabling tests. What the walk costs beyond this is the walk's own.
+void AskObject(Morvik::TParamObject* object) {
+    benchmark::DoNotOptimize(object->Check(-1));
+    const int count = object->GetParamCount() + object->GetListParamCount();
+    for (int p = 0; p < count; ++p) {
+        benchmark::DoNotOptimize(object->GetDependParam(p));
+        benchmark::DoNotOptimize(object->Check(p));
+        if (object->GetParamKind(p) == Morvik::pkVector) {
+            Morvik::TListParam* list = object->GetListParam(object->GetKindIndex(p));
+            for (int i = 0; i < list->GetItemsCount(); ++i) AskObject(list->GetItem(i));
+        }
+    }
+}
+
+void BM_ModelCallsOnly(benchmark::State& state) {
+    const int tables = static_cast<int>(state.range(0));
+    ModelPtr model = Build(tables);
+    for (auto _ : state) {
+        AskObject(model.get());
+        for (int i = 0; i < model->GetTableCount(); ++i) {
+            Morvik::TTable* table = model->GetTable(i);
+            benchmark::DoNotOptimize(table->GetName());
+            AskObject(table);
+            for (int j = 0; j < table->GetColumnCount(); ++j) {
+                Morvik::TColumn* column = table->GetColumn(j);
+                benchmark::DoNotOptimize(column->GetName());
+                AskObject(column);
+                AskObject(column->GetDataType());
+            }
+        }
+        for (int k = 0; k < model->GetReferenceCount(); ++k) {
+            Morvik::TReference* reference = model->GetReference(k);
+            benchmark::DoNotOptimize(reference->GetName());
+            AskObject(reference);
+            benchmark::DoNotOptimize(reference->CheckPairs(-1));
+            for (int i = 0; i < reference->GetPairCount(); ++i) {
+                benchmark::DoNotOptimize(reference->CheckPairs(i));
+                const std::string child = reference->GetPairColumn(1, i)->GetDataType()->Generate();
+                benchmark::DoNotOptimize(child == reference->GetPairColumn(0, i)->GetDataType()->Generate());
+            }
+        }
+    }
+    state.SetComplexityN(tables);
+}
+
+BENCHMARK(BM_ModelCallsOnly)->Arg(200)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 BENCHMARK(BM_CheckWalk)->Arg(200)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 }  // namespace

@@ -31,20 +31,20 @@ TDomain::TDomain(Morvik::TParent* Owner)
 
 const char* TDomain::Generate()
 {
-    const char* Name = Items::ValueAt(this, NamePos);
+    const char* Name = Varne::ValueAt(this, NamePos);
     output.Clear();
-    if (Items::IsDropOn(GetParent()))
+    if (Varne::IsDropOn(GetParent()))
         output.Append("DROP DOMAIN ").Append(Name).Append(";\n");
     output.Append("CREATE DOMAIN ").Append(Name).Append(" AS ");
     Varne::DataTypeText(output, this, DataTypePos);
-    if (!Items::IsEmptyAt(this, DefaultPos))
-        output.Append("\n\tDEFAULT ").Append(Items::ValueAt(this, DefaultPos));
-    if (Morvik::TextToInt(Items::ValueAt(this, NotNullPos)) == 1)
+    if (!Varne::IsEmptyAt(this, DefaultPos))
+        output.Append("\n\tDEFAULT ").Append(Varne::ValueAt(this, DefaultPos));
+    if (Morvik::TextToInt(Varne::ValueAt(this, NotNullPos)) == 1)
         output.Append("\n\tNOT NULL ");
-    if (!Items::IsEmptyAt(this, CheckPos))
-        output.Append("\n\tCHECK ").Append(Items::ValueAt(this, CheckPos));
-    if (!Items::IsEmptyAt(this, CollationPos))
-        output.Append("\n\tCOLLATE ").Append(Items::ValueAt(this, CollationPos));
+    if (!Varne::IsEmptyAt(this, CheckPos))
+        output.Append("\n\tCHECK ").Append(Varne::ValueAt(this, CheckPos));
+    if (!Varne::IsEmptyAt(this, CollationPos))
+        output.Append("\n\tCOLLATE ").Append(Varne::ValueAt(this, CollationPos));
     output.Append(";\n\n");
     return output.GetText();
 }

@@ -1,10 +1,8 @@
 #include "plugin/schema/FileSpec.h"
 
 #include "plugin/schema/ModelAccess.h"
-#include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
-namespace Items = Varne::Items;
 enum { FileNamePos, StartingAtPos, LengthPos };
 }  // namespace
 
@@ -26,19 +24,19 @@ TFileSpec::TFileSpec(Morvik::TParent* Owner)
 const char* TFileSpec::Generate()
 {
     output.Clear();
-    output.Append("FILE '").Append(Items::ValueAt(this, FileNamePos)).Append("'");
-    if (!Items::IsEmptyAt(this, StartingAtPos))
-        output.Append(" STARTING AT PAGE ").Append(Items::ValueAt(this, StartingAtPos));
-    if (!Items::IsEmptyAt(this, LengthPos))
-        output.Append(" LENGTH ").Append(Items::ValueAt(this, LengthPos)).Append(" PAGES");
+    output.Append("FILE '").Append(Varne::ValueAt(this, FileNamePos)).Append("'");
+    if (!Varne::IsEmptyAt(this, StartingAtPos))
+        output.Append(" STARTING AT PAGE ").Append(Varne::ValueAt(this, StartingAtPos));
+    if (!Varne::IsEmptyAt(this, LengthPos))
+        output.Append(" LENGTH ").Append(Varne::ValueAt(this, LengthPos)).Append(" PAGES");
     return output.GetText();
 }
 
 const char* TFileSpec::Check(int Pos) const
 {
-    if (Pos == -1 && Items::IsEmptyAt(this, StartingAtPos) && Items::IsEmptyAt(this, LengthPos))
+    if (Pos == -1 && Varne::IsEmptyAt(this, StartingAtPos) && Varne::IsEmptyAt(this, LengthPos))
         return "You must specify Length or Starting Page";
-    if (Pos == FileNamePos && Items::IsEmptyAt(this, FileNamePos))
+    if (Pos == FileNamePos && Varne::IsEmptyAt(this, FileNamePos))
         return "You must specify filename";
     return nullptr;
 }

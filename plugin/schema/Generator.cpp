@@ -21,19 +21,19 @@ TGenerator::TGenerator(Morvik::TParent* Owner)
 
 const char* TGenerator::Generate()
 {
-    const char* Name = Items::ValueAt(this, NamePos);
+    const char* Name = Varne::ValueAt(this, NamePos);
     output.Clear();
     // Generators have no DROP statement: the row goes from the system table itself.
-    if (Items::IsDropOn(GetParent()))
+    if (Varne::IsDropOn(GetParent()))
         output.Append("DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = '")
             .Append(Name)
             .Append("';\n");
     output.Append("CREATE GENERATOR ").Append(Name).Append(";\n");
-    if (!Items::IsEmptyAt(this, InitPos))
+    if (!Varne::IsEmptyAt(this, InitPos))
         output.Append("SET GENERATOR ")
             .Append(Name)
             .Append(" TO ")
-            .Append(Items::ValueAt(this, InitPos))
+            .Append(Varne::ValueAt(this, InitPos))
             .Append(";\n");
     output.Append("\n");
     return output.GetText();

@@ -22,14 +22,14 @@ TIException::TIException(Morvik::TParent* Owner)
 
 const char* TIException::Generate()
 {
-    const char* Name = Items::ValueAt(this, NamePos);
+    const char* Name = Varne::ValueAt(this, NamePos);
     output.Clear();
-    if (Items::IsDropOn(GetParent()))
+    if (Varne::IsDropOn(GetParent()))
         output.Append("DROP EXCEPTION ").Append(Name).Append(";\n");
     output.Append("CREATE EXCEPTION ")
         .Append(Name)
         .Append(" '")
-        .Append(Items::ValueAt(this, MessagePos))
+        .Append(Varne::ValueAt(this, MessagePos))
         .Append("';\n\n");
     return output.GetText();
 }
@@ -38,7 +38,7 @@ const char* TIException::Check(int Pos) const
 {
     if (Pos == NamePos)
         return Items::CheckModelItemName(this, Varne::mpExceptions);
-    if (Pos == MessagePos && Items::IsEmptyAt(this, MessagePos))
+    if (Pos == MessagePos && Varne::IsEmptyAt(this, MessagePos))
         return Items::MustBeSpecified;
     return nullptr;
 }

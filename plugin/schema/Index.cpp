@@ -4,11 +4,9 @@
 
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/schema/ModelAccess.h"
-#include "plugin/schema/SchemaItemSupport.h"
 #include "plugin/schema/TableColumns.h"
 
 namespace {
-namespace Items = Varne::Items;
 enum { UniquePos, SortPos, NamePos, ColumnsPos };
 }  // namespace
 
@@ -34,16 +32,16 @@ TIndex::TIndex(Morvik::TParent* Owner)
 
 const char* TIndex::Generate()
 {
-    const char* Name = Items::ValueAt(this, NamePos);
-    const Morvik::TTable* Table = Items::OwnerTable(this);
+    const char* Name = Varne::ValueAt(this, NamePos);
+    const Morvik::TTable* Table = Varne::OwnerTable(this);
     output.Clear();
-    if (Items::IsDropOn(Items::TableOwner(this)))
+    if (Varne::IsDropOn(Varne::TableOwner(this)))
         output.Append("DROP INDEX ").Append(Name).Append(";\n");
     output.Append("CREATE ");
-    if (std::strcmp(Items::ValueAt(this, UniquePos), "1") == 0)
+    if (std::strcmp(Varne::ValueAt(this, UniquePos), "1") == 0)
         output.Append("UNIQUE ");
     // A value that names no option writes no sort word.
-    output.Append(Items::ChosenOption(this, SortPos));
+    output.Append(Varne::ChosenOption(this, SortPos));
     output.Append("INDEX ")
         .Append(Name)
         .Append(" ON ")
@@ -62,15 +60,15 @@ const char* TIndex::Generate()
 const char* TIndex::Check(int Pos) const
 {
     if (Pos == NamePos) {
-        const char* Name = Items::ValueAt(this, NamePos);
+        const char* Name = Varne::ValueAt(this, NamePos);
         if (*Name == '\0')
             return "You must specify name of index";
         // Index names are unique over all tables of the model.
-        if (Items::CountTableItemsNamed(Items::TableOwner(this), Items::TableIndexesPos, NamePos,
-                                        Name) > 1)
+        if (Varne::CountTableItemsNamed(Name, Varne::TableOwner(this), Varne::tpIndexes,
+                                        NamePos) > 1)
             return "Index name must be unique";
     }
-    if (Pos == ColumnsPos && Items::ListAt(this, ColumnsPos)->GetItemsCount() == 0)
+    if (Pos == ColumnsPos && Varne::ListAt(this, ColumnsPos)->GetItemsCount() == 0)
         return "Index must have some columns specified";
     return nullptr;
 }

@@ -11,6 +11,11 @@ const char* ValueAt(const Morvik::TParamObject* Object, int Pos)
     return Object->GetParamValue(Object->GetKindIndex(Pos));
 }
 
+bool IsEmptyAt(const Morvik::TParamObject* Object, int Pos)
+{
+    return *ValueAt(Object, Pos) == '\0';
+}
+
 const Morvik::TListParam* ListAt(const Morvik::TParamObject* Object, int Pos)
 {
     return Object->GetListParam(Object->GetKindIndex(Pos));
@@ -41,22 +46,49 @@ const Morvik::TModel* OwnerModel(const Morvik::TParent* Object)
     return Object ? dynamic_cast<const Morvik::TModel*>(Object->GetParent()) : nullptr;
 }
 
+const Morvik::TParent* TableOwner(const Morvik::TParent* Object)
+{
+    const Morvik::TParent* Table = Object ? Object->GetParent() : nullptr;
+    return Table ? Table->GetParent() : nullptr;
+}
+
 bool IsDropOn(const Morvik::TParent* Model)
 {
     return Model && Morvik::TextToInt(ValueAt(Model, mpDrop)) != 0;
 }
+
+namespace {
+
+int CountItemsNamed(const char* Text, const Morvik::TListParam& List, int ParamPos)
+{
+    int Count = 0;
+    for (int I = 0; I < List.GetItemsCount(); ++I) {
+        if (std::strcmp(ValueAt(List.GetItem(I), ParamPos), Text) == 0)
+            ++Count;
+    }
+    return Count;
+}
+
+}  // namespace
 
 int CountModelItemsNamed(const char* Text, const Morvik::TParent* Model, int ListPos,
                          int ParamPos)
 {
     if (!Model)
         return 0;
-    const Morvik::TListParam* List = ListAt(Model, ListPos);
+    return CountItemsNamed(Text ? Text : "", *ListAt(Model, ListPos), ParamPos);
+}
+
+int CountTableItemsNamed(const char* Text, const Morvik::TParent* Model, int TableListPos,
+                         int ParamPos)
+{
+    const auto* TheModel = dynamic_cast<const Morvik::TModel*>(Model);
+    if (!TheModel)
+        return 0;
     int Count = 0;
-    for (int I = 0; I < List->GetItemsCount(); ++I) {
-        if (std::strcmp(ValueAt(List->GetItem(I), ParamPos), Text ? Text : "") == 0)
-            ++Count;
-    }
+    for (int T = 0; T < TheModel->GetTableCount(); ++T)
+        Count += CountItemsNamed(Text ? Text : "", *ListAt(TheModel->GetTable(T), TableListPos),
+                                 ParamPos);
     return Count;
 }
 

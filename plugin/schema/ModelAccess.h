@@ -1,5 +1,6 @@
 // What schema objects read of themselves and of their owners: values, lists and chosen
-// options by position, the model's Drop switch and the name count over a model list.
+// options by position, the owner table and model, the model's Drop switch, and names counted
+// over a model list or over a list of every table of the model.
 #pragma once
 
 #include "Interface/MorvikInterface.h"
@@ -33,8 +34,19 @@ enum TModelPos : int {
     mpDrop = 21,
 };
 
+// Positions of the table parameters.
+enum TTablePos : int {
+    tpFile = 0,
+    tpIndexes = 1,
+    tpTriggers = 2,
+    tpUnique = 3,
+};
+
 // The value of the scalar parameter at position Pos of Object.
 const char* ValueAt(const Morvik::TParamObject* Object, int Pos);
+// The list parameter at position Pos of Object.
+// True when the scalar parameter at position Pos of Object holds the empty text.
+bool IsEmptyAt(const Morvik::TParamObject* Object, int Pos);
 // The list parameter at position Pos of Object.
 const Morvik::TListParam* ListAt(const Morvik::TParamObject* Object, int Pos);
 Morvik::TListParam* ListAt(Morvik::TParamObject* Object, int Pos);
@@ -44,6 +56,9 @@ const char* ChosenOption(const Morvik::TParamObject* Object, int Pos);
 // The owner of Object as a table or as a model; NULL when it is something else.
 const Morvik::TTable* OwnerTable(const Morvik::TParent* Object);
 const Morvik::TModel* OwnerModel(const Morvik::TParent* Object);
+// The owner of the owner of Object (the model of an index's or trigger's table); NULL when
+// there is none.
+const Morvik::TParent* TableOwner(const Morvik::TParent* Object);
 // Whether the model's "Drop" parameter reads as a number other than 0; false without one.
 bool IsDropOn(const Morvik::TParent* Model);
 
@@ -51,6 +66,10 @@ bool IsDropOn(const Morvik::TParent* Model);
 // equals Text byte for byte (capitals differ); the item that asks counts too. 0 without a
 // model.
 int CountModelItemsNamed(const char* Text, const Morvik::TParent* Model, int ListPos,
+                         int ParamPos);
+// The same count over the list at TableListPos of every table of the model; 0 when Model is
+// no model.
+int CountTableItemsNamed(const char* Text, const Morvik::TParent* Model, int TableListPos,
                          int ParamPos);
 
 }  // namespace Varne

@@ -13,7 +13,6 @@ namespace Varne {
 namespace {
 
 enum : int { NotNullPos = 0, UniquePos = 1, DefaultPos = 2, DefaultValuePos = 3, CheckPos = 4 };
-constexpr int TableUniquePos = 3;
 constexpr int DefaultValueOption = 1;
 
 const char* const KeyNotNull = "Must be NOT NULL because it's part of PRIMARY KEY constraint";
@@ -25,7 +24,7 @@ bool IsTrue(const char* Value) { return Value && *Value && Morvik::TextToInt(Val
 // Whether a unique constraint of the table names the column (byte for byte).
 bool InUniqueConstraint(const Morvik::TTable& Table, const char* Name)
 {
-    const Morvik::TListParam* Uniques = ListAt(&Table, TableUniquePos);
+    const Morvik::TListParam* Uniques = ListAt(&Table, tpUnique);
     for (int U = 0; U < Uniques->GetItemsCount(); ++U) {
         const Morvik::TListParam* Entries = Uniques->GetItem(U)->GetListParam(0);
         for (int E = 0; E < Entries->GetItemsCount(); ++E) {

@@ -14,7 +14,6 @@ namespace {
 
 enum : int { OnDeletePos = 0, OnUpdatePos = 1 };
 constexpr int ColumnUniquePos = 1;
-constexpr int TableUniquePos = 3;
 constexpr int ParentSide = 0;
 constexpr int ChildSide = 1;
 
@@ -91,7 +90,7 @@ const char* TMyReference::CheckPairs(int Idx) const
         return nullptr;
 
     // A unique constraint over exactly these columns, by name.
-    const Morvik::TListParam* Uniques = ListAt(Parent, TableUniquePos);
+    const Morvik::TListParam* Uniques = ListAt(Parent, tpUnique);
     for (int U = 0; U < Uniques->GetItemsCount(); ++U) {
         const Morvik::TListParam& Entries = *Uniques->GetItem(U)->GetListParam(0);
         if (Entries.GetItemsCount() != N)

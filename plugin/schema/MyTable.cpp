@@ -16,8 +16,6 @@ namespace Varne {
 
 namespace {
 
-enum : int { FilePos = 0, IndexesPos = 1, TriggersPos = 2, UniquePos = 3 };
-
 // "/*" and the comment with a tab after every line feed, "*/" and the start of the next line
 // of the body; nothing for an empty comment.
 void AppendColumnComment(std::string& Prefix, const char* Comment)
@@ -75,8 +73,8 @@ const char* TMyTable::Generate()
     if (IsDropOn(GetParent()))
         output.Append("DROP TABLE ").Append(NameText()).Append(";\n");
     output.Append("CREATE TABLE ").Append(NameText());
-    if (*GetParamValue(FilePos))
-        output.Append(" EXTERNAL FILE '").Append(GetParamValue(FilePos)).Append("'");
+    if (*GetParamValue(tpFile))
+        output.Append(" EXTERNAL FILE '").Append(GetParamValue(tpFile)).Append("'");
 
     Morvik::TAC Body(" ");
     Body.Push(" (\n\t", ",\n\t", "\n);\n\n");
@@ -100,14 +98,14 @@ const char* TMyTable::Generate()
     if (*Key.GetText())
         Body.Printf("PRIMARY KEY %s", Key.GetText());
 
-    Morvik::TListParam& Uniques = ListOf(*this, UniquePos);
+    Morvik::TListParam& Uniques = ListOf(*this, tpUnique);
     for (int I = 0; I < Uniques.GetItemsCount(); ++I)
         Body.Printf("%s", Uniques.GetItem(I)->Generate());
     Body.Pop(nullptr, true);
     output.Append(Body.GetText());
 
-    AppendItems(output, ListOf(*this, IndexesPos));
-    AppendItems(output, ListOf(*this, TriggersPos));
+    AppendItems(output, ListOf(*this, tpIndexes));
+    AppendItems(output, ListOf(*this, tpTriggers));
     return output.GetText();
 }
 

@@ -24,7 +24,7 @@ TParameters::TParameters(Morvik::TParent* Owner) : Morvik::TParent(Owner), Varne
 const char* TParameters::Generate()
 {
     output.Clear();
-    output.Append(Items::ValueAt(this, 0)).Append(" ");
+    output.Append(Varne::ValueAt(this, 0)).Append(" ");
     Varne::DataTypeText(output, this, 1);
     return output.GetText();
 }
@@ -50,10 +50,10 @@ TProcedure::TProcedure(Morvik::TParent* Owner)
 
 const char* TProcedure::Generate()
 {
-    const char* Name = Items::ValueAt(this, NamePos);
-    const char* Term = Items::ValueAt(this, TermPos);
+    const char* Name = Varne::ValueAt(this, NamePos);
+    const char* Term = Varne::ValueAt(this, TermPos);
     output.Clear();
-    if (Items::IsDropOn(GetParent()))
+    if (Varne::IsDropOn(GetParent()))
         output.Append("DROP PROCEDURE ").Append(Name).Append(";\n");
     output.Append("SET TERM ").Append(Term).Append(" ;\n");
     output.Append("CREATE PROCEDURE ").Append(Name);
@@ -74,7 +74,7 @@ const char* TProcedure::Generate()
     Morvik::TListParam* Variables = GetListParam(GetKindIndex(VariablesPos));
     for (int I = 0; I < Variables->GetItemsCount(); ++I)
         output.Append(Variables->GetItem(I)->Generate());
-    output.Append("BEGIN\n").Append(Items::ValueAt(this, BodyPos)).Append("\nEND\n");
+    output.Append("BEGIN\n").Append(Varne::ValueAt(this, BodyPos)).Append("\nEND\n");
     output.Append(Term).Append("\nSET TERM ; ").Append(Term).Append("\n\n");
     return output.GetText();
 }
@@ -85,12 +85,12 @@ const char* TProcedure::Check(int Pos) const
     case NamePos:
         return Items::CheckModelItemName(this, Varne::mpProcedures);
     case ReturnsPos:
-        return Items::ListAt(this, ReturnsPos)->GetItemsCount() == 0
+        return Varne::ListAt(this, ReturnsPos)->GetItemsCount() == 0
                    ? "There must be at least one return value"
                    : nullptr;
     case TermPos:
     case BodyPos:
-        return Items::IsEmptyAt(this, Pos) ? Items::MustBeSpecified : nullptr;
+        return Varne::IsEmptyAt(this, Pos) ? Items::MustBeSpecified : nullptr;
     default:
         return nullptr;
     }

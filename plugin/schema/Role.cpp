@@ -20,9 +20,9 @@ TRole::TRole(Morvik::TParent* Owner)
 
 const char* TRole::Generate()
 {
-    const char* Name = Items::ValueAt(this, NamePos);
+    const char* Name = Varne::ValueAt(this, NamePos);
     output.Clear();
-    if (Items::IsDropOn(GetParent()))
+    if (Varne::IsDropOn(GetParent()))
         output.Append("DROP ROLE ").Append(Name).Append(";\n");
     output.Append("CREATE ROLE ").Append(Name).Append(";\n\n");
     return output.GetText();

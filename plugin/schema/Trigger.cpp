@@ -43,11 +43,11 @@ TTrigger::TTrigger(Morvik::TParent* Owner)
 
 const char* TTrigger::Generate()
 {
-    const char* Name = Items::ValueAt(this, NamePos);
-    const char* Term = Items::ValueAt(this, TermPos);
-    const Morvik::TTable* Table = Items::OwnerTable(this);
+    const char* Name = Varne::ValueAt(this, NamePos);
+    const char* Term = Varne::ValueAt(this, TermPos);
+    const Morvik::TTable* Table = Varne::OwnerTable(this);
     output.Clear();
-    if (Items::IsDropOn(Items::TableOwner(this)))
+    if (Varne::IsDropOn(Varne::TableOwner(this)))
         output.Append("DROP TRIGGER ").Append(Name).Append(";\n");
     output.Append("SET TERM ").Append(Term).Append(" ;\n");
     output.Append("CREATE TRIGGER ")
@@ -56,16 +56,16 @@ const char* TTrigger::Generate()
         .Append(Table ? Table->GetName() : "");
     output.Append("\n\t");
     // A value that names no option writes nothing for it.
-    output.Append(Items::ChosenOption(this, ActivePos))
-        .Append(Items::ChosenOption(this, PlacePos))
-        .Append(Items::ChosenOption(this, OperationPos));
-    if (!Items::IsEmptyAt(this, PositionPos))
-        output.Append(" POSITION ").Append(Items::ValueAt(this, PositionPos));
+    output.Append(Varne::ChosenOption(this, ActivePos))
+        .Append(Varne::ChosenOption(this, PlacePos))
+        .Append(Varne::ChosenOption(this, OperationPos));
+    if (!Varne::IsEmptyAt(this, PositionPos))
+        output.Append(" POSITION ").Append(Varne::ValueAt(this, PositionPos));
     output.Append("\nAS\n");
     Morvik::TListParam* Variables = GetListParam(GetKindIndex(VariablesPos));
     for (int I = 0; I < Variables->GetItemsCount(); ++I)
         output.Append(Variables->GetItem(I)->Generate());
-    output.Append("BEGIN\n").Append(Items::ValueAt(this, BodyPos)).Append("\nEND\n");
+    output.Append("BEGIN\n").Append(Varne::ValueAt(this, BodyPos)).Append("\nEND\n");
     output.Append(Term).Append("\nSET TERM ; ").Append(Term).Append("\n\n");
     return output.GetText();
 }
@@ -74,18 +74,18 @@ const char* TTrigger::Check(int Pos) const
 {
     switch (Pos) {
     case NamePos: {
-        const char* Name = Items::ValueAt(this, NamePos);
+        const char* Name = Varne::ValueAt(this, NamePos);
         if (*Name == '\0')
             return Items::MustBeSpecified;
         // Trigger names are unique over all tables of the model.
-        if (Items::CountTableItemsNamed(Items::TableOwner(this), Items::TableTriggersPos, NamePos,
-                                        Name) > 1)
+        if (Varne::CountTableItemsNamed(Name, Varne::TableOwner(this), Varne::tpTriggers,
+                                        NamePos) > 1)
             return "Trigger name must be unique";
         return nullptr;
     }
     case TermPos:
     case BodyPos:
-        return Items::IsEmptyAt(this, Pos) ? Items::MustBeSpecified : nullptr;
+        return Varne::IsEmptyAt(this, Pos) ? Items::MustBeSpecified : nullptr;
     default:
         return nullptr;
     }

@@ -11,7 +11,6 @@ namespace Varne {
 
 namespace {
 
-constexpr int TableUniquePos = 3;
 constexpr int ColumnUniquePos = 1;
 const char* const AlreadySpecified = "This set of columns was already specified";
 
@@ -80,7 +79,7 @@ const char* TUnique::Check(int Pos) const
     }
 
     // Another constraint of the table over the same set, in any order.
-    const Morvik::TListParam* Others = ListAt(Table, TableUniquePos);
+    const Morvik::TListParam* Others = ListAt(Table, tpUnique);
     for (int U = 0; U < Others->GetItemsCount(); ++U) {
         const Morvik::TParamObject* Other = Others->GetItem(U);
         if (Other == static_cast<const Morvik::TParamObject*>(this))

@@ -25,13 +25,13 @@ TViewColumn::TViewColumn(Morvik::TParent* Owner)
 const char* TViewColumn::Generate()
 {
     output.Clear();
-    output.Append(Items::ValueAt(this, ColumnNamePos));
+    output.Append(Varne::ValueAt(this, ColumnNamePos));
     return output.GetText();
 }
 
 const char* TViewColumn::Check(int Pos) const
 {
-    if (Pos == ColumnNamePos && Items::IsEmptyAt(this, ColumnNamePos))
+    if (Pos == ColumnNamePos && Varne::IsEmptyAt(this, ColumnNamePos))
         return Items::MustBeSpecified;
     return nullptr;
 }
@@ -55,9 +55,9 @@ TView::TView(Morvik::TParent* Owner)
 
 const char* TView::Generate()
 {
-    const char* Name = Items::ValueAt(this, NamePos);
+    const char* Name = Varne::ValueAt(this, NamePos);
     output.Clear();
-    if (Items::IsDropOn(GetParent()))
+    if (Varne::IsDropOn(GetParent()))
         output.Append("DROP VIEW ").Append(Name).Append(";\n");
     output.Append("CREATE VIEW ").Append(Name).Append(" ");
 
@@ -69,8 +69,8 @@ const char* TView::Generate()
     Acc.EndLevel(false);
     output.Append(Acc.GetText());
 
-    output.Append("\nAS\n").Append(Items::ValueAt(this, SelectPos));
-    if (Morvik::TextToInt(Items::ValueAt(this, WithCheckPos)) != 0)
+    output.Append("\nAS\n").Append(Varne::ValueAt(this, SelectPos));
+    if (Morvik::TextToInt(Varne::ValueAt(this, WithCheckPos)) != 0)
         output.Append("\nWITH CHECK OPTION");
     output.Append(";\n\n");
     return output.GetText();
@@ -80,7 +80,7 @@ const char* TView::Check(int Pos) const
 {
     if (Pos == NamePos)
         return Items::CheckModelItemName(this, Varne::mpViews);
-    if (Pos == SelectPos && Items::IsEmptyAt(this, SelectPos))
+    if (Pos == SelectPos && Varne::IsEmptyAt(this, SelectPos))
         return Items::MustBeSpecified;
     return nullptr;
 }

@@ -3,6 +3,7 @@
 #include "plugin/framework/Accumulator.h"
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/ModuleBody.h"
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
@@ -36,11 +37,8 @@ TProcedureParams_P::TProcedureParams_P()
             new Morvik::TLPGeneratorMixin<TParameters>);
     AddList(new Varne::TVariablesListInfo("ReturnValues ", "List of return values", 0),
             new Morvik::TLPGeneratorMixin<TParameters>);
-    AddList(new Varne::TVariablesListInfo("Variables", "List of variable declarations", 0),
-            new Varne::TVariablesListGenerator);
-    Add(new Morvik::TParamInfoC("TermString", "String that terminates PROCEDURE definition", 1,
-                                Morvik::ptString));
-    Add(new Morvik::TParamInfoC("Body", "Body of procedure", 1, Morvik::ptMemo));
+    Varne::AddModuleBodyParams(*this, "String that terminates PROCEDURE definition",
+                               "Body of procedure");
 }
 
 TProcedure::TProcedure(Morvik::TParent* Owner)
@@ -51,11 +49,10 @@ TProcedure::TProcedure(Morvik::TParent* Owner)
 const char* TProcedure::Generate()
 {
     const char* Name = Varne::ValueAt(this, NamePos);
-    const char* Term = Varne::ValueAt(this, TermPos);
     output.Clear();
     if (Varne::IsDropOn(GetParent()))
         output.Append("DROP PROCEDURE ").Append(Name).Append(";\n");
-    output.Append("SET TERM ").Append(Term).Append(" ;\n");
+    Varne::AppendSetTerm(output, Varne::ValueAt(this, TermPos));
     output.Append("CREATE PROCEDURE ").Append(Name);
 
     // Input parameters only when there are any; the return values always, "()" when none.
@@ -71,11 +68,7 @@ const char* TProcedure::Generate()
     output.Append("RETURNS ").Append(Acc.GetText()).Append("\n");
 
     output.Append("AS\n");
-    Morvik::TListParam* Variables = GetListParam(GetKindIndex(VariablesPos));
-    for (int I = 0; I < Variables->GetItemsCount(); ++I)
-        output.Append(Variables->GetItem(I)->Generate());
-    output.Append("BEGIN\n").Append(Varne::ValueAt(this, BodyPos)).Append("\nEND\n");
-    output.Append(Term).Append("\nSET TERM ; ").Append(Term).Append("\n\n");
+    Varne::AppendModuleBody(output, *this, VariablesPos);
     return output.GetText();
 }
 
@@ -88,10 +81,7 @@ const char* TProcedure::Check(int Pos) const
         return Varne::ListAt(this, ReturnsPos)->GetItemsCount() == 0
                    ? "There must be at least one return value"
                    : nullptr;
-    case TermPos:
-    case BodyPos:
-        return Varne::IsEmptyAt(this, Pos) ? Items::MustBeSpecified : nullptr;
     default:
-        return nullptr;
+        return Varne::CheckModuleBody(*this, VariablesPos, Pos);
     }
 }

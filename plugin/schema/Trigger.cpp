@@ -1,8 +1,8 @@
 #include "plugin/schema/Trigger.h"
 
-#include "plugin/datatypes/Variables.h"
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/ModuleBody.h"
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
@@ -29,11 +29,8 @@ TTriggerParams_P::TTriggerParams_P()
     AddOption("UPDATE ");
     Add(new Morvik::TParamInfoC("Position", "Order of triggers on same action 0=first", 1,
                                 Morvik::ptNumber));
-    AddList(new Varne::TVariablesListInfo("Variables", "List of variable declarations", 0),
-            new Varne::TVariablesListGenerator);
-    Add(new Morvik::TParamInfoC("TermString", "String that terminates TRIGGER definition", 1,
-                                Morvik::ptString));
-    Add(new Morvik::TParamInfoC("Body", "Body of trigger", 1, Morvik::ptMemo));
+    Varne::AddModuleBodyParams(*this, "String that terminates TRIGGER definition",
+                               "Body of trigger");
 }
 
 TTrigger::TTrigger(Morvik::TParent* Owner)
@@ -44,12 +41,11 @@ TTrigger::TTrigger(Morvik::TParent* Owner)
 const char* TTrigger::Generate()
 {
     const char* Name = Varne::ValueAt(this, NamePos);
-    const char* Term = Varne::ValueAt(this, TermPos);
     const Morvik::TTable* Table = Varne::OwnerTable(this);
     output.Clear();
     if (Varne::IsDropOn(Varne::TableOwner(this)))
         output.Append("DROP TRIGGER ").Append(Name).Append(";\n");
-    output.Append("SET TERM ").Append(Term).Append(" ;\n");
+    Varne::AppendSetTerm(output, Varne::ValueAt(this, TermPos));
     output.Append("CREATE TRIGGER ")
         .Append(Name)
         .Append(" FOR ")
@@ -62,11 +58,7 @@ const char* TTrigger::Generate()
     if (!Varne::IsEmptyAt(this, PositionPos))
         output.Append(" POSITION ").Append(Varne::ValueAt(this, PositionPos));
     output.Append("\nAS\n");
-    Morvik::TListParam* Variables = GetListParam(GetKindIndex(VariablesPos));
-    for (int I = 0; I < Variables->GetItemsCount(); ++I)
-        output.Append(Variables->GetItem(I)->Generate());
-    output.Append("BEGIN\n").Append(Varne::ValueAt(this, BodyPos)).Append("\nEND\n");
-    output.Append(Term).Append("\nSET TERM ; ").Append(Term).Append("\n\n");
+    Varne::AppendModuleBody(output, *this, VariablesPos);
     return output.GetText();
 }
 
@@ -83,10 +75,7 @@ const char* TTrigger::Check(int Pos) const
             return "Trigger name must be unique";
         return nullptr;
     }
-    case TermPos:
-    case BodyPos:
-        return Varne::IsEmptyAt(this, Pos) ? Items::MustBeSpecified : nullptr;
     default:
-        return nullptr;
+        return Varne::CheckModuleBody(*this, VariablesPos, Pos);
     }
 }

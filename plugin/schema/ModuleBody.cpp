@@ -1,0 +1,40 @@
+#include "plugin/schema/ModuleBody.h"
+
+#include "plugin/datatypes/Variables.h"
+#include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/SchemaItemSupport.h"
+
+namespace Varne {
+
+void AddModuleBodyParams(Morvik::TParamsList& List, const char* TermHelp, const char* BodyHelp)
+{
+    List.AddList(new TVariablesListInfo("Variables", "List of variable declarations", 0),
+                 new TVariablesListGenerator);
+    List.Add(new Morvik::TParamInfoC("TermString", TermHelp, 1, Morvik::ptString));
+    List.Add(new Morvik::TParamInfoC("Body", BodyHelp, 1, Morvik::ptMemo));
+}
+
+void AppendSetTerm(Morvik::TTextBuffer& Output, const char* Term)
+{
+    Output.Append("SET TERM ").Append(Term).Append(" ;\n");
+}
+
+void AppendModuleBody(Morvik::TTextBuffer& Output, Morvik::TParamObject& Module,
+                      int VariablesPos)
+{
+    const char* Term = ValueAt(&Module, VariablesPos + 1);
+    Morvik::TListParam* Variables = ListAt(&Module, VariablesPos);
+    for (int I = 0; I < Variables->GetItemsCount(); ++I)
+        Output.Append(Variables->GetItem(I)->Generate());
+    Output.Append("BEGIN\n").Append(ValueAt(&Module, VariablesPos + 2)).Append("\nEND\n");
+    Output.Append(Term).Append("\nSET TERM ; ").Append(Term).Append("\n\n");
+}
+
+const char* CheckModuleBody(const Morvik::TParamObject& Module, int VariablesPos, int Pos)
+{
+    if (Pos != VariablesPos + 1 && Pos != VariablesPos + 2)
+        return nullptr;
+    return IsEmptyAt(&Module, Pos) ? Items::MustBeSpecified : nullptr;
+}
+
+}  // namespace Varne

@@ -9,24 +9,7 @@ namespace {
 const char* const kMust = "Must be specified";
 const char* const kNotUnique = "Name is not unique";
 
-class ItemsCheck : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { plugin = new Plugin; }
-    static void TearDownTestSuite() {
-        delete plugin;
-        plugin = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_TRUE(plugin->Loaded()) << plugin->Error();
-        model = std::make_unique<Model>(*plugin);
-        ASSERT_NE(model->get(), nullptr);
-    }
-    Morvik::TModel* M() const { return model->get(); }
-
-    static Plugin* plugin;
-    std::unique_ptr<Model> model;
-};
-Plugin* ItemsCheck::plugin = nullptr;
+class ItemsCheck : public ItemsTest {};
 
 // Every position of an item and -1, with the message expected there ("" for none).
 void ExpectMessages(Morvik::TParamObject* item, const std::vector<std::string>& expected,

@@ -4,59 +4,39 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "Interface/MorvikInterface.h"
+#include "plugin/schema/ModelAccess.h"
 #include "plugin/schema/PluginModel.h"
 
 namespace items_test {
 
-// Model parameter positions.
-enum ModelPos {
-    mpDataBase = 0,
-    mpDataBaseFile = 1,
-    mpUser = 2,
-    mpPassword = 3,
-    mpPageSize = 4,
-    mpFileLength = 5,
-    mpCharSet = 6,
-    mpSecFiles = 7,
-    mpShadow = 8,
-    mpSetNumber = 9,
-    mpMode = 10,
-    mpConditional = 11,
-    mpShadowFile = 12,
-    mpShadowLength = 13,
-    mpSecShadowFiles = 14,
-    mpDomains = 15,
-    mpGenerators = 16,
-    mpExceptions = 17,
-    mpRoles = 18,
-    mpViews = 19,
-    mpProcedures = 20,
-    mpDrop = 21
-};
-// Table parameter positions.
-enum TablePos { tpFile = 0, tpIndexes = 1, tpTriggers = 2, tpUnique = 3 };
+// Positions of the model's and the table's parameters.
+using enum Varne::TModelPos;
+using enum Varne::TTablePos;
 
 using Plugin = SchemaTest::LoadedPlugin;
 
-// One model of the loaded plug-in, destroyed through its virtual destructor.
-class Model {
-public:
-    explicit Model(const Plugin& plugin)
-        : model(plugin.Models() ? plugin.Models()->CreateModel(0) : nullptr) {}
-    ~Model() { delete model; }
-    Model(const Model&) = delete;
-    Model& operator=(const Model&) = delete;
-    Morvik::TModel* operator->() const { return model; }
-    Morvik::TModel* get() const { return model; }
+// The plug-in, loaded once for a suite, and one new model for every test.
+class ItemsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { plugin = new Plugin; }
+    static void TearDownTestSuite() {
+        delete plugin;
+        plugin = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(plugin->Loaded()) << plugin->Error();
+        model.reset(plugin->Models()->CreateModel(0));
+        ASSERT_NE(model, nullptr);
+    }
+    Morvik::TModel* M() const { return model.get(); }
 
-private:
-    Morvik::TModel* model;
+    inline static Plugin* plugin = nullptr;
+    SchemaTest::ModelPtr model;
 };
 
 inline Morvik::TListParam* List(Morvik::TParamObject* o, int pos) {

@@ -45,25 +45,10 @@ enum TriggerPos {
     tBody = 7
 };
 
-class ItemsText : public ::testing::Test {
+class ItemsText : public ItemsTest {
 protected:
-    static void SetUpTestSuite() { plugin = new Plugin; }
-    static void TearDownTestSuite() {
-        delete plugin;
-        plugin = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_TRUE(plugin->Loaded()) << plugin->Error();
-        model = std::make_unique<Model>(*plugin);
-        ASSERT_NE(model->get(), nullptr);
-    }
-    Morvik::TModel* M() const { return model->get(); }
     void Drop(bool on) { Set(M(), mpDrop, on ? "1" : "0"); }
-
-    static Plugin* plugin;
-    std::unique_ptr<Model> model;
 };
-Plugin* ItemsText::plugin = nullptr;
 
 struct TextCase {
     const char* what;

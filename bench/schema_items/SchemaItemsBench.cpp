@@ -1,29 +1,15 @@
 // Generate of the whole script for models with N of every schema-level object (domains,
 // generators, exceptions, roles, views, procedures) and N indexes and N triggers spread over
 // N/10 tables, against the floor: the same bytes appended line by line to one std::string.
-#include <benchmark/benchmark.h>
-#include <dlfcn.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <initializer_list>
-#include <memory>
 #include <string>
-#include <vector>
+#include <utility>
 
-#include "Interface/MorvikInterface.h"
+#include "bench/support/ScriptBenchSupport.h"
 
 namespace {
 
-Morvik::TModels* LoadModels() {
-    static void* handle = dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        std::fprintf(stderr, "cannot load %s: %s\n", VARNE_PLUGIN_PATH, dlerror());
-        std::exit(1);
-    }
-    auto models = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName));
-    return models ? models() : nullptr;
-}
+using ScriptBench::ModelPtr;
 
 Morvik::TListParam* List(Morvik::TParamObject* o, int pos) {
     return o->GetListParam(o->GetKindIndex(pos));
@@ -36,13 +22,8 @@ Morvik::TParamObject* Add(Morvik::TParamObject* o, int pos,
     return item;
 }
 
-struct ModelDeleter {
-    void operator()(Morvik::TModel* m) const { delete m; }
-};
-using ModelPtr = std::unique_ptr<Morvik::TModel, ModelDeleter>;
-
 ModelPtr Build(int n) {
-    ModelPtr m(LoadModels()->CreateModel(0));
+    ModelPtr m = ScriptBench::NewModel();
     for (int i = 0; i < n; ++i) {
         const std::string s = std::to_string(i);
         Add(m.get(), 15, {{0, "D_" + s}, {5, "3"}, {8, "40"}, {1, "'x'"}, {2, "1"}, {3, "(VALUE <> '')"}});
@@ -80,35 +61,12 @@ ModelPtr Build(int n) {
 
 void BM_GenerateScript(benchmark::State& state) {
     ModelPtr m = Build(static_cast<int>(state.range(0)));
-    std::size_t bytes = 0;
-    for (auto _ : state) {
-        const char* text = m->Generate();
-        benchmark::DoNotOptimize(text);
-        bytes += std::char_traits<char>::length(text);
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(bytes));
+    ScriptBench::MeasureGenerate(state, *m);
 }
 
-// The floor: the same script's lines appended to one std::string.
 void BM_AppendFloor(benchmark::State& state) {
     ModelPtr m = Build(static_cast<int>(state.range(0)));
-    const std::string script = m->Generate();
-    std::vector<std::string> lines;
-    for (std::size_t at = 0; at < script.size();) {
-        const std::size_t end = script.find('\n', at);
-        const std::size_t next = end == std::string::npos ? script.size() : end + 1;
-        lines.push_back(script.substr(at, next - at));
-        at = next;
-    }
-    std::string out;
-    std::size_t bytes = 0;
-    for (auto _ : state) {
-        out.clear();
-        for (const auto& line : lines) out.append(line);
-        benchmark::DoNotOptimize(out.data());
-        bytes += out.size();
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(bytes));
+    ScriptBench::MeasureAppendFloor(state, *m);
 }
 
 BENCHMARK(BM_GenerateScript)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);

@@ -1,38 +1,13 @@
 // Generate of the whole script for models of N tables of 20 columns, each table with one
 // unique constraint and one foreign key, against the floor: the same bytes appended line by
 // line to one std::string.
-#include <benchmark/benchmark.h>
-#include <dlfcn.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "Interface/MorvikInterface.h"
+#include "bench/support/ScriptBenchSupport.h"
 
 namespace {
 
-Morvik::TModels* LoadModels()
-{
-    static void* handle = dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        std::fprintf(stderr, "cannot load %s: %s\n", VARNE_PLUGIN_PATH, dlerror());
-        std::exit(1);
-    }
-    auto models = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName));
-    if (!models) {
-        std::fprintf(stderr, "no Models in %s\n", VARNE_PLUGIN_PATH);
-        std::exit(1);
-    }
-    return models();
-}
-
-struct ModelDeleter {
-    void operator()(Morvik::TModel* m) const { delete m; }
-};
-using ModelPtr = std::unique_ptr<Morvik::TModel, ModelDeleter>;
+using ScriptBench::ModelPtr;
 
 // Registry indexes and column parameter positions, as the program stores them.
 enum { NUMERIC = 0, VARCHAR = 3, INTEGER = 7, DATE = 10 };
@@ -75,7 +50,7 @@ void AddColumns(Morvik::TTable* table)
 
 ModelPtr Build(int tables)
 {
-    ModelPtr m(LoadModels()->CreateModel(0));
+    ModelPtr m = ScriptBench::NewModel();
     for (int t = 0; t < tables; ++t) {
         Morvik::TTable* table = m->NewTable();
         table->SetName(("TABLE_" + std::to_string(t)).c_str());
@@ -101,38 +76,13 @@ ModelPtr Build(int tables)
 void BM_GenerateScript(benchmark::State& state)
 {
     ModelPtr m = Build(static_cast<int>(state.range(0)));
-    std::size_t bytes = 0;
-    for (auto _ : state) {
-        const char* text = m->Generate();
-        benchmark::DoNotOptimize(text);
-        bytes += std::char_traits<char>::length(text);
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(bytes));
-    state.counters["script_bytes"] = static_cast<double>(std::char_traits<char>::length(m->Generate()));
+    ScriptBench::MeasureGenerate(state, *m);
 }
 
-// The floor: the same script's lines appended to one std::string.
 void BM_AppendFloor(benchmark::State& state)
 {
     ModelPtr m = Build(static_cast<int>(state.range(0)));
-    const std::string script = m->Generate();
-    std::vector<std::string> lines;
-    for (std::size_t at = 0; at < script.size();) {
-        const std::size_t end = script.find('\n', at);
-        const std::size_t next = end == std::string::npos ? script.size() : end + 1;
-        lines.push_back(script.substr(at, next - at));
-        at = next;
-    }
-    std::string out;
-    std::size_t bytes = 0;
-    for (auto _ : state) {
-        out.clear();
-        for (const auto& line : lines)
-            out.append(line);
-        benchmark::DoNotOptimize(out.data());
-        bytes += out.size();
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(bytes));
+    ScriptBench::MeasureAppendFloor(state, *m);
 }
 
 BENCHMARK(BM_GenerateScript)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);

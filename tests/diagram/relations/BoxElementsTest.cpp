@@ -183,6 +183,22 @@ TEST_F(TextLabelTest, PaintsAFrameOnePixelInsideItsBounds) {
   EXPECT_EQ(Px(img, 10 + W - 3, 10 + H - 3), ui::ColorToRGB(ui::clBtnFace));
 }
 
+TEST_F(TextLabelTest, PrintsFrameAndCaptionInBlack) {
+  auto* l = Place<TTextLabel>(Desktop);
+  l->SetBounds(0, 0, 0, 0);
+  const int W = l->Width() * 2, H = l->Height() * 2;
+  QImage img = testing_pixels::MakeImage(W + 40, H + 40);
+  {
+    testing_pixels::ImageCanvas page(img);
+    l->PaintSelfToPrintCanvas(2, 2, 1, 1, 5, 5, &page.Canvas);  // at (10, 10)
+  }
+  EXPECT_EQ(Px(img, 10, 10), ui::clBlack);
+  EXPECT_EQ(Px(img, 10 + W - 2, 10 + H - 2), ui::clBlack);
+  EXPECT_EQ(Px(img, 10 + W - 1, 10 + H / 2), ui::clWhite);
+  EXPECT_GT(CountInk(img, 11, 11, 10 + W - 3, 10 + H - 3), 20);  // the caption, twice the size
+  EXPECT_EQ(Px(img, 12, 12), ui::clWhite);                        // white, not the label's face
+}
+
 class ProjectInfoTest : public DiagramFixture {
 protected:
   TProjectInfo* Block() {

@@ -1,9 +1,29 @@
 #include "diagram/ScrolledScrollBox.h"
 
+#include "ui/Desktop.h"
+#include "ui/Exception.h"
+
 #include <QScrollBar>
 #include <QtDebug>
 
 #include <exception>
+
+namespace {
+
+QString MessageOf(std::exception_ptr Error)
+{
+    try {
+        std::rethrow_exception(Error);
+    } catch (const ui::Exception& e) {
+        return e.Message();
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    } catch (...) {
+        return QStringLiteral("Unknown error while scrolling.");
+    }
+}
+
+}  // namespace
 
 TScrolledScrollBox::TScrolledScrollBox(QWidget* Parent) : QScrollArea(Parent)
 {
@@ -22,10 +42,13 @@ void TScrolledScrollBox::UserScrolled(QScrollBar* Bar)
         Bar->setValue(Bar->sliderPosition());
         if (OnScroll)
             OnScroll(this);
-    } catch (const std::exception& e) {
-        qWarning("%s", e.what());
     } catch (...) {
-        qWarning("Unknown error while scrolling.");
+        // Never into the event loop: reported where the desktop reports its own failures.
+        const QString message = MessageOf(std::current_exception());
+        if (auto* desktop = dynamic_cast<ui::TDesktop*>(widget()))
+            desktop->ReportError(message);
+        else
+            qWarning("%s", qPrintable(message));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "diagram/ScrolledScrollBox.h"
 #include "GuiApp.h"
+#include "ui/Desktop.h"
 
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -106,11 +107,18 @@ TEST_F(ScrolledScrollBoxTest, UserScrollingFiresScrollOncePerStepAfterTheContent
     EXPECT_TRUE(positions.empty());
 }
 
-TEST_F(ScrolledScrollBoxTest, ScrollHandlerThatThrowsDoesNotEscape)
+TEST_F(ScrolledScrollBoxTest, ScrollHandlerThatThrowsIsReportedByTheDesktop)
 {
+    auto* desktop = new ui::TDesktop;
+    desktop->setFixedSize(2000, 1500);
+    box.setWidget(desktop);
+    QApplication::processEvents();
+    QStringList reported;
+    desktop->OnError = [&](const QString& message) { reported << message; };
     box.OnScroll = [](TScrolledScrollBox*) { throw std::runtime_error("handler failed"); };
     EXPECT_NO_THROW(box.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd));
     EXPECT_GT(box.VertPosition(), 0);
+    EXPECT_EQ(reported, QStringList{QStringLiteral("handler failed")});
 }
 
 }  // namespace

@@ -241,6 +241,25 @@ TEST_F(RelationPaintTest, PrintsBlackOnWhiteWithScaledSymbols) {
   EXPECT_EQ(r->ArrowOffset(), 10);
 }
 
+TEST_F(RelationPaintTest, PrintsASelfLoopAtItsPlaceOnThePage) {
+  TRectangle* box = Box(100, 100, 100, 60);
+  TRelation* r = Relate(box, {95, 25}, box, {5, 40}, rkOneOneToOneOne);
+  ASSERT_EQ(r->BoundsRect(), ui::Bounds(70, 121, 160, 69));
+  QImage img = testing_pixels::MakeImage(200, 100);
+  {
+    testing_pixels::ImageCanvas page(img);
+    r->PaintSelfToPrintCanvas(1, 1, 1, 1, 10, 10, &page.Canvas);
+  }
+  // The same loop as on screen, shifted to (10, 10): right edge x 169, bottom y 78.
+  EXPECT_EQ(Row(img, 14, 140, 169), std::string(30, '#'));
+  EXPECT_EQ(Column(img, 169, 14, 78), std::string(65, '#'));
+  EXPECT_EQ(Row(img, 78, 10, 169), std::string(160, '#'));
+  EXPECT_EQ(Column(img, 10, 29, 78), std::string(50, '#'));
+  EXPECT_EQ(Row(img, 29, 10, 39), std::string(30, '#'));
+  EXPECT_EQ(Column(img, 145, 10, 18), std::string(9, '#'));  // bar at offset 5 of the base end
+  EXPECT_EQ(Px(img, 100, 50), ui::clWhite);
+}
+
 class RelationHitTest : public RelationPaintTest {};
 
 TEST_F(RelationHitTest, PlainRelationWithinToleranceOfTheSegmentOnly) {

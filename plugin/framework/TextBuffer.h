@@ -1,6 +1,7 @@
 // The growing text that a parameter object's Generate fills and returns.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace Morvik {
@@ -18,6 +19,17 @@ public:
     TTextBuffer& Append(const std::string& Text)
     {
         text.append(Text);
+        return *this;
+    }
+    // Appends Length characters of Text.
+    TTextBuffer& Append(const char* Text, std::size_t Length)
+    {
+        text.append(Text, Length);
+        return *this;
+    }
+    TTextBuffer& Append(char C)
+    {
+        text.push_back(C);
         return *this;
     }
     // Valid until the next change of the buffer.

@@ -96,26 +96,31 @@ const char* TMyColumn::Check(int Pos) const
 const char* TMyColumn::Generate()
 {
     output.Clear();
-    output.Append(GetName()).Append(" ").Append(GetDataType()->Generate());
+    WriteDefinition(output);
+    return output.GetText();
+}
+
+void TMyColumn::WriteDefinition(Morvik::TTextBuffer& Out) const
+{
+    Out.Append(GetName()).Append(" ").Append(GetDataType()->Generate());
 
     // An option index that names no option (a stored "-1" or "7") writes no clause.
     const char* DefaultText = GetParamValue(DefaultPos);
     const int Default = *DefaultText ? Morvik::TextToInt(DefaultText) : 0;
     const char* Option = Default != 0 ? ChosenOption(this, DefaultPos) : "";
     if (*Option) {
-        output.Append(" DEFAULT ");
+        Out.Append(" DEFAULT ");
         if (Default == DefaultValueOption)
-            output.Append("'").Append(GetParamValue(DefaultValuePos)).Append("'");
+            Out.Append("'").Append(GetParamValue(DefaultValuePos)).Append("'");
         else
-            output.Append(Option);
+            Out.Append(Option);
     }
     if (IsTrue(GetParamValue(NotNullPos)))
-        output.Append(" NOT NULL");
+        Out.Append(" NOT NULL");
     if (IsTrue(GetParamValue(UniquePos)))
-        output.Append(" UNIQUE");
+        Out.Append(" UNIQUE");
     if (*GetParamValue(CheckPos))
-        output.Append(" CHECK ").Append(GetParamValue(CheckPos));
-    return output.GetText();
+        Out.Append(" CHECK ").Append(GetParamValue(CheckPos));
 }
 
 Morvik::TParamObjectInfo* MyColumnInfo() { return &Morvik::TStaticInstance<TMyColumnInfo>::Get(); }

@@ -28,6 +28,8 @@ public:
     const char* Check(int Pos) const override;
     // The column definition inside CREATE TABLE.
     const char* Generate() override;
+    // The same definition, appended to Out.
+    void WriteDefinition(Morvik::TTextBuffer& Out) const;
     ~TMyColumn() override = default;
 };
 

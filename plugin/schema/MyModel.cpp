@@ -70,10 +70,12 @@ const char* TMyModel::Generate()
         GenerateShadow();
     for (int Pos : {mpDomains, mpGenerators, mpExceptions, mpRoles})
         GenerateList(Pos);
+    // Tables and references write straight into the script, the same text as their own
+    // Generate.
     for (const auto& Table : Tables())
-        output.Append(Table->Generate());
+        dynamic_cast<TMyTable&>(*Table).WriteScript(output);
     for (const auto& Reference : References())
-        output.Append(Reference->Generate());
+        dynamic_cast<const TMyReference&>(*Reference).WriteScript(output);
     // View and procedure bodies name tables, which the server resolves at CREATE time.
     for (int Pos : {mpViews, mpProcedures})
         GenerateList(Pos);

@@ -106,33 +106,38 @@ const char* TMyReference::CheckPairs(int Idx) const
 
 const char* TMyReference::Generate()
 {
-    auto AppendColumns = [this](int Side) {
-        output.Append("(");
+    output.Clear();
+    WriteScript(output);
+    return output.GetText();
+}
+
+void TMyReference::WriteScript(Morvik::TTextBuffer& Out) const
+{
+    auto AppendColumns = [this, &Out](int Side) {
+        Out.Append('(');
         for (int I = 0; I < GetPairCount(); ++I) {
             if (I > 0)
-                output.Append(",");
-            output.Append(GetPairColumn(Side, I)->GetName());
+                Out.Append(',');
+            Out.Append(GetPairColumn(Side, I)->GetName());
         }
-        output.Append(")");
+        Out.Append(')');
     };
 
-    output.Clear();
     if (*GetComment())
-        output.Append("/*").Append(GetComment()).Append("*/\n");
-    output.Append("ALTER TABLE ").Append(GetChildTable()->GetName()).Append(" ADD \n\t");
+        Out.Append("/*").Append(GetComment()).Append("*/\n");
+    Out.Append("ALTER TABLE ").Append(GetChildTable()->GetName()).Append(" ADD \n\t");
     if (*GetName())
-        output.Append("CONSTRAINT ").Append(GetName()).Append(" ");
-    output.Append("FOREIGN KEY ");
+        Out.Append("CONSTRAINT ").Append(GetName()).Append(" ");
+    Out.Append("FOREIGN KEY ");
     AppendColumns(ChildSide);
-    output.Append(" REFERENCES ").Append(GetParentTable()->GetName()).Append(" ");
+    Out.Append(" REFERENCES ").Append(GetParentTable()->GetName()).Append(" ");
     AppendColumns(ParentSide);
     // A rule index that names no option (a stored "-1" or "7") writes no clause.
     if (const char* Rule = ChosenOption(this, OnDeletePos); *Rule)
-        output.Append(" \n\tON DELETE ").Append(Rule);
+        Out.Append(" \n\tON DELETE ").Append(Rule);
     if (const char* Rule = ChosenOption(this, OnUpdatePos); *Rule)
-        output.Append("\n\tON UPDATE ").Append(Rule);
-    output.Append(";\n");
-    return output.GetText();
+        Out.Append("\n\tON UPDATE ").Append(Rule);
+    Out.Append(";\n");
 }
 
 Morvik::TParamObjectInfo* MyReferenceInfo()

@@ -25,6 +25,8 @@ public:
     const char* CheckPairs(int Idx) const override;
     // ALTER TABLE of the child table adding the foreign key.
     const char* Generate() override;
+    // The same text, appended to Out.
+    void WriteScript(Morvik::TTextBuffer& Out) const;
     const char* Check(int Pos) const override { return nullptr; }
     ~TMyReference() override = default;
 };

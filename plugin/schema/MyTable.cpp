@@ -1,8 +1,7 @@
 #include "plugin/schema/MyTable.h"
 
-#include <string>
+#include <cstring>
 
-#include "plugin/framework/Accumulator.h"
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/framework/ParamInfo.h"
 #include "plugin/framework/PluginEntry.h"
@@ -18,23 +17,21 @@ namespace {
 
 // "/*" and the comment with a tab after every line feed, "*/" and the start of the next line
 // of the body; nothing for an empty comment.
-void AppendColumnComment(std::string& Prefix, const char* Comment)
+void AppendColumnComment(Morvik::TTextBuffer& Out, const char* Comment)
 {
-    Prefix.clear();
     if (!*Comment)
         return;
-    Prefix.append("/*");
-    for (const char* C = Comment; *C; ++C) {
-        Prefix.push_back(*C);
-        if (*C == '\n')
-            Prefix.push_back('\t');
+    Out.Append("/*");
+    for (const char* Line = Comment;;) {
+        const char* End = std::strchr(Line, '\n');
+        if (!End) {
+            Out.Append(Line);
+            break;
+        }
+        Out.Append(Line, static_cast<std::size_t>(End + 1 - Line)).Append('\t');
+        Line = End + 1;
     }
-    Prefix.append("*/\n\t");
-}
-
-Morvik::TListParam& ListOf(Morvik::TParamObject& Object, int Pos)
-{
-    return *Object.GetListParam(Object.GetKindIndex(Pos));
+    Out.Append("*/\n\t");
 }
 
 void AppendItems(Morvik::TTextBuffer& Output, Morvik::TListParam& List)
@@ -68,45 +65,63 @@ TMyTable::TMyTable(Morvik::TParent* Owner)
 const char* TMyTable::Generate()
 {
     output.Clear();
-    if (*GetComment())
-        output.Append("/*").Append(GetComment()).Append("*/\n");
-    if (IsDropOn(GetParent()))
-        output.Append("DROP TABLE ").Append(NameText()).Append(";\n");
-    output.Append("CREATE TABLE ").Append(NameText());
-    if (*GetParamValue(tpFile))
-        output.Append(" EXTERNAL FILE '").Append(GetParamValue(tpFile)).Append("'");
-
-    Morvik::TAC Body(" ");
-    Body.Push(" (\n\t", ",\n\t", "\n);\n\n");
-    std::string Comment;
-    for (int I = 0; I < GetColumnCount(); ++I) {
-        TMyColumn* Column = GetTypedColumn(I);
-        // One item: the comment prefix, then the definition.
-        AppendColumnComment(Comment, Column->GetComment());
-        Body.AppendItem(Comment.c_str());
-        Body.Append(Column->Generate());
-    }
-
-    // The key text stays empty without key columns: its level is closed without force.
-    Morvik::TAC Key(" ");
-    Key.Push("(", ",", ")");
-    for (int I = 0; I < GetColumnCount(); ++I) {
-        if (GetTypedColumn(I)->GetKey())
-            Key.AppendItem(GetTypedColumn(I)->GetName());
-    }
-    Key.Pop(nullptr, false);
-    if (*Key.GetText())
-        Body.Printf("PRIMARY KEY %s", Key.GetText());
-
-    Morvik::TListParam& Uniques = ListOf(*this, tpUnique);
-    for (int I = 0; I < Uniques.GetItemsCount(); ++I)
-        Body.Printf("%s", Uniques.GetItem(I)->Generate());
-    Body.Pop(nullptr, true);
-    output.Append(Body.GetText());
-
-    AppendItems(output, ListOf(*this, tpIndexes));
-    AppendItems(output, ListOf(*this, tpTriggers));
+    WriteScript(output);
     return output.GetText();
+}
+
+void TMyTable::WriteScript(Morvik::TTextBuffer& Out)
+{
+    if (*GetComment())
+        Out.Append("/*").Append(GetComment()).Append("*/\n");
+    if (IsDropOn(GetParent()))
+        Out.Append("DROP TABLE ").Append(NameText()).Append(";\n");
+    Out.Append("CREATE TABLE ").Append(NameText());
+    if (*GetParamValue(tpFile))
+        Out.Append(" EXTERNAL FILE '").Append(GetParamValue(tpFile)).Append("'");
+
+    // The body, always written: its items are the column definitions (each after its
+    // comment), the primary key and the unique constraints, one line each.
+    Out.Append(" (\n\t");
+    bool FirstItem = true;
+    auto NextItem = [&Out, &FirstItem] {
+        if (!FirstItem)
+            Out.Append(",\n\t");
+        FirstItem = false;
+    };
+    for (int I = 0; I < GetColumnCount(); ++I) {
+        const TMyColumn* Column = GetTypedColumn(I);
+        NextItem();
+        AppendColumnComment(Out, Column->GetComment());
+        Column->WriteDefinition(Out);
+    }
+
+    // No key columns, no key.
+    bool KeyOpen = false;
+    for (int I = 0; I < GetColumnCount(); ++I) {
+        const TMyColumn* Column = GetTypedColumn(I);
+        if (!Column->GetKey())
+            continue;
+        if (KeyOpen) {
+            Out.Append(',');
+        } else {
+            NextItem();
+            Out.Append("PRIMARY KEY (");
+            KeyOpen = true;
+        }
+        Out.Append(Column->GetName());
+    }
+    if (KeyOpen)
+        Out.Append(')');
+
+    Morvik::TListParam& Uniques = *ListAt(this, tpUnique);
+    for (int I = 0; I < Uniques.GetItemsCount(); ++I) {
+        NextItem();
+        Out.Append(Uniques.GetItem(I)->Generate());
+    }
+    Out.Append("\n);\n\n");
+
+    AppendItems(Out, *ListAt(this, tpIndexes));
+    AppendItems(Out, *ListAt(this, tpTriggers));
 }
 
 Morvik::TParamObjectInfo* MyTableInfo() { return &Morvik::TStaticInstance<TMyTableInfo>::Get(); }

@@ -24,6 +24,8 @@ public:
     // CREATE TABLE with its columns, primary key and unique constraints, then the indexes
     // and the triggers; DROP TABLE first while the model's Drop is on.
     const char* Generate() override;
+    // The same text, appended to Out.
+    void WriteScript(Morvik::TTextBuffer& Out);
     // A table reports nothing itself; its list items check themselves.
     const char* Check(int Pos) const override { return nullptr; }
     ~TMyTable() override = default;

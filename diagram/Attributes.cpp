@@ -1,7 +1,7 @@
 #include "diagram/Attributes.h"
 
 #include "diagram/Errors.h"
-#include "ui/Cp1250.h"
+#include "ui/Windows1250.h"
 
 #include <QIODevice>
 #include <QtEndian>
@@ -22,7 +22,7 @@ void WriteInt(QIODevice& Stream, int32_t Value) {
 }
 
 void WriteText(QIODevice& Stream, const QString& Text) {
-  const QByteArray bytes = ui::ToCp1250(Text);
+  const QByteArray bytes = Windows1250::Encode(Text);
   WriteInt(Stream, static_cast<int32_t>(bytes.size()));
   Stream.write(bytes);
 }
@@ -50,7 +50,7 @@ public:
     const QByteArray bytes = FStream.read(length);
     if (bytes.size() != length) StreamCorrupt();
     FLeft -= length;
-    return ui::FromCp1250(bytes);
+    return Windows1250::Decode(bytes);
   }
 
 private:

@@ -2,7 +2,7 @@
 
 #include "editor/TRepositoryXMLWriter.h"
 #include "editor/TXMLMaker.h"
-#include "editor/Windows1250.h"
+#include "ui/Windows1250.h"
 
 #include <QLocale>
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
 #include "editor/TXMLMaker.h"
 
-#include "editor/Windows1250.h"
+#include "ui/Windows1250.h"
 #include "ui/Exception.h"
 
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "editor/Windows1250.h"
+#include "ui/Windows1250.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
-// Conversion between text and the Windows-1250 code page of schema files, by table, so that it
-// does not depend on which codecs the Qt build carries.
+// Conversion between text and the Windows-1250 code page (schema files, attribute streams), by
+// table, so that it does not depend on which codecs the Qt build carries.
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -4,7 +4,7 @@
 
 #include "editor/TRepository.h"
 #include "editor/TRepositoryXMLReader.h"
-#include "editor/Windows1250.h"
+#include "ui/Windows1250.h"
 
 #include <QXmlStreamReader>
 #include <benchmark/benchmark.h>

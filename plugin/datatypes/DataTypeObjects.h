@@ -30,6 +30,16 @@ bool IsArrayDimWritten(const char* Value);
 const char* CheckDomainType(const Morvik::TDataType& Type, const Morvik::TParent* Owner,
                             int Pos);
 
+// What the plug-in's own data-type objects add to a data type: their type text appended to a
+// given buffer, the same text as their Generate. A column writes its type through it.
+class TTypeText {
+public:
+    virtual void WriteTypeText(Morvik::TTextBuffer& Out) const = 0;
+
+protected:
+    ~TTypeText() = default;
+};
+
 // Check messages of the domain type.
 inline constexpr const char* MsgNoDomainName = "You must specify domain name";
 inline constexpr const char* MsgNoModel = "<error>";
@@ -40,7 +50,8 @@ inline constexpr const char* MsgNoSuchDomain = "There is no such DOMAIN in this 
 template <class Info>
 class TMyDataType : public virtual Morvik::TDataType,
                     public virtual Info,
-                    public virtual Morvik::TParamObjectMixin<Info> {
+                    public virtual Morvik::TParamObjectMixin<Info>,
+                    public TTypeText {
 public:
     using TInfo = Info;
 
@@ -52,16 +63,18 @@ public:
     const char* Generate() override
     {
         this->output.Clear();
-        WriteSizedTypeText(this->output, *this);
+        WriteTypeText(this->output);
         return this->output.GetText();
     }
+    void WriteTypeText(Morvik::TTextBuffer& Out) const override { WriteSizedTypeText(Out, *this); }
     ~TMyDataType() override = default;
 };
 
 template <class Info>
 class TCharDataType : public virtual Morvik::TDataType,
                       public virtual Info,
-                      public virtual Morvik::TParamObjectMixin<Info> {
+                      public virtual Morvik::TParamObjectMixin<Info>,
+                      public TTypeText {
 public:
     using TInfo = Info;
 
@@ -73,16 +86,18 @@ public:
     const char* Generate() override
     {
         this->output.Clear();
-        WriteCharTypeText(this->output, *this);
+        WriteTypeText(this->output);
         return this->output.GetText();
     }
+    void WriteTypeText(Morvik::TTextBuffer& Out) const override { WriteCharTypeText(Out, *this); }
     ~TCharDataType() override = default;
 };
 
 template <class Info>
 class TBlobDataType : public virtual Morvik::TDataType,
                       public virtual Info,
-                      public virtual Morvik::TParamObjectMixin<Info> {
+                      public virtual Morvik::TParamObjectMixin<Info>,
+                      public TTypeText {
 public:
     using TInfo = Info;
 
@@ -94,16 +109,18 @@ public:
     const char* Generate() override
     {
         this->output.Clear();
-        WriteBlobTypeText(this->output, *this);
+        WriteTypeText(this->output);
         return this->output.GetText();
     }
+    void WriteTypeText(Morvik::TTextBuffer& Out) const override { WriteBlobTypeText(Out, *this); }
     ~TBlobDataType() override = default;
 };
 
 template <class Info>
 class TDomainDataType : public virtual Morvik::TDataType,
                         public virtual Info,
-                        public virtual Morvik::TParamObjectMixin<Info> {
+                        public virtual Morvik::TParamObjectMixin<Info>,
+                        public TTypeText {
 public:
     using TInfo = Info;
 
@@ -118,9 +135,10 @@ public:
     const char* Generate() override
     {
         this->output.Clear();
-        WriteDomainTypeText(this->output, *this);
+        WriteTypeText(this->output);
         return this->output.GetText();
     }
+    void WriteTypeText(Morvik::TTextBuffer& Out) const override { WriteDomainTypeText(Out, *this); }
     ~TDomainDataType() override = default;
 };
 

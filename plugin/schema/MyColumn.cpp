@@ -59,8 +59,16 @@ TMyColumnInfo_P::TMyColumnInfo_P()
 TMyColumn::TMyColumn(Morvik::TParent* Owner)
     : TParent(Owner),
       Morvik::TParamObjectMixin<TMyColumnInfo>(Owner),
-      Morvik::TColumnMixin<TMyColumnInfo, TMyDTGenerator>(Owner)
+      Morvik::TColumnMixin<TMyColumnInfo, TMyDTGenerator>(Owner),
+      typeText(dynamic_cast<const TTypeText*>(GetDataType()))
 {
+}
+
+Morvik::TDataType* TMyColumn::SetDataType(int Idx)
+{
+    Morvik::TDataType* Type = TColumnMixin::SetDataType(Idx);
+    typeText = dynamic_cast<const TTypeText*>(Type);
+    return Type;
 }
 
 bool TMyColumn::SetKey(bool Key)
@@ -102,7 +110,11 @@ const char* TMyColumn::Generate()
 
 void TMyColumn::WriteDefinition(Morvik::TTextBuffer& Out) const
 {
-    Out.Append(GetName()).Append(" ").Append(GetDataType()->Generate());
+    Out.Append(GetName()).Append(' ');
+    if (typeText)
+        typeText->WriteTypeText(Out);
+    else if (Morvik::TDataType* Type = GetDataType())
+        Out.Append(Type->Generate());
 
     // An option index that names no option (a stored "-1" or "7") writes no clause.
     const char* DefaultText = GetParamValue(DefaultPos);

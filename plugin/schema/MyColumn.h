@@ -2,6 +2,7 @@
 // column definition and the NOT NULL check of key and unique columns.
 #pragma once
 
+#include "plugin/datatypes/DataTypeObjects.h"
 #include "plugin/datatypes/MyDTGenerator.h"
 #include "plugin/framework/ParamObjectInfoMixin.h"
 #include "plugin/framework/ParamsList.h"
@@ -23,6 +24,7 @@ public:
 
     // Setting the key sets NotNull first.
     bool SetKey(bool Key) override;
+    Morvik::TDataType* SetDataType(int Idx) override;
     // NotNull cannot be cleared while the key or Unique is set; setting Unique sets NotNull.
     void SetParamValue(int Idx, const char* Value) override;
     const char* Check(int Pos) const override;
@@ -31,6 +33,10 @@ public:
     // The same definition, appended to Out.
     void WriteDefinition(Morvik::TTextBuffer& Out) const;
     ~TMyColumn() override = default;
+
+private:
+    // The type text of the data-type object, looked up once per data type.
+    const TTypeText* typeText = nullptr;
 };
 
 // The static column description.

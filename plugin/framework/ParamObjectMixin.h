@@ -45,6 +45,9 @@ public:
     // The text is copied; NULL stores "".
     void SetComment(const char* Text) override { comment = Text ? Text : ""; }
     const char* GetComment() const override { return comment.c_str(); }
+    // The stored texts themselves, for the plug-in's own writers.
+    const std::string& ValueText(int Idx) const { return values[Index(Idx)]; }
+    const std::string& CommentText() const { return comment; }
     // Defaults that the concrete kinds replace: nothing to report, nothing to write.
     const char* Check(int Pos) const override { return nullptr; }
     const char* Generate() override

@@ -28,8 +28,12 @@ Morvik::TListParam* ListAt(Morvik::TParamObject* Object, int Pos)
 
 const char* ChosenOption(const Morvik::TParamObject* Object, int Pos)
 {
+    return OptionText(Object, Pos, Morvik::TextToInt(ValueAt(Object, Pos)));
+}
+
+const char* OptionText(const Morvik::TParamObject* Object, int Pos, int Option)
+{
     const Morvik::TParamInfo* Param = Object->GetParam(Object->GetKindIndex(Pos));
-    const int Option = Morvik::TextToInt(ValueAt(Object, Pos));
     if (Option < 0 || Option >= Param->GetOptionCount())
         return "";
     const char* Text = Param->GetOption(Option);

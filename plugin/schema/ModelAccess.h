@@ -53,6 +53,9 @@ Morvik::TListParam* ListAt(Morvik::TParamObject* Object, int Pos);
 // The option text that the enumeration at position Pos chooses; "" when its value names no
 // option (a stored "-1" or "7").
 const char* ChosenOption(const Morvik::TParamObject* Object, int Pos);
+// The text of option Option of the enumeration at position Pos; "" when there is no such
+// option.
+const char* OptionText(const Morvik::TParamObject* Object, int Pos, int Option);
 // The owner of Object as a table or as a model; NULL when it is something else.
 const Morvik::TTable* OwnerTable(const Morvik::TParent* Object);
 const Morvik::TModel* OwnerModel(const Morvik::TParent* Object);

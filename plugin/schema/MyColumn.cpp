@@ -110,29 +110,29 @@ const char* TMyColumn::Generate()
 
 void TMyColumn::WriteDefinition(Morvik::TTextBuffer& Out) const
 {
-    Out.Append(GetName()).Append(' ');
+    Out.Append(NameString()).Append(' ');
     if (typeText)
         typeText->WriteTypeText(Out);
     else if (Morvik::TDataType* Type = GetDataType())
         Out.Append(Type->Generate());
 
     // An option index that names no option (a stored "-1" or "7") writes no clause.
-    const char* DefaultText = GetParamValue(DefaultPos);
-    const int Default = *DefaultText ? Morvik::TextToInt(DefaultText) : 0;
-    const char* Option = Default != 0 ? ChosenOption(this, DefaultPos) : "";
+    const std::string& DefaultText = ValueText(DefaultPos);
+    const int Default = DefaultText.empty() ? 0 : Morvik::TextToInt(DefaultText.c_str());
+    const char* Option = Default != 0 ? OptionText(this, DefaultPos, Default) : "";
     if (*Option) {
         Out.Append(" DEFAULT ");
         if (Default == DefaultValueOption)
-            Out.Append("'").Append(GetParamValue(DefaultValuePos)).Append("'");
+            Out.Append('\'').Append(ValueText(DefaultValuePos)).Append('\'');
         else
             Out.Append(Option);
     }
-    if (IsTrue(GetParamValue(NotNullPos)))
+    if (IsTrue(ValueText(NotNullPos).c_str()))
         Out.Append(" NOT NULL");
-    if (IsTrue(GetParamValue(UniquePos)))
+    if (IsTrue(ValueText(UniquePos).c_str()))
         Out.Append(" UNIQUE");
-    if (*GetParamValue(CheckPos))
-        Out.Append(" CHECK ").Append(GetParamValue(CheckPos));
+    if (const std::string& Check = ValueText(CheckPos); !Check.empty())
+        Out.Append(" CHECK ").Append(Check);
 }
 
 Morvik::TParamObjectInfo* MyColumnInfo() { return &Morvik::TStaticInstance<TMyColumnInfo>::Get(); }

@@ -1,6 +1,6 @@
 #include "plugin/schema/MyTable.h"
 
-#include <cstring>
+#include <string>
 
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/framework/ParamInfo.h"
@@ -17,21 +17,15 @@ namespace {
 
 // "/*" and the comment with a tab after every line feed, "*/" and the start of the next line
 // of the body; nothing for an empty comment.
-void AppendColumnComment(Morvik::TTextBuffer& Out, const char* Comment)
+void AppendColumnComment(Morvik::TTextBuffer& Out, const std::string& Comment)
 {
-    if (!*Comment)
+    if (Comment.empty())
         return;
     Out.Append("/*");
-    for (const char* Line = Comment;;) {
-        const char* End = std::strchr(Line, '\n');
-        if (!End) {
-            Out.Append(Line);
-            break;
-        }
-        Out.Append(Line, static_cast<std::size_t>(End + 1 - Line)).Append('\t');
-        Line = End + 1;
-    }
-    Out.Append("*/\n\t");
+    std::size_t Line = 0;
+    for (std::size_t End; (End = Comment.find('\n', Line)) != std::string::npos; Line = End + 1)
+        Out.Append(Comment.data() + Line, End + 1 - Line).Append('\t');
+    Out.Append(Comment.data() + Line, Comment.size() - Line).Append("*/\n\t");
 }
 
 void AppendItems(Morvik::TTextBuffer& Output, Morvik::TListParam& List)
@@ -71,13 +65,13 @@ const char* TMyTable::Generate()
 
 void TMyTable::WriteScript(Morvik::TTextBuffer& Out)
 {
-    if (*GetComment())
-        Out.Append("/*").Append(GetComment()).Append("*/\n");
+    if (!CommentText().empty())
+        Out.Append("/*").Append(CommentText()).Append("*/\n");
     if (IsDropOn(GetParent()))
-        Out.Append("DROP TABLE ").Append(NameText()).Append(";\n");
-    Out.Append("CREATE TABLE ").Append(NameText());
-    if (*GetParamValue(tpFile))
-        Out.Append(" EXTERNAL FILE '").Append(GetParamValue(tpFile)).Append("'");
+        Out.Append("DROP TABLE ").Append(NameString()).Append(";\n");
+    Out.Append("CREATE TABLE ").Append(NameString());
+    if (const std::string& File = ValueText(tpFile); !File.empty())
+        Out.Append(" EXTERNAL FILE '").Append(File).Append('\'');
 
     // The body, always written: its items are the column definitions (each after its
     // comment), the primary key and the unique constraints, one line each.
@@ -91,7 +85,7 @@ void TMyTable::WriteScript(Morvik::TTextBuffer& Out)
     for (int I = 0; I < GetColumnCount(); ++I) {
         const TMyColumn* Column = GetTypedColumn(I);
         NextItem();
-        AppendColumnComment(Out, Column->GetComment());
+        AppendColumnComment(Out, Column->CommentText());
         Column->WriteDefinition(Out);
     }
 
@@ -108,7 +102,7 @@ void TMyTable::WriteScript(Morvik::TTextBuffer& Out)
             Out.Append("PRIMARY KEY (");
             KeyOpen = true;
         }
-        Out.Append(Column->GetName());
+        Out.Append(Column->NameString());
     }
     if (KeyOpen)
         Out.Append(')');

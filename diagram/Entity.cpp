@@ -97,14 +97,7 @@ void TEntity::SetSize(bool Repaint) {
     SetBounds(Left(), Top(), w, h);
     TellHimAboutMyChange();
   }
-  if (Width() < FMinWidth) {
-    SetWidth(FMinWidth);
-    TellHimAboutMyChange();
-  }
-  if (Height() < FMinHeight) {
-    SetHeight(FMinHeight);
-    TellHimAboutMyChange();
-  }
+  KeepMinimumSize(FMinWidth, FMinHeight);
   if (Repaint || !FAutoSize) Invalidate();
 }
 
@@ -156,12 +149,8 @@ void TEntity::Notification(ui::TComponent* AComponent, ui::TOperation Operation)
 }
 
 void TEntity::ChangeScale(int M, int D) {
-  auto scaleMin = [M, D](int value) {
-    const int r = ui::MulDiv(value, M, D);
-    return r == 0 ? 1 : r;
-  };
-  FMinWidth = scaleMin(FMinWidth);
-  FMinHeight = scaleMin(FMinHeight);
+  FMinWidth = ScaleMinimum(FMinWidth, M, D);
+  FMinHeight = ScaleMinimum(FMinHeight, M, D);
   TRectangle::ChangeScale(M, D);
   Font()->SetSize(ui::MulDiv(Font()->Size(), M, D));
   FToggleSize = ui::MulDiv(FToggleSize, M, D);
@@ -181,10 +170,7 @@ void TEntity::AdjustScaling(const int FontSize) {
 }
 
 void TEntity::Paint() {
-  ui::TCanvas* c = Canvas();
-  c->Pen()->Assign(Pen());
-  c->Brush()->Assign(Brush());
-  c->Font()->Assign(Font());
+  ui::TCanvas* c = CanvasWithOwnTextTools();
   CountNewDelta();
   const int W = Width(), H = Height();
   const int T = FToggleSize, M = FMargin;
@@ -292,16 +278,8 @@ void TEntity::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int D
   const int w = Width() * MulX / DivX, h = Height() * MulY / DivY;
   const int T = FToggleSize, M = FMargin;
 
-  Canvas->Pen()->SetColor(ui::clBlack);
-  Canvas->Pen()->SetStyle(ui::TPenStyle::psSolid);
-  Canvas->Pen()->SetMode(ui::TPenMode::pmCopy);
-  Canvas->Brush()->SetColor(ui::clWhite);
-  Canvas->Brush()->SetStyle(ui::TBrushStyle::bsSolid);
+  SetPrintTextTools(Canvas, MulY, DivY);
   Canvas->Rectangle(x0, y0, x0 + w, y0 + h);
-
-  Canvas->Font()->Assign(Font());
-  Canvas->Font()->SetHeight(sy(Font()->Height()));
-  Canvas->Font()->SetColor(ui::clBlack);
   const int delta = Canvas->TextHeight(kDeltaSample) + sy(2);
 
   const auto& rows = FAttributes->Items();

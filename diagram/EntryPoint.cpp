@@ -44,9 +44,7 @@ void TEntryPoint::AdjustScaling(const int FontSize) { SetBounds(Left(), Top(), D
 
 void TEntryPoint::Paint() {
   MoveToEntity();
-  ui::TCanvas* c = Canvas();
-  c->Pen()->Assign(Pen());
-  c->Brush()->Assign(Brush());
+  ui::TCanvas* c = CanvasWithOwnTools();
   const int W = Width(), H = Height();
   c->Polygon({{0, 0}, {W - 1, 0}, {(W - 1) / 2, H - 1}});
 }
@@ -56,11 +54,7 @@ void TEntryPoint::PaintSelfToPrintCanvas(const int MulX, const int MulY, const i
   if (!Canvas) return;
   const int w = Width() * MulX / DivX, h = Height() * MulY / DivY;
   const int x0 = X * MulX / DivX, y0 = Y * MulY / DivY;
-  Canvas->Pen()->SetColor(ui::clBlack);
-  Canvas->Pen()->SetStyle(ui::TPenStyle::psSolid);
-  Canvas->Pen()->SetMode(ui::TPenMode::pmCopy);
-  Canvas->Brush()->SetColor(ui::clBlack);
-  Canvas->Brush()->SetStyle(ui::TBrushStyle::bsSolid);
+  SetPrintTools(Canvas, ui::clBlack);
   Canvas->Polygon({{x0, y0}, {x0 + w - 1, y0}, {x0 + w / 2 - 1, y0 + h - 1}});
 }
 

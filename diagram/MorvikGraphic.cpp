@@ -55,6 +55,21 @@ void TMorvikGraphic::Line(const int X1, const int Y1, const int X2, const int Y2
   Canvas()->LineTo(X2, Y2);
 }
 
+ui::TCanvas* TMorvikGraphic::CanvasWithOwnTools() {
+  ui::TCanvas* c = Canvas();
+  c->Pen()->Assign(&FPen);
+  c->Brush()->Assign(&FBrush);
+  return c;
+}
+
+void TMorvikGraphic::SetPrintTools(ui::TCanvas* Canvas, ui::TColor BrushColor) {
+  Canvas->Pen()->SetColor(ui::clBlack);
+  Canvas->Pen()->SetStyle(ui::TPenStyle::psSolid);
+  Canvas->Pen()->SetMode(ui::TPenMode::pmCopy);
+  Canvas->Brush()->SetColor(BrushColor);
+  Canvas->Brush()->SetStyle(ui::TBrushStyle::bsSolid);
+}
+
 void TMorvikGraphic::RepaintRequest(ui::TObject* Sender) { Invalidate(); }
 void TMorvikGraphic::PenChanged(ui::TObject* Sender) { Invalidate(); }
 void TMorvikGraphic::BrushChanged(ui::TObject* Sender) { Invalidate(); }

@@ -55,6 +55,10 @@ public:
 
 protected:
   void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override;
+  // The element's canvas carrying the element's own pen and brush, ready to paint.
+  ui::TCanvas* CanvasWithOwnTools();
+  // Readies a print canvas: a black, solid, copying pen and a solid brush of BrushColor.
+  static void SetPrintTools(ui::TCanvas* Canvas, ui::TColor BrushColor);
 
 private:
   bool FSelected = false;

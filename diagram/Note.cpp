@@ -71,23 +71,12 @@ void TNote::MyMoveAndResize(ui::TObject* Sender) {
     ChangeSize();
     return;
   }
-  if (Width() < FMinWidth) {
-    SetWidth(FMinWidth);
-    TellHimAboutMyChange();
-  }
-  if (Height() < FMinHeight) {
-    SetHeight(FMinHeight);
-    TellHimAboutMyChange();
-  }
+  KeepMinimumSize(FMinWidth, FMinHeight);
 }
 
 void TNote::ChangeScale(int M, int D) {
-  auto scaleMin = [M, D](int value) {
-    const int r = ui::MulDiv(value, M, D);
-    return r == 0 ? 1 : r;
-  };
-  FMinWidth = scaleMin(FMinWidth);
-  FMinHeight = scaleMin(FMinHeight);
+  FMinWidth = ScaleMinimum(FMinWidth, M, D);
+  FMinHeight = ScaleMinimum(FMinHeight, M, D);
   TRectangle::ChangeScale(M, D);
   Font()->SetSize(ui::MulDiv(Font()->Size(), M, D));
   FFoldSize = ui::MulDiv(FFoldSize, M, D);
@@ -108,10 +97,7 @@ void TNote::AdjustScaling(const int FontSize) {
 }
 
 void TNote::Paint() {
-  ui::TCanvas* c = Canvas();
-  c->Pen()->Assign(Pen());
-  c->Brush()->Assign(Brush());
-  c->Font()->Assign(Font());
+  ui::TCanvas* c = CanvasWithOwnTextTools();
   const int W = Width(), H = Height(), F = FFoldSize;
   c->FillRect(ui::Rect(0, 0, W, H));
 
@@ -147,14 +133,7 @@ void TNote::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int Div
   const int x0 = X * MulX / DivX, y0 = Y * MulY / DivY;
   const int w = Width() * MulX / DivX, h = Height() * MulY / DivY;
   const int fx = ui::MulDiv(FFoldSize, MulX, DivX), fy = ui::MulDiv(FFoldSize, MulY, DivY);
-  Canvas->Pen()->SetColor(ui::clBlack);
-  Canvas->Pen()->SetStyle(ui::TPenStyle::psSolid);
-  Canvas->Pen()->SetMode(ui::TPenMode::pmCopy);
-  Canvas->Brush()->SetColor(ui::clWhite);
-  Canvas->Brush()->SetStyle(ui::TBrushStyle::bsSolid);
-  Canvas->Font()->Assign(Font());
-  Canvas->Font()->SetHeight(ui::MulDiv(Font()->Height(), MulY, DivY));
-  Canvas->Font()->SetColor(ui::clBlack);
+  SetPrintTextTools(Canvas, MulY, DivY);
 
   // Each row clears everything below its top, so no earlier row is touched.
   const int lh = LineHeight(Canvas);

@@ -202,10 +202,7 @@ void TProjectInfo::AdjustScaling(const int FontSize) {
 }
 
 void TProjectInfo::Paint() {
-  ui::TCanvas* c = Canvas();
-  c->Pen()->Assign(Pen());
-  c->Brush()->Assign(Brush());
-  c->Font()->Assign(Font());
+  ui::TCanvas* c = CanvasWithOwnTextTools();
   const int W = Width(), H = Height(), M = FMargin;
   c->Polygon({{0, 0}, {W - 1, 0}, {W - 1, H - 1}, {0, H - 1}});
   if (Effect3D()) {
@@ -240,14 +237,7 @@ void TProjectInfo::PaintSelfToPrintCanvas(const int MulX, const int MulY, const 
   auto sy = [&](int v) { return ui::MulDiv(v, MulY, DivY); };
   const int x0 = X * MulX / DivX, y0 = Y * MulY / DivY;
   const int w = Width() * MulX / DivX, h = Height() * MulY / DivY;
-  Canvas->Pen()->SetColor(ui::clBlack);
-  Canvas->Pen()->SetStyle(ui::TPenStyle::psSolid);
-  Canvas->Pen()->SetMode(ui::TPenMode::pmCopy);
-  Canvas->Brush()->SetColor(ui::clWhite);
-  Canvas->Brush()->SetStyle(ui::TBrushStyle::bsSolid);
-  Canvas->Font()->Assign(Font());
-  Canvas->Font()->SetHeight(sy(Font()->Height()));
-  Canvas->Font()->SetColor(ui::clBlack);
+  SetPrintTextTools(Canvas, MulY, DivY);
   Canvas->Rectangle(x0, y0, x0 + w - 1, y0 + h - 1);
 
   const auto rows = Rows();

@@ -94,11 +94,38 @@ void TRectangle::MyMoveAndResize(ui::TObject* Sender) {
 void TRectangle::FontChanged(ui::TObject* Sender) { Invalidate(); }
 
 void TRectangle::Paint() {
-  ui::TCanvas* c = Canvas();
-  c->Pen()->Assign(Pen());
-  c->Brush()->Assign(Brush());
+  ui::TCanvas* c = CanvasWithOwnTools();
   c->FillRect(ui::Rect(0, 0, Width() - 1, Height() - 1));
   DrawBorder();
+}
+
+ui::TCanvas* TRectangle::CanvasWithOwnTextTools() {
+  ui::TCanvas* c = CanvasWithOwnTools();
+  c->Font()->Assign(&FFont);
+  return c;
+}
+
+void TRectangle::SetPrintTextTools(ui::TCanvas* Canvas, const int MulY, const int DivY) const {
+  SetPrintTools(Canvas, ui::clWhite);
+  Canvas->Font()->Assign(&FFont);
+  Canvas->Font()->SetHeight(ui::MulDiv(FFont.Height(), MulY, DivY));
+  Canvas->Font()->SetColor(ui::clBlack);
+}
+
+int TRectangle::ScaleMinimum(int Value, int M, int D) {
+  const int r = ui::MulDiv(Value, M, D);
+  return r == 0 ? 1 : r;
+}
+
+void TRectangle::KeepMinimumSize(int MinWidth, int MinHeight) {
+  if (Width() < MinWidth) {
+    SetWidth(MinWidth);
+    TellHimAboutMyChange();
+  }
+  if (Height() < MinHeight) {
+    SetHeight(MinHeight);
+    TellHimAboutMyChange();
+  }
 }
 
 void TRectangle::DrawBorder() {

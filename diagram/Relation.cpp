@@ -533,9 +533,7 @@ void TRelation::DrawRoute(ui::TCanvas* Canvas, int X0, int Y0, int W, int H, con
 
 void TRelation::Paint() {
   FPainted = true;
-  ui::TCanvas* c = Canvas();
-  c->Pen()->Assign(Pen());
-  c->Brush()->Assign(Brush());
+  ui::TCanvas* c = CanvasWithOwnTools();
   if (!FBase || !FTarget) {
     TLine::Paint();  // the placeholder of a line with an end missing
     return;
@@ -552,11 +550,7 @@ void TRelation::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int
   if (!Canvas || !FBase || !FTarget) return;
   const int w = Width() * MulX / DivX, h = Height() * MulY / DivY;
   const int x0 = X * MulX / DivX, y0 = Y * MulY / DivY;
-  Canvas->Pen()->SetColor(ui::clBlack);
-  Canvas->Pen()->SetStyle(ui::TPenStyle::psSolid);
-  Canvas->Pen()->SetMode(ui::TPenMode::pmCopy);
-  Canvas->Brush()->SetColor(ui::clWhite);
-  Canvas->Brush()->SetStyle(ui::TBrushStyle::bsSolid);
+  SetPrintTools(Canvas, ui::clWhite);
 
   auto sx = [&](int v) { return RoundHalfEven(v, MulX, DivX); };
   auto sy = [&](int v) { return RoundHalfEven(v, MulY, DivY); };

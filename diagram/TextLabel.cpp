@@ -52,10 +52,7 @@ void TTextLabel::AdjustAfterScaling() {
 }
 
 void TTextLabel::Paint() {
-  ui::TCanvas* c = Canvas();
-  c->Brush()->Assign(Brush());
-  c->Pen()->Assign(Pen());
-  c->Font()->Assign(Font());
+  ui::TCanvas* c = CanvasWithOwnTextTools();
   CountNewSize(false);
   c->Rectangle(0, 0, Width() - 1, Height() - 1);
   c->TextOut(FMarginX, FMarginY, FCaption);
@@ -67,14 +64,7 @@ void TTextLabel::PaintSelfToPrintCanvas(const int MulX, const int MulY, const in
   if (!Canvas) return;
   const int x0 = X * MulX / DivX, y0 = Y * MulY / DivY;
   const int w = Width() * MulX / DivX, h = Height() * MulY / DivY;
-  Canvas->Pen()->SetColor(ui::clBlack);
-  Canvas->Pen()->SetStyle(ui::TPenStyle::psSolid);
-  Canvas->Pen()->SetMode(ui::TPenMode::pmCopy);
-  Canvas->Brush()->SetColor(ui::clWhite);
-  Canvas->Brush()->SetStyle(ui::TBrushStyle::bsSolid);
-  Canvas->Font()->Assign(Font());
-  Canvas->Font()->SetHeight(ui::MulDiv(Font()->Height(), MulY, DivY));
-  Canvas->Font()->SetColor(ui::clBlack);
+  SetPrintTextTools(Canvas, MulY, DivY);
   Canvas->Rectangle(x0, y0, x0 + w - 1, y0 + h - 1);
   Canvas->TextOut(x0 + ui::MulDiv(FMarginX, MulX, DivX), y0 + ui::MulDiv(FMarginY, MulY, DivY), FCaption);
 }

@@ -5,34 +5,16 @@
 #include "Interface/MorvikInterface.h"
 #include "editor/TRepository.h"
 #include "StoreErrors.h"
+#include "support/PluginLibrary.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
 #include <string>
 
 namespace {
 
-class Plugin {
-public:
-    Plugin() {
-        handle = dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-        if (handle == nullptr) return;
-        if (auto entry = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName)))
-            models = entry();
-    }
-    ~Plugin() {
-        if (handle != nullptr) dlclose(handle);
-    }
-    void* handle = nullptr;
-    Morvik::TModels* models = nullptr;
-};
-
-struct ModelDeleter {
-    void operator()(Morvik::TModel* Model) const { delete Model; }
-};
-using ModelPtr = std::unique_ptr<Morvik::TModel, ModelDeleter>;
+using ModelPtr = testsupport::TModelPtr;
 
 // A value of the parameter's value type that differs from one parameter to the next.
 std::string ValueFor(const Morvik::TParamInfo* Info, const std::string& Tag, int Idx) {
@@ -93,12 +75,12 @@ class RepositoryPlugin : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!QFileInfo::exists(VARNE_PLUGIN_PATH)) GTEST_SKIP() << "the plug-in is not built";
-        ASSERT_NE(plugin.handle, nullptr) << dlerror();
-        ASSERT_NE(plugin.models, nullptr);
+        ASSERT_TRUE(plugin.Loaded()) << plugin.Error();
+        ASSERT_NE(plugin.Models(), nullptr) << plugin.Error();
         model = NewModel();
         if (!model) GTEST_SKIP() << "the plug-in offers no model yet";
     }
-    ModelPtr NewModel() const { return ModelPtr(plugin.models->CreateModel(0)); }
+    ModelPtr NewModel() const { return ModelPtr(plugin.Models()->CreateModel(0)); }
 
     // A parent table with one column of every data type and a child table, joined by a
     // reference of two pairs; every object filled.
@@ -136,7 +118,7 @@ protected:
         Store.SaveReference("Relations.R0.Data", reference);
     }
 
-    Plugin plugin;
+    testsupport::TPluginLibrary plugin{VARNE_PLUGIN_PATH};
     ModelPtr model;
     Morvik::TTable* parent = nullptr;
     Morvik::TTable* child = nullptr;

@@ -1,27 +1,6 @@
 #include "PluginFixture.h"
 
-#include <dlfcn.h>
-
 namespace plugin {
-
-TLoadedPlugin::TLoadedPlugin() {
-    handle = dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        const char* text = dlerror();
-        error = text ? text : "dlopen failed";
-        return;
-    }
-    auto entry = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName));
-    if (!entry) {
-        error = "no Models export";
-        return;
-    }
-    models = entry();
-}
-
-TLoadedPlugin::~TLoadedPlugin() {
-    if (handle) dlclose(handle);
-}
 
 int Scalar(const Morvik::TParamObjectInfo* Info, const std::string& Name) {
     for (int i = 0; i < Info->GetParamCount(); ++i)

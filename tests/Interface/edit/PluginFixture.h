@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Interface/MorvikInterface.h"
+#include "support/PluginLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -10,25 +11,6 @@
 #include <string>
 
 namespace plugin {
-
-class TLoadedPlugin {
-public:
-    TLoadedPlugin();
-    ~TLoadedPlugin();
-    TLoadedPlugin(const TLoadedPlugin&) = delete;
-    TLoadedPlugin& operator=(const TLoadedPlugin&) = delete;
-    Morvik::TModels* Models() const { return models; }
-    const std::string& Error() const { return error; }
-
-private:
-    void* handle = nullptr;
-    Morvik::TModels* models = nullptr;
-    std::string error;
-};
-
-struct TModelDeleter {
-    void operator()(Morvik::TModel* Model) const { delete Model; }
-};
 
 class PluginTest : public ::testing::Test {
 protected:
@@ -39,8 +21,8 @@ protected:
     }
     void TearDown() override { model.reset(); }
 
-    TLoadedPlugin loaded;
-    std::unique_ptr<Morvik::TModel, TModelDeleter> model;
+    testsupport::TPluginLibrary loaded{VARNE_PLUGIN_PATH};
+    testsupport::TModelPtr model;
 };
 
 // Scalar index, list index and position of a named parameter; a missing name fails the test.

@@ -3,36 +3,16 @@
 // and pairs, in walk order with their paths and levels.
 #include "PluginFixture.h"
 
+#include "CheckReportRows.h"
 #include "Interface/edit/CheckReport.h"
 
 #include <gtest/gtest.h>
 
 using namespace Morvik;
+using namespace checkrows;
 using namespace plugin;
 
 namespace {
-
-struct Row {
-    std::string path, levels, message;
-    bool operator==(const Row&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Row& row) {
-    return out << "{\"" << row.path << "\", \"" << row.levels << "\", \"" << row.message << "\"}";
-}
-
-std::vector<Row> Rows(const TCheckReport& report) {
-    std::vector<Row> rows;
-    for (int i = 0; i < report.Count(); ++i) {
-        const TCheckRecord* record = report.Record(i);
-        std::string levels;
-        for (int l = 0; l < record->LevelCount(); ++l)
-            levels += (l ? " " : "") + std::to_string(int(record->LevelType(l))) + ":" +
-                      std::to_string(record->LevelIndex(l));
-        rows.push_back({record->Path(), levels, record->Message()});
-    }
-    return rows;
-}
 
 using PluginCheckReport = PluginTest;
 

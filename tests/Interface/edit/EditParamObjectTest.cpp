@@ -2,12 +2,14 @@
 #include "FakeModel.h"
 #include "PreconditionMatchers.h"
 
+#include "ObjectText.h"
 #include "Interface/edit/EditListParam.h"
 #include "Interface/edit/EditParamObject.h"
 
 #include <gtest/gtest.h>
 
 using namespace Morvik;
+using namespace objecttext;
 
 namespace {
 
@@ -23,20 +25,6 @@ struct NestedDescription : fake::TFakeDescription {
         AddList("Tags")->AddScalar("Tag");
     }
 };
-
-// A readable dump of an object: values, comment, and every list item to any depth.
-std::string Dump(const TParamObject* Object) {
-    std::string Text = "{";
-    for (int i = 0; i < Object->GetParamCount(); ++i) Text += std::string(Object->GetParamValue(i)) + ";";
-    Text += std::string("#") + Object->GetComment();
-    for (int j = 0; j < Object->GetListParamCount(); ++j) {
-        const TListParam* List = Object->GetListParam(j);
-        Text += "[";
-        for (int k = 0; k < List->GetItemsCount(); ++k) Text += Dump(List->GetItem(k));
-        Text += "]";
-    }
-    return Text + "}";
-}
 
 TParamObject* AddItem(TParamObject* Owner, int List, const char* Name) {
     TParamObject* Item = Owner->GetListParam(List)->AddItem();

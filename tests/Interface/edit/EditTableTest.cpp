@@ -3,6 +3,7 @@
 #include "FakeKind.h"
 #include "PreconditionMatchers.h"
 
+#include "ObjectText.h"
 #include "Interface/edit/EditColumn.h"
 #include "Interface/edit/EditReference.h"
 #include "Interface/edit/EditTable.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace Morvik;
+using namespace objecttext;
 
 namespace {
 
@@ -19,20 +21,6 @@ TColumn* AddColumn(TTable* Table, const char* Name, int Type = 0, const char* Va
     TDataType* DataType = Column->SetDataType(Type);
     if (Value) DataType->SetParamValue(0, Value);
     return Column;
-}
-
-std::string ColumnNames(const TTable* Table) {
-    std::string Names;
-    for (int i = 0; i < Table->GetColumnCount(); ++i) Names += std::string(Table->GetColumn(i)->GetName()) + ",";
-    return Names;
-}
-
-std::string Pairs(const TReference* Reference) {
-    std::string Text;
-    for (int i = 0; i < Reference->GetPairCount(); ++i)
-        Text += std::string(Reference->GetPairColumn(0, i)->GetName()) + "-" +
-                Reference->GetPairColumn(1, i)->GetName() + ",";
-    return Text;
 }
 
 class EditTable : public ::testing::Test {

@@ -3,6 +3,7 @@
 #include "PluginFixture.h"
 #include "PreconditionMatchers.h"
 
+#include "ObjectText.h"
 #include "Interface/edit/EditParamObject.h"
 #include "Interface/edit/EditReference.h"
 #include "Interface/edit/EditTable.h"
@@ -11,37 +12,10 @@
 #include <gtest/gtest.h>
 
 using namespace Morvik;
+using namespace objecttext;
 using namespace plugin;
 
 namespace {
-
-std::string ColumnNames(const TTable* Table) {
-    std::string Names;
-    for (int i = 0; i < Table->GetColumnCount(); ++i) Names += std::string(Table->GetColumn(i)->GetName()) + ",";
-    return Names;
-}
-
-std::string Pairs(const TReference* Reference) {
-    std::string Text;
-    for (int i = 0; i < Reference->GetPairCount(); ++i)
-        Text += std::string(Reference->GetPairColumn(0, i)->GetName()) + "-" +
-                Reference->GetPairColumn(1, i)->GetName() + ",";
-    return Text;
-}
-
-// Values, comment and every list item to any depth.
-std::string Dump(const TParamObject* Object) {
-    std::string Text = "{";
-    for (int i = 0; i < Object->GetParamCount(); ++i) Text += std::string(Object->GetParamValue(i)) + ";";
-    Text += std::string("#") + Object->GetComment();
-    for (int j = 0; j < Object->GetListParamCount(); ++j) {
-        const TListParam* List = Object->GetListParam(j);
-        Text += "[";
-        for (int k = 0; k < List->GetItemsCount(); ++k) Text += Dump(List->GetItem(k));
-        Text += "]";
-    }
-    return Text + "}";
-}
 
 class PluginMirrors : public PluginTest {
 protected:

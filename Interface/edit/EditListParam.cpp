@@ -6,17 +6,8 @@
 
 using namespace Morvik;
 
-namespace {
-
-TParamObjectInfo* RequireItemInfo(TParamObjectInfo* _ParamObjectInfo) {
-    EDIT_REQUIRE(_ParamObjectInfo != NULL);
-    return _ParamObjectInfo;
-}
-
-}  // namespace
-
 TEditListParam::TEditListParam(TParamObjectInfo* _ParamObjectInfo)
-    : ParamObjectInfo(RequireItemInfo(_ParamObjectInfo)) {}
+    : ParamObjectInfo(RequireParamObjectInfo(_ParamObjectInfo)) {}
 
 TEditListParam::~TEditListParam() = default;
 

@@ -5,18 +5,8 @@
 
 using namespace Morvik;
 
-namespace {
-
-// The description must be known before the members are built from it.
-TParamObjectInfo* RequireInfo(TParamObjectInfo* _ParamObjectInfo) {
-    EDIT_REQUIRE(_ParamObjectInfo != NULL);
-    return _ParamObjectInfo;
-}
-
-}  // namespace
-
 TEditParamObject::TEditParamObject(TParamObjectInfo* _ParamObjectInfo)
-    : ParamObjectInfo(RequireInfo(_ParamObjectInfo)),
+    : ParamObjectInfo(RequireParamObjectInfo(_ParamObjectInfo)),
       Params(static_cast<std::size_t>(ParamObjectInfo->GetParamCount())) {
     const int ListCount = ParamObjectInfo->GetListParamCount();
     ListParams.reserve(static_cast<std::size_t>(ListCount));
@@ -30,12 +20,7 @@ TEditParamObject::~TEditParamObject() = default;
 
 void TEditParamObject::Load(TParamObject* Object) {
     EDIT_REQUIRE(Object != NULL);
-    EDIT_REQUIRE(Object->GetParamCount() == ParamObjectInfo->GetParamCount());
-    // A mirror is only ever loaded from an object of its own kind: the very same
-    // descriptions. All of them are compared before anything is copied.
-    for (int i = 0; i < Object->GetParamCount(); ++i)
-        EDIT_REQUIRE(Object->GetParam(i) == ParamObjectInfo->GetParam(i));
-    EDIT_REQUIRE(Object->GetListParamCount() == ParamObjectInfo->GetListParamCount());
+    RequireSameKind(Object);
     EditedObject = Object;
     for (int i = 0; i < Object->GetParamCount(); ++i) {
         const char* Value = Object->GetParamValue(i);
@@ -51,12 +36,8 @@ void TEditParamObject::Store(TParamObject* Object) {
     EDIT_REQUIRE(Object != NULL);
     // Storing into itself would empty its own lists before copying them.
     EDIT_REQUIRE(Object != this);
-    EDIT_REQUIRE(Object->GetParamCount() == ParamObjectInfo->GetParamCount());
-    // Every description is compared before anything is written, so that a mirror of
-    // another kind leaves the object untouched.
-    for (int i = 0; i < Object->GetParamCount(); ++i)
-        EDIT_REQUIRE(Object->GetParam(i) == ParamObjectInfo->GetParam(i));
-    EDIT_REQUIRE(Object->GetListParamCount() == ParamObjectInfo->GetListParamCount());
+    // A mirror of another kind leaves the object untouched.
+    RequireSameKind(Object);
     EditedObject = Object;
     for (int i = 0; i < Object->GetParamCount(); ++i)
         Object->SetParamValue(i, Params[static_cast<std::size_t>(i)].c_str());
@@ -64,6 +45,13 @@ void TEditParamObject::Store(TParamObject* Object) {
     for (int j = 0; j < Object->GetListParamCount(); ++j)
         ListParams[static_cast<std::size_t>(j)]->Store(Object->GetListParam(j));
     Object->SetComment(Comment.c_str());
+}
+
+void TEditParamObject::RequireSameKind(const TParamObject* Object) const {
+    EDIT_REQUIRE(Object->GetParamCount() == ParamObjectInfo->GetParamCount());
+    for (int i = 0; i < Object->GetParamCount(); ++i)
+        EDIT_REQUIRE(Object->GetParam(i) == ParamObjectInfo->GetParam(i));
+    EDIT_REQUIRE(Object->GetListParamCount() == ParamObjectInfo->GetListParamCount());
 }
 
 void TEditParamObject::ClearListParams(TParamObject* EditedObject) {

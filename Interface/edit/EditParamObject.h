@@ -51,6 +51,10 @@ public:
     const char* GetComment() const override;
 
 private:
+    // Object must be of this mirror's own kind: the very same descriptions, all compared
+    // before anything is copied either way.
+    void RequireSameKind(const Morvik::TParamObject* Object) const;
+
     Morvik::TParamObjectInfo* ParamObjectInfo;
     std::vector<std::string> Params;
     std::vector<std::unique_ptr<TEditListParam>> ListParams;

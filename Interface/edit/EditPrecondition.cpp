@@ -1,5 +1,7 @@
 #include "Interface/edit/EditPrecondition.h"
 
+#include <cstddef>
+
 namespace Morvik {
 
 EEditPrecondition::EEditPrecondition(const char* Condition)
@@ -7,5 +9,10 @@ EEditPrecondition::EEditPrecondition(const char* Condition)
       condition(Condition) {}
 
 void RaiseEditPrecondition(const char* Condition) { throw EEditPrecondition(Condition); }
+
+TParamObjectInfo* RequireParamObjectInfo(TParamObjectInfo* _ParamObjectInfo) {
+    EDIT_REQUIRE(_ParamObjectInfo != NULL);  // the text callers see
+    return _ParamObjectInfo;
+}
 
 }  // namespace Morvik

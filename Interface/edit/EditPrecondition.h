@@ -9,6 +9,8 @@
 
 namespace Morvik {
 
+class TParamObjectInfo;
+
 class EEditPrecondition : public std::logic_error {
 public:
     explicit EEditPrecondition(const char* Condition);
@@ -19,6 +21,9 @@ private:
 };
 
 [[noreturn]] void RaiseEditPrecondition(const char* Condition);
+
+// The description a mirror is built over, checked before any member is built from it.
+TParamObjectInfo* RequireParamObjectInfo(TParamObjectInfo* _ParamObjectInfo);
 
 }  // namespace Morvik
 

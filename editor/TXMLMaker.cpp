@@ -131,6 +131,22 @@ TXMLMaker::TXMLMaker(const QString& Version, const QString& Encoding, bool Stand
 
 void TXMLMaker::Indent() { FBuffer.append(QString(FDepth, QLatin1Char('\t'))); }
 
+void TXMLMaker::StartTag(QStringView Name, const TAttributes& Attributes, QLatin1String Close) {
+    Indent();
+    FBuffer += QLatin1Char('<');
+    FBuffer += Name;
+    FBuffer += GetAttributesString(Attributes);
+    FBuffer += Close;
+    FBuffer += CRLF;
+}
+
+void TXMLMaker::EndTag(QStringView Name) {
+    FBuffer += QLatin1String("</");
+    FBuffer += Name;
+    FBuffer += QLatin1Char('>');
+    FBuffer += CRLF;
+}
+
 void TXMLMaker::Flush() {
     if (FBuffer.size() > FlushLimit) MoveBufferToChunks();
 }
@@ -143,12 +159,7 @@ void TXMLMaker::MoveBufferToChunks() {
 void TXMLMaker::OpenElement(QStringView Name) { OpenElement(Name, TAttributes{}); }
 
 void TXMLMaker::OpenElement(QStringView Name, const TAttributes& Attributes) {
-    Indent();
-    FBuffer += QLatin1Char('<');
-    FBuffer += Name;
-    FBuffer += GetAttributesString(Attributes);
-    FBuffer += QLatin1Char('>');
-    FBuffer += CRLF;
+    StartTag(Name, Attributes, QLatin1String(">"));
     ++FDepth;
     Flush();
 }
@@ -156,22 +167,14 @@ void TXMLMaker::OpenElement(QStringView Name, const TAttributes& Attributes) {
 void TXMLMaker::CloseElement(QStringView Name) {
     --FDepth;
     Indent();
-    FBuffer += QLatin1String("</");
-    FBuffer += Name;
-    FBuffer += QLatin1Char('>');
-    FBuffer += CRLF;
+    EndTag(Name);
     Flush();
 }
 
 void TXMLMaker::EmptyElement(QStringView Name) { EmptyElement(Name, TAttributes{}); }
 
 void TXMLMaker::EmptyElement(QStringView Name, const TAttributes& Attributes) {
-    Indent();
-    FBuffer += QLatin1Char('<');
-    FBuffer += Name;
-    FBuffer += GetAttributesString(Attributes);
-    FBuffer += QLatin1String("/>");
-    FBuffer += CRLF;
+    StartTag(Name, Attributes, QLatin1String("/>"));
     Flush();
 }
 
@@ -187,18 +190,10 @@ void TXMLMaker::WholeElement(QStringView Name, const QString& Content) {
 
 void TXMLMaker::WholeElement(QStringView Name, const TAttributes& Attributes,
                              const QString& Content) {
-    Indent();
-    FBuffer += QLatin1Char('<');
-    FBuffer += Name;
-    FBuffer += GetAttributesString(Attributes);
-    FBuffer += QLatin1Char('>');
-    FBuffer += CRLF;
+    StartTag(Name, Attributes, QLatin1String(">"));
     FBuffer += QLatin1Char('\t');
     FBuffer += Content;
-    FBuffer += QLatin1String("</");
-    FBuffer += Name;
-    FBuffer += QLatin1Char('>');
-    FBuffer += CRLF;
+    EndTag(Name);
     Flush();
 }
 
@@ -241,8 +236,12 @@ QString TXMLMaker::Body() const {
     return body;
 }
 
-void TXMLMaker::GenerateXMLFile(const QString& FileName) {
+void TXMLMaker::FinishBuffer() {
     if (!FBuffer.isEmpty()) MoveBufferToChunks();
+}
+
+void TXMLMaker::GenerateXMLFile(const QString& FileName) {
+    FinishBuffer();
     const QByteArray bytes = Windows1250::Encode(Header() + CRLF + Body() + CRLF);
     QSaveFile file(FileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
@@ -251,12 +250,12 @@ void TXMLMaker::GenerateXMLFile(const QString& FileName) {
 }
 
 QString TXMLMaker::GenerateXMLString() {
-    if (!FBuffer.isEmpty()) MoveBufferToChunks();
+    FinishBuffer();
     return Header() + Body();
 }
 
 void TXMLMaker::GenerateXMLStringList(QStringList& Strings, bool Clear) {
-    if (!FBuffer.isEmpty()) MoveBufferToChunks();
+    FinishBuffer();
     if (Clear) Strings.clear();
     Strings.append(Header());
     Strings.append(Body());

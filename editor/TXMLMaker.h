@@ -68,8 +68,14 @@ public:
 
 private:
     void Indent();
+    // An indented start tag with its attributes, ended by Close (">" or "/>") and CRLF.
+    void StartTag(QStringView Name, const TAttributes& Attributes, QLatin1String Close);
+    // An end tag and CRLF, at the current position of the line.
+    void EndTag(QStringView Name);
     void Flush();
     void MoveBufferToChunks();
+    // Everything written so far goes to the chunks, ready to be joined.
+    void FinishBuffer();
     QString Header() const;
     QString Body() const;
 

@@ -5,7 +5,6 @@
 #include "diagram/Entity.h"
 #include "ui/Desktop.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -143,13 +142,3 @@ void BM_EntitiesDirectFloor(benchmark::State& State) {
 BENCHMARK(BM_EntitiesDirectFloor)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -8,7 +8,6 @@
 #include "diagram/Relation.h"
 #include "ui/Desktop.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -296,13 +295,3 @@ void BM_MoveEntityWith20Relations(benchmark::State& State) {
 BENCHMARK(BM_MoveEntityWith20Relations)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

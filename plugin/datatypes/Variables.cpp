@@ -119,10 +119,15 @@ const char* TVariables::Check(int Pos) const
 const char* TVariables::Generate()
 {
     output.Clear();
-    output.Append("DECLARE VARIABLE ").Append(ValueAt(this, VarNamePos)).Append(" ");
-    DataTypeText(output, this, VarTypeBase);
-    output.Append(";\n");
+    WriteText(output);
     return output.GetText();
+}
+
+void TVariables::WriteText(Morvik::TTextBuffer& Out) const
+{
+    Out.Append("DECLARE VARIABLE ").Append(ValueAt(this, VarNamePos)).Append(" ");
+    DataTypeText(Out, this, VarTypeBase);
+    Out.Append(";\n");
 }
 
 }  // namespace Varne

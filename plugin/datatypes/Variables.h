@@ -56,7 +56,7 @@ inline constexpr const char* MsgVariableArrayRefused = "Arrays cannot be uses in
 
 // One local variable: an item of a procedure's or a trigger's "Variables" list, owned by
 // the list, with the procedure or trigger as its owner. Procedure parameters derive from
-// it and replace Generate only.
+// it and replace WriteText only.
 class TVariables : public Morvik::TParamObjectMixin<TVariablesParams> {
 public:
     explicit TVariables(Morvik::TParent* Owner);
@@ -64,6 +64,8 @@ public:
     const char* Check(int Pos) const override;
     // "DECLARE VARIABLE " name " " type ";\n".
     const char* Generate() override;
+    // The text of Generate, appended to Out.
+    virtual void WriteText(Morvik::TTextBuffer& Out) const;
     ~TVariables() override = default;
 };
 

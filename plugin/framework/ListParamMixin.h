@@ -57,6 +57,13 @@ private:
     TParent* const owner;
 };
 
+// A list that TLPGeneratorMixin<T> made, with its items as their own class T.
+template <class T>
+const TListParamMixin<T>& TypedList(const TListParam& List)
+{
+    return dynamic_cast<const TListParamMixin<T>&>(List);
+}
+
 template <class T>
 class TLPGeneratorMixin : public TListParamGeneratorC {
 public:

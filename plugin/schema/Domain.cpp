@@ -31,22 +31,27 @@ TDomain::TDomain(Morvik::TParent* Owner)
 
 const char* TDomain::Generate()
 {
-    const char* Name = Varne::ValueAt(this, NamePos);
     output.Clear();
-    if (Varne::IsDropOn(GetParent()))
-        output.Append("DROP DOMAIN ").Append(Name).Append(";\n");
-    output.Append("CREATE DOMAIN ").Append(Name).Append(" AS ");
-    Varne::DataTypeText(output, this, DataTypePos);
-    if (!Varne::IsEmptyAt(this, DefaultPos))
-        output.Append("\n\tDEFAULT ").Append(Varne::ValueAt(this, DefaultPos));
-    if (Morvik::TextToInt(Varne::ValueAt(this, NotNullPos)) == 1)
-        output.Append("\n\tNOT NULL ");
-    if (!Varne::IsEmptyAt(this, CheckPos))
-        output.Append("\n\tCHECK ").Append(Varne::ValueAt(this, CheckPos));
-    if (!Varne::IsEmptyAt(this, CollationPos))
-        output.Append("\n\tCOLLATE ").Append(Varne::ValueAt(this, CollationPos));
-    output.Append(";\n\n");
+    WriteScript(output);
     return output.GetText();
+}
+
+void TDomain::WriteScript(Morvik::TTextBuffer& Out) const
+{
+    const char* Name = Varne::ValueAt(this, NamePos);
+    if (Varne::IsDropOn(GetParent()))
+        Out.Append("DROP DOMAIN ").Append(Name).Append(";\n");
+    Out.Append("CREATE DOMAIN ").Append(Name).Append(" AS ");
+    Varne::DataTypeText(Out, this, DataTypePos);
+    if (!Varne::IsEmptyAt(this, DefaultPos))
+        Out.Append("\n\tDEFAULT ").Append(Varne::ValueAt(this, DefaultPos));
+    if (Morvik::TextToInt(Varne::ValueAt(this, NotNullPos)) == 1)
+        Out.Append("\n\tNOT NULL ");
+    if (!Varne::IsEmptyAt(this, CheckPos))
+        Out.Append("\n\tCHECK ").Append(Varne::ValueAt(this, CheckPos));
+    if (!Varne::IsEmptyAt(this, CollationPos))
+        Out.Append("\n\tCOLLATE ").Append(Varne::ValueAt(this, CollationPos));
+    Out.Append(";\n\n");
 }
 
 const char* TDomain::Check(int Pos) const

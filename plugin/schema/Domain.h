@@ -19,6 +19,8 @@ class TDomain : public Morvik::TParamObjectMixin<TDomainInfo> {
 public:
     explicit TDomain(Morvik::TParent* Owner);
     const char* Generate() override;
+    // The same text, appended to Out.
+    void WriteScript(Morvik::TTextBuffer& Out) const;
     const char* Check(int Pos) const override;
     ~TDomain() override = default;
 };

@@ -21,22 +21,27 @@ TGenerator::TGenerator(Morvik::TParent* Owner)
 
 const char* TGenerator::Generate()
 {
-    const char* Name = Varne::ValueAt(this, NamePos);
     output.Clear();
+    WriteScript(output);
+    return output.GetText();
+}
+
+void TGenerator::WriteScript(Morvik::TTextBuffer& Out) const
+{
+    const char* Name = Varne::ValueAt(this, NamePos);
     // Generators have no DROP statement: the row goes from the system table itself.
     if (Varne::IsDropOn(GetParent()))
-        output.Append("DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = '")
+        Out.Append("DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = '")
             .Append(Name)
             .Append("';\n");
-    output.Append("CREATE GENERATOR ").Append(Name).Append(";\n");
+    Out.Append("CREATE GENERATOR ").Append(Name).Append(";\n");
     if (!Varne::IsEmptyAt(this, InitPos))
-        output.Append("SET GENERATOR ")
+        Out.Append("SET GENERATOR ")
             .Append(Name)
             .Append(" TO ")
             .Append(Varne::ValueAt(this, InitPos))
             .Append(";\n");
-    output.Append("\n");
-    return output.GetText();
+    Out.Append("\n");
 }
 
 const char* TGenerator::Check(int Pos) const

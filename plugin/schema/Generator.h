@@ -17,6 +17,8 @@ class TGenerator : public Morvik::TParamObjectMixin<TGeneratorInfo> {
 public:
     explicit TGenerator(Morvik::TParent* Owner);
     const char* Generate() override;
+    // The same text, appended to Out.
+    void WriteScript(Morvik::TTextBuffer& Out) const;
     const char* Check(int Pos) const override;
     ~TGenerator() override = default;
 };

@@ -22,16 +22,21 @@ TIException::TIException(Morvik::TParent* Owner)
 
 const char* TIException::Generate()
 {
-    const char* Name = Varne::ValueAt(this, NamePos);
     output.Clear();
+    WriteScript(output);
+    return output.GetText();
+}
+
+void TIException::WriteScript(Morvik::TTextBuffer& Out) const
+{
+    const char* Name = Varne::ValueAt(this, NamePos);
     if (Varne::IsDropOn(GetParent()))
-        output.Append("DROP EXCEPTION ").Append(Name).Append(";\n");
-    output.Append("CREATE EXCEPTION ")
+        Out.Append("DROP EXCEPTION ").Append(Name).Append(";\n");
+    Out.Append("CREATE EXCEPTION ")
         .Append(Name)
         .Append(" '")
         .Append(Varne::ValueAt(this, MessagePos))
         .Append("';\n\n");
-    return output.GetText();
 }
 
 const char* TIException::Check(int Pos) const

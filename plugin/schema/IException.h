@@ -17,6 +17,8 @@ class TIException : public Morvik::TParamObjectMixin<TIExceptionInfo> {
 public:
     explicit TIException(Morvik::TParent* Owner);
     const char* Generate() override;
+    // The same text, appended to Out.
+    void WriteScript(Morvik::TTextBuffer& Out) const;
     const char* Check(int Pos) const override;
     ~TIException() override = default;
 };

@@ -32,29 +32,35 @@ TIndex::TIndex(Morvik::TParent* Owner)
 
 const char* TIndex::Generate()
 {
-    const char* Name = Varne::ValueAt(this, NamePos);
-    const Morvik::TTable* Table = Varne::OwnerTable(this);
     output.Clear();
+    const Morvik::TTable* Table = Varne::OwnerTable(this);
+    WriteScript(output, Table ? Table->GetName() : "");
+    return output.GetText();
+}
+
+void TIndex::WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const
+{
+    const char* Name = Varne::ValueAt(this, NamePos);
     if (Varne::IsDropOn(Varne::TableOwner(this)))
-        output.Append("DROP INDEX ").Append(Name).Append(";\n");
-    output.Append("CREATE ");
+        Out.Append("DROP INDEX ").Append(Name).Append(";\n");
+    Out.Append("CREATE ");
     if (std::strcmp(Varne::ValueAt(this, UniquePos), "1") == 0)
-        output.Append("UNIQUE ");
+        Out.Append("UNIQUE ");
     // A value that names no option writes no sort word.
-    output.Append(Varne::ChosenOption(this, SortPos));
-    output.Append("INDEX ")
+    Out.Append(Varne::ChosenOption(this, SortPos));
+    Out.Append("INDEX ")
         .Append(Name)
         .Append(" ON ")
-        .Append(Table ? Table->GetName() : "")
+        .Append(TableName)
         .Append(" (\n\t");
-    Morvik::TListParam* Columns = GetListParam(GetKindIndex(ColumnsPos));
+    // Each entry's text is its column name as stored.
+    const Morvik::TListParam* Columns = Varne::ListAt(this, ColumnsPos);
     for (int I = 0; I < Columns->GetItemsCount(); ++I) {
         if (I > 0)
-            output.Append(",\n\t");
-        output.Append(Columns->GetItem(I)->Generate());
+            Out.Append(",\n\t");
+        Out.Append(Columns->GetItem(I)->GetParamValue(0));
     }
-    output.Append("\n);\n\n");
-    return output.GetText();
+    Out.Append("\n);\n\n");
 }
 
 const char* TIndex::Check(int Pos) const

@@ -18,6 +18,8 @@ class TIndex : public Morvik::TParamObjectMixin<TIndexParams> {
 public:
     explicit TIndex(Morvik::TParent* Owner);
     const char* Generate() override;
+    // The same text, appended to Out, for the table named TableName.
+    void WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const;
     const char* Check(int Pos) const override;
     ~TIndex() override = default;
 };

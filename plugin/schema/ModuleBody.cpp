@@ -19,13 +19,13 @@ void AppendSetTerm(Morvik::TTextBuffer& Output, const char* Term)
     Output.Append("SET TERM ").Append(Term).Append(" ;\n");
 }
 
-void AppendModuleBody(Morvik::TTextBuffer& Output, Morvik::TParamObject& Module,
+void AppendModuleBody(Morvik::TTextBuffer& Output, const Morvik::TParamObject& Module,
                       int VariablesPos)
 {
     const char* Term = ValueAt(&Module, VariablesPos + 1);
-    Morvik::TListParam* Variables = ListAt(&Module, VariablesPos);
-    for (int I = 0; I < Variables->GetItemsCount(); ++I)
-        Output.Append(Variables->GetItem(I)->Generate());
+    const auto& Variables = Morvik::TypedList<TVariables>(*ListAt(&Module, VariablesPos));
+    for (int I = 0; I < Variables.GetItemsCount(); ++I)
+        Variables.GetTypedItem(I)->WriteText(Output);
     Output.Append("BEGIN\n").Append(ValueAt(&Module, VariablesPos + 2)).Append("\nEND\n");
     Output.Append(Term).Append("\nSET TERM ; ").Append(Term).Append("\n\n");
 }

@@ -17,7 +17,7 @@ void AppendSetTerm(Morvik::TTextBuffer& Output, const char* Term);
 // The text of every local variable, "BEGIN\n" + body + "\nEND\n", then the terminator and
 // "\nSET TERM ; " + Term + "\n\n". VariablesPos is the position of "Variables"; "TermString"
 // and "Body" follow it.
-void AppendModuleBody(Morvik::TTextBuffer& Output, Morvik::TParamObject& Module,
+void AppendModuleBody(Morvik::TTextBuffer& Output, const Morvik::TParamObject& Module,
                       int VariablesPos);
 
 // "Must be specified" at the position of "TermString" or "Body" when it is empty; NULL at

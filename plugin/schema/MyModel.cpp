@@ -1,7 +1,14 @@
 #include "plugin/schema/MyModel.h"
 
+#include "plugin/framework/ListParamMixin.h"
 #include "plugin/framework/TextToInt.h"
+#include "plugin/schema/Domain.h"
+#include "plugin/schema/Generator.h"
+#include "plugin/schema/IException.h"
 #include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/Procedure.h"
+#include "plugin/schema/Role.h"
+#include "plugin/schema/View.h"
 
 namespace Varne {
 
@@ -10,16 +17,19 @@ namespace {
 // A yes/no switch of the model is on only when it holds exactly "1".
 bool IsOn(const char* Value) { return Value[0] == '1' && Value[1] == '\0'; }
 
+// The items of a model list, each of class T, written straight into Out: the same texts as
+// their own Generate.
+template <class T>
+void WriteItems(Morvik::TTextBuffer& Out, const Morvik::TListParam* List)
+{
+    const auto& Items = Morvik::TypedList<T>(*List);
+    for (int I = 0; I < Items.GetItemsCount(); ++I)
+        Items.GetTypedItem(I)->WriteScript(Out);
+}
+
 }  // namespace
 
 TMyModel::TMyModel() : TParent(nullptr), Morvik::TParamObjectMixin<TMyModelInfo>(nullptr) {}
-
-void TMyModel::GenerateList(int Pos)
-{
-    Morvik::TListParam* List = ListAt(this, Pos);
-    for (int I = 0; I < List->GetItemsCount(); ++I)
-        output.Append(List->GetItem(I)->Generate());
-}
 
 void TMyModel::GenerateDataBase()
 {
@@ -68,8 +78,10 @@ const char* TMyModel::Generate()
         GenerateDataBase();
     if (IsOn(ValueAt(this, mpShadow)))
         GenerateShadow();
-    for (int Pos : {mpDomains, mpGenerators, mpExceptions, mpRoles})
-        GenerateList(Pos);
+    WriteItems<TDomain>(output, ListAt(this, mpDomains));
+    WriteItems<TGenerator>(output, ListAt(this, mpGenerators));
+    WriteItems<TIException>(output, ListAt(this, mpExceptions));
+    WriteItems<TRole>(output, ListAt(this, mpRoles));
     // Tables and references write straight into the script, the same text as their own
     // Generate.
     for (const auto& Table : Tables())
@@ -77,8 +89,8 @@ const char* TMyModel::Generate()
     for (const auto& Reference : References())
         dynamic_cast<const TMyReference&>(*Reference).WriteScript(output);
     // View and procedure bodies name tables, which the server resolves at CREATE time.
-    for (int Pos : {mpViews, mpProcedures})
-        GenerateList(Pos);
+    WriteItems<TView>(output, ListAt(this, mpViews));
+    WriteItems<TProcedure>(output, ListAt(this, mpProcedures));
     return output.GetText();
 }
 

@@ -28,7 +28,6 @@ public:
 private:
     void GenerateDataBase();
     void GenerateShadow();
-    void GenerateList(int Pos);
 };
 
 }  // namespace Varne

@@ -28,10 +28,14 @@ void AppendColumnComment(Morvik::TTextBuffer& Out, const std::string& Comment)
     Out.Append(Comment.data() + Line, Comment.size() - Line).Append("*/\n\t");
 }
 
-void AppendItems(Morvik::TTextBuffer& Output, Morvik::TListParam& List)
+// Indexes or triggers of the table named TableName, each of class T, written straight into
+// Out: the same texts as their own Generate.
+template <class T>
+void WriteItems(Morvik::TTextBuffer& Out, const Morvik::TListParam* List, const char* TableName)
 {
-    for (int I = 0; I < List.GetItemsCount(); ++I)
-        Output.Append(List.GetItem(I)->Generate());
+    const auto& Items = Morvik::TypedList<T>(*List);
+    for (int I = 0; I < Items.GetItemsCount(); ++I)
+        Items.GetTypedItem(I)->WriteScript(Out, TableName);
 }
 
 }  // namespace
@@ -114,8 +118,8 @@ void TMyTable::WriteScript(Morvik::TTextBuffer& Out)
     }
     Out.Append("\n);\n\n");
 
-    AppendItems(Out, *ListAt(this, tpIndexes));
-    AppendItems(Out, *ListAt(this, tpTriggers));
+    WriteItems<TIndex>(Out, ListAt(this, tpIndexes), NameString().c_str());
+    WriteItems<TTrigger>(Out, ListAt(this, tpTriggers), NameString().c_str());
 }
 
 Morvik::TParamObjectInfo* MyTableInfo() { return &Morvik::TStaticInstance<TMyTableInfo>::Get(); }

@@ -1,6 +1,5 @@
 #include "plugin/schema/Procedure.h"
 
-#include "plugin/framework/Accumulator.h"
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/schema/ModelAccess.h"
 #include "plugin/schema/ModuleBody.h"
@@ -10,11 +9,17 @@ namespace {
 namespace Items = Varne::Items;
 enum { NamePos, ParamsPos, ReturnsPos, VariablesPos, TermPos, BodyPos };
 
-// Items of a list joined in one pushed level of the accumulator.
-void AppendItems(Morvik::TAC& Acc, Morvik::TListParam& List)
+// "(" + the texts of the parameters or return values joined by "," + ")".
+void AppendParameters(Morvik::TTextBuffer& Out, const Morvik::TListParam* List)
 {
-    for (int I = 0; I < List.GetItemsCount(); ++I)
-        Acc.Printf("%s", List.GetItem(I)->Generate());
+    const auto& Params = Morvik::TypedList<TParameters>(*List);
+    Out.Append('(');
+    for (int I = 0; I < Params.GetItemsCount(); ++I) {
+        if (I > 0)
+            Out.Append(',');
+        Params.GetTypedItem(I)->WriteText(Out);
+    }
+    Out.Append(')');
 }
 }  // namespace
 
@@ -22,12 +27,10 @@ TParameters::TParameters(Morvik::TParent* Owner) : Morvik::TParent(Owner), Varne
 {
 }
 
-const char* TParameters::Generate()
+void TParameters::WriteText(Morvik::TTextBuffer& Out) const
 {
-    output.Clear();
-    output.Append(Varne::ValueAt(this, 0)).Append(" ");
-    Varne::DataTypeText(output, this, 1);
-    return output.GetText();
+    Out.Append(Varne::ValueAt(this, 0)).Append(" ");
+    Varne::DataTypeText(Out, this, 1);
 }
 
 TProcedureParams_P::TProcedureParams_P()
@@ -48,28 +51,31 @@ TProcedure::TProcedure(Morvik::TParent* Owner)
 
 const char* TProcedure::Generate()
 {
-    const char* Name = Varne::ValueAt(this, NamePos);
     output.Clear();
+    WriteScript(output);
+    return output.GetText();
+}
+
+void TProcedure::WriteScript(Morvik::TTextBuffer& Out) const
+{
+    const char* Name = Varne::ValueAt(this, NamePos);
     if (Varne::IsDropOn(GetParent()))
-        output.Append("DROP PROCEDURE ").Append(Name).Append(";\n");
-    Varne::AppendSetTerm(output, Varne::ValueAt(this, TermPos));
-    output.Append("CREATE PROCEDURE ").Append(Name);
+        Out.Append("DROP PROCEDURE ").Append(Name).Append(";\n");
+    Varne::AppendSetTerm(Out, Varne::ValueAt(this, TermPos));
+    Out.Append("CREATE PROCEDURE ").Append(Name);
 
     // Input parameters only when there are any; the return values always, "()" when none.
-    Morvik::TAC Acc(" ");
-    Acc.Push(" (", ",", ")");
-    AppendItems(Acc, *GetListParam(GetKindIndex(ParamsPos)));
-    Acc.EndLevel(false);
-    output.Append(Acc.GetText()).Append("\n");
-    Acc.Reset();
-    Acc.Push("(", ",", ")");
-    AppendItems(Acc, *GetListParam(GetKindIndex(ReturnsPos)));
-    Acc.EndLevel(true);
-    output.Append("RETURNS ").Append(Acc.GetText()).Append("\n");
+    const Morvik::TListParam* Params = Varne::ListAt(this, ParamsPos);
+    if (Params->GetItemsCount() > 0) {
+        Out.Append(' ');
+        AppendParameters(Out, Params);
+    }
+    Out.Append("\nRETURNS ");
+    AppendParameters(Out, Varne::ListAt(this, ReturnsPos));
+    Out.Append('\n');
 
-    output.Append("AS\n");
-    Varne::AppendModuleBody(output, *this, VariablesPos);
-    return output.GetText();
+    Out.Append("AS\n");
+    Varne::AppendModuleBody(Out, *this, VariablesPos);
 }
 
 const char* TProcedure::Check(int Pos) const

@@ -12,7 +12,7 @@
 class TParameters : public Varne::TVariables {
 public:
     explicit TParameters(Morvik::TParent* Owner);
-    const char* Generate() override;
+    void WriteText(Morvik::TTextBuffer& Out) const override;
     ~TParameters() override = default;
 };
 
@@ -29,6 +29,8 @@ class TProcedure : public Morvik::TParamObjectMixin<TProcedureParams> {
 public:
     explicit TProcedure(Morvik::TParent* Owner);
     const char* Generate() override;
+    // The same text, appended to Out.
+    void WriteScript(Morvik::TTextBuffer& Out) const;
     const char* Check(int Pos) const override;
     ~TProcedure() override = default;
 };

@@ -20,12 +20,17 @@ TRole::TRole(Morvik::TParent* Owner)
 
 const char* TRole::Generate()
 {
-    const char* Name = Varne::ValueAt(this, NamePos);
     output.Clear();
-    if (Varne::IsDropOn(GetParent()))
-        output.Append("DROP ROLE ").Append(Name).Append(";\n");
-    output.Append("CREATE ROLE ").Append(Name).Append(";\n\n");
+    WriteScript(output);
     return output.GetText();
+}
+
+void TRole::WriteScript(Morvik::TTextBuffer& Out) const
+{
+    const char* Name = Varne::ValueAt(this, NamePos);
+    if (Varne::IsDropOn(GetParent()))
+        Out.Append("DROP ROLE ").Append(Name).Append(";\n");
+    Out.Append("CREATE ROLE ").Append(Name).Append(";\n\n");
 }
 
 const char* TRole::Check(int Pos) const

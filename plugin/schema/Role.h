@@ -17,6 +17,8 @@ class TRole : public Morvik::TParamObjectMixin<TRoleInfo> {
 public:
     explicit TRole(Morvik::TParent* Owner);
     const char* Generate() override;
+    // The same text, appended to Out.
+    void WriteScript(Morvik::TTextBuffer& Out) const;
     const char* Check(int Pos) const override;
     ~TRole() override = default;
 };

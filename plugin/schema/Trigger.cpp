@@ -40,26 +40,31 @@ TTrigger::TTrigger(Morvik::TParent* Owner)
 
 const char* TTrigger::Generate()
 {
-    const char* Name = Varne::ValueAt(this, NamePos);
-    const Morvik::TTable* Table = Varne::OwnerTable(this);
     output.Clear();
+    const Morvik::TTable* Table = Varne::OwnerTable(this);
+    WriteScript(output, Table ? Table->GetName() : "");
+    return output.GetText();
+}
+
+void TTrigger::WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const
+{
+    const char* Name = Varne::ValueAt(this, NamePos);
     if (Varne::IsDropOn(Varne::TableOwner(this)))
-        output.Append("DROP TRIGGER ").Append(Name).Append(";\n");
-    Varne::AppendSetTerm(output, Varne::ValueAt(this, TermPos));
-    output.Append("CREATE TRIGGER ")
+        Out.Append("DROP TRIGGER ").Append(Name).Append(";\n");
+    Varne::AppendSetTerm(Out, Varne::ValueAt(this, TermPos));
+    Out.Append("CREATE TRIGGER ")
         .Append(Name)
         .Append(" FOR ")
-        .Append(Table ? Table->GetName() : "");
-    output.Append("\n\t");
+        .Append(TableName);
+    Out.Append("\n\t");
     // A value that names no option writes nothing for it.
-    output.Append(Varne::ChosenOption(this, ActivePos))
+    Out.Append(Varne::ChosenOption(this, ActivePos))
         .Append(Varne::ChosenOption(this, PlacePos))
         .Append(Varne::ChosenOption(this, OperationPos));
     if (!Varne::IsEmptyAt(this, PositionPos))
-        output.Append(" POSITION ").Append(Varne::ValueAt(this, PositionPos));
-    output.Append("\nAS\n");
-    Varne::AppendModuleBody(output, *this, VariablesPos);
-    return output.GetText();
+        Out.Append(" POSITION ").Append(Varne::ValueAt(this, PositionPos));
+    Out.Append("\nAS\n");
+    Varne::AppendModuleBody(Out, *this, VariablesPos);
 }
 
 const char* TTrigger::Check(int Pos) const

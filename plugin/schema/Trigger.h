@@ -20,6 +20,8 @@ class TTrigger : public Morvik::TParamObjectMixin<TTriggerParams> {
 public:
     explicit TTrigger(Morvik::TParent* Owner);
     const char* Generate() override;
+    // The same text, appended to Out, for the table named TableName.
+    void WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const;
     const char* Check(int Pos) const override;
     ~TTrigger() override = default;
 };

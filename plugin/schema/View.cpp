@@ -1,6 +1,5 @@
 #include "plugin/schema/View.h"
 
-#include "plugin/framework/Accumulator.h"
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/framework/TextToInt.h"
 #include "plugin/schema/ModelAccess.h"
@@ -55,25 +54,30 @@ TView::TView(Morvik::TParent* Owner)
 
 const char* TView::Generate()
 {
-    const char* Name = Varne::ValueAt(this, NamePos);
     output.Clear();
-    if (Varne::IsDropOn(GetParent()))
-        output.Append("DROP VIEW ").Append(Name).Append(";\n");
-    output.Append("CREATE VIEW ").Append(Name).Append(" ");
-
-    Morvik::TListParam* Columns = GetListParam(GetKindIndex(ColumnsPos));
-    Morvik::TAC Acc(" ");
-    Acc.Push("(", ",", ")");
-    for (int I = 0; I < Columns->GetItemsCount(); ++I)
-        Acc.Printf("%s", Columns->GetItem(I)->Generate());
-    Acc.EndLevel(false);
-    output.Append(Acc.GetText());
-
-    output.Append("\nAS\n").Append(Varne::ValueAt(this, SelectPos));
-    if (Morvik::TextToInt(Varne::ValueAt(this, WithCheckPos)) != 0)
-        output.Append("\nWITH CHECK OPTION");
-    output.Append(";\n\n");
+    WriteScript(output);
     return output.GetText();
+}
+
+void TView::WriteScript(Morvik::TTextBuffer& Out) const
+{
+    const char* Name = Varne::ValueAt(this, NamePos);
+    if (Varne::IsDropOn(GetParent()))
+        Out.Append("DROP VIEW ").Append(Name).Append(";\n");
+    Out.Append("CREATE VIEW ").Append(Name).Append(" ");
+
+    // The column names in parentheses, only when there are any; each column's text is its
+    // name as stored.
+    const Morvik::TListParam* Columns = Varne::ListAt(this, ColumnsPos);
+    for (int I = 0; I < Columns->GetItemsCount(); ++I)
+        Out.Append(I == 0 ? '(' : ',').Append(Varne::ValueAt(Columns->GetItem(I), ColumnNamePos));
+    if (Columns->GetItemsCount() > 0)
+        Out.Append(')');
+
+    Out.Append("\nAS\n").Append(Varne::ValueAt(this, SelectPos));
+    if (Morvik::TextToInt(Varne::ValueAt(this, WithCheckPos)) != 0)
+        Out.Append("\nWITH CHECK OPTION");
+    Out.Append(";\n\n");
 }
 
 const char* TView::Check(int Pos) const

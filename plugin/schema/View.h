@@ -35,6 +35,8 @@ class TView : public Morvik::TParamObjectMixin<TViewInfo> {
 public:
     explicit TView(Morvik::TParent* Owner);
     const char* Generate() override;
+    // The same text, appended to Out.
+    void WriteScript(Morvik::TTextBuffer& Out) const;
     const char* Check(int Pos) const override;
     ~TView() override = default;
 };

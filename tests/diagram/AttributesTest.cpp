@@ -1,6 +1,7 @@
 // Attribute rows of an entity and their stream form.
 
 #include "diagram/Attributes.h"
+#include "ErrorNumber.h"
 #include "diagram/Errors.h"
 
 #include <QBuffer>
@@ -26,15 +27,6 @@ QByteArray Int(int32_t v) {
   QByteArray b(4, '\0');
   for (int i = 0; i < 4; ++i) b[i] = static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
   return b;
-}
-
-int ErrorNumberOf(const std::function<void()>& Action) {
-  try {
-    Action();
-  } catch (const EMorvikError& e) {
-    return e.ErrorCode();
-  }
-  return 0;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // painting, selection rectangle.
 
 #include "DiagramTestKit.h"
+#include "ErrorNumber.h"
 #include "diagram/Errors.h"
 
 #include <gtest/gtest.h>
@@ -21,15 +22,6 @@ public:
     TRectangle::PenChanged(Sender);
   }
 };
-
-int ErrorNumberOf(const std::function<void()>& Action) {
-  try {
-    Action();
-  } catch (const EMorvikError& e) {
-    return e.ErrorCode();
-  }
-  return 0;
-}
 
 }  // namespace
 

@@ -27,13 +27,6 @@ int TextWidthIn(const ui::TFont* Font, const QString& Text) {
   return c.TextWidth(Text);
 }
 
-template <typename T>
-T* Place(ui::TDesktop& Desktop) {
-  auto* e = new T(&Desktop);
-  e->SetParent(&Desktop);
-  return e;
-}
-
 // Zooms an element 100 -> 50 -> 25 -> 50 -> 100 % and resets its metrics.
 void ZoomRoundTrip(TMorvikAbstract* E) {
   E->ChangeScale(50, 100);

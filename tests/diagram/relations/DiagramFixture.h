@@ -18,6 +18,14 @@ inline std::ostream& operator<<(std::ostream& os, const TRect& r) {
 inline std::ostream& operator<<(std::ostream& os, const TPoint& p) { return os << "(" << p.x << ", " << p.y << ")"; }
 }  // namespace ui
 
+// A new element of type T on the desktop, owned by it.
+template <typename T>
+T* Place(ui::TDesktop& Desktop) {
+  auto* e = new T(&Desktop);
+  e->SetParent(&Desktop);
+  return e;
+}
+
 class DiagramFixture : public ::testing::Test {
 protected:
   DiagramFixture() { Desktop.SetColor(ui::clWhite); }

@@ -1,4 +1,5 @@
 #include "DiagramFixture.h"
+#include "../ErrorNumber.h"
 #include "diagram/Errors.h"
 #include "diagram/ResizeBox.h"
 #include "diagram/ResizeLine.h"
@@ -14,22 +15,12 @@ using testing_pixels::Px;
 using testing_pixels::Row;
 using ui::TRect;
 
-template <typename T>
-T* Place(ui::TDesktop& Desktop) {
-  auto* e = new T(&Desktop);
-  e->SetParent(&Desktop);
-  return e;
-}
-
-int ErrorNumberOf(const std::function<void()>& Action) {
-  try {
-    Action();
-  } catch (const EMorvikError& e) {
+// Errors of the handles are of type 1 and raised by this library.
+int HandleErrorOf(const std::function<void()>& Action) {
+  return ErrorNumberOf(Action, [](const EMorvikError& e) {
     EXPECT_EQ(e.ErrorType(), 1);
     EXPECT_EQ(e.DeveloperCode(), dcGA);
-    return e.ErrorCode();
-  }
-  return 0;
+  });
 }
 
 class ResizeBoxTest : public DiagramFixture {};
@@ -89,7 +80,7 @@ TEST_F(ResizeBoxTest, DraggedFrameMovesItsHostAndKeepsItsSize) {
 
   delete host;
   EXPECT_EQ(frame->Host(), nullptr);
-  EXPECT_EQ(ErrorNumberOf([&] { frame->SetHostPosition(); }), 4);
+  EXPECT_EQ(HandleErrorOf([&] { frame->SetHostPosition(); }), 4);
 }
 
 TEST_F(ResizeBoxTest, MouseMoveSetsCodeAndCursor) {
@@ -238,14 +229,14 @@ TEST_F(ResizeLineTest, DraggedHandleMovesTheAnchorWithinTheBox) {
 
 TEST_F(ResizeLineTest, ErrorsWhenTheLineOrItsEndIsMissing) {
   auto* h = Place<TResizeLine>(Desktop);
-  EXPECT_EQ(ErrorNumberOf([&] { h->GotoHostPosition(); }), 4);
-  EXPECT_EQ(ErrorNumberOf([&] { h->SetHostPosition(); }), 4);
+  EXPECT_EQ(HandleErrorOf([&] { h->GotoHostPosition(); }), 4);
+  EXPECT_EQ(HandleErrorOf([&] { h->SetHostPosition(); }), 4);
   auto* loose = new TRelation(&Desktop);
   loose->SetParent(&Desktop);
   h->SetHostSite(hsTarget);
-  EXPECT_EQ(ErrorNumberOf([&] { h->SetHost(loose); }), 6);
-  EXPECT_EQ(ErrorNumberOf([&] { h->SetHostSite(hsBase); }), 5);  // follows the line to its base
-  EXPECT_EQ(ErrorNumberOf([&] { h->GotoHostPosition(); }), 5);
+  EXPECT_EQ(HandleErrorOf([&] { h->SetHost(loose); }), 6);
+  EXPECT_EQ(HandleErrorOf([&] { h->SetHostSite(hsBase); }), 5);  // follows the line to its base
+  EXPECT_EQ(HandleErrorOf([&] { h->GotoHostPosition(); }), 5);
   EXPECT_NO_THROW(h->SetHostPosition());  // a missing end box is ignored
   delete loose;
   EXPECT_EQ(h->Host(), nullptr);

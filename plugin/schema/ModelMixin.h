@@ -43,32 +43,43 @@ public:
     TTable* GetTable(int Idx) const override { return tables[Index(Idx)].get(); }
     TTable* NewTable() override
     {
-        tables.push_back(std::make_unique<Tab>(static_cast<TParent*>(this)));
+        auto Table = std::make_unique<Tab>(static_cast<TParent*>(this));
+        typedTables.push_back(Table.get());
+        tables.push_back(std::move(Table));
         return tables.back().get();
     }
     // The caller deletes the references that name the table first.
-    void DeleteTable(TTable* Table) override { Remove(tables, Table); }
+    void DeleteTable(TTable* Table) override { Remove(tables, typedTables, Table); }
 
     int GetReferenceCount() const override { return static_cast<int>(references.size()); }
     TReference* GetReference(int Idx) const override { return references[Index(Idx)].get(); }
     // Neither table is tested: both may be the same table.
     TReference* NewReference(TTable* Parent, TTable* Child) override
     {
-        references.push_back(std::make_unique<Ref>(static_cast<TParent*>(this), Parent, Child));
+        auto Reference = std::make_unique<Ref>(static_cast<TParent*>(this), Parent, Child);
+        typedReferences.push_back(Reference.get());
+        references.push_back(std::move(Reference));
         return references.back().get();
     }
-    void DeleteReference(TReference* Reference) override { Remove(references, Reference); }
+    void DeleteReference(TReference* Reference) override
+    {
+        Remove(references, typedReferences, Reference);
+    }
 
 protected:
     const VTabs& Tables() const { return tables; }
     const VRefs& References() const { return references; }
+    // The same objects as their own classes, in the same order.
+    const std::vector<Tab*>& TypedTables() const { return typedTables; }
+    const std::vector<Ref*>& TypedReferences() const { return typedReferences; }
 
 private:
     static std::size_t Index(int Idx) { return static_cast<std::size_t>(Idx); }
 
-    // Removes the element that owns Object (if any) and destroys Object; NULL does nothing.
-    template <class V, class T>
-    static void Remove(V& Vector, T* Object)
+    // Removes the element that owns Object (if any) and its typed pointer, and destroys
+    // Object; NULL does nothing.
+    template <class V, class Typed, class T>
+    static void Remove(V& Vector, Typed& TypedVector, T* Object)
     {
         if (!Object)
             return;
@@ -76,12 +87,15 @@ private:
                                [Object](const auto& Owned) { return Owned.get() == Object; });
         if (It == Vector.end())
             return;
+        TypedVector.erase(TypedVector.begin() + (It - Vector.begin()));
         auto Owned = std::move(*It);
         Vector.erase(It);
     }
 
     VTabs tables;
     VRefs references;
+    std::vector<Tab*> typedTables;
+    std::vector<Ref*> typedReferences;
 };
 
 }  // namespace Morvik

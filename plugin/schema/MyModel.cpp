@@ -84,10 +84,10 @@ const char* TMyModel::Generate()
     WriteItems<TRole>(output, ListAt(this, mpRoles));
     // Tables and references write straight into the script, the same text as their own
     // Generate.
-    for (const auto& Table : Tables())
-        dynamic_cast<TMyTable&>(*Table).WriteScript(output);
-    for (const auto& Reference : References())
-        dynamic_cast<const TMyReference&>(*Reference).WriteScript(output);
+    for (TMyTable* Table : TypedTables())
+        Table->WriteScript(output);
+    for (const TMyReference* Reference : TypedReferences())
+        Reference->WriteScript(output);
     // View and procedure bodies name tables, which the server resolves at CREATE time.
     WriteItems<TView>(output, ListAt(this, mpViews));
     WriteItems<TProcedure>(output, ListAt(this, mpProcedures));

@@ -149,8 +149,8 @@ void TEntity::Notification(ui::TComponent* AComponent, ui::TOperation Operation)
 }
 
 void TEntity::ChangeScale(int M, int D) {
-  FMinWidth = ScaleMinimum(FMinWidth, M, D);
-  FMinHeight = ScaleMinimum(FMinHeight, M, D);
+  FMinWidth = ScaleNeverZero(FMinWidth, M, D);
+  FMinHeight = ScaleNeverZero(FMinHeight, M, D);
   TRectangle::ChangeScale(M, D);
   Font()->SetSize(ui::MulDiv(Font()->Size(), M, D));
   FToggleSize = ui::MulDiv(FToggleSize, M, D);

@@ -154,14 +154,10 @@ bool TLine::IsClickAcceptable(const int X, const int Y) {
 
 void TLine::ChangeScale(int M, int D) {
   TMorvikGraphic::ChangeScale(M, D);
-  auto scale = [M, D](int value) {
-    const int r = ui::MulDiv(value, M, D);
-    return r == 0 ? 1 : r;
-  };
-  FBaseX = scale(FBaseX);
-  FBaseY = scale(FBaseY);
-  FTargetX = scale(FTargetX);
-  FTargetY = scale(FTargetY);
+  FBaseX = ScaleNeverZero(FBaseX, M, D);
+  FBaseY = ScaleNeverZero(FBaseY, M, D);
+  FTargetX = ScaleNeverZero(FTargetX, M, D);
+  FTargetY = ScaleNeverZero(FTargetY, M, D);
 }
 
 void TLine::AdjustAfterScaling() { TryRepaint(); }

@@ -70,6 +70,11 @@ void TMorvikGraphic::SetPrintTools(ui::TCanvas* Canvas, ui::TColor BrushColor) {
   Canvas->Brush()->SetStyle(ui::TBrushStyle::bsSolid);
 }
 
+int TMorvikGraphic::ScaleNeverZero(int Value, int M, int D) {
+  const int r = ui::MulDiv(Value, M, D);
+  return r == 0 ? 1 : r;
+}
+
 void TMorvikGraphic::RepaintRequest(ui::TObject* Sender) { Invalidate(); }
 void TMorvikGraphic::PenChanged(ui::TObject* Sender) { Invalidate(); }
 void TMorvikGraphic::BrushChanged(ui::TObject* Sender) { Invalidate(); }

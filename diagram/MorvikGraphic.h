@@ -59,6 +59,8 @@ protected:
   ui::TCanvas* CanvasWithOwnTools();
   // Readies a print canvas: a black, solid, copying pen and a solid brush of BrushColor.
   static void SetPrintTools(ui::TCanvas* Canvas, ui::TColor BrushColor);
+  // A metric at a zoom step of M / D that never drops to 0 (a minimum size, an anchor).
+  static int ScaleNeverZero(int Value, int M, int D);
 
 private:
   bool FSelected = false;

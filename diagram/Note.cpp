@@ -75,8 +75,8 @@ void TNote::MyMoveAndResize(ui::TObject* Sender) {
 }
 
 void TNote::ChangeScale(int M, int D) {
-  FMinWidth = ScaleMinimum(FMinWidth, M, D);
-  FMinHeight = ScaleMinimum(FMinHeight, M, D);
+  FMinWidth = ScaleNeverZero(FMinWidth, M, D);
+  FMinHeight = ScaleNeverZero(FMinHeight, M, D);
   TRectangle::ChangeScale(M, D);
   Font()->SetSize(ui::MulDiv(Font()->Size(), M, D));
   FFoldSize = ui::MulDiv(FFoldSize, M, D);

@@ -112,11 +112,6 @@ void TRectangle::SetPrintTextTools(ui::TCanvas* Canvas, const int MulY, const in
   Canvas->Font()->SetColor(ui::clBlack);
 }
 
-int TRectangle::ScaleMinimum(int Value, int M, int D) {
-  const int r = ui::MulDiv(Value, M, D);
-  return r == 0 ? 1 : r;
-}
-
 void TRectangle::KeepMinimumSize(int MinWidth, int MinHeight) {
   if (Width() < MinWidth) {
     SetWidth(MinWidth);

@@ -8,23 +8,6 @@
 
 #include <exception>
 
-namespace {
-
-QString MessageOf(std::exception_ptr Error)
-{
-    try {
-        std::rethrow_exception(Error);
-    } catch (const ui::Exception& e) {
-        return e.Message();
-    } catch (const std::exception& e) {
-        return QString::fromUtf8(e.what());
-    } catch (...) {
-        return QStringLiteral("Unknown error while scrolling.");
-    }
-}
-
-}  // namespace
-
 TScrolledScrollBox::TScrolledScrollBox(QWidget* Parent) : QScrollArea(Parent)
 {
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
@@ -44,7 +27,8 @@ void TScrolledScrollBox::UserScrolled(QScrollBar* Bar)
             OnScroll(this);
     } catch (...) {
         // Never into the event loop: reported where the desktop reports its own failures.
-        const QString message = MessageOf(std::current_exception());
+        const QString message =
+            ui::MessageOf(std::current_exception(), QStringLiteral("Unknown error while scrolling."));
         if (auto* desktop = dynamic_cast<ui::TDesktop*>(widget()))
             desktop->ReportError(message);
         else

@@ -17,17 +17,7 @@ namespace ui {
 
 namespace {
 
-QString MessageOf(std::exception_ptr e) {
-  try {
-    std::rethrow_exception(e);
-  } catch (const Exception& ex) {
-    return ex.Message();
-  } catch (const std::exception& ex) {
-    return QString::fromUtf8(ex.what());
-  } catch (...) {
-    return QStringLiteral("Unknown error.");
-  }
-}
+QString MessageOf(std::exception_ptr Error) { return ui::MessageOf(Error, QStringLiteral("Unknown error.")); }
 
 TMouseButton ButtonOf(Qt::MouseButton Button) {
   switch (Button) {

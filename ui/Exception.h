@@ -24,4 +24,19 @@ private:
   QByteArray FUtf8;
 };
 
+// The text of a caught exception, for a handler that reports it instead of letting it into the
+// event loop: the message of an Exception, what() of any other standard exception, and
+// Unknown for anything else.
+inline QString MessageOf(std::exception_ptr Error, const QString& Unknown) {
+  try {
+    std::rethrow_exception(Error);
+  } catch (const Exception& e) {
+    return e.Message();
+  } catch (const std::exception& e) {
+    return QString::fromUtf8(e.what());
+  } catch (...) {
+    return Unknown;
+  }
+}
+
 }  // namespace ui

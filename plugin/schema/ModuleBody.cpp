@@ -19,11 +19,16 @@ void AppendSetTerm(Morvik::TTextBuffer& Output, const char* Term)
     Output.Append("SET TERM ").Append(Term).Append(" ;\n");
 }
 
+const Morvik::TListParamMixin<TVariables>& VariablesOf(const Morvik::TParamObject& Module,
+                                                        int VariablesPos)
+{
+    return Morvik::TypedList<TVariables>(*ListAt(&Module, VariablesPos));
+}
+
 void AppendModuleBody(Morvik::TTextBuffer& Output, const Morvik::TParamObject& Module,
-                      int VariablesPos)
+                      const Morvik::TListParamMixin<TVariables>& Variables, int VariablesPos)
 {
     const char* Term = ValueAt(&Module, VariablesPos + 1);
-    const auto& Variables = Morvik::TypedList<TVariables>(*ListAt(&Module, VariablesPos));
     for (int I = 0; I < Variables.GetItemsCount(); ++I)
         Variables.GetTypedItem(I)->WriteText(Output);
     Output.Append("BEGIN\n").Append(ValueAt(&Module, VariablesPos + 2)).Append("\nEND\n");

@@ -31,9 +31,9 @@ void AppendColumnComment(Morvik::TTextBuffer& Out, const std::string& Comment)
 // Indexes or triggers of the table named TableName, each of class T, written straight into
 // Out: the same texts as their own Generate.
 template <class T>
-void WriteItems(Morvik::TTextBuffer& Out, const Morvik::TListParam* List, const char* TableName)
+void WriteItems(Morvik::TTextBuffer& Out, const Morvik::TListParamMixin<T>& Items,
+                const char* TableName)
 {
-    const auto& Items = Morvik::TypedList<T>(*List);
     for (int I = 0; I < Items.GetItemsCount(); ++I)
         Items.GetTypedItem(I)->WriteScript(Out, TableName);
 }
@@ -56,7 +56,9 @@ TMyTableInfo_P::TMyTableInfo_P()
 TMyTable::TMyTable(Morvik::TParent* Owner)
     : TParent(Owner),
       Morvik::TParamObjectMixin<TMyTableInfo>(Owner),
-      Morvik::TTableMixin<TMyTableInfo, TMyColumn>(Owner)
+      Morvik::TTableMixin<TMyTableInfo, TMyColumn>(Owner),
+      indexes(Morvik::TypedList<TIndex>(*ListAt(this, tpIndexes))),
+      triggers(Morvik::TypedList<TTrigger>(*ListAt(this, tpTriggers)))
 {
 }
 
@@ -118,8 +120,8 @@ void TMyTable::WriteScript(Morvik::TTextBuffer& Out)
     }
     Out.Append("\n);\n\n");
 
-    WriteItems<TIndex>(Out, ListAt(this, tpIndexes), NameString().c_str());
-    WriteItems<TTrigger>(Out, ListAt(this, tpTriggers), NameString().c_str());
+    WriteItems(Out, indexes, NameString().c_str());
+    WriteItems(Out, triggers, NameString().c_str());
 }
 
 Morvik::TParamObjectInfo* MyTableInfo() { return &Morvik::TStaticInstance<TMyTableInfo>::Get(); }

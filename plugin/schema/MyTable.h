@@ -2,10 +2,13 @@
 // constraints, and its script text.
 #pragma once
 
+#include "plugin/framework/ListParamMixin.h"
 #include "plugin/framework/ParamObjectInfoMixin.h"
 #include "plugin/framework/ParamsList.h"
 #include "plugin/schema/MyColumn.h"
+#include "plugin/schema/Index.h"
 #include "plugin/schema/TableMixin.h"
+#include "plugin/schema/Trigger.h"
 
 namespace Varne {
 
@@ -32,6 +35,11 @@ public:
 
     // The name that the table's statements, indexes and triggers write.
     const char* NameText() const { return GetName(); }
+
+private:
+    // The "Indexes" and "Triggers" lists as their own classes.
+    const Morvik::TListParamMixin<TIndex>& indexes;
+    const Morvik::TListParamMixin<TTrigger>& triggers;
 };
 
 // The static table description.

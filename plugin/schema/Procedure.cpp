@@ -10,9 +10,8 @@ namespace Items = Varne::Items;
 enum { NamePos, ParamsPos, ReturnsPos, VariablesPos, TermPos, BodyPos };
 
 // "(" + the texts of the parameters or return values joined by "," + ")".
-void AppendParameters(Morvik::TTextBuffer& Out, const Morvik::TListParam* List)
+void AppendParameters(Morvik::TTextBuffer& Out, const Morvik::TListParamMixin<TParameters>& Params)
 {
-    const auto& Params = Morvik::TypedList<TParameters>(*List);
     Out.Append('(');
     for (int I = 0; I < Params.GetItemsCount(); ++I) {
         if (I > 0)
@@ -45,7 +44,11 @@ TProcedureParams_P::TProcedureParams_P()
 }
 
 TProcedure::TProcedure(Morvik::TParent* Owner)
-    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TProcedureParams>(Owner)
+    : Morvik::TParent(Owner),
+      Morvik::TParamObjectMixin<TProcedureParams>(Owner),
+      params(Morvik::TypedList<TParameters>(*Varne::ListAt(this, ParamsPos))),
+      returns(Morvik::TypedList<TParameters>(*Varne::ListAt(this, ReturnsPos))),
+      variables(Varne::VariablesOf(*this, VariablesPos))
 {
 }
 
@@ -65,17 +68,16 @@ void TProcedure::WriteScript(Morvik::TTextBuffer& Out) const
     Out.Append("CREATE PROCEDURE ").Append(Name);
 
     // Input parameters only when there are any; the return values always, "()" when none.
-    const Morvik::TListParam* Params = Varne::ListAt(this, ParamsPos);
-    if (Params->GetItemsCount() > 0) {
+    if (params.GetItemsCount() > 0) {
         Out.Append(' ');
-        AppendParameters(Out, Params);
+        AppendParameters(Out, params);
     }
     Out.Append("\nRETURNS ");
-    AppendParameters(Out, Varne::ListAt(this, ReturnsPos));
+    AppendParameters(Out, returns);
     Out.Append('\n');
 
     Out.Append("AS\n");
-    Varne::AppendModuleBody(Out, *this, VariablesPos);
+    Varne::AppendModuleBody(Out, *this, variables, VariablesPos);
 }
 
 const char* TProcedure::Check(int Pos) const

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "plugin/datatypes/Variables.h"
+#include "plugin/framework/ListParamMixin.h"
 #include "plugin/framework/ParamObjectInfoMixin.h"
 #include "plugin/framework/ParamObjectMixin.h"
 #include "plugin/framework/ParamsList.h"
@@ -33,4 +34,10 @@ public:
     void WriteScript(Morvik::TTextBuffer& Out) const;
     const char* Check(int Pos) const override;
     ~TProcedure() override = default;
+
+private:
+    // The three lists as their own classes.
+    const Morvik::TListParamMixin<TParameters>& params;
+    const Morvik::TListParamMixin<TParameters>& returns;
+    const Morvik::TListParamMixin<Varne::TVariables>& variables;
 };

@@ -34,7 +34,9 @@ TTriggerParams_P::TTriggerParams_P()
 }
 
 TTrigger::TTrigger(Morvik::TParent* Owner)
-    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TTriggerParams>(Owner)
+    : Morvik::TParent(Owner),
+      Morvik::TParamObjectMixin<TTriggerParams>(Owner),
+      variables(Varne::VariablesOf(*this, VariablesPos))
 {
 }
 
@@ -64,7 +66,7 @@ void TTrigger::WriteScript(Morvik::TTextBuffer& Out, const char* TableName) cons
     if (!Varne::IsEmptyAt(this, PositionPos))
         Out.Append(" POSITION ").Append(Varne::ValueAt(this, PositionPos));
     Out.Append("\nAS\n");
-    Varne::AppendModuleBody(Out, *this, VariablesPos);
+    Varne::AppendModuleBody(Out, *this, variables, VariablesPos);
 }
 
 const char* TTrigger::Check(int Pos) const

@@ -2,6 +2,8 @@
 // variables, the statement terminator and the body.
 #pragma once
 
+#include "plugin/datatypes/Variables.h"
+#include "plugin/framework/ListParamMixin.h"
 #include "plugin/framework/ParamObjectInfoMixin.h"
 #include "plugin/framework/ParamObjectMixin.h"
 #include "plugin/framework/ParamsList.h"
@@ -24,4 +26,8 @@ public:
     void WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const;
     const char* Check(int Pos) const override;
     ~TTrigger() override = default;
+
+private:
+    // The "Variables" list as its own class.
+    const Morvik::TListParamMixin<Varne::TVariables>& variables;
 };

@@ -15,27 +15,19 @@ void TGraphicsObject::Changed() {
 }
 
 void TPen::SetColor(TColor Value) {
-  if (Value == FColor) return;
-  FColor = Value;
-  Changed();
+  if (Store(FColor, Value)) Changed();
 }
 
 void TPen::SetWidth(int Value) {
-  if (Value == FWidth) return;
-  FWidth = Value;
-  Changed();
+  if (Store(FWidth, Value)) Changed();
 }
 
 void TPen::SetStyle(TPenStyle Value) {
-  if (Value == FStyle) return;
-  FStyle = Value;
-  Changed();
+  if (Store(FStyle, Value)) Changed();
 }
 
 void TPen::SetMode(TPenMode Value) {
-  if (Value == FMode) return;
-  FMode = Value;
-  Changed();
+  if (Store(FMode, Value)) Changed();
 }
 
 bool TPen::operator==(const TPen& Other) const {
@@ -55,15 +47,11 @@ void TPen::Assign(const TPersistent* Source) {
 }
 
 void TBrush::SetColor(TColor Value) {
-  if (Value == FColor) return;
-  FColor = Value;
-  Changed();
+  if (Store(FColor, Value)) Changed();
 }
 
 void TBrush::SetStyle(TBrushStyle Value) {
-  if (Value == FStyle) return;
-  FStyle = Value;
-  Changed();
+  if (Store(FStyle, Value)) Changed();
 }
 
 bool TBrush::operator==(const TBrush& Other) const {
@@ -89,35 +77,25 @@ void TFont::FontChanged() {
 }
 
 void TFont::SetName(const QString& Value) {
-  if (Value == FName) return;
-  FName = Value;
-  FontChanged();
+  if (Store(FName, Value)) FontChanged();
 }
 
 void TFont::SetHeight(int Value) {
-  if (Value == FHeight) return;
-  FHeight = Value;
-  FontChanged();
+  if (Store(FHeight, Value)) FontChanged();
 }
 
 void TFont::SetSize(int Value) { SetHeight(-MulDiv(Value, PixelsPerInch, 72)); }
 
 void TFont::SetColor(TColor Value) {
-  if (Value == FColor) return;
-  FColor = Value;
-  Changed();  // the colour is not part of the Qt font
+  if (Store(FColor, Value)) Changed();  // the colour is not part of the Qt font
 }
 
 void TFont::SetCharset(int Value) {
-  if (Value == FCharset) return;
-  FCharset = Value;
-  FontChanged();
+  if (Store(FCharset, Value)) FontChanged();
 }
 
 void TFont::SetStyle(TFontStyles Value) {
-  if (Value == FStyle) return;
-  FStyle = Value;
-  FontChanged();
+  if (Store(FStyle, Value)) FontChanged();
 }
 
 bool TFont::operator==(const TFont& Other) const {

@@ -23,6 +23,13 @@ public:
 
 protected:
   void Changed();
+  // Stores a setter's value; true when it differs from the one held (and so must be told).
+  template <typename T>
+  static bool Store(T& Field, const T& Value) {
+    if (Value == Field) return false;
+    Field = Value;
+    return true;
+  }
 };
 
 enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };

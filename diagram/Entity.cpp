@@ -18,35 +18,22 @@ TEntity::TEntity(ui::TComponent* Owner) : TRectangle(Owner), FAttributes(new TAt
 
 TEntity::~TEntity() { FAttributes->OnChange = nullptr; }
 
-void TEntity::SetCaption(const QString& Value) {
-  if (Value == FCaption) return;
-  FCaption = Value;
-  SetSize(true);
+template <typename T>
+void TEntity::Store(T& Field, const T& Value, bool Repaint) {
+  if (Value == Field) return;
+  Field = Value;
+  SetSize(Repaint);
 }
 
-void TEntity::SetAutoSize(bool Value) {
-  if (Value == FAutoSize) return;
-  FAutoSize = Value;
-  SetSize(true);
-}
+void TEntity::SetCaption(const QString& Value) { Store(FCaption, Value, true); }
 
-void TEntity::SetDrawAll(bool Value) {
-  if (Value == FDrawAll) return;
-  FDrawAll = Value;
-  SetSize(false);
-}
+void TEntity::SetAutoSize(bool Value) { Store(FAutoSize, Value, true); }
 
-void TEntity::SetDrawProperty(bool Value) {
-  if (Value == FDrawProperty) return;
-  FDrawProperty = Value;
-  SetSize(false);
-}
+void TEntity::SetDrawAll(bool Value) { Store(FDrawAll, Value, false); }
 
-void TEntity::SetEntityType(TEntityType Value) {
-  if (Value == FEntityType) return;
-  FEntityType = Value;
-  SetSize(true);
-}
+void TEntity::SetDrawProperty(bool Value) { Store(FDrawProperty, Value, false); }
+
+void TEntity::SetEntityType(TEntityType Value) { Store(FEntityType, Value, true); }
 
 void TEntity::SetImages(ui::TImageList* Value) {
   if (Value == FImages) return;

@@ -90,6 +90,9 @@ protected:
   void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override;
 
 private:
+  // Stores a changed value and re-sizes the entity (see SetSize).
+  template <typename T>
+  void Store(T& Field, const T& Value, bool Repaint);
   void DrawCornerMark(ui::TCanvas* C);
   void DrawToggleBox(ui::TCanvas* C);
 

@@ -528,11 +528,12 @@ bool TfrmDesignSetting::Apply() {
 
 bool TfrmDesignSetting::CanClose() { return Apply(); }
 
-void TfrmDesignSetting::reject() {
-  Guard([this] {
-    FSamples->RestoreOld();
-    EditsFromSamples();
-    lbxComponentsClick();
-  });
-  TfrmAbstractDialog::reject();
+void TfrmDesignSetting::done(int Result) {
+  if (Result != mrOk)
+    Guard([this] {
+      FSamples->RestoreOld();
+      EditsFromSamples();
+      lbxComponentsClick();
+    });
+  TfrmAbstractDialog::done(Result);
 }

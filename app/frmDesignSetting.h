@@ -103,7 +103,8 @@ public:
 
 protected:
   bool CanClose() override;
-  void reject() override;
+  // Closing without OK (Cancel, Esc, the close box) restores the Cancel copy.
+  void done(int Result) override;
   void showEvent(QShowEvent* Event) override;
 
 private:

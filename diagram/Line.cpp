@@ -5,6 +5,16 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace {
+
+// An anchor coordinate is at least 2 and lies inside its box along that side (with no box
+// known, any coordinate of at least 2 is taken).
+bool AnchorFits(int Value, const TRectangle* Box, bool AlongWidth) {
+  return Value >= 2 && !(Box && Value >= (AlongWidth ? Box->Width() : Box->Height()));
+}
+
+}  // namespace
+
 TLine::TLine(ui::TComponent* Owner) : TMorvikGraphic(Owner) { SetBounds(Left(), Top(), 50, 50); }
 
 TLine::~TLine() {
@@ -43,40 +53,40 @@ void TLine::SetTarget(TRectangle* Value) {
 }
 
 void TLine::SetBaseX(const int Value) {
-  if (Value == FBaseX || Value < 2 || (FBase && Value >= FBase->Width())) return;
+  if (Value == FBaseX || !AnchorFits(Value, FBase, true)) return;
   FBaseX = Value;
   TryRepaint();
 }
 
 void TLine::SetBaseY(const int Value) {
-  if (Value == FBaseY || Value < 2 || (FBase && Value >= FBase->Height())) return;
+  if (Value == FBaseY || !AnchorFits(Value, FBase, false)) return;
   FBaseY = Value;
   TryRepaint();
 }
 
 void TLine::SetTargetX(const int Value) {
-  if (Value == FTargetX || Value < 2 || (FTarget && Value >= FTarget->Width())) return;
+  if (Value == FTargetX || !AnchorFits(Value, FTarget, true)) return;
   FTargetX = Value;
   TryRepaint();
 }
 
 void TLine::SetTargetY(const int Value) {
-  if (Value == FTargetY || Value < 2 || (FTarget && Value >= FTarget->Height())) return;
+  if (Value == FTargetY || !AnchorFits(Value, FTarget, false)) return;
   FTargetY = Value;
   TryRepaint();
 }
 
 void TLine::SetBaseXY(const int X, const int Y) {
-  if ((X == FBaseX && Y == FBaseY) || X < 2) return;
-  if ((FBase && X >= FBase->Width()) || Y < 2 || (FBase && Y >= FBase->Height())) return;
+  if ((X == FBaseX && Y == FBaseY) || !AnchorFits(X, FBase, true) || !AnchorFits(Y, FBase, false)) return;
   FBaseX = X;
   FBaseY = Y;
   TryRepaint();
 }
 
 void TLine::SetTargetXY(const int X, const int Y) {
-  if ((X == FTargetX && Y == FTargetY) || X < 2) return;
-  if ((FTarget && X >= FTarget->Width()) || Y < 2 || (FTarget && Y >= FTarget->Height())) return;
+  if ((X == FTargetX && Y == FTargetY) || !AnchorFits(X, FTarget, true) ||
+      !AnchorFits(Y, FTarget, false))
+    return;
   FTargetX = X;
   FTargetY = Y;
   TryRepaint();

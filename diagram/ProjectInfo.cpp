@@ -27,6 +27,12 @@ QString FormatDateTime(const QString& Format, const QDateTime& Value) {
   QString out;
   bool afterHour = false;  // m or mm right after an hour means minutes
   int i = 0;
+  // One or two letters: the value as it stands or in two digits.
+  auto oneOrTwoDigits = [&](QLatin1Char Letter, int Number) {
+    const int n = std::min(RunLength(Format, i, Letter), 2);
+    out += n == 1 ? QString::number(Number) : Padded(Number, 2);
+    i += n;
+  };
   while (i < Format.size()) {
     const QChar c = Format[i];
     const QChar lc = c.toLower();
@@ -51,8 +57,7 @@ QString FormatDateTime(const QString& Format, const QDateTime& Value) {
     if (lc == QLatin1Char('m')) {
       const int n = RunLength(Format, i, QLatin1Char('m'));
       if (afterHour && n <= 2) {
-        out += n == 1 ? QString::number(t.minute()) : Padded(t.minute(), 2);
-        i += n;
+        oneOrTwoDigits(QLatin1Char('m'), t.minute());
       } else {
         const int use = std::min(n, 4);
         if (use == 1) out += QString::number(d.month());
@@ -72,23 +77,17 @@ QString FormatDateTime(const QString& Format, const QDateTime& Value) {
       continue;
     }
     if (lc == QLatin1Char('h')) {
-      const int n = std::min(RunLength(Format, i, QLatin1Char('h')), 2);
-      out += n == 1 ? QString::number(t.hour()) : Padded(t.hour(), 2);
-      i += n;
+      oneOrTwoDigits(QLatin1Char('h'), t.hour());
       afterHour = true;
       continue;
     }
     if (lc == QLatin1Char('n')) {
-      const int n = std::min(RunLength(Format, i, QLatin1Char('n')), 2);
-      out += n == 1 ? QString::number(t.minute()) : Padded(t.minute(), 2);
-      i += n;
+      oneOrTwoDigits(QLatin1Char('n'), t.minute());
       afterHour = false;
       continue;
     }
     if (lc == QLatin1Char('s')) {
-      const int n = std::min(RunLength(Format, i, QLatin1Char('s')), 2);
-      out += n == 1 ? QString::number(t.second()) : Padded(t.second(), 2);
-      i += n;
+      oneOrTwoDigits(QLatin1Char('s'), t.second());
       afterHour = false;
       continue;
     }

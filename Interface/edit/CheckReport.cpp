@@ -77,22 +77,12 @@ public:
 
     void Run(TModel* Model) {
         CheckParamObject(Model);
-        const int TableCount = Model->GetTableCount();
-        std::vector<TTable*> Tables(static_cast<std::size_t>(TableCount));
+        std::vector<TTable*> Tables;
         TNameSharing TableNames;
-        for (int i = 0; i < TableCount; ++i) {
-            TTable* Table = Model->GetTable(i);
-            Tables[static_cast<std::size_t>(i)] = Table;
-            TableNames.Add(Table ? Table->GetName() : nullptr);
-        }
-        TableNames.Count();
-        for (int i = 0; i < TableCount; ++i) {
-            TTable* Table = Tables[static_cast<std::size_t>(i)];
-            if (!Table) continue;
-            TScope TableLevel(*this, TCheckRecord::ltTable, i);
-            AddQuotedPiece("Entity", Table->GetName());
-            CheckTable(Table, TableNames.IsEmpty(i), TableNames.IsShared(i));
-        }
+        CheckNamedSet(
+            Model->GetTableCount(), [Model](int i) { return Model->GetTable(i); }, Tables, TableNames,
+            TCheckRecord::ltTable, "Entity",
+            [this](TTable* Table, bool NameEmpty, bool NameShared) { CheckTable(Table, NameEmpty, NameShared); });
         for (int k = 0; k < Model->GetReferenceCount(); ++k) {
             TReference* Reference = Model->GetReference(k);
             if (!Reference) continue;
@@ -144,6 +134,36 @@ private:
         Report.Records.push_back(std::move(Record));
     }
 
+    // One set of named objects (the tables of the model, the columns of a table): gathers
+    // them once, settles which names are empty or shared, and checks each present object at
+    // its own level with the piece Prefix="name"/.
+    template <typename TItem, typename TGetItem, typename TCheckItem>
+    void CheckNamedSet(int Count, TGetItem GetItem, std::vector<TItem*>& Items, TNameSharing& Names,
+                       Level Type, const char* Prefix, TCheckItem CheckItem) {
+        Items.resize(static_cast<std::size_t>(Count));
+        Names.Clear();
+        for (int i = 0; i < Count; ++i) {
+            TItem* Item = GetItem(i);
+            Items[static_cast<std::size_t>(i)] = Item;
+            Names.Add(Item ? Item->GetName() : nullptr);
+        }
+        Names.Count();
+        for (int i = 0; i < Count; ++i) {
+            TItem* Item = Items[static_cast<std::size_t>(i)];
+            if (!Item) continue;
+            TScope ItemLevel(*this, Type, i);
+            AddQuotedPiece(Prefix, Item->GetName());
+            CheckItem(Item, Names.IsEmpty(i), Names.IsShared(i));
+        }
+    }
+
+    void CheckName(bool NameEmpty, bool NameShared) {
+        if (NameEmpty)
+            Append("", TCheckRecord::ltObject, 0, NameMissing);
+        else if (NameShared)
+            Append("", TCheckRecord::ltObject, 0, NameNotUnique);
+    }
+
     void CheckParamObject(TParamObject* Object) {
         if (const char* Message = Object->Check(-1)) Append("", TCheckRecord::ltObject, 0, Message);
         const int Count = Object->GetParamCount() + Object->GetListParamCount();
@@ -186,36 +206,19 @@ private:
     }
 
     void CheckTable(TTable* Table, bool NameEmpty, bool NameShared) {
-        if (NameEmpty)
-            Append("", TCheckRecord::ltObject, 0, NameMissing);
-        else if (NameShared)
-            Append("", TCheckRecord::ltObject, 0, NameNotUnique);
+        CheckName(NameEmpty, NameShared);
         const int ColumnCount = Table->GetColumnCount();
         if (ColumnCount == 0) Append("", TCheckRecord::ltColumn, -1, TableWithoutColumns);
         CheckParamObject(Table);
         // Columns are gathered once per table; the buffers serve every table in turn.
-        Columns.resize(static_cast<std::size_t>(ColumnCount));
-        ColumnNames.Clear();
-        for (int j = 0; j < ColumnCount; ++j) {
-            TColumn* Column = Table->GetColumn(j);
-            Columns[static_cast<std::size_t>(j)] = Column;
-            ColumnNames.Add(Column ? Column->GetName() : nullptr);
-        }
-        ColumnNames.Count();
-        for (int j = 0; j < ColumnCount; ++j) {
-            TColumn* Column = Columns[static_cast<std::size_t>(j)];
-            if (!Column) continue;
-            TScope ColumnLevel(*this, TCheckRecord::ltColumn, j);
-            AddQuotedPiece("Attribute", Column->GetName());
-            CheckColumn(Column, ColumnNames.IsEmpty(j), ColumnNames.IsShared(j));
-        }
+        CheckNamedSet(
+            ColumnCount, [Table](int j) { return Table->GetColumn(j); }, Columns, ColumnNames,
+            TCheckRecord::ltColumn, "Attribute",
+            [this](TColumn* Column, bool NameEmpty, bool NameShared) { CheckColumn(Column, NameEmpty, NameShared); });
     }
 
     void CheckColumn(TColumn* Column, bool NameEmpty, bool NameShared) {
-        if (NameEmpty)
-            Append("", TCheckRecord::ltObject, 0, NameMissing);
-        else if (NameShared)
-            Append("", TCheckRecord::ltObject, 0, NameNotUnique);
+        CheckName(NameEmpty, NameShared);
         CheckParamObject(Column);
         TScope DataTypeLevel(*this, TCheckRecord::ltDataType, 0);
         Location.PathText += "DataType/";

@@ -310,6 +310,8 @@ void TfrmDesignSetting::showEvent(QShowEvent* Event) {
 }
 
 void TfrmDesignSetting::FormActivate() {
+  // The key icons' list may be registered after this window was made.
+  FSamples->DefEntity->SetImages(DesignImages());
   if (lbxComponents->currentRow() < 0) lbxComponents->setCurrentRow(0);
   lbxComponentsClick();
   FSamples->SaveOld();

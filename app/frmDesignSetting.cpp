@@ -301,7 +301,9 @@ void TfrmDesignSetting::ReadSettings(const TIniFile& IniFile, const QString& Sec
 
 int TfrmDesignSetting::Execute(TDesignSettingTarget* Design) {
   FDesign = Design;
-  return exec();
+  const int result = exec();
+  FDesign = nullptr;  // the schema window may close before the next opening
+  return result;
 }
 
 void TfrmDesignSetting::showEvent(QShowEvent* Event) {

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "plugin/framework/ParamAccess.h"
+
 namespace Varne {
 
 namespace {
@@ -113,12 +115,12 @@ const char* CheckDomainType(const Morvik::TDataType& Type, const Morvik::TParent
     if (Positions <= DomainsPos || Model->GetParamKind(DomainsPos) != Morvik::pkVector)
         return MsgNoModel;
 
-    const Morvik::TListParam* Domains = Model->GetListParam(Model->GetKindIndex(DomainsPos));
+    const Morvik::TListParam* Domains = Morvik::ListAt(Model, DomainsPos);
     if (!Domains)
         return MsgNoModel;
     for (int I = 0; I < Domains->GetItemsCount(); ++I) {
         const Morvik::TParamObject* Domain = Domains->GetItem(I);
-        const char* Name = Domain->GetParamValue(Domain->GetKindIndex(DomainNamePos));
+        const char* Name = Morvik::ValueAt(Domain, DomainNamePos);
         if (std::strcmp(Name, DomainName) == 0)
             return nullptr;
     }

@@ -1,5 +1,6 @@
 #include "plugin/datatypes/Variables.h"
 
+#include "plugin/framework/ParamAccess.h"
 #include "plugin/framework/ParamInfo.h"
 #include "plugin/framework/StaticInstance.h"
 #include "plugin/framework/TextToInt.h"
@@ -9,6 +10,7 @@ namespace Varne {
 namespace {
 
 using Morvik::TParamInfoC;
+using Morvik::ValueAt;
 
 // DataType options, the column types without DOMAIN.
 constexpr int TypeDATE = 10;
@@ -23,11 +25,6 @@ TParamInfoC* Number(const char* Name, const char* Help)
 }
 
 bool IsSet(const char* Value) { return Value && *Value; }
-
-const char* ValueAt(const Morvik::TParamObject* Object, int Pos)
-{
-    return Object->GetParamValue(Object->GetKindIndex(Pos));
-}
 
 }  // namespace
 

@@ -6,24 +6,9 @@
 
 namespace Varne {
 
-const char* ValueAt(const Morvik::TParamObject* Object, int Pos)
-{
-    return Object->GetParamValue(Object->GetKindIndex(Pos));
-}
-
 bool IsEmptyAt(const Morvik::TParamObject* Object, int Pos)
 {
     return *ValueAt(Object, Pos) == '\0';
-}
-
-const Morvik::TListParam* ListAt(const Morvik::TParamObject* Object, int Pos)
-{
-    return Object->GetListParam(Object->GetKindIndex(Pos));
-}
-
-Morvik::TListParam* ListAt(Morvik::TParamObject* Object, int Pos)
-{
-    return Object->GetListParam(Object->GetKindIndex(Pos));
 }
 
 const char* ChosenOption(const Morvik::TParamObject* Object, int Pos)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Interface/MorvikInterface.h"
+#include "plugin/framework/ParamAccess.h"
 #include "plugin/framework/Parent.h"
 
 namespace Varne {
@@ -42,14 +43,14 @@ enum TTablePos : int {
     tpUnique = 3,
 };
 
-// The value of the scalar parameter at position Pos of Object.
-const char* ValueAt(const Morvik::TParamObject* Object, int Pos);
+// The value of the scalar parameter at position Pos of Object; the list parameter at
+// position Pos of Object.
+using Morvik::ListAt;
+using Morvik::ValueAt;
+
 // The list parameter at position Pos of Object.
 // True when the scalar parameter at position Pos of Object holds the empty text.
 bool IsEmptyAt(const Morvik::TParamObject* Object, int Pos);
-// The list parameter at position Pos of Object.
-const Morvik::TListParam* ListAt(const Morvik::TParamObject* Object, int Pos);
-Morvik::TListParam* ListAt(Morvik::TParamObject* Object, int Pos);
 // The option text that the enumeration at position Pos chooses; "" when its value names no
 // option (a stored "-1" or "7").
 const char* ChosenOption(const Morvik::TParamObject* Object, int Pos);

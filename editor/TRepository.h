@@ -195,6 +195,12 @@ private:
     void AddBranch(const QString& Path, TRepositoryType Type);
     // The item at Path of the given type, or a raise with number 2 or 3.
     const TRepositoryItem& Require(const QString& Path, TRepositoryType Type) const;
+    // A named plug-in object: its branch of Type, its Name and its parameters.
+    void SaveNamedObject(const QString& Path, TRepositoryType Type, const char* Name,
+                         const Morvik::TParamObject* Object);
+    // Gives a named plug-in object its stored name and parameters; returns the name.
+    template <typename TNamed>
+    QString LoadNamedObject(const QString& Path, TNamed* Object) const;
 
     TRepositoryList FRoot;
     // The child list that received the last item added under a dotted path, and its path.

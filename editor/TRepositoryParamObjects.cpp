@@ -45,33 +45,32 @@ void TRepository::SaveParamObject(const QString& Path, const Morvik::TParamObjec
     }
 }
 
+void TRepository::SaveNamedObject(const QString& Path, TRepositoryType Type, const char* Name,
+                                  const Morvik::TParamObject* Object) {
+    AddBranch(Path, Type);
+    WriteString(Sub(Path, "Name"), Text(Name));
+    SaveParamObject(Sub(Path, "ParamObject"), Object);
+}
+
 void TRepository::SaveDataType(const QString& Path, const Morvik::TDataType* DataType) {
-    AddBranch(Path, rtDataType);
-    WriteString(Sub(Path, "Name"), Text(DataType->GetName()));
-    SaveParamObject(Sub(Path, "ParamObject"), DataType);
+    SaveNamedObject(Path, rtDataType, DataType->GetName(), DataType);
 }
 
 void TRepository::SaveColumn(const QString& Path, const Morvik::TColumn* Column) {
-    AddBranch(Path, rtColumn);
-    WriteString(Sub(Path, "Name"), Text(Column->GetName()));
-    SaveParamObject(Sub(Path, "ParamObject"), Column);
+    SaveNamedObject(Path, rtColumn, Column->GetName(), Column);
     WriteBoolean(Sub(Path, "Primary"), Column->GetKey());
     SaveDataType(Sub(Path, "DataType"), Column->GetDataType());
 }
 
 void TRepository::SaveTable(const QString& Path, const Morvik::TTable* Table) {
-    AddBranch(Path, rtTable);
-    WriteString(Sub(Path, "Name"), Text(Table->GetName()));
-    SaveParamObject(Sub(Path, "ParamObject"), Table);
+    SaveNamedObject(Path, rtTable, Table->GetName(), Table);
     WriteInteger(Sub(Path, "CountOfColumns"), Table->GetColumnCount());
     for (int i = 0; i < Table->GetColumnCount(); ++i)
         SaveColumn(Sub(Path, QString::number(i)), Table->GetColumn(i));
 }
 
 void TRepository::SaveReference(const QString& Path, const Morvik::TReference* Reference) {
-    AddBranch(Path, rtReference);
-    WriteString(Sub(Path, "Name"), Text(Reference->GetName()));
-    SaveParamObject(Sub(Path, "ParamObject"), Reference);
+    SaveNamedObject(Path, rtReference, Reference->GetName(), Reference);
     WriteInteger(Sub(Path, "CountOfPair"), Reference->GetPairCount());
     for (int i = 0; i < Reference->GetPairCount(); ++i) {
         const QString n = QString::number(i);
@@ -83,9 +82,7 @@ void TRepository::SaveReference(const QString& Path, const Morvik::TReference* R
 }
 
 void TRepository::SaveModel(const QString& Path, const Morvik::TModel* Model) {
-    AddBranch(Path, rtModel);
-    WriteString(Sub(Path, "Name"), Text(Model->GetName()));
-    SaveParamObject(Sub(Path, "ParamObject"), Model);
+    SaveNamedObject(Path, rtModel, Model->GetName(), Model);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -121,15 +118,21 @@ void TRepository::LoadParamObject(const QString& Path, Morvik::TParamObject* Obj
     }
 }
 
+template <typename TNamed>
+QString TRepository::LoadNamedObject(const QString& Path, TNamed* Object) const {
+    const auto& name = std::get<QString>(Require(Sub(Path, "Name"), rtString).Value());
+    Object->SetName(name.toUtf8().constData());
+    LoadParamObject(Sub(Path, "ParamObject"), Object);
+    return name;
+}
+
 void TRepository::LoadDataType(const QString& Path, Morvik::TDataType* DataType) const {
     LoadParamObject(Sub(Path, "ParamObject"), DataType);
 }
 
 void TRepository::LoadColumn(const QString& Path, Morvik::TColumn* Column,
                              const Morvik::TModel* Model) const {
-    const auto& name = std::get<QString>(Require(Sub(Path, "Name"), rtString).Value());
-    Column->SetName(name.toUtf8().constData());
-    LoadParamObject(Sub(Path, "ParamObject"), Column);
+    const QString name = LoadNamedObject(Path, Column);
     Column->SetKey(std::get<bool>(Require(Sub(Path, "Primary"), rtBoolean).Value()));
     const QString dataTypePath = Sub(Path, "DataType");
     const auto& typeName =
@@ -145,9 +148,7 @@ void TRepository::LoadColumn(const QString& Path, Morvik::TColumn* Column,
 
 void TRepository::LoadTable(const QString& Path, Morvik::TTable* Table,
                             const Morvik::TModel* Model) const {
-    const auto& name = std::get<QString>(Require(Sub(Path, "Name"), rtString).Value());
-    Table->SetName(name.toUtf8().constData());
-    LoadParamObject(Sub(Path, "ParamObject"), Table);
+    LoadNamedObject(Path, Table);
     const int count = std::get<int>(Require(Sub(Path, "CountOfColumns"), rtInteger).Value());
     for (int i = 0; i < count; ++i) {
         const QString columnPath = Sub(Path, QString::number(i));
@@ -158,9 +159,7 @@ void TRepository::LoadTable(const QString& Path, Morvik::TTable* Table,
 }
 
 void TRepository::LoadReference(const QString& Path, Morvik::TReference* Reference) const {
-    const auto& name = std::get<QString>(Require(Sub(Path, "Name"), rtString).Value());
-    Reference->SetName(name.toUtf8().constData());
-    LoadParamObject(Sub(Path, "ParamObject"), Reference);
+    const QString name = LoadNamedObject(Path, Reference);
     const int count = std::get<int>(Require(Sub(Path, "CountOfPair"), rtInteger).Value());
     const Morvik::TTable* parentTable = Reference->GetParentTable();
     const Morvik::TTable* childTable = Reference->GetChildTable();

@@ -185,7 +185,7 @@ void TEntity::Paint() {
     int y = firstY;
     for (const TAttributeRecord& r : rows) {
       c->Font()->SetStyle(r.Value != 0 ? (regular | ui::fsBold) : (regular & ~ui::fsBold));
-      if (r.Value != 0 && FImages) FImages->Draw(c, 6, y, r.Value - 1, true);
+      if (r.Value > 0 && FImages) FImages->Draw(c, 6, y, r.Value - 1, true);
       c->TextOut(nameX, y, r.Name);
       nameMax = std::max(nameMax, c->TextWidth(r.Name));
       y += FDelta;
@@ -282,7 +282,7 @@ void TEntity::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int D
     int y = firstY;
     for (const TAttributeRecord& r : rows) {
       Canvas->Font()->SetStyle(r.Value != 0 ? (regular | ui::fsBold) : (regular & ~ui::fsBold));
-      if (r.Value != 0 && FImages) FImages->Draw(Canvas, x0 + sx(6), y, r.Value - 1, true);
+      if (r.Value > 0 && FImages) FImages->Draw(Canvas, x0 + sx(6), y, r.Value - 1, true);
       Canvas->TextOut(nameX, y, r.Name);
       nameMax = std::max(nameMax, Canvas->TextWidth(r.Name));
       y += delta;

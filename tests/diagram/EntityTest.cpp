@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace testing_pixels;
 
 namespace {
@@ -169,6 +171,29 @@ TEST(Entity, KeyRowsAreBoldAndCarryTheirIcon) {
   EXPECT_EQ(Px(img, 10 + 13, y + 7), ui::clRed);
   EXPECT_NE(Px(img, 200 + 6, y), ui::clRed);  // no icon on an ordinary row
   EXPECT_EQ(CountInk(img, 200 + 2, y, 200 + 8 + 10 + 3, y + d - 3, ui::clSilver), 0);
+}
+
+// Row values come from stored files as they stand: only 1 .. the number of icons draws an
+// icon, and no value upsets painting or printing.
+TEST(Entity, RowValuesOfAStoredFileNeverPickAMissingIcon) {
+  ui::TDesktop desktop;
+  TEntity* e = MakeEntity(desktop, "A", 10, 10);
+  ui::TImageList images(nullptr, 8, 8);
+  QImage red(8, 8, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  images.Add(red);
+  e->SetImages(&images);
+  for (int32_t value : {std::numeric_limits<int32_t>::min(), -1, 2, std::numeric_limits<int32_t>::max()})
+    e->Attributes()->Add(QStringLiteral("ROW_%1").arg(value), "INTEGER", value);
+  const QImage img = Render(desktop, 400, 200);
+  int redPixels = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) redPixels += Px(img, x, y) == ui::clRed;
+  EXPECT_EQ(redPixels, 0);
+
+  QImage page = MakeImage(e->Width() + 20, e->Height() + 20);
+  ImageCanvas ic(page);
+  e->PaintSelfToPrintCanvas(1, 1, 1, 1, 5, 5, &ic.Canvas);
 }
 
 TEST(Entity, ForgetsAnImageListThatIsFreed) {

@@ -5,12 +5,14 @@
 
 #include <dlfcn.h>
 
-#include <cstring>
 #include <string>
 
 #include "Interface/MorvikInterface.h"
+#include "plugin/schema/PluginModel.h"
 
 namespace {
+
+using SchemaTest::ScalarIndex;
 
 class LoadedDataTypesTest : public ::testing::Test {
 protected:
@@ -37,31 +39,10 @@ protected:
         }
     }
 
-    // Scalar index of a named parameter of a description, -1 when there is none.
-    static int ScalarIndex(const Morvik::TParamObjectInfo& Info, const char* Name)
-    {
-        for (int I = 0; I < Info.GetParamCount(); ++I)
-            if (std::strcmp(Info.GetParam(I)->GetName(), Name) == 0)
-                return I;
-        return -1;
-    }
-
     // The model's "Domains" list, found by name as the program finds it.
-    Morvik::TListParam* Domains()
-    {
-        for (int I = 0; I < model->GetListParamCount(); ++I)
-            if (std::strcmp(model->GetListParamInfo(I)->GetName(), "Domains") == 0)
-                return model->GetListParam(I);
-        return nullptr;
-    }
+    Morvik::TListParam* Domains() { return SchemaTest::List(model, "Domains"); }
 
-    int TypeIndex(const char* Keyword) const
-    {
-        for (int I = 0; I < model->GetDataTypeCount(); ++I)
-            if (std::strcmp(model->GetDataTypeInfo(I)->GetName(), Keyword) == 0)
-                return I;
-        return -1;
-    }
+    int TypeIndex(const char* Keyword) const { return SchemaTest::DataTypeIndex(*model, Keyword); }
 
     void* handle = nullptr;
     Morvik::TModel* model = nullptr;
@@ -142,16 +123,10 @@ TEST_F(LoadedDataTypesTest, DomainTypeLooksTheNameUpAmongTheModelsDomains)
 
 TEST_F(LoadedDataTypesTest, VariablesOfAProcedureDeclareTheirTypes)
 {
-    Morvik::TListParam* Procedures = nullptr;
-    for (int I = 0; I < model->GetListParamCount(); ++I)
-        if (std::strcmp(model->GetListParamInfo(I)->GetName(), "Procedures") == 0)
-            Procedures = model->GetListParam(I);
+    Morvik::TListParam* Procedures = SchemaTest::List(model, "Procedures");
     ASSERT_NE(Procedures, nullptr);
     Morvik::TParamObject* Procedure = Procedures->AddItem();
-    Morvik::TListParam* Variables = nullptr;
-    for (int I = 0; I < Procedure->GetListParamCount(); ++I)
-        if (std::strcmp(Procedure->GetListParamInfo(I)->GetName(), "Variables") == 0)
-            Variables = Procedure->GetListParam(I);
+    Morvik::TListParam* Variables = SchemaTest::List(Procedure, "Variables");
     ASSERT_NE(Variables, nullptr);
     Morvik::TParamObject* Variable = Variables->AddItem();
     Variable->SetParamValue(ScalarIndex(*Variable, "Name"), "total");

@@ -24,7 +24,7 @@ namespace {
 struct Metrics {
   explicit Metrics(const TEntity& E) { Canvas.Font()->Assign(E.Font()); }
   int Width(const QString& S, bool Bold = false) {
-    Canvas.Font()->SetStyle(Bold ? ui::fsBold : 0);
+    Canvas.Font()->SetStyle(Bold ? ui::TFontStyles{ui::fsBold} : ui::TFontStyles{0});
     return Canvas.TextWidth(S);
   }
   int Height(const QString& S) { return Canvas.TextHeight(S); }

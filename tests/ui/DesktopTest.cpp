@@ -298,7 +298,9 @@ TEST(Desktop, ControlsNeverPaintOutsideTheirRectangle) {
       for (int x = 0; x < img.width(); ++x) {
         const int dx = x + origin.x, dy = y + origin.y;
         const bool inside = dx >= 10 && dx < 30 && dy >= 10 && dy < 25;
-        if (!inside) ASSERT_EQ(Px(img, x, y), ui::clWhite) << dx << "," << dy;
+        if (!inside) {
+          ASSERT_EQ(Px(img, x, y), ui::clWhite) << dx << "," << dy;
+        }
       }
     EXPECT_EQ(Px(img, 29 - origin.x, 24 - origin.y), ui::clLime);
   }

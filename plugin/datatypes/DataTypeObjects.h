@@ -1,6 +1,6 @@
 // The data-type objects that columns own: the type's parameter values over its static
 // description, its SQL type text and its check. The four class templates differ only in
-// Generate and Check.
+// their type text and the domain type's check.
 #pragma once
 
 #include "Interface/MorvikInterface.h"
@@ -45,101 +45,80 @@ inline constexpr const char* MsgNoDomainName = "You must specify domain name";
 inline constexpr const char* MsgNoModel = "<error>";
 inline constexpr const char* MsgNoSuchDomain = "There is no such DOMAIN in this model";
 
-// Info is one of the fifteen descriptions (NUMERICDTInfo ... DOMAINDTInfo). A new object
-// has every value empty and an empty comment.
-template <class Info>
-class TMyDataType : public virtual Morvik::TDataType,
-                    public virtual Info,
-                    public virtual Morvik::TParamObjectMixin<Info>,
-                    public TTypeText {
+// What the four data-type object templates share. Info is one of the fifteen descriptions
+// (NUMERICDTInfo ... DOMAINDTInfo), Write the type text of the kind. A new object has every
+// value empty and an empty comment; it reports nothing.
+template <class Info, void (*Write)(Morvik::TTextBuffer&, const Morvik::TDataType&)>
+class TDataTypeObjectMixin : public virtual Morvik::TDataType,
+                             public virtual Info,
+                             public virtual Morvik::TParamObjectMixin<Info>,
+                             public TTypeText {
 public:
     using TInfo = Info;
 
+    explicit TDataTypeObjectMixin(Morvik::TParent* Owner)
+        : Morvik::TParent(Owner), Morvik::TParamObjectMixin<Info>(Owner)
+    {
+    }
+    const char* Check(int Pos) const override { return nullptr; }
+    const char* Generate() override
+    {
+        this->output.Clear();
+        WriteTypeText(this->output);
+        return this->output.GetText();
+    }
+    void WriteTypeText(Morvik::TTextBuffer& Out) const override { Write(Out, *this); }
+    ~TDataTypeObjectMixin() override = default;
+};
+
+// Sized types: "(precision[,scale])" or "(length)" by the number of parameters.
+template <class Info>
+class TMyDataType : public TDataTypeObjectMixin<Info, WriteSizedTypeText> {
+public:
     explicit TMyDataType(Morvik::TParent* Owner)
-        : Morvik::TParent(Owner), Morvik::TParamObjectMixin<Info>(Owner)
+        : Morvik::TParent(Owner),
+          Morvik::TParamObjectMixin<Info>(Owner),
+          TDataTypeObjectMixin<Info, WriteSizedTypeText>(Owner)
     {
     }
-    const char* Check(int Pos) const override { return nullptr; }
-    const char* Generate() override
-    {
-        this->output.Clear();
-        WriteTypeText(this->output);
-        return this->output.GetText();
-    }
-    void WriteTypeText(Morvik::TTextBuffer& Out) const override { WriteSizedTypeText(Out, *this); }
-    ~TMyDataType() override = default;
 };
 
 template <class Info>
-class TCharDataType : public virtual Morvik::TDataType,
-                      public virtual Info,
-                      public virtual Morvik::TParamObjectMixin<Info>,
-                      public TTypeText {
+class TCharDataType : public TDataTypeObjectMixin<Info, WriteCharTypeText> {
 public:
-    using TInfo = Info;
-
     explicit TCharDataType(Morvik::TParent* Owner)
-        : Morvik::TParent(Owner), Morvik::TParamObjectMixin<Info>(Owner)
+        : Morvik::TParent(Owner),
+          Morvik::TParamObjectMixin<Info>(Owner),
+          TDataTypeObjectMixin<Info, WriteCharTypeText>(Owner)
     {
     }
-    const char* Check(int Pos) const override { return nullptr; }
-    const char* Generate() override
-    {
-        this->output.Clear();
-        WriteTypeText(this->output);
-        return this->output.GetText();
-    }
-    void WriteTypeText(Morvik::TTextBuffer& Out) const override { WriteCharTypeText(Out, *this); }
-    ~TCharDataType() override = default;
 };
 
 template <class Info>
-class TBlobDataType : public virtual Morvik::TDataType,
-                      public virtual Info,
-                      public virtual Morvik::TParamObjectMixin<Info>,
-                      public TTypeText {
+class TBlobDataType : public TDataTypeObjectMixin<Info, WriteBlobTypeText> {
 public:
-    using TInfo = Info;
-
     explicit TBlobDataType(Morvik::TParent* Owner)
-        : Morvik::TParent(Owner), Morvik::TParamObjectMixin<Info>(Owner)
+        : Morvik::TParent(Owner),
+          Morvik::TParamObjectMixin<Info>(Owner),
+          TDataTypeObjectMixin<Info, WriteBlobTypeText>(Owner)
     {
     }
-    const char* Check(int Pos) const override { return nullptr; }
-    const char* Generate() override
-    {
-        this->output.Clear();
-        WriteTypeText(this->output);
-        return this->output.GetText();
-    }
-    void WriteTypeText(Morvik::TTextBuffer& Out) const override { WriteBlobTypeText(Out, *this); }
-    ~TBlobDataType() override = default;
 };
 
+// The domain type also checks that its domain exists in the column's model.
 template <class Info>
-class TDomainDataType : public virtual Morvik::TDataType,
-                        public virtual Info,
-                        public virtual Morvik::TParamObjectMixin<Info>,
-                        public TTypeText {
+class TDomainDataType : public TDataTypeObjectMixin<Info, WriteDomainTypeText> {
 public:
-    using TInfo = Info;
-
     explicit TDomainDataType(Morvik::TParent* Owner)
-        : Morvik::TParent(Owner), Morvik::TParamObjectMixin<Info>(Owner)
+        : Morvik::TParent(Owner),
+          Morvik::TParamObjectMixin<Info>(Owner),
+          TDataTypeObjectMixin<Info, WriteDomainTypeText>(Owner)
     {
     }
     const char* Check(int Pos) const override
     {
         return CheckDomainType(*this, this->GetParent(), Pos);
     }
-    const char* Generate() override
-    {
-        this->output.Clear();
-        WriteTypeText(this->output);
-        return this->output.GetText();
-    }
-    void WriteTypeText(Morvik::TTextBuffer& Out) const override { WriteDomainTypeText(Out, *this); }
-    ~TDomainDataType() override = default;
 };
 
 }  // namespace Varne

@@ -4,6 +4,7 @@
 
 #include "diagram/Entity.h"
 #include "ui/Desktop.h"
+#include "../support/DesktopRenderBench.h"
 
 #include <QFont>
 #include <QImage>
@@ -49,11 +50,7 @@ Scene& TheScene() {
 
 void BM_EntitiesThroughDesktop(benchmark::State& State) {
   Scene& s = TheScene();
-  QImage img(kImageW, kImageH, QImage::Format_RGB32);
-  for (auto _ : State) {
-    s.Desktop->RenderTo(img);
-    benchmark::DoNotOptimize(img.constBits());
-  }
+  RenderDesktopEachIteration(State, *s.Desktop, kImageW, kImageH);
   State.counters["entities"] = kEntities;
 }
 BENCHMARK(BM_EntitiesThroughDesktop)->Unit(benchmark::kMillisecond);

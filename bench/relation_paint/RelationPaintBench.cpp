@@ -7,6 +7,7 @@
 #include "diagram/Entity.h"
 #include "diagram/Relation.h"
 #include "ui/Desktop.h"
+#include "../support/DesktopRenderBench.h"
 
 #include <QFont>
 #include <QImage>
@@ -110,11 +111,7 @@ BENCHMARK(BM_RouteAllRelations)->Unit(benchmark::kMillisecond);
 
 void BM_PaintThroughDesktop(benchmark::State& State) {
   Scene& s = TheScene();
-  QImage img(kImageW, kImageH, QImage::Format_RGB32);
-  for (auto _ : State) {
-    s.Desktop->RenderTo(img);
-    benchmark::DoNotOptimize(img.constBits());
-  }
+  RenderDesktopEachIteration(State, *s.Desktop, kImageW, kImageH);
   State.counters["entities"] = kEntities;
   State.counters["relations"] = kRelations;
 }

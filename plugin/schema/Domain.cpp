@@ -39,8 +39,7 @@ const char* TDomain::Generate()
 void TDomain::WriteScript(Morvik::TTextBuffer& Out) const
 {
     const char* Name = Varne::ValueAt(this, NamePos);
-    if (Varne::IsDropOn(GetParent()))
-        Out.Append("DROP DOMAIN ").Append(Name).Append(";\n");
+    Items::AppendDrop(Out, GetParent(), "DOMAIN", Name);
     Out.Append("CREATE DOMAIN ").Append(Name).Append(" AS ");
     Varne::DataTypeText(Out, this, DataTypePos);
     if (!Varne::IsEmptyAt(this, DefaultPos))

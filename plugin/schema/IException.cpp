@@ -30,8 +30,7 @@ const char* TIException::Generate()
 void TIException::WriteScript(Morvik::TTextBuffer& Out) const
 {
     const char* Name = Varne::ValueAt(this, NamePos);
-    if (Varne::IsDropOn(GetParent()))
-        Out.Append("DROP EXCEPTION ").Append(Name).Append(";\n");
+    Items::AppendDrop(Out, GetParent(), "EXCEPTION", Name);
     Out.Append("CREATE EXCEPTION ")
         .Append(Name)
         .Append(" '")

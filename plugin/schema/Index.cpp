@@ -4,6 +4,7 @@
 
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/SchemaItemSupport.h"
 #include "plugin/schema/TableColumns.h"
 
 namespace {
@@ -41,8 +42,7 @@ const char* TIndex::Generate()
 void TIndex::WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const
 {
     const char* Name = Varne::ValueAt(this, NamePos);
-    if (Varne::IsDropOn(Varne::TableOwner(this)))
-        Out.Append("DROP INDEX ").Append(Name).Append(";\n");
+    Varne::Items::AppendDrop(Out, Varne::TableOwner(this), "INDEX", Name);
     Out.Append("CREATE ");
     if (std::strcmp(Varne::ValueAt(this, UniquePos), "1") == 0)
         Out.Append("UNIQUE ");

@@ -8,6 +8,7 @@
 #include "plugin/framework/StaticInstance.h"
 #include "plugin/schema/ModelAccess.h"
 #include "plugin/schema/SchemaItemLists.h"
+#include "plugin/schema/SchemaItemSupport.h"
 #include "plugin/schema/TableColumns.h"
 #include "plugin/schema/Unique.h"
 
@@ -73,8 +74,7 @@ void TMyTable::WriteScript(Morvik::TTextBuffer& Out)
 {
     if (!CommentText().empty())
         Out.Append("/*").Append(CommentText()).Append("*/\n");
-    if (IsDropOn(GetParent()))
-        Out.Append("DROP TABLE ").Append(NameString()).Append(";\n");
+    Items::AppendDrop(Out, GetParent(), "TABLE", NameString().c_str());
     Out.Append("CREATE TABLE ").Append(NameString());
     if (const std::string& File = ValueText(tpFile); !File.empty())
         Out.Append(" EXTERNAL FILE '").Append(File).Append('\'');

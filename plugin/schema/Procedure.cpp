@@ -62,8 +62,7 @@ const char* TProcedure::Generate()
 void TProcedure::WriteScript(Morvik::TTextBuffer& Out) const
 {
     const char* Name = Varne::ValueAt(this, NamePos);
-    if (Varne::IsDropOn(GetParent()))
-        Out.Append("DROP PROCEDURE ").Append(Name).Append(";\n");
+    Items::AppendDrop(Out, GetParent(), "PROCEDURE", Name);
     Varne::AppendSetTerm(Out, Varne::ValueAt(this, TermPos));
     Out.Append("CREATE PROCEDURE ").Append(Name);
 

@@ -28,8 +28,7 @@ const char* TRole::Generate()
 void TRole::WriteScript(Morvik::TTextBuffer& Out) const
 {
     const char* Name = Varne::ValueAt(this, NamePos);
-    if (Varne::IsDropOn(GetParent()))
-        Out.Append("DROP ROLE ").Append(Name).Append(";\n");
+    Items::AppendDrop(Out, GetParent(), "ROLE", Name);
     Out.Append("CREATE ROLE ").Append(Name).Append(";\n\n");
 }
 

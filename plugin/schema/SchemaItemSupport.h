@@ -1,10 +1,15 @@
-// The name check and the message texts that the schema-level objects share.
+// What the schema objects share: the DROP statement, the name check and the message texts.
 #pragma once
 
 #include "Interface/MorvikInterface.h"
 #include "plugin/framework/Parent.h"
+#include "plugin/framework/TextBuffer.h"
 
 namespace Varne::Items {
+
+// "DROP " + Kind + " " + Name + ";\n" while the model's Drop switch is on; nothing otherwise.
+void AppendDrop(Morvik::TTextBuffer& Out, const Morvik::TParent* Model, const char* Kind,
+                const char* Name);
 
 // The check of the Name (position 0) of a model-level item: "Must be specified" for an
 // empty name, "Name is not unique" when another item of the model's list at ModelListPos

@@ -51,8 +51,7 @@ const char* TTrigger::Generate()
 void TTrigger::WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const
 {
     const char* Name = Varne::ValueAt(this, NamePos);
-    if (Varne::IsDropOn(Varne::TableOwner(this)))
-        Out.Append("DROP TRIGGER ").Append(Name).Append(";\n");
+    Items::AppendDrop(Out, Varne::TableOwner(this), "TRIGGER", Name);
     Varne::AppendSetTerm(Out, Varne::ValueAt(this, TermPos));
     Out.Append("CREATE TRIGGER ")
         .Append(Name)

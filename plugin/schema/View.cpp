@@ -62,8 +62,7 @@ const char* TView::Generate()
 void TView::WriteScript(Morvik::TTextBuffer& Out) const
 {
     const char* Name = Varne::ValueAt(this, NamePos);
-    if (Varne::IsDropOn(GetParent()))
-        Out.Append("DROP VIEW ").Append(Name).Append(";\n");
+    Items::AppendDrop(Out, GetParent(), "VIEW", Name);
     Out.Append("CREATE VIEW ").Append(Name).Append(" ");
 
     // The column names in parentheses, only when there are any; each column's text is its

@@ -19,8 +19,6 @@ TDesignSamples* CurrentSamples = nullptr;
 
 // The east-European character set of the samples' fonts.
 constexpr int EastEuropeCharset = 238;
-// The system colour of caption texts (the fill of relation labels).
-constexpr ui::TColor clCaptionText = ui::clSystemColor | 9;
 
 void SetSampleFont(ui::TFont* Font, ui::TColor Color) {
   Font->SetName(QStringLiteral("Arial"));
@@ -65,7 +63,7 @@ void InitRelationLook(TRelation* R) {
 void InitTextLabelLook(TTextLabel* L) {
   L->SetEffect3D(false);
   L->Pen()->SetColor(ui::clWindowText);
-  L->Brush()->SetColor(clCaptionText);
+  L->Brush()->SetColor(ui::clCaptionText);
   SetSampleFont(L->Font(), ui::clWindowText);
 }
 

@@ -8,6 +8,7 @@ TColor ColorToRGB(TColor Color) {
     case 5: return 0xFFFFFF;    // window
     case 6: return 0x646464;    // window frame
     case 8: return 0x000000;    // window text
+    case 9: return 0xFFFFFF;    // caption text
     case 13: return 0xD77800;   // highlight
     case 14: return 0xFFFFFF;   // highlight text
     case 15: return 0xF0F0F0;   // button face

@@ -30,6 +30,7 @@ constexpr TColor clSystemColor = static_cast<TColor>(0x80000000u);
 constexpr TColor clWindow = clSystemColor | 5;
 constexpr TColor clWindowFrame = clSystemColor | 6;
 constexpr TColor clWindowText = clSystemColor | 8;
+constexpr TColor clCaptionText = clSystemColor | 9;
 constexpr TColor clHighlight = clSystemColor | 13;
 constexpr TColor clHighlightText = clSystemColor | 14;
 constexpr TColor clBtnFace = clSystemColor | 15;

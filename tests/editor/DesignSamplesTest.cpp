@@ -98,7 +98,7 @@ TEST_F(SamplesTest, FactoryLooks) {
   EXPECT_EQ(s.DefRelation->Tolerance(), 4);
   EXPECT_TRUE(s.CreateLabel());
   EXPECT_EQ(s.DefTextLabel->Pen()->Color(), ui::clWindowText);
-  EXPECT_EQ(s.DefTextLabel->Brush()->Color(), ui::clSystemColor | 9);
+  EXPECT_EQ(s.DefTextLabel->Brush()->Color(), ui::clCaptionText);
   EXPECT_TRUE(*s.DefFreeTextLabel->Font() == *s.DefTextLabel->Font());
   EXPECT_EQ(s.DesktopColor, ui::clWhite);
   EXPECT_EQ(s.DesktopLineColor, ui::clBlack);

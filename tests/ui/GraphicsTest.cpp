@@ -32,7 +32,7 @@ TEST(Color, ConvertsBetweenBgrValuesAndQColor) {
   const Case cases[] = {
       {0x000000, 0, 0, 0},       {0xFFFF00, 0, 255, 255}, {0x0000FF, 255, 0, 0},
       {0x808080, 128, 128, 128}, {0xC0C0C0, 192, 192, 192}, {0x123456, 0x56, 0x34, 0x12},
-      {ui::clBtnFace, 240, 240, 240},
+      {ui::clBtnFace, 240, 240, 240}, {ui::clCaptionText, 255, 255, 255},
   };
   for (const Case& c : cases) {
     const QColor q = ui::ColorToQColor(c.color);

@@ -34,8 +34,7 @@ TIndex::TIndex(Morvik::TParent* Owner)
 const char* TIndex::Generate()
 {
     output.Clear();
-    const Morvik::TTable* Table = Varne::OwnerTable(this);
-    WriteScript(output, Table ? Table->GetName() : "");
+    WriteScript(output, Varne::OwnerTableName(this));
     return output.GetText();
 }
 

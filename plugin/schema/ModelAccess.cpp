@@ -30,6 +30,12 @@ const Morvik::TTable* OwnerTable(const Morvik::TParent* Object)
     return Object ? dynamic_cast<const Morvik::TTable*>(Object->GetParent()) : nullptr;
 }
 
+const char* OwnerTableName(const Morvik::TParent* Object)
+{
+    const Morvik::TTable* Table = OwnerTable(Object);
+    return Table ? Table->GetName() : "";
+}
+
 const Morvik::TModel* OwnerModel(const Morvik::TParent* Object)
 {
     return Object ? dynamic_cast<const Morvik::TModel*>(Object->GetParent()) : nullptr;

@@ -43,8 +43,7 @@ TTrigger::TTrigger(Morvik::TParent* Owner)
 const char* TTrigger::Generate()
 {
     output.Clear();
-    const Morvik::TTable* Table = Varne::OwnerTable(this);
-    WriteScript(output, Table ? Table->GetName() : "");
+    WriteScript(output, Varne::OwnerTableName(this));
     return output.GetText();
 }
 

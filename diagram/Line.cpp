@@ -52,29 +52,19 @@ void TLine::SetTarget(TRectangle* Value) {
   TargetChanged();
 }
 
-void TLine::SetBaseX(const int Value) {
-  if (Value == FBaseX || !AnchorFits(Value, FBase, true)) return;
-  FBaseX = Value;
+void TLine::StoreAnchor(int& Field, int Value, const TRectangle* Box, bool AlongWidth) {
+  if (Value == Field || !AnchorFits(Value, Box, AlongWidth)) return;
+  Field = Value;
   TryRepaint();
 }
 
-void TLine::SetBaseY(const int Value) {
-  if (Value == FBaseY || !AnchorFits(Value, FBase, false)) return;
-  FBaseY = Value;
-  TryRepaint();
-}
+void TLine::SetBaseX(const int Value) { StoreAnchor(FBaseX, Value, FBase, true); }
 
-void TLine::SetTargetX(const int Value) {
-  if (Value == FTargetX || !AnchorFits(Value, FTarget, true)) return;
-  FTargetX = Value;
-  TryRepaint();
-}
+void TLine::SetBaseY(const int Value) { StoreAnchor(FBaseY, Value, FBase, false); }
 
-void TLine::SetTargetY(const int Value) {
-  if (Value == FTargetY || !AnchorFits(Value, FTarget, false)) return;
-  FTargetY = Value;
-  TryRepaint();
-}
+void TLine::SetTargetX(const int Value) { StoreAnchor(FTargetX, Value, FTarget, true); }
+
+void TLine::SetTargetY(const int Value) { StoreAnchor(FTargetY, Value, FTarget, false); }
 
 void TLine::SetBaseXY(const int X, const int Y) {
   if ((X == FBaseX && Y == FBaseY) || !AnchorFits(X, FBase, true) || !AnchorFits(Y, FBase, false)) return;

@@ -71,6 +71,8 @@ protected:
   void CountCoordinate();
   // Control bounds from MinX..MaxX, MinY..MaxY.
   void CountNewSize();
+  // Takes a new anchor coordinate that fits its box along that side, and re-routes.
+  void StoreAnchor(int& Field, int Value, const TRectangle* Box, bool AlongWidth);
 
   TRectangle* FBase = nullptr;
   TRectangle* FTarget = nullptr;

@@ -33,6 +33,15 @@ QString FormatDateTime(const QString& Format, const QDateTime& Value) {
     out += n == 1 ? QString::number(Number) : Padded(Number, 2);
     i += n;
   };
+  // One to four letters (more count as four): the number as it stands, in two digits, the
+  // short name, the long name (Name gives a name in the Czech locale's format).
+  auto numberOrName = [&](int Letters, int Number, auto Name) {
+    const int use = std::min(Letters, 4);
+    if (use == 1) out += QString::number(Number);
+    else if (use == 2) out += Padded(Number, 2);
+    else out += Name(use == 3 ? QLocale::ShortFormat : QLocale::LongFormat);
+    i += use;
+  };
   while (i < Format.size()) {
     const QChar c = Format[i];
     const QChar lc = c.toLower();
@@ -44,13 +53,8 @@ QString FormatDateTime(const QString& Format, const QDateTime& Value) {
       continue;
     }
     if (lc == QLatin1Char('d')) {
-      const int n = RunLength(Format, i, QLatin1Char('d'));
-      const int use = std::min(n, 4);
-      if (use == 1) out += QString::number(d.day());
-      else if (use == 2) out += Padded(d.day(), 2);
-      else if (use == 3) out += czech.dayName(d.dayOfWeek(), QLocale::ShortFormat);
-      else out += czech.dayName(d.dayOfWeek(), QLocale::LongFormat);
-      i += use;
+      numberOrName(RunLength(Format, i, QLatin1Char('d')), d.day(),
+                   [&](QLocale::FormatType Type) { return czech.dayName(d.dayOfWeek(), Type); });
       afterHour = false;
       continue;
     }
@@ -59,12 +63,7 @@ QString FormatDateTime(const QString& Format, const QDateTime& Value) {
       if (afterHour && n <= 2) {
         oneOrTwoDigits(QLatin1Char('m'), t.minute());
       } else {
-        const int use = std::min(n, 4);
-        if (use == 1) out += QString::number(d.month());
-        else if (use == 2) out += Padded(d.month(), 2);
-        else if (use == 3) out += czech.monthName(d.month(), QLocale::ShortFormat);
-        else out += czech.monthName(d.month(), QLocale::LongFormat);
-        i += use;
+        numberOrName(n, d.month(), [&](QLocale::FormatType Type) { return czech.monthName(d.month(), Type); });
       }
       afterHour = false;
       continue;

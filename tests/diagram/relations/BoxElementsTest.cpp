@@ -6,6 +6,7 @@
 #include "diagram/TextLabel.h"
 
 #include <QDateTime>
+#include <QLocale>
 
 namespace {
 
@@ -214,6 +215,17 @@ TEST(FormatDateTime, LettersOfTheFormat) {
   };
   for (const auto& [format, text] : cases)
     EXPECT_EQ(FormatDateTime(QString::fromUtf8(format), t), QString::fromUtf8(text)) << format;
+
+  // Three letters name the day or month shortly, four in full, in Czech; a fifth letter
+  // starts the next run.
+  const QLocale czech(QLocale::Czech, QLocale::CzechRepublic);
+  const QString dayShort = czech.dayName(4, QLocale::ShortFormat), dayLong = czech.dayName(4, QLocale::LongFormat);
+  const QString monthShort = czech.monthName(3, QLocale::ShortFormat);
+  const QString monthLong = czech.monthName(3, QLocale::LongFormat);
+  ASSERT_NE(dayShort, dayLong);
+  EXPECT_EQ(FormatDateTime("ddd|dddd|ddddd", t), dayShort + "|" + dayLong + "|" + dayLong + "5");
+  EXPECT_EQ(FormatDateTime("mmm|mmmm|mmmmm", t), monthShort + "|" + monthLong + "|" + monthLong + "3");
+  EXPECT_EQ(FormatDateTime("hh:mmm", t), "07:" + monthShort);  // three m after an hour: the month
 }
 
 TEST_F(ProjectInfoTest, MeasuresItsRowsAndRefusesAnyOtherSize) {

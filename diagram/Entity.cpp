@@ -8,6 +8,11 @@ namespace {
 
 const QString kDeltaSample = QStringLiteral("Xy\u0160");
 
+// Key rows are bold, every other row is not, whatever the entity's own font says.
+ui::TFontStyles RowStyle(ui::TFontStyles Regular, const TAttributeRecord& Row) {
+  return Row.Value != 0 ? (Regular | ui::fsBold) : (Regular & ~ui::fsBold);
+}
+
 }  // namespace
 
 TEntity::TEntity(ui::TComponent* Owner) : TRectangle(Owner), FAttributes(new TAttributes) {
@@ -62,7 +67,7 @@ void TEntity::CountNewWidthAndHeight(int& AWidth, int& AHeight) {
     int nameMax = 0, propMax = 0;
     const ui::TFontStyles regular = Font()->Style();
     for (const TAttributeRecord& r : FAttributes->Items()) {
-      c->Font()->SetStyle(r.Value != 0 ? (regular | ui::fsBold) : (regular & ~ui::fsBold));
+      c->Font()->SetStyle(RowStyle(regular, r));
       nameMax = std::max(nameMax, c->TextWidth(r.Name));
       propMax = std::max(propMax, c->TextWidth(r.Property));
     }
@@ -178,27 +183,8 @@ void TEntity::Paint() {
     }
     c->Pen()->SetColor(penColor);
 
-    const ui::TFontStyles regular = Font()->Style();
-    const int firstY = T + FDelta + 11;
     const int nameX = FImages ? FImages->Width() + M / 2 + 4 : M / 2;
-    int nameMax = 0;
-    int y = firstY;
-    for (const TAttributeRecord& r : rows) {
-      c->Font()->SetStyle(r.Value != 0 ? (regular | ui::fsBold) : (regular & ~ui::fsBold));
-      if (r.Value > 0 && FImages) FImages->Draw(c, 6, y, r.Value - 1, true);
-      c->TextOut(nameX, y, r.Name);
-      nameMax = std::max(nameMax, c->TextWidth(r.Name));
-      y += FDelta;
-    }
-    if (FDrawProperty) {
-      y = firstY;
-      for (const TAttributeRecord& r : rows) {
-        c->Font()->SetStyle(r.Value != 0 ? (regular | ui::fsBold) : (regular & ~ui::fsBold));
-        c->TextOut(nameX + nameMax + 5, y, r.Property);
-        y += FDelta;
-      }
-    }
-    c->Font()->SetStyle(regular);
+    DrawRows(c, 6, nameX, T + FDelta + 11, FDelta, 5);
   } else {
     c->TextOut((W - c->TextWidth(FCaption)) / 2, (H - c->TextHeight(FCaption)) / 2, FCaption);
   }
@@ -207,6 +193,29 @@ void TEntity::Paint() {
   DrawCornerMark(c);
   DrawBorder();
   DrawToggleBox(c);
+}
+
+void TEntity::DrawRows(ui::TCanvas* C, int IconX, int NameX, int FirstY, int Delta, int Gap) {
+  const ui::TFontStyles regular = Font()->Style();
+  const auto& rows = FAttributes->Items();
+  int nameMax = 0;
+  int y = FirstY;
+  for (const TAttributeRecord& r : rows) {
+    C->Font()->SetStyle(RowStyle(regular, r));
+    if (r.Value > 0 && FImages) FImages->Draw(C, IconX, y, r.Value - 1, true);
+    C->TextOut(NameX, y, r.Name);
+    nameMax = std::max(nameMax, C->TextWidth(r.Name));
+    y += Delta;
+  }
+  if (FDrawProperty) {
+    y = FirstY;
+    for (const TAttributeRecord& r : rows) {
+      C->Font()->SetStyle(RowStyle(regular, r));
+      C->TextOut(NameX + nameMax + Gap, y, r.Property);
+      y += Delta;
+    }
+  }
+  C->Font()->SetStyle(regular);
 }
 
 void TEntity::DrawCornerMark(ui::TCanvas* C) {
@@ -275,27 +284,8 @@ void TEntity::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int D
     const int lineY = y0 + sy(T) + delta + sy(5);
     Canvas->MoveTo(x0, lineY);
     Canvas->LineTo(x0 + w, lineY);
-    const ui::TFontStyles regular = Font()->Style();
-    const int firstY = y0 + sy(T) + sy(11) + delta;
     const int nameX = x0 + sx(M) / 2 + (FImages ? FImages->Width() + sx(4) : 0);
-    int nameMax = 0;
-    int y = firstY;
-    for (const TAttributeRecord& r : rows) {
-      Canvas->Font()->SetStyle(r.Value != 0 ? (regular | ui::fsBold) : (regular & ~ui::fsBold));
-      if (r.Value > 0 && FImages) FImages->Draw(Canvas, x0 + sx(6), y, r.Value - 1, true);
-      Canvas->TextOut(nameX, y, r.Name);
-      nameMax = std::max(nameMax, Canvas->TextWidth(r.Name));
-      y += delta;
-    }
-    if (FDrawProperty) {
-      y = firstY;
-      for (const TAttributeRecord& r : rows) {
-        Canvas->Font()->SetStyle(r.Value != 0 ? (regular | ui::fsBold) : (regular & ~ui::fsBold));
-        Canvas->TextOut(nameX + nameMax + sx(5), y, r.Property);
-        y += delta;
-      }
-    }
-    Canvas->Font()->SetStyle(regular);
+    DrawRows(Canvas, x0 + sx(6), nameX, y0 + sy(T) + sy(11) + delta, delta, sx(5));
   } else {
     Canvas->TextOut(x0 + (w - Canvas->TextWidth(FCaption)) / 2,
                     y0 + (h - Canvas->TextHeight(FCaption)) / 2, FCaption);

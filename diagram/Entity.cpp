@@ -144,7 +144,7 @@ void TEntity::ChangeScale(int M, int D) {
   FMinWidth = ScaleNeverZero(FMinWidth, M, D);
   FMinHeight = ScaleNeverZero(FMinHeight, M, D);
   TRectangle::ChangeScale(M, D);
-  Font()->SetSize(ui::MulDiv(Font()->Size(), M, D));
+  ScaleFont(M, D);
   FToggleSize = ui::MulDiv(FToggleSize, M, D);
   FMargin = ui::MulDiv(FMargin, M, D);
   FExtraHeight = ui::MulDiv(FExtraHeight, M, D);
@@ -152,7 +152,7 @@ void TEntity::ChangeScale(int M, int D) {
 }
 
 void TEntity::AdjustScaling(const int FontSize) {
-  if (FontSize > 0) Font()->SetSize(FontSize);
+  TRectangle::AdjustScaling(FontSize);  // the font size, when one is given
   FToggleSize = DefToggleSize;
   FMargin = DefMargin;
   FExtraHeight = DefExtraHeight;

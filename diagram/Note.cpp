@@ -78,14 +78,14 @@ void TNote::ChangeScale(int M, int D) {
   FMinWidth = ScaleNeverZero(FMinWidth, M, D);
   FMinHeight = ScaleNeverZero(FMinHeight, M, D);
   TRectangle::ChangeScale(M, D);
-  Font()->SetSize(ui::MulDiv(Font()->Size(), M, D));
+  ScaleFont(M, D);
   FFoldSize = ui::MulDiv(FFoldSize, M, D);
   FLeftMargin = ui::MulDiv(FLeftMargin, M, D);
   if (FAutoSize) ChangeSize();
 }
 
 void TNote::AdjustScaling(const int FontSize) {
-  if (FontSize > 0) Font()->SetSize(FontSize);
+  TRectangle::AdjustScaling(FontSize);  // the font size, when one is given
   FFoldSize = DefFoldSize;
   FLeftMargin = DefLeftMargin;
   FMinWidth = DefMinWidth;

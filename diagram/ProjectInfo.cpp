@@ -186,14 +186,14 @@ void TProjectInfo::RepaintRequest(ui::TObject* Sender) { MyResizeAndInvalidate()
 void TProjectInfo::FontChanged(ui::TObject* Sender) { MyResizeAndInvalidate(); }
 
 void TProjectInfo::ChangeScale(int M, int D) {
-  Font()->SetSize(ui::MulDiv(Font()->Size(), M, D));
+  ScaleFont(M, D);
   FMargin = ui::MulDiv(FMargin, M, D);
   FExtraHeight = ui::MulDiv(FExtraHeight, M, D);
   TRectangle::ChangeScale(M, D);
 }
 
 void TProjectInfo::AdjustScaling(const int FontSize) {
-  if (FontSize > 0) Font()->SetSize(FontSize);
+  TRectangle::AdjustScaling(FontSize);  // the font size, when one is given
   FExtraHeight = DefExtraHeight;
   FMargin = DefMargin;
   MyResizeAndInvalidate();

@@ -112,6 +112,8 @@ void TRectangle::SetPrintTextTools(ui::TCanvas* Canvas, const int MulY, const in
   Canvas->Font()->SetColor(ui::clBlack);
 }
 
+void TRectangle::ScaleFont(int M, int D) { FFont.SetSize(ui::MulDiv(FFont.Size(), M, D)); }
+
 void TRectangle::KeepMinimumSize(int MinWidth, int MinHeight) {
   if (Width() < MinWidth) {
     SetWidth(MinWidth);

@@ -54,6 +54,8 @@ protected:
   // Readies a print canvas for a box with text: black pen, white brush and the element's
   // font in black, its height at the print's vertical scale.
   void SetPrintTextTools(ui::TCanvas* Canvas, const int MulY, const int DivY) const;
+  // The font size at a zoom step of M / D.
+  void ScaleFont(int M, int D);
   // Grows a box that is smaller than the minimum and tells its handles after each step.
   void KeepMinimumSize(int MinWidth, int MinHeight);
   void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override;

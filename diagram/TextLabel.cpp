@@ -31,7 +31,7 @@ void TTextLabel::MyMoveAndResize(ui::TObject* Sender) {
 
 void TTextLabel::ChangeScale(int M, int D) {
   TRectangle::ChangeScale(M, D);
-  Font()->SetSize(ui::MulDiv(Font()->Size(), M, D));
+  ScaleFont(M, D);
   FMarginX = ui::MulDiv(FMarginX, M, D);
   FMarginY = ui::MulDiv(FMarginY, M, D);
   CountNewSize(true);
@@ -39,7 +39,7 @@ void TTextLabel::ChangeScale(int M, int D) {
 }
 
 void TTextLabel::AdjustScaling(const int FontSize) {
-  if (FontSize > 0) Font()->SetSize(FontSize);
+  TRectangle::AdjustScaling(FontSize);  // the font size, when one is given
   FMarginX = DefMarginX;
   FMarginY = DefMarginY;
   CountNewSize(true);

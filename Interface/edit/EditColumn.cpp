@@ -35,8 +35,7 @@ void TEditColumn::Load(TColumn* _Column) {
     NewType->Load(SourceType);
     TEditParamObject::Load(_Column);
     Column = _Column;
-    const char* SourceName = _Column->GetName();
-    Name = SourceName ? SourceName : "";
+    TNameImpl::SetName(_Column->GetName());
     Key = _Column->GetKey();
     DataType = std::move(NewType);
     DataTypeIndex = -1;

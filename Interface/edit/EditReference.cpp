@@ -23,8 +23,7 @@ void TEditReference::Load(TReference* _Reference) {
     EDIT_REQUIRE(_Reference);
     TEditParamObject::Load(_Reference);
     Reference = _Reference;
-    const char* SourceName = _Reference->GetName();
-    Name = SourceName ? SourceName : "";
+    TNameImpl::SetName(_Reference->GetName());
     ParentColumns.clear();
     ChildColumns.clear();
     for (int i = 0; i < _Reference->GetPairCount(); ++i) {

@@ -34,8 +34,7 @@ void TEditTable::Load(TTable* _Table) {
     }
     TEditParamObject::Load(_Table);
     Table = _Table;
-    const char* SourceName = _Table->GetName();
-    Name = SourceName ? SourceName : "";
+    TNameImpl::SetName(_Table->GetName());
     for (const auto& Column : Columns) Forget(Column.get());
     Columns = std::move(Loaded);
 }

@@ -59,7 +59,8 @@ TMyTable::TMyTable(Morvik::TParent* Owner)
       Morvik::TParamObjectMixin<TMyTableInfo>(Owner),
       Morvik::TTableMixin<TMyTableInfo, TMyColumn>(Owner),
       indexes(Morvik::TypedList<TIndex>(*ListAt(this, tpIndexes))),
-      triggers(Morvik::TypedList<TTrigger>(*ListAt(this, tpTriggers)))
+      triggers(Morvik::TypedList<TTrigger>(*ListAt(this, tpTriggers))),
+      uniques(Morvik::TypedList<TUnique>(*ListAt(this, tpUnique)))
 {
 }
 
@@ -113,10 +114,9 @@ void TMyTable::WriteScript(Morvik::TTextBuffer& Out)
     if (KeyOpen)
         Out.Append(')');
 
-    Morvik::TListParam& Uniques = *ListAt(this, tpUnique);
-    for (int I = 0; I < Uniques.GetItemsCount(); ++I) {
+    for (int I = 0; I < uniques.GetItemsCount(); ++I) {
         NextItem();
-        Out.Append(Uniques.GetItem(I)->Generate());
+        uniques.GetTypedItem(I)->WriteText(Out);
     }
     Out.Append("\n);\n\n");
 

@@ -9,6 +9,7 @@
 #include "plugin/schema/Index.h"
 #include "plugin/schema/TableMixin.h"
 #include "plugin/schema/Trigger.h"
+#include "plugin/schema/Unique.h"
 
 namespace Varne {
 
@@ -37,9 +38,10 @@ public:
     const char* NameText() const { return GetName(); }
 
 private:
-    // The "Indexes" and "Triggers" lists as their own classes.
+    // The "Indexes", "Triggers" and "Unique" lists as their own classes.
     const Morvik::TListParamMixin<TIndex>& indexes;
     const Morvik::TListParamMixin<TTrigger>& triggers;
+    const Morvik::TListParamMixin<TUnique>& uniques;
 };
 
 // The static table description.

@@ -41,16 +41,22 @@ const Morvik::TListParam& TUnique::Columns() const { return *GetListParam(0); }
 
 const char* TUnique::Generate()
 {
-    Morvik::TListParam& Entries = *GetListParam(0);
     output.Clear();
-    output.Append("UNIQUE (");
+    WriteText(output);
+    return output.GetText();
+}
+
+void TUnique::WriteText(Morvik::TTextBuffer& Out) const
+{
+    // Each entry's text is its column name as stored.
+    const Morvik::TListParam& Entries = Columns();
+    Out.Append("UNIQUE (");
     for (int I = 0; I < Entries.GetItemsCount(); ++I) {
         if (I > 0)
-            output.Append(",");
-        output.Append(Entries.GetItem(I)->Generate());
+            Out.Append(',');
+        Out.Append(Entries.GetItem(I)->GetParamValue(0));
     }
-    output.Append(")");
-    return output.GetText();
+    Out.Append(')');
 }
 
 const char* TUnique::Check(int Pos) const

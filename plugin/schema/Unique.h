@@ -22,6 +22,8 @@ public:
 
     // "UNIQUE (" and the entries' names joined by "," and ")".
     const char* Generate() override;
+    // The same text, appended to Out.
+    void WriteText(Morvik::TTextBuffer& Out) const;
     const char* Check(int Pos) const override;
 
 private:

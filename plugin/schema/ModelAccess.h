@@ -48,7 +48,6 @@ enum TTablePos : int {
 using Morvik::ListAt;
 using Morvik::ValueAt;
 
-// The list parameter at position Pos of Object.
 // True when the scalar parameter at position Pos of Object holds the empty text.
 bool IsEmptyAt(const Morvik::TParamObject* Object, int Pos);
 // The option text that the enumeration at position Pos chooses; "" when its value names no

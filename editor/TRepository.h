@@ -65,8 +65,8 @@ enum TRepositoryResult : int {
 enum TRepositoryError : int {
     reCannotOpenFile = 7,   // a file that cannot be opened or read
     reMalformedFile = 8,    // not well-formed, truncated, nested too deep, an unreadable number
-    reUnknownDataType = 9,  // a stored data type the model does not offer
-    reUnknownColumn = 10,   // a stored pair column the table does not have
+    reUnknownDataType = 9,  // a stored data type the model does not offer, or a column without one
+    reUnknownColumn = 10,   // a stored pair column the table does not have, or a pair without one
 };
 
 bool IsBranchType(int Type);
@@ -166,8 +166,9 @@ public:
     void LoadFromText(const QString& Text);
 
     // Plug-in objects: every scalar parameter stored under its name, every list parameter as a
-    // group of items. Savers raise on the first failed write; loaders raise when a key they
-    // need is missing or of another type, or names a data type or column the plug-in lacks.
+    // group of items. Savers raise on the first failed write, and on a column without a data
+    // type or a pair without a column (9, 10); loaders raise when a key they need is missing or
+    // of another type, or names a data type or column the plug-in lacks.
     void SaveParamObject(const QString& Path, const Morvik::TParamObject* Object);
     void SaveDataType(const QString& Path, const Morvik::TDataType* DataType);
     void SaveColumn(const QString& Path, const Morvik::TColumn* Column);

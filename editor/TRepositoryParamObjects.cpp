@@ -57,6 +57,10 @@ void TRepository::SaveDataType(const QString& Path, const Morvik::TDataType* Dat
 }
 
 void TRepository::SaveColumn(const QString& Path, const Morvik::TColumn* Column) {
+    // A column is read back through its data type: one without cannot be stored.
+    if (Column->GetDataType() == nullptr)
+        RaiseRepositoryError(reUnknownDataType, QStringLiteral("Column \"%1\" has no data type.")
+                                                    .arg(Text(Column->GetName())));
     SaveNamedObject(Path, rtColumn, Column->GetName(), Column);
     WriteBoolean(Sub(Path, "Primary"), Column->GetKey());
     SaveDataType(Sub(Path, "DataType"), Column->GetDataType());
@@ -70,6 +74,13 @@ void TRepository::SaveTable(const QString& Path, const Morvik::TTable* Table) {
 }
 
 void TRepository::SaveReference(const QString& Path, const Morvik::TReference* Reference) {
+    // Pairs are stored by their columns' names; a pair that lacks a column is refused before
+    // anything of the reference is written.
+    for (int i = 0; i < Reference->GetPairCount(); ++i)
+        if (Reference->GetPairColumn(0, i) == nullptr || Reference->GetPairColumn(1, i) == nullptr)
+            RaiseRepositoryError(reUnknownColumn,
+                                 QStringLiteral("Reference \"%1\" has a pair without its column.")
+                                     .arg(Text(Reference->GetName())));
     SaveNamedObject(Path, rtReference, Reference->GetName(), Reference);
     WriteInteger(Sub(Path, "CountOfPair"), Reference->GetPairCount());
     for (int i = 0; i < Reference->GetPairCount(); ++i) {

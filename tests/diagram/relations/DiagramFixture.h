@@ -50,6 +50,14 @@ protected:
     return r;
   }
 
+  // Two 100 x 50 boxes side by side, 100 pixels apart (base and target), related from
+  // centre to centre: the base end leaves the base's right side at (100, 25).
+  TRelation* SideBySide(TRelationKind Kind = rkOneOneToZeroMany) {
+    base = Box(0, 0, 100, 50);
+    target = Box(200, 0, 100, 50);
+    return Relate(base, {50, 25}, target, {50, 25}, Kind);
+  }
+
   QImage Render(int W = 400, int H = 320) {
     QImage img = testing_pixels::MakeImage(W, H);
     Desktop.RenderTo(img);
@@ -58,4 +66,6 @@ protected:
 
   QApplication& App = GuiApp();
   ui::TDesktop Desktop;
+  TRectangle* base = nullptr;    // of SideBySide
+  TRectangle* target = nullptr;
 };

@@ -185,8 +185,6 @@ protected:
     h->SetHost(line);
     return h;
   }
-  TRectangle* base = nullptr;
-  TRectangle* target = nullptr;
   TRelation* line = nullptr;
 };
 

@@ -17,11 +17,7 @@ class RelationPaintTest : public DiagramFixture {
 protected:
   // Two boxes side by side: the base end leaves the right side of the base at (100, 25),
   // its symbol area is x 100..119, y 21..29; the target's is x 180..199, y 21..29.
-  TRelation* Horizontal(TRelationKind Kind) {
-    base = Box(0, 0, 100, 50);
-    target = Box(200, 0, 100, 50);
-    return Relate(base, {50, 25}, target, {50, 25}, Kind);
-  }
+  TRelation* Horizontal(TRelationKind Kind) { return SideBySide(Kind); }
   // One above the other: base area x 46..54, y 50..69; target area x 46..54, y 180..199.
   TRelation* Vertical(TRelationKind Kind) {
     base = Box(0, 0, 100, 50);
@@ -29,9 +25,6 @@ protected:
     return Relate(base, {50, 25}, target, {50, 25}, Kind);
   }
   ui::TColor Face() const { return ui::ColorToRGB(ui::clBtnFace); }
-
-  TRectangle* base = nullptr;
-  TRectangle* target = nullptr;
 };
 
 TEST_F(RelationPaintTest, OneOneToZeroManyAlongARow) {

@@ -154,9 +154,7 @@ TEST_F(RelationRouteTest, ReversedSelfPairTakesTheSameShape) {
 }
 
 TEST_F(RelationRouteTest, AnchorInsideTheOtherBoxOnlySpansTheAnchors) {
-  TRectangle* base = Box(0, 0, 100, 50);
-  TRectangle* target = Box(200, 0, 100, 50);
-  TRelation* r = Relate(base, {50, 25}, target, {50, 25});
+  TRelation* r = SideBySide();
   const TRect baseArea = r->BaseConclusionRect();
   // The target moves so that the base anchor (50, 25) lies inside it.
   target->SetBounds(40, 10, 100, 50);
@@ -166,9 +164,7 @@ TEST_F(RelationRouteTest, AnchorInsideTheOtherBoxOnlySpansTheAnchors) {
 }
 
 TEST_F(RelationRouteTest, UnroutableBoxKeepsThePreviousRouteAndRaisesNothing) {
-  TRectangle* base = Box(0, 0, 100, 50);
-  TRectangle* target = Box(200, 0, 100, 50);
-  TRelation* r = Relate(base, {50, 25}, target, {50, 25});
+  TRelation* r = SideBySide();
   const TRect before = r->BoundsRect();
   const TRect area = r->TargetConclusionRect();
   // A box without size: its anchor falls outside it and the segment misses its border.
@@ -180,9 +176,7 @@ TEST_F(RelationRouteTest, UnroutableBoxKeepsThePreviousRouteAndRaisesNothing) {
 }
 
 TEST_F(RelationRouteTest, MovingABoxReroutesItsRelations) {
-  TRectangle* base = Box(0, 0, 100, 50);
-  TRectangle* target = Box(200, 0, 100, 50);
-  TRelation* r = Relate(base, {50, 25}, target, {50, 25});
+  TRelation* r = SideBySide();
   target->SetBounds(0, 200, 100, 50);
   EXPECT_EQ(r->BaseSide(), 3);
   EXPECT_EQ(r->TargetSide(), 1);
@@ -285,9 +279,7 @@ TEST_F(RelationRouteTest, AnchorsSurviveZoomSteps) {
 }
 
 TEST_F(RelationRouteTest, UserDefinedKindKeepsItsAreas) {
-  TRectangle* base = Box(0, 0, 100, 50);
-  TRectangle* target = Box(200, 0, 100, 50);
-  TRelation* r = Relate(base, {50, 25}, target, {50, 25}, rkArrowToNothing);
+  TRelation* r = SideBySide(rkArrowToNothing);
   r->SetRelationKind(rkUserDefined);
   EXPECT_EQ(r->BaseAreaLength(), 20);
   EXPECT_EQ(r->BaseAreaWidth(), 9);

@@ -66,6 +66,8 @@ QByteArray Encode(QStringView Text) {
                    QChar::isLowSurrogate(Text[i + 1].unicode())) {
             bytes[n++] = '?';  // one character outside the basic plane
             ++i;
+        } else if (c < 0xA0 && HighHalf[c - 0x80] == 0) {
+            bytes[n++] = static_cast<char>(c);  // an undefined byte, as Decode gave it
         } else {
             const unsigned char b = reverse[c];
             bytes[n++] = b != 0 ? static_cast<char>(b) : '?';

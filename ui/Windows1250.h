@@ -16,7 +16,9 @@ QString Decode(QByteArrayView Bytes);
 // True when the code point has a byte of its own in the code page.
 bool IsEncodable(char32_t CodePoint);
 
-// Characters without a byte become '?'; callers that must not lose text escape them first.
+// The inverse of Decode: the five C1 control characters that stand for undefined bytes become
+// those bytes again. Other characters without a byte become '?'; callers that must not lose
+// text escape them first.
 QByteArray Encode(QStringView Text);
 
 }  // namespace Windows1250

@@ -86,6 +86,15 @@ TEST(Attributes, StreamFormIsCountThenLengthPrefixedTextsAndValue) {
   TAttributes back;
   Load(back, bytes);
   EXPECT_EQ(back.Items(), czech.Items());
+
+  // Every byte of a stored text comes back as it was written, also the five bytes the code
+  // page leaves undefined.
+  QByteArray allBytes;
+  for (int b = 1; b < 256; ++b) allBytes += static_cast<char>(b);
+  const QByteArray stream = Int(1) + Int(255) + allBytes + Int(0) + Int(0);
+  TAttributes raw;
+  Load(raw, stream);
+  EXPECT_EQ(Save(raw), stream);
 }
 
 TEST(Attributes, ShortOrCorruptStreamRaisesAndLeavesTheRowsAsTheyWere) {

@@ -279,6 +279,72 @@ TEST_F(PluginModelTest, WholeScriptOrder)
     EXPECT_EQ(std::string(model->Generate()), expected);
 }
 
+// With every kind of object filled in and Drop on, the whole script is still each object's
+// own text, in script order: the script writes them straight into its own text.
+TEST_F(PluginModelTest, WholeScriptIsEveryObjectsOwnText)
+{
+    SetParam(model.get(), "Drop", "1");
+    std::vector<TParamObject*> first, last;
+    first.push_back(AddItem(model.get(), "Domains",
+                            {{"Name", "D"}, {"DataType", "3"}, {"Length", "20"}, {"NotNull", "1"}}));
+    first.push_back(AddItem(model.get(), "Generators", {{"Name", "G"}, {"Init", "5"}}));
+    first.push_back(AddItem(model.get(), "Exceptions", {{"Name", "E"}, {"Message", "m"}}));
+    first.push_back(AddItem(model.get(), "Roles", {{"Name", "R"}}));
+    TParamObject* view = AddItem(model.get(), "Views",
+                                 {{"Name", "V"}, {"Select", "SELECT A FROM T1"}, {"WithCheck", "1"}});
+    AddItem(view, "Columns", {{"Name", "A"}});
+    TParamObject* proc =
+        AddItem(model.get(), "Procedures", {{"Name", "P"}, {"TermString", "^"}, {"Body", "R = A;"}});
+    TParamObject* param = AddItem(proc, "Parametres", {{"Name", "A"}, {"DataType", "7"}});
+    TParamObject* result = AddItem(proc, "ReturnValues ", {{"Name", "R"}, {"DataType", "7"}});
+    TParamObject* variable =
+        AddItem(proc, "Variables", {{"Name", "X"}, {"DataType", "0"}, {"Precision", "9"}});
+    last = {view, proc};
+
+    Morvik::TTable* t1 = AddTable(model.get(), "T1",
+                                  {{"A", "INTEGER", {}, {}, true, "two\nlines"},
+                                   {"B", "VARCHAR", {{"Length", "10"}}, {{"NotNull", "1"}}},
+                                   {"C", "NUMERIC", {{"Precision", "9"}, {"Scale", "2"}},
+                                    {{"Default", "1"}, {"DefaultValue", "0"}, {"Check", "(C > 0)"}}}},
+                                  "table note");
+    TParamObject* unique = AddUnique(t1, {"B"});
+    TParamObject* index = AddItem(t1, "Indexes", {{"Name", "IX"}, {"Unique", "1"}, {"Sort", "2"}});
+    AddItem(index, "Columns", {{"Column", "B"}});
+    AddItem(index, "Columns", {{"Column", "C"}});
+    TParamObject* trigger = AddItem(t1, "Triggers",
+                                    {{"Name", "TR"}, {"Active", "1"}, {"Place", "0"},
+                                     {"Operation", "2"}, {"TermString", "^"}, {"Body", "X = 1;"}});
+    AddItem(trigger, "Variables", {{"Name", "X"}, {"DataType", "7"}});
+    Morvik::TTable* t2 = AddTable(model.get(), "T2", {{"K", "INTEGER", {}, {}, true}, {"A"}});
+    Morvik::TReference* r = AddReference(model.get(), t2, t1, {{"K", "A"}}, "FK", "1", "2");
+
+    // The texts of the parts stand in the texts of their owners.
+    const std::string table = t1->Generate();
+    const std::string tail = std::string(index->Generate()) + trigger->Generate();
+    ASSERT_GT(table.size(), tail.size());
+    EXPECT_EQ(table.substr(table.size() - tail.size()), tail);
+    for (int i = 0; i < t1->GetColumnCount(); ++i)
+        EXPECT_NE(table.find(t1->GetColumn(i)->Generate()), std::string::npos) << i;
+    EXPECT_NE(table.find(unique->Generate()), std::string::npos);
+    const std::string procedure = proc->Generate();
+    EXPECT_NE(procedure.find(" (" + std::string(param->Generate()) + ")\n"), std::string::npos);
+    EXPECT_NE(procedure.find("RETURNS (" + std::string(result->Generate()) + ")\n"),
+              std::string::npos);
+    EXPECT_NE(procedure.find(variable->Generate()), std::string::npos);
+    EXPECT_NE(std::string(trigger->Generate()).find("DECLARE VARIABLE X INTEGER;\n"),
+              std::string::npos);
+
+    std::string expected;
+    for (TParamObject* item : first) expected += item->Generate();
+    for (Morvik::TTable* t : {t1, t2}) expected += t->Generate();
+    expected += r->Generate();
+    for (TParamObject* item : last) expected += item->Generate();
+    for (const char* part : {"DROP DOMAIN D", "CREATE UNIQUE DESCENDING INDEX IX", "DROP TRIGGER TR",
+                             "DECLARE VARIABLE X", "UNIQUE (B)", "/*two\n\tlines*/", "RETURNS (R"})
+        ASSERT_NE(expected.find(part), std::string::npos) << part;
+    EXPECT_EQ(std::string(model->Generate()), expected);
+}
+
 TEST_F(PluginModelTest, CheckAsksForTheDatabaseAndShadowFiles)
 {
     const int total = model->GetParamCount() + model->GetListParamCount();

@@ -1,5 +1,6 @@
 #include "editor/TRepositoryXMLReader.h"
 
+#include "editor/RepositoryValueFields.h"
 #include "editor/TRepositoryXMLWriter.h"
 #include "editor/TXMLMaker.h"
 #include "ui/Windows1250.h"
@@ -254,6 +255,10 @@ int TRepositoryXMLReader::Number(const QXmlStreamAttributes& Xml, const char* At
 
 void TRepositoryXMLReader::AddLeaf(TRepositoryType Type, const QXmlStreamAttributes& Xml) {
     const QString name = AttributeValue(Xml, "name");
+    auto readFields = [&](auto Value, const auto& Fields) {
+        for (const auto& field : Fields) Value.*field.Member = Number(Xml, field.Attribute);
+        return Value;
+    };
     TRepositoryValue value;
     switch (Type) {
     case rtString: value = AttributeValue(Xml, "value"); break;
@@ -271,31 +276,11 @@ void TRepositoryXMLReader::AddLeaf(TRepositoryType Type, const QXmlStreamAttribu
     case rtFont: {
         TFontValue font;
         font.Name = AttributeValue(Xml, "fontname");
-        font.Height = Number(Xml, "height");
-        font.Size = Number(Xml, "size");
-        font.Charset = Number(Xml, "charset");
-        font.Color = Number(Xml, "color");
-        font.Pitch = Number(Xml, "pitch");
-        font.Style = Number(Xml, "style");
-        value = font;
+        value = readFields(font, FontFields);
         break;
     }
-    case rtBrush: {
-        TBrushValue brush;
-        brush.Color = Number(Xml, "color");
-        brush.Style = Number(Xml, "style");
-        value = brush;
-        break;
-    }
-    case rtPen: {
-        TPenValue pen;
-        pen.Color = Number(Xml, "color");
-        pen.Style = Number(Xml, "style");
-        pen.Width = Number(Xml, "width");
-        pen.Mode = Number(Xml, "mode");
-        value = pen;
-        break;
-    }
+    case rtBrush: value = readFields(TBrushValue{}, BrushFields); break;
+    case rtPen: value = readFields(TPenValue{}, PenFields); break;
     default: return;
     }
     if (Skipping() || name.contains(QLatin1Char('.'))) return;

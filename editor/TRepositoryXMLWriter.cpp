@@ -1,5 +1,6 @@
 #include "editor/TRepositoryXMLWriter.h"
 
+#include "editor/RepositoryValueFields.h"
 #include "editor/TRepository.h"
 #include "editor/TXMLMaker.h"
 
@@ -17,6 +18,11 @@ TAttribute Attr(const char* Name, const QString& Value) {
 
 TAttribute Attr(const char* Name, int Value) {
     return Attribute(QString::fromLatin1(Name), QString::number(Value));
+}
+
+template <typename TValue, std::size_t N>
+void AppendFields(TAttributes& Attrs, const TValue& Value, const TValueField<TValue> (&Fields)[N]) {
+    for (const TValueField<TValue>& field : Fields) Attrs.push_back(Attr(field.Attribute, Value.*field.Member));
 }
 
 TAttributes LeafAttributes(const TRepositoryItem& Item) {
@@ -41,28 +47,11 @@ TAttributes LeafAttributes(const TRepositoryItem& Item) {
     case rtFont: {
         const auto& f = std::get<TFontValue>(v);
         attrs.push_back(Attr("fontname", TXMLMaker::StandardizeString(f.Name)));
-        attrs.push_back(Attr("height", f.Height));
-        attrs.push_back(Attr("size", f.Size));
-        attrs.push_back(Attr("charset", f.Charset));
-        attrs.push_back(Attr("color", f.Color));
-        attrs.push_back(Attr("pitch", f.Pitch));
-        attrs.push_back(Attr("style", f.Style));
+        AppendFields(attrs, f, FontFields);
         break;
     }
-    case rtBrush: {
-        const auto& b = std::get<TBrushValue>(v);
-        attrs.push_back(Attr("color", b.Color));
-        attrs.push_back(Attr("style", b.Style));
-        break;
-    }
-    case rtPen: {
-        const auto& p = std::get<TPenValue>(v);
-        attrs.push_back(Attr("color", p.Color));
-        attrs.push_back(Attr("style", p.Style));
-        attrs.push_back(Attr("width", p.Width));
-        attrs.push_back(Attr("mode", p.Mode));
-        break;
-    }
+    case rtBrush: AppendFields(attrs, std::get<TBrushValue>(v), BrushFields); break;
+    case rtPen: AppendFields(attrs, std::get<TPenValue>(v), PenFields); break;
     default: break;
     }
     return attrs;

@@ -30,7 +30,15 @@ public:
     Morvik::TModelsFunc models = nullptr;
 };
 
-bool IsLoaded() { return dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_NOLOAD) != nullptr; }
+// Asking with RTLD_NOLOAD takes a reference when the library is there: give it back.
+bool IsLoaded()
+{
+    void* Handle = dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_NOLOAD);
+    if (Handle == nullptr)
+        return false;
+    dlclose(Handle);
+    return true;
+}
 
 TEST(PluginLoadTest, ModelsReturnsTheOneModelList)
 {

@@ -16,8 +16,8 @@ public:
     TPluginLibrary(const TPluginLibrary&) = delete;
     TPluginLibrary& operator=(const TPluginLibrary&) = delete;
 
-    // True once the library is open, even when its export then failed.
-    bool Loaded() const { return handle != nullptr; }
+    // True when the library is open and Models gave its model list.
+    bool Loaded() const { return models != nullptr; }
     // What Models returned, or null (then Error says why).
     Morvik::TModels* Models() const { return models; }
     const std::string& Error() const { return error; }

@@ -1,29 +1,8 @@
 #include "PluginModel.h"
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 namespace SchemaTest {
-
-LoadedPlugin::LoadedPlugin(const char* path) {
-    handle = dlopen(path, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        const char* e = dlerror();
-        error = e ? e : "dlopen failed";
-        return;
-    }
-    auto entry = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName));
-    if (!entry) {
-        error = "no Models export";
-        return;
-    }
-    models = entry();
-    if (!models) error = "Models returned NULL";
-}
-
-LoadedPlugin::~LoadedPlugin() {
-    if (handle) dlclose(handle);
-}
 
 int ScalarIndex(const Morvik::TParamObjectInfo& info, const std::string& name) {
     for (int i = 0; i < info.GetParamCount(); ++i)

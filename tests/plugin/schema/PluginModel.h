@@ -12,30 +12,17 @@
 #include <gtest/gtest.h>
 
 #include "Interface/MorvikInterface.h"
+#include "support/PluginLibrary.h"
 
 namespace SchemaTest {
 
-class LoadedPlugin {
+// The built plug-in of this build tree.
+class LoadedPlugin : public testsupport::TPluginLibrary {
 public:
-    explicit LoadedPlugin(const char* path = VARNE_PLUGIN_PATH);
-    ~LoadedPlugin();
-    LoadedPlugin(const LoadedPlugin&) = delete;
-    LoadedPlugin& operator=(const LoadedPlugin&) = delete;
-
-    bool Loaded() const { return models != nullptr; }
-    const std::string& Error() const { return error; }
-    Morvik::TModels* Models() const { return models; }
-
-private:
-    void* handle = nullptr;
-    Morvik::TModels* models = nullptr;
-    std::string error;
+    explicit LoadedPlugin(const char* path = VARNE_PLUGIN_PATH) : TPluginLibrary(path) {}
 };
 
-struct ModelDeleter {
-    void operator()(Morvik::TModel* model) const { delete model; }
-};
-using ModelPtr = std::unique_ptr<Morvik::TModel, ModelDeleter>;
+using ModelPtr = testsupport::TModelPtr;
 
 // A test with the plug-in loaded and one new model created through the model list.
 class PluginModelTest : public ::testing::Test {

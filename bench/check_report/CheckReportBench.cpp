@@ -2,7 +2,6 @@
 // reference to the next table. Every tenth table shares its name with the one before it,
 // so that the name checks find something.
 #include <benchmark/benchmark.h>
-#include <dlfcn.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,24 +10,12 @@
 #include <string>
 
 #include "Interface/MorvikInterface.h"
+#include "bench/support/PluginBench.h"
 #include "Interface/edit/CheckReport.h"
 
 namespace {
 
-Morvik::TModels* LoadModels() {
-    static void* handle = dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        std::fprintf(stderr, "cannot load %s: %s\n", VARNE_PLUGIN_PATH, dlerror());
-        std::exit(1);
-    }
-    auto models = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName));
-    return models ? models() : nullptr;
-}
-
-struct ModelDeleter {
-    void operator()(Morvik::TModel* m) const { delete m; }
-};
-using ModelPtr = std::unique_ptr<Morvik::TModel, ModelDeleter>;
+using PluginBench::ModelPtr;
 
 int DataType(const Morvik::TModel& m, const char* keyword) {
     for (int i = 0; i < m.GetDataTypeCount(); ++i)
@@ -52,11 +39,7 @@ Morvik::TColumn* AddColumn(Morvik::TTable* table, const char* name, int type) {
 }
 
 ModelPtr Build(int n) {
-    ModelPtr m(LoadModels()->CreateModel(0));
-    if (!m) {
-        std::fprintf(stderr, "the plug-in created no model\n");
-        std::exit(1);
-    }
+    ModelPtr m = PluginBench::NewModel();
     const int integer = DataType(*m, "INTEGER");
     const int varchar = DataType(*m, "VARCHAR");
     for (int i = 0; i < n; ++i) {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
-#include <dlfcn.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,31 +12,13 @@
 #include <vector>
 
 #include "Interface/MorvikInterface.h"
+#include "bench/support/PluginBench.h"
 
 namespace ScriptBench {
 
-// The model list of the built plug-in; ends the program when it cannot be loaded.
-inline Morvik::TModels* LoadModels()
-{
-    static void* handle = dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        std::fprintf(stderr, "cannot load %s: %s\n", VARNE_PLUGIN_PATH, dlerror());
-        std::exit(1);
-    }
-    auto models = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName));
-    if (!models) {
-        std::fprintf(stderr, "no Models in %s\n", VARNE_PLUGIN_PATH);
-        std::exit(1);
-    }
-    return models();
-}
-
-struct ModelDeleter {
-    void operator()(Morvik::TModel* m) const { delete m; }
-};
-using ModelPtr = std::unique_ptr<Morvik::TModel, ModelDeleter>;
-
-inline ModelPtr NewModel() { return ModelPtr(LoadModels()->CreateModel(0)); }
+using PluginBench::LoadModels;
+using PluginBench::ModelPtr;
+using PluginBench::NewModel;
 
 // Generate of the whole script, reported as script bytes per second.
 inline void MeasureGenerate(benchmark::State& state, Morvik::TModel& model)

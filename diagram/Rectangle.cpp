@@ -3,10 +3,18 @@
 #include "diagram/Errors.h"
 #include "diagram/Line.h"
 
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
 TRectangle::TRectangle(ui::TComponent* Owner) : TMorvikGraphic(Owner), FLines(10, nullptr) {
   FFont.SetName(QStringLiteral("Arial"));
   FFont.SetCharset(238);
-  FFont.OnChange = [this](ui::TObject* Sender) { FontChanged(Sender); };
+  FNaturalFontHeight = FLastFontHeight = FFont.Height();
+  FFont.OnChange = [this](ui::TObject* Sender) {
+    FollowFontHeight();
+    FontChanged(Sender);
+  };
   SetBounds(Left(), Top(), 50, 50);
   OnResize = [this](ui::TObject* Sender) { MyMoveAndResize(Sender); };
 }
@@ -78,11 +86,46 @@ void TRectangle::MySelect() { Invalidate(); }
 
 void TRectangle::Assign(const ui::TPersistent* Source) {
   TMorvikGraphic::Assign(Source);
-  if (const auto* src = dynamic_cast<const TRectangle*>(Source)) SetFont(&src->FFont);
+  if (const auto* src = dynamic_cast<const TRectangle*>(Source)) {
+    SetFont(&src->FFont);
+    // A source at the same zoom knows the exact 100 % height; otherwise it was derived.
+    if (src->FZoomM == FZoomM && src->FZoomD == FZoomD && FFont.Height() == src->FFont.Height())
+      FNaturalFontHeight = src->FNaturalFontHeight;
+  }
 }
 
 void TRectangle::AdjustScaling(const int FontSize) {
-  if (FontSize > 0) FFont.SetSize(FontSize);
+  FZoomM = FZoomD = 1;
+  if (FontSize > 0) {
+    FFont.SetSize(FontSize);
+    FNaturalFontHeight = FLastFontHeight = FFont.Height();
+  } else {
+    SetScaledFontHeight(FNaturalFontHeight);
+  }
+}
+
+void TRectangle::FollowFontHeight() {
+  if (FScalingFont || FFont.Height() == FLastFontHeight) return;
+  // A font set from outside: at 100 % it is the natural height, while zoomed the height it
+  // would have at 100 %.
+  FLastFontHeight = FFont.Height();
+  const long long h = FLastFontHeight * FZoomD;
+  const long long natural = (2 * h + (h < 0 ? -FZoomM : FZoomM)) / (2 * FZoomM);
+  FNaturalFontHeight = static_cast<int>(std::clamp<long long>(natural, std::numeric_limits<int>::min() + 1,
+                                                              std::numeric_limits<int>::max()));
+}
+
+void TRectangle::SetScaledFontHeight(int Height) {
+  FScalingFont = true;
+  try {
+    FFont.SetHeight(Height);
+  } catch (...) {
+    FScalingFont = false;
+    FLastFontHeight = FFont.Height();
+    throw;
+  }
+  FScalingFont = false;
+  FLastFontHeight = FFont.Height();
 }
 
 void TRectangle::MyMoveAndResize(ui::TObject* Sender) {
@@ -112,7 +155,27 @@ void TRectangle::SetPrintTextTools(ui::TCanvas* Canvas, const int MulY, const in
   Canvas->Font()->SetColor(ui::clBlack);
 }
 
-void TRectangle::ScaleFont(int M, int D) { FFont.SetSize(ui::MulDiv(FFont.Size(), M, D)); }
+void TRectangle::ScaleFont(int M, int D) {
+  if (M <= 0 || D <= 0) return;
+  FZoomM *= M;
+  FZoomD *= D;
+  const long long g = std::gcd(FZoomM, FZoomD);
+  FZoomM /= g;
+  FZoomD /= g;
+  // Arbitrary ratios could grow without bound; keep the zoom to a precision far beyond pixels.
+  while (FZoomM > (1LL << 30) || FZoomD > (1LL << 30)) {
+    FZoomM = std::max(1LL, FZoomM / 2);
+    FZoomD = std::max(1LL, FZoomD / 2);
+  }
+  if (FZoomM == FZoomD) {
+    FZoomM = FZoomD = 1;
+    SetScaledFontHeight(FNaturalFontHeight);
+    return;
+  }
+  ui::TFont scaled;
+  scaled.SetSize(ui::MulDiv(FFont.Size(), M, D));
+  SetScaledFontHeight(scaled.Height());
+}
 
 void TRectangle::KeepMinimumSize(int MinWidth, int MinHeight) {
   if (Width() < MinWidth) {

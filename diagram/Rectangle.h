@@ -54,7 +54,8 @@ protected:
   // Readies a print canvas for a box with text: black pen, white brush and the element's
   // font in black, its height at the print's vertical scale.
   void SetPrintTextTools(ui::TCanvas* Canvas, const int MulY, const int DivY) const;
-  // The font size at a zoom step of M / D.
+  // The font size at a zoom step of M / D. Steps round; back at 100 % the font gets exactly
+  // the height it had at 100 %.
   void ScaleFont(int M, int D);
   // Grows a box that is smaller than the minimum and tells its handles after each step.
   void KeepMinimumSize(int MinWidth, int MinHeight);
@@ -65,4 +66,13 @@ private:
   int FLineCount = 0;
   TMorvikGraphic* FEntryPoint = nullptr;
   ui::TFont FFont;
+
+  // The font's height at 100 % zoom and the zoom the element stands at (FZoomM / FZoomD,
+  // in lowest terms), so that rounding while zoomed never reaches the stored font.
+  void FollowFontHeight();
+  void SetScaledFontHeight(int Height);
+  int FNaturalFontHeight = 0;
+  int FLastFontHeight = 0;
+  long long FZoomM = 1, FZoomD = 1;
+  bool FScalingFont = false;
 };

@@ -1,4 +1,5 @@
 #include "DiagramFixture.h"
+#include "diagram/Entity.h"
 #include "diagram/EntryPoint.h"
 #include "diagram/Errors.h"
 #include "diagram/Note.h"
@@ -402,6 +403,108 @@ TEST_F(EntryPointTest, ZoomReturnsToItsSizeAndPlace) {
   e->AdjustScaling(-1);
   e->AdjustAfterScaling();
   EXPECT_EQ(e->BoundsRect(), ui::Bounds(211, 183, 9, 17));
+}
+
+
+// Font sizes through zoom round trips: back at 100 % every box kind has exactly the font it
+// had at 100 %, however often and however deep it was zoomed (the font is saved with the
+// schema, so a drift would be written to disk).
+class BoxFontZoomTest : public DiagramFixture {
+protected:
+  using Maker = TRectangle* (*)(ui::TDesktop&);
+  struct Kind {
+    const char* Name;
+    Maker Make;
+  };
+  static std::vector<Kind> Kinds() {
+    return {{"entity", [](ui::TDesktop& d) -> TRectangle* { return Place<TEntity>(d); }},
+            {"note", [](ui::TDesktop& d) -> TRectangle* { return Place<TNote>(d); }},
+            {"text label", [](ui::TDesktop& d) -> TRectangle* { return Place<TTextLabel>(d); }},
+            {"project info", [](ui::TDesktop& d) -> TRectangle* { return Place<TProjectInfo>(d); }}};
+  }
+  // Zooms down by halves to 100 / 2^Depth and back up, as the schema window steps.
+  static void Trip(TRectangle* E, int Depth) {
+    for (int i = 0; i < Depth; ++i) E->ChangeScale(50, 100);
+    E->AdjustAfterScaling();
+    for (int i = 0; i < Depth; ++i) E->ChangeScale(200, 100);
+    E->AdjustAfterScaling();
+    E->AdjustScaling(-1);
+  }
+};
+
+TEST_F(BoxFontZoomTest, RoundTripsRestoreTheExactFont) {
+  struct Case {
+    int Depth;  // 1: 50 %, 2: 25 %, 3: 12.5 %
+    int Trips;
+  };
+  const Case cases[] = {{1, 1}, {2, 1}, {3, 1}, {1, 5}, {3, 4}};
+  for (const Kind& kind : Kinds())
+    for (const int size : {7, 9, 13})
+      for (const Case& c : cases) {
+        TRectangle* e = kind.Make(Desktop);
+        e->Font()->SetSize(size);
+        const int height = e->Font()->Height();
+        for (int t = 0; t < c.Trips; ++t) Trip(e, c.Depth);
+        EXPECT_EQ(e->Font()->Height(), height)
+            << kind.Name << " size " << size << " depth " << c.Depth << " trips " << c.Trips;
+        EXPECT_EQ(e->Font()->Size(), size) << kind.Name << " size " << size << " depth " << c.Depth;
+        delete e;
+      }
+}
+
+TEST_F(BoxFontZoomTest, ZoomedStepsStillScaleTheFont) {
+  for (const Kind& kind : Kinds()) {
+    TRectangle* e = kind.Make(Desktop);
+    e->Font()->SetSize(9);
+    e->ChangeScale(50, 100);
+    EXPECT_EQ(e->Font()->Size(), 5) << kind.Name;
+    e->ChangeScale(50, 100);
+    EXPECT_EQ(e->Font()->Size(), 3) << kind.Name;
+    // Back at 100 % without a reset: the 100 % font is there already.
+    e->ChangeScale(200, 100);
+    e->ChangeScale(200, 100);
+    EXPECT_EQ(e->Font()->Size(), 9) << kind.Name;
+    delete e;
+  }
+}
+
+TEST_F(BoxFontZoomTest, AFontSetWhileZoomedCountsAtItsZoom) {
+  for (const Kind& kind : Kinds()) {
+    TRectangle* e = kind.Make(Desktop);
+    e->Font()->SetSize(9);
+    e->ChangeScale(50, 100);
+    e->Font()->SetSize(6);  // chosen at 50 %: 12 at 100 %
+    e->Font()->SetColor(ui::clRed);  // not a size: changes nothing of the 100 % font
+    e->ChangeScale(200, 100);
+    e->AdjustAfterScaling();
+    e->AdjustScaling(-1);
+    EXPECT_EQ(e->Font()->Size(), 12) << kind.Name;
+    // A size given to the reset wins and becomes the 100 % font.
+    e->ChangeScale(50, 100);
+    e->ChangeScale(200, 100);
+    e->AdjustScaling(10);
+    EXPECT_EQ(e->Font()->Size(), 10) << kind.Name;
+    Trip(e, 3);
+    EXPECT_EQ(e->Font()->Size(), 10) << kind.Name;
+    delete e;
+  }
+}
+
+TEST_F(BoxFontZoomTest, AssignFromAZoomedSampleKeepsThe100PercentFont) {
+  for (const Kind& kind : Kinds()) {
+    TRectangle* sample = kind.Make(Desktop);
+    sample->Font()->SetSize(9);
+    sample->ChangeScale(50, 100);
+    TRectangle* e = kind.Make(Desktop);
+    e->ChangeScale(50, 100);
+    e->Assign(sample);
+    EXPECT_EQ(e->Font()->Size(), 5) << kind.Name;
+    e->ChangeScale(200, 100);
+    e->AdjustScaling(-1);
+    EXPECT_EQ(e->Font()->Size(), 9) << kind.Name;
+    delete e;
+    delete sample;
+  }
 }
 
 }  // namespace

@@ -78,11 +78,11 @@ void MakeSet(ui::TComponent* Owner, T*& InitSample, T*& DefSample, T*& OldSample
 // An ini value that must be a non-negative integer in text form; anything else gives
 // Default.
 QString ReadSizeText(const TIniFile& IniFile, const QString& Section, const QString& Key,
-                     int Default) {
+                     int Default, int Max) {
   const QString text = IniFile.ReadString(Section, Key, QString::number(Default)).trimmed();
   bool ok = false;
   const int value = text.toInt(&ok);
-  if (!ok || value < 0 || text.startsWith(QLatin1Char('+'))) return QString::number(Default);
+  if (!ok || value < 0 || value > Max || text.startsWith(QLatin1Char('+'))) return QString::number(Default);
   return text;
 }
 
@@ -271,10 +271,10 @@ void TDesignSamples::ReadSettings(const TIniFile& IniFile, const QString& Sectio
   ReadPenSetting(IniFile, Section, key("FreeTextLabel_Pen"), DefFreeTextLabel->Pen());
   DesktopColor = IniFile.ReadInteger(Section, key("Desktop_BrushColor"), InitDesktopColor);
   DesktopLineColor = IniFile.ReadInteger(Section, key("Desktop_PenColor"), InitDesktopLineColor);
-  DesktopWPag = ReadSizeText(IniFile, Section, key("Desktop_WidthPag"), InitDesktopWPag);
-  DesktopHPag = ReadSizeText(IniFile, Section, key("Desktop_HeightPag"), InitDesktopHPag);
-  DesktopWPix = ReadSizeText(IniFile, Section, key("Desktop_WidthPix"), InitDesktopWPix);
-  DesktopHPix = ReadSizeText(IniFile, Section, key("Desktop_HeightPix"), InitDesktopHPix);
+  DesktopWPag = ReadSizeText(IniFile, Section, key("Desktop_WidthPag"), InitDesktopWPag, MaxDesktopPag);
+  DesktopHPag = ReadSizeText(IniFile, Section, key("Desktop_HeightPag"), InitDesktopHPag, MaxDesktopPag);
+  DesktopWPix = ReadSizeText(IniFile, Section, key("Desktop_WidthPix"), InitDesktopWPix, MaxDesktopPix);
+  DesktopHPix = ReadSizeText(IniFile, Section, key("Desktop_HeightPix"), InitDesktopHPix, MaxDesktopPix);
 }
 
 void TDesignSamples::ApplyTo(ui::TDesktop* Desktop, int Zoom) const {

@@ -41,6 +41,9 @@ public:
   static constexpr int InitDesktopHPag = 2;
   static constexpr int InitDesktopWPix = 4000;
   static constexpr int InitDesktopHPix = 2000;
+  // The largest desktop sizes taken from the ini file: pixels times any zoom stay in range.
+  static constexpr int MaxDesktopPag = 100;
+  static constexpr int MaxDesktopPix = 100000;
 
   // The samples; all owned by this set.
   TEntity* InitEntity;

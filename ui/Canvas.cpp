@@ -54,7 +54,8 @@ TCanvas::TFontEntry& TCanvas::Entry() {
 
 const QFontMetrics& TCanvas::Metrics() { return *Entry().Metrics; }
 
-TCanvas::TClipScope::TClipScope(TCanvas& Canvas, int Left, int Top, int Right, int Bottom) {
+TCanvas::TClipScope::TClipScope(TCanvas& Canvas, long long Left, long long Top, long long Right,
+                                 long long Bottom) {
   if (!Canvas.FClipBounds || !Canvas.FPainter || Canvas.FPainter->hasClipping()) return;
   const TRect& b = *Canvas.FClipBounds;
   if (Left >= b.Left && Top >= b.Top && Right <= b.Right && Bottom <= b.Bottom) return;
@@ -142,10 +143,10 @@ void TCanvas::LineTo(int X, int Y) {
   if (FPainter && (FPenPos.x != X || FPenPos.y != Y)) {
     ApplyPen();
     const int x1 = FPenPos.x, y1 = FPenPos.y;
-    const int pw = FPen.Width() > 1 ? FPen.Width() : 0;
+    const long long pw = FPen.Width() > 1 ? FPen.Width() : 0;
     TClipScope clip(*this, std::min(x1, X) - pw, std::min(y1, Y) - pw, std::max(x1, X) + pw + 1,
                     std::max(y1, Y) + pw + 1);
-    const int dx = X - x1, dy = Y - y1;
+    const long long dx = static_cast<long long>(X) - x1, dy = static_cast<long long>(Y) - y1;
     const bool xMajor = std::abs(dx) >= std::abs(dy);
     // Qt leaves out the pixel at the larger end of the main axis; that is the end pixel
     // only for lines running right or down. Other lines are drawn with both end pixels up
@@ -153,7 +154,7 @@ void TCanvas::LineTo(int X, int Y) {
     if ((xMajor && dx > 0) || (!xMajor && dy > 0)) {
       FPainter->drawLine(x1, y1, X, Y);
     } else {
-      const int major = xMajor ? std::abs(dx) : std::abs(dy);
+      const long long major = xMajor ? std::abs(dx) : std::abs(dy);
       int ex, ey;
       if (xMajor) {
         ex = X + 1;
@@ -200,7 +201,7 @@ void TCanvas::Polygon(std::span<const TPoint> Points) {
     r = std::max(r, p.x);
     b = std::max(b, p.y);
   }
-  const int pw = FPen.Width() > 1 ? FPen.Width() : 0;
+  const long long pw = FPen.Width() > 1 ? FPen.Width() : 0;
   TClipScope clip(*this, l - pw, t - pw, r + pw + 1, b + pw + 1);
   FPainter->drawPolygon(pts.constData(), static_cast<int>(pts.size()));
 }
@@ -216,7 +217,7 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
   if (X2 - X1 < 1 || Y2 - Y1 < 1) return;
   ApplyPen();
   ApplyBrush();
-  const int pw = FPen.Width() > 1 ? FPen.Width() : 0;
+  const long long pw = FPen.Width() > 1 ? FPen.Width() : 0;
   TClipScope clip(*this, X1 - pw, Y1 - pw, X2 + pw, Y2 + pw);
   if (FPen.Style() == TPenStyle::psClear) {
     // Without an outline the fill alone covers the box.

@@ -84,7 +84,7 @@ private:
   // Clips the painter to the clip bounds while a primitive covering Box is drawn.
   class TClipScope {
   public:
-    TClipScope(TCanvas& Canvas, int Left, int Top, int Right, int Bottom);
+    TClipScope(TCanvas& Canvas, long long Left, long long Top, long long Right, long long Bottom);
     ~TClipScope();
   private:
     QPainter* FPainter = nullptr;

@@ -2,6 +2,7 @@
 
 #include "ui/Exception.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace ui {
@@ -19,7 +20,7 @@ void TPen::SetColor(TColor Value) {
 }
 
 void TPen::SetWidth(int Value) {
-  if (Store(FWidth, Value)) Changed();
+  if (Store(FWidth, std::clamp(Value, 0, MaxWidth))) Changed();
 }
 
 void TPen::SetStyle(TPenStyle Value) {
@@ -81,10 +82,10 @@ void TFont::SetName(const QString& Value) {
 }
 
 void TFont::SetHeight(int Value) {
-  if (Store(FHeight, Value)) FontChanged();
+  if (Store(FHeight, std::clamp(Value, -MaxHeight, MaxHeight))) FontChanged();
 }
 
-void TFont::SetSize(int Value) { SetHeight(-MulDiv(Value, PixelsPerInch, 72)); }
+void TFont::SetSize(int Value) { SetHeight(-MulDiv(std::clamp(Value, -MaxSize, MaxSize), PixelsPerInch, 72)); }
 
 void TFont::SetColor(TColor Value) {
   if (Store(FColor, Value)) Changed();  // the colour is not part of the Qt font

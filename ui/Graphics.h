@@ -39,6 +39,9 @@ enum class TBrushStyle { bsSolid, bsClear };
 
 class TPen : public TGraphicsObject {
 public:
+  // Widths outside 0..MaxWidth (from a file, say) are clamped to that range.
+  static constexpr int MaxWidth = 1000;
+
   TColor Color() const { return FColor; }
   int Width() const { return FWidth; }
   TPenStyle Style() const { return FStyle; }
@@ -80,6 +83,10 @@ using TFontStyles = unsigned;
 class TFont : public TGraphicsObject {
 public:
   static constexpr int PixelsPerInch = 96;
+  // Heights are kept within -MaxHeight..MaxHeight pixels and sizes within -MaxSize..MaxSize
+  // points; values beyond (from a file, say) are clamped.
+  static constexpr int MaxHeight = 10000;
+  static constexpr int MaxSize = MaxHeight * 72 / PixelsPerInch;
 
   const QString& Name() const { return FName; }
   int Height() const { return FHeight; }

@@ -10,6 +10,8 @@
 #include "ui/IniFile.h"
 
 #include <QFile>
+#include <QImage>
+#include <cstdlib>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -191,6 +193,48 @@ TEST_F(SamplesTest, ValuesThatAreNotNumbersGiveTheKeysDefaults) {
   EXPECT_EQ(s.DesktopWPix, "4000");
   EXPECT_EQ(s.DesktopHPix, "1500");
   EXPECT_EQ(s.DefProjectInfo->FormatStr(), "hh:nn");
+}
+
+// Desktop sizes beyond what the zoom arithmetic can hold give the key's default, like any
+// other bad value; the samples' pens and fonts keep their ranges.
+TEST_F(SamplesTest, ExtremeNumbersGiveDefaultsOrStayInRange) {
+  struct Case {
+    const char* text;
+    const char* pix;  // width in pixels as read
+    const char* pag;  // pages across as read
+  };
+  const Case cases[] = {{"2147483647", "4000", "4"}, {"2147483648", "4000", "4"},  {"-2147483648", "4000", "4"},
+                        {"100001", "4000", "4"},     {"100000", "100000", "4"},    {"101", "101", "4"},
+                        {"100", "100", "100"},       {"0", "0", "0"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    WriteLines(Path("extreme.ini"),
+               {"[Design_Setting]", QString("Desktop_WidthPix=") + c.text, QString("Desktop_HeightPix=") + c.text,
+                QString("Desktop_WidthPag=") + c.text, QString("Desktop_HeightPag=") + c.text,
+                QString("Entity_Font_Size=") + c.text, QString("Entity_Pen_Width=") + c.text,
+                QString("Relation_Pen_Width=") + c.text});
+    TDesignSamples s;
+    EXPECT_NO_THROW(s.ReadSettings(TIniFile(Path("extreme.ini")), Section));
+    EXPECT_EQ(s.DesktopWPix, c.pix);
+    EXPECT_EQ(s.DesktopHPix, QString(c.pix) == "4000" ? "2000" : c.pix);
+    EXPECT_EQ(s.DesktopWPag, c.pag);
+    EXPECT_EQ(s.DesktopHPag, QString(c.pag) == "4" ? "2" : c.pag);
+    EXPECT_LE(std::abs(s.DefEntity->Font()->Height()), ui::TFont::MaxHeight);
+    EXPECT_LE(s.DefEntity->Pen()->Width(), ui::TPen::MaxWidth);
+    EXPECT_LE(s.DefRelation->Pen()->Width(), ui::TPen::MaxWidth);
+    // The samples paint at the zoom steps without overflow.
+    ui::TDesktop desktop;
+    auto* e = new TEntity(&desktop);
+    e->SetParent(&desktop);
+    e->SetBounds(10, 10, 120, 80);
+    e->Assign(s.DefEntity);
+    e->ChangeScale(200, 100);
+    QImage img(300, 200, QImage::Format_RGB32);
+    desktop.RenderTo(img);
+    e->ChangeScale(50, 100);
+    e->AdjustScaling(-1);
+    EXPECT_EQ(e->Font()->Height(), s.DefEntity->Font()->Height());
+  }
 }
 
 TEST_F(SamplesTest, CancelCopyAndFactoryReset) {

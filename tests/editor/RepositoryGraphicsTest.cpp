@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <limits>
+
 TEST(RepositoryGraphics, DrawingObjectsSurviveTheFile) {
     ui::TFont font;
     font.SetName("Arial");
@@ -60,4 +63,32 @@ TEST(RepositoryGraphics, ForeignValuesFallBack) {
     AssignFontValue(font, TFontValue{"Arial", -40, 8, 238, 0, 0, 0});
     EXPECT_EQ(font.Size(), 8);
     EXPECT_EQ(font.Height(), -11);
+}
+
+// A schema file with numbers at the ends of the integer range: the font and pen keep them in
+// range (the design-settings tests zoom and paint a box with such values).
+TEST(RepositoryGraphics, ExtremeNumbersAreClamped) {
+    const int max = std::numeric_limits<int>::max(), min = std::numeric_limits<int>::min();
+    struct Case {
+        const char* name;
+        int height, size, width;
+        int expectedHeight, expectedWidth;
+    };
+    const Case cases[] = {
+        {"largest", max, max, max, -ui::TFont::MaxHeight, ui::TPen::MaxWidth},
+        {"smallest", min, min, min, ui::TFont::MaxHeight, 0},
+        {"height only", min, 0, 1, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui::TFont font;
+        AssignFontValue(font, TFontValue{"Arial", c.height, c.size, 238, 0, 0, 0});
+        EXPECT_EQ(font.Height(), c.expectedHeight);
+        ui::TPen pen;
+        AssignPenValue(pen, TPenValue{0, 0, c.width, 13});
+        EXPECT_EQ(pen.Width(), c.expectedWidth);
+        // A zoom step on the font stays in range.
+        font.SetSize(ui::MulDiv(font.Size(), 200, 100));
+        EXPECT_LE(std::abs(font.Height()), ui::TFont::MaxHeight);
+    }
 }

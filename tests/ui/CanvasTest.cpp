@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <limits>
+
 using namespace testing_pixels;
 using ui::TColor;
 
@@ -170,4 +173,36 @@ TEST(Canvas, EllipseAndPolygonStayInsideTheirBox) {
   EXPECT_EQ(Px(img, 6, 6), ui::clBlack);
   EXPECT_EQ(Px(img, 15, 4), ui::clBlack);
   EXPECT_EQ(Px(img, 18, 2), ui::clBlack);
+}
+
+// Values at the ends of the integer range (read from a file) paint without overflow: the pen
+// and the font keep them in range and the canvas computes its clip in wide integers.
+TEST(Canvas, ExtremePenWidthAndFontHeightPaint) {
+  const int max = std::numeric_limits<int>::max(), min = std::numeric_limits<int>::min();
+  struct Case {
+    const char* name;
+    int penWidth;
+    int fontHeight;
+  };
+  const Case cases[] = {{"largest", max, max}, {"smallest", min, min}, {"just beyond", 1001, -10001}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QImage img = MakeImage(20, 20);
+    {
+      ImageCanvas ic(img);
+      ic.Canvas.Pen()->SetWidth(c.penWidth);
+      EXPECT_LE(ic.Canvas.Pen()->Width(), ui::TPen::MaxWidth);
+      EXPECT_GE(ic.Canvas.Pen()->Width(), 0);
+      ic.Canvas.MoveTo(2, 2);
+      ic.Canvas.LineTo(15, 15);
+      ic.Canvas.LineTo(2, 15);
+      ic.Canvas.Rectangle(1, 1, 10, 10);
+      ic.Canvas.Polygon({{0, 0}, {5, 0}, {5, 5}});
+      ic.Canvas.Font()->SetHeight(c.fontHeight);
+      EXPECT_LE(std::abs(ic.Canvas.Font()->Height()), ui::TFont::MaxHeight);
+      ic.Canvas.Font()->SetSize(ui::MulDiv(ic.Canvas.Font()->Size(), 200, 100));
+      EXPECT_GT(ic.Canvas.TextHeight(QStringLiteral("X")), 0);
+    }
+    EXPECT_EQ(Px(img, 2, 2), ui::clBlack);
+  }
 }

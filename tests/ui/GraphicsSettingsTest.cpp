@@ -2,6 +2,8 @@
 #include "ui/IniFile.h"
 
 #include <QTemporaryDir>
+#include <cstdlib>
+#include <limits>
 #include <gtest/gtest.h>
 
 using namespace ui;
@@ -84,4 +86,76 @@ TEST(GraphicsSettings, MissingOrBadSubKeysKeepTheCurrentValueAndStyleZeroClearsS
     b.SetStyle(TBrushStyle::bsClear);
     ReadBrushSetting(ini, "S", "B", &b);
     EXPECT_EQ(b.Style(), TBrushStyle::bsClear);
+}
+
+// Numbers at the ends of the integer range, as a hand-edited ini file may hold them: the
+// pen and the font keep them within their ranges, and painting with them stays defined.
+TEST(GraphicsSettings, ExtremeNumbersAreClampedToTheDrawingRanges)
+{
+    struct Case {
+        const char* name;
+        const char* size;
+        const char* width;
+        int expectedHeight;  // of the font after reading
+        int expectedWidth;   // of the pen after reading
+    };
+    const Case cases[] = {
+        {"largest", "2147483647", "2147483647", -TFont::MaxHeight, TPen::MaxWidth},
+        {"smallest", "-2147483648", "-2147483648", TFont::MaxHeight, 2},  // a negative width is ignored
+        {"just beyond", "7501", "1001", -TFont::MaxHeight, TPen::MaxWidth},
+        {"at the limit", "7500", "1000", -TFont::MaxHeight, TPen::MaxWidth},
+        {"ordinary", "9", "3", -12, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("extreme.ini");
+        {
+            TIniFile ini(path);
+            ini.WriteString("S", "F_Size", c.size);
+            ini.WriteString("S", "P_Width", c.width);
+            ASSERT_TRUE(ini.UpdateFile());
+        }
+        const TIniFile ini(path);
+        TFont f;
+        ReadFontSetting(ini, "S", "F", &f);
+        TPen p;
+        p.SetWidth(2);
+        ReadPenSetting(ini, "S", "P", &p);
+        EXPECT_EQ(f.Height(), c.expectedHeight);
+        EXPECT_EQ(p.Width(), c.expectedWidth);
+        EXPECT_GE(f.ToQFont().pixelSize(), 1);
+    }
+}
+
+TEST(GraphicsSettings, FontAndPenSettersKeepTheirRanges)
+{
+    struct Case {
+        int value;
+        int height;  // SetHeight(value)
+        int sizeHeight;  // SetSize(value)
+        int width;  // pen SetWidth(value)
+    };
+    const int max = std::numeric_limits<int>::max(), min = std::numeric_limits<int>::min();
+    const Case cases[] = {
+        {max, TFont::MaxHeight, -TFont::MaxHeight, TPen::MaxWidth},
+        {min, -TFont::MaxHeight, TFont::MaxHeight, 0},
+        {-1, -1, 1, 0},
+        {12, 12, -16, 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        TFont f;
+        f.SetHeight(c.value);
+        EXPECT_EQ(f.Height(), c.height);
+        EXPECT_GE(f.ToQFont().pixelSize(), 1);
+        // A zoom step on the largest font: size times two and back stays in range.
+        f.SetSize(MulDiv(f.Size(), 200, 100));
+        EXPECT_LE(std::abs(f.Height()), TFont::MaxHeight);
+        f.SetSize(c.value);
+        EXPECT_EQ(f.Height(), c.sizeHeight);
+        TPen p;
+        p.SetWidth(c.value);
+        EXPECT_EQ(p.Width(), c.width);
+    }
 }

@@ -67,7 +67,7 @@ TfrmAbout::TfrmAbout(const QString& BuildDate, const QString& BuildTime,
     btnOK = new QPushButton(QStringLiteral("&OK"), this);
     btnOK->setGeometry(64, 184, 73, 25);
     btnOK->setDefault(true);
-    connect(btnOK, &QPushButton::clicked, this, [this] { done(mrOk); });
+    connect(btnOK, &QPushButton::clicked, this, [this] { Guard([this] { done(mrOk); }); });
 }
 
 TfrmAbout::TfrmAbout(QWidget* Parent)
@@ -78,5 +78,5 @@ TfrmAbout::TfrmAbout(QWidget* Parent)
 
 void TfrmAbout::reject()
 {
-    done(mrOk);
+    Guard([this] { done(mrOk); });
 }

@@ -28,7 +28,7 @@ TfrmDateTimeSetting::TfrmDateTimeSetting(QWidget* Parent) : TfrmAbstractDialog(P
   bevel->setGeometry(8, 108, 216, 2);
   btnOK->setGeometry(70, 120, 75, 25);
   btnCancel->setGeometry(150, 120, 75, 25);
-  connect(edtDTFormat, &QLineEdit::textChanged, this, [this] { UpdateExample(); });
+  connect(edtDTFormat, &QLineEdit::textChanged, this, [this] { Guard([this] { UpdateExample(); }); });
 }
 
 bool TfrmDateTimeSetting::Execute(QString& Format) {
@@ -45,5 +45,5 @@ void TfrmDateTimeSetting::UpdateExample() {
 
 void TfrmDateTimeSetting::showEvent(QShowEvent* Event) {
   TfrmAbstractDialog::showEvent(Event);
-  UpdateExample();
+  Guard([this] { UpdateExample(); });
 }

@@ -244,30 +244,22 @@ TfrmDesignSetting::TfrmDesignSetting(QWidget* Parent)
   connect(pgcOptions, &QTabWidget::currentChanged, this,
           [this] { Guard([this] { pgcOptionsChange(); }); });
   connect(chbxCreateLabel, &QCheckBox::toggled, this,
-          [this](bool On) { FSamples->SetCreateLabel(On); });
+          [this](bool On) { Guard([this, On] { FSamples->SetCreateLabel(On); }); });
   for (QLineEdit* e : {edDefDesktopWPag, edDefDesktopHPag, edDefDesktopWPix, edDefDesktopHPix,
                        edActDesktopWPag, edActDesktopHPag, edActDesktopWPix, edActDesktopHPix})
-    connect(e, &QLineEdit::textChanged, this, [this, e] { FilterDigits(e); });
+    connect(e, &QLineEdit::textChanged, this, [this, e] { Guard([this, e] { FilterDigits(e); }); });
   connect(edDefDesktopWPag, &QLineEdit::textChanged, this,
-          [this] { FSamples->DesktopWPag = edDefDesktopWPag->text(); });
+          [this] { Guard([this] { FSamples->DesktopWPag = edDefDesktopWPag->text(); }); });
   connect(edDefDesktopHPag, &QLineEdit::textChanged, this,
-          [this] { FSamples->DesktopHPag = edDefDesktopHPag->text(); });
+          [this] { Guard([this] { FSamples->DesktopHPag = edDefDesktopHPag->text(); }); });
   connect(edDefDesktopWPix, &QLineEdit::textChanged, this,
-          [this] { FSamples->DesktopWPix = edDefDesktopWPix->text(); });
+          [this] { Guard([this] { FSamples->DesktopWPix = edDefDesktopWPix->text(); }); });
   connect(edDefDesktopHPix, &QLineEdit::textChanged, this,
-          [this] { FSamples->DesktopHPix = edDefDesktopHPix->text(); });
+          [this] { Guard([this] { FSamples->DesktopHPix = edDefDesktopHPix->text(); }); });
 }
 
 TfrmDesignSetting::~TfrmDesignSetting() {
   if (TDesignSamples::Current() == FSamples.get()) TDesignSamples::SetCurrent(nullptr);
-}
-
-void TfrmDesignSetting::Guard(const std::function<void()>& Action) {
-  try {
-    Action();
-  } catch (const std::exception& e) {
-    MB(QString::fromUtf8(e.what()), windowTitle(), mtError, MsgButtons({mbOK}));
-  }
 }
 
 void TfrmDesignSetting::FillSampleEntity(TEntity* Entity) {

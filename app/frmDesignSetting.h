@@ -114,8 +114,6 @@ private:
   void FilterDigits(QLineEdit* Edit);
   // Validates the size edits that Apply takes; shows the refusal.
   bool SizesValid();
-  // Runs a handler, showing any exception instead of letting it pass.
-  void Guard(const std::function<void()>& Action);
 
   std::unique_ptr<TDesignSamples> FSamples;
   TDesignSettingTarget* FDesign = nullptr;

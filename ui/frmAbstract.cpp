@@ -1,5 +1,6 @@
 #include "ui/frmAbstract.h"
 
+#include "ui/Exception.h"
 #include "ui/MB.h"
 
 #include <QGuiApplication>
@@ -15,6 +16,30 @@ TfrmAbstract::TfrmAbstract(QWidget* Parent) : QDialog(Parent)
     f.setPixelSize(11);
     setFont(f);
     CenterOnScreen();
+}
+
+QString TfrmAbstract::UnexpectedErrorText()
+{
+    return QStringLiteral("Nastala neočekávaná chyba.");
+}
+
+void TfrmAbstract::Guard(const std::function<void()>& Action)
+{
+    try {
+        Action();
+    } catch (...) {
+        ShowFailure(std::current_exception());
+    }
+}
+
+void TfrmAbstract::ShowFailure(std::exception_ptr Error)
+{
+    const QString message = ui::MessageOf(Error, UnexpectedErrorText());
+    try {
+        MB(message, windowTitle(), mtError, MsgButtons({mbOK}));
+    } catch (...) {
+        qWarning("%s", qPrintable(message));
+    }
 }
 
 void TfrmAbstract::CenterOnScreen()
@@ -38,14 +63,12 @@ TfrmAbstractDialog::TfrmAbstractDialog(QWidget* Parent) : TfrmAbstract(Parent)
     btnCancel->setGeometry(328, 296, 75, 25);
     btnCancel->setAutoDefault(false);
     connect(btnOK, &QPushButton::clicked, this, [this] {
-        try {
+        Guard([this] {
             if (CanClose())
                 done(mrOk);
-        } catch (const std::exception& e) {
-            MB(QString::fromUtf8(e.what()), windowTitle(), mtError, MsgButtons({mbOK}));
-        }
+        });
     });
-    connect(btnCancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
+    connect(btnCancel, &QPushButton::clicked, this, [this] { Guard([this] { done(mrCancel); }); });
     SetClientSize(408, 352);
 }
 
@@ -56,5 +79,5 @@ void TfrmAbstractDialog::SetClientSize(int Width, int Height)
 
 void TfrmAbstractDialog::reject()
 {
-    done(mrCancel);
+    Guard([this] { done(mrCancel); });
 }

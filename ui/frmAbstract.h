@@ -2,6 +2,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+
+#include <exception>
+#include <functional>
 
 class QPushButton;
 
@@ -13,6 +17,16 @@ public:
 
     // Places the window in the middle of the primary screen.
     void CenterOnScreen();
+
+    // The message shown for a failure that carries no text of its own.
+    static QString UnexpectedErrorText();
+
+protected:
+    // Runs Action for a slot or an event handler: whatever it throws is shown with MB under
+    // the window's title and goes no further, so nothing reaches the event loop.
+    void Guard(const std::function<void()>& Action);
+    // Shows the caught Error with MB; never throws.
+    void ShowFailure(std::exception_ptr Error);
 };
 
 // A property dialog: closes through OK (default button) or Cancel (Esc). exec() returns

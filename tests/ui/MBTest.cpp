@@ -141,3 +141,80 @@ TEST(BaseWindows, DialogClosesThroughItsTwoButtonsAndEscape)
     QTimer::singleShot(0, [&] { QTest::mouseClick(dialog.btnOK, Qt::LeftButton); });
     EXPECT_EQ(dialog.exec(), mrOk);
 }
+
+#include "ui/Exception.h"
+
+#include <stdexcept>
+
+namespace {
+
+// A dialog whose OK and Cancel handling throw what the test gives it.
+class ThrowingDialog : public TfrmAbstractDialog {
+public:
+    std::function<void()> Throw;
+    bool ThrowOnCancel = false;
+
+protected:
+    bool CanClose() override
+    {
+        Throw();
+        return true;
+    }
+    void done(int Result) override
+    {
+        if (Result == mrCancel && ThrowOnCancel) {
+            ThrowOnCancel = false;
+            Throw();
+        }
+        TfrmAbstractDialog::done(Result);
+    }
+};
+
+}  // namespace
+
+// Whatever a button handler throws is shown with the message box and the dialog stays open;
+// a failure without text of its own gets the generic message.
+TEST(BaseWindows, FailuresOfOkAndCancelAreShownAndNeverLeaveTheHandler)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> Throw;
+        QString message;
+    };
+    const std::vector<Case> cases = {
+        {"own exception", [] { throw ui::Exception(QStringLiteral("Chyba ř")); }, QStringLiteral("Chyba ř")},
+        {"standard exception", [] { throw std::runtime_error("bad"); }, QStringLiteral("bad")},
+        {"a number", [] { throw 42; }, TfrmAbstract::UnexpectedErrorText()},
+        {"a text pointer", [] { throw "raw"; }, TfrmAbstract::UnexpectedErrorText()},
+    };
+    EXPECT_EQ(TfrmAbstract::UnexpectedErrorText(), QStringLiteral("Nastala neočekávaná chyba."));
+    for (const bool viaCancel : {false, true}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (viaCancel ? " (Cancel)" : " (OK)"));
+            ThrowingDialog dialog;
+            dialog.setWindowTitle(QStringLiteral("Vlastnosti"));
+            dialog.Throw = c.Throw;
+            dialog.ThrowOnCancel = viaCancel;
+            QString shown, caption;
+            bool stillOpen = false;
+            QTimer::singleShot(0, [&] {
+                QTimer::singleShot(0, [&] {
+                    auto* box = qobject_cast<TfMB*>(QApplication::activeModalWidget());
+                    ASSERT_NE(box, nullptr);
+                    shown = box->lMsg->text();
+                    caption = box->windowTitle();
+                    box->done(mrOk);
+                });
+                QTest::mouseClick(viaCancel ? dialog.btnCancel : dialog.btnOK, Qt::LeftButton);
+                stillOpen = dialog.isVisible();
+                // The second try succeeds (Cancel no longer throws; OK is cancelled instead).
+                dialog.Throw = [] {};
+                QTest::mouseClick(dialog.btnCancel, Qt::LeftButton);
+            });
+            EXPECT_EQ(dialog.exec(), mrCancel);
+            EXPECT_EQ(shown, c.message);
+            EXPECT_EQ(caption, QStringLiteral("Vlastnosti"));
+            EXPECT_TRUE(stillOpen);
+        }
+    }
+}

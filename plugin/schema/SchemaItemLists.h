@@ -1,7 +1,7 @@
 // The item descriptions of the model's lists, built by the model unit's initialiser before
 // the model's own parameter list, and the item classes that the model's and the table's
 // list parameters hold:
-//   SecFiles, SecShadowFiles  TFileSpec    (TFileSpecInfo)      FileSpec.h
+//   SecFiles, SecShadowFiles  TFileSpec    (TFileSpecInfo)      SecondaryFiles.h
 //   Domains                   TDomain      (TDomainInfo)        Domain.h
 //   Generators                TGenerator   (TGeneratorInfo)     Generator.h
 //   Exceptions                TIException  (TIExceptionInfo)    IException.h
@@ -15,7 +15,7 @@
 #pragma once
 
 #include "plugin/schema/Domain.h"
-#include "plugin/schema/FileSpec.h"
+#include "plugin/schema/SecondaryFiles.h"
 #include "plugin/schema/Generator.h"
 #include "plugin/schema/IException.h"
 #include "plugin/schema/Index.h"

@@ -1,4 +1,4 @@
-#include "plugin/schema/FileSpec.h"
+#include "plugin/schema/SecondaryFiles.h"
 
 #include "plugin/schema/ModelAccess.h"
 

@@ -18,8 +18,7 @@ public:
   virtual void GetDesktopSize(int& WidthPages, int& HeightPages, int& WidthPixels,
                               int& HeightPixels) const = 0;
   // Gives the desktop a new size; true when it changed.
-  virtual bool SetDesktopSize(int WidthPages, int HeightPages, int WidthPixels,
-                              int HeightPixels) = 0;
+  virtual bool SetDesktopSize(int WidthPages, int HeightPages, int WidthPixels, int HeightPixels) = 0;
   // Marks the schema changed (kind 1: a change of the drawing).
   virtual void SetModified(bool Modified, int Kind) = 0;
 };

@@ -27,8 +27,16 @@
 namespace {
 
 // Items of the element list and the buttons that act on each.
-enum TItem { itDesktop, itEntity, itNote, itProjectInfo, itEntryPoint, itRelation, itTextLabel,
-             itFreeTextLabel };
+enum TItem {
+  itDesktop,
+  itEntity,
+  itNote,
+  itProjectInfo,
+  itEntryPoint,
+  itRelation,
+  itTextLabel,
+  itFreeTextLabel
+};
 
 struct TItemButtons {
   const char* Caption;
@@ -36,14 +44,10 @@ struct TItemButtons {
 };
 
 const TItemButtons Items[] = {
-    {"Plocha", false, false, true, true, false},
-    {"Entita", true, true, true, false, false},
-    {"Poznámka", true, true, true, false, false},
-    {"Razítko", true, true, true, false, true},
-    {"Vstupní bod", false, false, true, true, false},
-    {"Relace (šipka)", false, false, true, true, false},
-    {"Popiska relace", true, false, true, true, false},
-    {"Text", true, false, true, true, false},
+    {"Plocha", false, false, true, true, false},        {"Entita", true, true, true, false, false},
+    {"Poznámka", true, true, true, false, false},       {"Razítko", true, true, true, false, true},
+    {"Vstupní bod", false, false, true, true, false},   {"Relace (šipka)", false, false, true, true, false},
+    {"Popiska relace", true, false, true, true, false}, {"Text", true, false, true, true, false},
 };
 
 QLabel* MakeLabel(QWidget* Parent, const QString& Text, int X, int Y) {
@@ -60,8 +64,7 @@ QLineEdit* MakeEdit(QWidget* Parent, const char* Name, int X, int Y) {
   return e;
 }
 
-QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, int X, int Y,
-                        int W) {
+QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, int X, int Y, int W) {
   auto* b = new QPushButton(Text, Parent);
   b->setObjectName(QString::fromLatin1(Name));
   b->setGeometry(X, Y, W, 25);
@@ -81,8 +84,8 @@ QFont ToDialogFont(const ui::TFont* Font) {
 
 void FromDialogFont(const QFont& F, ui::TFont* Font) {
   Font->SetName(F.family());
-  const int size = F.pointSize() > 0 ? F.pointSize()
-                                     : ui::MulDiv(F.pixelSize(), 72, ui::TFont::PixelsPerInch);
+  const int size =
+      F.pointSize() > 0 ? F.pointSize() : ui::MulDiv(F.pixelSize(), 72, ui::TFont::PixelsPerInch);
   Font->SetSize(size);
   ui::TFontStyles s = 0;
   if (F.bold()) s |= ui::fsBold;
@@ -103,7 +106,7 @@ int PositiveNumber(const QLineEdit* Edit) {
   return ok && v > 0 ? v : 0;
 }
 
-}  // namespace
+} // namespace
 
 TfrmDesignSetting::TfrmDesignSetting(QWidget* Parent)
     : TfrmAbstractDialog(Parent), FSamples(std::make_unique<TDesignSamples>()) {
@@ -198,9 +201,9 @@ TfrmDesignSetting::TfrmDesignSetting(QWidget* Parent)
     box->SetParent(pbDesktop);
   }
   TDesignSamples& s = *FSamples;
-  for (TMorvikGraphic* sample : std::initializer_list<TMorvikGraphic*>{
-           s.DefEntity, s.DefNote, s.DefProjectInfo, s.DefEntryPoint, s.DefRelation,
-           s.DefTextLabel, s.DefFreeTextLabel}) {
+  for (TMorvikGraphic* sample :
+       std::initializer_list<TMorvikGraphic*>{s.DefEntity, s.DefNote, s.DefProjectInfo, s.DefEntryPoint,
+                                              s.DefRelation, s.DefTextLabel, s.DefFreeTextLabel}) {
     sample->SetVisible(false);
     sample->SetParent(pbDesktop);
   }
@@ -208,9 +211,8 @@ TfrmDesignSetting::TfrmDesignSetting(QWidget* Parent)
   FillSampleEntity(s.DefEntity);
   s.DefEntity->SetImages(DesignImages());
   s.DefNote->SetAutoSize(true);
-  s.DefNote->SetLines({QStringLiteral("Toto je pouze"), QStringLiteral("ukázková poznámka"),
-                       QString(), QStringLiteral("Můžete zde nastavit"),
-                       QStringLiteral("její vlastnosti.")});
+  s.DefNote->SetLines({QStringLiteral("Toto je pouze"), QStringLiteral("ukázková poznámka"), QString(),
+                       QStringLiteral("Můžete zde nastavit"), QStringLiteral("její vlastnosti.")});
   s.DefProjectInfo->SetProject(QStringLiteral("Firemní IS"));
   s.DefProjectInfo->SetVersion(QStringLiteral("1.1.1.0"));
   s.DefProjectInfo->SetModel(QStringLiteral("1.0"));
@@ -231,18 +233,13 @@ TfrmDesignSetting::TfrmDesignSetting(QWidget* Parent)
   connect(lbxComponents, &QListWidget::currentRowChanged, this,
           [this] { Guard([this] { lbxComponentsClick(); }); });
   connect(btnFont, &QPushButton::clicked, this, [this] { Guard([this] { btnFontClick(); }); });
-  connect(btnBrushColor, &QPushButton::clicked, this,
-          [this] { Guard([this] { btnBrushColorClick(); }); });
-  connect(btnPenColor, &QPushButton::clicked, this,
-          [this] { Guard([this] { btnPenColorClick(); }); });
+  connect(btnBrushColor, &QPushButton::clicked, this, [this] { Guard([this] { btnBrushColorClick(); }); });
+  connect(btnPenColor, &QPushButton::clicked, this, [this] { Guard([this] { btnPenColorClick(); }); });
   connect(chbx3D, &QCheckBox::clicked, this, [this] { Guard([this] { chbx3DClick(); }); });
-  connect(btnDTSetting, &QPushButton::clicked, this,
-          [this] { Guard([this] { btnDTSettingClick(); }); });
-  connect(btnDefault, &QPushButton::clicked, this,
-          [this] { Guard([this] { btnDefaultClick(); }); });
+  connect(btnDTSetting, &QPushButton::clicked, this, [this] { Guard([this] { btnDTSettingClick(); }); });
+  connect(btnDefault, &QPushButton::clicked, this, [this] { Guard([this] { btnDefaultClick(); }); });
   connect(btnApply, &QPushButton::clicked, this, [this] { Guard([this] { Apply(); }); });
-  connect(pgcOptions, &QTabWidget::currentChanged, this,
-          [this] { Guard([this] { pgcOptionsChange(); }); });
+  connect(pgcOptions, &QTabWidget::currentChanged, this, [this] { Guard([this] { pgcOptionsChange(); }); });
   connect(chbxCreateLabel, &QCheckBox::toggled, this,
           [this](bool On) { Guard([this, On] { FSamples->SetCreateLabel(On); }); });
   for (QLineEdit* e : {edDefDesktopWPag, edDefDesktopHPag, edDefDesktopWPix, edDefDesktopHPix,
@@ -294,7 +291,7 @@ void TfrmDesignSetting::ReadSettings(const TIniFile& IniFile, const QString& Sec
 int TfrmDesignSetting::Execute(TDesignSettingTarget* Design) {
   FDesign = Design;
   const int result = exec();
-  FDesign = nullptr;  // the schema window may close before the next opening
+  FDesign = nullptr; // the schema window may close before the next opening
   return result;
 }
 
@@ -369,9 +366,9 @@ void TfrmDesignSetting::lbxComponentsClick() {
   const int row = lbxComponents->currentRow();
   if (row < 0) return;
   const TDesignSamples& s = *FSamples;
-  for (TMorvikGraphic* sample : std::initializer_list<TMorvikGraphic*>{
-           s.DefEntity, s.DefNote, s.DefProjectInfo, s.DefEntryPoint, s.DefRelation,
-           s.DefTextLabel, s.DefFreeTextLabel})
+  for (TMorvikGraphic* sample :
+       std::initializer_list<TMorvikGraphic*>{s.DefEntity, s.DefNote, s.DefProjectInfo, s.DefEntryPoint,
+                                              s.DefRelation, s.DefTextLabel, s.DefFreeTextLabel})
     sample->SetVisible(false);
   TMorvikGraphic* sample = CurrentSample();
   if (sample) {
@@ -492,8 +489,8 @@ bool TfrmDesignSetting::SizesValid() {
   }
   for (const QLineEdit* e : edits) {
     if (PositiveNumber(e) == 0) {
-      MB(QStringLiteral("Velikost pracovní plochy musí být kladné číslo."),
-         QStringLiteral("Chybná velikost"), mtError, MsgButtons({mbOK}));
+      MB(QStringLiteral("Velikost pracovní plochy musí být kladné číslo."), QStringLiteral("Chybná velikost"),
+         mtError, MsgButtons({mbOK}));
       return false;
     }
   }

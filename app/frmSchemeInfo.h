@@ -18,8 +18,7 @@ public:
   // Clears the list and fills it from the document, the schema window's plug-in model (its
   // references are the relations counted; none without a model) and the date-time format
   // of the project-information defaults.
-  void FillInfo(const TVisualModel& Document, const Morvik::TModel* Model,
-                const QString& DateFormat);
+  void FillInfo(const TVisualModel& Document, const Morvik::TModel* Model, const QString& DateFormat);
   void AddRow(const QString& Name, const QString& Value);
 
   QTreeWidget* lvInfo;

@@ -58,7 +58,7 @@ private:
   qint64 FLeft;
 };
 
-}  // namespace
+} // namespace
 
 void TAttributes::Add(const QString& Name, const QString& Property, int32_t Value) {
   for (const TAttributeRecord& r : FItems)
@@ -70,8 +70,7 @@ void TAttributes::Add(const QString& Name, const QString& Property, int32_t Valu
 
 TAttributeRecord TAttributes::GetAttribute(int Index) const {
   if (Index < 0 || Index >= Count())
-    RaiseDiagramError(geAttributIndexOutOfBound, emDiagram,
-                      QString::fromLatin1(gaAttributIndexOutOfBound));
+    RaiseDiagramError(geAttributIndexOutOfBound, emDiagram, QString::fromLatin1(gaAttributIndexOutOfBound));
   return FItems[static_cast<size_t>(Index)];
 }
 

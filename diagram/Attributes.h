@@ -14,7 +14,7 @@ class QIODevice;
 
 struct TAttributeRecord {
   QString Name;
-  int32_t Value = 0;  // 0 ordinary attribute; n > 0 key attribute drawn bold with icon n - 1
+  int32_t Value = 0; // 0 ordinary attribute; n > 0 key attribute drawn bold with icon n - 1
   QString Property;
   friend bool operator==(const TAttributeRecord&, const TAttributeRecord&) = default;
 };

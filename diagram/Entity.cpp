@@ -13,7 +13,7 @@ ui::TFontStyles RowStyle(ui::TFontStyles Regular, const TAttributeRecord& Row) {
   return Row.Value != 0 ? (Regular | ui::fsBold) : (Regular & ~ui::fsBold);
 }
 
-}  // namespace
+} // namespace
 
 TEntity::TEntity(ui::TComponent* Owner) : TRectangle(Owner), FAttributes(new TAttributes) {
   Brush()->SetColor(0xC0C0C0);
@@ -135,8 +135,7 @@ void TEntity::Click() {
 
 void TEntity::Notification(ui::TComponent* AComponent, ui::TOperation Operation) {
   TRectangle::Notification(AComponent, Operation);
-  if (Operation == ui::TOperation::opRemove && FImages &&
-      static_cast<ui::TComponent*>(FImages) == AComponent)
+  if (Operation == ui::TOperation::opRemove && FImages && static_cast<ui::TComponent*>(FImages) == AComponent)
     FImages = nullptr;
 }
 
@@ -152,7 +151,7 @@ void TEntity::ChangeScale(int M, int D) {
 }
 
 void TEntity::AdjustScaling(const int FontSize) {
-  TRectangle::AdjustScaling(FontSize);  // the font size, when one is given
+  TRectangle::AdjustScaling(FontSize); // the font size, when one is given
   FToggleSize = DefToggleSize;
   FMargin = DefMargin;
   FExtraHeight = DefExtraHeight;
@@ -221,11 +220,8 @@ void TEntity::DrawRows(ui::TCanvas* C, int IconX, int NameX, int FirstY, int Del
 void TEntity::DrawCornerMark(ui::TCanvas* C) {
   const int W = Width(), T = FToggleSize;
   switch (FEntityType) {
-    case TEntityType::etNone:
-      break;
-    case TEntityType::etKernel:
-      C->Rectangle(W - T - 2, 4, W - 4, T + 2);
-      break;
+    case TEntityType::etNone: break;
+    case TEntityType::etKernel: C->Rectangle(W - T - 2, 4, W - 4, T + 2); break;
     case TEntityType::etCharacteric:
       C->Rectangle(W - 4 - T - T / 2, 4, W - 4 - T / 2, T + 4);
       C->Rectangle(W - 4 - T, 4 + T / 2, W - 4, 4 + T + T / 2);
@@ -264,9 +260,8 @@ void TEntity::DrawToggleBox(ui::TCanvas* C) {
   }
 }
 
-void TEntity::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX,
-                                     const int DivY, const int X, const int Y,
-                                     ui::TCanvas* Canvas) {
+void TEntity::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY,
+                                     const int X, const int Y, ui::TCanvas* Canvas) {
   if (!Canvas) return;
   auto sx = [&](int h) { return ui::MulDiv(h, MulX, DivX); };
   auto sy = [&](int v) { return ui::MulDiv(v, MulY, DivY); };
@@ -287,7 +282,7 @@ void TEntity::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int D
     const int nameX = x0 + sx(M) / 2 + (FImages ? FImages->Width() + sx(4) : 0);
     DrawRows(Canvas, x0 + sx(6), nameX, y0 + sy(T) + sy(11) + delta, delta, sx(5));
   } else {
-    Canvas->TextOut(x0 + (w - Canvas->TextWidth(FCaption)) / 2,
-                    y0 + (h - Canvas->TextHeight(FCaption)) / 2, FCaption);
+    Canvas->TextOut(x0 + (w - Canvas->TextWidth(FCaption)) / 2, y0 + (h - Canvas->TextHeight(FCaption)) / 2,
+                    FCaption);
   }
 }

@@ -16,7 +16,12 @@ namespace ui {
 class TImageList;
 }
 
-enum class TEntityType { etNone, etKernel, etCharacteric, etAssociative };
+enum class TEntityType {
+  etNone,
+  etKernel,
+  etCharacteric,
+  etAssociative
+};
 
 class TEntity : public TRectangle {
 public:
@@ -80,8 +85,8 @@ public:
   void MyOnChangeAttributes(ui::TObject* Sender);
   void ChangeScale(int M, int D) override;
   void AdjustScaling(const int FontSize) override;
-  void PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY,
-                              const int X, const int Y, ui::TCanvas* Canvas) override;
+  void PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY, const int X,
+                              const int Y, ui::TCanvas* Canvas) override;
 
 protected:
   void Paint() override;

@@ -28,8 +28,8 @@ public:
 
   void AdjustScaling(const int FontSize) override;
   void AdjustAfterScaling() override { TryRepaint(); }
-  void PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY,
-                              const int X, const int Y, ui::TCanvas* Canvas) override;
+  void PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY, const int X,
+                              const int Y, ui::TCanvas* Canvas) override;
 
 protected:
   void Paint() override;

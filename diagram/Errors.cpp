@@ -1,10 +1,7 @@
 #include "diagram/Errors.h"
 
 EMorvikError::EMorvikError(int Author, int Number, int Module, const QString& Message, int Priority)
-    : ui::Exception(Message),
-      FDeveloperCode(Author),
-      FErrorCode(Number),
-      FErrorType(Module),
+    : ui::Exception(Message), FDeveloperCode(Author), FErrorCode(Number), FErrorType(Module),
       FPriority(Priority) {
   SetMessage(CompleteMessageString());
 }

@@ -29,15 +29,14 @@ bool CrossesVertical(Real S, Real T, Real N, Real X1, Real Y1, Real X2, Real Y2,
   return true;
 }
 
-}  // namespace
+} // namespace
 
 bool Containt(const ui::TPoint& Point, const ui::TRect& Rect) {
-  return Rect.Left <= Point.x && Point.x <= Rect.Right && Rect.Top <= Point.y &&
-         Point.y <= Rect.Bottom;
+  return Rect.Left <= Point.x && Point.x <= Rect.Right && Rect.Top <= Point.y && Point.y <= Rect.Bottom;
 }
 
-int GetIntersectionWith(TRectangle* Rect, const int X1, const int Y1, const int X2, const int Y2,
-                        int& X, int& Y, int& Side) {
+int GetIntersectionWith(TRectangle* Rect, const int X1, const int Y1, const int X2, const int Y2, int& X,
+                        int& Y, int& Side) {
   if (Rect->Width() == 0) Rect->SetWidth(1);
   if (Rect->Height() == 0) Rect->SetHeight(1);
   const Real left = Rect->Left(), top = Rect->Top();

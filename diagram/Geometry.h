@@ -12,5 +12,5 @@ bool Containt(const ui::TPoint& Point, const ui::TRect& Rect);
 // bounds) and which side it crosses; sides are tried top, bottom, left, right and the first
 // crossed wins. A box of zero width or height is first given 1. Returns 0; raises
 // EMorvikError "No intersection exists." (module 2, number 3) when no side is crossed.
-int GetIntersectionWith(TRectangle* Rect, const int X1, const int Y1, const int X2, const int Y2,
-                        int& X, int& Y, int& Side);
+int GetIntersectionWith(TRectangle* Rect, const int X1, const int Y1, const int X2, const int Y2, int& X,
+                        int& Y, int& Side);

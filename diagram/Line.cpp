@@ -13,7 +13,7 @@ bool AnchorFits(int Value, const TRectangle* Box, bool AlongWidth) {
   return Value >= 2 && !(Box && Value >= (AlongWidth ? Box->Width() : Box->Height()));
 }
 
-}  // namespace
+} // namespace
 
 TLine::TLine(ui::TComponent* Owner) : TMorvikGraphic(Owner) { SetBounds(Left(), Top(), 50, 50); }
 
@@ -74,8 +74,7 @@ void TLine::SetBaseXY(const int X, const int Y) {
 }
 
 void TLine::SetTargetXY(const int X, const int Y) {
-  if ((X == FTargetX && Y == FTargetY) || !AnchorFits(X, FTarget, true) ||
-      !AnchorFits(Y, FTarget, false))
+  if ((X == FTargetX && Y == FTargetY) || !AnchorFits(X, FTarget, true) || !AnchorFits(Y, FTarget, false))
     return;
   FTargetX = X;
   FTargetY = Y;
@@ -141,8 +140,7 @@ bool TLine::IsClickAcceptable(const int X, const int Y) {
     return d <= FTolerance;
   }
   if (X < Left() || X >= Left() + Width() || Y < Top() || Y >= Top() + Height()) return false;
-  const double denominator =
-      std::sqrt(static_cast<double>((h - 1) * (h - 1) + (1 - w) * (1 - w)));
+  const double denominator = std::sqrt(static_cast<double>((h - 1) * (h - 1) + (1 - w) * (1 - w)));
   long long numerator;
   if (!FFalling)
     numerator = u * (h - 1) + v * (1 - w);

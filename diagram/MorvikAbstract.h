@@ -20,9 +20,8 @@ public:
 
   virtual void AdjustScaling(const int FontSize) {}
   virtual void AdjustAfterScaling() {}
-  virtual void PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX,
-                                      const int DivY, const int X, const int Y,
-                                      ui::TCanvas* Canvas) {}
+  virtual void PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY,
+                                      const int X, const int Y, ui::TCanvas* Canvas) {}
 
   void ChangeScale(int M, int D) override;
 

@@ -65,7 +65,7 @@ protected:
 private:
   bool FSelected = false;
   bool FEffect3D = false;
-  ui::TPen FPen;      // destroyed after the brush
+  ui::TPen FPen; // destroyed after the brush
   ui::TBrush FBrush;
   TResizer* FResizer = nullptr;
 };

@@ -51,7 +51,8 @@ void TNote::CountNewWidthAndHeight(int& AWidth, int& AHeight) {
   int widest = 0;
   for (const QString& line : FLines) widest = std::max(widest, c->TextWidth(line));
   AWidth = std::max(FMinWidth, widest + 2 * FLeftMargin);
-  AHeight = std::max(FMinHeight, static_cast<int>(FLines.size()) * LineHeight(c) + FFoldSize + 2 + FLeftMargin / 2);
+  AHeight =
+      std::max(FMinHeight, static_cast<int>(FLines.size()) * LineHeight(c) + FFoldSize + 2 + FLeftMargin / 2);
 }
 
 void TNote::ChangeSize() {
@@ -85,7 +86,7 @@ void TNote::ChangeScale(int M, int D) {
 }
 
 void TNote::AdjustScaling(const int FontSize) {
-  TRectangle::AdjustScaling(FontSize);  // the font size, when one is given
+  TRectangle::AdjustScaling(FontSize); // the font size, when one is given
   FFoldSize = DefFoldSize;
   FLeftMargin = DefLeftMargin;
   FMinWidth = DefMinWidth;
@@ -143,7 +144,11 @@ void TNote::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int Div
     const int clipTop = i == 0 ? y0 : rowY;
     Canvas->TextRect(ui::Rect(x0, clipTop, x0 + w, y0 + h), textX, rowY, FLines[i]);
   }
-  Canvas->Polyline({{x0, y0}, {x0 + w - 1 - fx, y0}, {x0 + w - 1, y0 + fy}, {x0 + w - 1, y0 + h - 1},
-                    {x0, y0 + h - 1}, {x0, y0}});
+  Canvas->Polyline({{x0, y0},
+                    {x0 + w - 1 - fx, y0},
+                    {x0 + w - 1, y0 + fy},
+                    {x0 + w - 1, y0 + h - 1},
+                    {x0, y0 + h - 1},
+                    {x0, y0}});
   Canvas->Polyline({{x0 + w - 1 - fx, y0}, {x0 + w - 1, y0}, {x0 + w - 1, y0 + fy}});
 }

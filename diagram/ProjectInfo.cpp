@@ -18,14 +18,14 @@ int RunLength(const QString& Format, int Pos, QChar Letter) {
 
 QString Padded(int Value, int Width) { return QStringLiteral("%1").arg(Value, Width, 10, QLatin1Char('0')); }
 
-}  // namespace
+} // namespace
 
 QString FormatDateTime(const QString& Format, const QDateTime& Value) {
   const QLocale czech(QLocale::Czech, QLocale::CzechRepublic);
   const QDate d = Value.date();
   const QTime t = Value.time();
   QString out;
-  bool afterHour = false;  // m or mm right after an hour means minutes
+  bool afterHour = false; // m or mm right after an hour means minutes
   int i = 0;
   // One or two letters: the value as it stands or in two digits.
   auto oneOrTwoDigits = [&](QLatin1Char Letter, int Number) {
@@ -37,9 +37,12 @@ QString FormatDateTime(const QString& Format, const QDateTime& Value) {
   // short name, the long name (Name gives a name in the Czech locale's format).
   auto numberOrName = [&](int Letters, int Number, auto Name) {
     const int use = std::min(Letters, 4);
-    if (use == 1) out += QString::number(Number);
-    else if (use == 2) out += Padded(Number, 2);
-    else out += Name(use == 3 ? QLocale::ShortFormat : QLocale::LongFormat);
+    if (use == 1)
+      out += QString::number(Number);
+    else if (use == 2)
+      out += Padded(Number, 2);
+    else
+      out += Name(use == 3 ? QLocale::ShortFormat : QLocale::LongFormat);
     i += use;
   };
   while (i < Format.size()) {
@@ -63,7 +66,8 @@ QString FormatDateTime(const QString& Format, const QDateTime& Value) {
       if (afterHour && n <= 2) {
         oneOrTwoDigits(QLatin1Char('m'), t.minute());
       } else {
-        numberOrName(n, d.month(), [&](QLocale::FormatType Type) { return czech.monthName(d.month(), Type); });
+        numberOrName(n, d.month(),
+                     [&](QLocale::FormatType Type) { return czech.monthName(d.month(), Type); });
       }
       afterHour = false;
       continue;
@@ -193,7 +197,7 @@ void TProjectInfo::ChangeScale(int M, int D) {
 }
 
 void TProjectInfo::AdjustScaling(const int FontSize) {
-  TRectangle::AdjustScaling(FontSize);  // the font size, when one is given
+  TRectangle::AdjustScaling(FontSize); // the font size, when one is given
   FExtraHeight = DefExtraHeight;
   FMargin = DefMargin;
   MyResizeAndInvalidate();

@@ -64,8 +64,8 @@ public:
   void FontChanged(ui::TObject* Sender) override;
   void ChangeScale(int M, int D) override;
   void AdjustScaling(const int FontSize) override;
-  void PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY,
-                              const int X, const int Y, ui::TCanvas* Canvas) override;
+  void PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY, const int X,
+                              const int Y, ui::TCanvas* Canvas) override;
 
 protected:
   void Paint() override;

@@ -47,8 +47,7 @@ TLine* TRectangle::GetLine(int Index) const {
 
 void TRectangle::RemoveLine(TLine* Line, int Index) {
   // Only an occupied slot is emptied, so a stale index never lowers the count twice.
-  if (Index < 0 || Index >= static_cast<int>(FLines.size()) || !FLines[static_cast<size_t>(Index)])
-    return;
+  if (Index < 0 || Index >= static_cast<int>(FLines.size()) || !FLines[static_cast<size_t>(Index)]) return;
   FLines[static_cast<size_t>(Index)] = nullptr;
   --FLineCount;
 }
@@ -56,14 +55,13 @@ void TRectangle::RemoveLine(TLine* Line, int Index) {
 void TRectangle::FreeAllLines() {
   for (size_t i = 0; i < FLines.size(); ++i) {
     TLine* line = FLines[i];
-    if (line) delete line;  // its destructor empties its slots here and in the other box
+    if (line) delete line; // its destructor empties its slots here and in the other box
   }
 }
 
 void TRectangle::SetEntryPoint(TMorvikGraphic* Value) {
   if (FEntryPoint)
-    RaiseDiagramError(geEntryPointIsStillDefined, emDiagram,
-                      QString::fromLatin1(gaEntryPointIsStillDefined));
+    RaiseDiagramError(geEntryPointIsStillDefined, emDiagram, QString::fromLatin1(gaEntryPointIsStillDefined));
   if (!Value || !Value->IsEntryPoint())
     RaiseDiagramError(geBadTypeOfEntryPoint, emDiagram, QString::fromLatin1(gaBadTypeOfEntryPoint));
   FEntryPoint = Value;
@@ -111,8 +109,8 @@ void TRectangle::FollowFontHeight() {
   FLastFontHeight = FFont.Height();
   const long long h = FLastFontHeight * FZoomD;
   const long long natural = (2 * h + (h < 0 ? -FZoomM : FZoomM)) / (2 * FZoomM);
-  FNaturalFontHeight = static_cast<int>(std::clamp<long long>(natural, std::numeric_limits<int>::min() + 1,
-                                                              std::numeric_limits<int>::max()));
+  FNaturalFontHeight = static_cast<int>(
+      std::clamp<long long>(natural, std::numeric_limits<int>::min() + 1, std::numeric_limits<int>::max()));
 }
 
 void TRectangle::SetScaledFontHeight(int Height) {

@@ -13,7 +13,15 @@
 namespace {
 
 // The symbol drawn at one end.
-enum class TEndSymbol { ZeroOne, OneOne, ZeroMany, OneMany, Arrow, Nothing, StemOnly };
+enum class TEndSymbol {
+  ZeroOne,
+  OneOne,
+  ZeroMany,
+  OneMany,
+  Arrow,
+  Nothing,
+  StemOnly
+};
 
 TEndSymbol EndSymbol(TRelationKind Kind, bool BaseEnd) {
   if (Kind <= rkOneManyToOneMany) {
@@ -50,7 +58,7 @@ bool NearOrthogonalSegment(const ui::TPoint& A, const ui::TPoint& B, int X, int 
          std::min(A.y, B.y) - Tolerance <= Y && Y <= std::max(A.y, B.y) + Tolerance;
 }
 
-}  // namespace
+} // namespace
 
 TRelation::TRelation(ui::TComponent* Owner) : TLine(Owner) { Brush()->SetColor(ui::clBtnFace); }
 
@@ -112,7 +120,7 @@ int TRelation::CountOctant(const bool OfBase) const {
 }
 
 int TRelation::SelfRouteShape(int O1, int O2) {
-  int a = (O1 + 1) / 2, b = (O2 + 1) / 2;  // sides: 1 top, 2 right, 3 bottom, 4 left
+  int a = (O1 + 1) / 2, b = (O2 + 1) / 2; // sides: 1 top, 2 right, 3 bottom, 4 left
   if (a == b) return a;
   if (a > b) {
     std::swap(a, b);
@@ -123,7 +131,7 @@ int TRelation::SelfRouteShape(int O1, int O2) {
   if (a == 3 && b == 4) return 7;
   if (a == 1 && b == 4) return 8;
   if (a == 1 && b == 3) return O1 == 1 ? 9 : 10;
-  return O2 == 8 ? 11 : 12;  // right with left
+  return O2 == 8 ? 11 : 12; // right with left
 }
 
 void TRelation::GrowAsYouWant(ui::TRect& Rect, const int X, const int Y, const int Length,
@@ -148,14 +156,13 @@ void TRelation::GrowAsYouWant(ui::TRect& Rect, const int X, const int Y, const i
       else
         Rect.Left = std::min(Rect.Left, X - n);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
-void TRelation::GetRectWhereDrawConclusion(ui::TRect& Area, const ui::TRect& Bounds, const int X,
-                                           const int Y, const int Length, const int HalfWidth,
-                                           const int OddWidth, const int Side) {
+void TRelation::GetRectWhereDrawConclusion(ui::TRect& Area, const ui::TRect& Bounds, const int X, const int Y,
+                                           const int Length, const int HalfWidth, const int OddWidth,
+                                           const int Side) {
   const int h = HalfWidth, o = OddWidth, n = Length;
   switch (Side) {
     case 1: Area = ui::Rect(X - h, Y - n, X + h + o, Y); break;
@@ -239,8 +246,8 @@ int TRelation::CountCoordinate() {
   GrowAsYouWant(r, tx, ty, FTargetAreaLength, FTargetAreaWidth / 2, FTargetAreaWidth % 2, targetSide);
   GetRectWhereDrawConclusion(FBaseConclusionRect, r, bx, by, FBaseAreaLength, FBaseAreaWidth / 2,
                              FBaseAreaWidth % 2, baseSide);
-  GetRectWhereDrawConclusion(FTargetConclusionRect, r, tx, ty, FTargetAreaLength,
-                             FTargetAreaWidth / 2, FTargetAreaWidth % 2, targetSide);
+  GetRectWhereDrawConclusion(FTargetConclusionRect, r, tx, ty, FTargetAreaLength, FTargetAreaWidth / 2,
+                             FTargetAreaWidth % 2, targetSide);
   FBaseSide = baseSide;
   FTargetSide = targetSide;
   FRouteShape = shape;
@@ -283,7 +290,7 @@ void TRelation::ResetPaintedEnds() {
 }
 
 void TRelation::ChangeScale(int M, int D) {
-  FZooming = FBase && FTarget;  // until AdjustAfterScaling
+  FZooming = FBase && FTarget; // until AdjustAfterScaling
   TLine::ChangeScale(M, D);
   ResetPaintedEnds();
   FConclusionLength = ui::MulDiv(FConclusionLength, M, D);
@@ -340,8 +347,8 @@ void TRelation::DrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, const
   FDrawingCanvas = previous;
 }
 
-void TRelation::MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas,
-                                 const bool BaseConclusion, const int Direction, int& X, int& Y) {
+void TRelation::MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, const bool BaseConclusion,
+                                 const int Direction, int& X, int& Y) {
   ui::TCanvas* c = Canvas;
   if (FRelationKind == rkNone) {
     c->SetPixel(Rect.Left, Rect.Top, c->Pen()->Color());
@@ -362,7 +369,7 @@ void TRelation::MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas,
     c->LineTo(Rect.Right, Y);
     X = Direction == 4 ? Rect.Left : Rect.Right;
   }
-  if (FConclusionLength < 10) return;  // too small to tell the symbols apart
+  if (FConclusionLength < 10) return; // too small to tell the symbols apart
 
   const int stemX = X, stemY = Y;
   // Column (vertical stem: row) at offset K outwards from the box edge.
@@ -448,19 +455,14 @@ void TRelation::MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas,
       foot();
       bar(FSecondBarOffset);
       break;
-    case TEndSymbol::Arrow:
-      arrow();
-      break;
-    case TEndSymbol::Nothing:
-      c->SetPixel(Rect.Left, Rect.Top, c->Pen()->Color());
-      break;
-    case TEndSymbol::StemOnly:
-      break;
+    case TEndSymbol::Arrow: arrow(); break;
+    case TEndSymbol::Nothing: c->SetPixel(Rect.Left, Rect.Top, c->Pen()->Color()); break;
+    case TEndSymbol::StemOnly: break;
   }
 }
 
-std::vector<ui::TPoint> TRelation::SelfLoopPoints(int Shape, int BaseSide, int BX, int BY, int TX,
-                                                  int TY, int X0, int Y0, int R, int B) {
+std::vector<ui::TPoint> TRelation::SelfLoopPoints(int Shape, int BaseSide, int BX, int BY, int TX, int TY,
+                                                  int X0, int Y0, int R, int B) {
   // Is the base end on the side named first for the shape?
   bool first = true;
   switch (Shape) {
@@ -479,22 +481,30 @@ std::vector<ui::TPoint> TRelation::SelfLoopPoints(int Shape, int BaseSide, int B
     case 2: return {{R, BY}, {R, TY}};
     case 3: return {{BX, B}, {TX, B}};
     case 4: return {{X0, BY}, {X0, TY}};
-    case 5: return first ? std::vector<ui::TPoint>{{BX, Y0}, {R, Y0}, {R, TY}}
-                         : std::vector<ui::TPoint>{{R, BY}, {R, Y0}, {TX, Y0}};
-    case 6: return first ? std::vector<ui::TPoint>{{R, BY}, {R, B}, {TX, B}}
-                         : std::vector<ui::TPoint>{{BX, B}, {R, B}, {R, TY}};
-    case 7: return first ? std::vector<ui::TPoint>{{BX, B}, {X0, B}, {X0, TY}}
-                         : std::vector<ui::TPoint>{{X0, BY}, {X0, B}, {TX, B}};
-    case 8: return first ? std::vector<ui::TPoint>{{X0, BY}, {X0, Y0}, {TX, Y0}}
-                         : std::vector<ui::TPoint>{{BX, Y0}, {X0, Y0}, {X0, TY}};
-    case 9: return first ? std::vector<ui::TPoint>{{BX, Y0}, {X0, Y0}, {X0, B}, {TX, B}}
-                         : std::vector<ui::TPoint>{{BX, B}, {X0, B}, {X0, Y0}, {TX, Y0}};
-    case 10: return first ? std::vector<ui::TPoint>{{BX, Y0}, {R, Y0}, {R, B}, {TX, B}}
-                          : std::vector<ui::TPoint>{{BX, B}, {R, B}, {R, Y0}, {TX, Y0}};
-    case 11: return first ? std::vector<ui::TPoint>{{R, BY}, {R, Y0}, {X0, Y0}, {X0, TY}}
-                          : std::vector<ui::TPoint>{{X0, BY}, {X0, Y0}, {R, Y0}, {R, TY}};
-    case 12: return first ? std::vector<ui::TPoint>{{R, BY}, {R, B}, {X0, B}, {X0, TY}}
-                          : std::vector<ui::TPoint>{{X0, BY}, {X0, B}, {R, B}, {R, TY}};
+    case 5:
+      return first ? std::vector<ui::TPoint>{{BX, Y0}, {R, Y0}, {R, TY}}
+                   : std::vector<ui::TPoint>{{R, BY}, {R, Y0}, {TX, Y0}};
+    case 6:
+      return first ? std::vector<ui::TPoint>{{R, BY}, {R, B}, {TX, B}}
+                   : std::vector<ui::TPoint>{{BX, B}, {R, B}, {R, TY}};
+    case 7:
+      return first ? std::vector<ui::TPoint>{{BX, B}, {X0, B}, {X0, TY}}
+                   : std::vector<ui::TPoint>{{X0, BY}, {X0, B}, {TX, B}};
+    case 8:
+      return first ? std::vector<ui::TPoint>{{X0, BY}, {X0, Y0}, {TX, Y0}}
+                   : std::vector<ui::TPoint>{{BX, Y0}, {X0, Y0}, {X0, TY}};
+    case 9:
+      return first ? std::vector<ui::TPoint>{{BX, Y0}, {X0, Y0}, {X0, B}, {TX, B}}
+                   : std::vector<ui::TPoint>{{BX, B}, {X0, B}, {X0, Y0}, {TX, Y0}};
+    case 10:
+      return first ? std::vector<ui::TPoint>{{BX, Y0}, {R, Y0}, {R, B}, {TX, B}}
+                   : std::vector<ui::TPoint>{{BX, B}, {R, B}, {R, Y0}, {TX, Y0}};
+    case 11:
+      return first ? std::vector<ui::TPoint>{{R, BY}, {R, Y0}, {X0, Y0}, {X0, TY}}
+                   : std::vector<ui::TPoint>{{X0, BY}, {X0, Y0}, {R, Y0}, {R, TY}};
+    case 12:
+      return first ? std::vector<ui::TPoint>{{R, BY}, {R, B}, {X0, B}, {X0, TY}}
+                   : std::vector<ui::TPoint>{{X0, BY}, {X0, B}, {R, B}, {R, TY}};
     default: return {};
   }
 }
@@ -518,7 +528,8 @@ void TRelation::DrawRoute(ui::TCanvas* Canvas, int X0, int Y0, int W, int H, con
     c->SetPixel(tx, ty, c->Pen()->Color());
   } else {
     c->MoveTo(bx, by);
-    for (const ui::TPoint& p : SelfLoopPoints(FRouteShape, FBaseSide, bx, by, tx, ty, X0, Y0, X0 + W - 1, Y0 + H - 1))
+    for (const ui::TPoint& p :
+         SelfLoopPoints(FRouteShape, FBaseSide, bx, by, tx, ty, X0, Y0, X0 + W - 1, Y0 + H - 1))
       c->LineTo(p.x, p.y);
     if (FTargetSide == 3)
       c->LineTo(tx, ty - 1);
@@ -535,7 +546,7 @@ void TRelation::Paint() {
   FPainted = true;
   ui::TCanvas* c = CanvasWithOwnTools();
   if (!FBase || !FTarget) {
-    TLine::Paint();  // the placeholder of a line with an end missing
+    TLine::Paint(); // the placeholder of a line with an end missing
     return;
   }
   ui::TPoint b, t;
@@ -609,7 +620,8 @@ bool TRelation::IsClickAcceptable(const int X, const int Y) {
     const double d2 = std::hypot(static_cast<double>(X - p2.x), static_cast<double>(Y - p2.y));
     distance = std::min(d1, d2);
   } else {
-    distance = std::fabs(static_cast<double>(dy * ux - dx * uy)) / std::sqrt(static_cast<double>(dx * dx + dy * dy));
+    distance =
+        std::fabs(static_cast<double>(dy * ux - dx * uy)) / std::sqrt(static_cast<double>(dx * dx + dy * dy));
   }
   return distance <= tol;
 }
@@ -682,8 +694,7 @@ void TRelation::ChangePositionOfMainLabel() {
         Y = RT - h / 2;
         if (X + w >= BL && Y + h >= BT) X = BL - w - m;
         break;
-      default:
-        RaiseBadShape("ChangePositionOfMainLabel()");
+      default: RaiseBadShape("ChangePositionOfMainLabel()");
     }
   }
   if (X != FMainLabel->Left() || Y != FMainLabel->Top()) FMainLabel->SetBounds(X, Y, w, h);

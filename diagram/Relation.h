@@ -129,19 +129,19 @@ public:
   // border is not crossed.
   int CountCoordinate();
   // Widens Rect to hold the symbol area of an end at (X, Y) on Side.
-  static void GrowAsYouWant(ui::TRect& Rect, const int X, const int Y, const int Length,
-                            const int HalfWidth, const int OddWidth, const int Side);
+  static void GrowAsYouWant(ui::TRect& Rect, const int X, const int Y, const int Length, const int HalfWidth,
+                            const int OddWidth, const int Side);
   // The symbol area of an end at (X, Y) on Side, relative to the top-left corner of Bounds.
-  static void GetRectWhereDrawConclusion(ui::TRect& Area, const ui::TRect& Bounds, const int X,
-                                         const int Y, const int Length, const int HalfWidth,
-                                         const int OddWidth, const int Side);
+  static void GetRectWhereDrawConclusion(ui::TRect& Area, const ui::TRect& Bounds, const int X, const int Y,
+                                         const int Length, const int HalfWidth, const int OddWidth,
+                                         const int Side);
   // Keeps an end point on Side of Box at least half the area width from the side's corners.
   static void CoordinateIntersection(int& X, int& Y, const int AreaWidth, const int Side,
                                      const TRectangle* Box);
   // Corner points of a self-relation loop between the end (BX, BY) and the end (TX, TY),
   // both ends excluded; X0, Y0, R, B are the loop's left, top, right and bottom lines.
-  static std::vector<ui::TPoint> SelfLoopPoints(int Shape, int BaseSide, int BX, int BY, int TX,
-                                                int TY, int X0, int Y0, int R, int B);
+  static std::vector<ui::TPoint> SelfLoopPoints(int Shape, int BaseSide, int BX, int BY, int TX, int TY,
+                                                int X0, int Y0, int R, int B);
 
   // Re-routes when both ends are set. A route that cannot be computed leaves the previous
   // one in place.
@@ -152,8 +152,8 @@ public:
   // Draws one end into Rect on Canvas; X, Y receive where the line continues.
   void DrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, const bool BaseConclusion,
                       const int Direction, int& X, int& Y);
-  virtual void MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas,
-                                const bool BaseConclusion, const int Direction, int& X, int& Y);
+  virtual void MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, const bool BaseConclusion,
+                                const int Direction, int& X, int& Y);
   // The canvas being drawn on while ends are drawn (for a user hook); null otherwise.
   ui::TCanvas* DrawingCanvas() const { return FDrawingCanvas; }
 
@@ -165,8 +165,8 @@ public:
   void ChangeScale(int M, int D) override;
   void AdjustScaling(const int FontSize) override;
   void AdjustAfterScaling() override;
-  void PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY,
-                              const int X, const int Y, ui::TCanvas* Canvas) override;
+  void PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY, const int X,
+                              const int Y, ui::TCanvas* Canvas) override;
 
 protected:
   void Paint() override;

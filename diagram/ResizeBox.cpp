@@ -109,8 +109,9 @@ void TResizeBox::Paint() {
   c->Pen()->SetColor(FState == rsSelectedAsMany ? ui::clGray : ui::clBlack);
   c->Brush()->SetColor(FState == rsSelectedAsOne ? ui::clBlack : ui::clGray);
   const int w2 = (W - s) / 2, h2 = (H - s) / 2;
-  const ui::TPoint corners[] = {{0, 0},          {0, H - s - 1}, {W - s - 1, H - s - 1}, {W - s - 1, 0},
-                                {w2, 0},         {w2, H - s - 1}, {0, h2},               {W - s - 1, h2}};
+  const ui::TPoint corners[] = {{0, 0},         {0, H - s - 1}, {W - s - 1, H - s - 1},
+                                {W - s - 1, 0}, {w2, 0},        {w2, H - s - 1},
+                                {0, h2},        {W - s - 1, h2}};
   for (const ui::TPoint& p : corners) c->Rectangle(p.x, p.y, p.x + s, p.y + s);
 }
 

@@ -12,7 +12,12 @@
 
 class TRectangle;
 
-enum TResizeState { rsSelectedAsOne, rsSelectedAsMany, rsSelectedAsUnactive, rsMoving };
+enum TResizeState {
+  rsSelectedAsOne,
+  rsSelectedAsMany,
+  rsSelectedAsUnactive,
+  rsMoving
+};
 using TResizeBoxState = TResizeState;
 
 class TResizeBox : public TResizer {

@@ -6,7 +6,10 @@
 
 class TLine;
 
-enum THostSite { hsBase, hsTarget };
+enum THostSite {
+  hsBase,
+  hsTarget
+};
 
 class TResizeLine : public TResizer {
 public:

@@ -9,7 +9,10 @@
 
 class TScrolledScrollBox;
 
-enum TSettingPosition { spVertical, spHorizontal };
+enum TSettingPosition {
+  spVertical,
+  spHorizontal
+};
 
 using TScrollEvent = std::function<void(TScrolledScrollBox* Sender)>;
 using TPositionEvent = std::function<void(TScrolledScrollBox* Sender, TSettingPosition SettingPosition,
@@ -17,22 +20,22 @@ using TPositionEvent = std::function<void(TScrolledScrollBox* Sender, TSettingPo
 
 class TScrolledScrollBox : public QScrollArea {
 public:
-    explicit TScrolledScrollBox(QWidget* Parent = nullptr);
+  explicit TScrolledScrollBox(QWidget* Parent = nullptr);
 
-    // Fired after the user scrolled with either scroll bar (arrows, page, drag, wheel),
-    // once per scroll step, after the contents moved. Never fired by HorzPosition or
-    // VertPosition.
-    TScrollEvent OnScroll;
-    // Fired after HorzPosition or VertPosition was set, also when nothing changed, with the
-    // position the scroll bar took after clamping to its range.
-    TPositionEvent OnChangedPosition;
+  // Fired after the user scrolled with either scroll bar (arrows, page, drag, wheel),
+  // once per scroll step, after the contents moved. Never fired by HorzPosition or
+  // VertPosition.
+  TScrollEvent OnScroll;
+  // Fired after HorzPosition or VertPosition was set, also when nothing changed, with the
+  // position the scroll bar took after clamping to its range.
+  TPositionEvent OnChangedPosition;
 
-    int HorzPosition() const;
-    void SetHorzPosition(int Value);
-    int VertPosition() const;
-    void SetVertPosition(int Value);
+  int HorzPosition() const;
+  void SetHorzPosition(int Value);
+  int VertPosition() const;
+  void SetVertPosition(int Value);
 
 private:
-    void UserScrolled(QScrollBar* Bar);
-    void SetPosition(QScrollBar* Bar, TSettingPosition Which, int Value);
+  void UserScrolled(QScrollBar* Bar);
+  void SetPosition(QScrollBar* Bar, TSettingPosition Which, int Value);
 };

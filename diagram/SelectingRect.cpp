@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-TSelectingRect::TSelectingRect(ui::TComponent* Owner) : TMorvikAbstract(Owner) { SetBounds(Left(), Top(), 40, 20); }
+TSelectingRect::TSelectingRect(ui::TComponent* Owner) : TMorvikAbstract(Owner) {
+  SetBounds(Left(), Top(), 40, 20);
+}
 
 void TSelectingRect::SetMode(TSelectingType M) {
   FMode = M;

@@ -5,7 +5,10 @@
 
 #include "diagram/MorvikAbstract.h"
 
-enum TSelectingType { stRect, stLine };
+enum TSelectingType {
+  stRect,
+  stLine
+};
 using TSelectingMode = TSelectingType;
 
 class TSelectingRect : public TMorvikAbstract {

@@ -39,7 +39,7 @@ void TTextLabel::ChangeScale(int M, int D) {
 }
 
 void TTextLabel::AdjustScaling(const int FontSize) {
-  TRectangle::AdjustScaling(FontSize);  // the font size, when one is given
+  TRectangle::AdjustScaling(FontSize); // the font size, when one is given
   FMarginX = DefMarginX;
   FMarginY = DefMarginY;
   CountNewSize(true);
@@ -58,9 +58,8 @@ void TTextLabel::Paint() {
   c->TextOut(FMarginX, FMarginY, FCaption);
 }
 
-void TTextLabel::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX,
-                                        const int DivY, const int X, const int Y,
-                                        ui::TCanvas* Canvas) {
+void TTextLabel::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY,
+                                        const int X, const int Y, ui::TCanvas* Canvas) {
   if (!Canvas) return;
   const int x0 = X * MulX / DivX, y0 = Y * MulY / DivY;
   const int w = Width() * MulX / DivX, h = Height() * MulY / DivY;
@@ -72,7 +71,6 @@ void TTextLabel::PaintSelfToPrintCanvas(const int MulX, const int MulY, const in
 void TTextLabel::Notification(ui::TComponent* AComponent, ui::TOperation Operation) {
   TRectangle::Notification(AComponent, Operation);
   // Never keep pointing to a relation that is going away.
-  if (Operation == ui::TOperation::opRemove && Tag() != 0 &&
-      Tag() == reinterpret_cast<intptr_t>(AComponent))
+  if (Operation == ui::TOperation::opRemove && Tag() != 0 && Tag() == reinterpret_cast<intptr_t>(AComponent))
     SetTag(0);
 }

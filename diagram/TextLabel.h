@@ -30,8 +30,8 @@ public:
   void ChangeScale(int M, int D) override;
   void AdjustScaling(const int FontSize) override;
   void AdjustAfterScaling() override;
-  void PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY,
-                              const int X, const int Y, ui::TCanvas* Canvas) override;
+  void PaintSelfToPrintCanvas(const int MulX, const int MulY, const int DivX, const int DivY, const int X,
+                              const int Y, ui::TCanvas* Canvas) override;
 
 protected:
   void Paint() override;

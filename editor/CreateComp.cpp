@@ -43,14 +43,14 @@ bool IsNoteOrLabel(const TRectangle* R) {
   return dynamic_cast<const TNote*>(R) != nullptr || dynamic_cast<const TTextLabel*>(R) != nullptr;
 }
 
-}  // namespace
+} // namespace
 
 void SetDesignImages(ui::TImageList* Images) { FactoryImages = Images; }
 ui::TImageList* DesignImages() { return FactoryImages; }
 
-TEntity* CreateEntity(ui::TDesktop* Desktop, int M, int D, const QString& Name,
-                      const QString& Caption, int Left, int Top, int Width, int Height,
-                      bool DrawAll, bool IsNew, bool AutoSize, const TElementHandlers& Handlers) {
+TEntity* CreateEntity(ui::TDesktop* Desktop, int M, int D, const QString& Name, const QString& Caption,
+                      int Left, int Top, int Width, int Height, bool DrawAll, bool IsNew, bool AutoSize,
+                      const TElementHandlers& Handlers) {
   auto e = Construct<TEntity>(Desktop, Samples() ? Samples()->DefEntity : nullptr, M, D);
   e->SetName(Name);
   e->SetCaption(Caption);
@@ -64,9 +64,8 @@ TEntity* CreateEntity(ui::TDesktop* Desktop, int M, int D, const QString& Name,
   return e.release();
 }
 
-TNote* CreateNote(ui::TDesktop* Desktop, int M, int D, const QString& Name, const QString& Text,
-                  int Left, int Top, int Width, int Height, bool AutoSize,
-                  const TElementHandlers& Handlers) {
+TNote* CreateNote(ui::TDesktop* Desktop, int M, int D, const QString& Name, const QString& Text, int Left,
+                  int Top, int Width, int Height, bool AutoSize, const TElementHandlers& Handlers) {
   auto n = Construct<TNote>(Desktop, Samples() ? Samples()->DefNote : nullptr, M, D);
   n->SetName(Name);
   n->SetAutoSize(AutoSize);
@@ -76,11 +75,10 @@ TNote* CreateNote(ui::TDesktop* Desktop, int M, int D, const QString& Name, cons
   return n.release();
 }
 
-TProjectInfo* CreateProjectInfo(ui::TDesktop* Desktop, int M, int D, const QString& Name, int Left,
-                                int Top, bool Visible, const QString& Author, const QString& Firm,
-                                const QString& Project, const QString& Version,
-                                const QString& Model, const QString& SubModel,
-                                const QString& DBServer, const QDateTime& CreatedAt,
+TProjectInfo* CreateProjectInfo(ui::TDesktop* Desktop, int M, int D, const QString& Name, int Left, int Top,
+                                bool Visible, const QString& Author, const QString& Firm,
+                                const QString& Project, const QString& Version, const QString& Model,
+                                const QString& SubModel, const QString& DBServer, const QDateTime& CreatedAt,
                                 const QDateTime& UpdatedAt, const TElementHandlers& Handlers) {
   const TProjectInfo* sample = Samples() ? Samples()->DefProjectInfo : nullptr;
   auto p = Construct<TProjectInfo>(Desktop, sample, M, D);
@@ -102,9 +100,8 @@ TProjectInfo* CreateProjectInfo(ui::TDesktop* Desktop, int M, int D, const QStri
   return p.release();
 }
 
-TTextLabel* CreateTextLabel(ui::TDesktop* Desktop, int M, int D, const QString& Name,
-                            const QString& Caption, int Left, int Top,
-                            const TElementHandlers& Handlers) {
+TTextLabel* CreateTextLabel(ui::TDesktop* Desktop, int M, int D, const QString& Name, const QString& Caption,
+                            int Left, int Top, const TElementHandlers& Handlers) {
   auto l = Construct<TTextLabel>(Desktop, Samples() ? Samples()->DefTextLabel : nullptr, M, D);
   l->SetName(Name);
   l->SetCaption(Caption);
@@ -113,8 +110,8 @@ TTextLabel* CreateTextLabel(ui::TDesktop* Desktop, int M, int D, const QString& 
   return l.release();
 }
 
-TEntryPoint* CreateEntryPoint(ui::TDesktop* Desktop, int M, int D, const QString& Name,
-                              TRectangle* Entity, const TElementHandlers& Handlers) {
+TEntryPoint* CreateEntryPoint(ui::TDesktop* Desktop, int M, int D, const QString& Name, TRectangle* Entity,
+                              const TElementHandlers& Handlers) {
   try {
     auto p = Construct<TEntryPoint>(Desktop, Samples() ? Samples()->DefEntryPoint : nullptr, M, D);
     p->SetName(Name);
@@ -129,9 +126,9 @@ TEntryPoint* CreateEntryPoint(ui::TDesktop* Desktop, int M, int D, const QString
   }
 }
 
-TRelation* CreateRelation(ui::TDesktop* Desktop, int M, int D, const QString& Name,
-                          TRectangle* Base, int BaseX, int BaseY, TRectangle* Target, int TargetX,
-                          int TargetY, TRelationKind Kind, const TElementHandlers& Handlers) {
+TRelation* CreateRelation(ui::TDesktop* Desktop, int M, int D, const QString& Name, TRectangle* Base,
+                          int BaseX, int BaseY, TRectangle* Target, int TargetX, int TargetY,
+                          TRelationKind Kind, const TElementHandlers& Handlers) {
   if (!IsEntity(Base) && !IsEntity(Target)) return nullptr;
   if (IsEntity(Base) && !IsEntity(Target)) {
     std::swap(Base, Target);
@@ -171,9 +168,9 @@ TRelation* CreateRelation(ui::TDesktop* Desktop, int M, int D, const QString& Na
   return r.release();
 }
 
-TResizeBox* CreateResizeBox(ui::TDesktop* Desktop, int M, int D, int Left, int Top, int Width,
-                            int Height, TResizeState State, bool EnableResize, bool EnableMove,
-                            TRectangle* Host, bool Visible, const TElementHandlers& Handlers) {
+TResizeBox* CreateResizeBox(ui::TDesktop* Desktop, int M, int D, int Left, int Top, int Width, int Height,
+                            TResizeState State, bool EnableResize, bool EnableMove, TRectangle* Host,
+                            bool Visible, const TElementHandlers& Handlers) {
   auto b = std::make_unique<TResizeBox>(Desktop);
   b->SetParent(Desktop);
   b->ChangeScale(M, D);
@@ -214,8 +211,8 @@ void CreateResizeLine(ui::TDesktop* Desktop, int M, int D, bool Visible, TLine* 
   }
 }
 
-TSelectingRect* CreateSelectingRect(ui::TDesktop* Desktop, int Left, int Top, int Width,
-                                    int Height, TSelectingType Mode) {
+TSelectingRect* CreateSelectingRect(ui::TDesktop* Desktop, int Left, int Top, int Width, int Height,
+                                    TSelectingType Mode) {
   auto s = std::make_unique<TSelectingRect>(Desktop);
   s->SetParent(Desktop);
   s->SetBounds(Left, Top, Width, Height);

@@ -37,46 +37,43 @@ struct TElementHandlers {
 void SetDesignImages(ui::TImageList* Images);
 ui::TImageList* DesignImages();
 
-TEntity* CreateEntity(ui::TDesktop* Desktop, int M, int D, const QString& Name,
-                      const QString& Caption, int Left, int Top, int Width, int Height,
-                      bool DrawAll, bool IsNew, bool AutoSize, const TElementHandlers& Handlers);
+TEntity* CreateEntity(ui::TDesktop* Desktop, int M, int D, const QString& Name, const QString& Caption,
+                      int Left, int Top, int Width, int Height, bool DrawAll, bool IsNew, bool AutoSize,
+                      const TElementHandlers& Handlers);
 
 // Text: the note's lines, separated by line breaks.
-TNote* CreateNote(ui::TDesktop* Desktop, int M, int D, const QString& Name, const QString& Text,
-                  int Left, int Top, int Width, int Height, bool AutoSize,
-                  const TElementHandlers& Handlers);
+TNote* CreateNote(ui::TDesktop* Desktop, int M, int D, const QString& Name, const QString& Text, int Left,
+                  int Top, int Width, int Height, bool AutoSize, const TElementHandlers& Handlers);
 
-TProjectInfo* CreateProjectInfo(ui::TDesktop* Desktop, int M, int D, const QString& Name, int Left,
-                                int Top, bool Visible, const QString& Author, const QString& Firm,
-                                const QString& Project, const QString& Version,
-                                const QString& Model, const QString& SubModel,
-                                const QString& DBServer, const QDateTime& CreatedAt,
+TProjectInfo* CreateProjectInfo(ui::TDesktop* Desktop, int M, int D, const QString& Name, int Left, int Top,
+                                bool Visible, const QString& Author, const QString& Firm,
+                                const QString& Project, const QString& Version, const QString& Model,
+                                const QString& SubModel, const QString& DBServer, const QDateTime& CreatedAt,
                                 const QDateTime& UpdatedAt, const TElementHandlers& Handlers);
 
 // Always with the look of relation labels; a free label's caller gives it its own look.
-TTextLabel* CreateTextLabel(ui::TDesktop* Desktop, int M, int D, const QString& Name,
-                            const QString& Caption, int Left, int Top,
-                            const TElementHandlers& Handlers);
+TTextLabel* CreateTextLabel(ui::TDesktop* Desktop, int M, int D, const QString& Name, const QString& Caption,
+                            int Left, int Top, const TElementHandlers& Handlers);
 
 // Null (and nothing left behind) when Entity already has an entry point.
-TEntryPoint* CreateEntryPoint(ui::TDesktop* Desktop, int M, int D, const QString& Name,
-                              TRectangle* Entity, const TElementHandlers& Handlers);
+TEntryPoint* CreateEntryPoint(ui::TDesktop* Desktop, int M, int D, const QString& Name, TRectangle* Entity,
+                              const TElementHandlers& Handlers);
 
 // Null unless one end is an entity and the other an entity, a note or a free text label;
 // an entity base with another kind of target is swapped, anchors with their ends, so that
 // a note or label is always the base. rkNone chooses the kind.
-TRelation* CreateRelation(ui::TDesktop* Desktop, int M, int D, const QString& Name,
-                          TRectangle* Base, int BaseX, int BaseY, TRectangle* Target, int TargetX,
-                          int TargetY, TRelationKind Kind, const TElementHandlers& Handlers);
+TRelation* CreateRelation(ui::TDesktop* Desktop, int M, int D, const QString& Name, TRectangle* Base,
+                          int BaseX, int BaseY, TRectangle* Target, int TargetX, int TargetY,
+                          TRelationKind Kind, const TElementHandlers& Handlers);
 
 // With a Host the box takes the host's bounds and the name "ResBox_" + host name.
-TResizeBox* CreateResizeBox(ui::TDesktop* Desktop, int M, int D, int Left, int Top, int Width,
-                            int Height, TResizeState State, bool EnableResize, bool EnableMove,
-                            TRectangle* Host, bool Visible, const TElementHandlers& Handlers);
+TResizeBox* CreateResizeBox(ui::TDesktop* Desktop, int M, int D, int Left, int Top, int Width, int Height,
+                            TResizeState State, bool EnableResize, bool EnableMove, TRectangle* Host,
+                            bool Visible, const TElementHandlers& Handlers);
 
 // The two end handles "ResLine_" + line name + "_B" and "_T".
 void CreateResizeLine(ui::TDesktop* Desktop, int M, int D, bool Visible, TLine* Host,
                       const TElementHandlers& Handlers);
 
-TSelectingRect* CreateSelectingRect(ui::TDesktop* Desktop, int Left, int Top, int Width,
-                                    int Height, TSelectingType Mode);
+TSelectingRect* CreateSelectingRect(ui::TDesktop* Desktop, int Left, int Top, int Width, int Height,
+                                    TSelectingType Mode);

@@ -77,8 +77,8 @@ void MakeSet(ui::TComponent* Owner, T*& InitSample, T*& DefSample, T*& OldSample
 
 // An ini value that must be a non-negative integer in text form; anything else gives
 // Default.
-QString ReadSizeText(const TIniFile& IniFile, const QString& Section, const QString& Key,
-                     int Default, int Max) {
+QString ReadSizeText(const TIniFile& IniFile, const QString& Section, const QString& Key, int Default,
+                     int Max) {
   const QString text = IniFile.ReadString(Section, Key, QString::number(Default)).trimmed();
   bool ok = false;
   const int value = text.toInt(&ok);
@@ -95,13 +95,9 @@ int SizeOf(const QString& Text) {
 // A throw-away set of copies of the Def... samples scaled to one zoom.
 struct TScaledLooks {
   explicit TScaledLooks(const TDesignSamples& S, int Zoom)
-      : Owner(new ui::TComponent(nullptr)),
-        Entity(new TEntity(Owner.get())),
-        Note(new TNote(Owner.get())),
-        ProjectInfo(new TProjectInfo(Owner.get())),
-        EntryPoint(new TEntryPoint(Owner.get())),
-        Relation(new TRelation(Owner.get())),
-        TextLabel(new TTextLabel(Owner.get())),
+      : Owner(new ui::TComponent(nullptr)), Entity(new TEntity(Owner.get())), Note(new TNote(Owner.get())),
+        ProjectInfo(new TProjectInfo(Owner.get())), EntryPoint(new TEntryPoint(Owner.get())),
+        Relation(new TRelation(Owner.get())), TextLabel(new TTextLabel(Owner.get())),
         FreeTextLabel(new TTextLabel(Owner.get())) {
     TDesignSamples::CopyLook(Entity, S.DefEntity);
     TDesignSamples::CopyLook(Note, S.DefNote);
@@ -112,8 +108,8 @@ struct TScaledLooks {
     TDesignSamples::CopyLook(FreeTextLabel, S.DefFreeTextLabel);
     const int m = Zoom / 10;
     if (m != 100)
-      for (ui::TControl* c : std::initializer_list<ui::TControl*>{
-               Entity, Note, ProjectInfo, EntryPoint, Relation, TextLabel, FreeTextLabel})
+      for (ui::TControl* c : std::initializer_list<ui::TControl*>{Entity, Note, ProjectInfo, EntryPoint,
+                                                                  Relation, TextLabel, FreeTextLabel})
         c->ChangeScale(m, 100);
   }
   std::unique_ptr<ui::TComponent> Owner;
@@ -126,7 +122,7 @@ struct TScaledLooks {
   TTextLabel* FreeTextLabel;
 };
 
-}  // namespace
+} // namespace
 
 TDesignSamples::TDesignSamples() : FOwner(std::make_unique<ui::TComponent>(nullptr)) {
   ui::TComponent* o = FOwner.get();
@@ -293,7 +289,7 @@ void TDesignSamples::ApplyTo(ui::TDesktop* Desktop, int Zoom) const {
     else if (auto* point = dynamic_cast<TEntryPoint*>(c))
       CopyLook(point, looks.EntryPoint);
     else if (auto* relation = dynamic_cast<TRelation*>(c))
-      relation->Assign(looks.Relation);  // the relation's own Tag is not a setting
+      relation->Assign(looks.Relation); // the relation's own Tag is not a setting
     else if (auto* label = dynamic_cast<TTextLabel*>(c); label && label->Tag() != 0)
       CopyLook(label, looks.TextLabel);
   }

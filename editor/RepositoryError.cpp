@@ -3,5 +3,5 @@
 #include "diagram/Errors.h"
 
 void RaiseRepositoryError(int Number, const QString& Message) {
-    throw EMorvikError(dcGB, Number, emTreeStore, Message, epDefault);
+  throw EMorvikError(dcGB, Number, emTreeStore, Message, epDefault);
 }

@@ -6,8 +6,8 @@
 
 template <typename TValue>
 struct TValueField {
-    const char* Attribute;
-    int TValue::*Member;
+  const char* Attribute;
+  int TValue::*Member;
 };
 
 inline constexpr TValueField<TFontValue> FontFields[] = {

@@ -13,10 +13,9 @@ namespace {
 constexpr int IndexThreshold = 8;
 
 const char* const ElementNames[RepositoryTypeCount] = {
-    "list",   "string",      "integer", "font",        "brush",     "pen",
-    "memo",   "boolean",     "datetime", "projectinfo", "entity",   "note",
-    "entrypoint", "textlabel", "relation", "paramobject", "listparam", "datatype",
-    "column", "table",       "reference", "model"};
+    "list",      "string",      "integer", "font",  "brush",      "pen",       "memo",     "boolean",
+    "datetime",  "projectinfo", "entity",  "note",  "entrypoint", "textlabel", "relation", "paramobject",
+    "listparam", "datatype",    "column",  "table", "reference",  "model"};
 
 const char* const ResultTexts[] = {
     "",
@@ -30,7 +29,7 @@ const char* const ResultTexts[] = {
 
 // True when the value holds what a leaf of this type keeps.
 bool ValueFitsType(TRepositoryType Type, const TRepositoryValue& Value) {
-    switch (Type) {
+  switch (Type) {
     case rtString:
     case rtMemo: return std::holds_alternative<QString>(Value);
     case rtInteger: return std::holds_alternative<int>(Value);
@@ -40,57 +39,56 @@ bool ValueFitsType(TRepositoryType Type, const TRepositoryValue& Value) {
     case rtBrush: return std::holds_alternative<TBrushValue>(Value);
     case rtPen: return std::holds_alternative<TPenValue>(Value);
     default: return false;
-    }
+  }
 }
 
 template <typename T>
 T ReadValue(const TRepository& Store, const QString& Path, TRepositoryType Type, const T& Default) {
-    const TRepositoryItem* item = nullptr;
-    if (Store.FindItem(Path, Type, &item) != rrOk) return Default;
-    return std::get<T>(item->Value());
+  const TRepositoryItem* item = nullptr;
+  if (Store.FindItem(Path, Type, &item) != rrOk) return Default;
+  return std::get<T>(item->Value());
 }
 
-}  // namespace
+} // namespace
 
 bool IsBranchType(int Type) { return Type == rtList || (Type >= rtProjectInfo && Type <= rtModel); }
 
 // ---------------------------------------------------------------------------------------------
 
 TRepositoryItem* TRepositoryList::Find(QStringView Name) const {
-    if (FItems.size() <= IndexThreshold) {
-        for (const auto& item : FItems)
-            if (item->Name() == Name) return item.get();
-        return nullptr;
-    }
-    const auto it = FIndex.constFind(Name.toString());
-    return it == FIndex.cend() ? nullptr : FItems[*it].get();
+  if (FItems.size() <= IndexThreshold) {
+    for (const auto& item : FItems)
+      if (item->Name() == Name) return item.get();
+    return nullptr;
+  }
+  const auto it = FIndex.constFind(Name.toString());
+  return it == FIndex.cend() ? nullptr : FItems[*it].get();
 }
 
 TRepositoryItem& TRepositoryList::Append(std::unique_ptr<TRepositoryItem> Item) {
-    FItems.push_back(std::move(Item));
-    if (FItems.size() > IndexThreshold) {
-        if (FIndex.isEmpty()) {
-            FIndex.reserve(static_cast<qsizetype>(FItems.size()) * 2);
-            for (int i = 0; i < static_cast<int>(FItems.size()); ++i)
-                FIndex.insert(FItems[i]->Name(), i);
-        } else {
-            FIndex.insert(FItems.back()->Name(), static_cast<int>(FItems.size()) - 1);
-        }
+  FItems.push_back(std::move(Item));
+  if (FItems.size() > IndexThreshold) {
+    if (FIndex.isEmpty()) {
+      FIndex.reserve(static_cast<qsizetype>(FItems.size()) * 2);
+      for (int i = 0; i < static_cast<int>(FItems.size()); ++i) FIndex.insert(FItems[i]->Name(), i);
+    } else {
+      FIndex.insert(FItems.back()->Name(), static_cast<int>(FItems.size()) - 1);
     }
-    return *FItems.back();
+  }
+  return *FItems.back();
 }
 
 TRepositoryItem::TRepositoryItem(const QString& Name, TRepositoryType Type, TRepositoryValue Value)
     : FName(Name), FType(Type) {
-    if (IsBranchType(Type))
-        FChildren = std::make_unique<TRepositoryList>();
-    else
-        FValue = std::move(Value);
+  if (IsBranchType(Type))
+    FChildren = std::make_unique<TRepositoryList>();
+  else
+    FValue = std::move(Value);
 }
 
 QString TRepositoryItem::ElementName(int Type) {
-    if (Type < 0 || Type >= RepositoryTypeCount) return {};
-    return QString::fromLatin1(ElementNames[Type]);
+  if (Type < 0 || Type >= RepositoryTypeCount) return {};
+  return QString::fromLatin1(ElementNames[Type]);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -99,139 +97,136 @@ TRepository::TRepository() = default;
 TRepository::~TRepository() = default;
 
 const TRepositoryItem* TRepository::Lookup(QStringView Path) const {
-    const TRepositoryList* list = &FRoot;
-    for (;;) {
-        const qsizetype dot = Path.indexOf(QLatin1Char('.'));
-        if (dot < 0) return list->Find(Path);
-        const TRepositoryItem* head = list->Find(Path.left(dot));
-        if (head == nullptr || !head->IsBranch()) return nullptr;
-        list = head->Children();
-        Path = Path.mid(dot + 1);
-    }
+  const TRepositoryList* list = &FRoot;
+  for (;;) {
+    const qsizetype dot = Path.indexOf(QLatin1Char('.'));
+    if (dot < 0) return list->Find(Path);
+    const TRepositoryItem* head = list->Find(Path.left(dot));
+    if (head == nullptr || !head->IsBranch()) return nullptr;
+    list = head->Children();
+    Path = Path.mid(dot + 1);
+  }
 }
 
 int TRepository::AddItem(const QString& Path, TRepositoryType Type, TRepositoryValue Value) {
-    if (Path.isEmpty() || static_cast<int>(Type) >= RepositoryTypeCount) return rrWrongParameters;
-    if (!IsBranchType(Type) && !ValueFitsType(Type, Value)) return rrWrongParameters;
+  if (Path.isEmpty() || static_cast<int>(Type) >= RepositoryTypeCount) return rrWrongParameters;
+  if (!IsBranchType(Type) && !ValueFitsType(Type, Value)) return rrWrongParameters;
 
-    const qsizetype dot = Path.lastIndexOf(QLatin1Char('.'));
-    if (dot >= 0) {
-        const QStringView parentPath = QStringView(Path).left(dot);
-        const QString name = Path.mid(dot + 1);
-        if (FRememberedList != nullptr && parentPath == FRememberedPath) {
-            if (FRememberedList->Find(name) != nullptr) return rrAlreadyExists;
-            FRememberedList->Append(std::make_unique<TRepositoryItem>(name, Type, std::move(Value)));
-            return rrOk;
-        }
-        const TRepositoryItem* parent = Lookup(parentPath);
-        if (parent == nullptr) return rrNoFather;
-        if (!parent->IsBranch()) return rrParentNotBranch;
-        // The lookup gave a const item of our own tree.
-        TRepositoryList* children = const_cast<TRepositoryItem*>(parent)->Children();
-        if (children->Find(name) != nullptr) return rrAlreadyExists;
-        children->Append(std::make_unique<TRepositoryItem>(name, Type, std::move(Value)));
-        FRememberedList = children;
-        FRememberedPath = parentPath.toString();
-        return rrOk;
+  const qsizetype dot = Path.lastIndexOf(QLatin1Char('.'));
+  if (dot >= 0) {
+    const QStringView parentPath = QStringView(Path).left(dot);
+    const QString name = Path.mid(dot + 1);
+    if (FRememberedList != nullptr && parentPath == FRememberedPath) {
+      if (FRememberedList->Find(name) != nullptr) return rrAlreadyExists;
+      FRememberedList->Append(std::make_unique<TRepositoryItem>(name, Type, std::move(Value)));
+      return rrOk;
     }
-    if (FRoot.Find(Path) != nullptr) return rrAlreadyExists;
-    FRoot.Append(std::make_unique<TRepositoryItem>(Path, Type, std::move(Value)));
-    FRememberedList = nullptr;
-    FRememberedPath.clear();
+    const TRepositoryItem* parent = Lookup(parentPath);
+    if (parent == nullptr) return rrNoFather;
+    if (!parent->IsBranch()) return rrParentNotBranch;
+    // The lookup gave a const item of our own tree.
+    TRepositoryList* children = const_cast<TRepositoryItem*>(parent)->Children();
+    if (children->Find(name) != nullptr) return rrAlreadyExists;
+    children->Append(std::make_unique<TRepositoryItem>(name, Type, std::move(Value)));
+    FRememberedList = children;
+    FRememberedPath = parentPath.toString();
     return rrOk;
+  }
+  if (FRoot.Find(Path) != nullptr) return rrAlreadyExists;
+  FRoot.Append(std::make_unique<TRepositoryItem>(Path, Type, std::move(Value)));
+  FRememberedList = nullptr;
+  FRememberedPath.clear();
+  return rrOk;
 }
 
-int TRepository::FindItem(const QString& Path, TRepositoryType Type,
-                          const TRepositoryItem** Item) const {
-    if (Path.isEmpty()) return rrWrongParameters;
-    const TRepositoryItem* found = Lookup(Path);
-    if (found == nullptr) return rrNotExists;
-    if (found->Type() != Type) return rrAnotherType;
-    if (Item != nullptr) *Item = found;
-    return rrOk;
+int TRepository::FindItem(const QString& Path, TRepositoryType Type, const TRepositoryItem** Item) const {
+  if (Path.isEmpty()) return rrWrongParameters;
+  const TRepositoryItem* found = Lookup(Path);
+  if (found == nullptr) return rrNotExists;
+  if (found->Type() != Type) return rrAnotherType;
+  if (Item != nullptr) *Item = found;
+  return rrOk;
 }
 
 int TRepository::RaiseOnError(int Code) {
-    if (Code >= rrWrongParameters && Code <= rrParentNotBranch)
-        RaiseRepositoryError(Code, QString::fromLatin1(ResultTexts[Code]));
-    return 0;
+  if (Code >= rrWrongParameters && Code <= rrParentNotBranch)
+    RaiseRepositoryError(Code, QString::fromLatin1(ResultTexts[Code]));
+  return 0;
 }
 
 const TRepositoryItem& TRepository::Require(const QString& Path, TRepositoryType Type) const {
-    const TRepositoryItem* item = nullptr;
-    RaiseOnError(FindItem(Path, Type, &item));
-    return *item;
+  const TRepositoryItem* item = nullptr;
+  RaiseOnError(FindItem(Path, Type, &item));
+  return *item;
 }
 
 // ---------------------------------------------------------------------------------------------
 
 void TRepository::WriteString(const QString& Path, const QString& Text) {
-    RaiseOnError(AddItem(Path, rtString, Text));
+  RaiseOnError(AddItem(Path, rtString, Text));
 }
 
 void TRepository::WriteMemo(const QString& Path, const QString& Text) {
-    RaiseOnError(AddItem(Path, rtMemo, Text));
+  RaiseOnError(AddItem(Path, rtMemo, Text));
 }
 
 void TRepository::WriteInteger(const QString& Path, int Value) {
-    RaiseOnError(AddItem(Path, rtInteger, Value));
+  RaiseOnError(AddItem(Path, rtInteger, Value));
 }
 
 void TRepository::WriteBoolean(const QString& Path, bool Value) {
-    RaiseOnError(AddItem(Path, rtBoolean, Value));
+  RaiseOnError(AddItem(Path, rtBoolean, Value));
 }
 
 void TRepository::WriteDateTime(const QString& Path, const QDateTime& Value) {
-    RaiseOnError(AddItem(Path, rtDateTime, Value));
+  RaiseOnError(AddItem(Path, rtDateTime, Value));
 }
 
 void TRepository::WriteFont(const QString& Path, const TFontValue& Font) {
-    RaiseOnError(AddItem(Path, rtFont, Font));
+  RaiseOnError(AddItem(Path, rtFont, Font));
 }
 
 void TRepository::WriteBrush(const QString& Path, const TBrushValue& Brush) {
-    RaiseOnError(AddItem(Path, rtBrush, Brush));
+  RaiseOnError(AddItem(Path, rtBrush, Brush));
 }
 
 void TRepository::WritePen(const QString& Path, const TPenValue& Pen) {
-    RaiseOnError(AddItem(Path, rtPen, Pen));
+  RaiseOnError(AddItem(Path, rtPen, Pen));
 }
 
 QString TRepository::ReadString(const QString& Path, const QString& Default) const {
-    return ReadValue(*this, Path, rtString, Default);
+  return ReadValue(*this, Path, rtString, Default);
 }
 
 QString TRepository::ReadMemo(const QString& Path, const QString& Default) const {
-    return ReadValue(*this, Path, rtMemo, Default);
+  return ReadValue(*this, Path, rtMemo, Default);
 }
 
 int TRepository::ReadInteger(const QString& Path, int Default) const {
-    return ReadValue(*this, Path, rtInteger, Default);
+  return ReadValue(*this, Path, rtInteger, Default);
 }
 
 bool TRepository::ReadBoolean(const QString& Path, bool Default) const {
-    return ReadValue(*this, Path, rtBoolean, Default);
+  return ReadValue(*this, Path, rtBoolean, Default);
 }
 
 QDateTime TRepository::ReadDateTime(const QString& Path, const QDateTime& Default) const {
-    return ReadValue(*this, Path, rtDateTime, Default);
+  return ReadValue(*this, Path, rtDateTime, Default);
 }
 
 TFontValue TRepository::ReadFont(const QString& Path, const TFontValue& Default) const {
-    return ReadValue(*this, Path, rtFont, Default);
+  return ReadValue(*this, Path, rtFont, Default);
 }
 
 TBrushValue TRepository::ReadBrush(const QString& Path, const TBrushValue& Default) const {
-    return ReadValue(*this, Path, rtBrush, Default);
+  return ReadValue(*this, Path, rtBrush, Default);
 }
 
 TPenValue TRepository::ReadPen(const QString& Path, const TPenValue& Default) const {
-    return ReadValue(*this, Path, rtPen, Default);
+  return ReadValue(*this, Path, rtPen, Default);
 }
 
-void TRepository::AddBranch(const QString& Path, TRepositoryType Type) {
-    RaiseOnError(AddItem(Path, Type));
-}
+void TRepository::AddBranch(const QString& Path, TRepositoryType Type) { RaiseOnError(AddItem(Path, Type)); }
 
 void TRepository::AddList(const QString& Path) { AddBranch(Path, rtList); }
 void TRepository::AddProjectInfo(const QString& Path) { AddBranch(Path, rtProjectInfo); }
@@ -244,33 +239,33 @@ void TRepository::AddRelation(const QString& Path) { AddBranch(Path, rtRelation)
 // ---------------------------------------------------------------------------------------------
 
 void TRepository::SaveToFile(const QString& FileName) const {
-    TXMLMaker maker;
-    TRepositoryXMLWriter::Write(FRoot, maker);
-    maker.GenerateXMLFile(FileName);
+  TXMLMaker maker;
+  TRepositoryXMLWriter::Write(FRoot, maker);
+  maker.GenerateXMLFile(FileName);
 }
 
 QString TRepository::SaveToText() const {
-    TXMLMaker maker;
-    TRepositoryXMLWriter::Write(FRoot, maker);
-    return maker.GenerateXMLString();
+  TXMLMaker maker;
+  TRepositoryXMLWriter::Write(FRoot, maker);
+  return maker.GenerateXMLString();
 }
 
 void TRepository::LoadFromFile(const QString& FileName) {
-    QFile file(FileName);
-    if (!file.open(QIODevice::ReadOnly))
-        RaiseRepositoryError(reCannotOpenFile, QStringLiteral("Cannot open file \"%1\": %2.")
-                                                   .arg(FileName, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        RaiseRepositoryError(reCannotOpenFile, QStringLiteral("Cannot read file \"%1\": %2.")
-                                                   .arg(FileName, file.errorString()));
-    QString text;
-    QString error;
-    if (!TRepositoryXMLReader::DecodeFile(bytes, text, error) ||
-        !TRepositoryXMLReader(*this).Read(text, &error))
-        RaiseRepositoryError(reMalformedFile,
-                             QStringLiteral("File \"%1\" is not a readable schema file: %2.")
-                                 .arg(FileName, error));
+  QFile file(FileName);
+  if (!file.open(QIODevice::ReadOnly))
+    RaiseRepositoryError(reCannotOpenFile,
+                         QStringLiteral("Cannot open file \"%1\": %2.").arg(FileName, file.errorString()));
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError)
+    RaiseRepositoryError(reCannotOpenFile,
+                         QStringLiteral("Cannot read file \"%1\": %2.").arg(FileName, file.errorString()));
+  QString text;
+  QString error;
+  if (!TRepositoryXMLReader::DecodeFile(bytes, text, error) ||
+      !TRepositoryXMLReader(*this).Read(text, &error))
+    RaiseRepositoryError(
+        reMalformedFile,
+        QStringLiteral("File \"%1\" is not a readable schema file: %2.").arg(FileName, error));
 }
 
 void TRepository::LoadFromText(const QString& Text) { TRepositoryXMLReader(*this).Read(Text); }

@@ -15,220 +15,215 @@ QString Sub(const QString& Path, const QString& Key) { return Path + QLatin1Char
 
 QString Sub(const QString& Path, const char* Key) { return Sub(Path, QString::fromLatin1(Key)); }
 
-}  // namespace
+} // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Savers
 
 void TRepository::SaveParamObject(const QString& Path, const Morvik::TParamObject* Object) {
-    AddBranch(Path, rtParamObject);
-    WriteMemo(Sub(Path, "Note"), Text(Object->GetComment()));
-    const QString scalar = Sub(Path, "Scalar");
-    const QString vector = Sub(Path, "Vector");
-    AddList(scalar);
-    AddList(vector);
-    for (int i = 0; i < Object->GetParamCount(); ++i) {
-        const Morvik::TParamInfo* info = Object->GetParam(i);
-        const QString key = Sub(scalar, Text(info->GetName()));
-        const QString value = Text(Object->GetParamValue(i));
-        if (info->GetType() == Morvik::ptMemo)
-            WriteMemo(key, value);
-        else
-            WriteString(key, value);
-    }
-    for (int j = 0; j < Object->GetListParamCount(); ++j) {
-        const QString list = Sub(vector, Text(Object->GetListParamInfo(j)->GetName()));
-        AddBranch(list, rtListParam);
-        const Morvik::TListParam* items = Object->GetListParam(j);
-        for (int k = 0; k < items->GetItemsCount(); ++k)
-            SaveParamObject(Sub(list, QString::number(k)), items->GetItem(k));
-    }
+  AddBranch(Path, rtParamObject);
+  WriteMemo(Sub(Path, "Note"), Text(Object->GetComment()));
+  const QString scalar = Sub(Path, "Scalar");
+  const QString vector = Sub(Path, "Vector");
+  AddList(scalar);
+  AddList(vector);
+  for (int i = 0; i < Object->GetParamCount(); ++i) {
+    const Morvik::TParamInfo* info = Object->GetParam(i);
+    const QString key = Sub(scalar, Text(info->GetName()));
+    const QString value = Text(Object->GetParamValue(i));
+    if (info->GetType() == Morvik::ptMemo)
+      WriteMemo(key, value);
+    else
+      WriteString(key, value);
+  }
+  for (int j = 0; j < Object->GetListParamCount(); ++j) {
+    const QString list = Sub(vector, Text(Object->GetListParamInfo(j)->GetName()));
+    AddBranch(list, rtListParam);
+    const Morvik::TListParam* items = Object->GetListParam(j);
+    for (int k = 0; k < items->GetItemsCount(); ++k)
+      SaveParamObject(Sub(list, QString::number(k)), items->GetItem(k));
+  }
 }
 
 void TRepository::SaveNamedObject(const QString& Path, TRepositoryType Type, const char* Name,
                                   const Morvik::TParamObject* Object) {
-    AddBranch(Path, Type);
-    WriteString(Sub(Path, "Name"), Text(Name));
-    SaveParamObject(Sub(Path, "ParamObject"), Object);
+  AddBranch(Path, Type);
+  WriteString(Sub(Path, "Name"), Text(Name));
+  SaveParamObject(Sub(Path, "ParamObject"), Object);
 }
 
 void TRepository::SaveDataType(const QString& Path, const Morvik::TDataType* DataType) {
-    SaveNamedObject(Path, rtDataType, DataType->GetName(), DataType);
+  SaveNamedObject(Path, rtDataType, DataType->GetName(), DataType);
 }
 
 void TRepository::SaveColumn(const QString& Path, const Morvik::TColumn* Column) {
-    // A column is read back through its data type: one without cannot be stored.
-    if (Column->GetDataType() == nullptr)
-        RaiseRepositoryError(reUnknownDataType, QStringLiteral("Column \"%1\" has no data type.")
-                                                    .arg(Text(Column->GetName())));
-    SaveNamedObject(Path, rtColumn, Column->GetName(), Column);
-    WriteBoolean(Sub(Path, "Primary"), Column->GetKey());
-    SaveDataType(Sub(Path, "DataType"), Column->GetDataType());
+  // A column is read back through its data type: one without cannot be stored.
+  if (Column->GetDataType() == nullptr)
+    RaiseRepositoryError(reUnknownDataType,
+                         QStringLiteral("Column \"%1\" has no data type.").arg(Text(Column->GetName())));
+  SaveNamedObject(Path, rtColumn, Column->GetName(), Column);
+  WriteBoolean(Sub(Path, "Primary"), Column->GetKey());
+  SaveDataType(Sub(Path, "DataType"), Column->GetDataType());
 }
 
 void TRepository::SaveTable(const QString& Path, const Morvik::TTable* Table) {
-    SaveNamedObject(Path, rtTable, Table->GetName(), Table);
-    WriteInteger(Sub(Path, "CountOfColumns"), Table->GetColumnCount());
-    for (int i = 0; i < Table->GetColumnCount(); ++i)
-        SaveColumn(Sub(Path, QString::number(i)), Table->GetColumn(i));
+  SaveNamedObject(Path, rtTable, Table->GetName(), Table);
+  WriteInteger(Sub(Path, "CountOfColumns"), Table->GetColumnCount());
+  for (int i = 0; i < Table->GetColumnCount(); ++i)
+    SaveColumn(Sub(Path, QString::number(i)), Table->GetColumn(i));
 }
 
 void TRepository::SaveReference(const QString& Path, const Morvik::TReference* Reference) {
-    // Pairs are stored by their columns' names; a pair that lacks a column is refused before
-    // anything of the reference is written.
-    for (int i = 0; i < Reference->GetPairCount(); ++i)
-        if (Reference->GetPairColumn(0, i) == nullptr || Reference->GetPairColumn(1, i) == nullptr)
-            RaiseRepositoryError(reUnknownColumn,
-                                 QStringLiteral("Reference \"%1\" has a pair without its column.")
-                                     .arg(Text(Reference->GetName())));
-    SaveNamedObject(Path, rtReference, Reference->GetName(), Reference);
-    WriteInteger(Sub(Path, "CountOfPair"), Reference->GetPairCount());
-    for (int i = 0; i < Reference->GetPairCount(); ++i) {
-        const QString n = QString::number(i);
-        WriteString(Sub(Path, QStringLiteral("Parent_") + n),
-                    Text(Reference->GetPairColumn(0, i)->GetName()));
-        WriteString(Sub(Path, QStringLiteral("Child_") + n),
-                    Text(Reference->GetPairColumn(1, i)->GetName()));
-    }
+  // Pairs are stored by their columns' names; a pair that lacks a column is refused before
+  // anything of the reference is written.
+  for (int i = 0; i < Reference->GetPairCount(); ++i)
+    if (Reference->GetPairColumn(0, i) == nullptr || Reference->GetPairColumn(1, i) == nullptr)
+      RaiseRepositoryError(
+          reUnknownColumn,
+          QStringLiteral("Reference \"%1\" has a pair without its column.").arg(Text(Reference->GetName())));
+  SaveNamedObject(Path, rtReference, Reference->GetName(), Reference);
+  WriteInteger(Sub(Path, "CountOfPair"), Reference->GetPairCount());
+  for (int i = 0; i < Reference->GetPairCount(); ++i) {
+    const QString n = QString::number(i);
+    WriteString(Sub(Path, QStringLiteral("Parent_") + n), Text(Reference->GetPairColumn(0, i)->GetName()));
+    WriteString(Sub(Path, QStringLiteral("Child_") + n), Text(Reference->GetPairColumn(1, i)->GetName()));
+  }
 }
 
 void TRepository::SaveModel(const QString& Path, const Morvik::TModel* Model) {
-    SaveNamedObject(Path, rtModel, Model->GetName(), Model);
+  SaveNamedObject(Path, rtModel, Model->GetName(), Model);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Loaders
 
 void TRepository::LoadParamObject(const QString& Path, Morvik::TParamObject* Object) const {
-    const TRepositoryItem& note = Require(Sub(Path, "Note"), rtMemo);
-    Object->SetComment(std::get<QString>(note.Value()).toUtf8().constData());
+  const TRepositoryItem& note = Require(Sub(Path, "Note"), rtMemo);
+  Object->SetComment(std::get<QString>(note.Value()).toUtf8().constData());
 
-    const TRepositoryList& scalars = *Require(Sub(Path, "Scalar"), rtList).Children();
-    for (int i = 0; i < scalars.Count(); ++i) {
-        const TRepositoryItem& item = scalars.At(i);
-        if (item.Type() != rtString && item.Type() != rtMemo) continue;
-        const int idx = FindParamIndex(Object, item.Name());
-        if (idx < 0) continue;  // a parameter the plug-in no longer defines
-        Object->SetParamValue(idx, std::get<QString>(item.Value()).toUtf8().constData());
-    }
+  const TRepositoryList& scalars = *Require(Sub(Path, "Scalar"), rtList).Children();
+  for (int i = 0; i < scalars.Count(); ++i) {
+    const TRepositoryItem& item = scalars.At(i);
+    if (item.Type() != rtString && item.Type() != rtMemo) continue;
+    const int idx = FindParamIndex(Object, item.Name());
+    if (idx < 0) continue; // a parameter the plug-in no longer defines
+    Object->SetParamValue(idx, std::get<QString>(item.Value()).toUtf8().constData());
+  }
 
-    const QString vectorPath = Sub(Path, "Vector");
-    const TRepositoryList& vector = *Require(vectorPath, rtList).Children();
-    for (int j = 0; j < vector.Count(); ++j) {
-        const TRepositoryItem& list = vector.At(j);
-        if (list.Type() != rtListParam) continue;
-        const int idx = FindListParamIndex(Object, list.Name());
-        if (idx < 0) continue;  // a list the plug-in no longer defines
-        Morvik::TListParam* target = Object->GetListParam(idx);
-        const QString listPath = Sub(vectorPath, list.Name());
-        const TRepositoryList& items = *list.Children();
-        for (int k = 0; k < items.Count(); ++k) {
-            if (items.At(k).Type() != rtParamObject) continue;
-            LoadParamObject(Sub(listPath, items.At(k).Name()), target->AddItem());
-        }
+  const QString vectorPath = Sub(Path, "Vector");
+  const TRepositoryList& vector = *Require(vectorPath, rtList).Children();
+  for (int j = 0; j < vector.Count(); ++j) {
+    const TRepositoryItem& list = vector.At(j);
+    if (list.Type() != rtListParam) continue;
+    const int idx = FindListParamIndex(Object, list.Name());
+    if (idx < 0) continue; // a list the plug-in no longer defines
+    Morvik::TListParam* target = Object->GetListParam(idx);
+    const QString listPath = Sub(vectorPath, list.Name());
+    const TRepositoryList& items = *list.Children();
+    for (int k = 0; k < items.Count(); ++k) {
+      if (items.At(k).Type() != rtParamObject) continue;
+      LoadParamObject(Sub(listPath, items.At(k).Name()), target->AddItem());
     }
+  }
 }
 
 template <typename TNamed>
 QString TRepository::LoadNamedObject(const QString& Path, TNamed* Object) const {
-    const auto& name = std::get<QString>(Require(Sub(Path, "Name"), rtString).Value());
-    Object->SetName(name.toUtf8().constData());
-    LoadParamObject(Sub(Path, "ParamObject"), Object);
-    return name;
+  const auto& name = std::get<QString>(Require(Sub(Path, "Name"), rtString).Value());
+  Object->SetName(name.toUtf8().constData());
+  LoadParamObject(Sub(Path, "ParamObject"), Object);
+  return name;
 }
 
 void TRepository::LoadDataType(const QString& Path, Morvik::TDataType* DataType) const {
-    LoadParamObject(Sub(Path, "ParamObject"), DataType);
+  LoadParamObject(Sub(Path, "ParamObject"), DataType);
 }
 
 void TRepository::LoadColumn(const QString& Path, Morvik::TColumn* Column,
                              const Morvik::TModel* Model) const {
-    const QString name = LoadNamedObject(Path, Column);
-    Column->SetKey(std::get<bool>(Require(Sub(Path, "Primary"), rtBoolean).Value()));
-    const QString dataTypePath = Sub(Path, "DataType");
-    const auto& typeName =
-        std::get<QString>(Require(Sub(dataTypePath, "Name"), rtString).Value());
-    const int idx = FindDataTypeIndex(Model, typeName);
-    if (idx < 0)
-        RaiseRepositoryError(reUnknownDataType,
-                             QStringLiteral("Column \"%1\" has the data type \"%2\" that the model "
-                                            "does not offer.")
-                                 .arg(name, typeName));
-    LoadDataType(dataTypePath, Column->SetDataType(idx));
+  const QString name = LoadNamedObject(Path, Column);
+  Column->SetKey(std::get<bool>(Require(Sub(Path, "Primary"), rtBoolean).Value()));
+  const QString dataTypePath = Sub(Path, "DataType");
+  const auto& typeName = std::get<QString>(Require(Sub(dataTypePath, "Name"), rtString).Value());
+  const int idx = FindDataTypeIndex(Model, typeName);
+  if (idx < 0)
+    RaiseRepositoryError(reUnknownDataType,
+                         QStringLiteral("Column \"%1\" has the data type \"%2\" that the model "
+                                        "does not offer.")
+                             .arg(name, typeName));
+  LoadDataType(dataTypePath, Column->SetDataType(idx));
 }
 
-void TRepository::LoadTable(const QString& Path, Morvik::TTable* Table,
-                            const Morvik::TModel* Model) const {
-    LoadNamedObject(Path, Table);
-    const int count = std::get<int>(Require(Sub(Path, "CountOfColumns"), rtInteger).Value());
-    for (int i = 0; i < count; ++i) {
-        const QString columnPath = Sub(Path, QString::number(i));
-        // The stored column must be there before the table gets a new, empty column for it.
-        Require(columnPath, rtColumn);
-        LoadColumn(columnPath, Table->AddColumn(), Model);
-    }
+void TRepository::LoadTable(const QString& Path, Morvik::TTable* Table, const Morvik::TModel* Model) const {
+  LoadNamedObject(Path, Table);
+  const int count = std::get<int>(Require(Sub(Path, "CountOfColumns"), rtInteger).Value());
+  for (int i = 0; i < count; ++i) {
+    const QString columnPath = Sub(Path, QString::number(i));
+    // The stored column must be there before the table gets a new, empty column for it.
+    Require(columnPath, rtColumn);
+    LoadColumn(columnPath, Table->AddColumn(), Model);
+  }
 }
 
 void TRepository::LoadReference(const QString& Path, Morvik::TReference* Reference) const {
-    const QString name = LoadNamedObject(Path, Reference);
-    const int count = std::get<int>(Require(Sub(Path, "CountOfPair"), rtInteger).Value());
-    const Morvik::TTable* parentTable = Reference->GetParentTable();
-    const Morvik::TTable* childTable = Reference->GetChildTable();
-    for (int i = 0; i < count; ++i) {
-        const QString n = QString::number(i);
-        const auto& parentName = std::get<QString>(
-            Require(Sub(Path, QStringLiteral("Parent_") + n), rtString).Value());
-        const auto& childName = std::get<QString>(
-            Require(Sub(Path, QStringLiteral("Child_") + n), rtString).Value());
-        Morvik::TColumn* parent = FindColumn(parentTable, parentName);
-        Morvik::TColumn* child = FindColumn(childTable, childName);
-        if (parent == nullptr || child == nullptr) {
-            const bool parentSide = parent == nullptr;
-            const Morvik::TTable* table = parentSide ? parentTable : childTable;
-            RaiseRepositoryError(
-                reUnknownColumn,
-                QStringLiteral("Reference \"%1\" pairs the column \"%2\" that the %3 table \"%4\" "
-                               "does not have.")
-                    .arg(name, parentSide ? parentName : childName,
-                         parentSide ? QStringLiteral("parent") : QStringLiteral("child"),
-                         table != nullptr ? Text(table->GetName()) : QString()));
-        }
-        Reference->AddPair(parent, child);
+  const QString name = LoadNamedObject(Path, Reference);
+  const int count = std::get<int>(Require(Sub(Path, "CountOfPair"), rtInteger).Value());
+  const Morvik::TTable* parentTable = Reference->GetParentTable();
+  const Morvik::TTable* childTable = Reference->GetChildTable();
+  for (int i = 0; i < count; ++i) {
+    const QString n = QString::number(i);
+    const auto& parentName =
+        std::get<QString>(Require(Sub(Path, QStringLiteral("Parent_") + n), rtString).Value());
+    const auto& childName =
+        std::get<QString>(Require(Sub(Path, QStringLiteral("Child_") + n), rtString).Value());
+    Morvik::TColumn* parent = FindColumn(parentTable, parentName);
+    Morvik::TColumn* child = FindColumn(childTable, childName);
+    if (parent == nullptr || child == nullptr) {
+      const bool parentSide = parent == nullptr;
+      const Morvik::TTable* table = parentSide ? parentTable : childTable;
+      RaiseRepositoryError(reUnknownColumn,
+                           QStringLiteral("Reference \"%1\" pairs the column \"%2\" that the %3 table \"%4\" "
+                                          "does not have.")
+                               .arg(name, parentSide ? parentName : childName,
+                                    parentSide ? QStringLiteral("parent") : QStringLiteral("child"),
+                                    table != nullptr ? Text(table->GetName()) : QString()));
     }
+    Reference->AddPair(parent, child);
+  }
 }
 
 void TRepository::LoadModel(const QString& Path, Morvik::TModel* Model) const {
-    LoadParamObject(Sub(Path, "ParamObject"), Model);
+  LoadParamObject(Sub(Path, "ParamObject"), Model);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Lookups by name: byte for byte, first match
 
 int TRepository::FindParamIndex(const Morvik::TParamObject* Object, const QString& Name) {
-    const QByteArray name = Name.toUtf8();
-    for (int i = 0; i < Object->GetParamCount(); ++i)
-        if (name == Object->GetParam(i)->GetName()) return i;
-    return -1;
+  const QByteArray name = Name.toUtf8();
+  for (int i = 0; i < Object->GetParamCount(); ++i)
+    if (name == Object->GetParam(i)->GetName()) return i;
+  return -1;
 }
 
 int TRepository::FindListParamIndex(const Morvik::TParamObject* Object, const QString& Name) {
-    const QByteArray name = Name.toUtf8();
-    for (int i = 0; i < Object->GetListParamCount(); ++i)
-        if (name == Object->GetListParamInfo(i)->GetName()) return i;
-    return -1;
+  const QByteArray name = Name.toUtf8();
+  for (int i = 0; i < Object->GetListParamCount(); ++i)
+    if (name == Object->GetListParamInfo(i)->GetName()) return i;
+  return -1;
 }
 
 int TRepository::FindDataTypeIndex(const Morvik::TModel* Model, const QString& Name) {
-    const QByteArray name = Name.toUtf8();
-    for (int i = 0; i < Model->GetDataTypeCount(); ++i)
-        if (name == Model->GetDataTypeInfo(i)->GetName()) return i;
-    return -1;
+  const QByteArray name = Name.toUtf8();
+  for (int i = 0; i < Model->GetDataTypeCount(); ++i)
+    if (name == Model->GetDataTypeInfo(i)->GetName()) return i;
+  return -1;
 }
 
 Morvik::TColumn* TRepository::FindColumn(const Morvik::TTable* Table, const QString& Name) {
-    if (Table == nullptr) return nullptr;
-    const QByteArray name = Name.toUtf8();
-    for (int i = 0; i < Table->GetColumnCount(); ++i)
-        if (name == Table->GetColumn(i)->GetName()) return Table->GetColumn(i);
-    return nullptr;
+  if (Table == nullptr) return nullptr;
+  const QByteArray name = Name.toUtf8();
+  for (int i = 0; i < Table->GetColumnCount(); ++i)
+    if (name == Table->GetColumn(i)->GetName()) return Table->GetColumn(i);
+  return nullptr;
 }

@@ -7,26 +7,26 @@
 #include <cstdint>
 
 struct TFontValue {
-    QString Name;
-    int Height = 0;   // pixels; negative gives the character height
-    int Size = 0;     // points
-    int Charset = 1;  // 238 is central European
-    int32_t Color = 0;
-    int Pitch = 0;    // 0 default, 1 variable, 2 fixed
-    int Style = 0;    // 1 bold, 2 italic, 4 underline, 8 strikeout
-    friend bool operator==(const TFontValue&, const TFontValue&) = default;
+  QString Name;
+  int Height = 0;  // pixels; negative gives the character height
+  int Size = 0;    // points
+  int Charset = 1; // 238 is central European
+  int32_t Color = 0;
+  int Pitch = 0; // 0 default, 1 variable, 2 fixed
+  int Style = 0; // 1 bold, 2 italic, 4 underline, 8 strikeout
+  friend bool operator==(const TFontValue&, const TFontValue&) = default;
 };
 
 struct TBrushValue {
-    int32_t Color = 0xFFFFFF;
-    int Style = 0;  // 0 solid, 1 clear, 2 to 7 hatches
-    friend bool operator==(const TBrushValue&, const TBrushValue&) = default;
+  int32_t Color = 0xFFFFFF;
+  int Style = 0; // 0 solid, 1 clear, 2 to 7 hatches
+  friend bool operator==(const TBrushValue&, const TBrushValue&) = default;
 };
 
 struct TPenValue {
-    int32_t Color = 0;
-    int Style = 0;  // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 clear, 6 inside frame
-    int Width = 1;
-    int Mode = 4;   // 4 copies
-    friend bool operator==(const TPenValue&, const TPenValue&) = default;
+  int32_t Color = 0;
+  int Style = 0; // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 clear, 6 inside frame
+  int Width = 1;
+  int Mode = 4; // 4 copies
+  friend bool operator==(const TPenValue&, const TPenValue&) = default;
 };

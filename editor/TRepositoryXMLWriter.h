@@ -11,11 +11,11 @@ class TXMLMaker;
 
 class TRepositoryXMLWriter {
 public:
-    static void Write(const TRepositoryList& Root, TXMLMaker& Maker);
-    // Date-time values are written in this one form, whatever the machine's locale.
-    static QString DateTimeText(const QDateTime& Value);
-    static const QString DateTimeFormat;
+  static void Write(const TRepositoryList& Root, TXMLMaker& Maker);
+  // Date-time values are written in this one form, whatever the machine's locale.
+  static QString DateTimeText(const QDateTime& Value);
+  static const QString DateTimeFormat;
 
 private:
-    static void WriteItem(const TRepositoryItem& Item, TXMLMaker& Maker);
+  static void WriteItem(const TRepositoryItem& Item, TXMLMaker& Maker);
 };

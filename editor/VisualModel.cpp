@@ -18,7 +18,7 @@ int NumberOfName(const QString& Name) {
 }
 
 QString RenumberClipName(const QString& Name, int Offset) {
-  static const int PrefixLength = 6;  // "_clip_"
+  static const int PrefixLength = 6; // "_clip_"
   QString rest = Name.size() >= PrefixLength ? Name.mid(PrefixLength) : Name;
   const int k = NumberOfName(rest);
   rest.chop(QString::number(k).size());
@@ -81,10 +81,9 @@ T* FindByName(const std::vector<T*>& List, const QString& Name) {
   return nullptr;
 }
 
-}  // namespace
+} // namespace
 
-TVisualModel::TVisualModel()
-    : CreatedAt(QDateTime::currentDateTime()), UpdatedAt(CreatedAt) {}
+TVisualModel::TVisualModel() : CreatedAt(QDateTime::currentDateTime()), UpdatedAt(CreatedAt) {}
 
 void TVisualModel::AddEntity(TEntity* Entity) { AddOfKind(Entities, Entity); }
 void TVisualModel::RemoveEntity(ui::TComponent* Component) { RemoveOfKind(Entities, Component); }
@@ -93,13 +92,9 @@ void TVisualModel::RemoveNote(ui::TComponent* Component) { RemoveOfKind(Notes, C
 void TVisualModel::AddRelation(TRelation* Relation) { AddOfKind(Relations, Relation); }
 void TVisualModel::RemoveRelation(ui::TComponent* Component) { RemoveOfKind(Relations, Component); }
 void TVisualModel::AddTextLabel(TTextLabel* TextLabel) { AddOfKind(TextLabels, TextLabel); }
-void TVisualModel::RemoveTextLabel(ui::TComponent* Component) {
-  RemoveOfKind(TextLabels, Component);
-}
+void TVisualModel::RemoveTextLabel(ui::TComponent* Component) { RemoveOfKind(TextLabels, Component); }
 void TVisualModel::AddEntryPoint(TEntryPoint* EntryPoint) { AddOfKind(EntryPoints, EntryPoint); }
-void TVisualModel::RemoveEntryPoint(ui::TComponent* Component) {
-  RemoveOfKind(EntryPoints, Component);
-}
+void TVisualModel::RemoveEntryPoint(ui::TComponent* Component) { RemoveOfKind(EntryPoints, Component); }
 
 void TVisualModel::SetProjectInfo(TProjectInfo* Info) {
   if (Info && dynamic_cast<TProjectInfo*>(static_cast<ui::TComponent*>(Info))) ProjectInfo = Info;
@@ -120,9 +115,7 @@ int TVisualModel::NextRelationNumber() { return NumberAfterHighest(Relations); }
 int TVisualModel::NextTextLabelNumber() { return NumberAfterHighest(TextLabels); }
 int TVisualModel::NextEntryPointNumber() { return NumberAfterHighest(EntryPoints); }
 
-TEntity* TVisualModel::FindEntityByName(const QString& Name) const {
-  return FindByName(Entities, Name);
-}
+TEntity* TVisualModel::FindEntityByName(const QString& Name) const { return FindByName(Entities, Name); }
 
 TNote* TVisualModel::FindNoteByName(const QString& Name) const { return FindByName(Notes, Name); }
 

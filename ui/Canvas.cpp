@@ -10,7 +10,10 @@
 namespace ui {
 
 TCanvas::TCanvas() {
-  FPen.OnChange = [this](TObject*) { FPenApplied = false; FTextPen = false; };
+  FPen.OnChange = [this](TObject*) {
+    FPenApplied = false;
+    FTextPen = false;
+  };
   FBrush.OnChange = [this](TObject*) { FBrushApplied = false; };
   FFont.OnChange = [this](TObject*) { FontChanged(); };
 }
@@ -55,7 +58,7 @@ TCanvas::TFontEntry& TCanvas::Entry() {
 const QFontMetrics& TCanvas::Metrics() { return *Entry().Metrics; }
 
 TCanvas::TClipScope::TClipScope(TCanvas& Canvas, long long Left, long long Top, long long Right,
-                                 long long Bottom) {
+                                long long Bottom) {
   if (!Canvas.FClipBounds || !Canvas.FPainter || Canvas.FPainter->hasClipping()) return;
   const TRect& b = *Canvas.FClipBounds;
   if (Left >= b.Left && Top >= b.Top && Right <= b.Right && Bottom <= b.Bottom) return;
@@ -304,7 +307,7 @@ void TCanvas::TextRect(const TRect& R, int X, int Y, const QString& Text) {
   FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
   FPainter->drawText(QPoint(X, Y + FPainter->fontMetrics().ascent()), Text);
   FPainter->restore();
-  Attach(FPainter);  // the painter's state was restored: apply everything again
+  Attach(FPainter); // the painter's state was restored: apply everything again
   FClipBounds = bounds;
 }
 
@@ -315,4 +318,4 @@ void TCanvas::Draw(int X, int Y, const QImage& Image) {
   FPainter->drawImage(QPoint(X, Y), Image);
 }
 
-}  // namespace ui
+} // namespace ui

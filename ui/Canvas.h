@@ -86,6 +86,7 @@ private:
   public:
     TClipScope(TCanvas& Canvas, long long Left, long long Top, long long Right, long long Bottom);
     ~TClipScope();
+
   private:
     QPainter* FPainter = nullptr;
   };
@@ -99,11 +100,11 @@ private:
   TBrush FBrush;
   TFont FFont;
   TPoint FPenPos;
-  bool FPenApplied = false;    // painter's pen reflects FPen
-  bool FBrushApplied = false;  // painter's brush reflects FBrush
-  bool FFontApplied = false;   // painter's font reflects FFont
-  bool FTextPen = false;       // painter's pen holds the font colour
-  int FMode = -1;              // composition currently set (-1 unknown)
+  bool FPenApplied = false;   // painter's pen reflects FPen
+  bool FBrushApplied = false; // painter's brush reflects FBrush
+  bool FFontApplied = false;  // painter's font reflects FFont
+  bool FTextPen = false;      // painter's pen holds the font colour
+  int FMode = -1;             // composition currently set (-1 unknown)
   std::optional<TRect> FClipBounds;
   // Measurements of one font on the current device.
   struct TFontEntry {
@@ -113,9 +114,9 @@ private:
     int Height = -1;
   };
   TFontEntry& Entry();
-  std::vector<std::pair<QString, TFontEntry>> FEntries;  // keyed by font name, height, style
+  std::vector<std::pair<QString, TFontEntry>> FEntries; // keyed by font name, height, style
   TFontEntry* FEntry = nullptr;
   int FMetricsDpiX = -1, FMetricsDpiY = -1;
 };
 
-}  // namespace ui
+} // namespace ui

@@ -48,4 +48,4 @@ TColor QColorToColor(const QColor& Color);
 // The same for a QRgb value as read from a QImage pixel.
 TColor RgbToColor(unsigned int Rgb);
 
-}  // namespace ui
+} // namespace ui

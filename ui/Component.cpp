@@ -83,4 +83,4 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   }
 }
 
-}  // namespace ui
+} // namespace ui

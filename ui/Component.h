@@ -11,7 +11,10 @@
 
 namespace ui {
 
-enum class TOperation { opInsert, opRemove };
+enum class TOperation {
+  opInsert,
+  opRemove
+};
 
 class TComponent : public TPersistent {
 public:
@@ -59,4 +62,4 @@ private:
   bool FRemovalSent = false;
 };
 
-}  // namespace ui
+} // namespace ui

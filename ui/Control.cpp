@@ -105,4 +105,4 @@ void TControl::Resize() {
   if (OnResize) OnResize(this);
 }
 
-}  // namespace ui
+} // namespace ui

@@ -108,4 +108,4 @@ private:
   TCanvas FCanvas;
 };
 
-}  // namespace ui
+} // namespace ui

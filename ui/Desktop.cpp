@@ -27,7 +27,7 @@ TMouseButton ButtonOf(Qt::MouseButton Button) {
   }
 }
 
-}  // namespace
+} // namespace
 
 TShiftState ShiftStateOf(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons) {
   TShiftState s = 0;
@@ -136,8 +136,7 @@ void TDesktop::ReportError(const QString& Message) {
     try {
       OnError(Message);
       return;
-    } catch (...) {
-    }
+    } catch (...) {}
   }
   qWarning("%s", qPrintable(Message));
 }
@@ -224,7 +223,7 @@ void TDesktop::mousePressEvent(QMouseEvent* Event) {
   const TShiftState shift = ShiftStateOf(Event->modifiers(), Event->buttons());
   if (!FCaptured) FLastGuardError.clear();
   Guard([&] {
-    if (FCaptured) return;  // a second button while one is held goes to the same control
+    if (FCaptured) return; // a second button while one is held goes to the same control
     TControl* c = ControlAtPos(p);
     if (c) {
       FCaptured = c;
@@ -275,8 +274,7 @@ void TDesktop::mouseReleaseEvent(QMouseEvent* Event) {
     TControl* c = FCaptured;
     if (Event->buttons() == Qt::NoButton) FCaptured = nullptr;
     if (c) {
-      const bool click = FClickPending && button == TMouseButton::mbLeft &&
-                         PtInRect(c->BoundsRect(), p);
+      const bool click = FClickPending && button == TMouseButton::mbLeft && PtInRect(c->BoundsRect(), p);
       FClickPending = false;
       // Click comes before the release, as the control library does it; either may remove
       // the control, which the removal notification tells us.
@@ -306,4 +304,4 @@ bool TDesktop::event(QEvent* Event) {
   return QWidget::event(Event);
 }
 
-}  // namespace ui
+} // namespace ui

@@ -97,4 +97,4 @@ private:
 TShiftState ShiftStateOf(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons);
 Qt::CursorShape CursorShapeOf(TCursor Cursor);
 
-}  // namespace ui
+} // namespace ui

@@ -39,4 +39,4 @@ inline QString MessageOf(std::exception_ptr Error, const QString& Unknown) {
   }
 }
 
-}  // namespace ui
+} // namespace ui

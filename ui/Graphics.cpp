@@ -32,8 +32,7 @@ void TPen::SetMode(TPenMode Value) {
 }
 
 bool TPen::operator==(const TPen& Other) const {
-  return FColor == Other.FColor && FWidth == Other.FWidth && FStyle == Other.FStyle &&
-         FMode == Other.FMode;
+  return FColor == Other.FColor && FWidth == Other.FWidth && FStyle == Other.FStyle && FMode == Other.FMode;
 }
 
 void TPen::Assign(const TPersistent* Source) {
@@ -85,10 +84,12 @@ void TFont::SetHeight(int Value) {
   if (Store(FHeight, std::clamp(Value, -MaxHeight, MaxHeight))) FontChanged();
 }
 
-void TFont::SetSize(int Value) { SetHeight(-MulDiv(std::clamp(Value, -MaxSize, MaxSize), PixelsPerInch, 72)); }
+void TFont::SetSize(int Value) {
+  SetHeight(-MulDiv(std::clamp(Value, -MaxSize, MaxSize), PixelsPerInch, 72));
+}
 
 void TFont::SetColor(TColor Value) {
-  if (Store(FColor, Value)) Changed();  // the colour is not part of the Qt font
+  if (Store(FColor, Value)) Changed(); // the colour is not part of the Qt font
 }
 
 void TFont::SetCharset(int Value) {
@@ -108,8 +109,8 @@ void TFont::Assign(const TPersistent* Source) {
   const auto* src = dynamic_cast<const TFont*>(Source);
   if (!src) return TGraphicsObject::Assign(Source);
   if (*this == *src) return;
-  const bool shapeChanged = FName != src->FName || FHeight != src->FHeight ||
-                            FCharset != src->FCharset || FStyle != src->FStyle;
+  const bool shapeChanged =
+      FName != src->FName || FHeight != src->FHeight || FCharset != src->FCharset || FStyle != src->FStyle;
   FName = src->FName;
   FHeight = src->FHeight;
   FColor = src->FColor;
@@ -134,4 +135,4 @@ const QFont& TFont::ToQFont() const {
   return FQFont;
 }
 
-}  // namespace ui
+} // namespace ui

@@ -32,10 +32,24 @@ protected:
   }
 };
 
-enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
+enum class TPenStyle {
+  psSolid,
+  psDash,
+  psDot,
+  psDashDot,
+  psDashDotDot,
+  psClear
+};
 // Copy draws the pen colour; Xor combines it with the pixels; Not inverts them.
-enum class TPenMode { pmCopy, pmXor, pmNot };
-enum class TBrushStyle { bsSolid, bsClear };
+enum class TPenMode {
+  pmCopy,
+  pmXor,
+  pmNot
+};
+enum class TBrushStyle {
+  bsSolid,
+  bsClear
+};
 
 class TPen : public TGraphicsObject {
 public:
@@ -74,7 +88,12 @@ private:
   TBrushStyle FStyle = TBrushStyle::bsSolid;
 };
 
-enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+enum TFontStyle : unsigned {
+  fsBold = 1,
+  fsItalic = 2,
+  fsUnderline = 4,
+  fsStrikeOut = 8
+};
 using TFontStyles = unsigned;
 
 // Font with the size in points and the height in pixels (negative: character height
@@ -119,4 +138,4 @@ private:
   mutable bool FQFontValid = false;
 };
 
-}  // namespace ui
+} // namespace ui

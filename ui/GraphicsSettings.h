@@ -21,7 +21,8 @@ int BrushStyleToOrdinal(ui::TBrushStyle Style);
 
 void WriteFontSetting(TIniFile& IniFile, const QString& Section, const QString& Key, const ui::TFont* Font);
 void ReadFontSetting(const TIniFile& IniFile, const QString& Section, const QString& Key, ui::TFont* Font);
-void WriteBrushSetting(TIniFile& IniFile, const QString& Section, const QString& Key, const ui::TBrush* Brush);
+void WriteBrushSetting(TIniFile& IniFile, const QString& Section, const QString& Key,
+                       const ui::TBrush* Brush);
 void ReadBrushSetting(const TIniFile& IniFile, const QString& Section, const QString& Key, ui::TBrush* Brush);
 void WritePenSetting(TIniFile& IniFile, const QString& Section, const QString& Key, const ui::TPen* Pen);
 void ReadPenSetting(const TIniFile& IniFile, const QString& Section, const QString& Key, ui::TPen* Pen);

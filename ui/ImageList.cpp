@@ -25,4 +25,4 @@ void TImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabled) co
   }
 }
 
-}  // namespace ui
+} // namespace ui

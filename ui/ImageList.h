@@ -31,4 +31,4 @@ private:
   std::vector<QImage> FImages;
 };
 
-}  // namespace ui
+} // namespace ui

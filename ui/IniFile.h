@@ -9,44 +9,44 @@
 
 class TIniFile {
 public:
-    // Loads the file when it exists; a missing or unreadable file is an empty ini.
-    explicit TIniFile(const QString& FileName);
+  // Loads the file when it exists; a missing or unreadable file is an empty ini.
+  explicit TIniFile(const QString& FileName);
 
-    const QString& FileName() const { return fileName; }
+  const QString& FileName() const { return fileName; }
 
-    QString ReadString(const QString& Section, const QString& Key, const QString& Default) const;
-    // A value that is not a decimal integer (optional sign, surrounding blanks allowed)
-    // gives Default.
-    int ReadInteger(const QString& Section, const QString& Key, int Default) const;
-    // True for any non-zero integer; a value that is not a number gives Default.
-    bool ReadBool(const QString& Section, const QString& Key, bool Default) const;
+  QString ReadString(const QString& Section, const QString& Key, const QString& Default) const;
+  // A value that is not a decimal integer (optional sign, surrounding blanks allowed)
+  // gives Default.
+  int ReadInteger(const QString& Section, const QString& Key, int Default) const;
+  // True for any non-zero integer; a value that is not a number gives Default.
+  bool ReadBool(const QString& Section, const QString& Key, bool Default) const;
 
-    void WriteString(const QString& Section, const QString& Key, const QString& Value);
-    void WriteInteger(const QString& Section, const QString& Key, int Value);
-    void WriteBool(const QString& Section, const QString& Key, bool Value);
+  void WriteString(const QString& Section, const QString& Key, const QString& Value);
+  void WriteInteger(const QString& Section, const QString& Key, int Value);
+  void WriteBool(const QString& Section, const QString& Key, bool Value);
 
-    bool SectionExists(const QString& Section) const;
-    bool ValueExists(const QString& Section, const QString& Key) const;
-    void EraseSection(const QString& Section);
+  bool SectionExists(const QString& Section) const;
+  bool ValueExists(const QString& Section, const QString& Key) const;
+  void EraseSection(const QString& Section);
 
-    // Writes the whole file (UTF-8, CRLF) through a temporary file; the old file is replaced
-    // only when everything was written. Returns false on failure.
-    bool UpdateFile() const;
+  // Writes the whole file (UTF-8, CRLF) through a temporary file; the old file is replaced
+  // only when everything was written. Returns false on failure.
+  bool UpdateFile() const;
 
 private:
-    struct TEntry {
-        QString key;
-        QString value;
-    };
-    struct TSection {
-        QString name;
-        std::vector<TEntry> entries;
-    };
+  struct TEntry {
+    QString key;
+    QString value;
+  };
+  struct TSection {
+    QString name;
+    std::vector<TEntry> entries;
+  };
 
-    const TSection* findSection(const QString& Section) const;
-    TSection& sectionFor(const QString& Section);
-    const QString* findValue(const QString& Section, const QString& Key) const;
+  const TSection* findSection(const QString& Section) const;
+  TSection& sectionFor(const QString& Section);
+  const QString* findValue(const QString& Section, const QString& Key) const;
 
-    QString fileName;
-    std::vector<TSection> sections;
+  QString fileName;
+  std::vector<TSection> sections;
 };

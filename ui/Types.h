@@ -67,7 +67,11 @@ inline int MulDiv(int Number, int Numerator, int Denominator) {
   return static_cast<int>(negative ? -q : q);
 }
 
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+enum class TMouseButton {
+  mbLeft,
+  mbRight,
+  mbMiddle
+};
 
 // Keys and buttons held during a mouse event.
 enum TShiftFlag : unsigned {
@@ -100,4 +104,4 @@ using TMouseEvent =
     std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 
-}  // namespace ui
+} // namespace ui

@@ -21,4 +21,4 @@ bool IsEncodable(char32_t CodePoint);
 // text escape them first.
 QByteArray Encode(QStringView Text);
 
-}  // namespace Windows1250
+} // namespace Windows1250

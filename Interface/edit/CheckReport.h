@@ -12,22 +12,22 @@ namespace Morvik {
 
 class TCheckReport {
 public:
-    // Runs the whole walk over the model.
-    explicit TCheckReport(TModel* Model);
-    TCheckReport(const TCheckReport&) = delete;
-    TCheckReport& operator=(const TCheckReport&) = delete;
-    ~TCheckReport();
+  // Runs the whole walk over the model.
+  explicit TCheckReport(TModel* Model);
+  TCheckReport(const TCheckReport&) = delete;
+  TCheckReport& operator=(const TCheckReport&) = delete;
+  ~TCheckReport();
 
-    int Count() const { return static_cast<int>(Records.size()); }
-    // Record Idx in the order the walk found them.
-    TCheckRecord* Record(int Idx) const;
-    TModel* GetModel() const { return Model; }
+  int Count() const { return static_cast<int>(Records.size()); }
+  // Record Idx in the order the walk found them.
+  TCheckRecord* Record(int Idx) const;
+  TModel* GetModel() const { return Model; }
 
 private:
-    friend class TCheckWalk;
+  friend class TCheckWalk;
 
-    TModel* Model;
-    std::vector<std::unique_ptr<TCheckRecord>> Records;
+  TModel* Model;
+  std::vector<std::unique_ptr<TCheckRecord>> Records;
 };
 
-}  // namespace Morvik
+} // namespace Morvik

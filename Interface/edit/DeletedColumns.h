@@ -10,23 +10,23 @@
 
 class TDeletedColumns {
 public:
-    void Add(const Morvik::TColumn* Column) { Identities.push_back(IdentityOf(Column)); }
-    void Append(const TDeletedColumns& Other) {
-        Identities.insert(Identities.end(), Other.Identities.begin(), Other.Identities.end());
-    }
-    bool Contains(const Morvik::TColumn* Column) const {
-        const std::uintptr_t Identity = IdentityOf(Column);
-        for (std::uintptr_t Deleted : Identities)
-            if (Deleted == Identity) return true;
-        return false;
-    }
-    int Count() const { return static_cast<int>(Identities.size()); }
-    bool Empty() const { return Identities.empty(); }
+  void Add(const Morvik::TColumn* Column) { Identities.push_back(IdentityOf(Column)); }
+  void Append(const TDeletedColumns& Other) {
+    Identities.insert(Identities.end(), Other.Identities.begin(), Other.Identities.end());
+  }
+  bool Contains(const Morvik::TColumn* Column) const {
+    const std::uintptr_t Identity = IdentityOf(Column);
+    for (std::uintptr_t Deleted : Identities)
+      if (Deleted == Identity) return true;
+    return false;
+  }
+  int Count() const { return static_cast<int>(Identities.size()); }
+  bool Empty() const { return Identities.empty(); }
 
 private:
-    static std::uintptr_t IdentityOf(const Morvik::TColumn* Column) {
-        return reinterpret_cast<std::uintptr_t>(Column);
-    }
+  static std::uintptr_t IdentityOf(const Morvik::TColumn* Column) {
+    return reinterpret_cast<std::uintptr_t>(Column);
+  }
 
-    std::vector<std::uintptr_t> Identities;
+  std::vector<std::uintptr_t> Identities;
 };

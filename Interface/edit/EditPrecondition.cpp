@@ -11,8 +11,8 @@ EEditPrecondition::EEditPrecondition(const char* Condition)
 void RaiseEditPrecondition(const char* Condition) { throw EEditPrecondition(Condition); }
 
 TParamObjectInfo* RequireParamObjectInfo(TParamObjectInfo* _ParamObjectInfo) {
-    EDIT_REQUIRE(_ParamObjectInfo != NULL);  // the text callers see
-    return _ParamObjectInfo;
+  EDIT_REQUIRE(_ParamObjectInfo != NULL); // the text callers see
+  return _ParamObjectInfo;
 }
 
-}  // namespace Morvik
+} // namespace Morvik

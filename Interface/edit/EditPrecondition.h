@@ -13,11 +13,11 @@ class TParamObjectInfo;
 
 class EEditPrecondition : public std::logic_error {
 public:
-    explicit EEditPrecondition(const char* Condition);
-    const char* Condition() const { return condition.c_str(); }
+  explicit EEditPrecondition(const char* Condition);
+  const char* Condition() const { return condition.c_str(); }
 
 private:
-    std::string condition;
+  std::string condition;
 };
 
 [[noreturn]] void RaiseEditPrecondition(const char* Condition);
@@ -25,10 +25,10 @@ private:
 // The description a mirror is built over, checked before any member is built from it.
 TParamObjectInfo* RequireParamObjectInfo(TParamObjectInfo* _ParamObjectInfo);
 
-}  // namespace Morvik
+} // namespace Morvik
 
 // Checks COND and raises EEditPrecondition with its source text when it does not hold.
-#define EDIT_REQUIRE(COND)                                 \
-    do {                                                   \
-        if (!(COND)) ::Morvik::RaiseEditPrecondition(#COND); \
-    } while (false)
+#define EDIT_REQUIRE(COND)                                                                                   \
+  do {                                                                                                       \
+    if (!(COND)) ::Morvik::RaiseEditPrecondition(#COND);                                                     \
+  } while (false)

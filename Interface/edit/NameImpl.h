@@ -9,15 +9,15 @@ namespace Morvik {
 
 class TNameImpl : public virtual TVarNamedObject {
 public:
-    const char* GetName() const override { return Name.c_str(); }
-    // NULL clears the name.
-    void SetName(const char* NewName) override { Name = NewName ? NewName : ""; }
+  const char* GetName() const override { return Name.c_str(); }
+  // NULL clears the name.
+  void SetName(const char* NewName) override { Name = NewName ? NewName : ""; }
 
 protected:
-    TNameImpl() = default;
-    ~TNameImpl() = default;
+  TNameImpl() = default;
+  ~TNameImpl() = default;
 
-    std::string Name;
+  std::string Name;
 };
 
-}  // namespace Morvik
+} // namespace Morvik

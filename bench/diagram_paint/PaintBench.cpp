@@ -79,8 +79,8 @@ void BM_EntitiesDirectFloor(benchmark::State& State) {
     d.Bounds = QRect(e->Left(), e->Top(), e->Width(), e->Height());
     d.Caption = e->Caption();
     const int delta = e->Delta();
-    d.CaptionAt = QPoint(e->Left() + (e->Width() - fm.horizontalAdvance(d.Caption)) / 2,
-                         e->Top() + 10 + fm.ascent());
+    d.CaptionAt =
+        QPoint(e->Left() + (e->Width() - fm.horizontalAdvance(d.Caption)) / 2, e->Top() + 10 + fm.ascent());
     d.SeparatorY = e->Top() + 10 + delta + 5;
     int y = e->Top() + 10 + delta + 11;
     int nameMax = 0;
@@ -138,4 +138,4 @@ void BM_EntitiesDirectFloor(benchmark::State& State) {
 }
 BENCHMARK(BM_EntitiesDirectFloor)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

@@ -77,7 +77,8 @@ Scene& TheScene() {
     s.Desktop = std::make_unique<ui::TDesktop>();
     s.Desktop->resize(kImageW, kImageH);
     for (int i = 0; i < kEntities; ++i)
-      s.Entities.push_back(AddEntity(s.Desktop.get(), i, (i % kColumns) * 100 + 10, (i / kColumns) * 80 + 30));
+      s.Entities.push_back(
+          AddEntity(s.Desktop.get(), i, (i % kColumns) * 100 + 10, (i / kColumns) * 80 + 30));
     for (int j = 0; j < kRelations; ++j) {
       const auto kind = static_cast<TRelationKind>(j % (rkArrowToNothing + 1));
       if (j % 10 == 9) {
@@ -90,8 +91,8 @@ Scene& TheScene() {
       }
       const int a = j % kEntities;
       const int col = a % kColumns;
-      int b = a + 1;                                      // right neighbour
-      if (j / kEntities == 1 || col == kColumns - 1) b = a + kColumns;  // below
+      int b = a + 1;                                                   // right neighbour
+      if (j / kEntities == 1 || col == kColumns - 1) b = a + kColumns; // below
       if (b >= kEntities) b = a - kColumns;
       s.Relations.push_back(AddRelation(s.Desktop.get(), s.Entities[a], Centre(s.Entities[a]), s.Entities[b],
                                         Centre(s.Entities[b]), kind));
@@ -147,7 +148,8 @@ void AddEnd(Floor& F, const TRelation* R, const ui::TRect& Area, int Side, bool 
     }
   };
   auto bar = [&](int k) {
-    F.Lines.push_back(vertical ? QLine(a.left(), at(k), a.right(), at(k)) : QLine(at(k), a.top(), at(k), a.bottom()));
+    F.Lines.push_back(vertical ? QLine(a.left(), at(k), a.right(), at(k))
+                               : QLine(at(k), a.top(), at(k), a.bottom()));
   };
   auto circle = [&] {
     const int w = vertical ? a.width() : a.height();
@@ -164,18 +166,35 @@ void AddEnd(Floor& F, const TRelation* R, const ui::TRect& Area, int Side, bool 
     }
   };
   const int k = R->RelationKind();
-  int symbol;  // 0 ZeroOne, 1 OneOne, 2 ZeroMany, 3 OneMany, 4 arrow, 5 nothing
-  if (k <= rkOneManyToOneMany) symbol = IsBase ? k / 4 : k % 4;
-  else if (k == rkNothingToArrow) symbol = IsBase ? 5 : 4;
-  else symbol = IsBase ? 4 : 5;
+  int symbol; // 0 ZeroOne, 1 OneOne, 2 ZeroMany, 3 OneMany, 4 arrow, 5 nothing
+  if (k <= rkOneManyToOneMany)
+    symbol = IsBase ? k / 4 : k % 4;
+  else if (k == rkNothingToArrow)
+    symbol = IsBase ? 5 : 4;
+  else
+    symbol = IsBase ? 4 : 5;
   switch (symbol) {
-    case 0: bar(5); circle(); break;
-    case 1: bar(5); bar(8); break;
-    case 2: foot(); circle(); break;
-    case 3: foot(); bar(8); break;
+    case 0:
+      bar(5);
+      circle();
+      break;
+    case 1:
+      bar(5);
+      bar(8);
+      break;
+    case 2:
+      foot();
+      circle();
+      break;
+    case 3:
+      foot();
+      bar(8);
+      break;
     case 4:
-      F.Triangles.push_back(vertical ? std::array<QPoint, 3>{QPoint(sx, at(0)), QPoint(a.left(), at(10)), QPoint(a.right(), at(10))}
-                                     : std::array<QPoint, 3>{QPoint(at(0), sy), QPoint(at(10), a.top()), QPoint(at(10), a.bottom())});
+      F.Triangles.push_back(vertical ? std::array<QPoint, 3>{QPoint(sx, at(0)), QPoint(a.left(), at(10)),
+                                                             QPoint(a.right(), at(10))}
+                                     : std::array<QPoint, 3>{QPoint(at(0), sy), QPoint(at(10), a.top()),
+                                                             QPoint(at(10), a.bottom())});
       break;
     default: break;
   }
@@ -185,7 +204,7 @@ void BM_PaintDirectFloor(benchmark::State& State) {
   Scene& s = TheScene();
   {
     QImage warm(kImageW, kImageH, QImage::Format_RGB32);
-    s.Desktop->RenderTo(warm);  // the painted end points are known from here on
+    s.Desktop->RenderTo(warm); // the painted end points are known from here on
   }
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(11);
@@ -202,10 +221,10 @@ void BM_PaintDirectFloor(benchmark::State& State) {
     AddEnd(f, r, r->TargetConclusionRect(), r->TargetSide(), false);
     std::vector<QPoint> path{QPoint(r->PaintedBaseEnd().x, r->PaintedBaseEnd().y)};
     if (r->SelfRelation())
-      for (const ui::TPoint& p :
-           TRelation::SelfLoopPoints(r->RouteShape(), r->BaseSide(), r->PaintedBaseEnd().x, r->PaintedBaseEnd().y,
-                                     r->PaintedTargetEnd().x, r->PaintedTargetEnd().y, r->Left(), r->Top(),
-                                     r->Left() + r->Width() - 1, r->Top() + r->Height() - 1))
+      for (const ui::TPoint& p : TRelation::SelfLoopPoints(
+               r->RouteShape(), r->BaseSide(), r->PaintedBaseEnd().x, r->PaintedBaseEnd().y,
+               r->PaintedTargetEnd().x, r->PaintedTargetEnd().y, r->Left(), r->Top(),
+               r->Left() + r->Width() - 1, r->Top() + r->Height() - 1))
         path.push_back(QPoint(p.x, p.y));
     path.push_back(QPoint(r->PaintedTargetEnd().x, r->PaintedTargetEnd().y));
     f.Paths.push_back(std::move(path));
@@ -240,13 +259,15 @@ void BM_PaintDirectFloor(benchmark::State& State) {
       p.setBrush(silver);
       p.drawRect(r.left(), r.top(), 9, 9);
       p.setBrush(Qt::black);
-      const QPoint tri[3] = {r.topLeft() + QPoint(3, 6), r.topLeft() + QPoint(6, 6), r.topLeft() + QPoint(5, 3)};
+      const QPoint tri[3] = {r.topLeft() + QPoint(3, 6), r.topLeft() + QPoint(6, 6),
+                             r.topLeft() + QPoint(5, 3)};
       p.drawPolygon(tri, 3);
     }
     p.end();
     benchmark::DoNotOptimize(img.constBits());
   }
-  State.counters["primitives"] = static_cast<double>(f.Lines.size() + f.Ellipses.size() + f.Triangles.size() + f.Paths.size());
+  State.counters["primitives"] =
+      static_cast<double>(f.Lines.size() + f.Ellipses.size() + f.Triangles.size() + f.Paths.size());
 }
 BENCHMARK(BM_PaintDirectFloor)->Unit(benchmark::kMillisecond);
 
@@ -257,16 +278,19 @@ void BM_MoveEntityWith20Relations(benchmark::State& State) {
   ui::TDesktop desktop;
   desktop.resize(kImageW, kImageH);
   std::vector<TEntity*> boxes;
-  for (int i = 0; i < 21; ++i) boxes.push_back(AddEntity(&desktop, i, (i % 7) * 150 + 500, (i / 7) * 150 + 500));
+  for (int i = 0; i < 21; ++i)
+    boxes.push_back(AddEntity(&desktop, i, (i % 7) * 150 + 500, (i / 7) * 150 + 500));
   TEntity* moved = boxes[10];
   std::vector<CountingRelation*> own;
   for (int i = 0; i < 21; ++i)
     if (boxes[i] != moved)
-      own.push_back(AddRelation(&desktop, moved, Centre(moved), boxes[i], Centre(boxes[i]), rkOneOneToZeroMany));
+      own.push_back(
+          AddRelation(&desktop, moved, Centre(moved), boxes[i], Centre(boxes[i]), rkOneOneToZeroMany));
   std::vector<CountingRelation*> others;
   std::vector<TEntity*> far;
   if (crowded) {
-    for (int i = 0; i < kEntities; ++i) far.push_back(AddEntity(&desktop, i, (i % kColumns) * 100 + 10, 1200 + (i / kColumns) * 30));
+    for (int i = 0; i < kEntities; ++i)
+      far.push_back(AddEntity(&desktop, i, (i % kColumns) * 100 + 10, 1200 + (i / kColumns) * 30));
     for (int j = 0; j < kRelations; ++j) {
       TEntity* a = far[j % kEntities];
       TEntity* b = far[(j % kEntities + 1) % kEntities];
@@ -291,4 +315,4 @@ void BM_MoveEntityWith20Relations(benchmark::State& State) {
 }
 BENCHMARK(BM_MoveEntityWith20Relations)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace

@@ -7,7 +7,8 @@
 #include <QImage>
 #include <benchmark/benchmark.h>
 
-inline void RenderDesktopEachIteration(benchmark::State& State, ui::TDesktop& Desktop, int Width, int Height) {
+inline void RenderDesktopEachIteration(benchmark::State& State, ui::TDesktop& Desktop, int Width,
+                                       int Height) {
   QImage img(Width, Height, QImage::Format_RGB32);
   for (auto _ : State) {
     Desktop.RenderTo(img);

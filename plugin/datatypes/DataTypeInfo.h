@@ -10,88 +10,86 @@ namespace Varne {
 // Info is the description template over the type's kind list, Name its name class. The
 // description holds no state: everything comes from the two.
 template <class Info, class Name>
-class TMyDataTypeInfo : public virtual Morvik::TDataTypeInfo,
-                        public virtual Name,
-                        public virtual Info {
+class TMyDataTypeInfo : public virtual Morvik::TDataTypeInfo, public virtual Name, public virtual Info {
 public:
-    using TKindInfo = Info;
-    ~TMyDataTypeInfo() override = default;
+  using TKindInfo = Info;
+  ~TMyDataTypeInfo() override = default;
 };
 
 // The name classes give the keyword under which a column's type is stored.
 class NUMERICName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "NUMERIC"; }
+  const char* GetName() const override { return "NUMERIC"; }
 };
 
 class DECIMALName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "DECIMAL"; }
+  const char* GetName() const override { return "DECIMAL"; }
 };
 
 class CHARName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "CHAR"; }
+  const char* GetName() const override { return "CHAR"; }
 };
 
 class VARCHARName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "VARCHAR"; }
+  const char* GetName() const override { return "VARCHAR"; }
 };
 
 class NCHARName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "NCHAR"; }
+  const char* GetName() const override { return "NCHAR"; }
 };
 
 class NVCHARName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "NATIONAL CHARACTER VARYING"; }
+  const char* GetName() const override { return "NATIONAL CHARACTER VARYING"; }
 };
 
 class SMALLINTName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "SMALLINT"; }
+  const char* GetName() const override { return "SMALLINT"; }
 };
 
 class INTEGERName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "INTEGER"; }
+  const char* GetName() const override { return "INTEGER"; }
 };
 
 class FLOATName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "FLOAT"; }
+  const char* GetName() const override { return "FLOAT"; }
 };
 
 class DOUBLEName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "DOUBLE PRECISION"; }
+  const char* GetName() const override { return "DOUBLE PRECISION"; }
 };
 
 class DATEName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "DATE"; }
+  const char* GetName() const override { return "DATE"; }
 };
 
 class TIMEName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "TIME"; }
+  const char* GetName() const override { return "TIME"; }
 };
 
 class TIMESTAMPName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "TIMESTAMP"; }
+  const char* GetName() const override { return "TIMESTAMP"; }
 };
 
 class BLOBName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "BLOB"; }
+  const char* GetName() const override { return "BLOB"; }
 };
 
 class DOMAINName : public virtual Morvik::TNamedObject {
 public:
-    const char* GetName() const override { return "DOMAIN"; }
+  const char* GetName() const override { return "DOMAIN"; }
 };
 
 using NUMERICDTInfo = TMyDataTypeInfo<TNumberInfo, NUMERICName>;
@@ -110,4 +108,4 @@ using TIMESTAMPDTInfo = TMyDataTypeInfo<TNoParamsInfo, TIMESTAMPName>;
 using BLOBDTInfo = TMyDataTypeInfo<TBlobInfo, BLOBName>;
 using DOMAINDTInfo = TMyDataTypeInfo<TDomainTypeInfo, DOMAINName>;
 
-}  // namespace Varne
+} // namespace Varne

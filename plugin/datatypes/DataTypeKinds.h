@@ -11,37 +11,37 @@ namespace Varne {
 // NUMERIC, DECIMAL: Precision, Scale, ArrayDim.
 class TNumberInfo_P : public Morvik::TParamsList {
 public:
-    TNumberInfo_P();
+  TNumberInfo_P();
 };
 
 // NCHAR, NATIONAL CHARACTER VARYING: Length, ArrayDim.
 class TLengthInfo_P : public Morvik::TParamsList {
 public:
-    TLengthInfo_P();
+  TLengthInfo_P();
 };
 
 // SMALLINT, INTEGER, FLOAT, DOUBLE PRECISION, DATE, TIME, TIMESTAMP: ArrayDim.
 class TNoParamsInfo_P : public Morvik::TParamsList {
 public:
-    TNoParamsInfo_P();
+  TNoParamsInfo_P();
 };
 
 // CHAR, VARCHAR: Length, ArrayDim, CharSet.
 class TCharInfo_P : public Morvik::TParamsList {
 public:
-    TCharInfo_P();
+  TCharInfo_P();
 };
 
 // BLOB: SubType, SegmentSize, CharSet.
 class TBlobInfo_P : public Morvik::TParamsList {
 public:
-    TBlobInfo_P();
+  TBlobInfo_P();
 };
 
 // DOMAIN: DomainName.
 class TDomainTypeInfo_P : public Morvik::TParamsList {
 public:
-    TDomainTypeInfo_P();
+  TDomainTypeInfo_P();
 };
 
 using TNumberInfo = Morvik::TParamObjectInfoMixin<TNumberInfo_P>;
@@ -56,4 +56,4 @@ using TDomainTypeInfo = Morvik::TParamObjectInfoMixin<TDomainTypeInfo_P>;
 void BuildDataTypeKinds();
 void DestroyDataTypeKinds();
 
-}  // namespace Varne
+} // namespace Varne

@@ -27,17 +27,16 @@ bool IsArrayDimWritten(const char* Value);
 
 // The domain-type check: at position 0 the named domain must be a domain of the model that
 // owns the column (Owner is the data type's owner, the column).
-const char* CheckDomainType(const Morvik::TDataType& Type, const Morvik::TParent* Owner,
-                            int Pos);
+const char* CheckDomainType(const Morvik::TDataType& Type, const Morvik::TParent* Owner, int Pos);
 
 // What the plug-in's own data-type objects add to a data type: their type text appended to a
 // given buffer, the same text as their Generate. A column writes its type through it.
 class TTypeText {
 public:
-    virtual void WriteTypeText(Morvik::TTextBuffer& Out) const = 0;
+  virtual void WriteTypeText(Morvik::TTextBuffer& Out) const = 0;
 
 protected:
-    ~TTypeText() = default;
+  ~TTypeText() = default;
 };
 
 // Check messages of the domain type.
@@ -54,71 +53,53 @@ class TDataTypeObjectMixin : public virtual Morvik::TDataType,
                              public virtual Morvik::TParamObjectMixin<Info>,
                              public TTypeText {
 public:
-    using TInfo = Info;
+  using TInfo = Info;
 
-    explicit TDataTypeObjectMixin(Morvik::TParent* Owner)
-        : Morvik::TParent(Owner), Morvik::TParamObjectMixin<Info>(Owner)
-    {
-    }
-    const char* Check(int Pos) const override { return nullptr; }
-    const char* Generate() override
-    {
-        this->output.Clear();
-        WriteTypeText(this->output);
-        return this->output.GetText();
-    }
-    void WriteTypeText(Morvik::TTextBuffer& Out) const override { Write(Out, *this); }
-    ~TDataTypeObjectMixin() override = default;
+  explicit TDataTypeObjectMixin(Morvik::TParent* Owner)
+      : Morvik::TParent(Owner), Morvik::TParamObjectMixin<Info>(Owner) {}
+  const char* Check(int Pos) const override { return nullptr; }
+  const char* Generate() override {
+    this->output.Clear();
+    WriteTypeText(this->output);
+    return this->output.GetText();
+  }
+  void WriteTypeText(Morvik::TTextBuffer& Out) const override { Write(Out, *this); }
+  ~TDataTypeObjectMixin() override = default;
 };
 
 // Sized types: "(precision[,scale])" or "(length)" by the number of parameters.
 template <class Info>
 class TMyDataType : public TDataTypeObjectMixin<Info, WriteSizedTypeText> {
 public:
-    explicit TMyDataType(Morvik::TParent* Owner)
-        : Morvik::TParent(Owner),
-          Morvik::TParamObjectMixin<Info>(Owner),
-          TDataTypeObjectMixin<Info, WriteSizedTypeText>(Owner)
-    {
-    }
+  explicit TMyDataType(Morvik::TParent* Owner)
+      : Morvik::TParent(Owner), Morvik::TParamObjectMixin<Info>(Owner),
+        TDataTypeObjectMixin<Info, WriteSizedTypeText>(Owner) {}
 };
 
 template <class Info>
 class TCharDataType : public TDataTypeObjectMixin<Info, WriteCharTypeText> {
 public:
-    explicit TCharDataType(Morvik::TParent* Owner)
-        : Morvik::TParent(Owner),
-          Morvik::TParamObjectMixin<Info>(Owner),
-          TDataTypeObjectMixin<Info, WriteCharTypeText>(Owner)
-    {
-    }
+  explicit TCharDataType(Morvik::TParent* Owner)
+      : Morvik::TParent(Owner), Morvik::TParamObjectMixin<Info>(Owner),
+        TDataTypeObjectMixin<Info, WriteCharTypeText>(Owner) {}
 };
 
 template <class Info>
 class TBlobDataType : public TDataTypeObjectMixin<Info, WriteBlobTypeText> {
 public:
-    explicit TBlobDataType(Morvik::TParent* Owner)
-        : Morvik::TParent(Owner),
-          Morvik::TParamObjectMixin<Info>(Owner),
-          TDataTypeObjectMixin<Info, WriteBlobTypeText>(Owner)
-    {
-    }
+  explicit TBlobDataType(Morvik::TParent* Owner)
+      : Morvik::TParent(Owner), Morvik::TParamObjectMixin<Info>(Owner),
+        TDataTypeObjectMixin<Info, WriteBlobTypeText>(Owner) {}
 };
 
 // The domain type also checks that its domain exists in the column's model.
 template <class Info>
 class TDomainDataType : public TDataTypeObjectMixin<Info, WriteDomainTypeText> {
 public:
-    explicit TDomainDataType(Morvik::TParent* Owner)
-        : Morvik::TParent(Owner),
-          Morvik::TParamObjectMixin<Info>(Owner),
-          TDataTypeObjectMixin<Info, WriteDomainTypeText>(Owner)
-    {
-    }
-    const char* Check(int Pos) const override
-    {
-        return CheckDomainType(*this, this->GetParent(), Pos);
-    }
+  explicit TDomainDataType(Morvik::TParent* Owner)
+      : Morvik::TParent(Owner), Morvik::TParamObjectMixin<Info>(Owner),
+        TDataTypeObjectMixin<Info, WriteDomainTypeText>(Owner) {}
+  const char* Check(int Pos) const override { return CheckDomainType(*this, this->GetParent(), Pos); }
 };
 
-}  // namespace Varne
+} // namespace Varne

@@ -9,33 +9,33 @@ namespace Varne {
 
 // Registry indexes.
 enum TDataTypeIndex : int {
-    dtNUMERIC = 0,
-    dtDECIMAL,
-    dtCHAR,
-    dtVARCHAR,
-    dtNCHAR,
-    dtNVCHAR,
-    dtSMALLINT,
-    dtINTEGER,
-    dtFLOAT,
-    dtDOUBLE,
-    dtDATE,
-    dtTIME,
-    dtTIMESTAMP,
-    dtBLOB,
-    dtDOMAIN,
-    dtCount
+  dtNUMERIC = 0,
+  dtDECIMAL,
+  dtCHAR,
+  dtVARCHAR,
+  dtNCHAR,
+  dtNVCHAR,
+  dtSMALLINT,
+  dtINTEGER,
+  dtFLOAT,
+  dtDOUBLE,
+  dtDATE,
+  dtTIME,
+  dtTIMESTAMP,
+  dtBLOB,
+  dtDOMAIN,
+  dtCount
 };
 
 // Answers from the static table of descriptions and factories that the data-type unit
 // fills at load.
 class TDTInfo final {
 public:
-    constexpr TDTInfo() = default;
-    // The description of data type I; NULL outside 0..14 or while the unit is not loaded.
-    virtual Morvik::TDataTypeInfo* GetDataTypeInfo(int I) const;
-    // Always 15.
-    virtual int GetDataTypeCount() const;
+  constexpr TDTInfo() = default;
+  // The description of data type I; NULL outside 0..14 or while the unit is not loaded.
+  virtual Morvik::TDataTypeInfo* GetDataTypeInfo(int I) const;
+  // Always 15.
+  virtual int GetDataTypeCount() const;
 };
 
 // The one registry; the model description answers GetDataTypeCount and GetDataTypeInfo
@@ -46,4 +46,4 @@ const TDTInfo& GetDTInfo();
 // 0..14. TMyDTGenerator calls it.
 Morvik::TDataType* CreateRegisteredDataType(int Index, Morvik::TParent* Owner);
 
-}  // namespace Varne
+} // namespace Varne

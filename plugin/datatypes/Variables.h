@@ -17,14 +17,14 @@ namespace Varne {
 // SubType, SegmentSize; every one after DataType depends on it. Holders append it.
 class TTypesParams_P : public Morvik::TParamsList {
 public:
-    TTypesParams_P();
+  TTypesParams_P();
 };
 
 // Name, then the whole of TTypesParams_P: positions 0 Name, 1 DataType ... 8 SegmentSize.
 // Built after TTypesParams_P (TStaticInstance<...>::Build of both, in this order).
 class TVariablesParams_P : public Morvik::TParamsList {
 public:
-    TVariablesParams_P();
+  TVariablesParams_P();
 };
 
 using TVariablesParams = Morvik::TParamObjectInfoMixin<TVariablesParams_P>;
@@ -34,14 +34,14 @@ const TTypesParams_P& GetTypesParams();
 
 // Offsets of the type parameters from the DataType position of their holder.
 enum TTypeParamOffset : int {
-    tpDataType = 0,
-    tpPrecision,
-    tpScale,
-    tpLength,
-    tpCharSet,
-    tpArrayDim,
-    tpSubType,
-    tpSegmentSize
+  tpDataType = 0,
+  tpPrecision,
+  tpScale,
+  tpLength,
+  tpCharSet,
+  tpArrayDim,
+  tpSubType,
+  tpSegmentSize
 };
 
 // Appends the SQL type text of the eight type parameters of Object that stand at the
@@ -59,14 +59,14 @@ inline constexpr const char* MsgVariableArrayRefused = "Arrays cannot be uses in
 // it and replace WriteText only.
 class TVariables : public Morvik::TParamObjectMixin<TVariablesParams> {
 public:
-    explicit TVariables(Morvik::TParent* Owner);
-    // Name required, DATE/TIME/TIMESTAMP/BLOB and arrays refused.
-    const char* Check(int Pos) const override;
-    // "DECLARE VARIABLE " name " " type ";\n".
-    const char* Generate() override;
-    // The text of Generate, appended to Out.
-    virtual void WriteText(Morvik::TTextBuffer& Out) const;
-    ~TVariables() override = default;
+  explicit TVariables(Morvik::TParent* Owner);
+  // Name required, DATE/TIME/TIMESTAMP/BLOB and arrays refused.
+  const char* Check(int Pos) const override;
+  // "DECLARE VARIABLE " name " " type ";\n".
+  const char* Generate() override;
+  // The text of Generate, appended to Out.
+  virtual void WriteText(Morvik::TTextBuffer& Out) const;
+  ~TVariables() override = default;
 };
 
 // The description of a list of variables or procedure parameters (name, help, item-name
@@ -74,4 +74,4 @@ public:
 using TVariablesListInfo = Morvik::TListParamInfoCMixin<TVariablesParams>;
 using TVariablesListGenerator = Morvik::TLPGeneratorMixin<TVariables>;
 
-}  // namespace Varne
+} // namespace Varne

@@ -8,9 +8,9 @@ namespace Morvik {
 
 class TListParamGeneratorC : public virtual TRefCountMixin {
 public:
-    // A new, empty list whose items will be owned by Owner; the caller owns the list.
-    virtual TListParam* Create(TParent* Owner) const = 0;
-    ~TListParamGeneratorC() override = default;
+  // A new, empty list whose items will be owned by Owner; the caller owns the list.
+  virtual TListParam* Create(TParent* Owner) const = 0;
+  ~TListParamGeneratorC() override = default;
 };
 
-}  // namespace Morvik
+} // namespace Morvik

@@ -17,4 +17,4 @@ int ScalarPosition(const TParamObjectInfo& Info, int ScalarIdx);
 // dependencies that runs in a circle counts as disabled.
 bool IsParamEnabled(const TParamObject& Object, int Pos);
 
-}  // namespace Morvik
+} // namespace Morvik

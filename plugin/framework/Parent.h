@@ -9,16 +9,16 @@ namespace Morvik {
 // constructor received (there is deliberately no default constructor).
 class TParent : public virtual TParamObject {
 public:
-    explicit TParent(TParent* Parent) : parent(Parent) {}
-    TParent(const TParent&) = delete;
-    TParent& operator=(const TParent&) = delete;
+  explicit TParent(TParent* Parent) : parent(Parent) {}
+  TParent(const TParent&) = delete;
+  TParent& operator=(const TParent&) = delete;
 
-    // The owning object, or NULL for an object without owner (the model).
-    virtual TParent* GetParent() const { return parent; }
-    ~TParent() override = default;
+  // The owning object, or NULL for an object without owner (the model).
+  virtual TParent* GetParent() const { return parent; }
+  ~TParent() override = default;
 
 private:
-    TParent* const parent;
+  TParent* const parent;
 };
 
-}  // namespace Morvik
+} // namespace Morvik

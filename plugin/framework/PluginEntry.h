@@ -29,4 +29,4 @@ Morvik::TModelInfo* MyModelInfo();
 // A new InterBase 6 model owned by the caller; NULL until the model unit exists.
 Morvik::TModel* CreateMyModel();
 
-}  // namespace Varne
+} // namespace Varne

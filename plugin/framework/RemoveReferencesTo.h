@@ -9,4 +9,4 @@ namespace Morvik {
 // (compared by pointer, never by name). References themselves stay, also without pairs.
 void RemoveReferencesTo(TModel* Model, TColumn* Column);
 
-}  // namespace Morvik
+} // namespace Morvik

@@ -14,34 +14,31 @@ namespace Morvik {
 template <class T>
 class TStaticInstance {
 public:
-    static bool IsBuilt() { return built; }
+  static bool IsBuilt() { return built; }
 
-    static T& Build()
-    {
-        if (!built) {
-            ::new (static_cast<void*>(storage)) T();
-            built = true;
-        }
-        return Get();
+  static T& Build() {
+    if (!built) {
+      ::new (static_cast<void*>(storage)) T();
+      built = true;
     }
+    return Get();
+  }
 
-    static void Destroy()
-    {
-        if (built) {
-            built = false;
-            std::launder(reinterpret_cast<T*>(storage))->~T();
-        }
+  static void Destroy() {
+    if (built) {
+      built = false;
+      std::launder(reinterpret_cast<T*>(storage))->~T();
     }
+  }
 
-    static T& Get()
-    {
-        assert(built && "static description used before it was built");
-        return *std::launder(reinterpret_cast<T*>(storage));
-    }
+  static T& Get() {
+    assert(built && "static description used before it was built");
+    return *std::launder(reinterpret_cast<T*>(storage));
+  }
 
 private:
-    alignas(T) static inline unsigned char storage[sizeof(T)] = {};
-    static inline bool built = false;
+  alignas(T) static inline unsigned char storage[sizeof(T)] = {};
+  static inline bool built = false;
 };
 
-}  // namespace Morvik
+} // namespace Morvik

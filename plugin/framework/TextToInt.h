@@ -7,4 +7,4 @@ namespace Morvik {
 // first other character; 0 for NULL or a text without digits. Saturates at the int range.
 int TextToInt(const char* Text);
 
-}  // namespace Morvik
+} // namespace Morvik

@@ -9,18 +9,18 @@ namespace Morvik {
 
 class TVarNamedMixin : public virtual TVarNamedObject {
 public:
-    // The text is copied; NULL stores "".
-    void SetName(const char* Name) override { name = Name ? Name : ""; }
-    const char* GetName() const override { return name.c_str(); }
-    // The stored name itself, for the plug-in's own writers.
-    const std::string& NameString() const { return name; }
+  // The text is copied; NULL stores "".
+  void SetName(const char* Name) override { name = Name ? Name : ""; }
+  const char* GetName() const override { return name.c_str(); }
+  // The stored name itself, for the plug-in's own writers.
+  const std::string& NameString() const { return name; }
 
 protected:
-    TVarNamedMixin() = default;
-    ~TVarNamedMixin() = default;
+  TVarNamedMixin() = default;
+  ~TVarNamedMixin() = default;
 
 private:
-    std::string name;
+  std::string name;
 };
 
-}  // namespace Morvik
+} // namespace Morvik

@@ -17,33 +17,30 @@ class TColumnMixin : public virtual TColumn,
                      public virtual TVarNamedMixin,
                      public virtual TParamObjectMixin<Info> {
 public:
-    explicit TColumnMixin(TParent* Owner) : TParent(Owner), TParamObjectMixin<Info>(Owner)
-    {
-        dataType.reset(generator.CreateDataType(0, static_cast<TParent*>(this)));
-    }
+  explicit TColumnMixin(TParent* Owner) : TParent(Owner), TParamObjectMixin<Info>(Owner) {
+    dataType.reset(generator.CreateDataType(0, static_cast<TParent*>(this)));
+  }
 
-    ~TColumnMixin() override { dataType.reset(); }
+  ~TColumnMixin() override { dataType.reset(); }
 
-    bool SetKey(bool Key) override
-    {
-        const bool Previous = key;
-        key = Key;
-        return Previous;
-    }
-    bool GetKey() const override { return key; }
-    TDataType* GetDataType() const override { return dataType.get(); }
-    // The old object goes first; nothing of it is carried over.
-    TDataType* SetDataType(int Idx) override
-    {
-        dataType.reset();
-        dataType.reset(generator.CreateDataType(Idx, static_cast<TParent*>(this)));
-        return dataType.get();
-    }
+  bool SetKey(bool Key) override {
+    const bool Previous = key;
+    key = Key;
+    return Previous;
+  }
+  bool GetKey() const override { return key; }
+  TDataType* GetDataType() const override { return dataType.get(); }
+  // The old object goes first; nothing of it is carried over.
+  TDataType* SetDataType(int Idx) override {
+    dataType.reset();
+    dataType.reset(generator.CreateDataType(Idx, static_cast<TParent*>(this)));
+    return dataType.get();
+  }
 
 private:
-    Gen generator;
-    std::unique_ptr<TDataType> dataType;
-    bool key = false;
+  Gen generator;
+  std::unique_ptr<TDataType> dataType;
+  bool key = false;
 };
 
-}  // namespace Morvik
+} // namespace Morvik

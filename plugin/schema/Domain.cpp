@@ -7,53 +7,50 @@
 
 namespace {
 namespace Items = Varne::Items;
-enum { NamePos, DefaultPos, NotNullPos, CheckPos, CollationPos, DataTypePos };
-}  // namespace
+enum {
+  NamePos,
+  DefaultPos,
+  NotNullPos,
+  CheckPos,
+  CollationPos,
+  DataTypePos
+};
+} // namespace
 
-TDomainInfo_P::TDomainInfo_P()
-{
-    Add(new Morvik::TParamInfoC("Name", "Name of domain", 1, Morvik::ptString));
-    Add(new Morvik::TParamInfoC("Default", "Default value for column with this domain", 1,
-                                Morvik::ptString));
-    Add(new Morvik::TParamInfoC("NotNull", "NotNull flag for column with this domain", 1,
-                                Morvik::ptBoolean));
-    Add(new Morvik::TParamInfoC("Check", "Constraint check expression for column with this domain",
-                                1, Morvik::ptString));
-    // COLLATE takes a collation name.
-    Add(new Morvik::TParamInfoC("Collation", "Collation order", 1, Morvik::ptString));
-    Append(Varne::GetTypesParams());
+TDomainInfo_P::TDomainInfo_P() {
+  Add(new Morvik::TParamInfoC("Name", "Name of domain", 1, Morvik::ptString));
+  Add(new Morvik::TParamInfoC("Default", "Default value for column with this domain", 1, Morvik::ptString));
+  Add(new Morvik::TParamInfoC("NotNull", "NotNull flag for column with this domain", 1, Morvik::ptBoolean));
+  Add(new Morvik::TParamInfoC("Check", "Constraint check expression for column with this domain", 1,
+                              Morvik::ptString));
+  // COLLATE takes a collation name.
+  Add(new Morvik::TParamInfoC("Collation", "Collation order", 1, Morvik::ptString));
+  Append(Varne::GetTypesParams());
 }
 
 TDomain::TDomain(Morvik::TParent* Owner)
-    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TDomainInfo>(Owner)
-{
+    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TDomainInfo>(Owner) {}
+
+const char* TDomain::Generate() {
+  output.Clear();
+  WriteScript(output);
+  return output.GetText();
 }
 
-const char* TDomain::Generate()
-{
-    output.Clear();
-    WriteScript(output);
-    return output.GetText();
+void TDomain::WriteScript(Morvik::TTextBuffer& Out) const {
+  const char* Name = Varne::ValueAt(this, NamePos);
+  Items::AppendDrop(Out, GetParent(), "DOMAIN", Name);
+  Out.Append("CREATE DOMAIN ").Append(Name).Append(" AS ");
+  Varne::DataTypeText(Out, this, DataTypePos);
+  if (!Varne::IsEmptyAt(this, DefaultPos))
+    Out.Append("\n\tDEFAULT ").Append(Varne::ValueAt(this, DefaultPos));
+  if (Morvik::TextToInt(Varne::ValueAt(this, NotNullPos)) == 1) Out.Append("\n\tNOT NULL ");
+  if (!Varne::IsEmptyAt(this, CheckPos)) Out.Append("\n\tCHECK ").Append(Varne::ValueAt(this, CheckPos));
+  if (!Varne::IsEmptyAt(this, CollationPos))
+    Out.Append("\n\tCOLLATE ").Append(Varne::ValueAt(this, CollationPos));
+  Out.Append(";\n\n");
 }
 
-void TDomain::WriteScript(Morvik::TTextBuffer& Out) const
-{
-    const char* Name = Varne::ValueAt(this, NamePos);
-    Items::AppendDrop(Out, GetParent(), "DOMAIN", Name);
-    Out.Append("CREATE DOMAIN ").Append(Name).Append(" AS ");
-    Varne::DataTypeText(Out, this, DataTypePos);
-    if (!Varne::IsEmptyAt(this, DefaultPos))
-        Out.Append("\n\tDEFAULT ").Append(Varne::ValueAt(this, DefaultPos));
-    if (Morvik::TextToInt(Varne::ValueAt(this, NotNullPos)) == 1)
-        Out.Append("\n\tNOT NULL ");
-    if (!Varne::IsEmptyAt(this, CheckPos))
-        Out.Append("\n\tCHECK ").Append(Varne::ValueAt(this, CheckPos));
-    if (!Varne::IsEmptyAt(this, CollationPos))
-        Out.Append("\n\tCOLLATE ").Append(Varne::ValueAt(this, CollationPos));
-    Out.Append(";\n\n");
-}
-
-const char* TDomain::Check(int Pos) const
-{
-    return Pos == NamePos ? Items::CheckModelItemName(this, Varne::mpDomains) : nullptr;
+const char* TDomain::Check(int Pos) const {
+  return Pos == NamePos ? Items::CheckModelItemName(this, Varne::mpDomains) : nullptr;
 }

@@ -10,17 +10,17 @@
 // (DataType at position 5).
 class TDomainInfo_P : public Morvik::TParamsList {
 public:
-    TDomainInfo_P();
+  TDomainInfo_P();
 };
 
 using TDomainInfo = Morvik::TParamObjectInfoMixin<TDomainInfo_P>;
 
 class TDomain : public Morvik::TParamObjectMixin<TDomainInfo> {
 public:
-    explicit TDomain(Morvik::TParent* Owner);
-    const char* Generate() override;
-    // The same text, appended to Out.
-    void WriteScript(Morvik::TTextBuffer& Out) const;
-    const char* Check(int Pos) const override;
-    ~TDomain() override = default;
+  explicit TDomain(Morvik::TParent* Owner);
+  const char* Generate() override;
+  // The same text, appended to Out.
+  void WriteScript(Morvik::TTextBuffer& Out) const;
+  const char* Check(int Pos) const override;
+  ~TDomain() override = default;
 };

@@ -5,48 +5,42 @@
 
 namespace {
 namespace Items = Varne::Items;
-enum { NamePos, InitPos };
-}  // namespace
+enum {
+  NamePos,
+  InitPos
+};
+} // namespace
 
-TGeneratorInfo_P::TGeneratorInfo_P()
-{
-    Add(new Morvik::TParamInfoC("Name", "Name of generator", 1, Morvik::ptString));
-    Add(new Morvik::TParamInfoC("Init", "Initial value of generator", 1, Morvik::ptNumber));
+TGeneratorInfo_P::TGeneratorInfo_P() {
+  Add(new Morvik::TParamInfoC("Name", "Name of generator", 1, Morvik::ptString));
+  Add(new Morvik::TParamInfoC("Init", "Initial value of generator", 1, Morvik::ptNumber));
 }
 
 TGenerator::TGenerator(Morvik::TParent* Owner)
-    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TGeneratorInfo>(Owner)
-{
+    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TGeneratorInfo>(Owner) {}
+
+const char* TGenerator::Generate() {
+  output.Clear();
+  WriteScript(output);
+  return output.GetText();
 }
 
-const char* TGenerator::Generate()
-{
-    output.Clear();
-    WriteScript(output);
-    return output.GetText();
+void TGenerator::WriteScript(Morvik::TTextBuffer& Out) const {
+  const char* Name = Varne::ValueAt(this, NamePos);
+  // Generators have no DROP statement: the row goes from the system table itself.
+  if (Varne::IsDropOn(GetParent()))
+    Out.Append("DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = '").Append(Name).Append("';\n");
+  Out.Append("CREATE GENERATOR ").Append(Name).Append(";\n");
+  if (!Varne::IsEmptyAt(this, InitPos))
+    Out.Append("SET GENERATOR ")
+        .Append(Name)
+        .Append(" TO ")
+        .Append(Varne::ValueAt(this, InitPos))
+        .Append(";\n");
+  Out.Append("\n");
 }
 
-void TGenerator::WriteScript(Morvik::TTextBuffer& Out) const
-{
-    const char* Name = Varne::ValueAt(this, NamePos);
-    // Generators have no DROP statement: the row goes from the system table itself.
-    if (Varne::IsDropOn(GetParent()))
-        Out.Append("DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = '")
-            .Append(Name)
-            .Append("';\n");
-    Out.Append("CREATE GENERATOR ").Append(Name).Append(";\n");
-    if (!Varne::IsEmptyAt(this, InitPos))
-        Out.Append("SET GENERATOR ")
-            .Append(Name)
-            .Append(" TO ")
-            .Append(Varne::ValueAt(this, InitPos))
-            .Append(";\n");
-    Out.Append("\n");
-}
-
-const char* TGenerator::Check(int Pos) const
-{
-    if (Pos == NamePos)
-        return Items::CheckModelItemName(this, Varne::mpGenerators);
-    return nullptr;
+const char* TGenerator::Check(int Pos) const {
+  if (Pos == NamePos) return Items::CheckModelItemName(this, Varne::mpGenerators);
+  return nullptr;
 }

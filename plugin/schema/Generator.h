@@ -8,17 +8,17 @@
 // Name, Init.
 class TGeneratorInfo_P : public Morvik::TParamsList {
 public:
-    TGeneratorInfo_P();
+  TGeneratorInfo_P();
 };
 
 using TGeneratorInfo = Morvik::TParamObjectInfoMixin<TGeneratorInfo_P>;
 
 class TGenerator : public Morvik::TParamObjectMixin<TGeneratorInfo> {
 public:
-    explicit TGenerator(Morvik::TParent* Owner);
-    const char* Generate() override;
-    // The same text, appended to Out.
-    void WriteScript(Morvik::TTextBuffer& Out) const;
-    const char* Check(int Pos) const override;
-    ~TGenerator() override = default;
+  explicit TGenerator(Morvik::TParent* Owner);
+  const char* Generate() override;
+  // The same text, appended to Out.
+  void WriteScript(Morvik::TTextBuffer& Out) const;
+  const char* Check(int Pos) const override;
+  ~TGenerator() override = default;
 };

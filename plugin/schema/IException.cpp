@@ -5,44 +5,38 @@
 
 namespace {
 namespace Items = Varne::Items;
-enum { NamePos, MessagePos };
-}  // namespace
+enum {
+  NamePos,
+  MessagePos
+};
+} // namespace
 
-TIExceptionInfo_P::TIExceptionInfo_P()
-{
-    Add(new Morvik::TParamInfoC("Name", "Name associated with the exception message", 1,
-                                Morvik::ptString));
-    Add(new Morvik::TParamInfoC("Message", "Exception message", 1, Morvik::ptString));
+TIExceptionInfo_P::TIExceptionInfo_P() {
+  Add(new Morvik::TParamInfoC("Name", "Name associated with the exception message", 1, Morvik::ptString));
+  Add(new Morvik::TParamInfoC("Message", "Exception message", 1, Morvik::ptString));
 }
 
 TIException::TIException(Morvik::TParent* Owner)
-    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TIExceptionInfo>(Owner)
-{
+    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TIExceptionInfo>(Owner) {}
+
+const char* TIException::Generate() {
+  output.Clear();
+  WriteScript(output);
+  return output.GetText();
 }
 
-const char* TIException::Generate()
-{
-    output.Clear();
-    WriteScript(output);
-    return output.GetText();
+void TIException::WriteScript(Morvik::TTextBuffer& Out) const {
+  const char* Name = Varne::ValueAt(this, NamePos);
+  Items::AppendDrop(Out, GetParent(), "EXCEPTION", Name);
+  Out.Append("CREATE EXCEPTION ")
+      .Append(Name)
+      .Append(" '")
+      .Append(Varne::ValueAt(this, MessagePos))
+      .Append("';\n\n");
 }
 
-void TIException::WriteScript(Morvik::TTextBuffer& Out) const
-{
-    const char* Name = Varne::ValueAt(this, NamePos);
-    Items::AppendDrop(Out, GetParent(), "EXCEPTION", Name);
-    Out.Append("CREATE EXCEPTION ")
-        .Append(Name)
-        .Append(" '")
-        .Append(Varne::ValueAt(this, MessagePos))
-        .Append("';\n\n");
-}
-
-const char* TIException::Check(int Pos) const
-{
-    if (Pos == NamePos)
-        return Items::CheckModelItemName(this, Varne::mpExceptions);
-    if (Pos == MessagePos && Varne::IsEmptyAt(this, MessagePos))
-        return Items::MustBeSpecified;
-    return nullptr;
+const char* TIException::Check(int Pos) const {
+  if (Pos == NamePos) return Items::CheckModelItemName(this, Varne::mpExceptions);
+  if (Pos == MessagePos && Varne::IsEmptyAt(this, MessagePos)) return Items::MustBeSpecified;
+  return nullptr;
 }

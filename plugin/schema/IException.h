@@ -8,17 +8,17 @@
 // Name, Message.
 class TIExceptionInfo_P : public Morvik::TParamsList {
 public:
-    TIExceptionInfo_P();
+  TIExceptionInfo_P();
 };
 
 using TIExceptionInfo = Morvik::TParamObjectInfoMixin<TIExceptionInfo_P>;
 
 class TIException : public Morvik::TParamObjectMixin<TIExceptionInfo> {
 public:
-    explicit TIException(Morvik::TParent* Owner);
-    const char* Generate() override;
-    // The same text, appended to Out.
-    void WriteScript(Morvik::TTextBuffer& Out) const;
-    const char* Check(int Pos) const override;
-    ~TIException() override = default;
+  explicit TIException(Morvik::TParent* Owner);
+  const char* Generate() override;
+  // The same text, appended to Out.
+  void WriteScript(Morvik::TTextBuffer& Out) const;
+  const char* Check(int Pos) const override;
+  ~TIException() override = default;
 };

@@ -8,7 +8,7 @@
 // Unique, Sort, Name, Columns (list of TIndexColumns).
 class TIndexParams_P : public Morvik::TParamsList {
 public:
-    TIndexParams_P();
+  TIndexParams_P();
 };
 
 using TIndexParams = Morvik::TParamObjectInfoMixin<TIndexParams_P>;
@@ -16,10 +16,10 @@ using TIndexParams = Morvik::TParamObjectInfoMixin<TIndexParams_P>;
 // Its owner is the table whose "Indexes" list holds it.
 class TIndex : public Morvik::TParamObjectMixin<TIndexParams> {
 public:
-    explicit TIndex(Morvik::TParent* Owner);
-    const char* Generate() override;
-    // The same text, appended to Out, for the table named TableName.
-    void WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const;
-    const char* Check(int Pos) const override;
-    ~TIndex() override = default;
+  explicit TIndex(Morvik::TParent* Owner);
+  const char* Generate() override;
+  // The same text, appended to Out, for the table named TableName.
+  void WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const;
+  const char* Check(int Pos) const override;
+  ~TIndex() override = default;
 };

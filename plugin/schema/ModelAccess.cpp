@@ -6,85 +6,65 @@
 
 namespace Varne {
 
-bool IsEmptyAt(const Morvik::TParamObject* Object, int Pos)
-{
-    return *ValueAt(Object, Pos) == '\0';
+bool IsEmptyAt(const Morvik::TParamObject* Object, int Pos) { return *ValueAt(Object, Pos) == '\0'; }
+
+const char* ChosenOption(const Morvik::TParamObject* Object, int Pos) {
+  return OptionText(Object, Pos, Morvik::TextToInt(ValueAt(Object, Pos)));
 }
 
-const char* ChosenOption(const Morvik::TParamObject* Object, int Pos)
-{
-    return OptionText(Object, Pos, Morvik::TextToInt(ValueAt(Object, Pos)));
+const char* OptionText(const Morvik::TParamObject* Object, int Pos, int Option) {
+  const Morvik::TParamInfo* Param = Object->GetParam(Object->GetKindIndex(Pos));
+  if (Option < 0 || Option >= Param->GetOptionCount()) return "";
+  const char* Text = Param->GetOption(Option);
+  return Text ? Text : "";
 }
 
-const char* OptionText(const Morvik::TParamObject* Object, int Pos, int Option)
-{
-    const Morvik::TParamInfo* Param = Object->GetParam(Object->GetKindIndex(Pos));
-    if (Option < 0 || Option >= Param->GetOptionCount())
-        return "";
-    const char* Text = Param->GetOption(Option);
-    return Text ? Text : "";
+const Morvik::TTable* OwnerTable(const Morvik::TParent* Object) {
+  return Object ? dynamic_cast<const Morvik::TTable*>(Object->GetParent()) : nullptr;
 }
 
-const Morvik::TTable* OwnerTable(const Morvik::TParent* Object)
-{
-    return Object ? dynamic_cast<const Morvik::TTable*>(Object->GetParent()) : nullptr;
+const char* OwnerTableName(const Morvik::TParent* Object) {
+  const Morvik::TTable* Table = OwnerTable(Object);
+  return Table ? Table->GetName() : "";
 }
 
-const char* OwnerTableName(const Morvik::TParent* Object)
-{
-    const Morvik::TTable* Table = OwnerTable(Object);
-    return Table ? Table->GetName() : "";
+const Morvik::TModel* OwnerModel(const Morvik::TParent* Object) {
+  return Object ? dynamic_cast<const Morvik::TModel*>(Object->GetParent()) : nullptr;
 }
 
-const Morvik::TModel* OwnerModel(const Morvik::TParent* Object)
-{
-    return Object ? dynamic_cast<const Morvik::TModel*>(Object->GetParent()) : nullptr;
+const Morvik::TParent* TableOwner(const Morvik::TParent* Object) {
+  const Morvik::TParent* Table = Object ? Object->GetParent() : nullptr;
+  return Table ? Table->GetParent() : nullptr;
 }
 
-const Morvik::TParent* TableOwner(const Morvik::TParent* Object)
-{
-    const Morvik::TParent* Table = Object ? Object->GetParent() : nullptr;
-    return Table ? Table->GetParent() : nullptr;
-}
-
-bool IsDropOn(const Morvik::TParent* Model)
-{
-    return Model && Morvik::TextToInt(ValueAt(Model, mpDrop)) != 0;
+bool IsDropOn(const Morvik::TParent* Model) {
+  return Model && Morvik::TextToInt(ValueAt(Model, mpDrop)) != 0;
 }
 
 namespace {
 
-int CountItemsNamed(const char* Text, const Morvik::TListParam& List, int ParamPos)
-{
-    int Count = 0;
-    for (int I = 0; I < List.GetItemsCount(); ++I) {
-        if (std::strcmp(ValueAt(List.GetItem(I), ParamPos), Text) == 0)
-            ++Count;
-    }
-    return Count;
+int CountItemsNamed(const char* Text, const Morvik::TListParam& List, int ParamPos) {
+  int Count = 0;
+  for (int I = 0; I < List.GetItemsCount(); ++I) {
+    if (std::strcmp(ValueAt(List.GetItem(I), ParamPos), Text) == 0) ++Count;
+  }
+  return Count;
 }
 
-}  // namespace
+} // namespace
 
-int CountModelItemsNamed(const char* Text, const Morvik::TParent* Model, int ListPos,
-                         int ParamPos)
-{
-    if (!Model)
-        return 0;
-    return CountItemsNamed(Text ? Text : "", *ListAt(Model, ListPos), ParamPos);
+int CountModelItemsNamed(const char* Text, const Morvik::TParent* Model, int ListPos, int ParamPos) {
+  if (!Model) return 0;
+  return CountItemsNamed(Text ? Text : "", *ListAt(Model, ListPos), ParamPos);
 }
 
-int CountTableItemsNamed(const char* Text, const Morvik::TParent* Model, int TableListPos,
-                         int ParamPos)
-{
-    const auto* TheModel = dynamic_cast<const Morvik::TModel*>(Model);
-    if (!TheModel)
-        return 0;
-    int Count = 0;
-    for (int T = 0; T < TheModel->GetTableCount(); ++T)
-        Count += CountItemsNamed(Text ? Text : "", *ListAt(TheModel->GetTable(T), TableListPos),
-                                 ParamPos);
-    return Count;
+int CountTableItemsNamed(const char* Text, const Morvik::TParent* Model, int TableListPos, int ParamPos) {
+  const auto* TheModel = dynamic_cast<const Morvik::TModel*>(Model);
+  if (!TheModel) return 0;
+  int Count = 0;
+  for (int T = 0; T < TheModel->GetTableCount(); ++T)
+    Count += CountItemsNamed(Text ? Text : "", *ListAt(TheModel->GetTable(T), TableListPos), ParamPos);
+  return Count;
 }
 
-}  // namespace Varne
+} // namespace Varne

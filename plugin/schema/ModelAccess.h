@@ -11,36 +11,36 @@ namespace Varne {
 
 // Positions of the model parameters (scalars and lists counted together).
 enum TModelPos : int {
-    mpDataBase = 0,
-    mpDataBaseFile = 1,
-    mpUser = 2,
-    mpPassword = 3,
-    mpPageSize = 4,
-    mpFileLength = 5,
-    mpCharSet = 6,
-    mpSecFiles = 7,
-    mpShadow = 8,
-    mpSetNumber = 9,
-    mpMode = 10,
-    mpConditional = 11,
-    mpShadowFile = 12,
-    mpShadowLength = 13,
-    mpSecShadowFiles = 14,
-    mpDomains = 15,
-    mpGenerators = 16,
-    mpExceptions = 17,
-    mpRoles = 18,
-    mpViews = 19,
-    mpProcedures = 20,
-    mpDrop = 21,
+  mpDataBase = 0,
+  mpDataBaseFile = 1,
+  mpUser = 2,
+  mpPassword = 3,
+  mpPageSize = 4,
+  mpFileLength = 5,
+  mpCharSet = 6,
+  mpSecFiles = 7,
+  mpShadow = 8,
+  mpSetNumber = 9,
+  mpMode = 10,
+  mpConditional = 11,
+  mpShadowFile = 12,
+  mpShadowLength = 13,
+  mpSecShadowFiles = 14,
+  mpDomains = 15,
+  mpGenerators = 16,
+  mpExceptions = 17,
+  mpRoles = 18,
+  mpViews = 19,
+  mpProcedures = 20,
+  mpDrop = 21,
 };
 
 // Positions of the table parameters.
 enum TTablePos : int {
-    tpFile = 0,
-    tpIndexes = 1,
-    tpTriggers = 2,
-    tpUnique = 3,
+  tpFile = 0,
+  tpIndexes = 1,
+  tpTriggers = 2,
+  tpUnique = 3,
 };
 
 // The value of the scalar parameter at position Pos of Object; the list parameter at
@@ -70,11 +70,9 @@ bool IsDropOn(const Morvik::TParent* Model);
 // The number of items of the model's list at ListPos whose scalar parameter at ParamPos
 // equals Text byte for byte (capitals differ); the item that asks counts too. 0 without a
 // model.
-int CountModelItemsNamed(const char* Text, const Morvik::TParent* Model, int ListPos,
-                         int ParamPos);
+int CountModelItemsNamed(const char* Text, const Morvik::TParent* Model, int ListPos, int ParamPos);
 // The same count over the list at TableListPos of every table of the model; 0 when Model is
 // no model.
-int CountTableItemsNamed(const char* Text, const Morvik::TParent* Model, int TableListPos,
-                         int ParamPos);
+int CountTableItemsNamed(const char* Text, const Morvik::TParent* Model, int TableListPos, int ParamPos);
 
-}  // namespace Varne
+} // namespace Varne

@@ -7,22 +7,20 @@
 
 namespace Varne {
 
-void InitModelUnit()
-{
-    BuildModelItemLists();
-    Morvik::TStaticInstance<TMyModelParamsInfo_P>::Build();
-    Morvik::TStaticInstance<TMyModelInfo>::Build();
+void InitModelUnit() {
+  BuildModelItemLists();
+  Morvik::TStaticInstance<TMyModelParamsInfo_P>::Build();
+  Morvik::TStaticInstance<TMyModelInfo>::Build();
 }
 
-void FinalizeModelUnit()
-{
-    Morvik::TStaticInstance<TMyModelInfo>::Destroy();
-    Morvik::TStaticInstance<TMyModelParamsInfo_P>::Destroy();
-    DestroyModelItemLists();
+void FinalizeModelUnit() {
+  Morvik::TStaticInstance<TMyModelInfo>::Destroy();
+  Morvik::TStaticInstance<TMyModelParamsInfo_P>::Destroy();
+  DestroyModelItemLists();
 }
 
 Morvik::TModelInfo* MyModelInfo() { return &Morvik::TStaticInstance<TMyModelInfo>::Get(); }
 
 Morvik::TModel* CreateMyModel() { return new TMyModel; }
 
-}  // namespace Varne
+} // namespace Varne

@@ -17,8 +17,7 @@ void AddModuleBodyParams(Morvik::TParamsList& List, const char* TermHelp, const 
 void AppendSetTerm(Morvik::TTextBuffer& Output, const char* Term);
 
 // The list at VariablesPos of Module, a list of TVariables.
-const Morvik::TListParamMixin<TVariables>& VariablesOf(const Morvik::TParamObject& Module,
-                                                        int VariablesPos);
+const Morvik::TListParamMixin<TVariables>& VariablesOf(const Morvik::TParamObject& Module, int VariablesPos);
 
 // The text of every local variable, "BEGIN\n" + body + "\nEND\n", then the terminator and
 // "\nSET TERM ; " + Term + "\n\n". VariablesPos is the position of "Variables" (the list
@@ -30,4 +29,4 @@ void AppendModuleBody(Morvik::TTextBuffer& Output, const Morvik::TParamObject& M
 // every other position.
 const char* CheckModuleBody(const Morvik::TParamObject& Module, int VariablesPos, int Pos);
 
-}  // namespace Varne
+} // namespace Varne

@@ -13,33 +13,33 @@ namespace Varne {
 // NotNull, Unique, Default, DefaultValue, Check.
 class TMyColumnInfo_P : public Morvik::TParamsList {
 public:
-    TMyColumnInfo_P();
+  TMyColumnInfo_P();
 };
 
 using TMyColumnInfo = Morvik::TParamObjectInfoMixin<TMyColumnInfo_P>;
 
 class TMyColumn : public Morvik::TColumnMixin<TMyColumnInfo, TMyDTGenerator> {
 public:
-    explicit TMyColumn(Morvik::TParent* Owner);
+  explicit TMyColumn(Morvik::TParent* Owner);
 
-    // Setting the key sets NotNull first.
-    bool SetKey(bool Key) override;
-    Morvik::TDataType* SetDataType(int Idx) override;
-    // NotNull cannot be cleared while the key or Unique is set; setting Unique sets NotNull.
-    void SetParamValue(int Idx, const char* Value) override;
-    const char* Check(int Pos) const override;
-    // The column definition inside CREATE TABLE.
-    const char* Generate() override;
-    // The same definition, appended to Out.
-    void WriteDefinition(Morvik::TTextBuffer& Out) const;
-    ~TMyColumn() override = default;
+  // Setting the key sets NotNull first.
+  bool SetKey(bool Key) override;
+  Morvik::TDataType* SetDataType(int Idx) override;
+  // NotNull cannot be cleared while the key or Unique is set; setting Unique sets NotNull.
+  void SetParamValue(int Idx, const char* Value) override;
+  const char* Check(int Pos) const override;
+  // The column definition inside CREATE TABLE.
+  const char* Generate() override;
+  // The same definition, appended to Out.
+  void WriteDefinition(Morvik::TTextBuffer& Out) const;
+  ~TMyColumn() override = default;
 
 private:
-    // The type text of the data-type object, looked up once per data type.
-    const TTypeText* typeText = nullptr;
+  // The type text of the data-type object, looked up once per data type.
+  const TTypeText* typeText = nullptr;
 };
 
 // The static column description.
 Morvik::TParamObjectInfo* MyColumnInfo();
 
-}  // namespace Varne
+} // namespace Varne

@@ -20,90 +20,74 @@ bool IsOn(const char* Value) { return Value[0] == '1' && Value[1] == '\0'; }
 // The items of a model list, each of class T, written straight into Out: the same texts as
 // their own Generate.
 template <class T>
-void WriteItems(Morvik::TTextBuffer& Out, const Morvik::TListParam* List)
-{
-    const auto& Items = Morvik::TypedList<T>(*List);
-    for (int I = 0; I < Items.GetItemsCount(); ++I)
-        Items.GetTypedItem(I)->WriteScript(Out);
+void WriteItems(Morvik::TTextBuffer& Out, const Morvik::TListParam* List) {
+  const auto& Items = Morvik::TypedList<T>(*List);
+  for (int I = 0; I < Items.GetItemsCount(); ++I) Items.GetTypedItem(I)->WriteScript(Out);
 }
 
-}  // namespace
+} // namespace
 
 TMyModel::TMyModel() : TParent(nullptr), Morvik::TParamObjectMixin<TMyModelInfo>(nullptr) {}
 
-void TMyModel::GenerateDataBase()
-{
-    output.Append("CREATE DATABASE '").Append(ValueAt(this, mpDataBaseFile)).Append("'");
-    if (*ValueAt(this, mpUser)) {
-        output.Append("\n\tUSER '").Append(ValueAt(this, mpUser)).Append("'");
-        if (*ValueAt(this, mpPassword))
-            output.Append(" PASSWORD '").Append(ValueAt(this, mpPassword)).Append("'");
-    }
-    if (*ValueAt(this, mpPageSize))
-        output.Append("\n\tPAGE_SIZE = ").Append(ValueAt(this, mpPageSize));
-    if (*ValueAt(this, mpFileLength))
-        output.Append("\n\tLENGTH = ").Append(ValueAt(this, mpFileLength)).Append(" PAGES");
-    if (*ValueAt(this, mpCharSet))
-        output.Append("\n\tDEFAULT CHARACTER SET ").Append(ValueAt(this, mpCharSet));
-    Morvik::TListParam* Files = ListAt(this, mpSecFiles);
-    for (int I = 0; I < Files->GetItemsCount(); ++I)
-        output.Append("\n\t").Append(Files->GetItem(I)->Generate());
-    output.Append(";\n\n");
+void TMyModel::GenerateDataBase() {
+  output.Append("CREATE DATABASE '").Append(ValueAt(this, mpDataBaseFile)).Append("'");
+  if (*ValueAt(this, mpUser)) {
+    output.Append("\n\tUSER '").Append(ValueAt(this, mpUser)).Append("'");
+    if (*ValueAt(this, mpPassword))
+      output.Append(" PASSWORD '").Append(ValueAt(this, mpPassword)).Append("'");
+  }
+  if (*ValueAt(this, mpPageSize)) output.Append("\n\tPAGE_SIZE = ").Append(ValueAt(this, mpPageSize));
+  if (*ValueAt(this, mpFileLength))
+    output.Append("\n\tLENGTH = ").Append(ValueAt(this, mpFileLength)).Append(" PAGES");
+  if (*ValueAt(this, mpCharSet)) output.Append("\n\tDEFAULT CHARACTER SET ").Append(ValueAt(this, mpCharSet));
+  Morvik::TListParam* Files = ListAt(this, mpSecFiles);
+  for (int I = 0; I < Files->GetItemsCount(); ++I)
+    output.Append("\n\t").Append(Files->GetItem(I)->Generate());
+  output.Append(";\n\n");
 }
 
-void TMyModel::GenerateShadow()
-{
-    // A Mode index that names no option writes nothing for it.
-    output.Append("CREATE SHADOW ")
-        .Append(ValueAt(this, mpSetNumber))
-        .Append(" ")
-        .Append(ChosenOption(this, mpMode));
-    if (IsOn(ValueAt(this, mpConditional)))
-        output.Append("CONDITIONAL ");
-    output.Append("'").Append(ValueAt(this, mpShadowFile)).Append("' ");
-    if (*ValueAt(this, mpShadowLength))
-        output.Append("\n\tLENGTH = ").Append(ValueAt(this, mpShadowLength)).Append(" PAGES");
-    Morvik::TListParam* Files = ListAt(this, mpSecShadowFiles);
-    for (int I = 0; I < Files->GetItemsCount(); ++I)
-        output.Append("\n\t").Append(Files->GetItem(I)->Generate());
-    output.Append(";\n\n");
+void TMyModel::GenerateShadow() {
+  // A Mode index that names no option writes nothing for it.
+  output.Append("CREATE SHADOW ")
+      .Append(ValueAt(this, mpSetNumber))
+      .Append(" ")
+      .Append(ChosenOption(this, mpMode));
+  if (IsOn(ValueAt(this, mpConditional))) output.Append("CONDITIONAL ");
+  output.Append("'").Append(ValueAt(this, mpShadowFile)).Append("' ");
+  if (*ValueAt(this, mpShadowLength))
+    output.Append("\n\tLENGTH = ").Append(ValueAt(this, mpShadowLength)).Append(" PAGES");
+  Morvik::TListParam* Files = ListAt(this, mpSecShadowFiles);
+  for (int I = 0; I < Files->GetItemsCount(); ++I)
+    output.Append("\n\t").Append(Files->GetItem(I)->Generate());
+  output.Append(";\n\n");
 }
 
-const char* TMyModel::Generate()
-{
-    output.Clear();
-    if (*GetComment())
-        output.Append("/*").Append(GetComment()).Append("*/\n");
-    if (IsOn(ValueAt(this, mpDataBase)))
-        GenerateDataBase();
-    if (IsOn(ValueAt(this, mpShadow)))
-        GenerateShadow();
-    WriteItems<TDomain>(output, ListAt(this, mpDomains));
-    WriteItems<TGenerator>(output, ListAt(this, mpGenerators));
-    WriteItems<TIException>(output, ListAt(this, mpExceptions));
-    WriteItems<TRole>(output, ListAt(this, mpRoles));
-    // Tables and references write straight into the script, the same text as their own
-    // Generate.
-    for (TMyTable* Table : TypedTables())
-        Table->WriteScript(output);
-    for (const TMyReference* Reference : TypedReferences())
-        Reference->WriteScript(output);
-    // View and procedure bodies name tables, which the server resolves at CREATE time.
-    WriteItems<TView>(output, ListAt(this, mpViews));
-    WriteItems<TProcedure>(output, ListAt(this, mpProcedures));
-    return output.GetText();
+const char* TMyModel::Generate() {
+  output.Clear();
+  if (*GetComment()) output.Append("/*").Append(GetComment()).Append("*/\n");
+  if (IsOn(ValueAt(this, mpDataBase))) GenerateDataBase();
+  if (IsOn(ValueAt(this, mpShadow))) GenerateShadow();
+  WriteItems<TDomain>(output, ListAt(this, mpDomains));
+  WriteItems<TGenerator>(output, ListAt(this, mpGenerators));
+  WriteItems<TIException>(output, ListAt(this, mpExceptions));
+  WriteItems<TRole>(output, ListAt(this, mpRoles));
+  // Tables and references write straight into the script, the same text as their own
+  // Generate.
+  for (TMyTable* Table : TypedTables()) Table->WriteScript(output);
+  for (const TMyReference* Reference : TypedReferences()) Reference->WriteScript(output);
+  // View and procedure bodies name tables, which the server resolves at CREATE time.
+  WriteItems<TView>(output, ListAt(this, mpViews));
+  WriteItems<TProcedure>(output, ListAt(this, mpProcedures));
+  return output.GetText();
 }
 
-const char* TMyModel::Check(int Pos) const
-{
-    switch (Pos) {
+const char* TMyModel::Check(int Pos) const {
+  switch (Pos) {
     case mpDataBaseFile:
     case mpSetNumber:
-    case mpShadowFile:
-        return *ValueAt(this, Pos) ? nullptr : "Must be specified";
-    default:
-        return nullptr;
-    }
+    case mpShadowFile: return *ValueAt(this, Pos) ? nullptr : "Must be specified";
+    default: return nullptr;
+  }
 }
 
-}  // namespace Varne
+} // namespace Varne

@@ -12,22 +12,22 @@ namespace Varne {
 class TMyModel : public virtual Morvik::TVectorsModel,
                  public virtual Morvik::TModelMixin<TMyModelInfo, TMyTable, TMyReference> {
 public:
-    TMyModel();
+  TMyModel();
 
-    // The whole script: comment, database, shadow, domains, generators, exceptions, roles,
-    // every table, every reference, then views and procedures.
-    const char* Generate() override;
-    // "Must be specified" for an empty database file, shadow set number or shadow file.
-    const char* Check(int Pos) const override;
-    void Release() override { delete this; }
-    Morvik::TReverse* GetReverse() override { return nullptr; }
-    const Morvik::VTabs& GetTables() const override { return Tables(); }
-    const Morvik::VRefs& GetReferences() const override { return References(); }
-    ~TMyModel() override = default;
+  // The whole script: comment, database, shadow, domains, generators, exceptions, roles,
+  // every table, every reference, then views and procedures.
+  const char* Generate() override;
+  // "Must be specified" for an empty database file, shadow set number or shadow file.
+  const char* Check(int Pos) const override;
+  void Release() override { delete this; }
+  Morvik::TReverse* GetReverse() override { return nullptr; }
+  const Morvik::VTabs& GetTables() const override { return Tables(); }
+  const Morvik::VRefs& GetReferences() const override { return References(); }
+  ~TMyModel() override = default;
 
 private:
-    void GenerateDataBase();
-    void GenerateShadow();
+  void GenerateDataBase();
+  void GenerateShadow();
 };
 
-}  // namespace Varne
+} // namespace Varne

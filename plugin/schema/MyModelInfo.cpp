@@ -17,9 +17,8 @@ Morvik::TParamObjectInfo* TMyModelInfo::GetReferenceInfo() const { return MyRefe
 
 int TMyModelInfo::GetDataTypeCount() const { return GetDTInfo().GetDataTypeCount(); }
 
-Morvik::TDataTypeInfo* TMyModelInfo::GetDataTypeInfo(int Idx) const
-{
-    return GetDTInfo().GetDataTypeInfo(Idx);
+Morvik::TDataTypeInfo* TMyModelInfo::GetDataTypeInfo(int Idx) const {
+  return GetDTInfo().GetDataTypeInfo(Idx);
 }
 
-}  // namespace Varne
+} // namespace Varne

@@ -10,16 +10,16 @@ namespace Varne {
 class TMyModelInfo : public virtual Morvik::TModelInfo,
                      public virtual Morvik::TParamObjectInfoMixin<TMyModelParamsInfo_P> {
 public:
-    // "InterBase 6".
-    const char* GetName() const override;
-    Morvik::TParamObjectInfo* GetTableInfo() const override;
-    Morvik::TParamObjectInfo* GetColumnInfo() const override;
-    Morvik::TParamObjectInfo* GetReferenceInfo() const override;
-    // The model offers no reverse engineering.
-    Morvik::TReverseSources* GetReverseSources() const override { return nullptr; }
-    int GetDataTypeCount() const override;
-    Morvik::TDataTypeInfo* GetDataTypeInfo(int Idx) const override;
-    ~TMyModelInfo() override = default;
+  // "InterBase 6".
+  const char* GetName() const override;
+  Morvik::TParamObjectInfo* GetTableInfo() const override;
+  Morvik::TParamObjectInfo* GetColumnInfo() const override;
+  Morvik::TParamObjectInfo* GetReferenceInfo() const override;
+  // The model offers no reverse engineering.
+  Morvik::TReverseSources* GetReverseSources() const override { return nullptr; }
+  int GetDataTypeCount() const override;
+  Morvik::TDataTypeInfo* GetDataTypeInfo(int Idx) const override;
+  ~TMyModelInfo() override = default;
 };
 
-}  // namespace Varne
+} // namespace Varne

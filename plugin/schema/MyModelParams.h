@@ -10,7 +10,7 @@ namespace Varne {
 // Fourteen scalars and eight lists in the order of TModelPos (ModelAccess.h).
 class TMyModelParamsInfo_P : public Morvik::TParamsList {
 public:
-    TMyModelParamsInfo_P();
+  TMyModelParamsInfo_P();
 };
 
-}  // namespace Varne
+} // namespace Varne

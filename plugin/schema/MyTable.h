@@ -16,35 +16,35 @@ namespace Varne {
 // File, Indexes, Triggers, Unique.
 class TMyTableInfo_P : public Morvik::TParamsList {
 public:
-    TMyTableInfo_P();
+  TMyTableInfo_P();
 };
 
 using TMyTableInfo = Morvik::TParamObjectInfoMixin<TMyTableInfo_P>;
 
 class TMyTable : public Morvik::TTableMixin<TMyTableInfo, TMyColumn> {
 public:
-    explicit TMyTable(Morvik::TParent* Owner);
+  explicit TMyTable(Morvik::TParent* Owner);
 
-    // CREATE TABLE with its columns, primary key and unique constraints, then the indexes
-    // and the triggers; DROP TABLE first while the model's Drop is on.
-    const char* Generate() override;
-    // The same text, appended to Out.
-    void WriteScript(Morvik::TTextBuffer& Out);
-    // A table reports nothing itself; its list items check themselves.
-    const char* Check(int Pos) const override { return nullptr; }
-    ~TMyTable() override = default;
+  // CREATE TABLE with its columns, primary key and unique constraints, then the indexes
+  // and the triggers; DROP TABLE first while the model's Drop is on.
+  const char* Generate() override;
+  // The same text, appended to Out.
+  void WriteScript(Morvik::TTextBuffer& Out);
+  // A table reports nothing itself; its list items check themselves.
+  const char* Check(int Pos) const override { return nullptr; }
+  ~TMyTable() override = default;
 
-    // The name that the table's statements, indexes and triggers write.
-    const char* NameText() const { return GetName(); }
+  // The name that the table's statements, indexes and triggers write.
+  const char* NameText() const { return GetName(); }
 
 private:
-    // The "Indexes", "Triggers" and "Unique" lists as their own classes.
-    const Morvik::TListParamMixin<TIndex>& indexes;
-    const Morvik::TListParamMixin<TTrigger>& triggers;
-    const Morvik::TListParamMixin<TUnique>& uniques;
+  // The "Indexes", "Triggers" and "Unique" lists as their own classes.
+  const Morvik::TListParamMixin<TIndex>& indexes;
+  const Morvik::TListParamMixin<TTrigger>& triggers;
+  const Morvik::TListParamMixin<TUnique>& uniques;
 };
 
 // The static table description.
 Morvik::TParamObjectInfo* MyTableInfo();
 
-}  // namespace Varne
+} // namespace Varne

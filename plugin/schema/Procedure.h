@@ -12,32 +12,32 @@
 // the type alone.
 class TParameters : public Varne::TVariables {
 public:
-    explicit TParameters(Morvik::TParent* Owner);
-    void WriteText(Morvik::TTextBuffer& Out) const override;
-    ~TParameters() override = default;
+  explicit TParameters(Morvik::TParent* Owner);
+  void WriteText(Morvik::TTextBuffer& Out) const override;
+  ~TParameters() override = default;
 };
 
 // Name, "Parametres", "ReturnValues " (lists of TParameters), Variables (list of
 // Varne::TVariables), TermString, Body.
 class TProcedureParams_P : public Morvik::TParamsList {
 public:
-    TProcedureParams_P();
+  TProcedureParams_P();
 };
 
 using TProcedureParams = Morvik::TParamObjectInfoMixin<TProcedureParams_P>;
 
 class TProcedure : public Morvik::TParamObjectMixin<TProcedureParams> {
 public:
-    explicit TProcedure(Morvik::TParent* Owner);
-    const char* Generate() override;
-    // The same text, appended to Out.
-    void WriteScript(Morvik::TTextBuffer& Out) const;
-    const char* Check(int Pos) const override;
-    ~TProcedure() override = default;
+  explicit TProcedure(Morvik::TParent* Owner);
+  const char* Generate() override;
+  // The same text, appended to Out.
+  void WriteScript(Morvik::TTextBuffer& Out) const;
+  const char* Check(int Pos) const override;
+  ~TProcedure() override = default;
 
 private:
-    // The three lists as their own classes.
-    const Morvik::TListParamMixin<TParameters>& params;
-    const Morvik::TListParamMixin<TParameters>& returns;
-    const Morvik::TListParamMixin<Varne::TVariables>& variables;
+  // The three lists as their own classes.
+  const Morvik::TListParamMixin<TParameters>& params;
+  const Morvik::TListParamMixin<TParameters>& returns;
+  const Morvik::TListParamMixin<Varne::TVariables>& variables;
 };

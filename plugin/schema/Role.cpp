@@ -5,34 +5,29 @@
 
 namespace {
 namespace Items = Varne::Items;
-enum { NamePos };
-}  // namespace
+enum {
+  NamePos
+};
+} // namespace
 
-TRoleInfo_P::TRoleInfo_P()
-{
-    Add(new Morvik::TParamInfoC("Name", "Name associated with role", 1, Morvik::ptString));
+TRoleInfo_P::TRoleInfo_P() {
+  Add(new Morvik::TParamInfoC("Name", "Name associated with role", 1, Morvik::ptString));
 }
 
-TRole::TRole(Morvik::TParent* Owner)
-    : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TRoleInfo>(Owner)
-{
+TRole::TRole(Morvik::TParent* Owner) : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TRoleInfo>(Owner) {}
+
+const char* TRole::Generate() {
+  output.Clear();
+  WriteScript(output);
+  return output.GetText();
 }
 
-const char* TRole::Generate()
-{
-    output.Clear();
-    WriteScript(output);
-    return output.GetText();
+void TRole::WriteScript(Morvik::TTextBuffer& Out) const {
+  const char* Name = Varne::ValueAt(this, NamePos);
+  Items::AppendDrop(Out, GetParent(), "ROLE", Name);
+  Out.Append("CREATE ROLE ").Append(Name).Append(";\n\n");
 }
 
-void TRole::WriteScript(Morvik::TTextBuffer& Out) const
-{
-    const char* Name = Varne::ValueAt(this, NamePos);
-    Items::AppendDrop(Out, GetParent(), "ROLE", Name);
-    Out.Append("CREATE ROLE ").Append(Name).Append(";\n\n");
-}
-
-const char* TRole::Check(int Pos) const
-{
-    return Pos == NamePos ? Items::CheckModelItemName(this, Varne::mpRoles) : nullptr;
+const char* TRole::Check(int Pos) const {
+  return Pos == NamePos ? Items::CheckModelItemName(this, Varne::mpRoles) : nullptr;
 }

@@ -8,17 +8,17 @@
 // Name.
 class TRoleInfo_P : public Morvik::TParamsList {
 public:
-    TRoleInfo_P();
+  TRoleInfo_P();
 };
 
 using TRoleInfo = Morvik::TParamObjectInfoMixin<TRoleInfo_P>;
 
 class TRole : public Morvik::TParamObjectMixin<TRoleInfo> {
 public:
-    explicit TRole(Morvik::TParent* Owner);
-    const char* Generate() override;
-    // The same text, appended to Out.
-    void WriteScript(Morvik::TTextBuffer& Out) const;
-    const char* Check(int Pos) const override;
-    ~TRole() override = default;
+  explicit TRole(Morvik::TParent* Owner);
+  const char* Generate() override;
+  // The same text, appended to Out.
+  void WriteScript(Morvik::TTextBuffer& Out) const;
+  const char* Check(int Pos) const override;
+  ~TRole() override = default;
 };

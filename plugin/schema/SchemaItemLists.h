@@ -39,4 +39,4 @@ void DestroyModelItemLists();
 //   Morvik::TStaticInstance<TTriggerParams_P>::Build();
 // and destroys in the reverse order.
 
-}  // namespace Varne
+} // namespace Varne

@@ -8,8 +8,7 @@
 namespace Varne::Items {
 
 // "DROP " + Kind + " " + Name + ";\n" while the model's Drop switch is on; nothing otherwise.
-void AppendDrop(Morvik::TTextBuffer& Out, const Morvik::TParent* Model, const char* Kind,
-                const char* Name);
+void AppendDrop(Morvik::TTextBuffer& Out, const Morvik::TParent* Model, const char* Kind, const char* Name);
 
 // The check of the Name (position 0) of a model-level item: "Must be specified" for an
 // empty name, "Name is not unique" when another item of the model's list at ModelListPos
@@ -20,4 +19,4 @@ const char* CheckModelItemName(const Morvik::TParent* Item, int ModelListPos);
 extern const char* const MustBeSpecified;
 extern const char* const NameIsNotUnique;
 
-}  // namespace Varne::Items
+} // namespace Varne::Items

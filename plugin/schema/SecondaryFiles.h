@@ -9,16 +9,16 @@
 // FileName, StartingAt, Length.
 class TFileSpecInfo_P : public Morvik::TParamsList {
 public:
-    TFileSpecInfo_P();
+  TFileSpecInfo_P();
 };
 
 using TFileSpecInfo = Morvik::TParamObjectInfoMixin<TFileSpecInfo_P>;
 
 class TFileSpec : public Morvik::TParamObjectMixin<TFileSpecInfo> {
 public:
-    explicit TFileSpec(Morvik::TParent* Owner);
-    // The FILE clause that CREATE DATABASE and CREATE SHADOW embed.
-    const char* Generate() override;
-    const char* Check(int Pos) const override;
-    ~TFileSpec() override = default;
+  explicit TFileSpec(Morvik::TParent* Owner);
+  // The FILE clause that CREATE DATABASE and CREATE SHADOW embed.
+  const char* Generate() override;
+  const char* Check(int Pos) const override;
+  ~TFileSpec() override = default;
 };

@@ -11,7 +11,7 @@ namespace Varne {
 // One scalar: "Column".
 class TTableColumnsParams_P : public Morvik::TParamsList {
 public:
-    TTableColumnsParams_P();
+  TTableColumnsParams_P();
 };
 
 using TTableColumnsParams = Morvik::TParamObjectInfoMixin<TTableColumnsParams_P>;
@@ -25,25 +25,19 @@ const char* CheckTableColumnEntry(const Morvik::TParamObject& Entry, int Positio
 template <int N>
 class TTableColumns : public Morvik::TParamObjectMixin<TTableColumnsParams> {
 public:
-    explicit TTableColumns(Morvik::TParent* Owner)
-        : TParent(Owner), Morvik::TParamObjectMixin<TTableColumnsParams>(Owner)
-    {
-    }
+  explicit TTableColumns(Morvik::TParent* Owner)
+      : TParent(Owner), Morvik::TParamObjectMixin<TTableColumnsParams>(Owner) {}
 
-    // The column name as stored.
-    const char* Generate() override
-    {
-        output.Clear();
-        output.Append(GetParamValue(0));
-        return output.GetText();
-    }
-    const char* Check(int Pos) const override
-    {
-        return Pos == 0 ? CheckTableColumnEntry(*this, N) : nullptr;
-    }
+  // The column name as stored.
+  const char* Generate() override {
+    output.Clear();
+    output.Append(GetParamValue(0));
+    return output.GetText();
+  }
+  const char* Check(int Pos) const override { return Pos == 0 ? CheckTableColumnEntry(*this, N) : nullptr; }
 };
 
 using TIndexColumns = TTableColumns<3>;
 using TUniqueColumns = TTableColumns<0>;
 
-}  // namespace Varne
+} // namespace Varne

@@ -12,7 +12,7 @@
 // TermString, Body.
 class TTriggerParams_P : public Morvik::TParamsList {
 public:
-    TTriggerParams_P();
+  TTriggerParams_P();
 };
 
 using TTriggerParams = Morvik::TParamObjectInfoMixin<TTriggerParams_P>;
@@ -20,14 +20,14 @@ using TTriggerParams = Morvik::TParamObjectInfoMixin<TTriggerParams_P>;
 // Its owner is the table whose "Triggers" list holds it.
 class TTrigger : public Morvik::TParamObjectMixin<TTriggerParams> {
 public:
-    explicit TTrigger(Morvik::TParent* Owner);
-    const char* Generate() override;
-    // The same text, appended to Out, for the table named TableName.
-    void WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const;
-    const char* Check(int Pos) const override;
-    ~TTrigger() override = default;
+  explicit TTrigger(Morvik::TParent* Owner);
+  const char* Generate() override;
+  // The same text, appended to Out, for the table named TableName.
+  void WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const;
+  const char* Check(int Pos) const override;
+  ~TTrigger() override = default;
 
 private:
-    // The "Variables" list as its own class.
-    const Morvik::TListParamMixin<Varne::TVariables>& variables;
+  // The "Variables" list as its own class.
+  const Morvik::TListParamMixin<Varne::TVariables>& variables;
 };

@@ -11,23 +11,23 @@ namespace Varne {
 // One list: "Columns" of TUniqueColumns entries.
 class TUniqueParams_P : public Morvik::TParamsList {
 public:
-    TUniqueParams_P();
+  TUniqueParams_P();
 };
 
 using TUniqueParams = Morvik::TParamObjectInfoMixin<TUniqueParams_P>;
 
 class TUnique : public Morvik::TParamObjectMixin<TUniqueParams> {
 public:
-    explicit TUnique(Morvik::TParent* Owner);
+  explicit TUnique(Morvik::TParent* Owner);
 
-    // "UNIQUE (" and the entries' names joined by "," and ")".
-    const char* Generate() override;
-    // The same text, appended to Out.
-    void WriteText(Morvik::TTextBuffer& Out) const;
-    const char* Check(int Pos) const override;
+  // "UNIQUE (" and the entries' names joined by "," and ")".
+  const char* Generate() override;
+  // The same text, appended to Out.
+  void WriteText(Morvik::TTextBuffer& Out) const;
+  const char* Check(int Pos) const override;
 
 private:
-    const Morvik::TListParam& Columns() const;
+  const Morvik::TListParam& Columns() const;
 };
 
-}  // namespace Varne
+} // namespace Varne

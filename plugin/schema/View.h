@@ -9,34 +9,34 @@
 // Name.
 class TViewColumnInfo_P : public Morvik::TParamsList {
 public:
-    TViewColumnInfo_P();
+  TViewColumnInfo_P();
 };
 
 using TViewColumnInfo = Morvik::TParamObjectInfoMixin<TViewColumnInfo_P>;
 
 class TViewColumn : public Morvik::TParamObjectMixin<TViewColumnInfo> {
 public:
-    explicit TViewColumn(Morvik::TParent* Owner);
-    // The column name as stored.
-    const char* Generate() override;
-    const char* Check(int Pos) const override;
-    ~TViewColumn() override = default;
+  explicit TViewColumn(Morvik::TParent* Owner);
+  // The column name as stored.
+  const char* Generate() override;
+  const char* Check(int Pos) const override;
+  ~TViewColumn() override = default;
 };
 
 // Name, Columns (list of TViewColumn), Select, WithCheck.
 class TViewInfo_P : public Morvik::TParamsList {
 public:
-    TViewInfo_P();
+  TViewInfo_P();
 };
 
 using TViewInfo = Morvik::TParamObjectInfoMixin<TViewInfo_P>;
 
 class TView : public Morvik::TParamObjectMixin<TViewInfo> {
 public:
-    explicit TView(Morvik::TParent* Owner);
-    const char* Generate() override;
-    // The same text, appended to Out.
-    void WriteScript(Morvik::TTextBuffer& Out) const;
-    const char* Check(int Pos) const override;
-    ~TView() override = default;
+  explicit TView(Morvik::TParent* Owner);
+  const char* Generate() override;
+  // The same text, appended to Out.
+  void WriteScript(Morvik::TTextBuffer& Out) const;
+  const char* Check(int Pos) const override;
+  ~TView() override = default;
 };

@@ -130,14 +130,10 @@ TEST_F(DesignSettingTest, ItemsEnableTheirButtonsAndShowTheirSample) {
     const char* Item;
     bool Font, Effect3D, Brush, Pen, Time;
   } cases[] = {
-      {"Plocha", false, false, true, true, false},
-      {"Entita", true, true, true, false, false},
-      {"Poznámka", true, true, true, false, false},
-      {"Razítko", true, true, true, false, true},
-      {"Vstupní bod", false, false, true, true, false},
-      {"Relace (šipka)", false, false, true, true, false},
-      {"Popiska relace", true, false, true, true, false},
-      {"Text", true, false, true, true, false},
+      {"Plocha", false, false, true, true, false},        {"Entita", true, true, true, false, false},
+      {"Poznámka", true, true, true, false, false},       {"Razítko", true, true, true, false, true},
+      {"Vstupní bod", false, false, true, true, false},   {"Relace (šipka)", false, false, true, true, false},
+      {"Popiska relace", true, false, true, true, false}, {"Text", true, false, true, true, false},
   };
   for (const auto& c : cases) {
     Select(c.Item);
@@ -314,7 +310,7 @@ TEST_F(DesignSettingTest, SizeEditsTakeOnlyDigits) {
   edit->setCursorPosition(2);
   QTest::keyClicks(edit, "x");
   EXPECT_EQ(edit->text(), "1234");
-  EXPECT_EQ(edit->cursorPosition(), 3);  // after the keystroke, within the new length
+  EXPECT_EQ(edit->cursorPosition(), 3); // after the keystroke, within the new length
   EXPECT_EQ(Dialog.Samples().DesktopWPix, "1234");
   Dialog.edActDesktopHPag->setText("-7 px");
   EXPECT_EQ(Dialog.edActDesktopHPag->text(), "7");
@@ -340,11 +336,11 @@ TEST_F(DesignSettingTest, ApplyAtHalfZoomAndBackLeavesEverySampleAsItWas) {
   Dialog.btnBrushColor->click();
   const QString before = Settings(Dialog, Dir.filePath("before.ini"));
   Dialog.btnApply->click();
-  EXPECT_EQ(entity->Font()->Size(), 5);  // half of 9, rounded
+  EXPECT_EQ(entity->Font()->Size(), 5); // half of 9, rounded
   EXPECT_EQ(fullEntity->Font()->Size(), 9);
   EXPECT_EQ(label->Font()->Size(), 4);
   EXPECT_EQ(half.Desktop.Color(), 0xC8C8C8);
-  EXPECT_EQ(half.SizeCalls, 0);  // the desktop page was not visited
+  EXPECT_EQ(half.SizeCalls, 0); // the desktop page was not visited
   half.Zoom = 1000;
   Dialog.btnApply->click();
   EXPECT_EQ(entity->Font()->Size(), 9);
@@ -371,7 +367,7 @@ TEST_F(DesignSettingTest, AnEmptyOrZeroSizeIsRefusedAndNothingChanges) {
       });
       Dialog.btnOK->click();
       EXPECT_FALSE(shown.isEmpty()) << bad;
-      EXPECT_TRUE(Dialog.isVisible()) << bad;  // OK did not close
+      EXPECT_TRUE(Dialog.isVisible()) << bad; // OK did not close
       Dialog.btnCancel->click();
     });
     EXPECT_EQ(Dialog.Execute(&design), mrCancel);
@@ -381,7 +377,7 @@ TEST_F(DesignSettingTest, AnEmptyOrZeroSizeIsRefusedAndNothingChanges) {
   }
   Dialog.edDefDesktopHPag->setText("");
   AnswerNext([](QWidget* W) { QTest::keyClick(W, Qt::Key_Escape); });
-  EXPECT_FALSE(Dialog.Apply());  // a default size too
+  EXPECT_FALSE(Dialog.Apply()); // a default size too
 }
 
 TEST_F(DesignSettingTest, RenderingsOfTheSamples) {
@@ -408,4 +404,4 @@ TEST_F(DesignSettingTest, RenderingsOfTheSamples) {
   Dialog.btnCancel->click();
 }
 
-}  // namespace
+} // namespace

@@ -85,4 +85,4 @@ TEST(SchemeInfoWindow, RowsCountTheDocumentAndTheModelsReferences) {
   dlclose(library);
 }
 
-}  // namespace
+} // namespace

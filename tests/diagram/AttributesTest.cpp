@@ -29,12 +29,12 @@ QByteArray Int(int32_t v) {
   return b;
 }
 
-}  // namespace
+} // namespace
 
 TEST(Attributes, AddRefusesAnExactDuplicateName) {
   TAttributes a;
   a.Add("ID", "INTEGER", 1);
-  a.Add("id", "INTEGER", 0);  // differs in capitals only
+  a.Add("id", "INTEGER", 0); // differs in capitals only
   EXPECT_EQ(ErrorNumberOf([&] { a.Add("ID", "VARCHAR(10)", 0); }), 8);
   ASSERT_EQ(a.Count(), 2);
   EXPECT_EQ(a.GetAttribute(0), (TAttributeRecord{"ID", 1, "INTEGER"}));
@@ -67,7 +67,7 @@ TEST(Attributes, ChangesNotifyUnlessHeldAndOneEndUpdateEndsAnyNumberOfBegins) {
   a.DeleteAll();
   EXPECT_EQ(changes, 3);
   Load(a, Int(0));
-  EXPECT_EQ(changes, 3);  // loading does not notify
+  EXPECT_EQ(changes, 3); // loading does not notify
 }
 
 TEST(Attributes, StreamFormIsCountThenLengthPrefixedTextsAndValue) {

@@ -31,7 +31,7 @@ public:
   void HostSizeChanged(ui::TObject* Sender) override { Calls.push_back(Sender); }
 };
 
-}  // namespace
+} // namespace
 
 TEST(MorvikGraphic, NewElementDefaults) {
   TCountingGraphic g(nullptr);
@@ -108,7 +108,7 @@ TEST(MorvikGraphic, HandleBoxIsToldOfChangesAndForgottenWhenRemoved) {
   ui::TDesktop desktop;
   auto* g = new TCountingGraphic(&desktop);
   auto* r = new TCountingResizer(&desktop);
-  g->TellHimAboutMyChange();  // no handle box: nothing happens
+  g->TellHimAboutMyChange(); // no handle box: nothing happens
   g->SetResizer(r);
   g->TellHimAboutMyChange();
   ASSERT_EQ(r->Calls.size(), 1u);

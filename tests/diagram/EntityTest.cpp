@@ -48,7 +48,7 @@ void AddRows(TEntity* E) {
   E->Attributes()->EndUpdate();
 }
 
-}  // namespace
+} // namespace
 
 TEST(Entity, ConstructionDefaults) {
   TEntity e(nullptr);
@@ -136,9 +136,9 @@ TEST(Entity, PaintsCaptionSeparatorRowsBorderAndToggle) {
   e->SetDrawAll(false);
   const int FH = e->Height(), FW = e->Width();
   img = Render(desktop, 300, 200);
-  EXPECT_EQ(Px(img, L + FW / 2, T + FH - 1), ui::clBlack);  // bottom border of the folded box
+  EXPECT_EQ(Px(img, L + FW / 2, T + FH - 1), ui::clBlack); // bottom border of the folded box
   EXPECT_EQ(Px(img, L + FW / 2, T + FH), ui::clWhite);
-  EXPECT_NE(Px(img, L + 3, T + 3), ui::clBlack);  // the triangle points up now
+  EXPECT_NE(Px(img, L + 3, T + 3), ui::clBlack); // the triangle points up now
   EXPECT_EQ(Px(img, L + 5, T + 3), ui::clBlack);
   EXPECT_EQ(Px(img, L + 3, T + 6), ui::clBlack);
 }
@@ -169,7 +169,7 @@ TEST(Entity, KeyRowsAreBoldAndCarryTheirIcon) {
   img = Render(desktop, 400, 120);
   EXPECT_EQ(Px(img, 10 + 6, y), ui::clRed);
   EXPECT_EQ(Px(img, 10 + 13, y + 7), ui::clRed);
-  EXPECT_NE(Px(img, 200 + 6, y), ui::clRed);  // no icon on an ordinary row
+  EXPECT_NE(Px(img, 200 + 6, y), ui::clRed); // no icon on an ordinary row
   EXPECT_EQ(CountInk(img, 200 + 2, y, 200 + 8 + 10 + 3, y + d - 3, ui::clSilver), 0);
 }
 
@@ -225,10 +225,10 @@ TEST(Entity, ClickInTheToggleBoxFoldsIncludingItsEdges) {
   // Through the desktop: press and release on the toggle box.
   const bool before = e->DrawAll();
   const QPointF p(e->Left() + 4, e->Top() + 4);
-  QMouseEvent press(QEvent::MouseButtonPress, p, desktop.mapToGlobal(p), Qt::LeftButton,
-                    Qt::LeftButton, Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, p, desktop.mapToGlobal(p), Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, p, desktop.mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, p, desktop.mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
   QApplication::sendEvent(&desktop, &press);
   QApplication::sendEvent(&desktop, &release);
   EXPECT_NE(e->DrawAll(), before);
@@ -251,7 +251,7 @@ TEST(Entity, ZoomStepsScaleTheMetricsAndAdjustScalingRestoresThemExactly) {
   EXPECT_EQ(e->Left(), 51);
   EXPECT_LT(e->Height(), at100.Height());
 
-  e->ChangeScale(50, 100);  // 25 %
+  e->ChangeScale(50, 100); // 25 %
   e->ChangeScale(200, 100);
   e->ChangeScale(200, 100);
   e->AdjustAfterScaling();
@@ -293,7 +293,7 @@ TEST(Entity, PaintsSmallerAtHalfZoomAndExactlyAsBeforeBackAtFullSize) {
   EXPECT_LT(e->Height(), H);
   EXPECT_EQ(Px(half, 20 + e->Width() - 1, 10 + e->Height() - 1), ui::clBlack);
   EXPECT_EQ(Px(half, 20 + e->Width(), 10 + e->Height() / 2), ui::clWhite);
-  EXPECT_EQ(Row(half, 10, 20, 24, ui::clBlack, ui::clSilver), "#####");  // toggle box of 5
+  EXPECT_EQ(Row(half, 10, 20, 24, ui::clBlack, ui::clSilver), "#####"); // toggle box of 5
 
   e->ChangeScale(200, 100);
   e->AdjustAfterScaling();
@@ -320,15 +320,15 @@ TEST(Entity, PrintsBlackOnWhiteWithoutScreenOnlyParts) {
   }
   for (int y = 0; y < img.height(); ++y)
     for (int x = 0; x < img.width(); ++x) {
-      const QColor c = img.pixelColor(x, y);  // only black, white and the grey of smoothed text
+      const QColor c = img.pixelColor(x, y); // only black, white and the grey of smoothed text
       ASSERT_TRUE(c.red() == c.green() && c.green() == c.blue()) << x << "," << y;
     }
   EXPECT_EQ(Px(img, 5, 5), ui::clBlack);
   EXPECT_EQ(Px(img, 5 + W - 1, 5 + H - 1), ui::clBlack);
-  EXPECT_EQ(Px(img, 5 + 3, 5 + 3), ui::clWhite);  // no toggle triangle
-  EXPECT_EQ(Px(img, 5 + W - 4, 5 + 5), ui::clWhite);  // no corner mark
+  EXPECT_EQ(Px(img, 5 + 3, 5 + 3), ui::clWhite);     // no toggle triangle
+  EXPECT_EQ(Px(img, 5 + W - 4, 5 + 5), ui::clWhite); // no corner mark
   const int d = e->Delta();
-  EXPECT_EQ(Px(img, 5 + W / 2, 5 + 10 + d + 5), ui::clBlack);  // the separator
+  EXPECT_EQ(Px(img, 5 + W / 2, 5 + 10 + d + 5), ui::clBlack); // the separator
 
   // At twice the resolution the box doubles.
   QImage big = MakeImage(2 * W + 40, 2 * H + 40);

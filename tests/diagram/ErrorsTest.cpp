@@ -10,9 +10,8 @@ TEST(EMorvikError, MessageCarriesTheCodesInZeroPaddedCapitalHex) {
     const char* code;
   };
   const Case cases[] = {
-      {dcGA, 1, 9, "01F-01-0009"},     {dcGB, 99, 2, "02E-63-0002"},
-      {dcGB, 100, 11, "02E-64-000B"},  {dcGA, 2, 3, "01F-02-0003"},
-      {dcGD, 255, 0xABCD, "04C-FF-ABCD"}, {dcGC, 0, 0, "03D-00-0000"},
+      {dcGA, 1, 9, "01F-01-0009"}, {dcGB, 99, 2, "02E-63-0002"},       {dcGB, 100, 11, "02E-64-000B"},
+      {dcGA, 2, 3, "01F-02-0003"}, {dcGD, 255, 0xABCD, "04C-FF-ABCD"}, {dcGC, 0, 0, "03D-00-0000"},
   };
   for (const Case& c : cases) {
     const EMorvikError e(c.author, c.number, c.module, "Some text.", epDefault);

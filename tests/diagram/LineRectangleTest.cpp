@@ -23,7 +23,7 @@ public:
   }
 };
 
-}  // namespace
+} // namespace
 
 TEST(Rectangle, LineSlotsAreReusedAndGrowByTen) {
   ui::TDesktop desktop;
@@ -47,7 +47,7 @@ TEST(Rectangle, LineSlotsAreReusedAndGrowByTen) {
   auto* again = new TTestLine(&desktop);
   again->SetBase(box);
   EXPECT_EQ(again->BaseSlot(), 0);
-  EXPECT_EQ(lines[5]->BaseSlot(), 5);  // slots are never compacted
+  EXPECT_EQ(lines[5]->BaseSlot(), 5); // slots are never compacted
 }
 
 TEST(Rectangle, GetLineOutsideTheSlotsRaisesError9) {
@@ -81,18 +81,17 @@ TEST(Line, AnchorSettersAcceptOnlyValuesInsideTheBox) {
   auto* box = Place(desktop, new TRectangle(&desktop), 0, 0, 100, 60);
   auto* line = new TTestLine(&desktop);
   EXPECT_EQ(line->BaseX(), 1);
-  line->SetBaseX(500);  // no box yet: only the lower limit applies
+  line->SetBaseX(500); // no box yet: only the lower limit applies
   EXPECT_EQ(line->BaseX(), 500);
   line->SetBase(box);
-  EXPECT_EQ(line->BaseX(), 99);  // clamped into the box
+  EXPECT_EQ(line->BaseX(), 99); // clamped into the box
   struct Case {
     int value, expected;
   };
   for (const Case& c : {Case{1, 99}, Case{100, 99}, Case{2, 2}, Case{99, 99}, Case{0, 99}}) {
     line->SetBaseX(50);
     line->SetBaseX(c.value);
-    EXPECT_EQ(line->BaseX(), c.value == 1 || c.value == 100 || c.value == 0 ? 50 : c.expected)
-        << c.value;
+    EXPECT_EQ(line->BaseX(), c.value == 1 || c.value == 100 || c.value == 0 ? 50 : c.expected) << c.value;
   }
   line->SetBaseY(59);
   EXPECT_EQ(line->BaseY(), 59);
@@ -101,8 +100,8 @@ TEST(Line, AnchorSettersAcceptOnlyValuesInsideTheBox) {
 
   line->SetBaseXY(10, 10);
   EXPECT_EQ(ui::Point(line->BaseX(), line->BaseY()), ui::Point(10, 10));
-  line->SetBaseXY(20, 60);  // y outside: neither is stored
-  line->SetBaseXY(1, 20);   // x below 2
+  line->SetBaseXY(20, 60); // y outside: neither is stored
+  line->SetBaseXY(1, 20);  // x below 2
   EXPECT_EQ(ui::Point(line->BaseX(), line->BaseY()), ui::Point(10, 10));
 
   line->SetTolerance(-1);
@@ -125,7 +124,7 @@ TEST(Line, StraightRouteFollowsTheBoxesAndLeavesOutTheTargetPixel) {
   EXPECT_FALSE(line->Falling());
 
   QImage img = Render(desktop, 260, 160);
-  EXPECT_EQ(Px(img, 30, 20), ui::clBlack);    // on the line outside the boxes
+  EXPECT_EQ(Px(img, 30, 20), ui::clBlack); // on the line outside the boxes
   EXPECT_EQ(Px(img, 110, 60), ui::clBlack);
   EXPECT_EQ(Px(img, 190, 100), ui::clBlack);
 
@@ -147,7 +146,7 @@ TEST(Line, AnchorsStayInsideABoxThatShrinks) {
   line->SetBase(a);
   line->SetTarget(b);
   line->SetBaseXY(90, 50);
-  a->SetBounds(0, 0, 50, 30);  // the line follows and clamps its anchor to the last pixel
+  a->SetBounds(0, 0, 50, 30); // the line follows and clamps its anchor to the last pixel
   EXPECT_EQ(ui::Point(line->BaseX(), line->BaseY()), ui::Point(49, 29));
   EXPECT_EQ(line->MinX(), 49);
   line->CenterAnchorsInEntities();
@@ -163,7 +162,8 @@ TEST(Line, WithAnEndMissingPaintsThePlaceholderAndKeepsItsBounds) {
   line->SetBase(a);
   EXPECT_EQ(line->BoundsRect(), ui::Rect(10, 10, 60, 60));
   QImage img = Render(desktop, 80, 80);
-  for (auto [x, y] : std::vector<std::pair<int, int>>{{0, 0}, {49, 0}, {49, 49}, {0, 49}, {25, 25}, {10, 10}, {39, 10}})
+  for (auto [x, y] :
+       std::vector<std::pair<int, int>>{{0, 0}, {49, 0}, {49, 49}, {0, 49}, {25, 25}, {10, 10}, {39, 10}})
     EXPECT_EQ(Px(img, 10 + x, 10 + y), ui::clBlack) << x << "," << y;
   EXPECT_EQ(Px(img, 10 + 25, 10 + 5), ui::clWhite);
 }
@@ -176,13 +176,13 @@ TEST(Line, HitTestAroundTheLineWithoutDividingByZero) {
   line->SetBase(a);
   line->SetTarget(b);
   line->SetBaseXY(10, 10);
-  line->SetTargetXY(10, 10);  // from (10, 10) to (210, 110)
+  line->SetTargetXY(10, 10); // from (10, 10) to (210, 110)
   struct Case {
     int x, y;
     bool hit;
   };
-  const Case cases[] = {{110, 60, true},  {110, 64, true},   {110, 65, false}, {110, 56, true},
-                        {110, 55, false}, {10, 10, true},    {210, 110, true}, {211, 110, false},
+  const Case cases[] = {{110, 60, true},  {110, 64, true}, {110, 65, false}, {110, 56, true},
+                        {110, 55, false}, {10, 10, true},  {210, 110, true}, {211, 110, false},
                         {5, 5, false},    {200, 20, false}};
   for (const Case& c : cases) EXPECT_EQ(line->IsClickAcceptable(c.x, c.y), c.hit) << c.x << "," << c.y;
 
@@ -190,7 +190,8 @@ TEST(Line, HitTestAroundTheLineWithoutDividingByZero) {
   b->SetBounds(5, 5, 20, 20);
   line->SetTargetXY(5, 5);
   ASSERT_EQ(line->BoundsRect(), ui::Rect(10, 10, 11, 11));
-  const Case point[] = {{10, 10, true}, {13, 10, true}, {10, 14, true}, {14, 12, false}, {7, 8, true}, {7, 7, false}};
+  const Case point[] = {{10, 10, true},  {13, 10, true}, {10, 14, true},
+                        {14, 12, false}, {7, 8, true},   {7, 7, false}};
   for (const Case& c : point) EXPECT_EQ(line->IsClickAcceptable(c.x, c.y), c.hit) << c.x << "," << c.y;
 }
 
@@ -200,7 +201,7 @@ TEST(Line, ZoomScalesAnchorsAndNeverLetsThemReachZero) {
   line->ChangeScale(50, 100);
   EXPECT_EQ(line->BaseX(), 1);
   line->ChangeScale(200, 100);
-  EXPECT_EQ(line->BaseX(), 2);  // 1 -> 1 -> 2: the 100 % value 1 is not kept by zoom alone
+  EXPECT_EQ(line->BaseX(), 2); // 1 -> 1 -> 2: the 100 % value 1 is not kept by zoom alone
   line->SetBaseXY(10, 31);
   line->ChangeScale(50, 100);
   EXPECT_EQ(ui::Point(line->BaseX(), line->BaseY()), ui::Point(5, 16));
@@ -253,7 +254,7 @@ TEST(Rectangle, EntryPointOnlyOnceAndOnlyOfItsKind) {
   EXPECT_EQ(ErrorNumberOf([&] { box->SetEntryPoint(notEp); }), 1);
   EXPECT_EQ(box->EntryPoint(), ep);
 
-  box->SetBounds(40, 40, 80, 60);  // the entry point follows the box
+  box->SetBounds(40, 40, 80, 60); // the entry point follows the box
   EXPECT_GE(ep->Repaints, 1);
 
   box->DeleteEntryPoint();
@@ -265,7 +266,7 @@ TEST(Rectangle, EntryPointOnlyOnceAndOnlyOfItsKind) {
 
 TEST(Rectangle, IsInRectWhenTheBoundsMeetTheRectangle) {
   TRectangle box(nullptr);
-  box.SetBounds(10, 10, 50, 30);  // covers 10..59, 10..39
+  box.SetBounds(10, 10, 50, 30); // covers 10..59, 10..39
   struct Case {
     ui::TRect r;
     bool in;

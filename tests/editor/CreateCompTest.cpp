@@ -69,8 +69,8 @@ TEST_F(FactoryTest, EveryKindTakesItsSamplesLookItsNameAndContent) {
   int clicks = 0;
   Handlers.OnDblClick = [&clicks](ui::TObject*) { ++clicks; };
 
-  TEntity* e = CreateEntity(&Desktop, 100, 100, "Entity_0", "Osoba", 10, 20, 120, 80, false, true,
-                            false, Handlers);
+  TEntity* e =
+      CreateEntity(&Desktop, 100, 100, "Entity_0", "Osoba", 10, 20, 120, 80, false, true, false, Handlers);
   ExpectLook(e, Samples.DefEntity);
   EXPECT_EQ(e->Name(), "Entity_0");
   EXPECT_EQ(e->Caption(), "Osoba");
@@ -85,8 +85,8 @@ TEST_F(FactoryTest, EveryKindTakesItsSamplesLookItsNameAndContent) {
   e->DoDblClick();
   EXPECT_EQ(clicks, 1);
 
-  TNote* n = CreateNote(&Desktop, 100, 100, "Note_2", "první\ndruhý\r\ntřetí", 200, 30, 90, 70,
-                        false, Handlers);
+  TNote* n =
+      CreateNote(&Desktop, 100, 100, "Note_2", "první\ndruhý\r\ntřetí", 200, 30, 90, 70, false, Handlers);
   ExpectLook(n, Samples.DefNote);
   EXPECT_EQ(n->Name(), "Note_2");
   EXPECT_EQ(n->Lines(), QStringList({"první", "druhý", "třetí"}));
@@ -94,9 +94,8 @@ TEST_F(FactoryTest, EveryKindTakesItsSamplesLookItsNameAndContent) {
 
   const QDateTime created(QDate(2001, 5, 24), QTime(16, 27, 40));
   const QDateTime updated(QDate(2002, 1, 2), QTime(3, 4, 5));
-  TProjectInfo* p = CreateProjectInfo(&Desktop, 100, 100, "ProjectInfo_0", 300, 40, true, "Autor",
-                                      "Firma", "Projekt", "1.0", "M", "S", "InterBase 6", created,
-                                      updated, Handlers);
+  TProjectInfo* p = CreateProjectInfo(&Desktop, 100, 100, "ProjectInfo_0", 300, 40, true, "Autor", "Firma",
+                                      "Projekt", "1.0", "M", "S", "InterBase 6", created, updated, Handlers);
   ExpectLook(p, Samples.DefProjectInfo);
   EXPECT_EQ(p->FormatStr(), "yyyy-mm-dd");
   EXPECT_EQ(p->Name(), "ProjectInfo_0");
@@ -113,11 +112,11 @@ TEST_F(FactoryTest, EveryKindTakesItsSamplesLookItsNameAndContent) {
   EXPECT_EQ(p->Top(), 40);
 
   TTextLabel* l = CreateTextLabel(&Desktop, 100, 100, "TextLabel_1", "Popis", 50, 300, Handlers);
-  ExpectLook(l, Samples.DefTextLabel);  // relation labels' look, never the free one
+  ExpectLook(l, Samples.DefTextLabel); // relation labels' look, never the free one
   EXPECT_EQ(l->Caption(), "Popis");
   EXPECT_EQ(l->Left(), 50);
   EXPECT_EQ(l->Top(), 300);
-  EXPECT_GT(l->Width(), 0);  // sized to its caption
+  EXPECT_GT(l->Width(), 0); // sized to its caption
 
   TEntryPoint* ep = CreateEntryPoint(&Desktop, 100, 100, "EntryPoint_0", e, Handlers);
   ASSERT_NE(ep, nullptr);
@@ -126,13 +125,12 @@ TEST_F(FactoryTest, EveryKindTakesItsSamplesLookItsNameAndContent) {
   EXPECT_EQ(e->EntryPoint(), ep);
 
   TEntity* other = Entity("Entity_1", 400, 300);
-  TRelation* r = CreateRelation(&Desktop, 100, 100, "Relation_0", e, 20, 20, other, 30, 30, rkNone,
-                                Handlers);
+  TRelation* r = CreateRelation(&Desktop, 100, 100, "Relation_0", e, 20, 20, other, 30, 30, rkNone, Handlers);
   ASSERT_NE(r, nullptr);
   ExpectLook(r, Samples.DefRelation);
   EXPECT_EQ(r->Name(), "Relation_0");
   EXPECT_TRUE(r->Visible());
-  EXPECT_EQ(Desktop.Control(0), r);  // behind every box
+  EXPECT_EQ(Desktop.Control(0), r); // behind every box
 }
 
 TEST_F(FactoryTest, RelationEndsAreNormalisedAndTheKindChosen) {
@@ -149,7 +147,7 @@ TEST_F(FactoryTest, RelationEndsAreNormalisedAndTheKindChosen) {
     TRectangle* Base;
     TRectangle* Target;
     TRelationKind Asked;
-    TRectangle* ExpectedBase;  // null: no relation
+    TRectangle* ExpectedBase; // null: no relation
     TRectangle* ExpectedTarget;
     TRelationKind Kind;
   } cases[] = {
@@ -169,8 +167,8 @@ TEST_F(FactoryTest, RelationEndsAreNormalisedAndTheKindChosen) {
   for (const auto& c : cases) {
     const int controls = Desktop.ControlCount();
     const int components = Desktop.ComponentCount();
-    TRelation* r = CreateRelation(&Desktop, 100, 100, "Relation_" + QString::number(n++), c.Base,
-                                  2, 3, c.Target, 4, 5, c.Asked, Handlers);
+    TRelation* r = CreateRelation(&Desktop, 100, 100, "Relation_" + QString::number(n++), c.Base, 2, 3,
+                                  c.Target, 4, 5, c.Asked, Handlers);
     if (!c.ExpectedBase) {
       EXPECT_EQ(r, nullptr) << c.What;
       EXPECT_EQ(Desktop.ControlCount(), controls) << c.What;
@@ -207,8 +205,8 @@ TEST_F(FactoryTest, ASecondEntryPointGivesNullAndLeavesNothingBehind) {
 
 TEST_F(FactoryTest, HandlesAreNamedAfterTheirHost) {
   TEntity* e = Entity("Entity_4", 200, 100);
-  TResizeBox* box = CreateResizeBox(&Desktop, 100, 100, 0, 0, 0, 0, rsSelectedAsMany, false, true, e,
-                                    true, Handlers);
+  TResizeBox* box =
+      CreateResizeBox(&Desktop, 100, 100, 0, 0, 0, 0, rsSelectedAsMany, false, true, e, true, Handlers);
   EXPECT_EQ(box->Name(), "ResBox_Entity_4");
   EXPECT_EQ(box->Host(), e);
   EXPECT_EQ(box->BoundsRect(), ui::Bounds(e->Left() - 2, e->Top() - 2, e->Width() + 5, e->Height() + 5));
@@ -217,15 +215,14 @@ TEST_F(FactoryTest, HandlesAreNamedAfterTheirHost) {
   EXPECT_TRUE(box->EnableMove());
   EXPECT_EQ(box->DefaultCursor(), ui::crArrow);
 
-  TResizeBox* frame = CreateResizeBox(&Desktop, 100, 100, 10, 20, 30, 40, rsMoving, true, true,
-                                      nullptr, false, Handlers);
+  TResizeBox* frame =
+      CreateResizeBox(&Desktop, 100, 100, 10, 20, 30, 40, rsMoving, true, true, nullptr, false, Handlers);
   EXPECT_TRUE(frame->Name().isEmpty());
   EXPECT_EQ(frame->BoundsRect(), ui::Bounds(10, 20, 30, 40));
   EXPECT_FALSE(frame->Visible());
 
   TEntity* other = Entity("Entity_5", 400, 100);
-  TRelation* r = CreateRelation(&Desktop, 100, 100, "Relation_2", e, 10, 10, other, 10, 10, rkNone,
-                                Handlers);
+  TRelation* r = CreateRelation(&Desktop, 100, 100, "Relation_2", e, 10, 10, other, 10, 10, rkNone, Handlers);
   ASSERT_NE(r, nullptr);
   CreateResizeLine(&Desktop, 100, 100, true, r, Handlers);
   auto* base = dynamic_cast<TResizeLine*>(Desktop.FindComponent("ResLine_Relation_2_B"));
@@ -248,12 +245,12 @@ TEST_F(FactoryTest, HandlesAreNamedAfterTheirHost) {
 }
 
 TEST_F(FactoryTest, AtHalfZoomTheLookIsHalvedAndTheBoundsTakenAsTheyAre) {
-  TEntity* e = CreateEntity(&Desktop, 50, 100, "Entity_0", "Osoba", 10, 20, 60, 40, true, false,
-                            false, Handlers);
+  TEntity* e =
+      CreateEntity(&Desktop, 50, 100, "Entity_0", "Osoba", 10, 20, 60, 40, true, false, false, Handlers);
   EXPECT_EQ(e->Font()->Size(), 6);
   EXPECT_EQ(e->Margin(), TEntity::DefMargin / 2);
   EXPECT_EQ(e->BoundsRect(), ui::Bounds(10, 20, 60, 40));
-  EXPECT_EQ(Samples.DefEntity->Font()->Size(), 12);  // the sample keeps its look
+  EXPECT_EQ(Samples.DefEntity->Font()->Size(), 12); // the sample keeps its look
 
   TTextLabel* l = CreateTextLabel(&Desktop, 50, 100, "TextLabel_0", "Popis", 5, 5, Handlers);
   EXPECT_EQ(l->Font()->Size(), 7);
@@ -269,4 +266,4 @@ TEST(FactoryWithoutSettings, ElementsKeepTheirClassLook) {
   EXPECT_TRUE(*e->Font() == *plain.Font());
 }
 
-}  // namespace
+} // namespace

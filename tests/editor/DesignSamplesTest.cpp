@@ -41,14 +41,19 @@ QStringList ExpectedKeys() {
   keys << "EntryPoint_Effect3D";
   brush("Relation_Brush");
   pen("Relation_Pen");
-  keys << "Relation_Effect3D" << "Relation_CreateLabel";
+  keys << "Relation_Effect3D"
+       << "Relation_CreateLabel";
   for (const char* k : {"TextLabel", "FreeTextLabel"}) {
     font(QString(k) + "_Font");
     brush(QString(k) + "_Brush");
     pen(QString(k) + "_Pen");
   }
-  keys << "Desktop_BrushColor" << "Desktop_PenColor" << "Desktop_WidthPag" << "Desktop_HeightPag"
-       << "Desktop_WidthPix" << "Desktop_HeightPix";
+  keys << "Desktop_BrushColor"
+       << "Desktop_PenColor"
+       << "Desktop_WidthPag"
+       << "Desktop_HeightPag"
+       << "Desktop_WidthPix"
+       << "Desktop_HeightPix";
   return keys;
 }
 
@@ -88,7 +93,7 @@ TEST_F(SamplesTest, FactoryLooks) {
   EXPECT_EQ(s.DefEntity->Font()->Charset(), 238);
   EXPECT_EQ(s.DefEntity->Font()->Height(), -11);
   EXPECT_EQ(s.DefEntity->Font()->Color(), ui::clWindowText);
-  EXPECT_FALSE(s.DefNote->Effect3D());  // a note on its own has 3-D
+  EXPECT_FALSE(s.DefNote->Effect3D()); // a note on its own has 3-D
   EXPECT_EQ(s.DefNote->Brush()->Color(), ui::clYellow);
   EXPECT_TRUE(*s.DefNote->Font() == *s.DefEntity->Font());
   EXPECT_EQ(s.DefProjectInfo->Brush()->Color(), ui::clLime);
@@ -172,11 +177,11 @@ TEST_F(SamplesTest, EveryKeyIsWrittenInOrderAndReadBack) {
 
 TEST_F(SamplesTest, ValuesThatAreNotNumbersGiveTheKeysDefaults) {
   WriteLines(Path("bad.ini"),
-             {"[Design_Setting]", "Entity_Font_Size=groß", "Entity_Font_Style=bold",
-              "Entity_Brush_Color=red", "Entity_Effect3D=yes", "Note_Pen_Width=", "Note_Effect3D=0",
-              "Relation_CreateLabel=ne", "Desktop_BrushColor=0x00FF00", "Desktop_PenColor=255",
-              "Desktop_WidthPag=x1", "Desktop_HeightPag=-3", "Desktop_WidthPix=12a",
-              "Desktop_HeightPix= 1500 ", "ProjectInfo_FormatStr=hh:nn"});
+             {"[Design_Setting]", "Entity_Font_Size=groß", "Entity_Font_Style=bold", "Entity_Brush_Color=red",
+              "Entity_Effect3D=yes", "Note_Pen_Width=", "Note_Effect3D=0", "Relation_CreateLabel=ne",
+              "Desktop_BrushColor=0x00FF00", "Desktop_PenColor=255", "Desktop_WidthPag=x1",
+              "Desktop_HeightPag=-3", "Desktop_WidthPix=12a", "Desktop_HeightPix= 1500 ",
+              "ProjectInfo_FormatStr=hh:nn"});
   EXPECT_NO_THROW(Samples.ReadSettings(TIniFile(Path("bad.ini")), Section));
   const TDesignSamples& s = Samples;
   EXPECT_EQ(s.DefEntity->Font()->Height(), -11);
@@ -200,19 +205,20 @@ TEST_F(SamplesTest, ValuesThatAreNotNumbersGiveTheKeysDefaults) {
 TEST_F(SamplesTest, ExtremeNumbersGiveDefaultsOrStayInRange) {
   struct Case {
     const char* text;
-    const char* pix;  // width in pixels as read
-    const char* pag;  // pages across as read
+    const char* pix; // width in pixels as read
+    const char* pag; // pages across as read
   };
-  const Case cases[] = {{"2147483647", "4000", "4"}, {"2147483648", "4000", "4"},  {"-2147483648", "4000", "4"},
-                        {"100001", "4000", "4"},     {"100000", "100000", "4"},    {"101", "101", "4"},
-                        {"100", "100", "100"},       {"0", "0", "0"}};
+  const Case cases[] = {{"2147483647", "4000", "4"},  {"2147483648", "4000", "4"},
+                        {"-2147483648", "4000", "4"}, {"100001", "4000", "4"},
+                        {"100000", "100000", "4"},    {"101", "101", "4"},
+                        {"100", "100", "100"},        {"0", "0", "0"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     WriteLines(Path("extreme.ini"),
-               {"[Design_Setting]", QString("Desktop_WidthPix=") + c.text, QString("Desktop_HeightPix=") + c.text,
-                QString("Desktop_WidthPag=") + c.text, QString("Desktop_HeightPag=") + c.text,
-                QString("Entity_Font_Size=") + c.text, QString("Entity_Pen_Width=") + c.text,
-                QString("Relation_Pen_Width=") + c.text});
+               {"[Design_Setting]", QString("Desktop_WidthPix=") + c.text,
+                QString("Desktop_HeightPix=") + c.text, QString("Desktop_WidthPag=") + c.text,
+                QString("Desktop_HeightPag=") + c.text, QString("Entity_Font_Size=") + c.text,
+                QString("Entity_Pen_Width=") + c.text, QString("Relation_Pen_Width=") + c.text});
     TDesignSamples s;
     EXPECT_NO_THROW(s.ReadSettings(TIniFile(Path("extreme.ini")), Section));
     EXPECT_EQ(s.DesktopWPix, c.pix);
@@ -255,19 +261,19 @@ TEST_F(SamplesTest, CancelCopyAndFactoryReset) {
 
   s.DesktopWPix = "";
   s.SaveOld();
-  EXPECT_EQ(s.OldDesktopWPix, 0);  // an empty size reads as 0
+  EXPECT_EQ(s.OldDesktopWPix, 0); // an empty size reads as 0
 
   s.DesktopWPag = "7";
   s.ResetToInit();
   EXPECT_EQ(s.DefEntity->Font()->Height(), -11);
   EXPECT_EQ(s.DesktopColor, ui::clWhite);
   EXPECT_TRUE(s.CreateLabel());
-  EXPECT_EQ(s.DesktopWPag, "7");  // sizes are not reset
+  EXPECT_EQ(s.DesktopWPag, "7"); // sizes are not reset
 }
 
 TEST_F(SamplesTest, ApplyingAtHalfZoomScalesCopiesAndNeverTheSamples) {
   TDesignSamples& s = Samples;
-  s.DefEntity->Font()->SetSize(9);  // odd: halving and doubling would give 10
+  s.DefEntity->Font()->SetSize(9); // odd: halving and doubling would give 10
   s.DefTextLabel->Font()->SetSize(11);
   s.DefNote->Brush()->SetColor(ui::clTeal);
   s.DefRelation->Pen()->SetColor(ui::clMaroon);
@@ -298,8 +304,8 @@ TEST_F(SamplesTest, ApplyingAtHalfZoomScalesCopiesAndNeverTheSamples) {
   EXPECT_EQ(relationLabel->Font()->Size(), 6);
   EXPECT_EQ(note->Brush()->Color(), ui::clTeal);
   EXPECT_EQ(relation->Pen()->Color(), ui::clMaroon);
-  EXPECT_EQ(relation->Tag(), 0);  // the create-labels flag is no look
-  EXPECT_EQ(freeLabel->Brush()->Color(), ui::clLime);  // free labels keep their look
+  EXPECT_EQ(relation->Tag(), 0);                      // the create-labels flag is no look
+  EXPECT_EQ(freeLabel->Brush()->Color(), ui::clLime); // free labels keep their look
   EXPECT_EQ(info->FormatStr(), s.DefProjectInfo->FormatStr());
   EXPECT_EQ(point->Brush()->Color(), ui::clRed);
   EXPECT_EQ(desktop.Color(), ui::clSilver);
@@ -313,4 +319,4 @@ TEST_F(SamplesTest, ApplyingAtHalfZoomScalesCopiesAndNeverTheSamples) {
   EXPECT_EQ(SectionText(s, Path("after.ini")), before);
 }
 
-}  // namespace
+} // namespace

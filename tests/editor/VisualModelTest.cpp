@@ -42,8 +42,8 @@ TEST(NameNumbers, NumberAfterTheLastUnderscore) {
     const char* Name;
     int Number;
   } cases[] = {
-      {"Entity_12", 12}, {"Entity_", 0},     {"Entity", 0},        {"_clip_Entity_3", 3},
-      {"Entity_x", 0},   {"Entity_1a", 0},   {"Relation_2_7", 7},  {"", 0},
+      {"Entity_12", 12}, {"Entity_", 0},   {"Entity", 0},       {"_clip_Entity_3", 3},
+      {"Entity_x", 0},   {"Entity_1a", 0}, {"Relation_2_7", 7}, {"", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(NumberOfName(QString::fromLatin1(c.Name)), c.Number) << c.Name;
 }
@@ -54,10 +54,8 @@ TEST(NameNumbers, PastedNamesLoseThePrefixAndMoveByTheOffset) {
     int Offset;
     const char* Result;
   } cases[] = {
-      {"_clip_Entity_3", 5, "Entity_8"},
-      {"_clip_Note_0", 7, "Note_7"},
-      {"_clip_Note_10", 2, "Note_12"},
-      {"_clip_Relation_9", 1, "Relation_10"},
+      {"_clip_Entity_3", 5, "Entity_8"},         {"_clip_Note_0", 7, "Note_7"},
+      {"_clip_Note_10", 2, "Note_12"},           {"_clip_Relation_9", 1, "Relation_10"},
       {"_clip_TextLabel_15", 0, "TextLabel_15"},
   };
   for (const auto& c : cases)
@@ -76,8 +74,8 @@ TEST_F(DocumentTest, LowestFreeAndNextNumberOverTables) {
       {{"Entity_4", "Entity_0", "Entity_4"}, 1, 5},
       {{"Entity_1", "Entity_2"}, 0, 3},
       {{"Entity_3", "Entity_0", "Entity_1"}, 2, 4},
-      {{"Entity_x", "Entity_1"}, 2, 2},      // no digits: number 0
-      {{"Entity_", "Entity_0"}, 1, 1},       // a duplicate 0
+      {{"Entity_x", "Entity_1"}, 2, 2}, // no digits: number 0
+      {{"Entity_", "Entity_0"}, 1, 1},  // a duplicate 0
       {{"entity_0", "ENTITY_1"}, 2, 2},
   };
   for (const auto& c : cases) {
@@ -122,19 +120,19 @@ TEST_F(DocumentTest, RegistrationChecksTheClassAndRemovesTheFirstOccurrence) {
   Doc.AddEntity(nullptr);
   EXPECT_EQ(Doc.Entities.size(), 1u);
   TNote* note = Make<TNote>("Note_0");
-  Doc.RemoveEntity(note);  // another class: nothing happens
+  Doc.RemoveEntity(note); // another class: nothing happens
   Doc.RemoveEntity(nullptr);
   EXPECT_EQ(Doc.Entities.size(), 1u);
   Doc.AddEntity(e);
   AddEntity("Entity_1");
   Doc.RemoveEntity(e);
   ASSERT_EQ(Doc.Entities.size(), 2u);
-  EXPECT_EQ(Doc.Entities[0], e);  // the later occurrence stays
+  EXPECT_EQ(Doc.Entities[0], e); // the later occurrence stays
 
   auto* info = Make<TProjectInfo>("ProjectInfo_0");
   Doc.SetProjectInfo(info);
   EXPECT_EQ(Doc.ProjectInfo, info);
-  Doc.RemoveProjectInfo(e);  // not a project-information block
+  Doc.RemoveProjectInfo(e); // not a project-information block
   EXPECT_EQ(Doc.ProjectInfo, info);
   Doc.RemoveProjectInfo(info);
   EXPECT_EQ(Doc.ProjectInfo, nullptr);
@@ -167,7 +165,7 @@ TEST_F(DocumentTest, LookUpsByTableReferenceAndMarkedBox) {
   auto* table = reinterpret_cast<Morvik::TTable*>(0x1000);
   bound->SetTable(table);
   EXPECT_EQ(Doc.FindEntityByTable(table), bound);
-  EXPECT_EQ(Doc.FindEntityByTable(nullptr), nullptr);  // even though one entity has none
+  EXPECT_EQ(Doc.FindEntityByTable(nullptr), nullptr); // even though one entity has none
 
   auto* relation = Make<TRelation>("Relation_0");
   Doc.AddRelation(Make<TRelation>("Relation_1"));
@@ -230,9 +228,9 @@ TEST_F(DocumentTest, RelationAtReturnsTheFirstRelationWhoseLineIsHit) {
   };
   TRelation* diagonal = relate("Relation_0", c);
   TRelation* first = relate("Relation_1", b);
-  TRelation* second = relate("Relation_2", b);  // the same line as the first
+  TRelation* second = relate("Relation_2", b); // the same line as the first
   QImage image(400, 300, QImage::Format_RGB32);
-  Desktop.RenderTo(image);  // a relation's hit test uses its painted ends
+  Desktop.RenderTo(image); // a relation's hit test uses its painted ends
 
   EXPECT_EQ(Doc.RelationAt({150, a->Top() + 30}), first);
   Doc.RemoveRelation(first);
@@ -244,4 +242,4 @@ TEST_F(DocumentTest, RelationAtReturnsTheFirstRelationWhoseLineIsHit) {
   EXPECT_EQ(Doc.RelationAt({2000, 2000}), nullptr);
 }
 
-}  // namespace
+} // namespace

@@ -11,27 +11,27 @@ namespace testsupport {
 
 class TPluginLibrary {
 public:
-    explicit TPluginLibrary(const char* Path);
-    ~TPluginLibrary();
-    TPluginLibrary(const TPluginLibrary&) = delete;
-    TPluginLibrary& operator=(const TPluginLibrary&) = delete;
+  explicit TPluginLibrary(const char* Path);
+  ~TPluginLibrary();
+  TPluginLibrary(const TPluginLibrary&) = delete;
+  TPluginLibrary& operator=(const TPluginLibrary&) = delete;
 
-    // True when the library is open and Models gave its model list.
-    bool Loaded() const { return models != nullptr; }
-    // What Models returned, or null (then Error says why).
-    Morvik::TModels* Models() const { return models; }
-    const std::string& Error() const { return error; }
+  // True when the library is open and Models gave its model list.
+  bool Loaded() const { return models != nullptr; }
+  // What Models returned, or null (then Error says why).
+  Morvik::TModels* Models() const { return models; }
+  const std::string& Error() const { return error; }
 
 private:
-    void* handle = nullptr;
-    Morvik::TModels* models = nullptr;
-    std::string error;
+  void* handle = nullptr;
+  Morvik::TModels* models = nullptr;
+  std::string error;
 };
 
 // A model made by the plug-in is destroyed through its own virtual destructor.
 struct TModelDeleter {
-    void operator()(Morvik::TModel* Model) const { delete Model; }
+  void operator()(Morvik::TModel* Model) const { delete Model; }
 };
 using TModelPtr = std::unique_ptr<Morvik::TModel, TModelDeleter>;
 
-}  // namespace testsupport
+} // namespace testsupport

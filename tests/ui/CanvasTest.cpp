@@ -15,20 +15,15 @@ TEST(Canvas, LineLeavesOutItsEndPixel) {
   struct Case {
     const char* name;
     int x1, y1, x2, y2;
-    int endX, endY;      // the left-out pixel
-    int beforeX, beforeY;  // the last drawn pixel
+    int endX, endY;       // the left-out pixel
+    int beforeX, beforeY; // the last drawn pixel
   };
   const Case cases[] = {
-      {"right", 1, 1, 8, 1, 8, 1, 7, 1},
-      {"left", 8, 2, 1, 2, 1, 2, 2, 2},
-      {"down", 3, 1, 3, 7, 3, 7, 3, 6},
-      {"up", 4, 7, 4, 1, 4, 1, 4, 2},
-      {"diagonal", 1, 1, 6, 6, 6, 6, 5, 5},
-      {"diagonal back", 6, 6, 1, 1, 1, 1, 2, 2},
-      {"up right", 1, 6, 6, 1, 6, 1, 5, 2},
-      {"down left, steep", 5, 1, 3, 8, 3, 8, 3, 7},
-      {"single step", 4, 4, 5, 4, 5, 4, 4, 4},
-      {"single step back", 5, 4, 4, 4, 4, 4, 5, 4},
+      {"right", 1, 1, 8, 1, 8, 1, 7, 1},       {"left", 8, 2, 1, 2, 1, 2, 2, 2},
+      {"down", 3, 1, 3, 7, 3, 7, 3, 6},        {"up", 4, 7, 4, 1, 4, 1, 4, 2},
+      {"diagonal", 1, 1, 6, 6, 6, 6, 5, 5},    {"diagonal back", 6, 6, 1, 1, 1, 1, 2, 2},
+      {"up right", 1, 6, 6, 1, 6, 1, 5, 2},    {"down left, steep", 5, 1, 3, 8, 3, 8, 3, 7},
+      {"single step", 4, 4, 5, 4, 5, 4, 4, 4}, {"single step back", 5, 4, 4, 4, 4, 4, 5, 4},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -65,7 +60,7 @@ TEST(Canvas, RectangleAndFillRectLeaveOutRightAndBottomEdge) {
   {
     ImageCanvas ic(img);
     ic.Canvas.Brush()->SetColor(ui::clRed);
-    ic.Canvas.Rectangle(1, 1, 6, 5);  // outline over columns 1..5, rows 1..4
+    ic.Canvas.Rectangle(1, 1, 6, 5); // outline over columns 1..5, rows 1..4
     ic.Canvas.FillRect(ui::Rect(7, 1, 10, 4));
   }
   EXPECT_EQ(Row(img, 1, 0, 6), ".#####.");
@@ -78,7 +73,7 @@ TEST(Canvas, RectangleAndFillRectLeaveOutRightAndBottomEdge) {
 }
 
 TEST(Canvas, XorModeOnImageCombinesAndDrawingTwiceRestores) {
-  const TColor background = 0x302010;  // $00BBGGRR
+  const TColor background = 0x302010; // $00BBGGRR
   QImage img = MakeImage(10, 3, background);
   {
     ImageCanvas ic(img);
@@ -169,7 +164,7 @@ TEST(Canvas, EllipseAndPolygonStayInsideTheirBox) {
     ic.Canvas.Polygon({{12, 2}, {18, 2}, {15, 8}});
   }
   EXPECT_EQ(CountInk(img, 0, 0, 1, 19), 0);
-  EXPECT_EQ(CountInk(img, 2, 11, 11, 19), 0);  // the ellipse ends at row 10
+  EXPECT_EQ(CountInk(img, 2, 11, 11, 19), 0); // the ellipse ends at row 10
   EXPECT_EQ(Px(img, 6, 6), ui::clBlack);
   EXPECT_EQ(Px(img, 15, 4), ui::clBlack);
   EXPECT_EQ(Px(img, 18, 2), ui::clBlack);

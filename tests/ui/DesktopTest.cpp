@@ -66,24 +66,22 @@ private:
   ui::TColor FColor;
 };
 
-void Send(QWidget* W, QEvent::Type Type, int X, int Y, Qt::MouseButton Button,
-          Qt::MouseButtons Buttons) {
-  QMouseEvent e(Type, QPointF(X, Y), W->mapToGlobal(QPointF(X, Y)), Button, Buttons,
-                Qt::NoModifier);
+void Send(QWidget* W, QEvent::Type Type, int X, int Y, Qt::MouseButton Button, Qt::MouseButtons Buttons) {
+  QMouseEvent e(Type, QPointF(X, Y), W->mapToGlobal(QPointF(X, Y)), Button, Buttons, Qt::NoModifier);
   QApplication::sendEvent(W, &e);
 }
 
-}  // namespace
+} // namespace
 
 TEST(Component, RemovalNotificationReachesSiblingsAndWatchersSoPointersAreCleared) {
   ui::TDesktop desktop;
   auto* a = new TProbe(&desktop, ui::clRed);
   auto* b = new TProbe(&desktop, ui::clBlue);
-  a->Watched = b;  // same owner: no request needed
+  a->Watched = b; // same owner: no request needed
   auto other = std::make_unique<ui::TComponent>(nullptr);
   auto* c = new TProbe(other.get(), ui::clLime);
   a->Watch(nullptr);
-  c->Watch(b);  // another owner: asks for the notification
+  c->Watch(b); // another owner: asks for the notification
   a->Watched = b;
   delete b;
   EXPECT_EQ(a->Watched, nullptr);
@@ -92,8 +90,8 @@ TEST(Component, RemovalNotificationReachesSiblingsAndWatchersSoPointersAreCleare
   // The owner frees what it owns; the watcher of a freed component is not called afterwards.
   auto* d = new TProbe(&desktop, ui::clRed);
   c->Watch(d);
-  other.reset();  // frees c, which must leave d's watcher list
-  delete d;       // must not notify the freed c
+  other.reset(); // frees c, which must leave d's watcher list
+  delete d;      // must not notify the freed c
   EXPECT_EQ(desktop.ComponentCount(), 1);
   EXPECT_EQ(desktop.FindComponent(""), nullptr);
 }
@@ -170,8 +168,8 @@ TEST(Desktop, FindsTheTopmostVisibleControlUnderAPoint) {
     int x, y;
     ui::TControl* expected;
   };
-  const Case cases[] = {{0, 0, a}, {9, 9, b}, {4, 9, a}, {14, 14, b}, {15, 15, nullptr},
-                        {10, 2, nullptr}, {-1, 0, nullptr}};
+  const Case cases[] = {{0, 0, a},         {9, 9, b},        {4, 9, a},       {14, 14, b},
+                        {15, 15, nullptr}, {10, 2, nullptr}, {-1, 0, nullptr}};
   for (const Case& c : cases) EXPECT_EQ(desktop.ControlAtPos(ui::Point(c.x, c.y)), c.expected);
   b->SetVisible(false);
   EXPECT_EQ(desktop.ControlAtPos(ui::Point(9, 9)), a);
@@ -246,7 +244,7 @@ TEST(Desktop, ExceptionsOfControlsStayInsideAndAFailingPaintIsReportedOnce) {
   desktop.RenderTo(img);
   desktop.RenderTo(img);
   EXPECT_EQ(bad->Paints, 2);
-  EXPECT_EQ(Px(img, 15, 5), ui::clBlue);  // the others still paint
+  EXPECT_EQ(Px(img, 15, 5), ui::clBlue); // the others still paint
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0], "paint failed");
 
@@ -283,7 +281,7 @@ protected:
     c->TextOut(2, 2, "A text far longer than the control");
   }
 };
-}  // namespace
+} // namespace
 
 TEST(Desktop, ControlsNeverPaintOutsideTheirRectangle) {
   ui::TDesktop desktop;

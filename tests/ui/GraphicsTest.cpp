@@ -13,9 +13,17 @@ TEST(MulDiv, RoundsToNearestWithHalvesAwayFromZero) {
     int n, m, d, expected;
   };
   const Case cases[] = {
-      {10, 1, 2, 5},   {5, 1, 2, 3},     {-5, 1, 2, -3},  {3, 50, 100, 2},   {1, 50, 100, 1},
-      {1, 25, 100, 0}, {7, 200, 100, 14}, {-7, 50, 100, -4}, {9, 100, 200, 5}, {5, -1, 2, -3},
-      {100000, 100000, 100000, 100000},  // the product needs 64 bits
+      {10, 1, 2, 5},
+      {5, 1, 2, 3},
+      {-5, 1, 2, -3},
+      {3, 50, 100, 2},
+      {1, 50, 100, 1},
+      {1, 25, 100, 0},
+      {7, 200, 100, 14},
+      {-7, 50, 100, -4},
+      {9, 100, 200, 5},
+      {5, -1, 2, -3},
+      {100000, 100000, 100000, 100000}, // the product needs 64 bits
       {1, 1, 0, -1},
   };
   for (const Case& c : cases) {
@@ -30,9 +38,14 @@ TEST(Color, ConvertsBetweenBgrValuesAndQColor) {
     int r, g, b;
   };
   const Case cases[] = {
-      {0x000000, 0, 0, 0},       {0xFFFF00, 0, 255, 255}, {0x0000FF, 255, 0, 0},
-      {0x808080, 128, 128, 128}, {0xC0C0C0, 192, 192, 192}, {0x123456, 0x56, 0x34, 0x12},
-      {ui::clBtnFace, 240, 240, 240}, {ui::clCaptionText, 255, 255, 255},
+      {0x000000, 0, 0, 0},
+      {0xFFFF00, 0, 255, 255},
+      {0x0000FF, 255, 0, 0},
+      {0x808080, 128, 128, 128},
+      {0xC0C0C0, 192, 192, 192},
+      {0x123456, 0x56, 0x34, 0x12},
+      {ui::clBtnFace, 240, 240, 240},
+      {ui::clCaptionText, 255, 255, 255},
   };
   for (const Case& c : cases) {
     const QColor q = ui::ColorToQColor(c.color);
@@ -52,7 +65,7 @@ struct Counter {
     return [this](ui::TObject*) { ++n; };
   }
 };
-}  // namespace
+} // namespace
 
 TEST(Graphics, ASetterThatChangesNothingNotifiesNothing) {
   ui::TPen pen;

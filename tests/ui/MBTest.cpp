@@ -11,135 +11,125 @@
 
 namespace {
 
-const QString LongText = QStringLiteral(
-    "Projekt obsahuje chyby a skript nelze bez dalšího vygenerovat. Opravte prosím "
-    "všechny nalezené chyby v seznamu chyb, nebo potvrďte, že si přejete pokračovat "
-    "i přesto, že výsledný skript nemusí být na serveru proveditelný.");
+const QString LongText =
+    QStringLiteral("Projekt obsahuje chyby a skript nelze bez dalšího vygenerovat. Opravte prosím "
+                   "všechny nalezené chyby v seznamu chyb, nebo potvrďte, že si přejete pokračovat "
+                   "i přesto, že výsledný skript nemusí být na serveru proveditelný.");
 
-QStringList captions(const TfMB& box)
-{
-    QStringList out;
-    for (const QPushButton* b : box.Buttons())
-        out << b->text();
-    return out;
+QStringList captions(const TfMB& box) {
+  QStringList out;
+  for (const QPushButton* b : box.Buttons()) out << b->text();
+  return out;
 }
 
 // Runs Action on the shown modal box, after the event loop has started.
-void whenShown(std::function<void(TfMB*)> Action)
-{
-    QTimer::singleShot(0, [Action] {
-        auto* box = qobject_cast<TfMB*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        Action(box);
-    });
+void whenShown(std::function<void(TfMB*)> Action) {
+  QTimer::singleShot(0, [Action] {
+    auto* box = qobject_cast<TfMB*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    Action(box);
+  });
 }
 
-}  // namespace
+} // namespace
 
-TEST(MessageBox, OneLineMessageIsJustWideEnoughForTheTextOrTheButtons)
-{
-    TfMB box;
-    box.Prepare("Hotovo.", "Info", mtInformation, MsgButtons({mbOK}), mbOK, 0);
-    const int textWidth = box.lMsg->width();
-    EXPECT_LT(textWidth, 450);
-    EXPECT_EQ(box.lMsg->height(), box.lMsg->fontMetrics().height());
-    // One button: row = 10 + 75 + 5 + 5 = 95, so the box is at least 105 wide.
-    EXPECT_EQ(box.width(), std::max(49 + textWidth + 50, 105));
-    EXPECT_EQ(box.height(), 49 + 33);  // a short text: the icon panel decides
-    ASSERT_EQ(box.Buttons().size(), 1u);
-    const QPushButton* ok = box.Buttons()[0];
-    EXPECT_EQ(ok->text(), "&OK");
-    EXPECT_EQ(ok->size(), QSize(75, 25));
-    EXPECT_EQ(ok->x(), 10 + (box.width() - 95) / 2);
-    EXPECT_EQ(box.pnButtons->geometry(), QRect(0, box.height() - 33, box.width(), 33));
-    EXPECT_EQ(box.lMsg->pos(), QPoint(73, 8));
+TEST(MessageBox, OneLineMessageIsJustWideEnoughForTheTextOrTheButtons) {
+  TfMB box;
+  box.Prepare("Hotovo.", "Info", mtInformation, MsgButtons({mbOK}), mbOK, 0);
+  const int textWidth = box.lMsg->width();
+  EXPECT_LT(textWidth, 450);
+  EXPECT_EQ(box.lMsg->height(), box.lMsg->fontMetrics().height());
+  // One button: row = 10 + 75 + 5 + 5 = 95, so the box is at least 105 wide.
+  EXPECT_EQ(box.width(), std::max(49 + textWidth + 50, 105));
+  EXPECT_EQ(box.height(), 49 + 33); // a short text: the icon panel decides
+  ASSERT_EQ(box.Buttons().size(), 1u);
+  const QPushButton* ok = box.Buttons()[0];
+  EXPECT_EQ(ok->text(), "&OK");
+  EXPECT_EQ(ok->size(), QSize(75, 25));
+  EXPECT_EQ(ok->x(), 10 + (box.width() - 95) / 2);
+  EXPECT_EQ(box.pnButtons->geometry(), QRect(0, box.height() - 33, box.width(), 33));
+  EXPECT_EQ(box.lMsg->pos(), QPoint(73, 8));
 }
 
-TEST(MessageBox, LongMessageWrapsAtTheWrapWidth)
-{
-    TfMB box;
-    box.Prepare(LongText, "Chyba", mtError, MsgButtons({mbYes, mbNo}), mbNo, 0);
-    EXPECT_LE(box.lMsg->width(), 450);
-    EXPECT_GT(box.lMsg->width(), 300);
-    EXPECT_GE(box.lMsg->height(), 3 * box.lMsg->fontMetrics().height());
-    EXPECT_EQ(box.width(), 49 + box.lMsg->width() + 50);
-    EXPECT_EQ(box.height(), box.lMsg->height() + 20 + 33);
-    EXPECT_EQ(captions(box), QStringList({"&Ano", "&Ne"}));
-    EXPECT_EQ(box.FocusButton()->text(), "&Ne");
-    const QString out = QDir(QCoreApplication::applicationDirPath()).filePath("messagebox-wrapped.png");
-    EXPECT_TRUE(box.grab().save(out));
+TEST(MessageBox, LongMessageWrapsAtTheWrapWidth) {
+  TfMB box;
+  box.Prepare(LongText, "Chyba", mtError, MsgButtons({mbYes, mbNo}), mbNo, 0);
+  EXPECT_LE(box.lMsg->width(), 450);
+  EXPECT_GT(box.lMsg->width(), 300);
+  EXPECT_GE(box.lMsg->height(), 3 * box.lMsg->fontMetrics().height());
+  EXPECT_EQ(box.width(), 49 + box.lMsg->width() + 50);
+  EXPECT_EQ(box.height(), box.lMsg->height() + 20 + 33);
+  EXPECT_EQ(captions(box), QStringList({"&Ano", "&Ne"}));
+  EXPECT_EQ(box.FocusButton()->text(), "&Ne");
+  const QString out = QDir(QCoreApplication::applicationDirPath()).filePath("messagebox-wrapped.png");
+  EXPECT_TRUE(box.grab().save(out));
 }
 
-TEST(MessageBox, ButtonsComeInPriorityOrderAndAllNineWidenAndCentreTheRow)
-{
-    TfMB box;
-    const TMsgDlgButtons all = MsgButtons({mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry,
-                                           mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp});
-    box.Prepare("Krátká zpráva", "Vše", mtConfirmation, all, mbYesToAll, 0);
-    EXPECT_EQ(captions(box), QStringList({"Nápově&da", "&OK", "&Ano", "&Ne", "&Přerušit",
-                                          "&Znovu", "&Ignorovat", "&Všechny", "&Zrušit"}));
-    // Row: 10 + 9 * 80 + 5 = 735; the box widens to 745 and the row moves right by 5.
-    EXPECT_EQ(box.width(), 745);
-    EXPECT_EQ(box.Buttons().front()->x(), 15);
-    EXPECT_EQ(box.Buttons().back()->x(), 15 + 8 * 80);
-    // YesToAll has no button: the focus stays on the leftmost one.
-    EXPECT_EQ(box.FocusButton(), box.Buttons().front());
-    const QString out = QDir(QCoreApplication::applicationDirPath()).filePath("messagebox-all.png");
-    EXPECT_TRUE(box.grab().save(out));
+TEST(MessageBox, ButtonsComeInPriorityOrderAndAllNineWidenAndCentreTheRow) {
+  TfMB box;
+  const TMsgDlgButtons all = MsgButtons(
+      {mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp});
+  box.Prepare("Krátká zpráva", "Vše", mtConfirmation, all, mbYesToAll, 0);
+  EXPECT_EQ(captions(box), QStringList({"Nápově&da", "&OK", "&Ano", "&Ne", "&Přerušit", "&Znovu",
+                                        "&Ignorovat", "&Všechny", "&Zrušit"}));
+  // Row: 10 + 9 * 80 + 5 = 735; the box widens to 745 and the row moves right by 5.
+  EXPECT_EQ(box.width(), 745);
+  EXPECT_EQ(box.Buttons().front()->x(), 15);
+  EXPECT_EQ(box.Buttons().back()->x(), 15 + 8 * 80);
+  // YesToAll has no button: the focus stays on the leftmost one.
+  EXPECT_EQ(box.FocusButton(), box.Buttons().front());
+  const QString out = QDir(QCoreApplication::applicationDirPath()).filePath("messagebox-all.png");
+  EXPECT_TRUE(box.grab().save(out));
 }
 
-TEST(MessageBox, HelpStandsLeftmostAndCustomTypeShowsNoImage)
-{
-    TfMB box;
-    box.Prepare("x", "y", mtCustom, MsgButtons({mbCancel, mbHelp, mbOK}), mbCancel, 7);
-    EXPECT_EQ(captions(box), QStringList({"Nápově&da", "&OK", "&Zrušit"}));
-    EXPECT_EQ(box.FocusButton()->text(), "&Zrušit");
-    EXPECT_EQ(box.HelpContext(), 7);
-    EXPECT_TRUE(box.imBMP->pixmap().isNull());
-    box.Prepare("x", "y", mtWarning, MsgButtons({mbOK}), mbOK, 0);
-    EXPECT_FALSE(box.imBMP->pixmap().isNull());
-    EXPECT_EQ(box.Buttons().size(), 1u);  // buttons of the previous layout are gone
+TEST(MessageBox, HelpStandsLeftmostAndCustomTypeShowsNoImage) {
+  TfMB box;
+  box.Prepare("x", "y", mtCustom, MsgButtons({mbCancel, mbHelp, mbOK}), mbCancel, 7);
+  EXPECT_EQ(captions(box), QStringList({"Nápově&da", "&OK", "&Zrušit"}));
+  EXPECT_EQ(box.FocusButton()->text(), "&Zrušit");
+  EXPECT_EQ(box.HelpContext(), 7);
+  EXPECT_TRUE(box.imBMP->pixmap().isNull());
+  box.Prepare("x", "y", mtWarning, MsgButtons({mbOK}), mbOK, 0);
+  EXPECT_FALSE(box.imBMP->pixmap().isNull());
+  EXPECT_EQ(box.Buttons().size(), 1u); // buttons of the previous layout are gone
 }
 
-TEST(MessageBox, EscapeCancelsWithOrWithoutACancelButton)
-{
-    struct Case { TMsgDlgButtons buttons; };
-    const Case cases[] = {{MsgButtons({mbOK})}, {MsgButtons({mbYes, mbNo, mbCancel})}, {0u}};
-    for (const Case& c : cases) {
-        whenShown([](TfMB* box) { QTest::keyClick(box, Qt::Key_Escape); });
-        EXPECT_EQ(MB("Opravdu?", "Dotaz", mtConfirmation, c.buttons, mbOK), mrCancel);
-    }
+TEST(MessageBox, EscapeCancelsWithOrWithoutACancelButton) {
+  struct Case {
+    TMsgDlgButtons buttons;
+  };
+  const Case cases[] = {{MsgButtons({mbOK})}, {MsgButtons({mbYes, mbNo, mbCancel})}, {0u}};
+  for (const Case& c : cases) {
+    whenShown([](TfMB* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(MB("Opravdu?", "Dotaz", mtConfirmation, c.buttons, mbOK), mrCancel);
+  }
 }
 
-TEST(MessageBox, ClickingAButtonReturnsItsResultAndFreesTheButtons)
-{
-    whenShown([](TfMB* box) {
-        ASSERT_EQ(box->Buttons().size(), 3u);
-        QTest::mouseClick(box->Buttons()[1], Qt::LeftButton);
-    });
-    EXPECT_EQ(MB("Uložit změny?", "Dotaz", mtConfirmation, MsgButtons({mbYes, mbNo, mbCancel}),
-                 mbYes),
-              mrNo);
-    EXPECT_TRUE(TfMB::Instance()->Buttons().empty());
-    EXPECT_TRUE(TfMB::Instance()->pnButtons->findChildren<QPushButton*>().isEmpty());
+TEST(MessageBox, ClickingAButtonReturnsItsResultAndFreesTheButtons) {
+  whenShown([](TfMB* box) {
+    ASSERT_EQ(box->Buttons().size(), 3u);
+    QTest::mouseClick(box->Buttons()[1], Qt::LeftButton);
+  });
+  EXPECT_EQ(MB("Uložit změny?", "Dotaz", mtConfirmation, MsgButtons({mbYes, mbNo, mbCancel}), mbYes), mrNo);
+  EXPECT_TRUE(TfMB::Instance()->Buttons().empty());
+  EXPECT_TRUE(TfMB::Instance()->pnButtons->findChildren<QPushButton*>().isEmpty());
 }
 
 #include "ui/frmAbstract.h"
 
-TEST(BaseWindows, DialogClosesThroughItsTwoButtonsAndEscape)
-{
-    TfrmAbstractDialog dialog;
-    EXPECT_EQ(dialog.width(), 408);
-    EXPECT_EQ(dialog.btnOK->geometry(), QRect(248, 296, 75, 25));
-    EXPECT_EQ(dialog.btnCancel->geometry(), QRect(328, 296, 75, 25));
-    EXPECT_EQ(dialog.btnOK->text(), "&OK");
-    EXPECT_EQ(dialog.btnCancel->text(), "&Zrušit");
-    EXPECT_TRUE(dialog.btnOK->isDefault());
+TEST(BaseWindows, DialogClosesThroughItsTwoButtonsAndEscape) {
+  TfrmAbstractDialog dialog;
+  EXPECT_EQ(dialog.width(), 408);
+  EXPECT_EQ(dialog.btnOK->geometry(), QRect(248, 296, 75, 25));
+  EXPECT_EQ(dialog.btnCancel->geometry(), QRect(328, 296, 75, 25));
+  EXPECT_EQ(dialog.btnOK->text(), "&OK");
+  EXPECT_EQ(dialog.btnCancel->text(), "&Zrušit");
+  EXPECT_TRUE(dialog.btnOK->isDefault());
 
-    QTimer::singleShot(0, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    EXPECT_EQ(dialog.exec(), mrCancel);
-    QTimer::singleShot(0, [&] { QTest::mouseClick(dialog.btnOK, Qt::LeftButton); });
-    EXPECT_EQ(dialog.exec(), mrOk);
+  QTimer::singleShot(0, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+  EXPECT_EQ(dialog.exec(), mrCancel);
+  QTimer::singleShot(0, [&] { QTest::mouseClick(dialog.btnOK, Qt::LeftButton); });
+  EXPECT_EQ(dialog.exec(), mrOk);
 }
 
 #include "ui/Exception.h"
@@ -151,70 +141,67 @@ namespace {
 // A dialog whose OK and Cancel handling throw what the test gives it.
 class ThrowingDialog : public TfrmAbstractDialog {
 public:
-    std::function<void()> Throw;
-    bool ThrowOnCancel = false;
+  std::function<void()> Throw;
+  bool ThrowOnCancel = false;
 
 protected:
-    bool CanClose() override
-    {
-        Throw();
-        return true;
+  bool CanClose() override {
+    Throw();
+    return true;
+  }
+  void done(int Result) override {
+    if (Result == mrCancel && ThrowOnCancel) {
+      ThrowOnCancel = false;
+      Throw();
     }
-    void done(int Result) override
-    {
-        if (Result == mrCancel && ThrowOnCancel) {
-            ThrowOnCancel = false;
-            Throw();
-        }
-        TfrmAbstractDialog::done(Result);
-    }
+    TfrmAbstractDialog::done(Result);
+  }
 };
 
-}  // namespace
+} // namespace
 
 // Whatever a button handler throws is shown with the message box and the dialog stays open;
 // a failure without text of its own gets the generic message.
-TEST(BaseWindows, FailuresOfOkAndCancelAreShownAndNeverLeaveTheHandler)
-{
-    struct Case {
-        const char* name;
-        std::function<void()> Throw;
-        QString message;
-    };
-    const std::vector<Case> cases = {
-        {"own exception", [] { throw ui::Exception(QStringLiteral("Chyba ř")); }, QStringLiteral("Chyba ř")},
-        {"standard exception", [] { throw std::runtime_error("bad"); }, QStringLiteral("bad")},
-        {"a number", [] { throw 42; }, TfrmAbstract::UnexpectedErrorText()},
-        {"a text pointer", [] { throw "raw"; }, TfrmAbstract::UnexpectedErrorText()},
-    };
-    EXPECT_EQ(TfrmAbstract::UnexpectedErrorText(), QStringLiteral("Nastala neočekávaná chyba."));
-    for (const bool viaCancel : {false, true}) {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(c.name) + (viaCancel ? " (Cancel)" : " (OK)"));
-            ThrowingDialog dialog;
-            dialog.setWindowTitle(QStringLiteral("Vlastnosti"));
-            dialog.Throw = c.Throw;
-            dialog.ThrowOnCancel = viaCancel;
-            QString shown, caption;
-            bool stillOpen = false;
-            QTimer::singleShot(0, [&] {
-                QTimer::singleShot(0, [&] {
-                    auto* box = qobject_cast<TfMB*>(QApplication::activeModalWidget());
-                    ASSERT_NE(box, nullptr);
-                    shown = box->lMsg->text();
-                    caption = box->windowTitle();
-                    box->done(mrOk);
-                });
-                QTest::mouseClick(viaCancel ? dialog.btnCancel : dialog.btnOK, Qt::LeftButton);
-                stillOpen = dialog.isVisible();
-                // The second try succeeds (Cancel no longer throws; OK is cancelled instead).
-                dialog.Throw = [] {};
-                QTest::mouseClick(dialog.btnCancel, Qt::LeftButton);
-            });
-            EXPECT_EQ(dialog.exec(), mrCancel);
-            EXPECT_EQ(shown, c.message);
-            EXPECT_EQ(caption, QStringLiteral("Vlastnosti"));
-            EXPECT_TRUE(stillOpen);
-        }
+TEST(BaseWindows, FailuresOfOkAndCancelAreShownAndNeverLeaveTheHandler) {
+  struct Case {
+    const char* name;
+    std::function<void()> Throw;
+    QString message;
+  };
+  const std::vector<Case> cases = {
+      {"own exception", [] { throw ui::Exception(QStringLiteral("Chyba ř")); }, QStringLiteral("Chyba ř")},
+      {"standard exception", [] { throw std::runtime_error("bad"); }, QStringLiteral("bad")},
+      {"a number", [] { throw 42; }, TfrmAbstract::UnexpectedErrorText()},
+      {"a text pointer", [] { throw "raw"; }, TfrmAbstract::UnexpectedErrorText()},
+  };
+  EXPECT_EQ(TfrmAbstract::UnexpectedErrorText(), QStringLiteral("Nastala neočekávaná chyba."));
+  for (const bool viaCancel : {false, true}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + (viaCancel ? " (Cancel)" : " (OK)"));
+      ThrowingDialog dialog;
+      dialog.setWindowTitle(QStringLiteral("Vlastnosti"));
+      dialog.Throw = c.Throw;
+      dialog.ThrowOnCancel = viaCancel;
+      QString shown, caption;
+      bool stillOpen = false;
+      QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+          auto* box = qobject_cast<TfMB*>(QApplication::activeModalWidget());
+          ASSERT_NE(box, nullptr);
+          shown = box->lMsg->text();
+          caption = box->windowTitle();
+          box->done(mrOk);
+        });
+        QTest::mouseClick(viaCancel ? dialog.btnCancel : dialog.btnOK, Qt::LeftButton);
+        stillOpen = dialog.isVisible();
+        // The second try succeeds (Cancel no longer throws; OK is cancelled instead).
+        dialog.Throw = [] {};
+        QTest::mouseClick(dialog.btnCancel, Qt::LeftButton);
+      });
+      EXPECT_EQ(dialog.exec(), mrCancel);
+      EXPECT_EQ(shown, c.message);
+      EXPECT_EQ(caption, QStringLiteral("Vlastnosti"));
+      EXPECT_TRUE(stillOpen);
     }
+  }
 }

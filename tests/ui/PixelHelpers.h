@@ -41,8 +41,7 @@ inline std::string Column(const QImage& Img, int X, int Y0, int Y1, ui::TColor I
 }
 
 // Number of pixels in the rectangle [X0, X1] x [Y0, Y1] that are not Background.
-inline int CountInk(const QImage& Img, int X0, int Y0, int X1, int Y1,
-                    ui::TColor Background = ui::clWhite) {
+inline int CountInk(const QImage& Img, int X0, int Y0, int X1, int Y1, ui::TColor Background = ui::clWhite) {
   int n = 0;
   for (int y = Y0; y <= Y1; ++y)
     for (int x = X0; x <= X1; ++x)
@@ -58,4 +57,4 @@ struct ImageCanvas {
   ui::TCanvas Canvas;
 };
 
-}  // namespace testing_pixels
+} // namespace testing_pixels

@@ -7,20 +7,20 @@
 // (IndexName), list Triggers (Body) whose items have no naming parameter. Column: Default, NotNull. Reference: OnDelete enumeration. Data types:
 // 0 INTEGER, 1 VARCHAR (Length), 2 NUMERIC (Precision, Scale).
 struct FakeKind : fake::TFakeModelKind {
-    FakeKind() {
-        Model.AddScalar("Title");
-        Model.AddScalar("Owner", Morvik::ptString, 0, "Set");
-        Model.AddList("Domains")->AddScalar("DomainName");
-        Table.AddScalar("Tablespace");
-        Table.AddList("Indexes")->AddScalar("IndexName");
-        Table.AddList("Triggers", -1)->AddScalar("Body");
-        Column.AddScalar("Default");
-        Column.AddScalar("NotNull", Morvik::ptBoolean);
-        Reference.AddScalar("OnDelete", Morvik::ptEnum, -1, "", {"", "CASCADE", "SET NULL"});
-        AddDataType("INTEGER");
-        AddDataType("VARCHAR")->AddScalar("Length", Morvik::ptNumber);
-        fake::TFakeDataTypeInfo* numeric = AddDataType("NUMERIC");
-        numeric->AddScalar("Precision", Morvik::ptNumber);
-        numeric->AddScalar("Scale", Morvik::ptNumber);
-    }
+  FakeKind() {
+    Model.AddScalar("Title");
+    Model.AddScalar("Owner", Morvik::ptString, 0, "Set");
+    Model.AddList("Domains")->AddScalar("DomainName");
+    Table.AddScalar("Tablespace");
+    Table.AddList("Indexes")->AddScalar("IndexName");
+    Table.AddList("Triggers", -1)->AddScalar("Body");
+    Column.AddScalar("Default");
+    Column.AddScalar("NotNull", Morvik::ptBoolean);
+    Reference.AddScalar("OnDelete", Morvik::ptEnum, -1, "", {"", "CASCADE", "SET NULL"});
+    AddDataType("INTEGER");
+    AddDataType("VARCHAR")->AddScalar("Length", Morvik::ptNumber);
+    fake::TFakeDataTypeInfo* numeric = AddDataType("NUMERIC");
+    numeric->AddScalar("Precision", Morvik::ptNumber);
+    numeric->AddScalar("Scale", Morvik::ptNumber);
+  }
 };

@@ -14,15 +14,15 @@ namespace plugin {
 
 class PluginTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_NE(loaded.Models(), nullptr) << loaded.Error();
-        model.reset(loaded.Models()->CreateModel(0));
-        ASSERT_NE(model, nullptr);
-    }
-    void TearDown() override { model.reset(); }
+  void SetUp() override {
+    ASSERT_NE(loaded.Models(), nullptr) << loaded.Error();
+    model.reset(loaded.Models()->CreateModel(0));
+    ASSERT_NE(model, nullptr);
+  }
+  void TearDown() override { model.reset(); }
 
-    testsupport::TPluginLibrary loaded{VARNE_PLUGIN_PATH};
-    testsupport::TModelPtr model;
+  testsupport::TPluginLibrary loaded{VARNE_PLUGIN_PATH};
+  testsupport::TModelPtr model;
 };
 
 // Scalar index, list index and position of a named parameter; a missing name fails the test.
@@ -37,4 +37,4 @@ int DataTypeIndex(const Morvik::TModelInfo* Info, const std::string& Keyword);
 Morvik::TColumn* AddColumn(Morvik::TModel* Model, Morvik::TTable* Table, const std::string& Name,
                            const std::string& Type, const std::string& Size = "");
 
-}  // namespace plugin
+} // namespace plugin

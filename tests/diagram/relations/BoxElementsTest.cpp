@@ -90,17 +90,17 @@ TEST_F(NoteTest, ZoomReturnsToTheExactMetrics) {
 TEST_F(NoteTest, PaintsASheetWithAFoldedCorner) {
   auto* n = Place<TNote>(Desktop);
   n->SetEffect3D(false);
-  n->SetBounds(10, 10, 100, 60);  // own x 0..99: the fold spans x 89..99, y 0..10
+  n->SetBounds(10, 10, 100, 60); // own x 0..99: the fold spans x 89..99, y 0..10
   n->SetText(QStringLiteral("WWW"));
   const QImage img = Render(200, 100);
-  EXPECT_EQ(Row(img, 10, 10, 109), std::string(100, '#'));           // top edge and the square's top
-  EXPECT_EQ(Column(img, 109, 10, 69), std::string(60, '#'));         // right edge
-  EXPECT_EQ(Row(img, 69, 10, 109), std::string(100, '#'));           // bottom edge
-  for (int k = 0; k <= 10; ++k) EXPECT_EQ(Px(img, 99 + k, 10 + k), ui::clBlack) << k;  // the fold
-  EXPECT_EQ(Column(img, 99, 10, 20), std::string(11, '#'));          // its inner edges
+  EXPECT_EQ(Row(img, 10, 10, 109), std::string(100, '#'));   // top edge and the square's top
+  EXPECT_EQ(Column(img, 109, 10, 69), std::string(60, '#')); // right edge
+  EXPECT_EQ(Row(img, 69, 10, 109), std::string(100, '#'));   // bottom edge
+  for (int k = 0; k <= 10; ++k) EXPECT_EQ(Px(img, 99 + k, 10 + k), ui::clBlack) << k; // the fold
+  EXPECT_EQ(Column(img, 99, 10, 20), std::string(11, '#'));                           // its inner edges
   EXPECT_EQ(Row(img, 20, 99, 109), std::string(11, '#'));
-  EXPECT_EQ(Px(img, 105, 13), ui::clYellow);                         // paper above the fold
-  EXPECT_EQ(Px(img, 102, 17), ui::clYellow);                         // and below it
+  EXPECT_EQ(Px(img, 105, 13), ui::clYellow); // paper above the fold
+  EXPECT_EQ(Px(img, 102, 17), ui::clYellow); // and below it
   EXPECT_EQ(Px(img, 60, 60), ui::clYellow);
   // The text row starts one line height below the top, at the left margin.
   const int lh = TextHeightIn(n->Font(), QStringLiteral("MyŠ"));
@@ -109,26 +109,26 @@ TEST_F(NoteTest, PaintsASheetWithAFoldedCorner) {
 
   n->SetEffect3D(true);
   const QImage bevel = Render(200, 100);
-  EXPECT_EQ(Px(bevel, 11, 30), ui::clWhite);    // left bevel
-  EXPECT_EQ(Px(bevel, 108, 40), ui::clGray);    // right bevel below the fold
-  EXPECT_EQ(Px(bevel, 50, 68), ui::clGray);     // bottom bevel
+  EXPECT_EQ(Px(bevel, 11, 30), ui::clWhite); // left bevel
+  EXPECT_EQ(Px(bevel, 108, 40), ui::clGray); // right bevel below the fold
+  EXPECT_EQ(Px(bevel, 50, 68), ui::clGray);  // bottom bevel
 }
 
 TEST_F(NoteTest, PrintsOutlineAndTextInBlackOnWhite) {
   auto* n = Place<TNote>(Desktop);
   n->SetBounds(0, 0, 100, 60);
   n->SetText(QStringLiteral("Hello\nWorld"));
-  QImage img = testing_pixels::MakeImage(300, 200, ui::clRed);  // not yet cleared paper
+  QImage img = testing_pixels::MakeImage(300, 200, ui::clRed); // not yet cleared paper
   {
     testing_pixels::ImageCanvas page(img);
-    n->PaintSelfToPrintCanvas(2, 2, 1, 1, 10, 10, &page.Canvas);  // at (20, 20), 200 x 120
+    n->PaintSelfToPrintCanvas(2, 2, 1, 1, 10, 10, &page.Canvas); // at (20, 20), 200 x 120
   }
   EXPECT_EQ(Px(img, 20, 20), ui::clBlack);
-  EXPECT_EQ(Px(img, 219, 20), ui::clBlack);   // the corner square's outer edges
+  EXPECT_EQ(Px(img, 219, 20), ui::clBlack); // the corner square's outer edges
   EXPECT_EQ(Px(img, 219, 25), ui::clBlack);
   EXPECT_EQ(Px(img, 219, 139), ui::clBlack);
-  EXPECT_EQ(Px(img, 200, 30), ui::clWhite);   // no inner fold edge on paper
-  EXPECT_EQ(Px(img, 100, 130), ui::clWhite);  // the area below the rows is cleared
+  EXPECT_EQ(Px(img, 200, 30), ui::clWhite);  // no inner fold edge on paper
+  EXPECT_EQ(Px(img, 100, 130), ui::clWhite); // the area below the rows is cleared
   int ink = 0;
   for (int y = 21; y < 139; ++y)
     for (int x = 21; x < 199; ++x) {
@@ -136,7 +136,7 @@ TEST_F(NoteTest, PrintsOutlineAndTextInBlackOnWhite) {
       if (c != ui::clWhite) ++ink;
       ASSERT_TRUE(c == ui::clWhite || c == ui::clBlack || (c & 0xFF) == ((c >> 8) & 0xFF)) << x << "," << y;
     }
-  EXPECT_GT(ink, 20);  // the two rows of text
+  EXPECT_GT(ink, 20); // the two rows of text
 }
 
 class TextLabelTest : public DiagramFixture {};
@@ -148,7 +148,7 @@ TEST_F(TextLabelTest, TakesTheSizeOfItsText) {
   const int w = TextWidthIn(l->Font(), l->Caption()), h = TextHeightIn(l->Font(), l->Caption());
   EXPECT_EQ(l->Width(), w + 8);
   EXPECT_EQ(l->Height(), h + 6);
-  l->SetBounds(40, 30, 300, 200);  // moves, but snaps back to its text
+  l->SetBounds(40, 30, 300, 200); // moves, but snaps back to its text
   EXPECT_EQ(l->BoundsRect(), ui::Bounds(40, 30, w + 8, h + 6));
   l->SetCaption(QStringLiteral("A much longer caption"));
   EXPECT_EQ(l->Width(), TextWidthIn(l->Font(), l->Caption()) + 8);
@@ -174,7 +174,7 @@ TEST_F(TextLabelTest, PaintsAFrameOnePixelInsideItsBounds) {
   const ui::TColor frame = ui::ColorToRGB(ui::clWindowFrame);
   EXPECT_EQ(Px(img, 10, 10), frame);
   EXPECT_EQ(Px(img, 10 + W - 2, 10 + H - 2), frame);
-  EXPECT_EQ(Px(img, 10 + W - 1, 12), ui::clWhite);  // the last column stays free
+  EXPECT_EQ(Px(img, 10 + W - 1, 12), ui::clWhite); // the last column stays free
   EXPECT_EQ(Px(img, 10 + W - 3, 10 + H - 3), ui::ColorToRGB(ui::clBtnFace));
 }
 
@@ -185,13 +185,13 @@ TEST_F(TextLabelTest, PrintsFrameAndCaptionInBlack) {
   QImage img = testing_pixels::MakeImage(W + 40, H + 40);
   {
     testing_pixels::ImageCanvas page(img);
-    l->PaintSelfToPrintCanvas(2, 2, 1, 1, 5, 5, &page.Canvas);  // at (10, 10)
+    l->PaintSelfToPrintCanvas(2, 2, 1, 1, 5, 5, &page.Canvas); // at (10, 10)
   }
   EXPECT_EQ(Px(img, 10, 10), ui::clBlack);
   EXPECT_EQ(Px(img, 10 + W - 2, 10 + H - 2), ui::clBlack);
   EXPECT_EQ(Px(img, 10 + W - 1, 10 + H / 2), ui::clWhite);
-  EXPECT_GT(CountInk(img, 11, 11, 10 + W - 3, 10 + H - 3), 20);  // the caption, twice the size
-  EXPECT_EQ(Px(img, 12, 12), ui::clWhite);                        // white, not the label's face
+  EXPECT_GT(CountInk(img, 11, 11, 10 + W - 3, 10 + H - 3), 20); // the caption, twice the size
+  EXPECT_EQ(Px(img, 12, 12), ui::clWhite);                      // white, not the label's face
 }
 
 class ProjectInfoTest : public DiagramFixture {
@@ -209,7 +209,7 @@ TEST(FormatDateTime, LettersOfTheFormat) {
   const std::pair<const char*, const char*> cases[] = {
       {"d. m. yyyy hh:nn:ss", "5. 3. 2026 07:08:09"},
       {"dd.mm.yy", "05.03.26"},
-      {"hh:mm", "07:08"},        // m after an hour means minutes
+      {"hh:mm", "07:08"}, // m after an hour means minutes
       {"h:m:s.zzz", "7:8:9.045"},
       {"'m' m \"d\" d", "m 3 d 5"},
       {"yyyy-mm-dd", "2026-03-05"},
@@ -220,13 +220,14 @@ TEST(FormatDateTime, LettersOfTheFormat) {
   // Three letters name the day or month shortly, four in full, in Czech; a fifth letter
   // starts the next run.
   const QLocale czech(QLocale::Czech, QLocale::CzechRepublic);
-  const QString dayShort = czech.dayName(4, QLocale::ShortFormat), dayLong = czech.dayName(4, QLocale::LongFormat);
+  const QString dayShort = czech.dayName(4, QLocale::ShortFormat),
+                dayLong = czech.dayName(4, QLocale::LongFormat);
   const QString monthShort = czech.monthName(3, QLocale::ShortFormat);
   const QString monthLong = czech.monthName(3, QLocale::LongFormat);
   ASSERT_NE(dayShort, dayLong);
   EXPECT_EQ(FormatDateTime("ddd|dddd|ddddd", t), dayShort + "|" + dayLong + "|" + dayLong + "5");
   EXPECT_EQ(FormatDateTime("mmm|mmmm|mmmmm", t), monthShort + "|" + monthLong + "|" + monthLong + "3");
-  EXPECT_EQ(FormatDateTime("hh:mmm", t), "07:" + monthShort);  // three m after an hour: the month
+  EXPECT_EQ(FormatDateTime("hh:mmm", t), "07:" + monthShort); // three m after an hour: the month
 }
 
 TEST_F(ProjectInfoTest, MeasuresItsRowsAndRefusesAnyOtherSize) {
@@ -236,8 +237,8 @@ TEST_F(ProjectInfoTest, MeasuresItsRowsAndRefusesAnyOtherSize) {
   EXPECT_EQ(p->Font()->Color(), ui::clYellow);
   const ui::TFont* f = p->Font();
   int labels = 0;
-  for (const char* caption : {"Projekt: ", "Verze: ", "Model: ", "Podmodel: ", "Autor: ", "Firma: ", "DB Server: ",
-                              "Vytvořeno: ", "Upraveno: "})
+  for (const char* caption : {"Projekt: ", "Verze: ", "Model: ", "Podmodel: ", "Autor: ", "Firma: ",
+                              "DB Server: ", "Vytvořeno: ", "Upraveno: "})
     labels = std::max(labels, TextWidthIn(f, QString::fromUtf8(caption)));
   const int values = TextWidthIn(f, QStringLiteral("10. 12. 2026 13:45:00"));
   const int rowHeight = TextHeightIn(f, QStringLiteral("XyŠ")) + 1;
@@ -253,7 +254,7 @@ TEST_F(ProjectInfoTest, MeasuresItsRowsAndRefusesAnyOtherSize) {
   p->SetProject(QStringLiteral("A project with a name wider than any date"));
   EXPECT_EQ(p->Width(), labels + TextWidthIn(f, p->Project()) + 25);
   p->SetProject(QString());
-  p->SetFormatStr(QStringLiteral("yyyy"));  // re-measures
+  p->SetFormatStr(QStringLiteral("yyyy")); // re-measures
   EXPECT_EQ(p->Width(), labels + TextWidthIn(f, QStringLiteral("2026")) + 25);
 }
 
@@ -271,9 +272,9 @@ TEST_F(ProjectInfoTest, PaintsRowsWithTwoSeparators) {
   p->SetBounds(10, 10, 0, 0);
   const int W = p->Width(), H = p->Height(), rh = p->RowHeight();
   const QImage img = Render(W + 40, H + 40);
-  EXPECT_EQ(Px(img, 10, 10), ui::clBlack);                 // black edge
+  EXPECT_EQ(Px(img, 10, 10), ui::clBlack); // black edge
   EXPECT_EQ(Px(img, 10 + W - 1, 10 + H - 1), ui::clBlack);
-  EXPECT_EQ(Px(img, 15, 15), ui::clOlive);                 // filled
+  EXPECT_EQ(Px(img, 15, 15), ui::clOlive); // filled
   // Separators in grey, from the margin to W - margin, after row 1 and after row 6.
   const int first = 10 + 10 + rh + 4, second = 10 + 10 + rh + 10 + 5 * rh + 4;
   EXPECT_EQ(Row(img, first, 20, 10 + W - 11, ui::clGray, ui::clOlive), std::string(W - 20, '#'));
@@ -283,10 +284,10 @@ TEST_F(ProjectInfoTest, PaintsRowsWithTwoSeparators) {
   // Captions and values written on the olive rows.
   auto yellowIn = [&](int x0, int y0, int x1, int y1) { return CountInk(img, x0, y0, x1, y1, ui::clOlive); };
   const int valueX = 10 + 10 + p->LabelWidth() + 5;
-  EXPECT_GT(yellowIn(20, 20, valueX - 1, 20 + rh - 1), 10);                     // "Projekt: "
-  EXPECT_EQ(yellowIn(valueX, 20, 10 + W - 2, 20 + rh - 1), 0);                  // empty project
+  EXPECT_GT(yellowIn(20, 20, valueX - 1, 20 + rh - 1), 10);    // "Projekt: "
+  EXPECT_EQ(yellowIn(valueX, 20, 10 + W - 2, 20 + rh - 1), 0); // empty project
   const int lastRow = 10 + 10 + rh + 10 + 5 * rh + 10 + 2 * rh;
-  EXPECT_GT(yellowIn(valueX, lastRow, 10 + W - 2, lastRow + rh - 1), 10);       // the update stamp
+  EXPECT_GT(yellowIn(valueX, lastRow, 10 + W - 2, lastRow + rh - 1), 10); // the update stamp
 }
 
 TEST_F(ProjectInfoTest, ZoomReturnsToTheExactSize) {
@@ -309,7 +310,8 @@ TEST_F(ProjectInfoTest, PrintsBlackOnWhite) {
   }
   EXPECT_EQ(Px(img, 5, 5), ui::clBlack);
   EXPECT_EQ(Px(img, 5 + p->Width() - 2, 5 + p->Height() - 2), ui::clBlack);
-  EXPECT_EQ(Row(img, 5 + 10 + p->RowHeight() + 4, 15, 5 + p->Width() - 11), std::string(p->Width() - 20, '#'));
+  EXPECT_EQ(Row(img, 5 + 10 + p->RowHeight() + 4, 15, 5 + p->Width() - 11),
+            std::string(p->Width() - 20, '#'));
   for (int y = 0; y < img.height(); ++y)
     for (int x = 0; x < img.width(); ++x) {
       const ui::TColor c = Px(img, x, y);
@@ -352,7 +354,7 @@ TEST_F(EntryPointTest, SecondMarkerIsRefusedAndBothSidesStayLinked) {
   }
   EXPECT_EQ(a->EntryPoint(), first);
   EXPECT_EQ(first->Entity(), a);
-  EXPECT_EQ(b->EntryPoint(), second);  // not unlinked by the failed call
+  EXPECT_EQ(b->EntryPoint(), second); // not unlinked by the failed call
   EXPECT_EQ(second->Entity(), b);
   // Setting the box it already marks is no error.
   EXPECT_NO_THROW(first->SetEntity(a));
@@ -378,17 +380,17 @@ TEST_F(EntryPointTest, PaintsAndPrintsADownwardTriangle) {
   e->SetEntity(box);
   const QImage img = Render(300, 300);
   EXPECT_EQ(Row(img, 183, 210, 220), ".#########.");
-  EXPECT_EQ(Px(img, 215, 199), ui::clBlack);  // the tip, over the middle column
+  EXPECT_EQ(Px(img, 215, 199), ui::clBlack); // the tip, over the middle column
   EXPECT_EQ(Px(img, 211, 199), ui::clWhite);
   EXPECT_EQ(Px(img, 215, 190), ui::clBlack);
 
   QImage page = testing_pixels::MakeImage(100, 100);
   {
     testing_pixels::ImageCanvas c(page);
-    e->PaintSelfToPrintCanvas(2, 2, 1, 1, 10, 10, &c.Canvas);  // 18 x 34 at (20, 20)
+    e->PaintSelfToPrintCanvas(2, 2, 1, 1, 10, 10, &c.Canvas); // 18 x 34 at (20, 20)
   }
   EXPECT_EQ(Row(page, 20, 19, 38), "." + std::string(18, '#') + ".");
-  EXPECT_EQ(Px(page, 28, 53), ui::clBlack);  // tip at x 20 + 18 / 2 - 1
+  EXPECT_EQ(Px(page, 28, 53), ui::clBlack); // tip at x 20 + 18 / 2 - 1
 }
 
 TEST_F(EntryPointTest, ZoomReturnsToItsSizeAndPlace) {
@@ -404,7 +406,6 @@ TEST_F(EntryPointTest, ZoomReturnsToItsSizeAndPlace) {
   e->AdjustAfterScaling();
   EXPECT_EQ(e->BoundsRect(), ui::Bounds(211, 183, 9, 17));
 }
-
 
 // Font sizes through zoom round trips: back at 100 % every box kind has exactly the font it
 // had at 100 %, however often and however deep it was zoomed (the font is saved with the
@@ -434,7 +435,7 @@ protected:
 
 TEST_F(BoxFontZoomTest, RoundTripsRestoreTheExactFont) {
   struct Case {
-    int Depth;  // 1: 50 %, 2: 25 %, 3: 12.5 %
+    int Depth; // 1: 50 %, 2: 25 %, 3: 12.5 %
     int Trips;
   };
   const Case cases[] = {{1, 1}, {2, 1}, {3, 1}, {1, 5}, {3, 4}};
@@ -473,8 +474,8 @@ TEST_F(BoxFontZoomTest, AFontSetWhileZoomedCountsAtItsZoom) {
     TRectangle* e = kind.Make(Desktop);
     e->Font()->SetSize(9);
     e->ChangeScale(50, 100);
-    e->Font()->SetSize(6);  // chosen at 50 %: 12 at 100 %
-    e->Font()->SetColor(ui::clRed);  // not a size: changes nothing of the 100 % font
+    e->Font()->SetSize(6);          // chosen at 50 %: 12 at 100 %
+    e->Font()->SetColor(ui::clRed); // not a size: changes nothing of the 100 % font
     e->ChangeScale(200, 100);
     e->AdjustAfterScaling();
     e->AdjustScaling(-1);
@@ -507,4 +508,4 @@ TEST_F(BoxFontZoomTest, AssignFromAZoomedSampleKeepsThe100PercentFont) {
   }
 }
 
-}  // namespace
+} // namespace

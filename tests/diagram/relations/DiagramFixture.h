@@ -15,8 +15,10 @@ namespace ui {
 inline std::ostream& operator<<(std::ostream& os, const TRect& r) {
   return os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
 }
-inline std::ostream& operator<<(std::ostream& os, const TPoint& p) { return os << "(" << p.x << ", " << p.y << ")"; }
-}  // namespace ui
+inline std::ostream& operator<<(std::ostream& os, const TPoint& p) {
+  return os << "(" << p.x << ", " << p.y << ")";
+}
+} // namespace ui
 
 // A new element of type T on the desktop, owned by it.
 template <typename T>
@@ -66,6 +68,6 @@ protected:
 
   QApplication& App = GuiApp();
   ui::TDesktop Desktop;
-  TRectangle* base = nullptr;    // of SideBySide
+  TRectangle* base = nullptr; // of SideBySide
   TRectangle* target = nullptr;
 };

@@ -32,12 +32,13 @@ TEST(ResizeBoxCodes, HandleCodeAtEveryBorderPoint) {
     int x, y, code;
   };
   const Case cases[] = {
-      {0, 0, 6},   {5, 5, 6},   {6, 5, 0},   {5, 6, 0},     {104, 64, 9}, {99, 59, 9}, {98, 59, 0},
-      {0, 64, 7},  {5, 59, 7},  {0, 58, 0},  {104, 0, 8},   {99, 5, 8},   {99, 6, 0},  {50, 0, 2},
-      {55, 5, 2},  {56, 0, 0},  {49, 5, 0},  {52, 64, 3},   {52, 59, 3},  {52, 58, 0}, {0, 30, 4},
-      {5, 35, 4},  {0, 36, 0},  {0, 29, 0},  {104, 32, 5},  {99, 30, 5},  {98, 32, 0}, {52, 32, 0},
+      {0, 0, 6},  {5, 5, 6},  {6, 5, 0},  {5, 6, 0},    {104, 64, 9}, {99, 59, 9}, {98, 59, 0},
+      {0, 64, 7}, {5, 59, 7}, {0, 58, 0}, {104, 0, 8},  {99, 5, 8},   {99, 6, 0},  {50, 0, 2},
+      {55, 5, 2}, {56, 0, 0}, {49, 5, 0}, {52, 64, 3},  {52, 59, 3},  {52, 58, 0}, {0, 30, 4},
+      {5, 35, 4}, {0, 36, 0}, {0, 29, 0}, {104, 32, 5}, {99, 30, 5},  {98, 32, 0}, {52, 32, 0},
   };
-  for (const Case& c : cases) EXPECT_EQ(TResizeBox::HandleCodeAt(c.x, c.y, 105, 65, 5), c.code) << c.x << "," << c.y;
+  for (const Case& c : cases)
+    EXPECT_EQ(TResizeBox::HandleCodeAt(c.x, c.y, 105, 65, 5), c.code) << c.x << "," << c.y;
   // On a narrow frame the corner rules win over the middle ones.
   EXPECT_EQ(TResizeBox::HandleCodeAt(0, 0, 10, 10, 5), 6);
   EXPECT_EQ(TResizeBox::HandleCodeAt(3, 0, 10, 10, 5), 6);
@@ -91,9 +92,10 @@ TEST_F(ResizeBoxTest, MouseMoveSetsCodeAndCursor) {
     int x, y, code;
     ui::TCursor cursor;
   };
-  const Case cases[] = {{2, 2, 6, ui::crSizeNWSE}, {102, 62, 9, ui::crSizeNWSE}, {2, 62, 7, ui::crSizeNESW},
-                        {102, 2, 8, ui::crSizeNESW}, {52, 2, 2, ui::crSizeNS},    {52, 62, 3, ui::crSizeNS},
-                        {2, 32, 4, ui::crSizeWE},    {102, 32, 5, ui::crSizeWE},  {40, 40, 0, ui::crDefault}};
+  const Case cases[] = {
+      {2, 2, 6, ui::crSizeNWSE},   {102, 62, 9, ui::crSizeNWSE}, {2, 62, 7, ui::crSizeNESW},
+      {102, 2, 8, ui::crSizeNESW}, {52, 2, 2, ui::crSizeNS},     {52, 62, 3, ui::crSizeNS},
+      {2, 32, 4, ui::crSizeWE},    {102, 32, 5, ui::crSizeWE},   {40, 40, 0, ui::crDefault}};
   for (const Case& c : cases) {
     frame->DoMouseMove(0, c.x, c.y);
     EXPECT_EQ(frame->HandleCode(), c.code) << c.x << "," << c.y;
@@ -107,9 +109,9 @@ TEST_F(ResizeBoxTest, MouseMoveSetsCodeAndCursor) {
   frame->SetState(rsSelectedAsOne);
   frame->DoMouseMove(0, 2, 2);
   frame->SetDefaultCursor(ui::crArrow);
-  frame->SetEnableResize(false);  // also stops changing the cursor
+  frame->SetEnableResize(false); // also stops changing the cursor
   frame->DoMouseMove(0, 52, 62);
-  EXPECT_EQ(frame->HandleCode(), 6);  // kept
+  EXPECT_EQ(frame->HandleCode(), 6); // kept
   EXPECT_EQ(frame->Cursor(), ui::crArrow);
 
   int moves = 0;
@@ -136,7 +138,7 @@ TEST_F(ResizeBoxTest, PaintsHandlesByState) {
   // x 198 + 50 and y 98 + 30.
   EXPECT_EQ(Row(img, 98, 197, 204), ".#####..");
   EXPECT_EQ(Row(img, 100, 247, 254), ".#####..");
-  EXPECT_EQ(Row(img, 160, 297, 303), "#####..");  // bottom-right at x 297..301 (W - S - 1 = 99)
+  EXPECT_EQ(Row(img, 160, 297, 303), "#####.."); // bottom-right at x 297..301 (W - S - 1 = 99)
   EXPECT_EQ(Column(img, 200, 127, 134), ".#####..");
   EXPECT_EQ(Px(img, 250, 130), ui::clWhite);
   EXPECT_EQ(CountInk(img, 190, 90, 320, 180), 8 * 25);
@@ -233,9 +235,9 @@ TEST_F(ResizeLineTest, ErrorsWhenTheLineOrItsEndIsMissing) {
   loose->SetParent(&Desktop);
   h->SetHostSite(hsTarget);
   EXPECT_EQ(HandleErrorOf([&] { h->SetHost(loose); }), 6);
-  EXPECT_EQ(HandleErrorOf([&] { h->SetHostSite(hsBase); }), 5);  // follows the line to its base
+  EXPECT_EQ(HandleErrorOf([&] { h->SetHostSite(hsBase); }), 5); // follows the line to its base
   EXPECT_EQ(HandleErrorOf([&] { h->GotoHostPosition(); }), 5);
-  EXPECT_NO_THROW(h->SetHostPosition());  // a missing end box is ignored
+  EXPECT_NO_THROW(h->SetHostPosition()); // a missing end box is ignored
   delete loose;
   EXPECT_EQ(h->Host(), nullptr);
 }
@@ -255,11 +257,13 @@ TEST_F(ResizeLineTest, CursorPaintAndZoom) {
   EXPECT_EQ(Row(img, 26, 47, 53), ".#####.");
 
   // Lines lie behind the boxes, so a zoom step scales them first.
-  for (TMorvikAbstract* e : std::initializer_list<TMorvikAbstract*>{line, base, target, b}) e->ChangeScale(50, 100);
+  for (TMorvikAbstract* e : std::initializer_list<TMorvikAbstract*>{line, base, target, b})
+    e->ChangeScale(50, 100);
   line->AdjustAfterScaling();
   b->AdjustAfterScaling();
   EXPECT_EQ(b->HandleSize(), 3);
-  for (TMorvikAbstract* e : std::initializer_list<TMorvikAbstract*>{line, base, target, b}) e->ChangeScale(200, 100);
+  for (TMorvikAbstract* e : std::initializer_list<TMorvikAbstract*>{line, base, target, b})
+    e->ChangeScale(200, 100);
   line->AdjustAfterScaling();
   b->AdjustAfterScaling();
   b->AdjustScaling(-1);
@@ -327,15 +331,16 @@ TEST_F(SelectingRectTest, VisibleOnTheDesktopColourAndErasedExactly) {
 TEST_F(SelectingRectTest, RubberLineJoinsThePointsGiven) {
   auto* s = Place<TSelectingRect>(Desktop);
   s->SetMode(stLine);
-  s->SetPosition(10, 40, 50, 10);  // rising: lower-left to upper-right
+  s->SetPosition(10, 40, 50, 10); // rising: lower-left to upper-right
   const QImage rising = PaintOver(s, ui::clWhite, 1);
-  EXPECT_EQ(CountInk(rising, 10, 30, 20, 39), CountInk(rising, 0, 0, 99, 79) > 0 ? CountInk(rising, 10, 30, 20, 39) : -1);
+  EXPECT_EQ(CountInk(rising, 10, 30, 20, 39),
+            CountInk(rising, 0, 0, 99, 79) > 0 ? CountInk(rising, 10, 30, 20, 39) : -1);
   EXPECT_GT(CountInk(rising, 10, 30, 20, 39), 0);
   EXPECT_EQ(CountInk(rising, 10, 10, 20, 20), 0);
-  s->SetPosition(10, 10, 50, 40);  // falling
+  s->SetPosition(10, 10, 50, 40); // falling
   const QImage falling = PaintOver(s, ui::clWhite, 1);
   EXPECT_GT(CountInk(falling, 10, 10, 20, 20), 0);
   EXPECT_EQ(CountInk(falling, 10, 30, 20, 39), 0);
 }
 
-}  // namespace
+} // namespace

@@ -31,7 +31,8 @@ TEST_F(RelationPaintTest, OneOneToZeroManyAlongARow) {
   TRelation* r = Horizontal(rkOneOneToZeroMany);
   const QImage img = Render();
   // Base end: bars at offsets 5 and 8 across the whole width, the stem in the middle row.
-  for (int y = 21; y <= 29; ++y) EXPECT_EQ(Row(img, y, 100, 110), y == 25 ? "###########" : ".....#..#..") << y;
+  for (int y = 21; y <= 29; ++y)
+    EXPECT_EQ(Row(img, y, 100, 110), y == 25 ? "###########" : ".....#..#..") << y;
   // The line between the ends.
   EXPECT_EQ(Row(img, 25, 120, 181), std::string(62, '#'));
   EXPECT_EQ(Px(img, 150, 24), ui::clWhite);
@@ -41,12 +42,12 @@ TEST_F(RelationPaintTest, OneOneToZeroManyAlongARow) {
   EXPECT_EQ(Px(img, 199, 29), ui::clBlack);
   EXPECT_EQ(Px(img, 195, 23), ui::clBlack);
   EXPECT_EQ(Px(img, 195, 27), ui::clBlack);
-  EXPECT_EQ(Px(img, 197, 25), ui::clBlack);  // stem
+  EXPECT_EQ(Px(img, 197, 25), ui::clBlack); // stem
   EXPECT_EQ(Px(img, 196, 21), ui::clWhite);
-  EXPECT_EQ(Px(img, 186, 25), Face());       // inside the circle
-  EXPECT_EQ(Px(img, 186, 21), ui::clBlack);  // its outline, top
-  EXPECT_EQ(Px(img, 186, 20), ui::clWhite);  // nothing above the area
-  EXPECT_EQ(Px(img, 191, 25), ui::clBlack);  // stem between circle and foot
+  EXPECT_EQ(Px(img, 186, 25), Face());      // inside the circle
+  EXPECT_EQ(Px(img, 186, 21), ui::clBlack); // its outline, top
+  EXPECT_EQ(Px(img, 186, 20), ui::clWhite); // nothing above the area
+  EXPECT_EQ(Px(img, 191, 25), ui::clBlack); // stem between circle and foot
   EXPECT_EQ(r->PaintedBaseEnd(), (TPoint{120, 25}));
   EXPECT_EQ(r->PaintedTargetEnd(), (TPoint{180, 25}));
   EXPECT_TRUE(r->Painted());
@@ -86,7 +87,14 @@ TEST_F(RelationPaintTest, ArrowAtTheTargetOnly) {
 // from the box edge (base area x 100..119 from its left, target area x 199..180 from its
 // right; rows 21..29, stem at row 25).
 TEST_F(RelationPaintTest, EndSymbolsOfEveryKind) {
-  enum Sym { ZeroOne, OneOne, ZeroMany, OneMany, Arrow, Nothing };
+  enum Sym {
+    ZeroOne,
+    OneOne,
+    ZeroMany,
+    OneMany,
+    Arrow,
+    Nothing
+  };
   auto symbols = [](int k) -> std::pair<Sym, Sym> {
     if (k == rkNothingToArrow) return {Nothing, Arrow};
     if (k == rkArrowToNothing) return {Arrow, Nothing};
@@ -105,27 +113,43 @@ TEST_F(RelationPaintTest, EndSymbolsOfEveryKind) {
       auto column = [&](int offset) { return Column(img, x(offset), 21, 29); };
       auto barAt = [&](int offset) { EXPECT_EQ(column(offset), full) << "bar at offset " << offset; };
       auto circle = [&] {
-        EXPECT_EQ(Px(img, x(13), 25), Face());         // filled, over the stem
-        EXPECT_EQ(Px(img, x(13), 21), ui::clBlack);    // outline at the area's edge
+        EXPECT_EQ(Px(img, x(13), 25), Face());      // filled, over the stem
+        EXPECT_EQ(Px(img, x(13), 21), ui::clBlack); // outline at the area's edge
         EXPECT_EQ(Px(img, x(13), 29), ui::clBlack);
-        EXPECT_EQ(Px(img, x(9), 21), ui::clWhite);     // round, not square
-        EXPECT_EQ(Px(img, x(18), 25), ui::clBlack);    // stem beyond it
+        EXPECT_EQ(Px(img, x(9), 21), ui::clWhite);  // round, not square
+        EXPECT_EQ(Px(img, x(18), 25), ui::clBlack); // stem beyond it
       };
       auto inkIn = [&](int offset) { return CountInk(img, x(offset), 21, x(offset), 29); };
       auto foot = [&] {
-        EXPECT_EQ(column(0), "#...#...#");  // toes at the area's corners, the stem between
+        EXPECT_EQ(column(0), "#...#...#"); // toes at the area's corners, the stem between
         // Two slanted lines (one pixel per column) that meet the stem at offset 7.
         EXPECT_EQ(inkIn(3), 3);
         EXPECT_EQ(inkIn(5), 3);
         EXPECT_EQ(Px(img, x(3), 21), ui::clWhite);
       };
       switch (sym) {
-        case ZeroOne: barAt(5); circle(); EXPECT_EQ(column(8), "....#...."); break;
-        case OneOne: barAt(5); barAt(8); EXPECT_EQ(column(9), "....#...."); break;
-        case ZeroMany: foot(); circle(); EXPECT_EQ(inkIn(8), 1); break;
-        case OneMany: foot(); barAt(8); EXPECT_EQ(inkIn(9), 1); break;
+        case ZeroOne:
+          barAt(5);
+          circle();
+          EXPECT_EQ(column(8), "....#....");
+          break;
+        case OneOne:
+          barAt(5);
+          barAt(8);
+          EXPECT_EQ(column(9), "....#....");
+          break;
+        case ZeroMany:
+          foot();
+          circle();
+          EXPECT_EQ(inkIn(8), 1);
+          break;
+        case OneMany:
+          foot();
+          barAt(8);
+          EXPECT_EQ(inkIn(9), 1);
+          break;
         case Arrow:
-          EXPECT_EQ(column(0), "....#....");   // the tip on the box edge
+          EXPECT_EQ(column(0), "....#...."); // the tip on the box edge
           // Its base across the area (the corner pixels are the outline's business).
           EXPECT_EQ(column(10).substr(1, 7), "#######");
           EXPECT_EQ(Px(img, x(7), 25), Face());
@@ -146,7 +170,8 @@ TEST_F(RelationPaintTest, EndSymbolsOfEveryKind) {
 TEST_F(RelationPaintTest, At25PercentOnlyTheStemsAreDrawn) {
   TRelation* r = Horizontal(rkOneOneToZeroMany);
   for (int i = 0; i < 2; ++i)
-    for (TMorvikAbstract* e : std::initializer_list<TMorvikAbstract*>{base, target, r}) e->ChangeScale(50, 100);
+    for (TMorvikAbstract* e : std::initializer_list<TMorvikAbstract*>{base, target, r})
+      e->ChangeScale(50, 100);
   r->AdjustAfterScaling();
   ASSERT_EQ(r->ConclusionLength(), 5);
   const QImage img = Render();
@@ -162,7 +187,7 @@ TEST_F(RelationPaintTest, At25PercentOnlyTheStemsAreDrawn) {
 TEST_F(RelationPaintTest, NoSymbolsDrawsBorderToBorder) {
   Horizontal(rkNone);
   const QImage img = Render();
-  EXPECT_EQ(Row(img, 25, 99, 200), std::string(102, '#'));  // box borders included
+  EXPECT_EQ(Row(img, 25, 99, 200), std::string(102, '#')); // box borders included
   EXPECT_EQ(CountInk(img, 101, 20, 198, 30), 98);
 }
 
@@ -197,13 +222,13 @@ TEST_F(RelationPaintTest, UserHookDrawsTheEndsOfAUserDefinedRelation) {
     y = rect.Top;
   });
   Render();
-  EXPECT_TRUE(calls.empty());  // only rkUserDefined asks the hook
+  EXPECT_TRUE(calls.empty()); // only rkUserDefined asks the hook
   r->SetRelationKind(rkUserDefined);
   const QImage img = Render();
   EXPECT_EQ(calls, (std::vector<std::pair<bool, int>>{{true, 2}, {false, 4}}));
   EXPECT_EQ(Px(img, 110, 28), ui::clRed);
   EXPECT_EQ(Px(img, 190, 22), ui::clRed);
-  EXPECT_EQ(Row(img, 21, 120, 179), std::string(60, '#'));  // the line joins the hook's points
+  EXPECT_EQ(Row(img, 21, 120, 179), std::string(60, '#')); // the line joins the hook's points
   EXPECT_EQ(r->DrawingCanvas(), nullptr);
 }
 
@@ -225,7 +250,8 @@ TEST_F(RelationPaintTest, PrintsBlackOnWhiteWithScaledSymbols) {
   EXPECT_EQ(Px(img, 372, 51), ui::clWhite);
   EXPECT_EQ(CountInk(img, 0, 0, 699, 199, ui::clWhite) > 0, true);
   for (int y = 0; y < 200; ++y)
-    for (int x = 0; x < 700; ++x) ASSERT_TRUE(Px(img, x, y) == ui::clWhite || Px(img, x, y) == ui::clBlack) << x << "," << y;
+    for (int x = 0; x < 700; ++x)
+      ASSERT_TRUE(Px(img, x, y) == ui::clWhite || Px(img, x, y) == ui::clBlack) << x << "," << y;
   // The offsets are back at their screen values.
   EXPECT_EQ(r->BarOffset(), 5);
   EXPECT_EQ(r->SecondBarOffset(), 8);
@@ -249,7 +275,7 @@ TEST_F(RelationPaintTest, PrintsASelfLoopAtItsPlaceOnThePage) {
   EXPECT_EQ(Row(img, 78, 10, 169), std::string(160, '#'));
   EXPECT_EQ(Column(img, 10, 29, 78), std::string(50, '#'));
   EXPECT_EQ(Row(img, 29, 10, 39), std::string(30, '#'));
-  EXPECT_EQ(Column(img, 145, 10, 18), std::string(9, '#'));  // bar at offset 5 of the base end
+  EXPECT_EQ(Column(img, 145, 10, 18), std::string(9, '#')); // bar at offset 5 of the base end
   EXPECT_EQ(Px(img, 100, 50), ui::clWhite);
 }
 
@@ -266,11 +292,22 @@ TEST_F(RelationHitTest, PlainRelationWithinToleranceOfTheSegmentOnly) {
     bool hit;
   };
   const Case cases[] = {
-      {150, 25, true},  {150, 21, true},  {150, 29, true}, {150, 20, false}, {150, 30, false},
+      {150, 25, true},
+      {150, 21, true},
+      {150, 29, true},
+      {150, 20, false},
+      {150, 30, false},
       // Beyond the ends: judged by the distance to the nearer end.
-      {203, 25, true},  {204, 25, false}, {202, 27, true}, {96, 25, true},   {95, 25, false},
+      {203, 25, true},
+      {204, 25, false},
+      {202, 27, true},
+      {96, 25, true},
+      {95, 25, false},
       // Far beyond the end near the line's extension: never a hit.
-      {250, 25, false}, {290, 25, false}, {260, 26, false}, {20, 25, false},
+      {250, 25, false},
+      {290, 25, false},
+      {260, 26, false},
+      {20, 25, false},
   };
   for (const Case& c : cases) EXPECT_EQ(r->IsClickAcceptable(c.x, c.y), c.hit) << c.x << "," << c.y;
 }
@@ -312,10 +349,10 @@ TEST_F(RelationHitTest, SelfLoopSegmentBySegment) {
     bool hit;
   };
   const Case cases[] = {
-      {229, 150, true}, {233, 150, true}, {234, 150, false},  // right edge
-      {150, 185, true}, {150, 184, false}, {150, 193, true},  // bottom edge
-      {66, 160, true},  {65, 160, false},                      // left edge
-      {90, 140, true},  {90, 145, false},                      // last piece into the box
+      {229, 150, true},  {233, 150, true},  {234, 150, false}, // right edge
+      {150, 185, true},  {150, 184, false}, {150, 193, true},  // bottom edge
+      {66, 160, true},   {65, 160, false},                     // left edge
+      {90, 140, true},   {90, 145, false},                     // last piece into the box
       {205, 122, true},                                        // base symbol area
       {150, 150, false}, {150, 110, false},                    // inside the loop, the box
   };
@@ -361,7 +398,8 @@ TEST_F(RelationLabelTest, SelfLoopLabelsStandOffTheBox) {
     TPoint baseAnchor, targetAnchor;
     int shape;
   };
-  const Case cases[] = {{{30, 5}, {70, 5}, 1}, {{95, 10}, {95, 50}, 2}, {{95, 25}, {5, 40}, 12}, {{30, 5}, {40, 55}, 9}};
+  const Case cases[] = {
+      {{30, 5}, {70, 5}, 1}, {{95, 10}, {95, 50}, 2}, {{95, 25}, {5, 40}, 12}, {{30, 5}, {40, 55}, 9}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "shape " << c.shape);
     TRelation* r = Relate(box, c.baseAnchor, box, c.targetAnchor);
@@ -370,7 +408,7 @@ TEST_F(RelationLabelTest, SelfLoopLabelsStandOffTheBox) {
     const int w = l->Width(), h = l->Height();
     const TRect rb = r->BoundsRect();
     switch (c.shape) {
-      case 1:  // centred over the loop; pushed 3 above the box if it would touch it
+      case 1: // centred over the loop; pushed 3 above the box if it would touch it
         EXPECT_EQ(l->Left(), rb.Left + rb.Width() / 2 - w / 2);
         EXPECT_EQ(l->Top(), rb.Top - h / 2 + h >= 100 ? 100 - h - 3 : rb.Top - h / 2);
         break;
@@ -382,7 +420,7 @@ TEST_F(RelationLabelTest, SelfLoopLabelsStandOffTheBox) {
         EXPECT_EQ(l->Left(), rb.Left + rb.Width() / 2 - w / 2);
         EXPECT_EQ(l->Top(), rb.Bottom - h / 2);
         break;
-      case 9:  // left of the loop, moved clear of the box
+      case 9: // left of the loop, moved clear of the box
         EXPECT_EQ(l->Left(), rb.Left - w / 2 + w >= 100 ? 100 - w - 3 : rb.Left - w / 2);
         EXPECT_EQ(l->Top(), rb.Top + rb.Height() / 2 - h / 2);
         break;
@@ -395,7 +433,7 @@ TEST_F(RelationLabelTest, SelfLoopLabelsStandOffTheBox) {
 TEST_F(RelationLabelTest, TallLabelOverATopLoopIsPlacedThreePixelsAboveTheBox) {
   TRectangle* box = Box(100, 100, 100, 60);
   TTextLabel* l = Label();
-  l->Font()->SetHeight(-60);  // a label about 70 pixels high reaches down to the box
+  l->Font()->SetHeight(-60); // a label about 70 pixels high reaches down to the box
   l->CountNewSize(true);
   ASSERT_GT(l->Height(), 60);
   TRelation* r = Relate(box, {30, 5}, box, {70, 5});
@@ -409,7 +447,7 @@ TEST_F(RelationLabelTest, RemovalNotificationsClearBothLinks) {
   r->SetMainLabel(l);
   l->SetTag(reinterpret_cast<intptr_t>(r));
   delete r;
-  EXPECT_EQ(l->Tag(), 0);  // never points to a deleted relation
+  EXPECT_EQ(l->Tag(), 0); // never points to a deleted relation
 
   TRelation* r2 = Horizontal(rkOneOneToZeroMany);
   TTextLabel* l2 = Label();
@@ -417,7 +455,7 @@ TEST_F(RelationLabelTest, RemovalNotificationsClearBothLinks) {
   l2->SetTag(reinterpret_cast<intptr_t>(r2));
   delete l2;
   EXPECT_EQ(r2->MainLabel(), nullptr);
-  Render();  // paints and places no label
+  Render(); // paints and places no label
 }
 
 TEST_F(RelationLabelTest, LabelOfRelationOwnedElsewhereStillHearsOfItsRemoval) {
@@ -434,4 +472,4 @@ TEST_F(RelationLabelTest, LabelOfRelationOwnedElsewhereStillHearsOfItsRemoval) {
   EXPECT_EQ(l->Tag(), 0);
 }
 
-}  // namespace
+} // namespace

@@ -15,23 +15,35 @@ TEST(RelationOctant, OctantsRunClockwiseFromTheLeftHalfOfTheTop) {
   };
   const Case cases[] = {
       // A 100 x 50 box: the diagonals part the halves.
-      {40, 5, 100, 50, 1},  {60, 5, 100, 50, 2},  {90, 10, 100, 50, 3}, {90, 40, 100, 50, 4},
-      {60, 45, 100, 50, 5}, {40, 45, 100, 50, 6}, {10, 40, 100, 50, 7}, {5, 20, 100, 50, 8},
+      {40, 5, 100, 50, 1},
+      {60, 5, 100, 50, 2},
+      {90, 10, 100, 50, 3},
+      {90, 40, 100, 50, 4},
+      {60, 45, 100, 50, 5},
+      {40, 45, 100, 50, 6},
+      {10, 40, 100, 50, 7},
+      {5, 20, 100, 50, 8},
       // The centre and points exactly on a diagonal fall on the anticlockwise side.
-      {50, 25, 100, 50, 8}, {20, 10, 100, 50, 8}, {0, 0, 100, 50, 8},
+      {50, 25, 100, 50, 8},
+      {20, 10, 100, 50, 8},
+      {0, 0, 100, 50, 8},
       // A square: the anti-diagonal stays with the top, one step right goes to the right.
-      {30, 10, 40, 40, 2},  {31, 10, 40, 40, 3},  {39, 39, 40, 40, 5}, {21, 21, 40, 40, 5},
+      {30, 10, 40, 40, 2},
+      {31, 10, 40, 40, 3},
+      {39, 39, 40, 40, 5},
+      {21, 21, 40, 40, 5},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(TRelation::CountOctant(c.x, c.y, c.w, c.h), c.octant) << c.x << "," << c.y << " in " << c.w << "x" << c.h;
+    EXPECT_EQ(TRelation::CountOctant(c.x, c.y, c.w, c.h), c.octant)
+        << c.x << "," << c.y << " in " << c.w << "x" << c.h;
 }
 
 TEST(RelationOctant, SelfShapeOfEveryPairOfOctants) {
   // Row: base octant 1..8, column: target octant 1..8.
   const int shapes[8][8] = {
-      {1, 1, 5, 5, 9, 9, 8, 8},       {1, 1, 5, 5, 10, 10, 8, 8}, {5, 5, 2, 2, 6, 6, 12, 11},
-      {5, 5, 2, 2, 6, 6, 12, 11},     {9, 10, 6, 6, 3, 3, 7, 7},  {9, 10, 6, 6, 3, 3, 7, 7},
-      {8, 8, 12, 12, 7, 7, 4, 4},     {8, 8, 11, 11, 7, 7, 4, 4},
+      {1, 1, 5, 5, 9, 9, 8, 8},   {1, 1, 5, 5, 10, 10, 8, 8}, {5, 5, 2, 2, 6, 6, 12, 11},
+      {5, 5, 2, 2, 6, 6, 12, 11}, {9, 10, 6, 6, 3, 3, 7, 7},  {9, 10, 6, 6, 3, 3, 7, 7},
+      {8, 8, 12, 12, 7, 7, 4, 4}, {8, 8, 11, 11, 7, 7, 4, 4},
   };
   for (int o1 = 1; o1 <= 8; ++o1)
     for (int o2 = 1; o2 <= 8; ++o2)
@@ -47,14 +59,23 @@ TEST_F(RelationRouteTest, CoordinateIntersectionKeepsEndsAwayFromCorners) {
   };
   const Case cases[] = {
       // Along the top and bottom sides, half of a 9 wide area is 4.
-      {103, 100, 9, 1, 105, 100}, {104, 100, 9, 1, 104, 100}, {150, 100, 9, 1, 150, 100},
-      {196, 100, 9, 1, 196, 100}, {197, 100, 9, 1, 195, 100}, {200, 160, 9, 3, 195, 160},
+      {103, 100, 9, 1, 105, 100},
+      {104, 100, 9, 1, 104, 100},
+      {150, 100, 9, 1, 150, 100},
+      {196, 100, 9, 1, 196, 100},
+      {197, 100, 9, 1, 195, 100},
+      {200, 160, 9, 3, 195, 160},
       {100, 160, 9, 3, 105, 160},
       // Along the right and left sides the same with y.
-      {200, 103, 9, 2, 200, 105}, {200, 156, 9, 2, 200, 156}, {200, 157, 9, 2, 200, 155},
-      {100, 160, 9, 4, 100, 155}, {100, 100, 9, 4, 100, 105},
+      {200, 103, 9, 2, 200, 105},
+      {200, 156, 9, 2, 200, 156},
+      {200, 157, 9, 2, 200, 155},
+      {100, 160, 9, 4, 100, 155},
+      {100, 100, 9, 4, 100, 105},
       // A 1 x 1 area (half width 0) only stays off the very corners.
-      {200, 100, 1, 1, 200, 100}, {99, 100, 1, 1, 101, 100}, {100, 99, 1, 2, 100, 101},
+      {200, 100, 1, 1, 200, 100},
+      {99, 100, 1, 1, 101, 100},
+      {100, 99, 1, 2, 100, 101},
   };
   for (const Case& c : cases) {
     int x = c.x, y = c.y;
@@ -66,28 +87,82 @@ TEST_F(RelationRouteTest, CoordinateIntersectionKeepsEndsAwayFromCorners) {
 
 struct RouteCase {
   const char* what;
-  TRect base, target;  // left, top, width, height
+  TRect base, target; // left, top, width, height
   TPoint baseAnchor, targetAnchor;
   TRelationKind kind;
   int baseSide, targetSide;
-  TRect bounds;  // left, top, width, height
+  TRect bounds; // left, top, width, height
   TRect baseArea, targetArea;
 };
 
 TEST_F(RelationRouteTest, PlainRoutes) {
   const RouteCase cases[] = {
-      {"side by side", {0, 0, 100, 50}, {200, 0, 100, 50}, {50, 25}, {50, 25}, rkOneOneToZeroMany, 2, 4,
-       {100, 21, 100, 9}, {0, 0, 20, 9}, {80, 0, 100, 9}},
-      {"one above the other", {0, 0, 100, 50}, {0, 200, 100, 50}, {50, 25}, {50, 25}, rkZeroOneToOneMany, 3, 1,
-       {46, 50, 9, 150}, {0, 0, 9, 20}, {0, 130, 9, 150}},
-      {"diagonal", {0, 0, 100, 100}, {300, 200, 100, 100}, {50, 50}, {50, 50}, rkOneManyToZeroOne, 2, 4,
-       {100, 79, 200, 142}, {0, 0, 20, 9}, {180, 133, 200, 142}},
-      {"ends moved off the corners", {0, 0, 100, 100}, {400, 390, 100, 100}, {50, 50}, {50, 50}, rkZeroOneToZeroOne,
-       2, 4, {100, 91, 300, 309}, {0, 0, 20, 9}, {280, 300, 300, 309}},
-      {"no symbols: border to border", {0, 0, 100, 50}, {200, 0, 100, 50}, {50, 25}, {50, 25}, rkNone, 2, 4,
-       {100, 25, 100, 1}, {0, 0, 1, 1}, {99, 0, 100, 1}},
-      {"arrow at the target only", {0, 0, 100, 50}, {200, 0, 100, 50}, {50, 25}, {50, 25}, rkNothingToArrow, 2, 4,
-       {100, 21, 100, 9}, {0, 4, 1, 5}, {80, 0, 100, 9}},
+      {"side by side",
+       {0, 0, 100, 50},
+       {200, 0, 100, 50},
+       {50, 25},
+       {50, 25},
+       rkOneOneToZeroMany,
+       2,
+       4,
+       {100, 21, 100, 9},
+       {0, 0, 20, 9},
+       {80, 0, 100, 9}},
+      {"one above the other",
+       {0, 0, 100, 50},
+       {0, 200, 100, 50},
+       {50, 25},
+       {50, 25},
+       rkZeroOneToOneMany,
+       3,
+       1,
+       {46, 50, 9, 150},
+       {0, 0, 9, 20},
+       {0, 130, 9, 150}},
+      {"diagonal",
+       {0, 0, 100, 100},
+       {300, 200, 100, 100},
+       {50, 50},
+       {50, 50},
+       rkOneManyToZeroOne,
+       2,
+       4,
+       {100, 79, 200, 142},
+       {0, 0, 20, 9},
+       {180, 133, 200, 142}},
+      {"ends moved off the corners",
+       {0, 0, 100, 100},
+       {400, 390, 100, 100},
+       {50, 50},
+       {50, 50},
+       rkZeroOneToZeroOne,
+       2,
+       4,
+       {100, 91, 300, 309},
+       {0, 0, 20, 9},
+       {280, 300, 300, 309}},
+      {"no symbols: border to border",
+       {0, 0, 100, 50},
+       {200, 0, 100, 50},
+       {50, 25},
+       {50, 25},
+       rkNone,
+       2,
+       4,
+       {100, 25, 100, 1},
+       {0, 0, 1, 1},
+       {99, 0, 100, 1}},
+      {"arrow at the target only",
+       {0, 0, 100, 50},
+       {200, 0, 100, 50},
+       {50, 25},
+       {50, 25},
+       rkNothingToArrow,
+       2,
+       4,
+       {100, 21, 100, 9},
+       {0, 4, 1, 5},
+       {80, 0, 100, 9}},
   };
   for (const RouteCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -111,7 +186,7 @@ TEST_F(RelationRouteTest, SelfRoutes) {
   struct Case {
     TPoint baseAnchor, targetAnchor;
     int shape, baseSide, targetSide;
-    TRect bounds;  // left, top, width, height
+    TRect bounds; // left, top, width, height
     TRect baseArea, targetArea;
   };
   const Case cases[] = {
@@ -158,8 +233,8 @@ TEST_F(RelationRouteTest, AnchorInsideTheOtherBoxOnlySpansTheAnchors) {
   const TRect baseArea = r->BaseConclusionRect();
   // The target moves so that the base anchor (50, 25) lies inside it.
   target->SetBounds(40, 10, 100, 50);
-  EXPECT_EQ(r->BoundsRect(), ui::Bounds(50, 25, 40, 10));  // anchors (50, 25) and (90, 35)
-  EXPECT_EQ(r->BaseSide(), 2);                              // the route itself was left as it was
+  EXPECT_EQ(r->BoundsRect(), ui::Bounds(50, 25, 40, 10)); // anchors (50, 25) and (90, 35)
+  EXPECT_EQ(r->BaseSide(), 2);                            // the route itself was left as it was
   EXPECT_EQ(r->BaseConclusionRect(), baseArea);
 }
 
@@ -200,14 +275,16 @@ TEST_F(RelationRouteTest, SymbolAreasOfEveryKindAt100And25Percent) {
       EXPECT_EQ(b.Height(), baseSymbol ? width : 1);
       EXPECT_EQ(t.Width(), targetSymbol ? length : 1);
       EXPECT_EQ(t.Height(), targetSymbol ? width : 1);
-      EXPECT_EQ(b.Left, 0);                   // starts at the first column past the base
-      EXPECT_EQ(t.Right, r->Width());         // ends just before the target
+      EXPECT_EQ(b.Left, 0);           // starts at the first column past the base
+      EXPECT_EQ(t.Right, r->Width()); // ends just before the target
       EXPECT_EQ(r->Left(), base->Width());
       EXPECT_EQ(r->Left() + r->Width(), target->Left());
     };
     check(20, 9);
-    for (TMorvikAbstract* e : std::initializer_list<TMorvikAbstract*>{base, target, r}) e->ChangeScale(50, 100);
-    for (TMorvikAbstract* e : std::initializer_list<TMorvikAbstract*>{base, target, r}) e->ChangeScale(50, 100);
+    for (TMorvikAbstract* e : std::initializer_list<TMorvikAbstract*>{base, target, r})
+      e->ChangeScale(50, 100);
+    for (TMorvikAbstract* e : std::initializer_list<TMorvikAbstract*>{base, target, r})
+      e->ChangeScale(50, 100);
     r->AdjustAfterScaling();
     EXPECT_EQ(r->ConclusionLength(), 5);
     EXPECT_EQ(r->ConclusionWidth(), 3);
@@ -235,10 +312,10 @@ TEST_F(RelationRouteTest, ZoomStepsReturnExactlyToTheMetricsAt100Percent) {
   EXPECT_EQ(r->BaseConclusionRect(), ui::Rect(0, 0, 40, 18));
   step(50, 100);
   step(50, 100);
-  step(50, 100);  // 25 %: width 9 -> 5 -> 3
+  step(50, 100); // 25 %: width 9 -> 5 -> 3
   step(200, 100);
   step(200, 100);
-  EXPECT_EQ(r->ConclusionWidth(), 12);  // rounding drifted
+  EXPECT_EQ(r->ConclusionWidth(), 12); // rounding drifted
   r->AdjustScaling(-1);
   EXPECT_EQ(r->ConclusionLength(), 20);
   EXPECT_EQ(r->ConclusionWidth(), 9);
@@ -287,4 +364,4 @@ TEST_F(RelationRouteTest, UserDefinedKindKeepsItsAreas) {
   EXPECT_EQ(r->TargetAreaWidth(), 1);
 }
 
-}  // namespace
+} // namespace

@@ -14,9 +14,9 @@ namespace {
 using namespace Varne;
 
 struct TTextCase {
-    int Type;
-    std::vector<const char*> Values;  // by parameter index; missing ones stay unset
-    const char* Expected;
+  int Type;
+  std::vector<const char*> Values; // by parameter index; missing ones stay unset
+  const char* Expected;
 };
 
 const TTextCase TextCases[] = {
@@ -86,56 +86,51 @@ const TTextCase TextCases[] = {
 
 class DataTypeTextTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { DataTypesTest::BuildTestLists(); }
-    DataTypesTest::TPlainOwner column{nullptr};
-    TMyDTGenerator generator;
+  static void SetUpTestSuite() { DataTypesTest::BuildTestLists(); }
+  DataTypesTest::TPlainOwner column{nullptr};
+  TMyDTGenerator generator;
 };
 
-TEST_F(DataTypeTextTest, WritesTheKeywordAndTheValuesAsStored)
-{
-    for (const auto& Case : TextCases) {
-        std::unique_ptr<Morvik::TDataType> Type(generator.CreateDataType(Case.Type, &column));
-        ASSERT_NE(Type, nullptr);
-        for (std::size_t I = 0; I < Case.Values.size(); ++I)
-            Type->SetParamValue(static_cast<int>(I), Case.Values[I]);
-        EXPECT_STREQ(Type->Generate(), Case.Expected) << "type " << Case.Type;
-    }
+TEST_F(DataTypeTextTest, WritesTheKeywordAndTheValuesAsStored) {
+  for (const auto& Case : TextCases) {
+    std::unique_ptr<Morvik::TDataType> Type(generator.CreateDataType(Case.Type, &column));
+    ASSERT_NE(Type, nullptr);
+    for (std::size_t I = 0; I < Case.Values.size(); ++I)
+      Type->SetParamValue(static_cast<int>(I), Case.Values[I]);
+    EXPECT_STREQ(Type->Generate(), Case.Expected) << "type " << Case.Type;
+  }
 }
 
-TEST_F(DataTypeTextTest, TextFollowsTheCurrentValuesAndIgnoresTheComment)
-{
-    std::unique_ptr<Morvik::TDataType> Type(generator.CreateDataType(dtVARCHAR, &column));
-    Type->SetParamValue(0, "20");
-    EXPECT_STREQ(Type->Generate(), "VARCHAR(20)");
-    Type->SetComment("kept, never written");
-    Type->SetParamValue(0, "30");
-    EXPECT_STREQ(Type->Generate(), "VARCHAR(30)");
-    Type->SetParamValue(0, "");
-    EXPECT_STREQ(Type->Generate(), "VARCHAR");
+TEST_F(DataTypeTextTest, TextFollowsTheCurrentValuesAndIgnoresTheComment) {
+  std::unique_ptr<Morvik::TDataType> Type(generator.CreateDataType(dtVARCHAR, &column));
+  Type->SetParamValue(0, "20");
+  EXPECT_STREQ(Type->Generate(), "VARCHAR(20)");
+  Type->SetComment("kept, never written");
+  Type->SetParamValue(0, "30");
+  EXPECT_STREQ(Type->Generate(), "VARCHAR(30)");
+  Type->SetParamValue(0, "");
+  EXPECT_STREQ(Type->Generate(), "VARCHAR");
 }
 
-TEST_F(DataTypeTextTest, TypesOtherThanDomainReportNothing)
-{
-    for (int Index = dtNUMERIC; Index < dtDOMAIN; ++Index) {
-        std::unique_ptr<Morvik::TDataType> Type(generator.CreateDataType(Index, &column));
-        for (int I = 0; I < Type->GetParamCount(); ++I)
-            Type->SetParamValue(I, "-x-");
-        for (int Pos = -1; Pos < Type->GetParamCount(); ++Pos)
-            EXPECT_EQ(Type->Check(Pos), nullptr) << "type " << Index << " position " << Pos;
-    }
+TEST_F(DataTypeTextTest, TypesOtherThanDomainReportNothing) {
+  for (int Index = dtNUMERIC; Index < dtDOMAIN; ++Index) {
+    std::unique_ptr<Morvik::TDataType> Type(generator.CreateDataType(Index, &column));
+    for (int I = 0; I < Type->GetParamCount(); ++I) Type->SetParamValue(I, "-x-");
+    for (int Pos = -1; Pos < Type->GetParamCount(); ++Pos)
+      EXPECT_EQ(Type->Check(Pos), nullptr) << "type " << Index << " position " << Pos;
+  }
 }
 
-TEST(ArrayDimTest, OnlyAnEmptyValueOrAPlainZeroWritesNoBounds)
-{
-    struct {
-        const char* Value;
-        bool Written;
-    } const Cases[] = {{"", false},  {"0", false},   {"000", false},  {"-0", false},
-                       {"+0", false}, {"\t0\n", false}, {"1", true},  {"10", true},
-                       {"0:5", true}, {"-1", true},     {"x", true},  {" ", true}};
-    for (const auto& Case : Cases)
-        EXPECT_EQ(IsArrayDimWritten(Case.Value), Case.Written) << '"' << Case.Value << '"';
-    EXPECT_FALSE(IsArrayDimWritten(nullptr));
+TEST(ArrayDimTest, OnlyAnEmptyValueOrAPlainZeroWritesNoBounds) {
+  struct {
+    const char* Value;
+    bool Written;
+  } const Cases[] = {{"", false},   {"0", false},     {"000", false}, {"-0", false},
+                     {"+0", false}, {"\t0\n", false}, {"1", true},    {"10", true},
+                     {"0:5", true}, {"-1", true},     {"x", true},    {" ", true}};
+  for (const auto& Case : Cases)
+    EXPECT_EQ(IsArrayDimWritten(Case.Value), Case.Written) << '"' << Case.Value << '"';
+  EXPECT_FALSE(IsArrayDimWritten(nullptr));
 }
 
-}  // namespace
+} // namespace

@@ -11,16 +11,15 @@
 
 namespace {
 
-std::string& Log()
-{
-    static std::string Calls;
-    return Calls;
+std::string& Log() {
+  static std::string Calls;
+  return Calls;
 }
 
 int ModelInfoCalls = 0;
 int CreateModelCalls = 0;
 
-}  // namespace
+} // namespace
 
 namespace Varne {
 
@@ -35,48 +34,40 @@ void FinalizeTablesUnit() { Log() += "t"; }
 void FinalizeReferencesUnit() { Log() += "r"; }
 void FinalizeModelUnit() { Log() += "m"; }
 // Runs last, after the test program has finished: a wrong order fails the program.
-void FinalizeDataTypesUnit()
-{
-    Log() += "d";
-    if (Log() != "DMRTC" "ctrmd") {
-        std::fprintf(stderr, "units torn down in the wrong order: %s\n", Log().c_str());
-        _exit(1);
-    }
+void FinalizeDataTypesUnit() {
+  Log() += "d";
+  if (Log() != "DMRTC"
+               "ctrmd") {
+    std::fprintf(stderr, "units torn down in the wrong order: %s\n", Log().c_str());
+    _exit(1);
+  }
 }
 
-Morvik::TModelInfo* MyModelInfo()
-{
-    ++ModelInfoCalls;
-    return nullptr;
+Morvik::TModelInfo* MyModelInfo() {
+  ++ModelInfoCalls;
+  return nullptr;
 }
 
-Morvik::TModel* CreateMyModel()
-{
-    ++CreateModelCalls;
-    return nullptr;
+Morvik::TModel* CreateMyModel() {
+  ++CreateModelCalls;
+  return nullptr;
 }
 
-}  // namespace Varne
+} // namespace Varne
 
 namespace {
 
-TEST(PluginEntryTest, UnitsAreSetUpInOrderBeforeAnyCall)
-{
-    EXPECT_EQ(Log(), "DMRTC");
+TEST(PluginEntryTest, UnitsAreSetUpInOrderBeforeAnyCall) { EXPECT_EQ(Log(), "DMRTC"); }
+
+TEST(PluginEntryTest, ModelListAsksTheModelUnitForModelZeroOnly) {
+  Morvik::TModels* Models = ::Models();
+  ASSERT_NE(Models, nullptr);
+  EXPECT_EQ(::Models(), Models);
+  for (int Idx : {-1, 1, 2, 0}) Models->GetModelInfo(Idx);
+  EXPECT_EQ(ModelInfoCalls, 1);
+  for (int Idx : {-5, 1, 0}) Models->CreateModel(Idx);
+  EXPECT_EQ(CreateModelCalls, 1);
+  EXPECT_EQ(Log(), "DMRTC");
 }
 
-TEST(PluginEntryTest, ModelListAsksTheModelUnitForModelZeroOnly)
-{
-    Morvik::TModels* Models = ::Models();
-    ASSERT_NE(Models, nullptr);
-    EXPECT_EQ(::Models(), Models);
-    for (int Idx : {-1, 1, 2, 0})
-        Models->GetModelInfo(Idx);
-    EXPECT_EQ(ModelInfoCalls, 1);
-    for (int Idx : {-5, 1, 0})
-        Models->CreateModel(Idx);
-    EXPECT_EQ(CreateModelCalls, 1);
-    EXPECT_EQ(Log(), "DMRTC");
-}
-
-}  // namespace
+} // namespace

@@ -19,7 +19,7 @@ namespace SchemaTest {
 // The built plug-in of this build tree.
 class LoadedPlugin : public testsupport::TPluginLibrary {
 public:
-    explicit LoadedPlugin(const char* path = VARNE_PLUGIN_PATH) : TPluginLibrary(path) {}
+  explicit LoadedPlugin(const char* path = VARNE_PLUGIN_PATH) : TPluginLibrary(path) {}
 };
 
 using ModelPtr = testsupport::TModelPtr;
@@ -27,16 +27,15 @@ using ModelPtr = testsupport::TModelPtr;
 // A test with the plug-in loaded and one new model created through the model list.
 class PluginModelTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(plugin.Loaded()) << plugin.Error();
-        model.reset(plugin.Models()->CreateModel(0));
-        ASSERT_NE(model, nullptr);
-    }
-    void TearDown() override { model.reset(); }
+  void SetUp() override {
+    ASSERT_TRUE(plugin.Loaded()) << plugin.Error();
+    model.reset(plugin.Models()->CreateModel(0));
+    ASSERT_NE(model, nullptr);
+  }
+  void TearDown() override { model.reset(); }
 
-    LoadedPlugin plugin;
-    ModelPtr model;
+  LoadedPlugin plugin;
+  ModelPtr model;
 };
 
 // Scalar index of the parameter with this name, -1 when there is none.
@@ -59,12 +58,12 @@ Morvik::TParamObject* AddItem(Morvik::TParamObject* owner, const std::string& li
 int DataTypeIndex(const Morvik::TModelInfo& info, const std::string& keyword);
 
 struct ColumnSpec {
-    std::string name;
-    std::string type = "INTEGER";
-    std::vector<std::pair<std::string, std::string>> typeParams = {};
-    std::vector<std::pair<std::string, std::string>> params = {};  // NotNull, Default ...
-    bool key = false;
-    std::string comment = "";
+  std::string name;
+  std::string type = "INTEGER";
+  std::vector<std::pair<std::string, std::string>> typeParams = {};
+  std::vector<std::pair<std::string, std::string>> params = {}; // NotNull, Default ...
+  bool key = false;
+  std::string comment = "";
 };
 
 Morvik::TTable* AddTable(Morvik::TModel* model, const std::string& name,
@@ -74,10 +73,9 @@ Morvik::TColumn* FindColumn(Morvik::TTable* table, const std::string& name);
 // A unique constraint of the table over the named columns.
 Morvik::TParamObject* AddUnique(Morvik::TTable* table, const std::vector<std::string>& columns);
 // A reference from child to parent with pairs of (parent column, child column) names.
-Morvik::TReference* AddReference(Morvik::TModel* model, Morvik::TTable* parent,
-                                 Morvik::TTable* child,
+Morvik::TReference* AddReference(Morvik::TModel* model, Morvik::TTable* parent, Morvik::TTable* child,
                                  const std::vector<std::pair<std::string, std::string>>& pairs,
                                  const std::string& name = "", const std::string& onDelete = "",
                                  const std::string& onUpdate = "");
 
-}  // namespace SchemaTest
+} // namespace SchemaTest

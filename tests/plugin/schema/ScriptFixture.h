@@ -16,10 +16,10 @@
 namespace SchemaTest {
 
 struct ScriptRun {
-    bool ok = false;       // isql accepted every statement and the schema was extracted
-    std::string script;    // the model's Generate text
-    std::string output;    // what isql wrote while running it
-    ExtractedSchema schema;
+  bool ok = false;    // isql accepted every statement and the schema was extracted
+  std::string script; // the model's Generate text
+  std::string output; // what isql wrote while running it
+  ExtractedSchema schema;
 };
 
 // Generates the model's script and runs it on Db. createsDatabase: the script holds its own
@@ -36,23 +36,21 @@ void ExpectSchemaMatchesModel(const ExtractedSchema& schema, Morvik::TModel* mod
 // and the path of the database it must create when createsDatabase is set; extra, when
 // given, checks more of the extracted schema than the names that every fixture compares.
 struct FirebirdFixture {
-    const char* name;
-    bool createsDatabase;
-    std::function<void(Morvik::TModel* model, const std::string& databasePath)> build;
-    std::function<void(const ExtractedSchema& schema)> extra = {};
+  const char* name;
+  bool createsDatabase;
+  std::function<void(Morvik::TModel* model, const std::string& databasePath)> build;
+  std::function<void(const ExtractedSchema& schema)> extra = {};
 };
 
-inline std::ostream& operator<<(std::ostream& out, const FirebirdFixture& fixture)
-{
-    return out << fixture.name;
+inline std::ostream& operator<<(std::ostream& out, const FirebirdFixture& fixture) {
+  return out << fixture.name;
 }
 
 // Suites add their fixtures with
 //   INSTANTIATE_TEST_SUITE_P(Name, FirebirdScriptTest, ::testing::ValuesIn(fixtures),
 //                            FirebirdFixtureName);
-class FirebirdScriptTest : public PluginModelTest,
-                           public ::testing::WithParamInterface<FirebirdFixture> {};
+class FirebirdScriptTest : public PluginModelTest, public ::testing::WithParamInterface<FirebirdFixture> {};
 
 std::string FirebirdFixtureName(const ::testing::TestParamInfo<FirebirdFixture>& info);
 
-}  // namespace SchemaTest
+} // namespace SchemaTest

@@ -6,6 +6,9 @@ cd "$(dirname "$0")"
 source ./scripts/setup.sh
 morvik_install_dependencies
 
+# The code style of .clang-format holds for every source file.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+
 build=build-test
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMORVIK_SANITIZE=ON -DMORVIK_BENCH=ON
 cmake --build "$build" -j "$(nproc)"

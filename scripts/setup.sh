@@ -2,11 +2,14 @@
 # Sourced by run.sh and test.sh; works as root or through sudo, and does nothing twice.
 
 MORVIK_PACKAGES=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqscintilla2-qt6-dev libgl-dev
   firebird3.0-utils firebird3.0-server-core
   poppler-utils locales
+  clang libclang-rt-14-dev
+  xvfb xauth xdotool imagemagick python3-lxml chromium
+  fonts-liberation qt6-translations-l10n
 )
 
 morvik_install_dependencies() {

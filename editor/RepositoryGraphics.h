@@ -3,7 +3,7 @@
 // The store's numbers are those of the file: pen modes and styles by their file ordinals
 // (mode 4 copies), brush styles 0 solid and 1 clear, font style bits 1 bold to 8 strikeout.
 
-#include "editor/TRepositoryValues.h"
+#include "editor/RepositoryValues.h"
 #include "ui/Graphics.h"
 
 TFontValue FontValue(const ui::TFont& Font);

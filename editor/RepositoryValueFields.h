@@ -2,7 +2,7 @@
 // The whole-number fields of font, brush and pen values under their attribute names in the
 // XML form of the store, in the order they are written and read.
 
-#include "editor/TRepositoryValues.h"
+#include "editor/RepositoryValues.h"
 
 template <typename TValue>
 struct TValueField {

@@ -2,8 +2,8 @@
 // file's bytes, reading those bytes back, and a plain QXmlStreamReader pass over the same
 // bytes as the floor that reading is measured against.
 
-#include "editor/TRepository.h"
-#include "editor/TRepositoryXMLReader.h"
+#include "editor/Repository.h"
+#include "editor/RepositoryXMLReader.h"
 #include "ui/Windows1250.h"
 
 #include <QXmlStreamReader>

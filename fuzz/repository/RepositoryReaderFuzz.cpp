@@ -5,8 +5,8 @@
 // Without libFuzzer the program runs each seed file once and then mutates the seeds at random
 // for the given number of seconds: repository_reader_fuzz SECONDS DIR...
 
-#include "editor/TRepository.h"
-#include "editor/TRepositoryXMLReader.h"
+#include "editor/Repository.h"
+#include "editor/RepositoryXMLReader.h"
 #include "ui/Windows1250.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 // Files the reader must refuse whole, with the error each gives, and files it reads in part
 // as it always has.
 
-#include "editor/TRepository.h"
+#include "editor/Repository.h"
 #include "StoreErrors.h"
 
 #include <QFile>

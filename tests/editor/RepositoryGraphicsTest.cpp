@@ -1,7 +1,7 @@
 // Pens, brushes and fonts of the drawing layer through the store's values and back.
 
 #include "editor/RepositoryGraphics.h"
-#include "editor/TRepository.h"
+#include "editor/Repository.h"
 
 #include <gtest/gtest.h>
 

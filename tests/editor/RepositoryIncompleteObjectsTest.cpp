@@ -3,7 +3,7 @@
 // null pointer; a refused reference leaves nothing of itself in the store.
 
 #include "Interface/edit/FakeKind.h"
-#include "editor/TRepository.h"
+#include "editor/Repository.h"
 #include "StoreErrors.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // plug-in does not know never reach it.
 
 #include "Interface/MorvikInterface.h"
-#include "editor/TRepository.h"
+#include "editor/Repository.h"
 #include "StoreErrors.h"
 #include "support/PluginLibrary.h"
 

@@ -1,6 +1,6 @@
 // The typed tree: dotted paths, result codes, write-once items and typed reads.
 
-#include "editor/TRepository.h"
+#include "editor/Repository.h"
 #include "StoreErrors.h"
 
 #include <gtest/gtest.h>

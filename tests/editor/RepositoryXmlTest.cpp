@@ -1,9 +1,9 @@
 // The store's XML form: exact bytes of the writer, what the reader makes of each form, round
 // trips, text encoding and replacing a file only when it was written whole.
 
-#include "editor/TRepository.h"
-#include "editor/TRepositoryXMLReader.h"
-#include "editor/TXMLMaker.h"
+#include "editor/Repository.h"
+#include "editor/RepositoryXMLReader.h"
+#include "editor/XMLMaker.h"
 #include "StoreErrors.h"
 #include "ui/Exception.h"
 

@@ -1,8 +1,8 @@
-#include "editor/TRepositoryXMLReader.h"
+#include "editor/RepositoryXMLReader.h"
 
 #include "editor/RepositoryValueFields.h"
-#include "editor/TRepositoryXMLWriter.h"
-#include "editor/TXMLMaker.h"
+#include "editor/RepositoryXMLWriter.h"
+#include "editor/XMLMaker.h"
 #include "ui/Windows1250.h"
 
 #include <QLocale>

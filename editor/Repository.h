@@ -3,7 +3,7 @@
 // (Entities.E0.Left), written once, read with a default for every missing key, and saved and
 // loaded as XML. It also carries the parameter values of the plug-in's objects.
 
-#include "editor/TRepositoryValues.h"
+#include "editor/RepositoryValues.h"
 
 #include <QDateTime>
 #include <QHash>

@@ -1,8 +1,8 @@
-#include "editor/TRepositoryXMLWriter.h"
+#include "editor/RepositoryXMLWriter.h"
 
 #include "editor/RepositoryValueFields.h"
-#include "editor/TRepository.h"
-#include "editor/TXMLMaker.h"
+#include "editor/Repository.h"
+#include "editor/XMLMaker.h"
 
 #include <QLocale>
 

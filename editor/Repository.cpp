@@ -1,9 +1,9 @@
-#include "editor/TRepository.h"
+#include "editor/Repository.h"
 
 #include "editor/RepositoryError.h"
-#include "editor/TRepositoryXMLReader.h"
-#include "editor/TRepositoryXMLWriter.h"
-#include "editor/TXMLMaker.h"
+#include "editor/RepositoryXMLReader.h"
+#include "editor/RepositoryXMLWriter.h"
+#include "editor/XMLMaker.h"
 
 #include <QFile>
 

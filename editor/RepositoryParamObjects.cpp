@@ -3,7 +3,7 @@
 // every scalar value under its parameter's name, every list parameter as a group of items.
 
 #include "editor/RepositoryError.h"
-#include "editor/TRepository.h"
+#include "editor/Repository.h"
 
 #include "Interface/MorvikInterface.h"
 

@@ -3,7 +3,7 @@
 // "repository" rebuild the tree through TRepository::AddItem. A text is read whole before
 // anything is added, so a text that cannot be read adds nothing.
 
-#include "editor/TRepository.h"
+#include "editor/Repository.h"
 
 #include <QByteArray>
 #include <QDateTime>

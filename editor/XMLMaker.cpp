@@ -1,4 +1,4 @@
-#include "editor/TXMLMaker.h"
+#include "editor/XMLMaker.h"
 
 #include "ui/Windows1250.h"
 #include "ui/Exception.h"

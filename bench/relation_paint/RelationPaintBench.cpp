@@ -7,7 +7,7 @@
 #include "diagram/Entity.h"
 #include "diagram/Relation.h"
 #include "ui/Desktop.h"
-#include "../support/DesktopRenderBench.h"
+#include "bench/support/DesktopRenderBench.h"
 
 #include <QFont>
 #include <QImage>

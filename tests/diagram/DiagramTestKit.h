@@ -5,7 +5,7 @@
 #include "diagram/MorvikGraphic.h"
 #include "diagram/Rectangle.h"
 #include "ui/Desktop.h"
-#include "ui/PixelHelpers.h"
+#include "tests/support/PixelHelpers.h"
 
 // A line with the self-relation hook counted.
 class TTestLine : public TLine {

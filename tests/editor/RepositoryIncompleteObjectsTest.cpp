@@ -2,7 +2,7 @@
 // its columns) are refused by the store with its own error, instead of being read through a
 // null pointer; a refused reference leaves nothing of itself in the store.
 
-#include "Interface/edit/FakeKind.h"
+#include "tests/support/FakeKind.h"
 #include "editor/Repository.h"
 #include "StoreErrors.h"
 

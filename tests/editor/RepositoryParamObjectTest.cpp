@@ -5,7 +5,7 @@
 #include "Interface/MorvikInterface.h"
 #include "editor/Repository.h"
 #include "StoreErrors.h"
-#include "support/PluginLibrary.h"
+#include "tests/support/PluginLibrary.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

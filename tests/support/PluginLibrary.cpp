@@ -1,4 +1,4 @@
-#include "support/PluginLibrary.h"
+#include "tests/support/PluginLibrary.h"
 
 #include <dlfcn.h>
 

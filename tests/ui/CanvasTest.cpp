@@ -1,7 +1,7 @@
 // Pixel rules of the canvas: lines leave out their end pixel, rectangles and fills cover
 // [x1, x2) x [y1, y2), XOR combines with the pixels, text sits by its top-left corner.
 
-#include "PixelHelpers.h"
+#include "tests/support/PixelHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Components, controls and the desktop: removal notification, bounds and scaling, painting
 // in z-order, hit test, and mouse capture from press to release.
 
-#include "PixelHelpers.h"
+#include "tests/support/PixelHelpers.h"
 #include "ui/Control.h"
 #include "ui/Desktop.h"
 #include "ui/Exception.h"

@@ -1,6 +1,6 @@
 // The check walk over the fake model: order, paths, levels and messages of every record,
 // including references whose tables or pair columns are missing.
-#include "FakeKind.h"
+#include "tests/support/FakeKind.h"
 #include "PreconditionMatchers.h"
 
 #include "CheckReportRows.h"

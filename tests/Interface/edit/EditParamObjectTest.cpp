@@ -1,5 +1,5 @@
 // Parameter-object and list mirrors: copying in, storing back, and their preconditions.
-#include "FakeModel.h"
+#include "tests/support/FakeModel.h"
 #include "PreconditionMatchers.h"
 
 #include "ObjectText.h"

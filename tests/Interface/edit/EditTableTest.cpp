@@ -1,6 +1,6 @@
 // Table, column and reference mirrors over the fake model: identity of stored columns, the
 // report of deleted columns, pairs, and the column editor.
-#include "FakeKind.h"
+#include "tests/support/FakeKind.h"
 #include "PreconditionMatchers.h"
 
 #include "ObjectText.h"

@@ -1,5 +1,5 @@
 // Positions, the enabling rule and display texts over a plug-in object and over its mirror.
-#include "FakeModel.h"
+#include "tests/support/FakeModel.h"
 #include "PreconditionMatchers.h"
 
 #include "Interface/edit/EditParamObject.h"

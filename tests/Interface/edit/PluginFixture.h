@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Interface/MorvikInterface.h"
-#include "support/PluginLibrary.h"
+#include "tests/support/PluginLibrary.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "Interface/MorvikInterface.h"
-#include "plugin/schema/PluginModel.h"
+#include "tests/support/PluginModel.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ScriptFixture.h"
+#include "tests/support/ScriptFixture.h"
 
 using namespace SchemaTest;
 

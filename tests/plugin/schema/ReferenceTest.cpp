@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "PluginModel.h"
+#include "tests/support/PluginModel.h"
 
 using namespace SchemaTest;
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "plugin/schema/ExtractedSchema.h"
-#include "plugin/schema/FirebirdRunner.h"
-#include "plugin/schema/PluginModel.h"
+#include "tests/support/ExtractedSchema.h"
+#include "tests/support/FirebirdRunner.h"
+#include "tests/support/PluginModel.h"
 
 using namespace SchemaTest;
 

@@ -10,7 +10,7 @@
 
 #include "Interface/MorvikInterface.h"
 #include "plugin/schema/ModelAccess.h"
-#include "plugin/schema/PluginModel.h"
+#include "tests/support/PluginModel.h"
 
 namespace items_test {
 

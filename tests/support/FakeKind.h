@@ -1,7 +1,7 @@
 // The descriptions of the fake model used by the mirror and check tests.
 #pragma once
 
-#include "FakeModel.h"
+#include "tests/support/FakeModel.h"
 
 // Model: Title, Owner (Title set), list Domains (DomainName). Table: Tablespace, list Indexes
 // (IndexName), list Triggers (Body) whose items have no naming parameter. Column: Default, NotNull. Reference: OnDelete enumeration. Data types:

@@ -5,7 +5,7 @@
 #include "diagram/Rectangle.h"
 #include "diagram/Relation.h"
 #include "ui/Desktop.h"
-#include "ui/PixelHelpers.h"
+#include "tests/support/PixelHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "FirebirdRunner.h"
+#include "tests/support/FirebirdRunner.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 #include "DiagramFixture.h"
-#include "../ErrorNumber.h"
+#include "ErrorNumber.h"
 #include "diagram/Errors.h"
 #include "diagram/ResizeBox.h"
 #include "diagram/ResizeLine.h"

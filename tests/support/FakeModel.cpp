@@ -1,4 +1,4 @@
-#include "FakeModel.h"
+#include "tests/support/FakeModel.h"
 
 #include <algorithm>
 

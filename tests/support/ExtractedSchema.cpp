@@ -1,4 +1,4 @@
-#include "ExtractedSchema.h"
+#include "tests/support/ExtractedSchema.h"
 
 #include <cctype>
 

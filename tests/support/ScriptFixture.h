@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "ExtractedSchema.h"
-#include "FirebirdRunner.h"
+#include "tests/support/ExtractedSchema.h"
+#include "tests/support/FirebirdRunner.h"
 #include "Interface/MorvikInterface.h"
-#include "PluginModel.h"
+#include "tests/support/PluginModel.h"
 
 namespace SchemaTest {
 

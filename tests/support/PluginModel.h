@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "Interface/MorvikInterface.h"
-#include "support/PluginLibrary.h"
+#include "tests/support/PluginLibrary.h"
 
 namespace SchemaTest {
 

@@ -1,4 +1,4 @@
-#include "ScriptFixture.h"
+#include "tests/support/ScriptFixture.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "PluginModel.h"
+#include "tests/support/PluginModel.h"
 
 namespace SchemaTest {
 

@@ -1,4 +1,4 @@
-#include "PluginModel.h"
+#include "tests/support/PluginModel.h"
 
 #include <gtest/gtest.h>
 

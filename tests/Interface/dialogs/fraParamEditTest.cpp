@@ -1,8 +1,8 @@
 // The parameter editor over mirrors of real plug-in objects, driven as a user drives it:
 // selecting nodes, typing into the editors, adding and deleting list items, and storing the
 // mirror back into the plug-in object afterwards.
-#include "../edit/ObjectText.h"
-#include "../edit/PluginFixture.h"
+#include "tests/Interface/edit/ObjectText.h"
+#include "tests/Interface/edit/PluginFixture.h"
 
 #include "Interface/dialogs/fraParamEdit.h"
 #include "Interface/edit/CheckRecord.h"

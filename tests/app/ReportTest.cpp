@@ -1,0 +1,263 @@
+#include "app/frmReport.h"
+
+#include "app/frmFindDialog.h"
+#include "ui/MB.h"
+
+#include <Qsci/qscilexersql.h>
+#include <Qsci/qsciscintilla.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Script = QStringLiteral("/* Tabulka zákazníků */\n"
+                                      "CREATE TABLE CUSTOMER (\n"
+                                      "  ID INTEGER NOT NULL,\n"
+                                      "  NAME VARCHAR(40)\n"
+                                      ");\n"
+                                      "CREATE TABLE ORDERS (\n"
+                                      "  CUSTOMER_ID INTEGER\n"
+                                      ");\n");
+
+QByteArray ReadBytes(const QString& Path) {
+  QFile f(Path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+QString PdfText(const QString& Pdf) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), Pdf, QStringLiteral("-")});
+  if (!p.waitForFinished(30000)) return {};
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+class ReportTest : public ::testing::Test {
+protected:
+  ReportTest() : Report(&Find) {
+    Report.LoadText(Script, QStringLiteral("Vygenerovaný skript"), true);
+    Report.AskSaveFileName = [this](const QString&) {
+      ++Asked;
+      return NextFileName;
+    };
+  }
+
+  QString Selected() const { return Report.seReport->selectedText(); }
+  long Caret() const { return Report.seReport->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS); }
+  long PositionOf(const QString& Text, int From = 0) const {
+    return static_cast<long>(Script.left(Script.indexOf(Text, From)).toUtf8().size());
+  }
+  void Search(const QString& Text, bool Backwards = false) {
+    Find.edSearchText->setText(Text);
+    (Backwards ? Find.rbBackward : Find.rbForward)->setChecked(true);
+  }
+
+  TfrmFindDialog Find;
+  TfrmReport Report;
+  int Asked = 0;
+  QString NextFileName;
+  QTemporaryDir Dir;
+};
+
+TEST_F(ReportTest, ShowsTheTextUnderItsCaptionWithHighlightingAsAsked) {
+  EXPECT_EQ(Report.Text(), Script);
+  EXPECT_EQ(Report.windowTitle(), QStringLiteral("Vygenerovaný skript"));
+  EXPECT_TRUE(Report.FileName().isEmpty());
+  EXPECT_TRUE(Report.acSyntax->isChecked());
+  EXPECT_EQ(Report.seReport->lexer(), Report.snSQL);
+  EXPECT_EQ(Report.sbPanel0->text(), QStringLiteral("1 : 1"));
+
+  // Switching the highlighting off and showing a new text with highlighting turns it on again.
+  Report.acSyntax->trigger();
+  EXPECT_FALSE(Report.acSyntax->isChecked());
+  EXPECT_EQ(Report.seReport->lexer(), nullptr);
+  Report.LoadText(QStringLiteral("SELECT 1"), QStringLiteral("Jiný"), true);
+  EXPECT_TRUE(Report.acSyntax->isChecked());
+  EXPECT_EQ(Report.seReport->lexer(), Report.snSQL);
+  Report.LoadText(QStringLiteral("SELECT 1"), QStringLiteral("Jiný"), false);
+  EXPECT_EQ(Report.seReport->lexer(), nullptr);
+}
+
+TEST_F(ReportTest, CaretStatusCountsCharactersNotBytes) {
+  Report.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Report));
+  // The editor reports caret moves as it paints.
+  auto moveTo = [this](int Line, int Index) {
+    Report.seReport->setCursorPosition(Line, Index);
+    Report.seReport->viewport()->repaint();
+  };
+  // "/* Tabulka zákazníků" holds three two-byte letters before the caret.
+  moveTo(0, static_cast<int>(QStringLiteral("/* Tabulka zákazníků").toUtf8().size()));
+  EXPECT_EQ(Report.sbPanel0->text(), QStringLiteral("21 : 1"));
+  moveTo(3, 2);
+  EXPECT_EQ(Report.sbPanel0->text(), QStringLiteral("3 : 4"));
+  Report.hide();
+}
+
+TEST_F(ReportTest, FindSelectsTheFirstHitAndF3GoesOnUntilTheSearchFails) {
+  EXPECT_FALSE(Report.acFindAgain->isEnabled()); // nothing searched yet
+  Search(QStringLiteral("customer"));
+  EXPECT_TRUE(Report.acFindAgain->isEnabled());
+  Report.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Report));
+  Report.seReport->setFocus();
+
+  // The whole scope: from the start whatever the caret, ignoring case.
+  Report.seReport->setCursorPosition(5, 0);
+  ASSERT_TRUE(Report.FindFromDialog());
+  EXPECT_EQ(Selected(), QStringLiteral("CUSTOMER"));
+  EXPECT_EQ(Caret(), PositionOf(QStringLiteral("CUSTOMER (")) + 8);
+  EXPECT_TRUE(Report.sbPanel1->text().isEmpty());
+
+  const QString hits[] = {QStringLiteral("CUSTOMER_ID")};
+  QTest::keyClick(Report.seReport, Qt::Key_F3);
+  EXPECT_EQ(Selected(), QStringLiteral("CUSTOMER"));
+  EXPECT_EQ(Caret(), PositionOf(hits[0]) + 8);
+  EXPECT_TRUE(Report.SearchOptions().EntireScope); // stored again after F3
+
+  // No further hit: the message, no selection, the caret where the last hit ended.
+  QTest::keyClick(Report.seReport, Qt::Key_F3);
+  EXPECT_EQ(Report.sbPanel1->text(), TfrmReport::NotFoundText());
+  EXPECT_FALSE(Report.seReport->hasSelectedText());
+  EXPECT_EQ(Caret(), PositionOf(hits[0]) + 8);
+
+  // A new find starts from the caret when "from the cursor" is on: still nothing.
+  Find.cbSearchFromCursor->setChecked(true);
+  EXPECT_FALSE(Report.FindFromDialog());
+  // Backwards from there finds the occurrence before the caret.
+  Search(QStringLiteral("customer"), true);
+  ASSERT_TRUE(Report.FindFromDialog());
+  EXPECT_EQ(Caret(), PositionOf(hits[0]));
+  EXPECT_TRUE(Report.sbPanel1->text().isEmpty());
+  QTest::keyClick(Report.seReport, Qt::Key_F3);
+  EXPECT_EQ(Caret(), PositionOf(QStringLiteral("CUSTOMER (")));
+  QTest::keyClick(Report.seReport, Qt::Key_F3);
+  EXPECT_EQ(Report.sbPanel1->text(), TfrmReport::NotFoundText());
+  EXPECT_FALSE(Report.seReport->hasSelectedText());
+  EXPECT_EQ(Caret(), PositionOf(QStringLiteral("CUSTOMER (")));
+  Report.hide();
+}
+
+TEST_F(ReportTest, CaseAndWholeWordOptionsNarrowTheSearch) {
+  struct Case {
+    const char* Text;
+    bool MatchCase, WholeWord, Found;
+  } cases[] = {
+      {"customer", true, false, false},   {"CUSTOMER", true, false, true}, {"CUSTOM", false, true, false},
+      {"customer_id", false, true, true}, {"zákazníků", true, true, true}, {"zákazník", false, true, false},
+  };
+  for (const Case& c : cases) {
+    Search(QString::fromUtf8(c.Text));
+    Find.cbSearchCaseSensitive->setChecked(c.MatchCase);
+    Find.cbSearchWholeWords->setChecked(c.WholeWord);
+    EXPECT_EQ(Report.FindFromDialog(), c.Found) << c.Text;
+    if (c.Found) {
+      EXPECT_EQ(Selected().toUpper(), QString::fromUtf8(c.Text).toUpper()) << c.Text;
+    }
+  }
+}
+
+TEST_F(ReportTest, SearchWithinTheSelectionOnly) {
+  // The selection covers the second table only.
+  const long start = PositionOf(QStringLiteral("CREATE TABLE ORDERS"));
+  Report.seReport->SendScintilla(QsciScintillaBase::SCI_SETSEL, start,
+                                 static_cast<long>(Script.toUtf8().size()));
+  Search(QStringLiteral("CREATE"));
+  Find.cbSearchSelectedOnly->setChecked(true);
+  ASSERT_TRUE(Report.FindFromDialog());
+  EXPECT_EQ(Caret(), start + 6);
+  Report.seReport->SendScintilla(QsciScintillaBase::SCI_SETSEL, start,
+                                 static_cast<long>(Script.toUtf8().size()));
+  Search(QStringLiteral("NAME"));
+  EXPECT_FALSE(Report.FindFromDialog());
+}
+
+TEST_F(ReportTest, SaveAsksForTheFileOnceThenWritesItSilentlyWithCrLf) {
+  NextFileName = Dir.filePath(QStringLiteral("script.sql"));
+  Report.acSave->trigger();
+  EXPECT_EQ(Asked, 1);
+  EXPECT_EQ(Report.FileName(), NextFileName);
+  QByteArray expected = Script.toUtf8();
+  expected.replace("\n", "\r\n");
+  EXPECT_EQ(ReadBytes(NextFileName), expected);
+
+  // An edit, saved again: no question, the same file; a last line without a break gets one,
+  // and any line break becomes CR LF.
+  Report.seReport->setText(QStringLiteral("A\r\nB\rC\nD"));
+  Report.acSave->trigger();
+  EXPECT_EQ(Asked, 1);
+  EXPECT_EQ(ReadBytes(NextFileName), QByteArray("A\r\nB\r\nC\r\nD\r\n"));
+
+  // A new text forgets the file.
+  Report.LoadText(QStringLiteral("X"), QStringLiteral("Skript"), true);
+  EXPECT_TRUE(Report.FileName().isEmpty());
+  NextFileName.clear(); // the dialog cancelled
+  Report.acSave->trigger();
+  EXPECT_EQ(Asked, 2);
+  EXPECT_TRUE(Report.FileName().isEmpty());
+}
+
+TEST_F(ReportTest, FailedSaveIsReportedAndKeepsTheOldFileName) {
+  const QString good = Dir.filePath(QStringLiteral("good.sql"));
+  NextFileName = good;
+  Report.acSaveAs->trigger();
+  ASSERT_EQ(Report.FileName(), good);
+  const QByteArray before = ReadBytes(good);
+
+  Report.seReport->setText(QStringLiteral("changed"));
+  NextFileName = Dir.filePath(QStringLiteral("missing/folder/bad.sql"));
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<TfMB*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    shown = box->lMsg->text();
+    box->done(mrOk);
+  });
+  Report.acSaveAs->trigger();
+  EXPECT_TRUE(shown.startsWith(QStringLiteral("Chyba při ukládání skriptu"))) << shown.toStdString();
+  EXPECT_TRUE(shown.contains(QStringLiteral("bad.sql")));
+  EXPECT_EQ(Report.FileName(), good);
+  EXPECT_EQ(ReadBytes(good), before);
+  EXPECT_FALSE(QFile::exists(NextFileName));
+}
+
+TEST_F(ReportTest, EscInTheEditorClosesTheWindow) {
+  QTimer::singleShot(0, [&] { QTest::keyClick(Report.seReport, Qt::Key_Escape); });
+  Report.ShowText(Script, QStringLiteral("Skript"), true);
+  EXPECT_FALSE(Report.isVisible());
+  EXPECT_EQ(Report.result(), QDialog::Rejected);
+}
+
+TEST_F(ReportTest, PrintsTheScriptOnTheProgramsPrinter) {
+  // Highlighted and plain, the words of the script reach the page.
+  for (bool syntax : {true, false}) {
+    const QString pdf = Dir.filePath(syntax ? QStringLiteral("on.pdf") : QStringLiteral("off.pdf"));
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    Report.Printer = [&printer] { return &printer; };
+    Report.LoadText(Script, QStringLiteral("Vygenerovaný skript"), syntax);
+    Report.acPrint->trigger();
+    const QString text = PdfText(pdf);
+    for (const char* word :
+         {"CREATE TABLE CUSTOMER (", "NAME VARCHAR(40)", "CUSTOMER_ID INTEGER", "zákazníků"})
+      EXPECT_TRUE(text.contains(QString::fromUtf8(word))) << word << " in " << text.toStdString();
+  }
+  // No printer chosen: nothing happens.
+  Report.Printer = [] { return nullptr; };
+  Report.acPrint->trigger();
+}
+
+} // namespace

@@ -26,8 +26,6 @@ TfrmDateTimeSetting::TfrmDateTimeSetting(QWidget* Parent) : TfrmAbstractDialog(P
   auto* bevel = new QFrame(this);
   bevel->setFrameShape(QFrame::HLine);
   bevel->setGeometry(8, 108, 216, 2);
-  btnOK->setGeometry(70, 120, 75, 25);
-  btnCancel->setGeometry(150, 120, 75, 25);
   connect(edtDTFormat, &QLineEdit::textChanged, this, [this] { Guard([this] { UpdateExample(); }); });
 }
 

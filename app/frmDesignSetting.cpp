@@ -183,10 +183,7 @@ TfrmDesignSetting::TfrmDesignSetting(QWidget* Parent)
   lPageSize->setObjectName(QStringLiteral("lPageSize"));
   lPageSize->setGeometry(110, 122, 235, 14);
 
-  // Buttons.
-  btnOK->setGeometry(150, 358, 75, 25);
-  btnCancel->setGeometry(230, 358, 75, 25);
-  btnApply = MakeButton(this, "btnApply", QStringLiteral("&Použít"), 310, 358, 75);
+  btnApply = AddButton(QStringLiteral("&Použít"), "btnApply");
 
   cdBrushColor = new QColorDialog(this);
   cdPenColor = new QColorDialog(this);

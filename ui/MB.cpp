@@ -119,7 +119,8 @@ void TfMB::Prepare(const QString& Msg, const QString& Caption, TMsgDlgType DlgTy
     remaining &= ~bit;
     auto* button = new QPushButton(QString::fromUtf8(kind.caption), pnButtons);
     button->setGeometry(x, 0, ButtonWidth, ButtonHeight);
-    button->setAutoDefault(false);
+    // Return presses the focused button, never the default one instead.
+    button->setAutoDefault(true);
     const std::uint16_t result = kind.result;
     if (result != mrNone) connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
     buttons.push_back(button);

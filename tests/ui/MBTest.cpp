@@ -1,11 +1,14 @@
 #include "ui/MB.h"
 
+#include "tests/support/Keyboard.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -105,6 +108,44 @@ TEST(MessageBox, EscapeCancelsWithOrWithoutACancelButton) {
   }
 }
 
+// By keyboard the box answers what the user chose: Return presses the focused button, never
+// the default one instead, and Tab and Shift+Tab run round the row.
+TEST(MessageBox, ReturnAnswersTheButtonTheKeyboardFocused) {
+  struct Case {
+    const char* keys;
+    TMsgDlgBtn defaultButton;
+    int tabs; // negative: Shift+Tab
+    std::uint16_t result;
+  };
+  const Case cases[] = {
+      {"Return", mbYes, 0, mrYes},
+      {"Tab, Return", mbYes, 1, mrNo},
+      {"Tab Tab, Return", mbYes, 2, mrCancel},
+      {"Tab x3 wraps, Return", mbYes, 3, mrYes},
+      {"Shift+Tab, Return", mbYes, -1, mrCancel},
+      {"Shift+Tab x2, Return", mbYes, -2, mrNo},
+      {"Return on the focus button", mbNo, 0, mrNo},
+      {"from No, Tab, Return", mbNo, 1, mrCancel},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    whenShown([&c](TfMB* box) {
+      EXPECT_EQ(testkeys::Focused(box), box->FocusButton());
+      testkeys::Tab(box, std::abs(c.tabs), c.tabs > 0);
+      testkeys::Press(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(
+        MB("Uložit změny?", "Dotaz", mtConfirmation, MsgButtons({mbYes, mbNo, mbCancel}), c.defaultButton),
+        c.result);
+  }
+  // Space presses the focused button as well.
+  whenShown([](TfMB* box) {
+    testkeys::Tab(box, 1);
+    testkeys::Press(box, Qt::Key_Space);
+  });
+  EXPECT_EQ(MB("Smazat?", "Dotaz", mtConfirmation, MsgButtons({mbYes, mbNo}), mbYes), mrNo);
+}
+
 TEST(MessageBox, ClickingAButtonReturnsItsResultAndFreesTheButtons) {
   whenShown([](TfMB* box) {
     ASSERT_EQ(box->Buttons().size(), 3u);
@@ -116,21 +157,6 @@ TEST(MessageBox, ClickingAButtonReturnsItsResultAndFreesTheButtons) {
 }
 
 #include "ui/frmAbstract.h"
-
-TEST(BaseWindows, DialogClosesThroughItsTwoButtonsAndEscape) {
-  TfrmAbstractDialog dialog;
-  EXPECT_EQ(dialog.width(), 408);
-  EXPECT_EQ(dialog.btnOK->geometry(), QRect(248, 296, 75, 25));
-  EXPECT_EQ(dialog.btnCancel->geometry(), QRect(328, 296, 75, 25));
-  EXPECT_EQ(dialog.btnOK->text(), "&OK");
-  EXPECT_EQ(dialog.btnCancel->text(), "&Zrušit");
-  EXPECT_TRUE(dialog.btnOK->isDefault());
-
-  QTimer::singleShot(0, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
-  EXPECT_EQ(dialog.exec(), mrCancel);
-  QTimer::singleShot(0, [&] { QTest::mouseClick(dialog.btnOK, Qt::LeftButton); });
-  EXPECT_EQ(dialog.exec(), mrOk);
-}
 
 #include "ui/Exception.h"
 

@@ -1,0 +1,36 @@
+#pragma once
+// What a schema window needs of the program around it: the current drawing tool, the busy
+// cursor, the status bar and the zoom box of the main window, the plug-in folder, the
+// printer's page size and the plain message display. The main window's data module
+// implements it; tests use a small fake.
+
+#include <QSize>
+#include <QString>
+
+class TfrmDesign;
+
+class TDesignHost {
+public:
+  virtual ~TDesignHost() = default;
+
+  // The drawing tool: 0 arrow, 1 hand, 2 entity, 3 relation, 4 note, 5 entry point, 6 text,
+  // 7 project information, 8 zoom.
+  virtual int Tool() const = 0;
+  // True keeps a creation tool after one use.
+  virtual bool StickyTool() const = 0;
+  virtual void SetTool(int Tool) = 0;
+  // The hourglass (true) or the default cursor (false) for the whole program.
+  virtual void SetBusy(bool Busy) = 0;
+
+  // The folder of the plug-in libraries, ending with '/'.
+  virtual QString PluginFolder() const = 0;
+  // One printer page in screen pixels; an empty size while there is no printer object.
+  virtual QSize PrinterPageSize() const = 0;
+
+  // The window's modified flag changed: the main window's status bar shows it.
+  virtual void ModifiedChanged(TfrmDesign* Design) = 0;
+  // The window's zoom (per mille) is to be shown in the main window's zoom box.
+  virtual void ShowZoom(TfrmDesign* Design, int Zoom) = 0;
+  // The plain message display (an information box with the program's title).
+  virtual void ShowMessage(const QString& Message) = 0;
+};

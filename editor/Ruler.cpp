@@ -1,0 +1,16 @@
+#include "editor/Ruler.h"
+
+#include "ui/Exception.h"
+
+#include <QPainter>
+#include <exception>
+
+void TRuler::paintEvent(QPaintEvent*) {
+  try {
+    QPainter painter(this);
+    if (OnPaint) OnPaint(painter);
+  } catch (...) {
+    const QString message = ui::MessageOf(std::current_exception(), QStringLiteral("Unknown error."));
+    if (OnError) OnError(message);
+  }
+}

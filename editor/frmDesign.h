@@ -1,0 +1,199 @@
+#pragma once
+// The window of one open schema: its document, the desktop in a scroll box with two rulers
+// that mark printer pages, the zoom, the docking places of the component browser (left)
+// and the error list (bottom), the close query and the binding to the plug-in model.
+// It reaches the program around it only through its TDesignHost.
+
+#include "editor/ZoomMemory.h"
+#include "ui/Desktop.h"
+#include "ui/Types.h"
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QSplitter;
+class TDesignHost;
+class TEntity;
+class TMorvikGraphic;
+class TRelation;
+class TRuler;
+class TScrolledScrollBox;
+class TVisualModel;
+namespace Morvik {
+class TModel;
+class TTable;
+class TReference;
+}
+
+// The desktop of a schema window: tells the window of every element that goes away.
+class TDesignDesktop : public ui::TDesktop {
+public:
+  using ui::TDesktop::TDesktop;
+  std::function<void(ui::TComponent* Component)> OnRemoved;
+
+protected:
+  void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override;
+};
+
+class TfrmDesign : public QWidget {
+  Q_OBJECT
+public:
+  // Width of the left ruler and height of the top ruler.
+  static constexpr int RulerSize = 17;
+  static constexpr int MinZoom = 125;
+  static constexpr int MaxZoom = 4000;
+  // Default desktop size when the settings hold no usable value.
+  static constexpr int DefaultPages = 1;
+  static constexpr int DefaultWidthPix = 4000;
+  static constexpr int DefaultHeightPix = 2000;
+
+  // An empty schema window: document, desktop size and colour from the design settings,
+  // zoom 100 %, the view in the middle of the desktop, not modified.
+  explicit TfrmDesign(TDesignHost* Host, QWidget* Parent = nullptr);
+  // Frees the browsers, the elements and the document, then the model and the library.
+  ~TfrmDesign() override;
+
+  TDesignHost* Host() const { return FHost; }
+
+  // Components.
+  QSplitter* spLeft;
+  QSplitter* spBottom;
+  QWidget* pnLeftDock;
+  QWidget* pnBottomDock;
+  QWidget* pnBack;
+  TRuler* pbTopRuler;
+  TRuler* pbLeftRuler;
+  TScrolledScrollBox* sbxDesktop;
+  // The desktop inside the scroll box: owner and parent of every element and handle.
+  TDesignDesktop* Desktop;
+
+  // The docked component browser and error list (not owned by the layout: their windows
+  // are children of this one); null until they exist.
+  QWidget* Browser = nullptr;
+  QWidget* ErrorBrowser = nullptr;
+
+  // The document (owned) and the plug-in binding.
+  std::unique_ptr<TVisualModel> VisualModel;
+  Morvik::TModel* Model = nullptr;
+  void* PluginHandle = nullptr;
+  // Why the last LoadModelLibrary failed (empty after success).
+  QString LoadError;
+
+  // The selected elements.
+  std::vector<TMorvikGraphic*> Selection;
+
+  bool Modified() const { return FModified; }
+  // Zoom per mille: 125, 250, 500, 1000, 2000 or 4000.
+  int Zoom() const { return FZoom; }
+  int DesktopWidthPix() const { return FDesktopWidthPix; }
+  int DesktopHeightPix() const { return FDesktopHeightPix; }
+  int DesktopWidthPag() const { return FDesktopWidthPag; }
+  int DesktopHeightPag() const { return FDesktopHeightPag; }
+
+  // Scroll ranges: the desktop size at the current zoom.
+  int HorzRange() const;
+  int VertRange() const;
+  // Visible part of the desktop (the scroll box's client size).
+  int ClientWidth() const;
+  int ClientHeight() const;
+
+  // Desktop size in pages (0 when given in pixels) and in pixels at 100 %; false, changing
+  // nothing, when all four are as they were.
+  bool SetDesktopSize(int PagesW, int PagesH, int PixW, int PixH);
+  void ReapplyDesktopSize();
+  void KeepAllInsideDesktop();
+  void KeepInsideDesktop(ui::TControl* Element);
+  // 0 the left ruler, 1 the top ruler, 2 both.
+  void RepaintRulers(int Which);
+  void SetRulersVisible(bool Visible);
+  bool RulersVisible() const;
+
+  // Zooms to PerMille in halving or doubling steps; the point (X, Y) of the visible part
+  // becomes the centre of the view.
+  void SetZoom(int PerMille, int X, int Y);
+  void SetZoomCentered(int PerMille);
+  void UpdateZoomCombo();
+
+  // Stamps the document's times and shows the modified state (kinds: 0 nothing stamped,
+  // 1 drawing, 2 model, 3 creation of an entity or relation).
+  void SetModified(bool Modified, int Kind);
+  // With an empty FileName the schema is called Name; otherwise after the file.
+  void SetFileName(const QString& FileName, const QString& Name);
+  void UpdateCaption();
+  // May the window close: asks whether to save a modified schema.
+  bool QuerySaveChanges();
+  // Saves the schema; true when it was saved. The schema-file unit gives it its body.
+  virtual bool Save();
+  // The close query of the window (the save question).
+  bool FormCloseQuery();
+  // Closes without asking again (the main window has asked already).
+  void CloseWithoutQuery();
+
+  // Plug-in binding.
+  bool BindModel(const QString& DLLFileName, const QString& DBModelName, const QString& DLLVersion);
+  bool LoadModelLibrary();
+  void FreeModelLibrary();
+  void BindEntityToTable(TEntity* Entity, Morvik::TTable* Table);
+  void BindRelationToReference(TRelation* Relation, Morvik::TReference* Reference);
+  // The library file that a stored plug-in name stands for in Folder, or empty when the
+  // name is no bare file name (a path, "..", an absolute path).
+  static QString PluginPath(const QString& Folder, const QString& DLLFileName);
+
+  // Docking: the first show docks the window into its panel, filling it.
+  void pnLeftDockDockDrop(QWidget* Client, int Width);
+  void pnLeftDockUnDock();
+  void pnBottomDockDockDrop(QWidget* Client, int Height);
+  void pnBottomDockUnDock();
+  // Shows a hidden docked window (docking it the first time) or hides a visible one;
+  // Left: the left panel, else the bottom one.
+  void ToggleDockedWindow(QWidget* Window, bool Left);
+
+  // Rulers.
+  void pbTopRulerPaint(QPainter& Painter);
+  void pbLeftRulerPaint(QPainter& Painter);
+  // The page mark of the top ruler: "A" ... "Z", "AA", "AB", ...
+  static QString PageLetter(int Index);
+
+  // Mouse on the desktop where no element is (desktop positions).
+  void sbxDesktopMouseDown(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
+  void sbxDesktopMouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
+  void sbxDesktopMouseUp(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
+  void sbxDesktopScroll();
+  void sbxDesktopChangedPosition(int Direction, int OldValue, int NewValue);
+
+  // Reports a failure of a handler with the message box.
+  void ReportError(const QString& Message);
+
+protected:
+  void closeEvent(QCloseEvent* Event) override;
+
+private:
+  void CreateComponents();
+  void SizeDesktopWidget();
+  void ScaleDesktop(int NewZoom);
+  void AdjustAfterScaling(int PerMille);
+  void InitialDesktopSize();
+  void PaintHatch(QPainter& Painter, const QRect& Area);
+
+  TDesignHost* FHost;
+  bool FModified = false;
+  int FZoom = 1000;
+  int FDesktopWidthPix = 0;
+  int FDesktopHeightPix = 0;
+  int FDesktopWidthPag = 0;
+  int FDesktopHeightPag = 0;
+  bool FSkipCloseQuery = false;
+  TZoomMemory FZoomMemory;
+  // The view before and after the last zoom, to return to it exactly when the zoom goes
+  // back at the same point with the view untouched.
+  struct TView {
+    int Zoom = 0, H = 0, V = 0, X = 0, Y = 0;
+    bool operator==(const TView&) const = default;
+  };
+  TView FViewBefore;
+  TView FViewAfter;
+};

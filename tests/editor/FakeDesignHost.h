@@ -1,0 +1,32 @@
+// The program around a schema window, as the window's tests need it: a plug-in folder, a
+// printer page size, the tool, and a record of what the window told the program.
+#pragma once
+
+#include "editor/DesignHost.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class FakeDesignHost : public TDesignHost {
+public:
+  int Tool() const override { return CurrentTool; }
+  bool StickyTool() const override { return Sticky; }
+  void SetTool(int Value) override { CurrentTool = Value; }
+  void SetBusy(bool Busy) override { BusyCalls.push_back(Busy); }
+  QString PluginFolder() const override { return Folder; }
+  QSize PrinterPageSize() const override { return PageSize; }
+  void ModifiedChanged(TfrmDesign*) override { ++ModifiedChanges; }
+  void ShowZoom(TfrmDesign*, int Zoom) override { ShownZooms.push_back(Zoom); }
+  void ShowMessage(const QString& Message) override { Messages << Message; }
+
+  int CurrentTool = 0;
+  bool Sticky = false;
+  QString Folder = QStringLiteral(MORVIK_PLUGIN_DIR "/");
+  QSize PageSize;
+  std::vector<bool> BusyCalls;
+  int ModifiedChanges = 0;
+  std::vector<int> ShownZooms;
+  QStringList Messages;
+};

@@ -1,0 +1,115 @@
+// One page of a documentation site while it is written: the file is created anew, the text is
+// gathered in a buffer and written out in large pieces, and the file is closed when the page
+// goes, also when writing fails half-way.
+//
+// Every text of the schema reaches a page through Html (escaped for element content and
+// attribute values alike) or Fragment (the part of a link after "#"); the fixed markup of the
+// site is written as it stands.
+#pragma once
+
+#include "ui/Exception.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <string_view>
+
+// A page file that cannot be created or written.
+class EFCreateError : public ui::Exception {
+public:
+  using ui::Exception::Exception;
+};
+
+// A text of the document or the plug-in, written HTML-escaped: & < > and ".
+class Html {
+public:
+  explicit Html(const char* Utf8) : text(Utf8 ? Utf8 : "") {}
+  explicit Html(const QByteArray& Utf8) : text(Utf8.constData(), static_cast<size_t>(Utf8.size())) {}
+  explicit Html(std::string_view Utf8) : text(Utf8) {}
+  explicit Html(const QString& Text)
+      : own(Text.toUtf8()), text(own.constData(), static_cast<size_t>(own.size())) {}
+  Html(const Html&) = delete;
+  Html& operator=(const Html&) = delete;
+
+  std::string_view Text() const { return text; }
+
+private:
+  QByteArray own;
+  std::string_view text;
+};
+
+// A name as the target of a link ("page#" + Fragment): its UTF-8 bytes percent-encoded but for
+// letters, digits and - . _ ~ :, so that a browser decodes it back to the anchor's name.
+class Fragment {
+public:
+  explicit Fragment(const QByteArray& Utf8) : text(Utf8.constData(), static_cast<size_t>(Utf8.size())) {}
+  Fragment(const Fragment&) = delete;
+  Fragment& operator=(const Fragment&) = delete;
+
+  std::string_view Text() const { return text; }
+
+private:
+  std::string_view text;
+};
+
+// Appends Text to Out escaped for HTML.
+void AppendHtml(QByteArray& Out, std::string_view Text);
+// Appends Text to Out encoded as a link fragment.
+void AppendFragment(QByteArray& Out, std::string_view Text);
+
+class THtmlPage {
+public:
+  // Creates (or overwrites) the file; EFCreateError when it cannot.
+  explicit THtmlPage(const QString& Path);
+  // Writes what is left and closes the file; never throws.
+  ~THtmlPage();
+  THtmlPage(const THtmlPage&) = delete;
+  THtmlPage& operator=(const THtmlPage&) = delete;
+
+  // The pieces one after the other: fixed markup (const char*, QByteArray), numbers, Html and
+  // Fragment texts.
+  template <class... Pieces>
+  void WriteRaw(const Pieces&... Parts) {
+    (Append(Parts), ...);
+    if (buffer.size() >= FlushSize) Flush();
+  }
+  // The pieces and a line feed.
+  template <class... Pieces>
+  void WriteText(const Pieces&... Parts) {
+    WriteRaw(Parts..., "\n");
+  }
+  // Level tabs, the pieces and a line feed.
+  template <class... Pieces>
+  void WriteLine(int Level, const Pieces&... Parts) {
+    buffer.append(Level, '\t');
+    WriteText(Parts...);
+  }
+
+  // The head of a content page with its title, and the tail that closes it.
+  void WritePageHead(const char* Title);
+  void WritePageTail();
+
+  // Writes what is left and closes the file; EFCreateError when the file cannot take it.
+  void Close();
+
+  const QString& Path() const { return path; }
+
+private:
+  static constexpr qsizetype FlushSize = 256 * 1024;
+
+  void Append(const char* Text) { buffer.append(Text); }
+  void Append(const QByteArray& Text) { buffer.append(Text); }
+  void Append(int Number) { buffer.append(QByteArray::number(Number)); }
+  void Append(const Html& Text) { AppendHtml(buffer, Text.Text()); }
+  void Append(const Fragment& Text) { AppendFragment(buffer, Text.Text()); }
+  void Flush();
+
+  QString path;
+  QFile file;
+  QByteArray buffer;
+};
+
+// The line of a page's head that declares its character set.
+inline constexpr const char* CharsetMeta =
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">";

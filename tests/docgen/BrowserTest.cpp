@@ -1,10 +1,11 @@
 // The site as a browser shows it: index.html in headless Chromium, frames and all.
 
-#include "DocSchema.h"
+#include "tests/docgen/DocSchema.h"
 
 #include "diagram/Entity.h"
 
 #include <QColor>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -60,6 +61,8 @@ TEST_F(BrowserTest, TheFramesOfTheIndexShowTheMenuAndTheModelPage) {
   const QRect body(0, 80, image.width(), image.height() - 80);
   EXPECT_GT(CountNear(image, body, QColor(0x46, 0x82, 0xB4), 8), 1000);
   EXPECT_GT(CountNear(image, body, QColor(0x1E, 0x1E, 0x1E), 60), 200);
+  // A failing check keeps the screenshot in the build folder.
+  if (HasFailure()) QFile::copy(shot, "docgen-browser-failure.png");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "DocSchema.h"
+#include "tests/docgen/DocSchema.h"
 
 #include "diagram/Entity.h"
 #include "diagram/Note.h"

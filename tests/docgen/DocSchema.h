@@ -3,7 +3,7 @@
 // window does; and the site checker that reads every page with a real HTML parser.
 #pragma once
 
-#include "Interface/edit/PluginFixture.h"
+#include "tests/support/PluginModel.h"
 #include "editor/VisualModel.h"
 #include "ui/Desktop.h"
 
@@ -17,7 +17,7 @@ class TRelation;
 
 namespace docgen_test {
 
-class DocSchemaTest : public plugin::PluginTest {
+class DocSchemaTest : public SchemaTest::PluginModelTest {
 protected:
   // An entity with a new plug-in table of that name.
   TEntity* AddEntity(const QString& Name, const char* TableName);

@@ -1,6 +1,6 @@
 // The generator's folder, files and failures, and the exact shape of its parameter trees.
 
-#include "DocSchema.h"
+#include "tests/docgen/DocSchema.h"
 
 #include "diagram/Entity.h"
 #include "diagram/Errors.h"
@@ -119,21 +119,22 @@ TEST_F(GeneratorTest, APageThatCannotBeCreatedStopsGenerationWithEveryFileClosed
 TEST_F(GeneratorTest, ParameterTreesShowSetValuesWithTheImagesOfTheirPlace) {
   TEntity* entity = AddEntity("Entity_0", "T<1>");
   Morvik::TTable* table = entity->Table();
-  Morvik::TColumn* column = plugin::AddColumn(model.get(), table, "c&d", "INTEGER");
-  plugin::Set(column, "NotNull", "1");
-  plugin::Set(column, "Default", "7"); // an enumeration value that names no option
-  plugin::Set(column, "Check", "a < \"b\"");
-  Morvik::TParamObject* first = plugin::AddItem(table, "Indexes");
-  plugin::Set(first, "Unique", "1");
-  plugin::Set(first, "Sort", "1");
-  plugin::Set(first, "Name", "IX_<A>");
-  Morvik::TParamObject* second = plugin::AddItem(table, "Indexes");
-  plugin::Set(second, "Sort", "-1"); // not shown
-  AddEntity("Entity_1", "");         // a table with nothing set
+  Morvik::TColumn* column = SchemaTest::AddColumn(model.get(), table, {"c&d", "INTEGER"});
+  SchemaTest::SetParam(column, "NotNull", "1");
+  SchemaTest::SetParam(column, "Default", "7"); // an enumeration value that names no option
+  SchemaTest::SetParam(column, "Check", "a < \"b\"");
+  Morvik::TParamObject* first = SchemaTest::AddItem(table, "Indexes", {});
+  SchemaTest::SetParam(first, "Unique", "1");
+  SchemaTest::SetParam(first, "Sort", "1");
+  SchemaTest::SetParam(first, "Name", "IX_<A>");
+  Morvik::TParamObject* second = SchemaTest::AddItem(table, "Indexes", {});
+  SchemaTest::SetParam(second, "Sort", "-1"); // not shown
+  AddEntity("Entity_1", "");                  // a table with nothing set
 
-  const int sort = plugin::Scalar(first, "Sort");
+  const int sort = SchemaTest::ScalarIndex(*first, "Sort");
   const QString sortText = QString::fromUtf8(first->GetParam(sort)->GetOption(1));
-  const QString uniqueHelp = QString::fromUtf8(first->GetParam(plugin::Scalar(first, "Unique"))->GetHelp());
+  const QString uniqueHelp =
+      QString::fromUtf8(first->GetParam(SchemaTest::ScalarIndex(*first, "Unique"))->GetHelp());
   ASSERT_TRUE(Generate(Temp.filePath("site"), true, false, false, false, false, false).isEmpty());
   ASSERT_TRUE(Generate(Temp.filePath("help"), true, false, false, false, false, true).isEmpty());
 
@@ -174,8 +175,8 @@ TEST_F(GeneratorTest, ParameterTreesShowSetValuesWithTheImagesOfTheirPlace) {
 TEST_F(GeneratorTest, LongTextsWithoutTheFurtherInformationPageShowDots) {
   TEntity* entity = AddEntity("Entity_0", "T");
   entity->Table()->SetComment("a comment");
-  Morvik::TParamObject* trigger = plugin::AddItem(entity->Table(), "Triggers");
-  plugin::Set(trigger, "Body", "BEGIN END");
+  Morvik::TParamObject* trigger = SchemaTest::AddItem(entity->Table(), "Triggers", {});
+  SchemaTest::SetParam(trigger, "Body", "BEGIN END");
   ASSERT_TRUE(Generate(Temp.filePath("site"), true, false, false, false, false, false).isEmpty());
   const QString tables = FileText(Temp.filePath("site/tables_b.html"));
   EXPECT_TRUE(tables.contains("Body = ...<br>"));

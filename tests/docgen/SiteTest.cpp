@@ -1,7 +1,7 @@
 // Whole sites of one schema with names that HTML and links get wrong when they are written
 // as they stand: read back page by page with lxml, for switches all off, all on and mixed.
 
-#include "DocSchema.h"
+#include "tests/docgen/DocSchema.h"
 
 #include "diagram/Entity.h"
 #include "diagram/Note.h"
@@ -51,21 +51,21 @@ protected:
     DocSchemaTest::SetUp();
     if (HasFatalFailure()) return;
     TEntity* customer = AddEntity("Entity_0", CustomerTable.toUtf8().constData());
-    Morvik::TColumn* name =
-        plugin::AddColumn(model.get(), customer->Table(), NameColumn.toStdString(), "VARCHAR", "40");
+    Morvik::TColumn* name = SchemaTest::AddColumn(model.get(), customer->Table(),
+                                                  {NameColumn.toStdString(), "VARCHAR", {{"Length", "40"}}});
     name->SetKey(true);
     Morvik::TColumn* id =
-        plugin::AddColumn(model.get(), customer->Table(), IdColumn.toStdString(), "INTEGER");
-    plugin::Set(id, "Default", "7"); // names no option
-    plugin::Set(id, "Check", "a < b & c > \"d\"");
+        SchemaTest::AddColumn(model.get(), customer->Table(), {IdColumn.toStdString(), "INTEGER"});
+    SchemaTest::SetParam(id, "Default", "7"); // names no option
+    SchemaTest::SetParam(id, "Check", "a < b & c > \"d\"");
     customer->Table()->SetComment(TableComment.toUtf8().constData());
 
     TEntity* order = AddEntity("Entity_1", OrderTable.toUtf8().constData());
     Morvik::TColumn* ref =
-        plugin::AddColumn(model.get(), order->Table(), CustomerColumn.toStdString(), "INTEGER");
-    Morvik::TParamObject* trigger = plugin::AddItem(order->Table(), "Triggers");
-    plugin::Set(trigger, "Name", "TR_<1>");
-    plugin::Set(trigger, "Body", TriggerBody.toStdString());
+        SchemaTest::AddColumn(model.get(), order->Table(), {CustomerColumn.toStdString(), "INTEGER"});
+    Morvik::TParamObject* trigger = SchemaTest::AddItem(order->Table(), "Triggers", {});
+    SchemaTest::SetParam(trigger, "Name", "TR_<1>");
+    SchemaTest::SetParam(trigger, "Body", TriggerBody.toStdString());
 
     AddEntity("Entity_2", ""); // no table name, no columns
 
@@ -78,8 +78,8 @@ protected:
     LinkNote("Relation_2", odd, order);
     AddNote("Note_0", QString::fromUtf8("druhá poznámka"));
 
-    Morvik::TParamObject* exception = plugin::AddItem(model.get(), "Exceptions");
-    plugin::Set(exception, "Name", "E_<x>");
+    Morvik::TParamObject* exception = SchemaTest::AddItem(model.get(), "Exceptions", {});
+    SchemaTest::SetParam(exception, "Name", "E_<x>");
 
     auto* info = new TProjectInfo(&Desktop);
     info->SetParent(&Desktop);

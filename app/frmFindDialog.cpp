@@ -12,7 +12,7 @@
 TfrmFindDialog::TfrmFindDialog(QWidget* Parent) : TfrmAbstractDialog(Parent) {
   setWindowTitle(QStringLiteral("Hledání slov v textu"));
 
-  auto* content = new QWidget(this);
+  QWidget* content = Content();
   auto* grid = new QGridLayout(content);
   grid->setContentsMargins(0, 0, 0, 0);
 
@@ -44,17 +44,10 @@ TfrmFindDialog::TfrmFindDialog(QWidget* Parent) : TfrmAbstractDialog(Parent) {
   grid->addWidget(rgSearchDirection, 1, 2);
 
   btnOK->setText(QStringLiteral("&Ok"));
-  content->setGeometry(8, 8, 392, 160);
-  SetClientSize(408, 210);
-  btnOK->move(248, 178);
-  btnCancel->move(328, 178);
+  SetFirstFocus(edSearchText);
+  SetDialogSize(380, 200);
 }
 
 QString TfrmFindDialog::SearchText() const { return edSearchText->text(); }
 
 bool TfrmFindDialog::SearchBackwards() const { return rbBackward->isChecked(); }
-
-void TfrmFindDialog::showEvent(QShowEvent* Event) {
-  TfrmAbstractDialog::showEvent(Event);
-  if (edSearchText->isVisible()) edSearchText->setFocus();
-}

@@ -1,6 +1,6 @@
 #pragma once
 // The find dialog of the script viewer: the searched text and the search options. Its fields
-// keep their values between searches.
+// keep their values between searches; it opens on the searched text.
 
 #include "ui/frmAbstract.h"
 
@@ -30,7 +30,4 @@ public:
   QGroupBox* rgSearchDirection;
   QRadioButton* rbForward;
   QRadioButton* rbBackward;
-
-protected:
-  void showEvent(QShowEvent* Event) override;
 };

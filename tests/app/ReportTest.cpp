@@ -150,6 +150,26 @@ TEST_F(ReportTest, FindSelectsTheFirstHitAndF3GoesOnUntilTheSearchFails) {
   Report.hide();
 }
 
+TEST_F(ReportTest, FindAsksInTheDialogAndSearchesOnlyWhenConfirmed) {
+  // The dialog opens on the searched text; Return confirms it.
+  QTimer::singleShot(0, [&] {
+    ASSERT_EQ(QApplication::activeModalWidget(), &Find);
+    EXPECT_EQ(Find.focusWidget(), Find.edSearchText);
+    QTest::keyClicks(Find.edSearchText, QStringLiteral("orders"));
+    QTest::keyClick(Find.edSearchText, Qt::Key_Return);
+  });
+  Report.acFind->trigger();
+  EXPECT_EQ(Selected(), QStringLiteral("ORDERS"));
+  EXPECT_TRUE(Report.acFindAgain->isEnabled());
+
+  // Esc cancels: nothing is searched, the fields keep their values.
+  Report.seReport->setCursorPosition(0, 0);
+  QTimer::singleShot(0, [&] { QTest::keyClick(&Find, Qt::Key_Escape); });
+  Report.acFind->trigger();
+  EXPECT_FALSE(Report.seReport->hasSelectedText());
+  EXPECT_EQ(Find.SearchText(), QStringLiteral("orders"));
+}
+
 TEST_F(ReportTest, CaseAndWholeWordOptionsNarrowTheSearch) {
   struct Case {
     const char* Text;

@@ -1,0 +1,285 @@
+// The component browser over elements on a desktop and references of the built plug-in,
+// with a fake schema window: nodes follow creation, renaming and deletion, and double
+// click, Enter and the right button reach the window.
+#include "tests/editor/FakeBrowserHost.h"
+#include "tests/Interface/edit/PluginFixture.h"
+
+#include "diagram/Entity.h"
+#include "diagram/EntryPoint.h"
+#include "diagram/Note.h"
+#include "diagram/ProjectInfo.h"
+#include "diagram/Relation.h"
+#include "diagram/TextLabel.h"
+#include "editor/frmBrowser.h"
+#include "ui/Desktop.h"
+
+#include <QStyleOptionViewItem>
+#include <QTest>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using plugin::PluginTest;
+
+namespace {
+
+class ComponentBrowser : public PluginTest {
+protected:
+  void SetUp() override {
+    PluginTest::SetUp();
+    if (HasFatalFailure()) return;
+    host.Model = model.get();
+    browser = std::make_unique<TfrmBrowser>(&host);
+    browser->resize(300, 400);
+    browser->show();
+    tree = browser->tvComponents;
+  }
+  void TearDown() override {
+    browser.reset();
+    PluginTest::TearDown();
+  }
+
+  template <class T>
+  T* Make(const QString& Name) {
+    auto* element = new T(&desktop);
+    element->SetParent(&desktop);
+    element->SetName(Name);
+    return element;
+  }
+  TEntity* Entity(const QString& Caption) {
+    auto* entity = Make<TEntity>(Caption);
+    entity->SetCaption(Caption);
+    entity->SetValid(true);
+    host.Document.AddEntity(entity);
+    return entity;
+  }
+  TRelation* Relation(TRectangle* Base, TRectangle* Target, const char* Reference) {
+    auto* relation = Make<TRelation>(QStringLiteral("Relation_%1").arg(host.Document.Relations.size()));
+    relation->SetBase(Base);
+    relation->SetTarget(Target);
+    if (Reference) {
+      relation->SetReference(model->NewReference(nullptr, nullptr));
+      relation->Reference()->SetName(Reference);
+    }
+    host.Document.AddRelation(relation);
+    return relation;
+  }
+  // The texts of a group's nodes.
+  QStringList Texts(TfrmBrowser::TGroup Group) const {
+    QStringList texts;
+    const QTreeWidgetItem* group = browser->GroupNode(Group);
+    for (int i = 0; i < group->childCount(); ++i) texts << group->child(i)->text(0);
+    return texts;
+  }
+  QPoint OnItem(const QTreeWidgetItem* Node) const {
+    tree->scrollToItem(Node);
+    const QRect r = tree->visualItemRect(Node);
+    return QPoint(r.left() + 20, r.center().y());
+  }
+
+  ui::TDesktop desktop;
+  TFakeBrowserHost host;
+  std::unique_ptr<TfrmBrowser> browser;
+  QTreeWidget* tree = nullptr;
+};
+
+TEST_F(ComponentBrowser, StartsWithFiveGroupsInTheirOrder) {
+  ASSERT_EQ(tree->topLevelItemCount(), 5);
+  const QStringList groups = {"Entity", "Vstupní body", "Poznámky", "Texty", "Relace"};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(tree->topLevelItem(i)->text(0), groups[i]);
+    EXPECT_EQ(tree->topLevelItem(i)->childCount(), 0);
+    EXPECT_EQ(TfrmBrowser::NodeElement(tree->topLevelItem(i)), nullptr);
+  }
+  EXPECT_EQ(browser->windowTitle(), "Prohlížeč");
+}
+
+TEST_F(ComponentBrowser, NodesFollowCreationRenameAndDeletion) {
+  TEntity* orders = Entity("ORDERS");
+  TEntity* items = Entity("ITEMS");
+  auto* entryPoint = Make<TEntryPoint>("EntryPoint_0");
+  entryPoint->SetEntity(orders);
+  host.Document.AddEntryPoint(entryPoint);
+  auto* note = Make<TNote>("Note_0");
+  note->SetText("  Orders are kept\nfor ten years\n");
+  auto* label = Make<TTextLabel>("TextLabel_0");
+  label->SetCaption("Free text");
+  TRelation* fk = Relation(orders, items, "FK_1");
+  TRelation* unnamed = Relation(items, orders, "");
+  TRelation* toNote = Relation(note, orders, "FK_NOTE");
+  auto* relationLabel = Make<TTextLabel>("TextLabel_1");
+  relationLabel->SetCaption("FK_1");
+  relationLabel->SetTag(reinterpret_cast<intptr_t>(fk));
+  auto* info = Make<TProjectInfo>("ProjectInfo_0");
+
+  browser->AddEntityNode(orders);
+  browser->AddEntityNode(items);
+  browser->AddEntryPointNode(entryPoint);
+  browser->AddNoteNode(note);
+  browser->AddTextLabelNode(label);
+  browser->AddTextLabelNode(relationLabel);
+  browser->AddRelationNode(fk);
+  browser->AddRelationNode(unnamed);
+  browser->AddRelationNode(toNote);
+  browser->AddProjectInfoNode(info);
+
+  EXPECT_EQ(Texts(TfrmBrowser::grEntities), QStringList({"ORDERS", "ITEMS"}));
+  EXPECT_EQ(Texts(TfrmBrowser::grEntryPoints), QStringList({"Bod (ORDERS)"}));
+  EXPECT_EQ(Texts(TfrmBrowser::grNotes), QStringList({"Orders are kept for "}));
+  EXPECT_EQ(Texts(TfrmBrowser::grTextLabels), QStringList({"Free text"}));
+  EXPECT_EQ(Texts(TfrmBrowser::grRelations), QStringList({"FK_1", "Nespecifikovano"}));
+  ASSERT_EQ(tree->topLevelItemCount(), 6);
+  EXPECT_EQ(tree->topLevelItem(5)->text(0), "Informace o projektu");
+  EXPECT_EQ(TfrmBrowser::NodeElement(browser->NodeOf(fk)), fk);
+  EXPECT_EQ(browser->NodeOf(relationLabel), nullptr);
+  EXPECT_EQ(browser->NodeOf(toNote), nullptr);
+
+  // Renaming.
+  orders->SetCaption("PURCHASES");
+  browser->UpdateEntityNode(orders);
+  EXPECT_EQ(Texts(TfrmBrowser::grEntities), QStringList({"PURCHASES", "ITEMS"}));
+  EXPECT_EQ(Texts(TfrmBrowser::grEntryPoints), QStringList({"Bod (PURCHASES)"}));
+  fk->Reference()->SetName("FK_ORDERS");
+  browser->UpdateRelationNode(fk);
+  note->SetText("");
+  browser->UpdateNoteNode(note);
+  label->SetCaption("Other text");
+  browser->UpdateTextLabelNode(label);
+  EXPECT_EQ(Texts(TfrmBrowser::grRelations), QStringList({"FK_ORDERS", "Nespecifikovano"}));
+  EXPECT_EQ(Texts(TfrmBrowser::grNotes), QStringList({""}));
+  EXPECT_EQ(Texts(TfrmBrowser::grTextLabels), QStringList({"Other text"}));
+
+  // Deleting: an entity with its entry point and relations, then the rest.
+  browser->RemoveRelationNode(fk);
+  browser->RemoveRelationNode(unnamed);
+  browser->RemoveEntryPointNode(entryPoint);
+  browser->RemoveEntityNode(orders);
+  browser->RemoveTextLabelNode(relationLabel); // never listed: nothing
+  EXPECT_EQ(Texts(TfrmBrowser::grEntities), QStringList({"ITEMS"}));
+  EXPECT_TRUE(Texts(TfrmBrowser::grEntryPoints).isEmpty());
+  EXPECT_TRUE(Texts(TfrmBrowser::grRelations).isEmpty());
+  EXPECT_EQ(browser->NodeOf(orders), nullptr);
+  browser->RemoveNoteNode(note);
+  browser->RemoveTextLabelNode(label);
+  browser->RemoveProjectInfoNode();
+  EXPECT_EQ(tree->topLevelItemCount(), 5);
+  EXPECT_EQ(browser->NodeOf(info), nullptr);
+  browser->RemoveProjectInfoNode(); // none left: nothing
+  browser->RemoveEntityNode(orders);
+  EXPECT_EQ(tree->topLevelItemCount(), 5);
+  // An element that comes back gets its node again.
+  browser->AddEntityNode(orders);
+  EXPECT_EQ(Texts(TfrmBrowser::grEntities), QStringList({"ITEMS", "PURCHASES"}));
+}
+
+TEST_F(ComponentBrowser, NoteTexts) {
+  const struct {
+    const char* Text;
+    const char* Node;
+  } cases[] = {
+      {"  Orders are kept\nfor ten years", "Orders are kept for "},
+      {"", ""},
+      {"\t short \r\n", "short"},
+      {"a\r\nb", "a b"},
+      {"exactly twenty chars", "exactly twenty chars"},
+  };
+  for (const auto& c : cases) {
+    auto* note = Make<TNote>("Note");
+    note->SetText(QString::fromUtf8(c.Text));
+    EXPECT_EQ(TfrmBrowser::NoteText(note), QString::fromUtf8(c.Node)) << c.Text;
+    delete note;
+  }
+}
+
+TEST_F(ComponentBrowser, DoubleClickEnterAndRightButtonReachTheWindow) {
+  TEntity* orders = Entity("ORDERS");
+  TEntity* items = Entity("ITEMS");
+  auto* entryPoint = Make<TEntryPoint>("EntryPoint_0");
+  entryPoint->SetEntity(orders);
+  TRelation* fk = Relation(orders, items, "FK_1");
+  browser->AddEntityNode(orders);
+  browser->AddEntryPointNode(entryPoint);
+  browser->AddRelationNode(fk);
+  tree->expandAll();
+  using Calls = std::vector<std::string>;
+
+  QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, OnItem(browser->NodeOf(orders)));
+  EXPECT_EQ(host.What(), Calls({"locate"}));
+  EXPECT_EQ(host.Calls.back().Element, orders);
+
+  host.Calls.clear(); // a group node, and beside an item, do nothing
+  QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {},
+                     OnItem(browser->GroupNode(TfrmBrowser::grRelations)));
+  const QRect row = tree->visualItemRect(browser->NodeOf(fk));
+  QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, QPoint(row.right() - 2, row.center().y()));
+  EXPECT_TRUE(host.Calls.empty());
+  EXPECT_FALSE(browser->LocateNode(nullptr));
+
+  // An entry point stands for its entity.
+  tree->setCurrentItem(browser->NodeOf(entryPoint));
+  QTest::keyClick(tree, Qt::Key_Return);
+  ASSERT_EQ(host.What(), Calls({"locate"}));
+  EXPECT_EQ(host.Calls.back().Element, orders);
+
+  host.Calls.clear();
+  browser->tvComponentsContextPopup(OnItem(browser->NodeOf(fk)));
+  EXPECT_EQ(tree->currentItem(), browser->NodeOf(fk));
+  ASSERT_EQ(host.What(), Calls({"locate", "popup"}));
+  EXPECT_EQ(host.Calls[1].Element, fk);
+  host.Calls.clear(); // an entry point's node gets no menu
+  browser->tvComponentsContextPopup(OnItem(browser->NodeOf(entryPoint)));
+  EXPECT_EQ(host.What(), Calls({"locate"}));
+
+  browser->ShowElement(fk);
+  EXPECT_EQ(tree->currentItem(), browser->NodeOf(fk));
+  browser->ShowElement(items); // no node: the selection stays
+  EXPECT_EQ(tree->currentItem(), browser->NodeOf(fk));
+}
+
+TEST_F(ComponentBrowser, AnInvalidEntityIsDrawnRedUnlessSelected) {
+  TEntity* good = Entity("GOOD");
+  TEntity* bad = Entity("BAD");
+  bad->SetValid(false);
+  browser->AddEntityNode(good);
+  browser->AddEntityNode(bad);
+  auto colour = [&](const TEntity* Entity, bool Selected) {
+    const QModelIndex index = tree->indexFromItem(browser->NodeOf(Entity));
+    QStyleOptionViewItem option;
+    option.palette.setColor(QPalette::Text, Qt::black);
+    if (Selected) option.state |= QStyle::State_Selected;
+    browser->tvComponentsCustomDrawItem(index, &option);
+    return option.palette.color(QPalette::Text);
+  };
+  EXPECT_EQ(colour(good, false), QColor(Qt::black));
+  EXPECT_EQ(colour(bad, false), QColor(Qt::red));
+  EXPECT_EQ(colour(bad, true), QColor(Qt::black));
+}
+
+TEST_F(ComponentBrowser, HidingTheDockedBrowserFloatsItButTheWindowAroundItDoesNot) {
+  QWidget window;
+  auto* panel = new QWidget(&window);
+  auto* layout = new QVBoxLayout(panel);
+  TfrmBrowser* docked = new TfrmBrowser(&host, &window);
+  docked->setParent(panel, Qt::Widget);
+  layout->addWidget(docked);
+  window.show();
+  ASSERT_FALSE(docked->isWindow());
+
+  window.hide();
+  window.show();
+  EXPECT_FALSE(docked->isWindow());
+  EXPECT_TRUE(host.Calls.empty());
+
+  const QSize size = docked->size();
+  docked->hide();
+  EXPECT_TRUE(docked->isWindow());
+  EXPECT_EQ(docked->parentWidget(), &window); // still owned by the schema window
+  EXPECT_EQ(docked->size(), size);
+  ASSERT_EQ(host.What(), std::vector<std::string>({"undocked"}));
+  EXPECT_EQ(host.Calls[0].Element, docked);
+}
+
+} // namespace

@@ -86,9 +86,11 @@ TRepositoryItem::TRepositoryItem(const QString& Name, TRepositoryType Type, TRep
     FValue = std::move(Value);
 }
 
-QString TRepositoryItem::ElementName(int Type) {
+QString TRepositoryItem::ElementName(int Type) { return ElementLatin1(Type); }
+
+QLatin1StringView TRepositoryItem::ElementLatin1(int Type) {
   if (Type < 0 || Type >= RepositoryTypeCount) return {};
-  return QString::fromLatin1(ElementNames[Type]);
+  return QLatin1StringView(ElementNames[Type]);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -109,6 +111,11 @@ const TRepositoryItem* TRepository::Lookup(QStringView Path) const {
 }
 
 int TRepository::AddItem(const QString& Path, TRepositoryType Type, TRepositoryValue Value) {
+  return AddItem(Path, Type, std::move(Value), nullptr);
+}
+
+int TRepository::AddItem(const QString& Path, TRepositoryType Type, TRepositoryValue Value,
+                         TRepositoryItem** Added) {
   if (Path.isEmpty() || static_cast<int>(Type) >= RepositoryTypeCount) return rrWrongParameters;
   if (!IsBranchType(Type) && !ValueFitsType(Type, Value)) return rrWrongParameters;
 
@@ -118,7 +125,9 @@ int TRepository::AddItem(const QString& Path, TRepositoryType Type, TRepositoryV
     const QString name = Path.mid(dot + 1);
     if (FRememberedList != nullptr && parentPath == FRememberedPath) {
       if (FRememberedList->Find(name) != nullptr) return rrAlreadyExists;
-      FRememberedList->Append(std::make_unique<TRepositoryItem>(name, Type, std::move(Value)));
+      TRepositoryItem& item =
+          FRememberedList->Append(std::make_unique<TRepositoryItem>(name, Type, std::move(Value)));
+      if (Added != nullptr) *Added = &item;
       return rrOk;
     }
     const TRepositoryItem* parent = Lookup(parentPath);
@@ -127,13 +136,15 @@ int TRepository::AddItem(const QString& Path, TRepositoryType Type, TRepositoryV
     // The lookup gave a const item of our own tree.
     TRepositoryList* children = const_cast<TRepositoryItem*>(parent)->Children();
     if (children->Find(name) != nullptr) return rrAlreadyExists;
-    children->Append(std::make_unique<TRepositoryItem>(name, Type, std::move(Value)));
+    TRepositoryItem& item = children->Append(std::make_unique<TRepositoryItem>(name, Type, std::move(Value)));
+    if (Added != nullptr) *Added = &item;
     FRememberedList = children;
     FRememberedPath = parentPath.toString();
     return rrOk;
   }
   if (FRoot.Find(Path) != nullptr) return rrAlreadyExists;
-  FRoot.Append(std::make_unique<TRepositoryItem>(Path, Type, std::move(Value)));
+  TRepositoryItem& item = FRoot.Append(std::make_unique<TRepositoryItem>(Path, Type, std::move(Value)));
+  if (Added != nullptr) *Added = &item;
   FRememberedList = nullptr;
   FRememberedPath.clear();
   return rrOk;
@@ -238,8 +249,34 @@ void TRepository::AddRelation(const QString& Path) { AddBranch(Path, rtRelation)
 
 // ---------------------------------------------------------------------------------------------
 
+void TRepository::AddTree(TRepositoryList&& Tree) {
+  if (FRoot.Count() == 0) {
+    FRoot = std::move(Tree);
+    FRememberedList = nullptr;
+    FRememberedPath.clear();
+    return;
+  }
+  AddTreeItems(Tree, QString());
+}
+
+void TRepository::AddTreeItems(const TRepositoryList& List, const QString& Path) {
+  for (int i = 0; i < List.Count(); ++i) {
+    const TRepositoryItem& item = List.At(i);
+    const QString path = Path.isEmpty() ? item.Name() : Path + QLatin1Char('.') + item.Name();
+    AddItem(path, item.Type(), item.Value());
+    if (item.IsBranch()) AddTreeItems(*item.Children(), path);
+  }
+}
+
+QByteArray TRepository::SaveToBytes() const {
+  TXMLMaker maker;
+  TRepositoryXMLWriter::Write(FRoot, maker);
+  return maker.GenerateXMLBytes();
+}
+
 void TRepository::SaveToFile(const QString& FileName) const {
   TXMLMaker maker;
+  maker.BeginXMLFile(FileName);
   TRepositoryXMLWriter::Write(FRoot, maker);
   maker.GenerateXMLFile(FileName);
 }
@@ -259,10 +296,8 @@ void TRepository::LoadFromFile(const QString& FileName) {
   if (file.error() != QFileDevice::NoError)
     RaiseRepositoryError(reCannotOpenFile,
                          QStringLiteral("Cannot read file \"%1\": %2.").arg(FileName, file.errorString()));
-  QString text;
   QString error;
-  if (!TRepositoryXMLReader::DecodeFile(bytes, text, error) ||
-      !TRepositoryXMLReader(*this).Read(text, &error))
+  if (!TRepositoryXMLReader(*this).ReadBytes(bytes, &error))
     RaiseRepositoryError(
         reMalformedFile,
         QStringLiteral("File \"%1\" is not a readable schema file: %2.").arg(FileName, error));

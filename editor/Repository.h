@@ -81,6 +81,9 @@ class TRepositoryItem;
 // not walk the siblings one by one.
 class TRepositoryList {
 public:
+  TRepositoryList() = default;
+  TRepositoryList(TRepositoryList&&) noexcept = default;
+  TRepositoryList& operator=(TRepositoryList&&) noexcept = default;
   int Count() const { return static_cast<int>(FItems.size()); }
   const TRepositoryItem& At(int Idx) const { return *FItems[Idx]; }
   TRepositoryItem* Find(QStringView Name) const;
@@ -105,6 +108,7 @@ public:
 
   // Name of the XML element of a type code; empty for an unknown code.
   static QString ElementName(int Type);
+  static QLatin1StringView ElementLatin1(int Type);
 
 private:
   QString FName;
@@ -156,6 +160,8 @@ public:
 
   // The whole tree as XML. SaveToFile replaces the file only when all of it was written.
   void SaveToFile(const QString& FileName) const;
+  // The bytes SaveToFile writes.
+  QByteArray SaveToBytes() const;
   QString SaveToText() const;
   // Adds the items of a schema file. Raises EMorvikError when the file cannot be opened or is
   // not a complete, well-formed file of readable values; the tree is then left unchanged.
@@ -190,14 +196,29 @@ public:
   // The top-level items, in the order they were added.
   const TRepositoryList& Root() const { return FRoot; }
 
+  // Adds a whole tree read from a file or text: into an empty store as it is, into one that
+  // holds items already item by item through AddItem, with its results ignored.
+  void AddTree(TRepositoryList&& Tree);
+
 private:
   const TRepositoryItem* Lookup(QStringView Path) const;
+  int AddItem(const QString& Path, TRepositoryType Type, TRepositoryValue Value, TRepositoryItem** Added);
+  void AddTreeItems(const TRepositoryList& List, const QString& Path);
   void AddBranch(const QString& Path, TRepositoryType Type);
   // The item at Path of the given type, or a raise with number 2 or 3.
   const TRepositoryItem& Require(const QString& Path, TRepositoryType Type) const;
-  // A named plug-in object: its branch of Type, its Name and its parameters.
-  void SaveNamedObject(const QString& Path, TRepositoryType Type, const char* Name,
-                       const Morvik::TParamObject* Object);
+  // A named plug-in object: its branch of Type, its Name and its parameters; the branch's
+  // child list.
+  TRepositoryList& SaveNamedObject(const QString& Path, TRepositoryType Type, const char* Name,
+                                   const Morvik::TParamObject* Object);
+  // A branch added at Path as AddItem adds it, raising on failure; its child list.
+  TRepositoryList& AddBranchList(const QString& Path, TRepositoryType Type);
+  // An item added to the child list of the branch at ListPath, with the results AddItem
+  // would give for ListPath + "." + Name (raised), without building that path.
+  void AddChild(TRepositoryList& List, const QString& ListPath, const QString& Name, TRepositoryType Type,
+                TRepositoryValue Value);
+  // Text of a plug-in's name, made once per text the plug-in holds.
+  const QString& PluginName(const char* Name);
   // Gives a named plug-in object its stored name and parameters; returns the name.
   template <typename TNamed>
   QString LoadNamedObject(const QString& Path, TNamed* Object) const;
@@ -206,4 +227,5 @@ private:
   // The child list that received the last item added under a dotted path, and its path.
   TRepositoryList* FRememberedList = nullptr;
   QString FRememberedPath;
+  QHash<const char*, QString> FPluginNames;
 };

@@ -20,24 +20,46 @@ QString Sub(const QString& Path, const char* Key) { return Sub(Path, QString::fr
 // ---------------------------------------------------------------------------------------------
 // Savers
 
+TRepositoryList& TRepository::AddBranchList(const QString& Path, TRepositoryType Type) {
+  TRepositoryItem* item = nullptr;
+  RaiseOnError(AddItem(Path, Type, {}, &item));
+  return *item->Children();
+}
+
+void TRepository::AddChild(TRepositoryList& List, const QString& ListPath, const QString& Name,
+                           TRepositoryType Type, TRepositoryValue Value) {
+  if (Name.contains(QLatin1Char('.'))) {
+    // Such a name reads as a path through other branches.
+    RaiseOnError(AddItem(Sub(ListPath, Name), Type, std::move(Value)));
+    return;
+  }
+  if (List.Find(Name) != nullptr) RaiseOnError(rrAlreadyExists);
+  List.Append(std::make_unique<TRepositoryItem>(Name, Type, std::move(Value)));
+}
+
+const QString& TRepository::PluginName(const char* Name) {
+  static const QString empty;
+  if (Name == nullptr) return empty;
+  auto it = FPluginNames.find(Name);
+  if (it == FPluginNames.end()) it = FPluginNames.insert(Name, QString::fromUtf8(Name));
+  return *it;
+}
+
 void TRepository::SaveParamObject(const QString& Path, const Morvik::TParamObject* Object) {
-  AddBranch(Path, rtParamObject);
-  WriteMemo(Sub(Path, "Note"), Text(Object->GetComment()));
-  const QString scalar = Sub(Path, "Scalar");
-  const QString vector = Sub(Path, "Vector");
-  AddList(scalar);
-  AddList(vector);
+  static const QString note = QStringLiteral("Note");
+  TRepositoryList& branch = AddBranchList(Path, rtParamObject);
+  AddChild(branch, Path, note, rtMemo, Text(Object->GetComment()));
+  const QString scalarPath = Sub(Path, "Scalar");
+  const QString vectorPath = Sub(Path, "Vector");
+  TRepositoryList& scalars = AddBranchList(scalarPath, rtList);
+  AddBranchList(vectorPath, rtList);
   for (int i = 0; i < Object->GetParamCount(); ++i) {
     const Morvik::TParamInfo* info = Object->GetParam(i);
-    const QString key = Sub(scalar, Text(info->GetName()));
-    const QString value = Text(Object->GetParamValue(i));
-    if (info->GetType() == Morvik::ptMemo)
-      WriteMemo(key, value);
-    else
-      WriteString(key, value);
+    AddChild(scalars, scalarPath, PluginName(info->GetName()),
+             info->GetType() == Morvik::ptMemo ? rtMemo : rtString, Text(Object->GetParamValue(i)));
   }
   for (int j = 0; j < Object->GetListParamCount(); ++j) {
-    const QString list = Sub(vector, Text(Object->GetListParamInfo(j)->GetName()));
+    const QString list = Sub(vectorPath, PluginName(Object->GetListParamInfo(j)->GetName()));
     AddBranch(list, rtListParam);
     const Morvik::TListParam* items = Object->GetListParam(j);
     for (int k = 0; k < items->GetItemsCount(); ++k)
@@ -45,11 +67,13 @@ void TRepository::SaveParamObject(const QString& Path, const Morvik::TParamObjec
   }
 }
 
-void TRepository::SaveNamedObject(const QString& Path, TRepositoryType Type, const char* Name,
-                                  const Morvik::TParamObject* Object) {
-  AddBranch(Path, Type);
-  WriteString(Sub(Path, "Name"), Text(Name));
+TRepositoryList& TRepository::SaveNamedObject(const QString& Path, TRepositoryType Type, const char* Name,
+                                              const Morvik::TParamObject* Object) {
+  static const QString name = QStringLiteral("Name");
+  TRepositoryList& branch = AddBranchList(Path, Type);
+  AddChild(branch, Path, name, rtString, Text(Name));
   SaveParamObject(Sub(Path, "ParamObject"), Object);
+  return branch;
 }
 
 void TRepository::SaveDataType(const QString& Path, const Morvik::TDataType* DataType) {
@@ -61,14 +85,16 @@ void TRepository::SaveColumn(const QString& Path, const Morvik::TColumn* Column)
   if (Column->GetDataType() == nullptr)
     RaiseRepositoryError(reUnknownDataType,
                          QStringLiteral("Column \"%1\" has no data type.").arg(Text(Column->GetName())));
-  SaveNamedObject(Path, rtColumn, Column->GetName(), Column);
-  WriteBoolean(Sub(Path, "Primary"), Column->GetKey());
+  static const QString primary = QStringLiteral("Primary");
+  TRepositoryList& branch = SaveNamedObject(Path, rtColumn, Column->GetName(), Column);
+  AddChild(branch, Path, primary, rtBoolean, Column->GetKey());
   SaveDataType(Sub(Path, "DataType"), Column->GetDataType());
 }
 
 void TRepository::SaveTable(const QString& Path, const Morvik::TTable* Table) {
-  SaveNamedObject(Path, rtTable, Table->GetName(), Table);
-  WriteInteger(Sub(Path, "CountOfColumns"), Table->GetColumnCount());
+  static const QString count = QStringLiteral("CountOfColumns");
+  TRepositoryList& branch = SaveNamedObject(Path, rtTable, Table->GetName(), Table);
+  AddChild(branch, Path, count, rtInteger, Table->GetColumnCount());
   for (int i = 0; i < Table->GetColumnCount(); ++i)
     SaveColumn(Sub(Path, QString::number(i)), Table->GetColumn(i));
 }

@@ -9,6 +9,8 @@
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace {
 
 // Character references to characters that XML does not allow (most control characters,
@@ -127,150 +129,235 @@ QString UnescapeIllegal(QStringView Value) {
   return out;
 }
 
-QString AttributeValue(const QXmlStreamAttributes& Attributes, const char* Name) {
-  return UnescapeIllegal(Attributes.value(QLatin1String(Name)));
+// The encoding named by the XML declaration at the start of Bytes, lower-cased; empty when
+// there is none. Bytes that begin with a UTF-8 byte-order mark give "utf-8" and lose it.
+QByteArray DeclaredEncoding(QByteArrayView& Bytes) {
+  if (Bytes.startsWith("\xEF\xBB\xBF")) {
+    Bytes = Bytes.sliced(3);
+    return "utf-8";
+  }
+  if (!Bytes.startsWith("<?xml")) return {};
+  const qsizetype end = Bytes.indexOf("?>");
+  const QByteArrayView declaration = Bytes.first(end < 0 ? Bytes.size() : end);
+  const qsizetype at = declaration.indexOf("encoding");
+  if (at < 0) return {};
+  qsizetype i = at + 8;
+  while (i < declaration.size() && (declaration[i] == ' ' || declaration[i] == '=')) ++i;
+  if (i >= declaration.size() || (declaration[i] != '"' && declaration[i] != '\'')) return {};
+  const char quote = declaration[i];
+  const qsizetype close = declaration.indexOf(quote, i + 1);
+  if (close <= i) return {};
+  return declaration.sliced(i + 1, close - i - 1).toByteArray().toLower();
 }
 
-// Type code of an element name, compared without regard to case; -1 for the root, -2 for a
-// name the reader ignores.
-int ElementType(QStringView Name) {
-  static const std::vector<std::pair<QString, int>> known = [] {
-    std::vector<std::pair<QString, int>> names{{QStringLiteral("repository"), -1}};
-    for (int t = 0; t < RepositoryTypeCount; ++t) names.emplace_back(TRepositoryItem::ElementName(t), t);
-    return names;
-  }();
-  for (const auto& [name, type] : known)
-    if (name.size() == Name.size() && Name.compare(name, Qt::CaseInsensitive) == 0) return type;
-  return -2;
+// True when the scanner can take the bytes as they are: a file that declares Windows-1250 or
+// UTF-8 at its start, with no character that the scanner refuses (a control character, or a
+// reference to one, or U+FFFE and U+FFFF), so that nothing needs rewriting first.
+bool ScannableAsIs(const QByteArray& Bytes) {
+  if (!Bytes.startsWith("<?xml")) return false;
+  QByteArrayView view(Bytes);
+  const QByteArray encoding = DeclaredEncoding(view);
+  const bool utf8 = encoding == "utf-8";
+  if (!utf8 && encoding != "windows-1250") return false;
+  const char* p = Bytes.constData();
+  const qsizetype n = Bytes.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const auto b = static_cast<unsigned char>(p[i]);
+    if (b < 0x20) {
+      if (b != 0x09 && b != 0x0A && b != 0x0D) return false;
+    } else if (b == '&') {
+      if (i + 1 < n && p[i + 1] == '#') {
+        char32_t codePoint = 0;
+        qsizetype length = 0;
+        const QString reference = QString::fromLatin1(p + i, std::min<qsizetype>(n - i, 16));
+        if (ParseReference(reference, 0, codePoint, length) &&
+            (IsXmlIllegal(codePoint) || codePoint == Escape))
+          return false;
+      }
+    } else if (utf8 && b == 0xEF && i + 2 < n && static_cast<unsigned char>(p[i + 1]) == 0xBF &&
+               (static_cast<unsigned char>(p[i + 2]) & 0xFE) == 0xBE) {
+      return false;
+    }
+  }
+  return true;
 }
 
 } // namespace
 
+int TRepositoryXMLReader::ElementType(QStringView Name) {
+  // Element names are short and ASCII: lower-case them into a small buffer and compare.
+  constexpr qsizetype Longest = 11; // "paramobject"
+  if (Name.isEmpty() || Name.size() > Longest) return ekUnknown;
+  char lower[Longest + 1];
+  for (qsizetype i = 0; i < Name.size(); ++i) {
+    const char16_t c = Name[i].unicode();
+    if (c >= 'A' && c <= 'Z')
+      lower[i] = static_cast<char>(c - 'A' + 'a');
+    else if (c >= 'a' && c <= 'z')
+      lower[i] = static_cast<char>(c);
+    else
+      return ekUnknown;
+  }
+  const QLatin1StringView name(lower, Name.size());
+  if (name == QLatin1StringView("repository")) return ekRoot;
+  for (int t = 0; t < RepositoryTypeCount; ++t)
+    if (name == TRepositoryItem::ElementLatin1(t)) return t;
+  return ekUnknown;
+}
+
 TRepositoryXMLReader::TRepositoryXMLReader(TRepository& Store) : FStore(Store) {}
 
 bool TRepositoryXMLReader::Read(QStringView Text, QString* Error) {
-  FPending.clear();
+  FEscaped = true;
+  QXmlStreamReader xml(EscapeIllegal(Text));
+  return Scan(xml, Error);
+}
+
+bool TRepositoryXMLReader::ReadBytes(const QByteArray& Bytes, QString* Error) {
+  if (ScannableAsIs(Bytes)) {
+    FEscaped = false;
+    QXmlStreamReader xml(Bytes);
+    return Scan(xml, Error);
+  }
+  QString text;
+  QString error;
+  if (!DecodeFile(Bytes, text, error)) {
+    if (Error != nullptr) *Error = error;
+    return false;
+  }
+  return Read(text, Error);
+}
+
+bool TRepositoryXMLReader::Scan(QXmlStreamReader& Xml, QString* Error) {
+  FTree = TRepositoryList();
   FInRoot = false;
-  FPath.clear();
-  FSegments.clear();
+  FLists.assign(1, &FTree);
   FError.clear();
 
-  QXmlStreamReader xml(EscapeIllegal(Text));
-  xml.setNamespaceProcessing(false);
+  Xml.setNamespaceProcessing(false);
   int depth = 0;
-  while (!xml.atEnd() && FError.isEmpty()) {
-    switch (xml.readNext()) {
+  while (!Xml.atEnd() && FError.isEmpty()) {
+    switch (Xml.readNext()) {
       case QXmlStreamReader::StartElement:
         if (++depth > MaxDepth) {
           FError = QStringLiteral("elements nested deeper than %1 levels").arg(MaxDepth);
           break;
         }
-        StartElement(xml);
+        StartElement(Xml);
         break;
       case QXmlStreamReader::EndElement:
         --depth;
-        EndElement(xml);
+        EndElement(Xml);
         break;
       default: break;
     }
   }
-  if (FError.isEmpty() && xml.hasError()) FError = xml.errorString();
+  if (FError.isEmpty() && Xml.hasError()) FError = Xml.errorString();
+  FLists.clear();
   if (!FError.isEmpty()) {
     if (Error != nullptr)
       *Error =
-          QStringLiteral("%1 (line %2, column %3)").arg(FError).arg(xml.lineNumber()).arg(xml.columnNumber());
-    FPending.clear();
+          QStringLiteral("%1 (line %2, column %3)").arg(FError).arg(Xml.lineNumber()).arg(Xml.columnNumber());
+    FTree = TRepositoryList();
     return false;
   }
-  for (TPendingItem& item : FPending) FStore.AddItem(item.Path, item.Type, std::move(item.Value));
-  FPending.clear();
+  FStore.AddTree(std::move(FTree));
+  FTree = TRepositoryList();
   return true;
+}
+
+QString TRepositoryXMLReader::Value(const QXmlStreamAttributes& Attributes, const char* Name) const {
+  const QStringView value = Attributes.value(QLatin1StringView(Name));
+  return FEscaped ? UnescapeIllegal(value) : value.toString();
 }
 
 void TRepositoryXMLReader::StartElement(const QXmlStreamReader& Xml) {
   const int type = ElementType(Xml.name());
-  if (type == -1) {
+  if (type == ekRoot) {
     FInRoot = true;
     return;
   }
-  if (type == -2 || !FInRoot) return;
-  if (!IsBranchType(type)) {
+  if (type == ekUnknown || !FInRoot) return;
+  if (IsBranchType(type))
+    StartBranch(static_cast<TRepositoryType>(type), Xml.attributes());
+  else
     AddLeaf(static_cast<TRepositoryType>(type), Xml.attributes());
-    return;
-  }
-  // A branch is named by the attribute whose name sorts first (the writer writes only
-  // "name"), or has an empty name.
-  const QXmlStreamAttributes attrs = Xml.attributes();
-  QString name;
-  if (!attrs.isEmpty()) {
-    qsizetype first = 0;
-    for (qsizetype i = 1; i < attrs.size(); ++i)
-      if (attrs[i].qualifiedName() < attrs[first].qualifiedName()) first = i;
-    name = UnescapeIllegal(attrs[first].value());
-  }
-  PushSegment(name);
-  if (!Skipping()) FPending.push_back({FPath, static_cast<TRepositoryType>(type), {}});
 }
 
 void TRepositoryXMLReader::EndElement(const QXmlStreamReader& Xml) {
   const int type = ElementType(Xml.name());
-  if (type == -1) {
+  if (type == ekRoot) {
     FInRoot = false;
     return;
   }
-  if (type >= 0 && FInRoot && IsBranchType(type)) PopSegment();
+  // The root list at the bottom of the stack stays.
+  if (type >= 0 && FInRoot && IsBranchType(type) && FLists.size() > 1) FLists.pop_back();
 }
 
-void TRepositoryXMLReader::PushSegment(const QString& Name) {
-  // A name holding '.' would be read back as a path through other branches: such a branch
-  // is dropped with everything under it.
-  const bool skip = Skipping() || Name.contains(QLatin1Char('.'));
-  FSegments.push_back({FPath.size(), skip});
-  if (!FPath.isEmpty()) FPath += QLatin1Char('.');
-  FPath += Name;
-}
-
-void TRepositoryXMLReader::PopSegment() {
-  if (FSegments.empty()) return;
-  FPath.truncate(FSegments.back().PreviousLength);
-  FSegments.pop_back();
-}
-
-QString TRepositoryXMLReader::ChildPath(const QString& Name) const {
-  return FPath.isEmpty() ? Name : FPath + QLatin1Char('.') + Name;
+void TRepositoryXMLReader::StartBranch(TRepositoryType Type, const QXmlStreamAttributes& Attrs) {
+  // A branch is named by the attribute whose name sorts first (the writer writes only
+  // "name"), or has an empty name.
+  QString name;
+  if (!Attrs.isEmpty()) {
+    qsizetype first = 0;
+    for (qsizetype i = 1; i < Attrs.size(); ++i)
+      if (Attrs[i].qualifiedName() < Attrs[first].qualifiedName()) first = i;
+    name = FEscaped ? UnescapeIllegal(Attrs[first].value()) : Attrs[first].value().toString();
+  }
+  TRepositoryList* list = FLists.back();
+  if (list == nullptr || name.contains(QLatin1Char('.'))) {
+    // A name holding '.' would be read back as a path through other branches: such a branch
+    // is dropped with everything under it.
+    FLists.push_back(nullptr);
+    return;
+  }
+  if (list == &FTree && name.isEmpty()) {
+    // A nameless branch at the top has no path of its own: it is not kept, and what it holds
+    // goes to the top.
+    FLists.push_back(list);
+    return;
+  }
+  // A second branch of a name that is taken fills the first item of that name, when that is
+  // a branch; under a leaf nothing can be stored.
+  TRepositoryItem* item = list->Find(name);
+  if (item == nullptr)
+    item = &list->Append(std::make_unique<TRepositoryItem>(name, Type, TRepositoryValue{}));
+  FLists.push_back(item->Children());
 }
 
 int TRepositoryXMLReader::Number(const QXmlStreamAttributes& Xml, const char* Attribute) {
-  const QString text = AttributeValue(Xml, Attribute);
+  const QStringView text = Xml.value(QLatin1StringView(Attribute));
   bool ok = false;
   const int value = text.toInt(&ok, 10);
   if (!ok && FError.isEmpty())
     FError = QStringLiteral("\"%1\" is not a whole number (%2 \"%3\")")
-                 .arg(text, QString::fromLatin1(Attribute), AttributeValue(Xml, "name"));
+                 .arg(Value(Xml, Attribute), QString::fromLatin1(Attribute), Value(Xml, "name"));
   return value;
 }
 
 void TRepositoryXMLReader::AddLeaf(TRepositoryType Type, const QXmlStreamAttributes& Xml) {
-  const QString name = AttributeValue(Xml, "name");
   auto readFields = [&](auto Value, const auto& Fields) {
     for (const auto& field : Fields) Value.*field.Member = Number(Xml, field.Attribute);
     return Value;
   };
   TRepositoryValue value;
   switch (Type) {
-    case rtString: value = AttributeValue(Xml, "value"); break;
-    case rtMemo: value = ConvertControlChars(AttributeValue(Xml, "value"), true); break;
+    case rtString: value = Value(Xml, "value"); break;
+    case rtMemo: value = ConvertControlChars(Value(Xml, "value"), true); break;
     case rtInteger: value = Number(Xml, "value"); break;
-    case rtBoolean: value = AttributeValue(Xml, "value").toLower() == QLatin1String("true"); break;
+    case rtBoolean:
+      value =
+          Xml.value(QLatin1StringView("value")).compare(QLatin1StringView("true"), Qt::CaseInsensitive) == 0;
+      break;
     case rtDateTime: {
-      const auto parsed = ParseDateTime(AttributeValue(Xml, "value"));
+      const auto parsed = ParseDateTime(Value(Xml, "value"));
       if (!parsed) return; // the reader's default stands
       value = *parsed;
       break;
     }
     case rtFont: {
       TFontValue font;
-      font.Name = AttributeValue(Xml, "fontname");
+      font.Name = Value(Xml, "fontname");
       value = readFields(font, FontFields);
       break;
     }
@@ -278,30 +365,18 @@ void TRepositoryXMLReader::AddLeaf(TRepositoryType Type, const QXmlStreamAttribu
     case rtPen: value = readFields(TPenValue{}, PenFields); break;
     default: return;
   }
-  if (Skipping() || name.contains(QLatin1Char('.'))) return;
-  FPending.push_back({ChildPath(name), Type, std::move(value)});
+  TRepositoryList* list = FLists.back();
+  if (list == nullptr) return;
+  const QString name = Value(Xml, "name");
+  // A leaf needs a name at the top, and a name without '.' anywhere.
+  if ((list == &FTree && name.isEmpty()) || name.contains(QLatin1Char('.'))) return;
+  if (list->Find(name) != nullptr) return; // the first value stays
+  list->Append(std::make_unique<TRepositoryItem>(name, Type, std::move(value)));
 }
 
 bool TRepositoryXMLReader::DecodeFile(const QByteArray& Bytes, QString& Text, QString& Error) {
   QByteArrayView bytes(Bytes);
-  QByteArray encoding;
-  if (bytes.startsWith("\xEF\xBB\xBF")) {
-    bytes = bytes.sliced(3);
-    encoding = "utf-8";
-  } else if (bytes.startsWith("<?xml")) {
-    const qsizetype end = bytes.indexOf("?>");
-    const QByteArrayView declaration = bytes.first(end < 0 ? bytes.size() : end);
-    const qsizetype at = declaration.indexOf("encoding");
-    if (at >= 0) {
-      qsizetype i = at + 8;
-      while (i < declaration.size() && (declaration[i] == ' ' || declaration[i] == '=')) ++i;
-      if (i < declaration.size() && (declaration[i] == '"' || declaration[i] == '\'')) {
-        const char quote = declaration[i];
-        const qsizetype close = declaration.indexOf(quote, i + 1);
-        if (close > i) encoding = declaration.sliced(i + 1, close - i - 1).toByteArray().toLower();
-      }
-    }
-  }
+  const QByteArray encoding = DeclaredEncoding(bytes);
   if (encoding == "windows-1250" || encoding == "cp1250" || encoding == "x-cp1250") {
     Text = Windows1250::Decode(bytes);
     return true;

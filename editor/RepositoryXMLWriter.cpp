@@ -10,46 +10,41 @@ const QString TRepositoryXMLWriter::DateTimeFormat = QStringLiteral("d.M.yyyy H:
 
 namespace {
 
-const QString RootElement = QStringLiteral("repository");
-
-TAttribute Attr(const char* Name, const QString& Value) {
-  return Attribute(QString::fromLatin1(Name), Value);
-}
-
-TAttribute Attr(const char* Name, int Value) {
-  return Attribute(QString::fromLatin1(Name), QString::number(Value));
-}
+constexpr QLatin1StringView RootElement("repository");
 
 template <typename TValue, std::size_t N>
-void AppendFields(TAttributes& Attrs, const TValue& Value, const TValueField<TValue> (&Fields)[N]) {
-  for (const TValueField<TValue>& field : Fields) Attrs.push_back(Attr(field.Attribute, Value.*field.Member));
+void AddFields(TXMLMaker& Maker, const TValue& Value, const TValueField<TValue> (&Fields)[N]) {
+  for (const TValueField<TValue>& field : Fields)
+    Maker.AddAttribute(QLatin1StringView(field.Attribute), Value.*field.Member);
 }
 
-TAttributes LeafAttributes(const TRepositoryItem& Item) {
-  TAttributes attrs{Attr("name", TXMLMaker::StandardizeString(Item.Name()))};
+// One line per leaf: its element, its name and the attributes of its value.
+void WriteLeaf(const TRepositoryItem& Item, TXMLMaker& Maker) {
+  Maker.BeginTag(TRepositoryItem::ElementLatin1(Item.Type()));
+  Maker.AddAttribute(QLatin1StringView("name"), Item.Name());
+  const QLatin1StringView value("value");
   const TRepositoryValue& v = Item.Value();
   switch (Item.Type()) {
-    case rtString: attrs.push_back(Attr("value", TXMLMaker::StandardizeString(std::get<QString>(v)))); break;
-    case rtMemo: attrs.push_back(Attr("value", TXMLMaker::StandardizeMemo(std::get<QString>(v)))); break;
-    case rtInteger: attrs.push_back(Attr("value", std::get<int>(v))); break;
+    case rtString: Maker.AddAttribute(value, std::get<QString>(v)); break;
+    case rtMemo: Maker.AddMemoAttribute(value, std::get<QString>(v)); break;
+    case rtInteger: Maker.AddAttribute(value, std::get<int>(v)); break;
     case rtBoolean:
-      attrs.push_back(Attr("value", std::get<bool>(v) ? QStringLiteral("true") : QStringLiteral("false")));
+      Maker.AddAttribute(value, std::get<bool>(v) ? QLatin1StringView("true") : QLatin1StringView("false"));
       break;
     case rtDateTime:
-      attrs.push_back(Attr(
-          "value", TXMLMaker::StandardizeString(TRepositoryXMLWriter::DateTimeText(std::get<QDateTime>(v)))));
+      Maker.AddAttribute(value, TRepositoryXMLWriter::DateTimeText(std::get<QDateTime>(v)));
       break;
     case rtFont: {
       const auto& f = std::get<TFontValue>(v);
-      attrs.push_back(Attr("fontname", TXMLMaker::StandardizeString(f.Name)));
-      AppendFields(attrs, f, FontFields);
+      Maker.AddAttribute(QLatin1StringView("fontname"), f.Name);
+      AddFields(Maker, f, FontFields);
       break;
     }
-    case rtBrush: AppendFields(attrs, std::get<TBrushValue>(v), BrushFields); break;
-    case rtPen: AppendFields(attrs, std::get<TPenValue>(v), PenFields); break;
+    case rtBrush: AddFields(Maker, std::get<TBrushValue>(v), BrushFields); break;
+    case rtPen: AddFields(Maker, std::get<TPenValue>(v), PenFields); break;
     default: break;
   }
-  return attrs;
+  Maker.EndEmptyTag();
 }
 
 } // namespace
@@ -59,18 +54,21 @@ QString TRepositoryXMLWriter::DateTimeText(const QDateTime& Value) {
 }
 
 void TRepositoryXMLWriter::Write(const TRepositoryList& Root, TXMLMaker& Maker) {
-  Maker.OpenElement(RootElement);
+  Maker.BeginTag(RootElement);
+  Maker.EndOpenTag();
   for (int i = 0; i < Root.Count(); ++i) WriteItem(Root.At(i), Maker);
   Maker.CloseElement(RootElement);
 }
 
 void TRepositoryXMLWriter::WriteItem(const TRepositoryItem& Item, TXMLMaker& Maker) {
-  const QString element = TRepositoryItem::ElementName(Item.Type());
   if (!Item.IsBranch()) {
-    Maker.WholeElement(element, LeafAttributes(Item));
+    WriteLeaf(Item, Maker);
     return;
   }
-  Maker.OpenElement(element, TAttributes{Attr("name", TXMLMaker::StandardizeString(Item.Name()))});
+  const QLatin1StringView element = TRepositoryItem::ElementLatin1(Item.Type());
+  Maker.BeginTag(element);
+  Maker.AddAttribute(QLatin1StringView("name"), Item.Name());
+  Maker.EndOpenTag();
   const TRepositoryList& children = *Item.Children();
   for (int i = 0; i < children.Count(); ++i) WriteItem(children.At(i), Maker);
   Maker.CloseElement(element);

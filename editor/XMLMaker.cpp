@@ -3,7 +3,10 @@
 #include "ui/Windows1250.h"
 #include "ui/Exception.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <charconv>
 
 const QString _XMLDefaultVersion = QStringLiteral("1.0");
 const QString _XMLDefaultEncoding = QStringLiteral("windows-1250");
@@ -15,7 +18,6 @@ TAttribute Attribute(const QString& Name, const QVariant& Value) { return TAttri
 namespace {
 
 constexpr qsizetype FlushLimit = 32000;
-const QString CRLF = QStringLiteral("\r\n");
 
 // The control characters a memo keeps as text codes, in the order they are converted.
 constexpr char16_t MemoControls[] = {0x07, 0x08, 0x0C, 0x0A, 0x0D, 0x09, 0x0B};
@@ -47,49 +49,23 @@ void AppendCode(QString& Out, char16_t c) {
   Out += QChar(Hex[c & 0xF]);
 }
 
-void AppendReference(QString& Out, char32_t CodePoint) {
-  Out += QLatin1String("&#x");
-  QString hex = QString::number(static_cast<uint>(CodePoint), 16).toUpper();
-  if (hex.size() < 2) hex.prepend(QLatin1Char('0'));
-  Out += hex;
-  Out += QLatin1Char(';');
+// "&#x" and at least two upper-case hex digits of the code point, and ";".
+void AppendReference(std::string& Out, char32_t CodePoint) {
+  char digits[8];
+  int n = 0;
+  do {
+    digits[n++] = "0123456789ABCDEF"[CodePoint & 0xF];
+    CodePoint >>= 4;
+  } while (CodePoint != 0);
+  if (n < 2) digits[n++] = '0';
+  Out.append("&#x", 3);
+  while (n > 0) Out.push_back(digits[--n]);
+  Out.push_back(';');
 }
 
-QString Escape(QStringView Text, bool Memo) {
-  QString out;
-  out.reserve(Text.size() + Text.size() / 8);
-  for (qsizetype i = 0; i < Text.size(); ++i) {
-    const char16_t c = Text[i].unicode();
-    switch (c) {
-      case '"': out += QLatin1String("&quot;"); continue;
-      case '&': out += QLatin1String("&amp;"); continue;
-      case '\'': out += QLatin1String("&apos;"); continue;
-      case '<': out += QLatin1String("&lt;"); continue;
-      case '>': out += QLatin1String("&gt;"); continue;
-      default: break;
-    }
-    if (c < 0x20) {
-      if (Memo && IsMemoControl(c))
-        AppendCode(out, c);
-      else
-        AppendReference(out, c);
-      continue;
-    }
-    if (c < 0x80) {
-      out += QChar(c);
-      continue;
-    }
-    char32_t codePoint = c;
-    if (QChar::isHighSurrogate(c) && i + 1 < Text.size() && QChar::isLowSurrogate(Text[i + 1].unicode())) {
-      codePoint = QChar::surrogateToUcs4(c, Text[i + 1].unicode());
-      ++i;
-    }
-    if (Windows1250::IsEncodable(codePoint))
-      out += QChar(c);
-    else
-      AppendReference(out, codePoint);
-  }
-  return out;
+// True for the characters that an attribute value holds as they are.
+constexpr bool IsPlainAscii(char16_t c) {
+  return c >= 0x20 && c < 0x80 && c != '"' && c != '&' && c != '\'' && c != '<' && c != '>';
 }
 
 } // namespace
@@ -123,42 +99,166 @@ QString ConvertControlChars(QStringView Text, bool Decode) {
   return out;
 }
 
+namespace {
+
+// Escapes Text for an attribute value into Windows-1250 bytes, in one pass: the five markup
+// characters become their entities, control characters and characters without a byte become
+// numeric character references; in a memo the seven layout controls become their text codes.
+void EscapeInto(std::string& Out, QStringView Text, bool Memo) {
+  const char16_t* p = Text.utf16();
+  const qsizetype n = Text.size();
+  qsizetype i = 0;
+  while (i < n) {
+    qsizetype run = i;
+    while (run < n && IsPlainAscii(p[run])) ++run;
+    if (run > i) {
+      const std::size_t at = Out.size();
+      Out.resize(at + static_cast<std::size_t>(run - i));
+      char* dst = Out.data() + at;
+      for (qsizetype k = i; k < run; ++k) *dst++ = static_cast<char>(p[k]);
+      i = run;
+      if (i == n) break;
+    }
+    const char16_t c = p[i++];
+    switch (c) {
+      case '"': Out.append("&quot;", 6); continue;
+      case '&': Out.append("&amp;", 5); continue;
+      case '\'': Out.append("&apos;", 6); continue;
+      case '<': Out.append("&lt;", 4); continue;
+      case '>': Out.append("&gt;", 4); continue;
+      default: break;
+    }
+    if (c < 0x20) {
+      if (Memo && IsMemoControl(c)) {
+        static const char Hex[] = "0123456789ABCDEF";
+        const char code[4] = {'#', 'x', Hex[(c >> 4) & 0xF], Hex[c & 0xF]};
+        Out.append(code, 4);
+      } else {
+        AppendReference(Out, c);
+      }
+      continue;
+    }
+    char32_t codePoint = c;
+    if (QChar::isHighSurrogate(c) && i < n && QChar::isLowSurrogate(p[i]))
+      codePoint = QChar::surrogateToUcs4(c, p[i++]);
+    const unsigned char b = Windows1250::ByteOf(codePoint);
+    if (b != 0)
+      Out.push_back(static_cast<char>(b));
+    else
+      AppendReference(Out, codePoint);
+  }
+}
+
+QString Escape(QStringView Text, bool Memo) {
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(Text.size()));
+  EscapeInto(bytes, Text, Memo);
+  return Windows1250::Decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+QByteArrayView View(const std::string& Bytes) {
+  return QByteArrayView(Bytes.data(), static_cast<qsizetype>(Bytes.size()));
+}
+
+} // namespace
+
 TXMLMaker::TXMLMaker() : TXMLMaker(_XMLDefaultVersion, _XMLDefaultEncoding, true) {}
 
 TXMLMaker::TXMLMaker(const QString& Version, const QString& Encoding, bool StandAlone)
     : FVersion(Version), FEncoding(Encoding), FStandAlone(StandAlone) {}
 
-void TXMLMaker::Indent() { FBuffer.append(QString(FDepth, QLatin1Char('\t'))); }
+TXMLMaker::~TXMLMaker() = default;
 
-void TXMLMaker::StartTag(QStringView Name, const TAttributes& Attributes, QLatin1String Close) {
+namespace {
+// Bytes held before they go to the file begun.
+constexpr std::size_t BlockSize = 1 << 20;
+} // namespace
+
+void TXMLMaker::RaiseWriteError() const {
+  throw ui::Exception(
+      QStringLiteral("Cannot write file \"%1\": %2").arg(FFile->fileName(), FFile->errorString()));
+}
+
+void TXMLMaker::BeginXMLFile(const QString& FileName) {
+  FFile = std::make_unique<QSaveFile>(FileName);
+  if (!FFile->open(QIODevice::WriteOnly)) RaiseWriteError();
+  const QByteArray header = Header();
+  if (FFile->write(header) != header.size() || FFile->write("\r\n", 2) != 2) RaiseWriteError();
+  FBody.reserve(BlockSize + BlockSize / 4);
+}
+
+void TXMLMaker::WriteOut(std::size_t Least) {
+  if (!FFile || FBody.size() < Least) return;
+  if (FFile->write(FBody.data(), static_cast<qsizetype>(FBody.size())) !=
+      static_cast<qsizetype>(FBody.size()))
+    RaiseWriteError();
+  FBody.clear();
+}
+
+void TXMLMaker::Append(QStringView Text) {
+  const QByteArray bytes = Windows1250::Encode(Text);
+  FBody.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  FChunkLength += Text.size();
+}
+
+void TXMLMaker::Append(QLatin1StringView Text) {
+  FBody.append(Text.data(), static_cast<std::size_t>(Text.size()));
+  FChunkLength += Text.size();
+}
+
+void TXMLMaker::Append(char C) {
+  FBody.push_back(C);
+  ++FChunkLength;
+}
+
+void TXMLMaker::AppendEscaped(QStringView Text, bool Memo) {
+  const std::size_t before = FBody.size();
+  EscapeInto(FBody, Text, Memo);
+  // Every escaped character is one byte.
+  FChunkLength += static_cast<qsizetype>(FBody.size() - before);
+}
+
+void TXMLMaker::Indent() {
+  FBody.append(static_cast<std::size_t>(FDepth), '\t');
+  FChunkLength += FDepth;
+}
+
+void TXMLMaker::StartTag(QStringView Name, const TAttributes& Attributes, QLatin1StringView Close) {
   Indent();
-  FBuffer += QLatin1Char('<');
-  FBuffer += Name;
-  FBuffer += GetAttributesString(Attributes);
-  FBuffer += Close;
-  FBuffer += CRLF;
+  Append('<');
+  Append(Name);
+  Append(QStringView(GetAttributesString(Attributes)));
+  Append(Close);
+  Append(QLatin1StringView("\r\n"));
 }
 
 void TXMLMaker::EndTag(QStringView Name) {
-  FBuffer += QLatin1String("</");
-  FBuffer += Name;
-  FBuffer += QLatin1Char('>');
-  FBuffer += CRLF;
+  Append(QLatin1StringView("</"));
+  Append(Name);
+  Append(QLatin1StringView(">\r\n"));
+}
+
+void TXMLMaker::EndTag(QLatin1StringView Name) {
+  Append(QLatin1StringView("</"));
+  Append(Name);
+  Append(QLatin1StringView(">\r\n"));
 }
 
 void TXMLMaker::Flush() {
-  if (FBuffer.size() > FlushLimit) MoveBufferToChunks();
+  if (FChunkLength > FlushLimit) FinishBuffer();
+  WriteOut(BlockSize);
 }
 
-void TXMLMaker::MoveBufferToChunks() {
-  FChunks.append(FBuffer);
-  FBuffer.clear();
+void TXMLMaker::FinishBuffer() {
+  if (FChunkLength == 0) return;
+  FBody.append("\r\n", 2);
+  FChunkLength = 0;
 }
 
 void TXMLMaker::OpenElement(QStringView Name) { OpenElement(Name, TAttributes{}); }
 
 void TXMLMaker::OpenElement(QStringView Name, const TAttributes& Attributes) {
-  StartTag(Name, Attributes, QLatin1String(">"));
+  StartTag(Name, Attributes, QLatin1StringView(">"));
   ++FDepth;
   Flush();
 }
@@ -170,10 +270,17 @@ void TXMLMaker::CloseElement(QStringView Name) {
   Flush();
 }
 
+void TXMLMaker::CloseElement(QLatin1StringView Name) {
+  --FDepth;
+  Indent();
+  EndTag(Name);
+  Flush();
+}
+
 void TXMLMaker::EmptyElement(QStringView Name) { EmptyElement(Name, TAttributes{}); }
 
 void TXMLMaker::EmptyElement(QStringView Name, const TAttributes& Attributes) {
-  StartTag(Name, Attributes, QLatin1String("/>"));
+  StartTag(Name, Attributes, QLatin1StringView("/>"));
   Flush();
 }
 
@@ -188,16 +295,63 @@ void TXMLMaker::WholeElement(QStringView Name, const QString& Content) {
 }
 
 void TXMLMaker::WholeElement(QStringView Name, const TAttributes& Attributes, const QString& Content) {
-  StartTag(Name, Attributes, QLatin1String(">"));
-  FBuffer += QLatin1Char('\t');
-  FBuffer += Content;
+  StartTag(Name, Attributes, QLatin1StringView(">"));
+  Append('\t');
+  Append(QStringView(Content));
   EndTag(Name);
   Flush();
 }
 
 void TXMLMaker::PCDATA(QStringView Text) {
   Indent();
-  FBuffer += Text;
+  Append(Text);
+  Flush();
+}
+
+void TXMLMaker::BeginTag(QLatin1StringView Name) {
+  Indent();
+  Append('<');
+  Append(Name);
+}
+
+void TXMLMaker::AddAttribute(QLatin1StringView Name, QStringView Text) {
+  Append(' ');
+  Append(Name);
+  Append(QLatin1StringView("=\""));
+  AppendEscaped(Text, false);
+  Append('"');
+}
+
+void TXMLMaker::AddMemoAttribute(QLatin1StringView Name, QStringView Text) {
+  Append(' ');
+  Append(Name);
+  Append(QLatin1StringView("=\""));
+  AppendEscaped(Text, true);
+  Append('"');
+}
+
+void TXMLMaker::AddAttribute(QLatin1StringView Name, int Value) {
+  char digits[16];
+  const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, Value);
+  AddAttribute(Name, QLatin1StringView(digits, end - digits));
+}
+
+void TXMLMaker::AddAttribute(QLatin1StringView Name, QLatin1StringView Value) {
+  Append(' ');
+  Append(Name);
+  Append(QLatin1StringView("=\""));
+  Append(Value);
+  Append('"');
+}
+
+void TXMLMaker::EndOpenTag() {
+  Append(QLatin1StringView(">\r\n"));
+  ++FDepth;
+  Flush();
+}
+
+void TXMLMaker::EndEmptyTag() {
+  Append(QLatin1StringView("/>\r\n"));
   Flush();
 }
 
@@ -217,43 +371,50 @@ QString TXMLMaker::StandardizeString(QStringView Text) { return Escape(Text, fal
 
 QString TXMLMaker::StandardizeMemo(QStringView Text) { return Escape(Text, true); }
 
-QString TXMLMaker::Header() const {
-  return QStringLiteral("<?xml version=\"%1\" encoding=\"%2\" standalone=\"%3\"?>")
-      .arg(FVersion, FEncoding, FStandAlone ? QStringLiteral("yes") : QStringLiteral("no"));
+QByteArray TXMLMaker::Header() const {
+  return Windows1250::Encode(
+      QStringLiteral("<?xml version=\"%1\" encoding=\"%2\" standalone=\"%3\"?>")
+          .arg(FVersion, FEncoding, FStandAlone ? QStringLiteral("yes") : QStringLiteral("no")));
 }
 
-QString TXMLMaker::Body() const {
-  QString body;
-  qsizetype size = 0;
-  for (const QString& chunk : FChunks) size += chunk.size() + 2;
-  body.reserve(size);
-  for (const QString& chunk : FChunks) {
-    body += chunk;
-    body += CRLF;
-  }
-  return body;
-}
-
-void TXMLMaker::FinishBuffer() {
-  if (!FBuffer.isEmpty()) MoveBufferToChunks();
+QByteArray TXMLMaker::GenerateXMLBytes() {
+  FinishBuffer();
+  const QByteArray header = Header();
+  QByteArray bytes;
+  bytes.reserve(header.size() + static_cast<qsizetype>(FBody.size()) + 4);
+  bytes += header;
+  bytes.append("\r\n", 2);
+  bytes += View(FBody);
+  bytes.append("\r\n", 2);
+  return bytes;
 }
 
 void TXMLMaker::GenerateXMLFile(const QString& FileName) {
   FinishBuffer();
-  const QByteArray bytes = Windows1250::Encode(Header() + CRLF + Body() + CRLF);
+  if (FFile) {
+    if (QFileInfo(FFile->fileName()).absoluteFilePath() != QFileInfo(FileName).absoluteFilePath())
+      throw ui::Exception(QStringLiteral("Cannot write file \"%1\": another file was begun").arg(FileName));
+    WriteOut(0);
+    if (FFile->write("\r\n", 2) != 2 || !FFile->commit()) RaiseWriteError();
+    FFile.reset();
+    return;
+  }
   QSaveFile file(FileName);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+  const QByteArray header = Header();
+  const auto write = [&file](const char* Data, qsizetype Size) { return file.write(Data, Size) == Size; };
+  if (!file.open(QIODevice::WriteOnly) || !write(header.constData(), header.size()) || !write("\r\n", 2) ||
+      !write(FBody.data(), static_cast<qsizetype>(FBody.size())) || !write("\r\n", 2) || !file.commit())
     throw ui::Exception(QStringLiteral("Cannot write file \"%1\": %2").arg(FileName, file.errorString()));
 }
 
 QString TXMLMaker::GenerateXMLString() {
   FinishBuffer();
-  return Header() + Body();
+  return Windows1250::Decode(Header()) + Windows1250::Decode(View(FBody));
 }
 
 void TXMLMaker::GenerateXMLStringList(QStringList& Strings, bool Clear) {
   FinishBuffer();
   if (Clear) Strings.clear();
-  Strings.append(Header());
-  Strings.append(Body());
+  Strings.append(Windows1250::Decode(Header()));
+  Strings.append(Windows1250::Decode(View(FBody)));
 }

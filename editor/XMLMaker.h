@@ -1,12 +1,18 @@
 #pragma once
-// A writer of indented XML text: one element per line, TAB indentation, CRLF line ends, kept
-// in chunks that are joined once when the file or text is produced.
+// A writer of indented XML text: one element per line, TAB indentation, CRLF line ends. The text
+// is kept as the Windows-1250 bytes of the file from the start, in one buffer; a chunk of more
+// than 32000 characters is closed by a line end of its own, as the file format has it.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <QVariant>
+#include <memory>
+#include <string>
 #include <vector>
+
+class QSaveFile;
 
 // Header values the writer uses unless told otherwise.
 extern const QString _XMLDefaultVersion;  // "1.0"
@@ -32,6 +38,9 @@ class TXMLMaker {
 public:
   TXMLMaker();
   TXMLMaker(const QString& Version, const QString& Encoding, bool StandAlone);
+  ~TXMLMaker();
+  TXMLMaker(const TXMLMaker&) = delete;
+  TXMLMaker& operator=(const TXMLMaker&) = delete;
 
   void OpenElement(QStringView Name);
   void OpenElement(QStringView Name, const TAttributes& Attributes);
@@ -46,6 +55,19 @@ public:
 
   static QString GetAttributesString(const TAttributes& Attributes);
 
+  // The same element forms, built attribute by attribute with no text in between: BeginTag
+  // starts an indented tag, the attribute calls add ' name="value"' (Text escaped as
+  // StandardizeString or StandardizeMemo does), and EndOpenTag or EndEmptyTag finishes it as
+  // OpenElement or EmptyElement would.
+  void BeginTag(QLatin1StringView Name);
+  void AddAttribute(QLatin1StringView Name, QStringView Text);
+  void AddMemoAttribute(QLatin1StringView Name, QStringView Text);
+  void AddAttribute(QLatin1StringView Name, int Value);
+  void AddAttribute(QLatin1StringView Name, QLatin1StringView Value);
+  void EndOpenTag();
+  void EndEmptyTag();
+  void CloseElement(QLatin1StringView Name);
+
   // Escapes a text for an attribute value, in one pass: the five markup characters become
   // their entities; control characters and characters that Windows-1250 cannot hold become
   // numeric character references, so that every text reads back unchanged.
@@ -57,6 +79,13 @@ public:
   // Header, CRLF, body, CRLF, in Windows-1250, written to a temporary file that replaces
   // FileName only when all of it was written. Throws ui::Exception when it cannot.
   void GenerateXMLFile(const QString& FileName);
+  // Starts the file FileName before anything is written: the header goes to it at once, and
+  // the text goes to it in blocks as it is made, so that it is never held whole.
+  // GenerateXMLFile(FileName) then ends the file and puts it in place; a maker destroyed
+  // before that leaves any old file as it was. Throws ui::Exception when it cannot.
+  void BeginXMLFile(const QString& FileName);
+  // The bytes GenerateXMLFile writes.
+  QByteArray GenerateXMLBytes();
   // Header immediately followed by the body.
   QString GenerateXMLString();
   void GenerateXMLStringList(QStringList& Strings, bool Clear);
@@ -68,21 +97,33 @@ public:
 
 private:
   void Indent();
+  // Plain text: Windows-1250, a character without a byte of its own as '?'.
+  void Append(QStringView Text);
+  void Append(QLatin1StringView Text);
+  void Append(char C);
+  void AppendEscaped(QStringView Text, bool Memo);
   // An indented start tag with its attributes, ended by Close (">" or "/>") and CRLF.
-  void StartTag(QStringView Name, const TAttributes& Attributes, QLatin1String Close);
+  void StartTag(QStringView Name, const TAttributes& Attributes, QLatin1StringView Close);
   // An end tag and CRLF, at the current position of the line.
   void EndTag(QStringView Name);
+  void EndTag(QLatin1StringView Name);
+  // Closes the current chunk once it holds more than the flush limit.
   void Flush();
-  void MoveBufferToChunks();
-  // Everything written so far goes to the chunks, ready to be joined.
+  // Closes a non-empty current chunk.
   void FinishBuffer();
-  QString Header() const;
-  QString Body() const;
+  QByteArray Header() const;
+  // Writes the body made so far to the file begun, when it holds at least Least bytes.
+  void WriteOut(std::size_t Least);
+  [[noreturn]] void RaiseWriteError() const;
 
   QString FVersion;
   QString FEncoding;
   bool FStandAlone = true;
   int FDepth = 0;
-  QString FBuffer;
-  QStringList FChunks;
+  // The body written so far: closed chunks, each followed by CRLF, then the current chunk.
+  std::string FBody;
+  // Characters in the current chunk.
+  qsizetype FChunkLength = 0;
+  // The file begun by BeginXMLFile, which FBody goes to.
+  std::unique_ptr<QSaveFile> FFile;
 };

@@ -52,6 +52,12 @@ bool IsEncodable(char32_t CodePoint) {
   return ReverseTable()[CodePoint] != 0;
 }
 
+unsigned char ByteOf(char32_t CodePoint) {
+  if (CodePoint < 0x80) return static_cast<unsigned char>(CodePoint);
+  if (CodePoint > 0xFFFF) return 0;
+  return ReverseTable()[CodePoint];
+}
+
 QByteArray Encode(QStringView Text) {
   const auto& reverse = ReverseTable();
   QByteArray bytes(Text.size(), Qt::Uninitialized);

@@ -16,6 +16,10 @@ QString Decode(QByteArrayView Bytes);
 // True when the code point has a byte of its own in the code page.
 bool IsEncodable(char32_t CodePoint);
 
+// The byte of a code point that has one of its own; 0 for any other (NUL included, which
+// callers handle before asking).
+unsigned char ByteOf(char32_t CodePoint);
+
 // The inverse of Decode: the five C1 control characters that stand for undefined bytes become
 // those bytes again. Other characters without a byte become '?'; callers that must not lose
 // text escape them first.

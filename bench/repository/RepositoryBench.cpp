@@ -54,7 +54,7 @@ void FillSchema(TRepository& Store, int Entities) {
 QByteArray FileBytes(int Entities) {
   TRepository store;
   FillSchema(store, Entities);
-  return Windows1250::Encode(store.SaveToText());
+  return store.SaveToBytes();
 }
 
 void BM_Write(benchmark::State& State) {
@@ -62,7 +62,7 @@ void BM_Write(benchmark::State& State) {
   FillSchema(store, static_cast<int>(State.range(0)));
   qsizetype bytes = 0;
   for (auto _ : State) {
-    const QByteArray file = Windows1250::Encode(store.SaveToText());
+    const QByteArray file = store.SaveToBytes();
     bytes = file.size();
     benchmark::DoNotOptimize(file.data());
   }
@@ -73,9 +73,7 @@ void BM_Read(benchmark::State& State) {
   const QByteArray file = FileBytes(static_cast<int>(State.range(0)));
   for (auto _ : State) {
     TRepository store;
-    QString text, error;
-    TRepositoryXMLReader::DecodeFile(file, text, error);
-    if (!TRepositoryXMLReader(store).Read(text, &error)) State.SkipWithError("unreadable");
+    if (!TRepositoryXMLReader(store).ReadBytes(file)) State.SkipWithError("unreadable");
     benchmark::DoNotOptimize(store.Root().Count());
   }
   State.SetBytesProcessed(State.iterations() * file.size());

@@ -26,9 +26,7 @@ namespace {
 }
 
 bool Load(const QByteArray& Bytes, TRepository& Store) {
-  QString text, error;
-  return TRepositoryXMLReader::DecodeFile(Bytes, text, error) &&
-         TRepositoryXMLReader(Store).Read(text, &error);
+  return TRepositoryXMLReader(Store).ReadBytes(Bytes);
 }
 
 // True when the input loaded.

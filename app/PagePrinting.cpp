@@ -1,15 +1,36 @@
 #include "app/PagePrinting.h"
 
+#include "app/MyPrinter.h"
 #include "diagram/MorvikAbstract.h"
 #include "ui/Canvas.h"
 #include "ui/Desktop.h"
 #include "ui/Exception.h"
 #include "ui/Graphics.h"
 
+#include <QFileDialog>
 #include <QPainter>
 #include <QPrinter>
 
 #include <algorithm>
+
+TPageFigures FiguresOf(const TMyPrinter& Printer) {
+  return TPageFigures{Printer.PageWidth,   Printer.PageHeight, Printer.PrinterDpiX,
+                      Printer.PrinterDpiY, Printer.ScreenDpiX, Printer.ScreenDpiY};
+}
+
+QPrinter* PrinterForJob(TMyPrinter& Printer, const std::function<QString()>& AskFile) {
+  QPrinter* printer = Printer.Printer();
+  if (!printer || !Printer.IsPdf()) return printer;
+  const QString file = AskFile ? AskFile() : QString();
+  if (file.isEmpty()) return nullptr;
+  printer->setOutputFileName(file);
+  return printer;
+}
+
+QString AskPdfFileName(QWidget* Parent) {
+  return QFileDialog::getSaveFileName(Parent, QStringLiteral("Tisk do souboru PDF"), QString(),
+                                      QStringLiteral("PDF (*.pdf)"));
+}
 
 TPageGrid MakePageGrid(int Columns, int Rows, bool Value) {
   if (Columns <= 0 || Rows <= 0) return {};

@@ -7,10 +7,13 @@
 // [(Column - 1) * PageWidth, Column * PageWidth) x [(Row - 1) * PageHeight, Row * PageHeight).
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QPrinter;
+class QWidget;
 class TMorvikAbstract;
+class TMyPrinter;
 namespace ui {
 class TCanvas;
 class TControl;
@@ -29,6 +32,15 @@ struct TPageFigures {
   // Both page sides are known and positive.
   bool HasPage() const { return PageWidth > 0 && PageHeight > 0; }
 };
+
+// The figures of the program's printer.
+TPageFigures FiguresOf(const TMyPrinter& Printer);
+
+// The printer for one print job: the program's printer, which on a PDF printer first takes
+// the file that AskFile names; null when no file was named.
+QPrinter* PrinterForJob(TMyPrinter& Printer, const std::function<QString()>& AskFile);
+// The save dialog that asks for the PDF file of a print job.
+QString AskPdfFileName(QWidget* Parent);
 
 // The chosen pages: one row per page row, one flag per page column; true prints the page.
 using TPageGrid = std::vector<std::vector<bool>>;

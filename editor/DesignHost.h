@@ -4,10 +4,22 @@
 // printer's page size and the plain message display. The main window's data module
 // implements it; tests use a small fake.
 
+#include <QPoint>
 #include <QSize>
 #include <QString>
 
 class TfrmDesign;
+class TMorvikGraphic;
+
+// The pop-up menus of the desktop and its elements.
+enum class TDesignMenu {
+  Desktop,
+  Entity,
+  Note,
+  ProjectInfo,
+  TextLabel,
+  Relation
+};
 
 class TDesignHost {
 public:
@@ -33,4 +45,9 @@ public:
   virtual void ShowZoom(TfrmDesign* Design, int Zoom) = 0;
   // The plain message display (an information box with the program's title).
   virtual void ShowMessage(const QString& Message) = 0;
+
+  // Pops up Menu at a global screen position, for the schema window's selection.
+  virtual void PopupMenu(TfrmDesign* Design, TDesignMenu Menu, const QPoint& GlobalPos) {}
+  // Opens the property dialog of Element (a double click); true when it stored anything.
+  virtual bool EditElement(TfrmDesign* Design, TMorvikGraphic* Element) { return false; }
 };

@@ -155,6 +155,7 @@ void TfrmDesign::CreateComponents() {
   Desktop->OnError = [this](const QString& m) { ReportError(m); };
   Desktop->OnRemoved = [this](ui::TComponent* c) {
     FZoomMemory.Forget(c);
+    ForgetMouseState(c);
     Selection.erase(std::remove_if(Selection.begin(), Selection.end(),
                                    [c](TMorvikGraphic* s) { return static_cast<ui::TComponent*>(s) == c; }),
                     Selection.end());
@@ -634,11 +635,3 @@ void TfrmDesign::ToggleDockedWindow(QWidget* Window, bool Left) {
   }
   Desktop->update();
 }
-
-// ---- Mouse on the desktop ----------------------------------------------------------------
-
-void TfrmDesign::sbxDesktopMouseDown(ui::TObject*, ui::TMouseButton, ui::TShiftState, int, int) {}
-
-void TfrmDesign::sbxDesktopMouseMove(ui::TObject*, ui::TShiftState, int, int) {}
-
-void TfrmDesign::sbxDesktopMouseUp(ui::TObject*, ui::TMouseButton, ui::TShiftState, int, int) {}

@@ -4,6 +4,8 @@
 // and the error list (bottom), the close query and the binding to the plug-in model.
 // It reaches the program around it only through its TDesignHost.
 
+#include "editor/CreateComp.h"
+#include "editor/DesignHost.h"
 #include "editor/ZoomMemory.h"
 #include "ui/Desktop.h"
 #include "ui/Types.h"
@@ -18,7 +20,15 @@ class QPainter;
 class QSplitter;
 class TDesignHost;
 class TEntity;
+class TEntryPoint;
 class TMorvikGraphic;
+class TNote;
+class TProjectInfo;
+class TRectangle;
+class TResizeBox;
+class TResizeLine;
+class TSelectingRect;
+class TTextLabel;
 class TRelation;
 class TRuler;
 class TScrolledScrollBox;
@@ -168,10 +178,102 @@ public:
   // Reports a failure of a handler with the message box.
   void ReportError(const QString& Message);
 
+  // ---- Mouse tools: dispatch on the current tool ----------------------------------------
+  // The handlers every element and handle of this window gets; they route by the kind of
+  // the sender.
+  TElementHandlers ElementHandlers();
+  // Element and handle events (coordinates are the sender's own).
+  void RectangleMouseDown(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
+  void RectangleMouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
+  void RectangleMouseUp(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
+  void RectangleDblClick(ui::TObject* Sender);
+  void RelationMouseDown(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
+  void RelationMouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
+  void RelationMouseUp(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
+  void EntryPointMouseDown(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
+  void EntryPointMouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
+  void ResizeBoxMouseDown(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
+  void ResizeBoxMouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
+  void ResizeBoxMouseUp(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
+  void ResizeBoxDblClick(ui::TObject* Sender);
+  void ResizeLineMouseDown(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
+  void ResizeLineMouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
+  void ZoomClick(ui::TMouseButton Button, int X, int Y);
+  // SelectOnly, then the menu of Menu pops up at (X, Y) of Element.
+  void ShowPopup(TMorvikGraphic* Element, int X, int Y, TDesignMenu Menu);
+
+  // ---- Selection, moving, resizing, panning -------------------------------------------
+  void Select(TMorvikGraphic* Element);
+  void Deselect(TMorvikGraphic* Element);
+  void ClearSelection();
+  void DeselectAllBut(TMorvikGraphic* Element);
+  void SelectOnly(TMorvikGraphic* Element);
+  bool HasSelection() const { return !Selection.empty(); }
+  ui::TRect SelectionBounds() const;
+  // (X, Y): desktop positions of the event.
+  void StartRubberBand(ui::TShiftState Shift, int X, int Y);
+  void DragRubberBand(ui::TShiftState Shift, int X, int Y);
+  void EndRubberBand(ui::TShiftState Shift);
+  // (X, Y): the event in the coordinates of the handle box under the mouse.
+  void MoveSelection(TResizeBox* Box, int X, int Y);
+  void EndMove();
+  void ResizeBy(TResizeBox* Box, int X, int Y);
+  void EndResize(TResizeBox* Box);
+  void StartPan(int X, int Y);
+  void Pan(ui::TShiftState Shift, int X, int Y);
+  // The handle box of a selected rectangle element ("ResBox_" + name), or null.
+  TResizeBox* ResizeBoxOf(const TRectangle* Element) const;
+
+  // ---- Creating elements (desktop positions) --------------------------------------------
+  void StartCreationBox(int X, int Y);
+  void DragCreationBox(int X, int Y);
+  void FreeCreationBox();
+  TEntity* CreateEntityAt(ui::TMouseButton Button, int X, int Y);
+  TNote* CreateNoteAt(ui::TMouseButton Button, int X, int Y);
+  TTextLabel* CreateTextLabelAt(ui::TMouseButton Button, int X, int Y);
+  TProjectInfo* CreateProjectInfoAt(ui::TMouseButton Button, int X, int Y);
+  TEntryPoint* CreateEntryPointFor(TEntity* Entity, ui::TMouseButton Button);
+  void StartRelationDrag(TRectangle* Element, ui::TShiftState Shift, int X, int Y);
+  void DragRelation(ui::TShiftState Shift, int X, int Y);
+  TRelation* EndRelationDrag(ui::TShiftState Shift, int X, int Y);
+
+  // A new element is on the desktop and in the document (the component browser lists it).
+  void ElementAdded(TMorvikGraphic* Element);
+  std::function<void(TMorvikGraphic* Element)> OnElementAdded;
+
+  // Mouse state (desktop positions).
+  bool MouseDownInside = false;
+  bool Moving = false;
+  TResizeBox* GroupBox = nullptr;
+  int ResizeHandle = 0;
+  ui::TPoint GrabOffset{0, 0};
+  ui::TPoint MouseDownPoint{0, 0};
+  bool RubberBanding = false;
+  TSelectingRect* RubberBand = nullptr;
+  ui::TPoint RubberStart{0, 0};
+  ui::TPoint PanPoint{0, 0};
+  TResizeBox* CreationBox = nullptr;
+  ui::TPoint CreationStart{0, 0};
+  bool RelationDragging = false;
+  TSelectingRect* RelationLine = nullptr;
+  ui::TPoint RelationStart{0, 0};
+  TRectangle* RelationBase = nullptr;
+
 protected:
   void closeEvent(QCloseEvent* Event) override;
 
 private:
+  // The tool of the host (the arrow without one).
+  int CurrentTool() const;
+  // Back to the arrow unless the tool is sticky.
+  void ToolUsed();
+  // Scrolls 20 pixels towards a cursor (desktop position) outside the visible part.
+  void AutoScroll(int X, int Y);
+  // The placement of a new box: the creation box cut to the desktop, or the point.
+  ui::TRect PlacementRect(int X, int Y) const;
+  void ForgetMouseState(const ui::TComponent* Component);
+  // A double click was handled: the press and release that follow it do nothing more.
+  bool FAfterDblClick = false;
   void CreateComponents();
   void SizeDesktopWidget();
   void ScaleDesktop(int NewZoom);

@@ -20,6 +20,11 @@ public:
   void ModifiedChanged(TfrmDesign*) override { ++ModifiedChanges; }
   void ShowZoom(TfrmDesign*, int Zoom) override { ShownZooms.push_back(Zoom); }
   void ShowMessage(const QString& Message) override { Messages << Message; }
+  void PopupMenu(TfrmDesign*, TDesignMenu Menu, const QPoint&) override { Menus.push_back(Menu); }
+  bool EditElement(TfrmDesign*, TMorvikGraphic* Element) override {
+    Edited.push_back(Element);
+    return false;
+  }
 
   int CurrentTool = 0;
   bool Sticky = false;
@@ -29,4 +34,6 @@ public:
   int ModifiedChanges = 0;
   std::vector<int> ShownZooms;
   QStringList Messages;
+  std::vector<TDesignMenu> Menus;
+  std::vector<TMorvikGraphic*> Edited;
 };

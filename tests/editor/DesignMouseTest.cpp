@@ -1,0 +1,471 @@
+// Drawing with the mouse on a schema window bound to the real plug-in: the dispatch of the
+// tools, selection, moving and resizing, relation drops, and the elements that creation
+// leaves in the document and the model. Events are sent to the desktop in its own
+// positions, as the mouse gives them.
+#include "FakeDesignHost.h"
+
+#include "Interface/MorvikInterface.h"
+#include "diagram/Entity.h"
+#include "diagram/EntryPoint.h"
+#include "diagram/Note.h"
+#include "diagram/ProjectInfo.h"
+#include "diagram/Relation.h"
+#include "diagram/ResizeBox.h"
+#include "diagram/ScrolledScrollBox.h"
+#include "diagram/SelectingRect.h"
+#include "diagram/TextLabel.h"
+#include "editor/DesignSamples.h"
+#include "editor/VisualModel.h"
+#include "editor/frmDesign.h"
+#include "ui/ImageList.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Plugin = QStringLiteral("varne.so");
+const QString ModelName = QStringLiteral("InterBase 6");
+
+enum Tool {
+  Arrow = 0,
+  Hand = 1,
+  EntityTool = 2,
+  RelationTool = 3,
+  NoteTool = 4,
+  EntryPointTool = 5,
+  TextTool = 6,
+  InfoTool = 7,
+  ZoomTool = 8
+};
+
+class DesignMouse : public ::testing::Test {
+protected:
+  void SetUp() override {
+    TDesignSamples::SetCurrent(&samples);
+    design = std::make_unique<TfrmDesign>(&host);
+    design->setAttribute(Qt::WA_DeleteOnClose, false);
+    ASSERT_TRUE(design->BindModel(Plugin, ModelName, "2.0")) << qPrintable(design->LoadError);
+    design->resize(800, 600);
+    design->show();
+    QApplication::processEvents();
+    // The view at the desktop's top-left corner.
+    design->sbxDesktop->SetHorzPosition(0);
+    design->sbxDesktop->SetVertPosition(0);
+  }
+  void TearDown() override {
+    design.reset();
+    TDesignSamples::SetCurrent(nullptr);
+  }
+
+  void Send(QEvent::Type Type, QPoint P, Qt::MouseButton Button, Qt::MouseButtons Held,
+            Qt::KeyboardModifiers Keys = Qt::NoModifier) {
+    QWidget* w = design->Desktop;
+    QMouseEvent e(Type, QPointF(P), w->mapToGlobal(QPointF(P)), Button, Held, Keys);
+    QApplication::sendEvent(w, &e);
+  }
+  void Press(QPoint P, Qt::MouseButton Button = Qt::LeftButton, Qt::KeyboardModifiers Keys = Qt::NoModifier) {
+    Send(QEvent::MouseButtonPress, P, Button, Button, Keys);
+  }
+  void Move(QPoint P, Qt::MouseButtons Held = Qt::LeftButton, Qt::KeyboardModifiers Keys = Qt::NoModifier) {
+    Send(QEvent::MouseMove, P, Qt::NoButton, Held, Keys);
+  }
+  void Release(QPoint P, Qt::MouseButton Button = Qt::LeftButton,
+               Qt::KeyboardModifiers Keys = Qt::NoModifier) {
+    Send(QEvent::MouseButtonRelease, P, Button, Qt::NoButton, Keys);
+  }
+  // Press, a few moves and the release.
+  void Drag(QPoint From, QPoint To, Qt::KeyboardModifiers Keys = Qt::NoModifier) {
+    Press(From, Qt::LeftButton, Keys);
+    Move(From + (To - From) / 2, Qt::LeftButton, Keys);
+    Move(To, Qt::LeftButton, Keys);
+    Release(To, Qt::LeftButton, Keys);
+  }
+  void Click(QPoint P, Qt::MouseButton Button = Qt::LeftButton, Qt::KeyboardModifiers Keys = Qt::NoModifier) {
+    Press(P, Button, Keys);
+    Release(P, Button, Keys);
+  }
+
+  // A new entity drawn with the entity tool as a box from From to To.
+  TEntity* DrawEntity(QPoint From, QPoint To) {
+    host.CurrentTool = EntityTool;
+    Drag(From, To);
+    return design->VisualModel->Entities.empty() ? nullptr : design->VisualModel->Entities.back();
+  }
+  static QPoint Centre(const ui::TControl* C) {
+    return QPoint(C->Left() + C->Width() / 2, C->Top() + C->Height() / 2);
+  }
+  int Count(const std::function<bool(ui::TControl*)>& Test) const {
+    int n = 0;
+    for (int i = 0; i < design->Desktop->ControlCount(); ++i) n += Test(design->Desktop->Control(i)) ? 1 : 0;
+    return n;
+  }
+  // Handle boxes without a host (creation and group boxes) and rubber bands left behind.
+  int StrayHandles() const {
+    return Count([](ui::TControl* c) {
+      auto* box = dynamic_cast<TResizeBox*>(c);
+      return (box && !box->Host()) || dynamic_cast<TSelectingRect*>(c);
+    });
+  }
+
+  TDesignSamples samples;
+  FakeDesignHost host;
+  std::unique_ptr<TfrmDesign> design;
+};
+
+TEST_F(DesignMouse, EachToolDoesItsOwnThingOnFreeDesktopAndOnAnEntity) {
+  struct Case {
+    const char* What;
+    int Tool;
+    bool OnEntity; // else on free desktop
+    Qt::MouseButton Button;
+    Qt::KeyboardModifiers Keys;
+    int Entities, Notes, Labels, Selected, ToolAfter, Zoom, Menus;
+  };
+  const Case cases[] = {
+      {"arrow click on free desktop", Arrow, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0, Arrow, 1000,
+       0},
+      {"arrow click on the entity", Arrow, true, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 1, Arrow, 1000, 0},
+      {"entity tool on free desktop", EntityTool, false, Qt::LeftButton, Qt::NoModifier, 2, 0, 0, 1, Arrow,
+       1000, 0},
+      {"entity tool with Ctrl", EntityTool, false, Qt::LeftButton, Qt::ControlModifier, 1, 0, 0, 0,
+       EntityTool, 1000, 0},
+      {"entity tool on the entity selects it", EntityTool, true, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 1,
+       EntityTool, 1000, 0},
+      {"entity tool, right button", EntityTool, false, Qt::RightButton, Qt::NoModifier, 1, 0, 0, 0,
+       EntityTool, 1000, 1},
+      {"note tool", NoteTool, false, Qt::LeftButton, Qt::NoModifier, 1, 1, 0, 1, Arrow, 1000, 0},
+      {"text tool", TextTool, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 1, 1, Arrow, 1000, 0},
+      {"relation tool on free desktop", RelationTool, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0,
+       RelationTool, 1000, 0},
+      {"entry-point tool on free desktop", EntryPointTool, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0,
+       EntryPointTool, 1000, 0},
+      {"zoom in", ZoomTool, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0, ZoomTool, 2000, 0},
+      {"zoom out pops no menu", ZoomTool, false, Qt::RightButton, Qt::NoModifier, 1, 0, 0, 0, ZoomTool, 500,
+       0},
+      {"zoom in on the entity", ZoomTool, true, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0, ZoomTool, 2000,
+       0},
+      {"arrow right click on free desktop", Arrow, false, Qt::RightButton, Qt::NoModifier, 1, 0, 0, 0, Arrow,
+       1000, 1},
+      {"arrow right click on the entity", Arrow, true, Qt::RightButton, Qt::NoModifier, 1, 0, 0, 1, Arrow,
+       1000, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    SetUp();
+    TEntity* entity = DrawEntity(QPoint(100, 100), QPoint(220, 200));
+    ASSERT_NE(entity, nullptr);
+    design->ClearSelection();
+    host.CurrentTool = c.Tool;
+    host.Menus.clear();
+    Click(c.OnEntity ? Centre(entity) : QPoint(400, 350), c.Button, c.Keys);
+    EXPECT_EQ(static_cast<int>(design->VisualModel->Entities.size()), c.Entities);
+    EXPECT_EQ(design->Model->GetTableCount(), c.Entities);
+    EXPECT_EQ(static_cast<int>(design->VisualModel->Notes.size()), c.Notes);
+    EXPECT_EQ(static_cast<int>(design->VisualModel->TextLabels.size()), c.Labels);
+    EXPECT_EQ(static_cast<int>(design->Selection.size()), c.Selected);
+    EXPECT_EQ(host.CurrentTool, c.ToolAfter);
+    EXPECT_EQ(design->Zoom(), c.Zoom);
+    EXPECT_EQ(static_cast<int>(host.Menus.size()), c.Menus);
+    EXPECT_EQ(StrayHandles(), 0);
+    TearDown();
+  }
+}
+
+TEST_F(DesignMouse, NewElementsTakeTheirNamesAndAFreedNumberIsTakenAgain) {
+  TEntity* e0 = DrawEntity(QPoint(20, 20), QPoint(120, 100));
+  TEntity* e1 = DrawEntity(QPoint(200, 20), QPoint(300, 100));
+  ASSERT_TRUE(e0 && e1);
+  EXPECT_EQ(e0->Name(), "Entity_0");
+  EXPECT_EQ(e0->Caption(), "Entita_0");
+  EXPECT_EQ(e1->Name(), "Entity_1");
+  EXPECT_STREQ(e1->Table()->GetName(), "Entita_1");
+
+  // Entity_0 goes away with its table; the next entity takes its number again.
+  design->ClearSelection();
+  design->VisualModel->RemoveEntity(e0);
+  design->Model->DeleteTable(e0->Table());
+  delete e0;
+  TEntity* again = DrawEntity(QPoint(20, 200), QPoint(120, 300));
+  EXPECT_EQ(again->Name(), "Entity_0");
+  EXPECT_EQ(design->Model->GetTableCount(), 2);
+
+  host.CurrentTool = NoteTool;
+  Click(QPoint(400, 40));
+  host.CurrentTool = TextTool;
+  Click(QPoint(400, 200));
+  host.CurrentTool = EntryPointTool;
+  Click(Centre(e1));
+  host.CurrentTool = InfoTool;
+  Click(QPoint(500, 300));
+  ASSERT_EQ(design->VisualModel->Notes.size(), 1u);
+  EXPECT_EQ(design->VisualModel->Notes[0]->Name(), "Note_0");
+  ASSERT_EQ(design->VisualModel->TextLabels.size(), 1u);
+  EXPECT_EQ(design->VisualModel->TextLabels[0]->Name(), "TextLabel_0");
+  EXPECT_EQ(design->VisualModel->TextLabels[0]->Caption(), "Text 0");
+  ASSERT_EQ(design->VisualModel->EntryPoints.size(), 1u);
+  EXPECT_EQ(design->VisualModel->EntryPoints[0]->Name(), "EntryPoint_0");
+  EXPECT_EQ(design->VisualModel->EntryPoints[0]->Entity(), e1);
+  ASSERT_NE(design->VisualModel->ProjectInfo, nullptr);
+  EXPECT_EQ(design->VisualModel->ProjectInfo->Name(), "ProjectInfo_0");
+
+  // A second entry point on the same entity and a second project block are not made.
+  host.CurrentTool = EntryPointTool;
+  Click(Centre(e1));
+  host.CurrentTool = InfoTool;
+  Click(QPoint(600, 400));
+  EXPECT_EQ(design->VisualModel->EntryPoints.size(), 1u);
+  EXPECT_EQ(Count([](ui::TControl* c) { return dynamic_cast<TProjectInfo*>(c) != nullptr; }), 1);
+  EXPECT_TRUE(design->Modified());
+}
+
+TEST_F(DesignMouse, StickyToolsStayAndTheProjectToolAlwaysReturnsToTheArrow) {
+  host.Sticky = true;
+  DrawEntity(QPoint(20, 20), QPoint(120, 100));
+  DrawEntity(QPoint(200, 20), QPoint(300, 100));
+  EXPECT_EQ(design->VisualModel->Entities.size(), 2u);
+  EXPECT_EQ(host.CurrentTool, EntityTool);
+  host.CurrentTool = InfoTool;
+  Click(QPoint(400, 300));
+  EXPECT_EQ(host.CurrentTool, Arrow);
+  host.Sticky = false;
+  DrawEntity(QPoint(20, 200), QPoint(120, 300));
+  EXPECT_EQ(host.CurrentTool, Arrow);
+}
+
+TEST_F(DesignMouse, ABoxDrawnPastTheDesktopEdgeIsCutAtTheEdge) {
+  design->SetDesktopSize(0, 0, 1000, 800);
+  TEntity* e = nullptr;
+  host.CurrentTool = EntityTool;
+  design->sbxDesktop->SetHorzPosition(design->HorzRange());
+  Drag(QPoint(900, 100), QPoint(1200, 250));
+  ASSERT_EQ(design->VisualModel->Entities.size(), 1u);
+  e = design->VisualModel->Entities[0];
+  EXPECT_LE(e->Left() + e->Width(), 1000);
+  EXPECT_GE(e->Left(), 0);
+
+  // The project block without a creation box stands at the release point.
+  host.CurrentTool = InfoTool;
+  TProjectInfo* info = design->CreateProjectInfoAt(ui::TMouseButton::mbLeft, 300, 200);
+  ASSERT_NE(info, nullptr);
+  EXPECT_EQ(info->Left(), 300);
+  EXPECT_EQ(info->Top(), 200);
+}
+
+TEST_F(DesignMouse, RelationsDroppedOnEveryKindOfTarget) {
+  TEntity* a = DrawEntity(QPoint(20, 20), QPoint(140, 120));
+  TEntity* b = DrawEntity(QPoint(300, 20), QPoint(420, 120));
+  host.CurrentTool = NoteTool;
+  Drag(QPoint(20, 300), QPoint(140, 380));
+  host.CurrentTool = TextTool;
+  Click(QPoint(300, 300));
+  TNote* note = design->VisualModel->Notes.at(0);
+  TTextLabel* label = design->VisualModel->TextLabels.at(0);
+  struct Case {
+    const char* What;
+    ui::TControl* From;
+    QPoint To;
+    int Relations, References;
+  };
+  const Case cases[] = {
+      {"entity to entity", a, Centre(b), 1, 1},
+      {"entity to itself", a, Centre(a) + QPoint(10, 10), 2, 2},
+      {"entity to note", a, Centre(note), 3, 2},
+      {"label to entity", label, Centre(b), 4, 2},
+      {"entity to free desktop", a, QPoint(600, 500), 4, 2},
+      {"note to note", note, Centre(note) + QPoint(5, 5), 4, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    host.CurrentTool = RelationTool;
+    Drag(Centre(c.From), c.To);
+    EXPECT_EQ(static_cast<int>(design->VisualModel->Relations.size()), c.Relations);
+    EXPECT_EQ(design->Model->GetReferenceCount(), c.References);
+    EXPECT_EQ(host.CurrentTool, Arrow);
+    EXPECT_EQ(StrayHandles(), 0);
+  }
+  TRelation* first = design->VisualModel->Relations[0];
+  EXPECT_EQ(first->Name(), "Relation_0");
+  EXPECT_EQ(first->Base(), a);
+  EXPECT_EQ(first->Target(), b);
+  EXPECT_EQ(first->Reference()->GetParentTable(), a->Table());
+  EXPECT_EQ(first->Reference()->GetChildTable(), b->Table());
+}
+
+TEST_F(DesignMouse, RubberBandSelectsTheBoxesInsideAndShiftAddsToThem) {
+  TEntity* a = DrawEntity(QPoint(20, 20), QPoint(140, 120));
+  TEntity* b = DrawEntity(QPoint(300, 20), QPoint(420, 120));
+  TEntity* c = DrawEntity(QPoint(20, 300), QPoint(140, 400));
+  host.CurrentTool = Arrow;
+  Drag(QPoint(5, 5), QPoint(450, 200));
+  EXPECT_EQ(design->Selection, (std::vector<TMorvikGraphic*>{a, b}));
+  Drag(QPoint(5, 250), QPoint(200, 450), Qt::ShiftModifier);
+  EXPECT_EQ(design->Selection.size(), 3u);
+  EXPECT_TRUE(c->Selected());
+  // A band without Shift starts afresh.
+  Drag(QPoint(5, 250), QPoint(200, 450));
+  EXPECT_EQ(design->Selection, (std::vector<TMorvikGraphic*>{c}));
+  EXPECT_EQ(StrayHandles(), 0);
+  // Shift on a selected box's frame deselects it.
+  Click(Centre(c), Qt::LeftButton, Qt::ShiftModifier);
+  EXPECT_TRUE(design->Selection.empty());
+}
+
+TEST_F(DesignMouse, AGroupDraggedPastTheLeftEdgeLandsAtZeroKeepingItsDistances) {
+  TEntity* a = DrawEntity(QPoint(100, 100), QPoint(200, 180));
+  TEntity* b = DrawEntity(QPoint(300, 150), QPoint(400, 230));
+  host.CurrentTool = Arrow;
+  Drag(QPoint(50, 50), QPoint(450, 300));
+  ASSERT_EQ(design->Selection.size(), 2u);
+  const int gap = b->Left() - a->Left(), rise = b->Top() - a->Top();
+  const int topBefore = a->Top();
+  Drag(Centre(a), Centre(a) + QPoint(-400, 0));
+  EXPECT_EQ(a->Left(), 0);
+  EXPECT_EQ(b->Left() - a->Left(), gap);
+  EXPECT_EQ(b->Top() - a->Top(), rise);
+  EXPECT_EQ(a->Top(), topBefore);
+  EXPECT_EQ(StrayHandles(), 0);
+  // And past the right and bottom edges: the group's far edges land on the desktop's.
+  Drag(Centre(a), Centre(a) + QPoint(design->HorzRange(), design->VertRange()));
+  EXPECT_EQ(b->Left() + b->Width(), design->HorzRange());
+  EXPECT_EQ(b->Top() + b->Height(), design->VertRange());
+  EXPECT_EQ(b->Left() - a->Left(), gap);
+}
+
+TEST_F(DesignMouse, HandlesResizeByTheirEdgeAndNeverBelowTheMinimum) {
+  struct Case {
+    const char* What;
+    QPoint Handle; // as a fraction of the box: 0 left/top, 1 middle, 2 right/bottom
+    QPoint By;
+    int DLeft, DTop, DWidth, DHeight;
+  };
+  const Case cases[] = {
+      {"top", {1, 0}, {30, -20}, 0, -20, 0, 20},          {"bottom", {1, 2}, {30, 20}, 0, 0, 0, 20},
+      {"left", {0, 1}, {-20, 30}, -20, 0, 20, 0},         {"right", {2, 1}, {20, 30}, 0, 0, 20, 0},
+      {"top left", {0, 0}, {-20, -10}, -20, -10, 20, 10}, {"bottom left", {0, 2}, {-20, 10}, -20, 0, 20, 10},
+      {"top right", {2, 0}, {20, -10}, 0, -10, 20, 10},   {"bottom right", {2, 2}, {20, 10}, 0, 0, 20, 10},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    SetUp();
+    TEntity* e = DrawEntity(QPoint(200, 200), QPoint(320, 300));
+    e->SetAutoSize(false);
+    e->SetBounds(200, 200, 120, 100);
+    design->ClearSelection();
+    host.CurrentTool = Arrow;
+    Click(Centre(e));
+    TResizeBox* box = design->ResizeBoxOf(e);
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(box->EnableResize());
+    const int s = box->HandleSize();
+    const QPoint handle(box->Left() + (c.Handle.x() == 0   ? 1
+                                       : c.Handle.x() == 1 ? box->Width() / 2
+                                                           : box->Width() - 2),
+                        box->Top() + (c.Handle.y() == 0   ? 1
+                                      : c.Handle.y() == 1 ? box->Height() / 2
+                                                          : box->Height() - 2));
+    ASSERT_GE(TResizeBox::HandleCodeAt(handle.x() - box->Left(), handle.y() - box->Top(), box->Width(),
+                                       box->Height(), s),
+              2);
+    const ui::TRect before = e->BoundsRect();
+    Drag(handle, handle + c.By);
+    EXPECT_EQ(e->Left() - before.Left, c.DLeft);
+    EXPECT_EQ(e->Top() - before.Top, c.DTop);
+    EXPECT_EQ(e->Width() - before.Width(), c.DWidth);
+    EXPECT_EQ(e->Height() - before.Height(), c.DHeight);
+    // Shrinking far stops at the minimum size.
+    const QPoint now(box->Left() + (c.Handle.x() == 0   ? 1
+                                    : c.Handle.x() == 1 ? box->Width() / 2
+                                                        : box->Width() - 2),
+                     box->Top() + (c.Handle.y() == 0   ? 1
+                                   : c.Handle.y() == 1 ? box->Height() / 2
+                                                       : box->Height() - 2));
+    Drag(now, now - c.By * 20);
+    EXPECT_GE(e->Width(), e->MinWidth());
+    EXPECT_GE(e->Height(), e->MinHeight());
+    EXPECT_EQ(StrayHandles(), 0);
+    TearDown();
+  }
+}
+
+TEST_F(DesignMouse, APressOnTheBodyMovesEvenAfterTheMouseRestedOnAHandle) {
+  TEntity* e = DrawEntity(QPoint(200, 200), QPoint(320, 300));
+  e->SetAutoSize(false);
+  e->SetBounds(200, 200, 120, 100);
+  design->ClearSelection();
+  host.CurrentTool = Arrow;
+  Click(Centre(e));
+  TResizeBox* box = design->ResizeBoxOf(e);
+  ASSERT_NE(box, nullptr);
+  // The mouse passes over the bottom-right handle without a button.
+  Move(QPoint(box->Left() + box->Width() - 2, box->Top() + box->Height() - 2), Qt::NoButton);
+  ASSERT_EQ(box->HandleCode(), 9);
+  const ui::TRect before = e->BoundsRect();
+  Drag(Centre(e), Centre(e) + QPoint(40, 30));
+  EXPECT_EQ(e->Left(), before.Left + 40);
+  EXPECT_EQ(e->Top(), before.Top + 30);
+  EXPECT_EQ(e->Width(), before.Width());
+  EXPECT_EQ(e->Height(), before.Height());
+}
+
+TEST_F(DesignMouse, ADoubleClickOpensItsDialogOnceAndTheClicksAroundItMoveNothing) {
+  TEntity* e = DrawEntity(QPoint(200, 200), QPoint(320, 300));
+  host.CurrentTool = Arrow;
+  design->ClearSelection();
+  const QPoint p = Centre(e);
+  const ui::TRect before = e->BoundsRect();
+  Press(p);
+  Release(p);
+  Send(QEvent::MouseButtonDblClick, p, Qt::LeftButton, Qt::LeftButton);
+  Move(p + QPoint(30, 30));
+  Release(p + QPoint(30, 30));
+  ASSERT_EQ(host.Edited.size(), 1u);
+  EXPECT_EQ(host.Edited[0], e);
+  EXPECT_EQ(e->BoundsRect(), before);
+  EXPECT_EQ(design->Selection, (std::vector<TMorvikGraphic*>{e}));
+}
+
+TEST_F(DesignMouse, ChangingCtrlBetweenPressAndReleaseLeavesNothingBehind) {
+  DrawEntity(QPoint(20, 20), QPoint(140, 120));
+  host.Sticky = true;
+  host.CurrentTool = EntityTool;
+  // A creation box ended with Ctrl held creates, and the box goes.
+  Press(QPoint(300, 300));
+  Move(QPoint(400, 380));
+  Release(QPoint(400, 380), Qt::LeftButton, Qt::ControlModifier);
+  EXPECT_EQ(StrayHandles(), 0);
+  EXPECT_EQ(design->VisualModel->Entities.size(), 2u);
+  // A band started with Ctrl and ended without it selects, and creates nothing.
+  Press(QPoint(5, 5), Qt::LeftButton, Qt::ControlModifier);
+  Move(QPoint(500, 500), Qt::LeftButton);
+  Release(QPoint(500, 500));
+  EXPECT_EQ(StrayHandles(), 0);
+  EXPECT_EQ(design->VisualModel->Entities.size(), 2u);
+  EXPECT_EQ(design->Selection.size(), 2u);
+}
+
+TEST_F(DesignMouse, AReleaseAfterAPressBeyondTheDesktopDoesNothing) {
+  design->SetDesktopSize(0, 0, 300, 200);
+  host.CurrentTool = EntityTool;
+  Press(QPoint(350, 250));
+  Release(QPoint(100, 100));
+  EXPECT_TRUE(design->VisualModel->Entities.empty());
+  EXPECT_EQ(StrayHandles(), 0);
+}
+
+TEST_F(DesignMouse, TheHandPansWithTheLeftButtonAloneAndARelationLabelStaysPut) {
+  design->SetDesktopSize(0, 0, 4000, 3000);
+  design->sbxDesktop->SetHorzPosition(500);
+  design->sbxDesktop->SetVertPosition(500);
+  host.CurrentTool = Hand;
+  Press(QPoint(900, 900));
+  Move(QPoint(880, 870));
+  EXPECT_EQ(design->sbxDesktop->HorzPosition(), 520);
+  EXPECT_EQ(design->sbxDesktop->VertPosition(), 530);
+  Move(QPoint(850, 850), Qt::LeftButton, Qt::ShiftModifier);
+  EXPECT_EQ(design->sbxDesktop->HorzPosition(), 520);
+  Release(QPoint(850, 850));
+}
+
+} // namespace

@@ -5,7 +5,6 @@
 #include "ui/MB.h"
 
 #include <Qsci/qscilexersql.h>
-#include <Qsci/qsciprinter.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
@@ -15,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStatusBar>
@@ -25,10 +25,12 @@
 
 namespace {
 
+// Courier New with characters 13 pixels high on a 96 dpi screen. Given in points, so that a
+// printer draws it at the same size on paper.
 QFont EditorFont() {
   QFont f(QStringLiteral("Courier New"));
   f.setStyleHint(QFont::Monospace);
-  f.setPixelSize(13);
+  f.setPointSizeF(13 * 72.0 / 96);
   return f;
 }
 
@@ -319,19 +321,40 @@ void TfrmReport::acSaveAsExecute() {
 void TfrmReport::acSyntaxExecute() { SetHighlighting(acSyntax->isChecked()); }
 
 void TfrmReport::PrintText(QPrinter& Target) {
-  QsciPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(Target.outputFormat());
-  if (Target.outputFormat() == QPrinter::PdfFormat)
-    printer.setOutputFileName(Target.outputFileName());
-  else
-    printer.setPrinterName(Target.printerName());
-  printer.setPageLayout(Target.pageLayout());
-  printer.setPageMargins(QMarginsF(25, 25, 15, 25), QPageLayout::Millimeter);
-  printer.setDocName(windowTitle());
-  printer.setWrapMode(QsciScintilla::WrapWord);
-  seReport->SendScintilla(QsciScintillaBase::SCI_SETPRINTCOLOURMODE,
-                          QsciScintillaBase::SC_PRINT_COLOURONWHITE);
-  if (!printer.printRange(seReport)) throw ui::Exception(QStringLiteral("Skript se nepodařilo vytisknout."));
+  using S = QsciScintillaBase;
+  // The text's area: 25 mm from the left, top and bottom edges of the sheet and 15 mm from
+  // the right one, in the painter's coordinates, which start at the printable area unless
+  // the printer paints the full sheet.
+  const double dotsPerMm = Target.resolution() / 25.4;
+  const QRect sheet = Target.paperRect(QPrinter::DevicePixel).toRect();
+  const QRect printable = Target.pageRect(QPrinter::DevicePixel).toRect();
+  QRect area(qRound(25 * dotsPerMm), qRound(25 * dotsPerMm), sheet.width() - qRound(40 * dotsPerMm),
+             sheet.height() - qRound(50 * dotsPerMm));
+  if (!Target.fullPage()) {
+    area.translate(sheet.topLeft() - printable.topLeft());
+    area = area.intersected(QRect(QPoint(0, 0), printable.size()));
+  }
+  if (area.isEmpty()) throw ui::Exception(QStringLiteral("Stránka tiskárny je pro text příliš malá."));
+
+  Target.setDocName(windowTitle());
+  seReport->SendScintilla(S::SCI_SETPRINTCOLOURMODE, S::SC_PRINT_COLOURONWHITE);
+  seReport->SendScintilla(S::SCI_SETPRINTWRAPMODE, S::SC_WRAP_WORD);
+  seReport->SendScintilla(S::SCI_SETPRINTMAGNIFICATION, 0);
+  QPainter painter;
+  if (!painter.begin(&Target)) throw ui::Exception(QStringLiteral("Tiskárnu se nepodařilo spustit."));
+  const long length = seReport->SendScintilla(S::SCI_GETLENGTH);
+  long position = 0;
+  for (bool first = true;; first = false) {
+    if (!first && !Target.newPage()) {
+      Target.abort();
+      throw ui::Exception(QStringLiteral("Tiskárna nepřijala další stránku."));
+    }
+    const long next = seReport->SendScintilla(S::SCI_FORMATRANGE, 1, &painter, area, position, length);
+    // Each sheet takes at least one line; a sheet that takes nothing ends the printing.
+    if (next <= position || next >= length) break;
+    position = next;
+  }
+  painter.end();
 }
 
 void TfrmReport::acPrintExecute() {

@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -42,6 +43,21 @@ QString PdfText(const QString& Pdf) {
   p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), Pdf, QStringLiteral("-")});
   if (!p.waitForFinished(30000)) return {};
   return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The box of the first occurrence of Word on the first page, in points.
+QRectF WordBox(const QString& Pdf, const QString& Word) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), Pdf, QStringLiteral("-")});
+  if (!p.waitForFinished(30000)) return {};
+  const QString html = QString::fromUtf8(p.readAllStandardOutput());
+  const QRegularExpression re(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                                             "yMax=\"([\\d.]+)\">") +
+                              QRegularExpression::escape(Word) + QStringLiteral("</word>"));
+  const auto m = re.match(html);
+  if (!m.hasMatch()) return {};
+  return QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
 }
 
 class ReportTest : public ::testing::Test {
@@ -261,10 +277,11 @@ TEST_F(ReportTest, EscInTheEditorClosesTheWindow) {
 }
 
 TEST_F(ReportTest, PrintsTheScriptOnTheProgramsPrinter) {
-  // Highlighted and plain, the words of the script reach the page.
+  // Highlighted and plain, the words of the script reach the page, at the size of the
+  // screen's text and 25 mm from the sheet's left edge.
   for (bool syntax : {true, false}) {
     const QString pdf = Dir.filePath(syntax ? QStringLiteral("on.pdf") : QStringLiteral("off.pdf"));
-    QPrinter printer;
+    QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     Report.Printer = [&printer] { return &printer; };
@@ -274,10 +291,31 @@ TEST_F(ReportTest, PrintsTheScriptOnTheProgramsPrinter) {
     for (const char* word :
          {"CREATE TABLE CUSTOMER (", "NAME VARCHAR(40)", "CUSTOMER_ID INTEGER", "zákazníků"})
       EXPECT_TRUE(text.contains(QString::fromUtf8(word))) << word << " in " << text.toStdString();
+    const QRectF box = WordBox(pdf, QStringLiteral("/*")) /* the first word of the first line */;
+    EXPECT_NEAR(box.left(), 25 * 72 / 25.4, 3);
+    EXPECT_GT(box.height(), 8); // points: 13 pixels at 96 dpi are 9.75
+    EXPECT_LT(box.height(), 16);
   }
   // No printer chosen: nothing happens.
   Report.Printer = [] { return nullptr; };
   Report.acPrint->trigger();
+}
+
+TEST_F(ReportTest, LongTextPrintsOnAsManySheetsAsItNeeds) {
+  QStringList lines;
+  for (int i = 1; i <= 300; ++i) lines << QStringLiteral("ROW_%1").arg(i);
+  const QString pdf = Dir.filePath(QStringLiteral("long.pdf"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf);
+  Report.LoadText(lines.join(QLatin1Char('\n')), QStringLiteral("Skript"), true);
+  Report.PrintText(printer);
+  const QStringList pages = PdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+  ASSERT_GE(pages.size(), 5);
+  EXPECT_TRUE(pages.first().contains(QStringLiteral("ROW_1\n")));
+  QString all = pages.join(QString());
+  for (int i = 1; i <= 300; ++i) EXPECT_TRUE(all.contains(QStringLiteral("ROW_%1\n").arg(i))) << i;
+  EXPECT_FALSE(pages.last().trimmed().isEmpty()); // no blank sheet at the end
 }
 
 } // namespace

@@ -139,9 +139,14 @@ void TDocumentation::Step() {
 void TDocumentation::CopyImages(const QString& ImagesFolder) const {
   const QDir source(ImagesFolder);
   const QDir target(QDir(Folder).filePath(QStringLiteral("images")));
-  // QFile::copy leaves an existing target alone; a missing source is passed over.
-  for (const char* name : ImageFiles())
-    QFile::copy(source.filePath(QString::fromLatin1(name)), target.filePath(QString::fromLatin1(name)));
+  // An existing target is left alone, a missing source is passed over. (QFile::copy would
+  // also do, but it syncs every copy to the disk.)
+  for (const char* name : ImageFiles()) {
+    QFile from(source.filePath(QString::fromLatin1(name)));
+    QFile to(target.filePath(QString::fromLatin1(name)));
+    if (!from.open(QIODevice::ReadOnly) || !to.open(QIODevice::WriteOnly | QIODevice::NewOnly)) continue;
+    if (to.write(from.readAll()) < 0) to.remove();
+  }
 }
 
 void TDocumentation::WriteFrameset(const char* Name, const char* Prefix, bool WithList) const {

@@ -28,6 +28,8 @@ public:
   // Opens the last generated documentation of the schema window in the HTML viewer, as the
   // show-documentation command does.
   virtual void ShowDocumentation() = 0;
+  // Shows Message in the plain message display.
+  virtual void ShowMessage(const QString& Message) = 0;
   // Shows Text, a line feed and Detail in the standard message display.
   virtual void ShowJoinedMessage(const QString& Text, const QString& Detail) = 0;
 

@@ -8,21 +8,35 @@
 
 namespace {
 
-QByteArray ImageTag(const char* File) {
+QByteArray MakeImageTag(const char* File) {
   return QByteArray("<IMG height=22 width=16 src=\"images/") + File + "\" align=\"absmiddle\">";
 }
 
-QByteArray ImageTagAlt(const char* File, std::string_view Text) {
-  QByteArray tag =
-      QByteArray("<IMG height=22 width=16 src=\"images/") + File + "\" align=\"absmiddle\" alt=\"";
-  AppendHtml(tag, Text);
-  return tag + "\">";
+// The image elements of the trees, made once.
+struct TTreeImages {
+  QByteArray Blank = MakeImageTag("blank.gif");
+  QByteArray BranchItem = MakeImageTag("branch_item.gif");
+  QByteArray BranchItemCorner = MakeImageTag("branch_item_corner_bottom.gif");
+  QByteArray Item = MakeImageTag("item.gif");
+  QByteArray ItemFolder = MakeImageTag("item_folder.gif");
+  QByteArray ItemMultiple = MakeImageTag("item_multiple.gif");
+  QByteArray Line = MakeImageTag("line.gif");
+  QByteArray LineItem = MakeImageTag("line_item.gif");
+  QByteArray LineItemCorner = MakeImageTag("line_item_corner_bottom.gif");
+};
+const TTreeImages& Images() {
+  static const TTreeImages images;
+  return images;
 }
 
-QByteArray HelpSpan(std::string_view Text) {
-  QByteArray span("<span class=TreeComment><i>(");
-  AppendHtml(span, Text);
-  return span + ")</i></span>";
+// The image element with Text as its alt text.
+void WriteImageAlt(THtmlPage& Page, const char* File, std::string_view Text) {
+  Page.WriteRaw("<IMG height=22 width=16 src=\"images/", File, "\" align=\"absmiddle\" alt=\"", Html(Text),
+                "\">");
+}
+
+void WriteHelpSpan(THtmlPage& Page, std::string_view Text) {
+  Page.WriteRaw("<span class=TreeComment><i>(", Html(Text), ")</i></span>");
 }
 
 std::string_view View(const char* Text) { return Text ? std::string_view(Text) : std::string_view(); }
@@ -70,7 +84,7 @@ void TDocumentation::WriteParamTree(THtmlPage& Page, int Depth, const Morvik::TP
     if (IsVisible(Object, pos)) visible.push_back(pos);
 
   if (Root && !visible.empty()) Page.WriteRaw(QByteArray(Depth, '\t'));
-  Page.WriteRaw(ImageTag("item_multiple.gif"), Html(Caption));
+  Page.WriteRaw(Images().ItemMultiple, Html(Caption));
   const char* comment = Object->GetComment();
   if (OtherStream && comment && *comment) {
     Page.WriteRaw(" <span class=TreeReference><a href=\"other_b.html#", EntryCount,
@@ -86,13 +100,18 @@ void TDocumentation::WriteParamTree(THtmlPage& Page, int Depth, const Morvik::TP
     if (Object->GetParamKind(pos) == Morvik::pkScalar) {
       const Morvik::TParamInfo* info = Object->GetParam(k);
       const std::string_view help = View(info->GetHelp());
-      Page.WriteRaw(Prefix, ImageTag(last ? "line_item_corner_bottom.gif" : "line_item.gif"));
-      if (ParamHelp && !help.empty())
-        Page.WriteRaw(ImageTagAlt("item.gif", help), Html(info->GetName()), " = ");
+      Page.WriteRaw(Prefix, (last ? Images().LineItemCorner : Images().LineItem));
+      const bool withHelp = ParamHelp && !help.empty();
+      if (withHelp)
+        WriteImageAlt(Page, "item.gif", help);
       else
-        Page.WriteRaw(ImageTag("item.gif"), Html(info->GetName()), " = ");
+        Page.WriteRaw(Images().Item);
+      Page.WriteRaw(Html(info->GetName()), " = ");
       WriteValueText(Page, Object, k, Title, Link);
-      if (ParamHelp && !help.empty()) Page.WriteRaw(" ", HelpSpan(help));
+      if (withHelp) {
+        Page.WriteRaw(" ");
+        WriteHelpSpan(Page, help);
+      }
       Page.WriteRaw("<br>");
       continue;
     }
@@ -100,12 +119,16 @@ void TDocumentation::WriteParamTree(THtmlPage& Page, int Depth, const Morvik::TP
     const Morvik::TListParam* list = Object->GetListParam(k);
     const QByteArray name(info->GetName());
     const std::string_view help = View(info->GetHelp());
-    Page.WriteRaw(Prefix, ImageTag(last ? "branch_item_corner_bottom.gif" : "branch_item.gif"));
-    if (ParamHelp && !help.empty())
-      Page.WriteRaw(ImageTagAlt("item_folder.gif", help), Html(name), " ", HelpSpan(help), "<br>");
-    else
-      Page.WriteRaw(ImageTag("item_folder.gif"), Html(name), "<br>");
-    const QByteArray itemPrefix = Prefix + ImageTag(last ? "blank.gif" : "line.gif");
+    Page.WriteRaw(Prefix, (last ? Images().BranchItemCorner : Images().BranchItem));
+    if (ParamHelp && !help.empty()) {
+      WriteImageAlt(Page, "item_folder.gif", help);
+      Page.WriteRaw(Html(name), " ");
+      WriteHelpSpan(Page, help);
+      Page.WriteRaw("<br>");
+    } else {
+      Page.WriteRaw(Images().ItemFolder, Html(name), "<br>");
+    }
+    const QByteArray itemPrefix = Prefix + (last ? Images().Blank : Images().Line);
     const int nameParam = info->GetItemNameParam();
     const int n = list->GetItemsCount();
     for (int i = 0; i < n; ++i) {
@@ -115,9 +138,9 @@ void TDocumentation::WriteParamTree(THtmlPage& Page, int Depth, const Morvik::TP
       QByteArray caption;
       if (nameParam >= 0 && nameParam < item->GetParamCount()) caption = item->GetParamValue(nameParam);
       if (caption.isEmpty()) caption = name;
-      Page.WriteRaw(itemPrefix, ImageTag(lastItem ? "branch_item_corner_bottom.gif" : "branch_item.gif"));
+      Page.WriteRaw(itemPrefix, (lastItem ? Images().BranchItemCorner : Images().BranchItem));
       WriteParamTree(Page, Depth + 1, item, false, caption,
-                     itemPrefix + ImageTag(lastItem ? "blank.gif" : "line.gif"), Title, Link);
+                     itemPrefix + (lastItem ? Images().Blank : Images().Line), Title, Link);
     }
   }
 }

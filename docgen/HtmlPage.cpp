@@ -1,6 +1,14 @@
 #include "docgen/HtmlPage.h"
 
-void AppendHtml(QByteArray& Out, std::string_view Text) {
+namespace {
+
+template <class Bytes>
+void AppendBytes(Bytes& Out, const char* Data, size_t Size) {
+  Out.append(Data, static_cast<decltype(Out.size())>(Size));
+}
+
+template <class Bytes>
+void EscapeInto(Bytes& Out, std::string_view Text) {
   size_t start = 0;
   for (size_t i = 0; i < Text.size(); ++i) {
     const char* entity = nullptr;
@@ -11,37 +19,43 @@ void AppendHtml(QByteArray& Out, std::string_view Text) {
       case '"': entity = "&quot;"; break;
       default: continue;
     }
-    Out.append(Text.data() + start, static_cast<qsizetype>(i - start));
+    AppendBytes(Out, Text.data() + start, i - start);
     Out.append(entity);
     start = i + 1;
   }
-  Out.append(Text.data() + start, static_cast<qsizetype>(Text.size() - start));
+  AppendBytes(Out, Text.data() + start, Text.size() - start);
 }
 
-void AppendFragment(QByteArray& Out, std::string_view Text) {
+template <class Bytes>
+void FragmentInto(Bytes& Out, std::string_view Text) {
   static constexpr char Hex[] = "0123456789ABCDEF";
   for (const char c : Text) {
     const auto b = static_cast<unsigned char>(c);
     if ((b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') || b == '-' || b == '.' ||
         b == '_' || b == '~' || b == ':') {
-      Out.append(c);
+      Out.push_back(c);
     } else {
-      Out.append('%');
-      Out.append(Hex[b >> 4]);
-      Out.append(Hex[b & 15]);
+      const char escaped[3] = {'%', Hex[b >> 4], Hex[b & 15]};
+      AppendBytes(Out, escaped, 3);
     }
   }
 }
 
+} // namespace
+
+void AppendHtml(QByteArray& Out, std::string_view Text) { EscapeInto(Out, Text); }
+void AppendHtml(std::string& Out, std::string_view Text) { EscapeInto(Out, Text); }
+void AppendFragment(QByteArray& Out, std::string_view Text) { FragmentInto(Out, Text); }
+void AppendFragment(std::string& Out, std::string_view Text) { FragmentInto(Out, Text); }
+
 THtmlPage::THtmlPage(const QString& Path) : path(Path), file(Path) {
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
     throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(Path, file.errorString()));
-  buffer.reserve(FlushSize + 4096);
 }
 
 THtmlPage::~THtmlPage() {
   if (!file.isOpen()) return;
-  file.write(buffer);
+  file.write(buffer.data(), static_cast<qint64>(buffer.size()));
   file.close();
 }
 
@@ -62,9 +76,9 @@ void THtmlPage::WritePageTail() {
 }
 
 void THtmlPage::Flush() {
-  if (file.write(buffer) != buffer.size())
+  if (file.write(buffer.data(), static_cast<qint64>(buffer.size())) != static_cast<qint64>(buffer.size()))
     throw EFCreateError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
-  buffer.clear();
+  buffer.clear(); // keeps the capacity
 }
 
 void THtmlPage::Close() {

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 // A page file that cannot be created or written.
@@ -55,8 +56,10 @@ private:
 
 // Appends Text to Out escaped for HTML.
 void AppendHtml(QByteArray& Out, std::string_view Text);
+void AppendHtml(std::string& Out, std::string_view Text);
 // Appends Text to Out encoded as a link fragment.
 void AppendFragment(QByteArray& Out, std::string_view Text);
+void AppendFragment(std::string& Out, std::string_view Text);
 
 class THtmlPage {
 public:
@@ -82,7 +85,7 @@ public:
   // Level tabs, the pieces and a line feed.
   template <class... Pieces>
   void WriteLine(int Level, const Pieces&... Parts) {
-    buffer.append(Level, '\t');
+    buffer.append(static_cast<size_t>(Level), '\t');
     WriteText(Parts...);
   }
 
@@ -96,18 +99,23 @@ public:
   const QString& Path() const { return path; }
 
 private:
-  static constexpr qsizetype FlushSize = 256 * 1024;
+  static constexpr size_t FlushSize = 256 * 1024;
 
+  // A literal's length is known where it is written.
+  template <size_t N>
+  void Append(const char (&Text)[N]) {
+    buffer.append(Text, N - 1);
+  }
   void Append(const char* Text) { buffer.append(Text); }
-  void Append(const QByteArray& Text) { buffer.append(Text); }
-  void Append(int Number) { buffer.append(QByteArray::number(Number)); }
+  void Append(const QByteArray& Text) { buffer.append(Text.constData(), static_cast<size_t>(Text.size())); }
+  void Append(int Number) { buffer.append(std::to_string(Number)); }
   void Append(const Html& Text) { AppendHtml(buffer, Text.Text()); }
   void Append(const Fragment& Text) { AppendFragment(buffer, Text.Text()); }
   void Flush();
 
   QString path;
   QFile file;
-  QByteArray buffer;
+  std::string buffer;
 };
 
 // The line of a page's head that declares its character set.

@@ -1,6 +1,8 @@
 #include "app/frmPrintProperties.h"
 
 #include "app/MyPrinter.h"
+#include "diagram/Attributes.h"
+#include "diagram/Entity.h"
 #include "diagram/Note.h"
 #include "diagram/ScrolledScrollBox.h"
 #include "editor/CreateComp.h"
@@ -167,6 +169,11 @@ TEST_F(PrintPropertiesTest, PrintsTheChosenPagesAndGivesTheViewBack) {
   Note(40, 40, QStringLiteral("LEFT_TOP"));
   Note(W + 40, 40, QStringLiteral("RIGHT_TOP"));
   Note(40, H + 40, QStringLiteral("LEFT_BOTTOM"));
+  auto* entity = new TEntity(Design->Desktop);
+  entity->SetParent(Design->Desktop);
+  entity->SetBounds(200, H + 100, 150, 80);
+  entity->SetCaption(QStringLiteral("CUSTOMER"));
+  entity->Attributes()->Add(QStringLiteral("CUSTOMER_ID"), QStringLiteral("INTEGER"), 1);
   Design->show();
   Design->SetZoomCentered(500);
   const int horz = Design->sbxDesktop->HorzPosition(), vert = Design->sbxDesktop->VertPosition();
@@ -181,6 +188,7 @@ TEST_F(PrintPropertiesTest, PrintsTheChosenPagesAndGivesTheViewBack) {
   const QString text = PdfText(Pdf());
   EXPECT_TRUE(text.contains(QStringLiteral("LEFT_TOP")));
   EXPECT_TRUE(text.contains(QStringLiteral("LEFT_BOTTOM")));
+  EXPECT_TRUE(text.contains(QStringLiteral("CUSTOMER_ID")));
   EXPECT_FALSE(text.contains(QStringLiteral("RIGHT_TOP")));
   EXPECT_LT(text.indexOf(QStringLiteral("1, 1")), text.indexOf(QStringLiteral("1, 2")));
   EXPECT_EQ(Design->Zoom(), 500);

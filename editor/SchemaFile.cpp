@@ -1,0 +1,476 @@
+#include "editor/SchemaFile.h"
+
+#include "diagram/Entity.h"
+#include "diagram/EntryPoint.h"
+#include "diagram/Note.h"
+#include "diagram/ProjectInfo.h"
+#include "diagram/Relation.h"
+#include "diagram/TextLabel.h"
+#include "editor/CreateComp.h"
+#include "editor/Repository.h"
+#include "editor/RepositoryGraphics.h"
+#include "editor/SchemaHost.h"
+#include "editor/VisualModel.h"
+#include "ui/Exception.h"
+
+#include "Interface/MorvikInterface.h"
+
+#include <QHash>
+
+namespace {
+
+QString ClipName(bool Clip, const QString& Name) { return Clip ? ClipPrefix + Name : Name; }
+
+QString NameOf(const ui::TComponent* Component) { return Component ? Component->Name() : QString(); }
+
+// The group path of a prefix: the prefix without its final ".".
+QString GroupPath(const QString& Prefix) {
+  return Prefix.endsWith(QLatin1Char('.')) ? Prefix.chopped(1) : Prefix;
+}
+
+void Step(Morvik::TProgress* Progress, const char* Text) {
+  if (Progress) Progress->Step(Text);
+}
+
+// One element list of the file: its branch, its count, then its groups.
+template <typename TElement, typename TSave>
+void WriteList(TRepository& Store, const QString& List, const QString& Group,
+               const std::vector<TElement*>& Elements, TSave Save) {
+  Store.AddList(List);
+  Store.WriteInteger(List + QStringLiteral(".Count"), static_cast<int>(Elements.size()));
+  for (std::size_t i = 0; i < Elements.size(); ++i)
+    Save(List + QLatin1Char('.') + Group + QString::number(i) + QLatin1Char('.'), *Elements[i]);
+}
+
+bool SameName(const QString& A, const QString& B) { return A.compare(B, Qt::CaseInsensitive) == 0; }
+
+TRelationKind KindOf(int Stored) {
+  return Stored >= rkZeroOneToZeroOne && Stored <= rkUserDefined ? static_cast<TRelationKind>(Stored)
+                                                                 : rkNone;
+}
+
+} // namespace
+
+// ---- Writing ------------------------------------------------------------------------------
+
+void SaveEntity(TRepository& Store, const QString& Prefix, bool Clip, const TEntity& Entity,
+                const ui::TPoint& Origin) {
+  Store.AddEntity(GroupPath(Prefix));
+  Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Entity.Name()));
+  Store.WriteString(Prefix + QStringLiteral("Caption"), Entity.Caption());
+  Store.WriteInteger(Prefix + QStringLiteral("Left"), Entity.Left() - Origin.x);
+  Store.WriteInteger(Prefix + QStringLiteral("Top"), Entity.Top() - Origin.y);
+  Store.WriteInteger(Prefix + QStringLiteral("Width"), Entity.Width());
+  Store.WriteInteger(Prefix + QStringLiteral("Height"), Entity.Height());
+  Store.WriteBoolean(Prefix + QStringLiteral("ShowAttrib"), Entity.DrawAll());
+  if (Entity.Table()) Store.SaveTable(Prefix + QStringLiteral("Data"), Entity.Table());
+}
+
+void SaveNote(TRepository& Store, const QString& Prefix, bool Clip, const TNote& Note,
+              const ui::TPoint& Origin) {
+  Store.AddNote(GroupPath(Prefix));
+  Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Note.Name()));
+  Store.WriteMemo(Prefix + QStringLiteral("Text"), Note.Text());
+  Store.WriteInteger(Prefix + QStringLiteral("Left"), Note.Left() - Origin.x);
+  Store.WriteInteger(Prefix + QStringLiteral("Top"), Note.Top() - Origin.y);
+  Store.WriteInteger(Prefix + QStringLiteral("Width"), Note.Width());
+  Store.WriteInteger(Prefix + QStringLiteral("Height"), Note.Height());
+  Store.WriteBoolean(Prefix + QStringLiteral("AutoSize"), Note.AutoSize());
+}
+
+void SaveEntryPoint(TRepository& Store, const QString& Prefix, bool Clip, const TEntryPoint& EntryPoint) {
+  Store.AddEntryPoint(GroupPath(Prefix));
+  Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, EntryPoint.Name()));
+  Store.WriteString(Prefix + QStringLiteral("Entity"), ClipName(Clip, NameOf(EntryPoint.Entity())));
+}
+
+void SaveTextLabel(TRepository& Store, const QString& Prefix, bool Clip, const TTextLabel& Label,
+                   const ui::TPoint& Origin) {
+  Store.AddTextLabel(GroupPath(Prefix));
+  Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Label.Name()));
+  Store.WriteString(Prefix + QStringLiteral("Caption"), Label.Caption());
+  Store.WriteInteger(Prefix + QStringLiteral("Left"), Label.Left() - Origin.x);
+  Store.WriteInteger(Prefix + QStringLiteral("Top"), Label.Top() - Origin.y);
+  if (Label.Tag() != 0) return; // a relation's label takes the look of relation labels
+  Store.WriteBrush(Prefix + QStringLiteral("BrushColor"), BrushValue(*Label.Brush()));
+  Store.WritePen(Prefix + QStringLiteral("PenColor"), PenValue(*Label.Pen()));
+  Store.WriteFont(Prefix + QStringLiteral("Font"), FontValue(*Label.Font()));
+}
+
+void SaveRelation(TRepository& Store, const QString& Prefix, bool Clip, const TRelation& Relation) {
+  Store.AddRelation(GroupPath(Prefix));
+  Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Relation.Name()));
+  Store.WriteString(Prefix + QStringLiteral("Base"), ClipName(Clip, NameOf(Relation.Base())));
+  Store.WriteString(Prefix + QStringLiteral("Target"), ClipName(Clip, NameOf(Relation.Target())));
+  if (Relation.MainLabel())
+    Store.WriteString(Prefix + QStringLiteral("MainLabel"), ClipName(Clip, Relation.MainLabel()->Name()));
+  Store.WriteInteger(Prefix + QStringLiteral("BaseX"), Relation.BaseX());
+  Store.WriteInteger(Prefix + QStringLiteral("BaseY"), Relation.BaseY());
+  Store.WriteInteger(Prefix + QStringLiteral("TargetX"), Relation.TargetX());
+  Store.WriteInteger(Prefix + QStringLiteral("TargetY"), Relation.TargetY());
+  Store.WriteInteger(Prefix + QStringLiteral("RelationKind"), static_cast<int>(Relation.RelationKind()));
+  if (TVisualModel::IsRelationComplete(&Relation) && Relation.Reference())
+    Store.SaveReference(Prefix + QStringLiteral("Data"), Relation.Reference());
+}
+
+void SaveProjectInfo(TRepository& Store, const QString& Prefix, bool Clip, const TVisualModel& Document,
+                     const TProjectInfo* Info, const ui::TPoint& Origin) {
+  Store.WriteBoolean(Prefix + QStringLiteral("Created"), Info != nullptr);
+  if (Info) {
+    Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Info->Name()));
+    Store.WriteInteger(Prefix + QStringLiteral("Left"), Info->Left() - Origin.x);
+    Store.WriteInteger(Prefix + QStringLiteral("Top"), Info->Top() - Origin.y);
+    Store.WriteString(Prefix + QStringLiteral("Author"), Info->Author());
+    Store.WriteString(Prefix + QStringLiteral("Firm"), Info->Firm());
+    Store.WriteString(Prefix + QStringLiteral("Project"), Info->Project());
+    Store.WriteString(Prefix + QStringLiteral("Version"), Info->Version());
+    Store.WriteString(Prefix + QStringLiteral("Model"), Info->Model());
+    Store.WriteString(Prefix + QStringLiteral("SubModel"), Info->SubModel());
+  }
+  Store.WriteDateTime(Prefix + QStringLiteral("CreatedAt"), Info ? Info->CreatedAt() : Document.CreatedAt);
+  Store.WriteDateTime(Prefix + QStringLiteral("UpdatedAt"), Info ? Info->UpdatedAt() : Document.UpdatedAt);
+}
+
+void WriteSchema(TRepository& Store, const TVisualModel& Document, const Morvik::TModel* Model,
+                 const TSchemaDesktop& Desktop, const ui::TPoint& Origin, Morvik::TProgress* Progress) {
+  Step(Progress, "Základní nastavení");
+  Store.WriteInteger(QStringLiteral("DesktopWPag"), Desktop.WidthPag);
+  Store.WriteInteger(QStringLiteral("DesktopHPag"), Desktop.HeightPag);
+  Store.WriteInteger(QStringLiteral("DesktopWPix"), Desktop.WidthPix);
+  Store.WriteInteger(QStringLiteral("DesktopHPix"), Desktop.HeightPix);
+  Store.WriteInteger(QStringLiteral("ViewOriginX"), Origin.x);
+  Store.WriteInteger(QStringLiteral("ViewOriginY"), Origin.y);
+  if (Model) Store.SaveModel(QStringLiteral("Model"), Model);
+  Store.WriteString(QStringLiteral("DocumentationPath"), Document.DocumentationPath);
+  Store.AddProjectInfo(QStringLiteral("ProjectInfo"));
+  Store.WriteString(QStringLiteral("ProjectInfo.DBModelName"), Document.DBModelName);
+  Store.WriteString(QStringLiteral("ProjectInfo.DLLFileName"), Document.DLLFileName);
+  Store.WriteString(QStringLiteral("ProjectInfo.DLLVersion"), Document.DLLVersion);
+
+  Step(Progress, "Entity");
+  WriteList(Store, QStringLiteral("Entities"), QStringLiteral("E"), Document.Entities,
+            [&](const QString& Prefix, const TEntity& E) { SaveEntity(Store, Prefix, false, E, Origin); });
+  Step(Progress, "Poznámky");
+  WriteList(Store, QStringLiteral("Notes"), QStringLiteral("N"), Document.Notes,
+            [&](const QString& Prefix, const TNote& N) { SaveNote(Store, Prefix, false, N, Origin); });
+  Step(Progress, "Vstupní body");
+  WriteList(Store, QStringLiteral("EntryPoints"), QStringLiteral("EP"), Document.EntryPoints,
+            [&](const QString& Prefix, const TEntryPoint& P) { SaveEntryPoint(Store, Prefix, false, P); });
+  Step(Progress, "Popisky");
+  WriteList(
+      Store, QStringLiteral("TextLabels"), QStringLiteral("TL"), Document.TextLabels,
+      [&](const QString& Prefix, const TTextLabel& L) { SaveTextLabel(Store, Prefix, false, L, Origin); });
+  Step(Progress, "Relace");
+  WriteList(Store, QStringLiteral("Relations"), QStringLiteral("R"), Document.Relations,
+            [&](const QString& Prefix, const TRelation& R) { SaveRelation(Store, Prefix, false, R); });
+  SaveProjectInfo(Store, QStringLiteral("ProjectInfo."), false, Document, Document.ProjectInfo, Origin);
+}
+
+// ---- Reading ------------------------------------------------------------------------------
+
+TSchemaIdentity ReadSchemaIdentity(const TRepository& Store) {
+  return TSchemaIdentity{Store.ReadString(QStringLiteral("ProjectInfo.DLLFileName"), QString()),
+                         Store.ReadString(QStringLiteral("ProjectInfo.DBModelName"), QString()),
+                         Store.ReadString(QStringLiteral("ProjectInfo.DLLVersion"), QString())};
+}
+
+TSchemaDesktop ReadSchemaDesktop(const TRepository& Store) {
+  auto read = [&](const char* Key, int Default, int Min, int Max) {
+    const int value = Store.ReadInteger(QString::fromLatin1(Key), Default);
+    return value >= Min && value <= Max ? value : Default;
+  };
+  TSchemaDesktop d;
+  d.WidthPag = read("DesktopWPag", 0, 0, TSchemaDesktop::MaxPages);
+  d.HeightPag = read("DesktopHPag", 0, 0, TSchemaDesktop::MaxPages);
+  d.WidthPix = read("DesktopWPix", TSchemaDesktop::DefaultWidthPix, 1, TSchemaDesktop::MaxPixels);
+  d.HeightPix = read("DesktopHPix", TSchemaDesktop::DefaultHeightPix, 1, TSchemaDesktop::MaxPixels);
+  return d;
+}
+
+ui::TPoint ReadViewOrigin(const TRepository& Store, const ui::TPoint& Default) {
+  return ui::TPoint{Store.ReadInteger(QStringLiteral("ViewOriginX"), Default.x),
+                    Store.ReadInteger(QStringLiteral("ViewOriginY"), Default.y)};
+}
+
+void ReadSchemaModel(const TRepository& Store, Morvik::TModel* Model) {
+  if (Model && Store.FindItem(QStringLiteral("Model"), rtModel) == rrOk)
+    Store.LoadModel(QStringLiteral("Model"), Model);
+}
+
+void ReadSchemaElements(TSchemaHost& Host, const TRepository& Store, const ui::TPoint& Origin,
+                        Morvik::TProgress* Progress) {
+  TSchemaReader::CheckUniqueNames(Store);
+  TVisualModel& document = Host.SchemaDocument();
+  TSchemaReader reader(Host, Store, Origin);
+  try {
+    document.DocumentationPath = Store.ReadString(QStringLiteral("DocumentationPath"), QString());
+    Step(Progress, "Entity");
+    for (const QString& p :
+         TSchemaReader::GroupPrefixes(Store, QStringLiteral("Entities"), QStringLiteral("E"), rtEntity))
+      reader.LoadEntity(p);
+    Step(Progress, "Poznámky");
+    for (const QString& p :
+         TSchemaReader::GroupPrefixes(Store, QStringLiteral("Notes"), QStringLiteral("N"), rtNote))
+      reader.LoadNote(p);
+    Step(Progress, "Vstupní body");
+    for (const QString& p : TSchemaReader::GroupPrefixes(Store, QStringLiteral("EntryPoints"),
+                                                         QStringLiteral("EP"), rtEntryPoint))
+      reader.LoadEntryPoint(p);
+    reader.LoadProjectInfo(QStringLiteral("ProjectInfo."));
+    Step(Progress, "Popisky");
+    for (const QString& p :
+         TSchemaReader::GroupPrefixes(Store, QStringLiteral("TextLabels"), QStringLiteral("TL"), rtTextLabel))
+      reader.LoadTextLabel(p);
+    Step(Progress, "Relace");
+    for (const QString& p :
+         TSchemaReader::GroupPrefixes(Store, QStringLiteral("Relations"), QStringLiteral("R"), rtRelation))
+      reader.LoadRelation(p);
+    // Relation labels have their relation only now: the browser lists the free ones.
+    for (TTextLabel* label : reader.TextLabels())
+      if (label->Tag() == 0) Host.AddToBrowser(label);
+  } catch (...) {
+    reader.RemoveAll();
+    throw;
+  }
+}
+
+// ---- Group readers ------------------------------------------------------------------------
+
+TSchemaReader::TSchemaReader(TSchemaHost& Host, const TRepository& Store, const ui::TPoint& Origin)
+    : FHost(Host), FStore(Store), FOrigin(Origin) {}
+
+TSchemaReader::~TSchemaReader() = default;
+
+int TSchemaReader::M() const { return FHost.SchemaZoom(); }
+
+std::vector<QString> TSchemaReader::GroupPrefixes(const TRepository& Store, const QString& List,
+                                                  const QString& Group, int GroupType) {
+  std::vector<QString> prefixes;
+  const TRepositoryItem* list = nullptr;
+  if (Store.FindItem(List, rtList, &list) != rrOk) return prefixes;
+  // A count beyond what the list holds finds no more groups: no loop runs longer than the
+  // list is.
+  const int count =
+      std::min(Store.ReadInteger(List + QStringLiteral(".Count"), 0), list->Children()->Count());
+  for (int i = 0; i < count; ++i) {
+    const QString group = List + QLatin1Char('.') + Group + QString::number(i);
+    if (Store.FindItem(group, static_cast<TRepositoryType>(GroupType)) == rrOk)
+      prefixes.push_back(group + QLatin1Char('.'));
+  }
+  return prefixes;
+}
+
+void TSchemaReader::CheckUniqueNames(const TRepository& Store) {
+  QHash<QString, QString> seen; // upper-cased name -> the name as stored
+  auto check = [&](const QString& Name) {
+    if (Name.isEmpty()) return;
+    const QString key = Name.toUpper();
+    if (seen.contains(key))
+      throw ui::Exception(QStringLiteral("Schéma obsahuje více prvků se jménem \"%1\".").arg(Name));
+    seen.insert(key, Name);
+  };
+  const struct {
+    const char* List;
+    const char* Group;
+    TRepositoryType Type;
+  } lists[] = {{"Entities", "E", rtEntity},
+               {"Notes", "N", rtNote},
+               {"EntryPoints", "EP", rtEntryPoint},
+               {"TextLabels", "TL", rtTextLabel},
+               {"Relations", "R", rtRelation}};
+  for (const auto& l : lists)
+    for (const QString& p :
+         GroupPrefixes(Store, QString::fromLatin1(l.List), QString::fromLatin1(l.Group), l.Type))
+      check(Store.ReadString(p + QStringLiteral("Name"), QString()));
+  if (Store.ReadBoolean(QStringLiteral("ProjectInfo.Created"), false))
+    check(Store.ReadString(QStringLiteral("ProjectInfo.Name"), QString()));
+}
+
+TRectangle* TSchemaReader::FindMade(const QString& Name) const {
+  if (Name.isEmpty()) return nullptr;
+  for (TEntity* e : FEntities)
+    if (SameName(e->Name(), Name)) return e;
+  for (TNote* n : FNotes)
+    if (SameName(n->Name(), Name)) return n;
+  for (TTextLabel* l : FTextLabels)
+    if (SameName(l->Name(), Name)) return l;
+  return nullptr;
+}
+
+TEntity* TSchemaReader::LoadEntity(const QString& Prefix) {
+  Morvik::TModel* model = FHost.SchemaModel();
+  if (!model) throw ui::Exception(QStringLiteral("Schéma nemá připojený databázový model."));
+  const TRepository& s = FStore;
+  TEntity* entity = CreateEntity(
+      FHost.SchemaDesktop(), M(), 1000, s.ReadString(Prefix + QStringLiteral("Name"), QString()),
+      s.ReadString(Prefix + QStringLiteral("Caption"), QStringLiteral("Entita")),
+      s.ReadInteger(Prefix + QStringLiteral("Left"), 0) + FOrigin.x,
+      s.ReadInteger(Prefix + QStringLiteral("Top"), 0) + FOrigin.y,
+      s.ReadInteger(Prefix + QStringLiteral("Width"), 0), s.ReadInteger(Prefix + QStringLiteral("Height"), 0),
+      s.ReadBoolean(Prefix + QStringLiteral("ShowAttrib"), true), false, true, FHost.SchemaHandlers());
+  FEntities.push_back(entity);
+  Morvik::TTable* table = model->NewTable();
+  FTables.push_back(table);
+  s.LoadTable(Prefix + QStringLiteral("Data"), table, model);
+  FHost.BindEntityToTable(entity, table);
+  entity->SetTable(table);
+  FHost.SchemaDocument().AddEntity(entity);
+  FHost.AddToBrowser(entity);
+  return entity;
+}
+
+TNote* TSchemaReader::LoadNote(const QString& Prefix) {
+  const TRepository& s = FStore;
+  TNote* note = CreateNote(
+      FHost.SchemaDesktop(), M(), 1000, s.ReadString(Prefix + QStringLiteral("Name"), QString()),
+      s.ReadMemo(Prefix + QStringLiteral("Text"), QString()),
+      s.ReadInteger(Prefix + QStringLiteral("Left"), 0) + FOrigin.x,
+      s.ReadInteger(Prefix + QStringLiteral("Top"), 0) + FOrigin.y,
+      s.ReadInteger(Prefix + QStringLiteral("Width"), 0), s.ReadInteger(Prefix + QStringLiteral("Height"), 0),
+      s.ReadBoolean(Prefix + QStringLiteral("AutoSize"), true), FHost.SchemaHandlers());
+  FNotes.push_back(note);
+  FHost.SchemaDocument().AddNote(note);
+  FHost.AddToBrowser(note);
+  return note;
+}
+
+TEntryPoint* TSchemaReader::LoadEntryPoint(const QString& Prefix) {
+  const QString entityName = FStore.ReadString(Prefix + QStringLiteral("Entity"), QString());
+  TEntity* entity = nullptr;
+  for (TEntity* e : FEntities)
+    if (SameName(e->Name(), entityName)) entity = e;
+  if (!entity || entityName.isEmpty()) return nullptr;
+  TEntryPoint* point =
+      CreateEntryPoint(FHost.SchemaDesktop(), M(), 1000,
+                       FStore.ReadString(Prefix + QStringLiteral("Name"), QStringLiteral("EntryPoint")),
+                       entity, FHost.SchemaHandlers());
+  if (!point) return nullptr; // the entity has its entry point already
+  FEntryPoints.push_back(point);
+  FHost.SchemaDocument().AddEntryPoint(point);
+  FHost.AddToBrowser(point);
+  return point;
+}
+
+TProjectInfo* TSchemaReader::LoadProjectInfo(const QString& Prefix) {
+  const TRepository& s = FStore;
+  TVisualModel& document = FHost.SchemaDocument();
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDateTime created = s.ReadDateTime(Prefix + QStringLiteral("CreatedAt"), now);
+  const QDateTime updated = s.ReadDateTime(Prefix + QStringLiteral("UpdatedAt"), now);
+  TProjectInfo* info = nullptr;
+  if (s.ReadBoolean(Prefix + QStringLiteral("Created"), false)) {
+    auto read = [&](const char* Key) { return s.ReadString(Prefix + QString::fromLatin1(Key), QString()); };
+    info =
+        CreateProjectInfo(FHost.SchemaDesktop(), M(), 1000, read("Name"),
+                          s.ReadInteger(Prefix + QStringLiteral("Left"), 0) + FOrigin.x,
+                          s.ReadInteger(Prefix + QStringLiteral("Top"), 0) + FOrigin.y, true, read("Author"),
+                          read("Firm"), read("Project"), read("Version"), read("Model"), read("SubModel"),
+                          document.DBModelName, created, updated, FHost.SchemaHandlers());
+    FProjectInfo = info;
+    document.SetProjectInfo(info);
+    FHost.AddToBrowser(info);
+  }
+  document.CreatedAt = created;
+  document.UpdatedAt = updated;
+  return info;
+}
+
+TTextLabel* TSchemaReader::LoadTextLabel(const QString& Prefix) {
+  const TRepository& s = FStore;
+  TTextLabel* label = CreateTextLabel(
+      FHost.SchemaDesktop(), M(), 1000, s.ReadString(Prefix + QStringLiteral("Name"), QString()),
+      s.ReadString(Prefix + QStringLiteral("Caption"), QString()),
+      s.ReadInteger(Prefix + QStringLiteral("Left"), 0) + FOrigin.x,
+      s.ReadInteger(Prefix + QStringLiteral("Top"), 0) + FOrigin.y, FHost.SchemaHandlers());
+  FTextLabels.push_back(label);
+  // The label was made with the look of relation labels, which is the default of each part.
+  AssignBrushValue(*label->Brush(),
+                   s.ReadBrush(Prefix + QStringLiteral("BrushColor"), BrushValue(*label->Brush())));
+  AssignPenValue(*label->Pen(), s.ReadPen(Prefix + QStringLiteral("PenColor"), PenValue(*label->Pen())));
+  AssignFontValue(*label->Font(), s.ReadFont(Prefix + QStringLiteral("Font"), FontValue(*label->Font())));
+  FHost.SchemaDocument().AddTextLabel(label);
+  return label;
+}
+
+TRelation* TSchemaReader::LoadRelation(const QString& Prefix) {
+  const TRepository& s = FStore;
+  TRectangle* base = FindMade(s.ReadString(Prefix + QStringLiteral("Base"), QString()));
+  TRectangle* target = FindMade(s.ReadString(Prefix + QStringLiteral("Target"), QString()));
+  if (!base || !target) return nullptr;
+  TRelation* relation = CreateRelation(
+      FHost.SchemaDesktop(), M(), 1000, s.ReadString(Prefix + QStringLiteral("Name"), QString()), base,
+      s.ReadInteger(Prefix + QStringLiteral("BaseX"), 0), s.ReadInteger(Prefix + QStringLiteral("BaseY"), 0),
+      target, s.ReadInteger(Prefix + QStringLiteral("TargetX"), 0),
+      s.ReadInteger(Prefix + QStringLiteral("TargetY"), 0),
+      KindOf(s.ReadInteger(Prefix + QStringLiteral("RelationKind"), rkNone)), FHost.SchemaHandlers());
+  if (!relation) return nullptr;
+  FRelations.push_back(relation);
+  const QString labelName = s.ReadString(Prefix + QStringLiteral("MainLabel"), QString());
+  if (!labelName.isEmpty()) {
+    for (TTextLabel* label : FTextLabels)
+      // A label that another relation took already stays with that one.
+      if (SameName(label->Name(), labelName) && label->Tag() == 0) {
+        relation->SetMainLabel(label);
+        label->SetTag(reinterpret_cast<intptr_t>(relation));
+        break;
+      }
+  }
+  const bool complete = TVisualModel::IsRelationComplete(relation);
+  if (complete) {
+    Morvik::TModel* model = FHost.SchemaModel();
+    if (!model) throw ui::Exception(QStringLiteral("Schéma nemá připojený databázový model."));
+    // The factory may have swapped the ends; the base entity's table is the parent.
+    auto* parent = static_cast<TEntity*>(relation->Base());
+    auto* child = static_cast<TEntity*>(relation->Target());
+    Morvik::TReference* reference = model->NewReference(parent->Table(), child->Table());
+    FReferences.push_back(reference);
+    s.LoadReference(Prefix + QStringLiteral("Data"), reference);
+    FHost.BindRelationToReference(relation, reference);
+    relation->SetReference(reference);
+  }
+  FHost.SchemaDocument().AddRelation(relation);
+  if (complete) FHost.AddToBrowser(relation);
+  return relation;
+}
+
+void TSchemaReader::RemoveAll() {
+  TVisualModel& document = FHost.SchemaDocument();
+  Morvik::TModel* model = FHost.SchemaModel();
+  // Relations first (they hold their ends and labels), then what marks an entity, then boxes.
+  for (TRelation* r : FRelations) {
+    document.RemoveRelation(r);
+    delete r;
+  }
+  for (TEntryPoint* p : FEntryPoints) {
+    document.RemoveEntryPoint(p);
+    delete p;
+  }
+  for (TTextLabel* l : FTextLabels) {
+    document.RemoveTextLabel(l);
+    delete l;
+  }
+  for (TNote* n : FNotes) {
+    document.RemoveNote(n);
+    delete n;
+  }
+  if (FProjectInfo) {
+    document.RemoveProjectInfo(FProjectInfo);
+    delete FProjectInfo;
+  }
+  for (TEntity* e : FEntities) {
+    document.RemoveEntity(e);
+    delete e;
+  }
+  if (model) {
+    for (Morvik::TReference* r : FReferences) model->DeleteReference(r);
+    for (Morvik::TTable* t : FTables) model->DeleteTable(t);
+  }
+  FRelations.clear();
+  FEntryPoints.clear();
+  FTextLabels.clear();
+  FNotes.clear();
+  FProjectInfo = nullptr;
+  FEntities.clear();
+  FReferences.clear();
+  FTables.clear();
+}

@@ -1,0 +1,248 @@
+// The schema's key tree through the real plug-in: a schema of every element kind saved, loaded
+// into a new window and saved again gives the same bytes; a file written by hand loads with
+// its elements at their places; bad files fail and leave nothing behind.
+
+#include "SchemaTestWindow.h"
+
+#include "diagram/Entity.h"
+#include "diagram/EntryPoint.h"
+#include "diagram/Note.h"
+#include "diagram/ProjectInfo.h"
+#include "diagram/Relation.h"
+#include "diagram/TextLabel.h"
+#include "editor/Repository.h"
+#include "editor/RepositoryGraphics.h"
+#include "editor/SchemaFile.h"
+#include "ui/Exception.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <chrono>
+
+namespace {
+
+using SchemaFileTest::TSchemaWindow;
+
+QByteArray Save(TSchemaWindow& Window, const QString& File) {
+  TRepository store;
+  WriteSchema(store, Window.Document, Window.Model.get(), Window.Desktop, Window.Origin);
+  store.SaveToFile(File);
+  QFile f(File);
+  f.open(QIODevice::ReadOnly);
+  return f.readAll();
+}
+
+// Loads as the schema window does: the plug-in keys, the model, the desktop, the view origin
+// (half the desktop by default) and the elements.
+void Load(TSchemaWindow& Window, const QString& File) {
+  TRepository store;
+  store.LoadFromFile(File);
+  const TSchemaIdentity identity = ReadSchemaIdentity(store);
+  Window.Document.DLLFileName = identity.DLLFileName;
+  Window.Document.DBModelName = identity.DBModelName;
+  Window.Document.DLLVersion = identity.DLLVersion;
+  ReadSchemaModel(store, Window.Model.get());
+  Window.Desktop = ReadSchemaDesktop(store);
+  Window.Origin =
+      ReadViewOrigin(store, ui::TPoint{Window.Desktop.WidthPix / 2, Window.Desktop.HeightPix / 2});
+  ReadSchemaElements(Window, store, Window.Origin);
+}
+
+QString Fixture(const char* Name) { return QString(REPOSITORY_FIXTURES "/") + Name; }
+
+class SchemaFile : public SchemaFileTest::WindowTest {};
+
+TEST_F(SchemaFile, EverythingSurvivesSaveLoadSaveByteForByte) {
+  TSchemaWindow source(Plugin);
+  source.FillEveryKind();
+  QTemporaryDir dir;
+  const QByteArray first = Save(source, dir.filePath("a.xml"));
+
+  TSchemaWindow loaded(Plugin);
+  Load(loaded, dir.filePath("a.xml"));
+  const QByteArray second = Save(loaded, dir.filePath("b.xml"));
+  EXPECT_EQ(second, first);
+  if (second != first) {
+    const QList<QByteArray> a = first.split('\n'), b = second.split('\n');
+    for (int i = 0; i < std::min(a.size(), b.size()); ++i)
+      if (a[i] != b[i]) {
+        ADD_FAILURE() << "line " << i << ":\n" << a[i].toStdString() << "\n" << b[i].toStdString();
+        break;
+      }
+  }
+
+  // What the bytes hold, read back element by element.
+  const TVisualModel& d = loaded.Document;
+  EXPECT_EQ(loaded.Origin, source.Origin);
+  EXPECT_EQ(loaded.Desktop.WidthPag, 3);
+  EXPECT_EQ(loaded.Desktop.HeightPix, 2500);
+  EXPECT_EQ(SchemaTest::GetParam(loaded.Model.get(), "CharSet"), "WIN1250");
+  EXPECT_EQ(d.DocumentationPath, "/doc/site");
+  EXPECT_EQ(d.DBModelName, "InterBase 6");
+  ASSERT_EQ(d.Entities.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    const TEntity* a = source.Document.Entities[i];
+    const TEntity* b = d.Entities[i];
+    EXPECT_EQ(b->Name(), a->Name());
+    EXPECT_EQ(b->Caption(), a->Caption());
+    EXPECT_EQ(SchemaFileTest::Bounds(b), SchemaFileTest::Bounds(a));
+    EXPECT_EQ(b->DrawAll(), a->DrawAll());
+    ASSERT_NE(b->Table(), nullptr);
+    EXPECT_EQ(b->Table()->GetColumnCount(), a->Table()->GetColumnCount());
+  }
+  EXPECT_STREQ(d.Entities[0]->Table()->GetComment(), "Orders\r\nof the shop");
+  ASSERT_EQ(d.Notes.size(), 1u);
+  EXPECT_EQ(d.Notes[0]->Text(), "first\nsecond");
+  EXPECT_EQ(SchemaFileTest::Bounds(d.Notes[0]), SchemaFileTest::Bounds(source.Document.Notes[0]));
+  ASSERT_EQ(d.EntryPoints.size(), 1u);
+  EXPECT_EQ(d.EntryPoints[0]->Entity(), d.Entities[1]);
+  ASSERT_EQ(d.TextLabels.size(), 2u);
+  const TTextLabel* free = d.TextLabels[0];
+  EXPECT_EQ(free->Tag(), 0);
+  EXPECT_EQ(free->Font()->Color(), ui::clRed);
+  EXPECT_EQ(free->Brush()->Color(), ui::clYellow);
+  EXPECT_EQ(free->Pen()->Width(), 3);
+  ASSERT_EQ(d.Relations.size(), 2u);
+  const TRelation* fk = d.Relations[0];
+  EXPECT_EQ(fk->Base(), d.Entities[0]);
+  EXPECT_EQ(fk->Target(), d.Entities[1]);
+  EXPECT_EQ(fk->RelationKind(), rkOneOneToZeroMany);
+  EXPECT_EQ(fk->BaseX(), source.Document.Relations[0]->BaseX());
+  EXPECT_EQ(fk->TargetY(), source.Document.Relations[0]->TargetY());
+  EXPECT_EQ(fk->MainLabel(), d.TextLabels[1]);
+  EXPECT_EQ(d.TextLabels[1]->Caption(), "FK_ORDER_ITEM");
+  ASSERT_NE(fk->Reference(), nullptr);
+  EXPECT_EQ(fk->Reference()->GetPairCount(), 1);
+  EXPECT_STREQ(fk->Reference()->GetPairColumn(1, 0)->GetName(), "ORDER_ID");
+  EXPECT_EQ(d.Relations[1]->Reference(), nullptr); // a note's relation has no plug-in object
+  ASSERT_NE(d.ProjectInfo, nullptr);
+  EXPECT_EQ(d.ProjectInfo->Author(), QString::fromUtf8("Jiří Novák"));
+  EXPECT_EQ(d.ProjectInfo->DBServer(), "InterBase 6");
+  EXPECT_EQ(d.ProjectInfo->Left(), source.Document.ProjectInfo->Left());
+  EXPECT_EQ(d.CreatedAt, source.Document.ProjectInfo->CreatedAt());
+  EXPECT_EQ(loaded.Model->GetTableCount(), 2);
+  EXPECT_EQ(loaded.Model->GetReferenceCount(), 1);
+  // Browser: entities, note, entry point, block, the complete relation, the free label.
+  EXPECT_EQ(loaded.Browser.size(), 7u);
+}
+
+// Positions are stored relative to the view origin: a window that shows another part of the
+// desktop writes other numbers for the same places.
+TEST_F(SchemaFile, PositionsAreRelativeToTheViewOrigin) {
+  TSchemaWindow window(Plugin);
+  window.AddEntity("Entity_0", 700, 450);
+  window.Origin = ui::TPoint{600, 400};
+  TRepository store;
+  WriteSchema(store, window.Document, window.Model.get(), window.Desktop, window.Origin);
+  EXPECT_EQ(store.ReadInteger("Entities.E0.Left", 0), 100);
+  EXPECT_EQ(store.ReadInteger("Entities.E0.Top", 0), 50);
+  EXPECT_EQ(store.ReadInteger("ViewOriginX", 0), 600);
+}
+
+TEST_F(SchemaFile, HandWrittenFileLoadsWithElementsInPlace) {
+  TSchemaWindow window(Plugin);
+  Load(window, Fixture("schema.xml"));
+  const TVisualModel& d = window.Document;
+  EXPECT_EQ(window.Origin, (ui::TPoint{1000, 500}));
+  EXPECT_EQ(window.Desktop.WidthPix, 5000);
+  ASSERT_EQ(d.Entities.size(), 2u);
+  EXPECT_EQ(d.Entities[0]->Name(), "Entity_0");
+  EXPECT_EQ(d.Entities[0]->Left(), 1040);
+  EXPECT_EQ(d.Entities[0]->Top(), 530);
+  EXPECT_EQ(d.Entities[0]->Caption(), "CUSTOMER"); // the table's name, not the stored caption
+  EXPECT_EQ(d.Entities[1]->Left(), 1300);
+  EXPECT_FALSE(d.Entities[1]->DrawAll());
+  ASSERT_EQ(d.Entities[0]->Table()->GetColumnCount(), 2);
+  EXPECT_STREQ(d.Entities[0]->Table()->GetColumn(1)->GetDataType()->GetName(), "VARCHAR");
+  EXPECT_TRUE(d.Entities[0]->Table()->GetColumn(0)->GetKey());
+  ASSERT_EQ(d.Notes.size(), 1u);
+  EXPECT_EQ(d.Notes[0]->Left(), 1010);
+  EXPECT_EQ(d.Notes[0]->Text(), QString::fromUtf8("Poznámka\nna dva řádky"));
+  ASSERT_EQ(d.EntryPoints.size(), 1u);
+  EXPECT_EQ(d.EntryPoints[0]->Entity(), d.Entities[0]);
+  ASSERT_EQ(d.Relations.size(), 1u);
+  EXPECT_EQ(d.Relations[0]->Base(), d.Entities[0]);
+  EXPECT_EQ(d.Relations[0]->MainLabel(), d.TextLabels[0]);
+  EXPECT_EQ(d.TextLabels[0]->Caption(), "FK_ORDER_CUSTOMER");
+  EXPECT_STREQ(d.Relations[0]->Reference()->GetPairColumn(0, 0)->GetName(), "ID");
+  ASSERT_NE(d.ProjectInfo, nullptr);
+  EXPECT_EQ(d.ProjectInfo->Left(), 1500);
+  EXPECT_EQ(d.ProjectInfo->Project(), "Shop");
+  EXPECT_EQ(d.CreatedAt, QDateTime(QDate(2001, 6, 1), QTime(9, 30)));
+}
+
+// Decided behaviour for irregular files: what still loads, and what loads nothing.
+TEST_F(SchemaFile, IrregularFilesLoadWhatIsThere) {
+  // A count far beyond the groups, a missing group, a kind out of range, desktop sizes
+  // beyond the limits, a label named by two relations, and a table with two columns of one
+  // name.
+  TSchemaWindow window(Plugin);
+  const auto start = std::chrono::steady_clock::now();
+  Load(window, Fixture("schema-irregular.xml"));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+  const TVisualModel& d = window.Document;
+  ASSERT_EQ(d.Entities.size(), 2u); // E0 and E2; no phantom for E1
+  EXPECT_EQ(d.Entities[1]->Name(), "Entity_2");
+  EXPECT_EQ(d.Entities[1]->Table()->GetColumnCount(), 2);
+  EXPECT_EQ(window.Model->GetTableCount(), 2);
+  EXPECT_EQ(window.Desktop.WidthPag, 0);
+  EXPECT_EQ(window.Desktop.HeightPag, 0);
+  EXPECT_EQ(window.Desktop.WidthPix, TSchemaDesktop::DefaultWidthPix);
+  EXPECT_EQ(window.Desktop.HeightPix, TSchemaDesktop::DefaultHeightPix);
+  ASSERT_EQ(d.Relations.size(), 2u);
+  // 20 and -3 both read as rkNone, for which the factory chooses the kind.
+  EXPECT_EQ(d.Relations[0]->RelationKind(), d.Relations[1]->RelationKind());
+  EXPECT_LE(d.Relations[0]->RelationKind(), rkUserDefined);
+  EXPECT_EQ(d.Relations[0]->MainLabel(), d.TextLabels[0]);
+  EXPECT_EQ(d.Relations[1]->MainLabel(), nullptr);
+  EXPECT_EQ(d.TextLabels[0]->Tag(), reinterpret_cast<intptr_t>(d.Relations[0]));
+}
+
+TEST_F(SchemaFile, BadFilesFailAndLeaveNothing) {
+  QTemporaryDir dir;
+  TSchemaWindow source(Plugin);
+  source.FillEveryKind();
+  const QByteArray good = Save(source, dir.filePath("good.xml"));
+  auto replaced = [&](const char* From, const char* To) {
+    QByteArray bytes = good;
+    return bytes.replace(From, To);
+  };
+  struct Case {
+    const char* Name;
+    QByteArray Bytes;
+    const char* Message; // a part of the error's text
+  };
+  const Case cases[] = {
+      {"truncated", good.left(good.size() / 2), "not a readable schema file"},
+      {"not XML", "This is a sentence copied from somewhere else.", "not a readable schema file"},
+      {"two entities of one name", replaced("\"Entity_1\"", "\"Entity_0\""), "Entity_0"},
+      {"an entity and a note of one name", replaced("\"Note_0\"", "\"ENTITY_0\""), "ENTITY_0"},
+      {"a table the plug-in cannot read",
+       replaced("name=\"CountOfColumns\" value=\"2\"", "name=\"CountOfColumns\" value=\"9\""), "Not exists"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const QString file = dir.filePath("bad.xml");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(c.Bytes);
+    f.close();
+    TSchemaWindow window(Plugin);
+    try {
+      Load(window, file);
+      ADD_FAILURE() << "loaded";
+    } catch (const ui::Exception& e) {
+      EXPECT_TRUE(e.Message().contains(QString::fromLatin1(c.Message))) << e.Message().toStdString();
+    }
+    EXPECT_TRUE(window.Document.Entities.empty());
+    EXPECT_TRUE(window.Document.Notes.empty());
+    EXPECT_TRUE(window.Document.TextLabels.empty());
+    EXPECT_TRUE(window.Document.Relations.empty());
+    EXPECT_EQ(window.Document.ProjectInfo, nullptr);
+    EXPECT_EQ(window.Model->GetTableCount(), 0);
+    EXPECT_EQ(window.Model->GetReferenceCount(), 0);
+    EXPECT_EQ(window.Desktop_.ComponentCount(), 0);
+  }
+}
+
+} // namespace

@@ -3,6 +3,7 @@
 #include "diagram/ProjectInfo.h"
 #include "ui/MB.h"
 
+#include <QBoxLayout>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,22 +11,27 @@
 
 TfrmDateTimeSetting::TfrmDateTimeSetting(QWidget* Parent) : TfrmAbstractDialog(Parent) {
   setWindowTitle(QStringLiteral("Nastavení formátu datumu a času"));
-  SetClientSize(232, 154);
-  CenterOnScreen();
-  Label1 = new QLabel(QStringLiteral("Formátovací řetězec:"), this);
-  Label1->setGeometry(8, 8, 216, 14);
-  edtDTFormat = new QLineEdit(this);
+  auto* layout = new QVBoxLayout(Content());
+  layout->setContentsMargins(0, 0, 0, 0);
+  Label1 = new QLabel(QStringLiteral("Formátovací řetězec:"), Content());
+  edtDTFormat = new QLineEdit(Content());
   edtDTFormat->setObjectName(QStringLiteral("edtDTFormat"));
-  edtDTFormat->setGeometry(8, 24, 216, 21);
-  Label2 = new QLabel(QStringLiteral("Výsledek:"), this);
-  Label2->setGeometry(8, 56, 216, 14);
-  lblExample = new QLabel(this);
+  Label1->setBuddy(edtDTFormat);
+  Label2 = new QLabel(QStringLiteral("Výsledek:"), Content());
+  lblExample = new QLabel(Content());
   lblExample->setObjectName(QStringLiteral("lblExample"));
   lblExample->setAlignment(Qt::AlignHCenter);
-  lblExample->setGeometry(8, 74, 216, 14);
-  auto* bevel = new QFrame(this);
+  auto* bevel = new QFrame(Content());
   bevel->setFrameShape(QFrame::HLine);
-  bevel->setGeometry(8, 108, 216, 2);
+  bevel->setFrameShadow(QFrame::Sunken);
+  layout->addWidget(Label1);
+  layout->addWidget(edtDTFormat);
+  layout->addSpacing(6);
+  layout->addWidget(Label2);
+  layout->addWidget(lblExample);
+  layout->addStretch(1);
+  layout->addWidget(bevel);
+  SetDialogSize(232, 154);
   connect(edtDTFormat, &QLineEdit::textChanged, this, [this] { Guard([this] { UpdateExample(); }); });
 }
 

@@ -15,6 +15,8 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QBoxLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,26 +52,32 @@ const TItemButtons Items[] = {
     {"Popiska relace", true, false, true, true, false}, {"Text", true, false, true, true, false},
 };
 
-QLabel* MakeLabel(QWidget* Parent, const QString& Text, int X, int Y) {
-  auto* l = new QLabel(Text, Parent);
-  l->move(X, Y);
-  l->adjustSize();
-  return l;
-}
-
-QLineEdit* MakeEdit(QWidget* Parent, const char* Name, int X, int Y) {
-  auto* e = new QLineEdit(Parent);
-  e->setObjectName(QString::fromLatin1(Name));
-  e->setGeometry(X, Y, 50, 21);
-  return e;
-}
-
-QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text, int X, int Y, int W) {
+QPushButton* MakeButton(QWidget* Parent, const char* Name, const QString& Text) {
   auto* b = new QPushButton(Text, Parent);
   b->setObjectName(QString::fromLatin1(Name));
-  b->setGeometry(X, Y, W, 25);
-  b->setAutoDefault(false);
   return b;
+}
+
+// The edits of one desktop size: a caption, then width "x" height and the unit, in rows of
+// Grid from Row on. The caption is the buddy of the width edit.
+QLabel* AddSizeRow(QGridLayout* Grid, int Row, const QString& Caption, QLineEdit* Width, QLineEdit* Height,
+                   const QString& Unit) {
+  QWidget* parent = Grid->parentWidget();
+  auto* caption = new QLabel(Caption, parent);
+  caption->setBuddy(Width);
+  Grid->addWidget(caption, Row, 0, 1, 5);
+  for (QLineEdit* e : {Width, Height}) e->setFixedWidth(50);
+  Grid->addWidget(Width, Row + 1, 0);
+  Grid->addWidget(new QLabel(QStringLiteral("x"), parent), Row + 1, 1);
+  Grid->addWidget(Height, Row + 1, 2);
+  Grid->addWidget(new QLabel(Unit, parent), Row + 1, 3);
+  return caption;
+}
+
+QLineEdit* MakeEdit(QWidget* Parent, const char* Name) {
+  auto* e = new QLineEdit(Parent);
+  e->setObjectName(QString::fromLatin1(Name));
+  return e;
 }
 
 QFont ToDialogFont(const ui::TFont* Font) {
@@ -112,78 +120,98 @@ TfrmDesignSetting::TfrmDesignSetting(QWidget* Parent)
     : TfrmAbstractDialog(Parent), FSamples(std::make_unique<TDesignSamples>()) {
   TDesignSamples::SetCurrent(FSamples.get());
   setWindowTitle(QStringLiteral("Nastavení"));
-  SetClientSize(393, 391);
-  CenterOnScreen();
 
-  pgcOptions = new QTabWidget(this);
+  pgcOptions = new QTabWidget(Content());
   pgcOptions->setObjectName(QStringLiteral("pgcOptions"));
-  pgcOptions->setGeometry(8, 8, 377, 340);
+  auto* content = new QVBoxLayout(Content());
+  content->setContentsMargins(0, 0, 0, 0);
+  content->addWidget(pgcOptions);
   tsComponents = new QWidget;
   tsDesktop = new QWidget;
   pgcOptions->addTab(tsComponents, QStringLiteral("Komponenty"));
   pgcOptions->addTab(tsDesktop, QStringLiteral("Pracovní plocha"));
 
-  // Page "Komponenty".
+  // Page "Komponenty": the list and the buttons on the left, the preview on the right.
   lbxComponents = new QListWidget(tsComponents);
   lbxComponents->setObjectName(QStringLiteral("lbxComponents"));
-  lbxComponents->setGeometry(8, 8, 120, 136);
   for (const TItemButtons& item : Items) lbxComponents->addItem(QString::fromUtf8(item.Caption));
-  pnExample = new QWidget(tsComponents);
-  pnExample->setObjectName(QStringLiteral("pnExample"));
-  pnExample->setGeometry(136, 8, 225, 200);
-  pbDesktop = new ui::TDesktop(pnExample);
-  pbDesktop->setGeometry(0, 0, 225, 200);
-  btnFont = MakeButton(tsComponents, "btnFont", QStringLiteral("&Font"), 8, 150, 120);
-  btnBrushColor = MakeButton(tsComponents, "btnBrushColor", QStringLiteral("Barva &výplně"), 8, 178, 120);
-  btnPenColor = MakeButton(tsComponents, "btnPenColor", QStringLiteral("Barva &obrysů"), 8, 206, 120);
+  btnFont = MakeButton(tsComponents, "btnFont", QStringLiteral("&Font"));
+  btnBrushColor = MakeButton(tsComponents, "btnBrushColor", QStringLiteral("Barva &výplně"));
+  btnPenColor = MakeButton(tsComponents, "btnPenColor", QStringLiteral("Barva &obrysů"));
   chbx3D = new QCheckBox(QStringLiteral("&3D styl"), tsComponents);
   chbx3D->setObjectName(QStringLiteral("chbx3D"));
-  chbx3D->setGeometry(8, 236, 120, 17);
-  btnDefault = MakeButton(tsComponents, "btnDefault", QStringLiteral("&Původní nastavení"), 8, 258, 120);
-  btnDTSetting = MakeButton(tsComponents, "btnDTSetting", QStringLiteral("Formát času"), 256, 216, 105);
+  btnDefault = MakeButton(tsComponents, "btnDefault", QStringLiteral("&Původní nastavení"));
+  pnExample = new QWidget(tsComponents);
+  pnExample->setObjectName(QStringLiteral("pnExample"));
+  pnExample->setFixedSize(225, 200);
+  pbDesktop = new ui::TDesktop(pnExample);
+  pbDesktop->setGeometry(0, 0, 225, 200);
   lFontName = new QLabel(tsComponents);
   lFontName->setObjectName(QStringLiteral("lFontName"));
-  lFontName->setGeometry(136, 220, 115, 14);
+  btnDTSetting = MakeButton(tsComponents, "btnDTSetting", QStringLiteral("Formát času"));
   chbxCreateLabel = new QCheckBox(QStringLiteral("Vytvářet popisky"), tsComponents);
   chbxCreateLabel->setObjectName(QStringLiteral("chbxCreateLabel"));
-  chbxCreateLabel->setGeometry(136, 262, 120, 17);
   chbxCreateLabel->setVisible(false);
   chbxCreateLabel->setChecked(FSamples->CreateLabel());
 
-  // Page "Pracovní plocha".
+  auto* left = new QVBoxLayout;
+  left->addWidget(lbxComponents, 1);
+  for (QWidget* w : std::initializer_list<QWidget*>{btnFont, btnBrushColor, btnPenColor, chbx3D, btnDefault})
+    left->addWidget(w);
+  auto* fontRow = new QHBoxLayout;
+  fontRow->addWidget(lFontName, 1);
+  fontRow->addWidget(btnDTSetting);
+  auto* right = new QVBoxLayout;
+  right->addWidget(pnExample);
+  right->addLayout(fontRow);
+  right->addWidget(chbxCreateLabel);
+  right->addStretch(1);
+  auto* components = new QHBoxLayout(tsComponents);
+  components->setContentsMargins(8, 8, 8, 8);
+  components->addLayout(left);
+  components->addLayout(right);
+
+  // Page "Pracovní plocha": the default size and the current schema's size.
   auto* grbDef = new QGroupBox(QStringLiteral(" Výchozí velikost pracovní plochy: "), tsDesktop);
-  grbDef->setGeometry(8, 8, 355, 120);
-  MakeLabel(grbDef, QStringLiteral("Pokud je zadaná tiskárna:"), 16, 22);
-  edDefDesktopWPag = MakeEdit(grbDef, "edDefDesktopWPag", 16, 40);
-  MakeLabel(grbDef, QStringLiteral("x"), 72, 43);
-  edDefDesktopHPag = MakeEdit(grbDef, "edDefDesktopHPag", 86, 40);
-  MakeLabel(grbDef, QStringLiteral("stránek"), 142, 43);
-  MakeLabel(grbDef, QStringLiteral("Není-li zadaná tiskárna (neznám velikost stránky):"), 16, 70);
-  edDefDesktopWPix = MakeEdit(grbDef, "edDefDesktopWPix", 16, 88);
-  MakeLabel(grbDef, QStringLiteral("x"), 72, 91);
-  edDefDesktopHPix = MakeEdit(grbDef, "edDefDesktopHPix", 86, 88);
-  MakeLabel(grbDef, QStringLiteral("pixelů"), 142, 91);
+  auto* def = new QGridLayout(grbDef);
+  edDefDesktopWPag = MakeEdit(grbDef, "edDefDesktopWPag");
+  edDefDesktopHPag = MakeEdit(grbDef, "edDefDesktopHPag");
+  edDefDesktopWPix = MakeEdit(grbDef, "edDefDesktopWPix");
+  edDefDesktopHPix = MakeEdit(grbDef, "edDefDesktopHPix");
+  AddSizeRow(def, 0, QStringLiteral("Pokud je zadaná tiskárna:"), edDefDesktopWPag, edDefDesktopHPag,
+             QStringLiteral("stránek"));
+  AddSizeRow(def, 2, QStringLiteral("Není-li zadaná tiskárna (neznám velikost stránky):"), edDefDesktopWPix,
+             edDefDesktopHPix, QStringLiteral("pixelů"));
+  def->setColumnStretch(4, 1);
 
   grbActDesktopSize = new QGroupBox(QStringLiteral(" Aktuální velikost pracovní plochy: "), tsDesktop);
   grbActDesktopSize->setObjectName(QStringLiteral("grbActDesktopSize"));
-  grbActDesktopSize->setGeometry(8, 136, 355, 150);
-  lActPagCaption = MakeLabel(grbActDesktopSize, QStringLiteral("Pokud je zadaná tiskárna:"), 16, 22);
-  edActDesktopWPag = MakeEdit(grbActDesktopSize, "edActDesktopWPag", 16, 40);
-  MakeLabel(grbActDesktopSize, QStringLiteral("x"), 72, 43);
-  edActDesktopHPag = MakeEdit(grbActDesktopSize, "edActDesktopHPag", 86, 40);
-  MakeLabel(grbActDesktopSize, QStringLiteral("stránek"), 142, 43);
-  lActPixCaption = MakeLabel(grbActDesktopSize,
-                             QStringLiteral("Není-li zadaná tiskárna (neznám velikost stránky):"), 16, 70);
-  edActDesktopWPix = MakeEdit(grbActDesktopSize, "edActDesktopWPix", 16, 88);
-  MakeLabel(grbActDesktopSize, QStringLiteral("x"), 72, 91);
-  edActDesktopHPix = MakeEdit(grbActDesktopSize, "edActDesktopHPix", 86, 88);
-  MakeLabel(grbActDesktopSize, QStringLiteral("pixelů"), 142, 91);
-  MakeLabel(grbActDesktopSize, QStringLiteral("Velikost stránky:"), 16, 122);
+  auto* act = new QGridLayout(grbActDesktopSize);
+  edActDesktopWPag = MakeEdit(grbActDesktopSize, "edActDesktopWPag");
+  edActDesktopHPag = MakeEdit(grbActDesktopSize, "edActDesktopHPag");
+  edActDesktopWPix = MakeEdit(grbActDesktopSize, "edActDesktopWPix");
+  edActDesktopHPix = MakeEdit(grbActDesktopSize, "edActDesktopHPix");
+  lActPagCaption = AddSizeRow(act, 0, QStringLiteral("Pokud je zadaná tiskárna:"), edActDesktopWPag,
+                              edActDesktopHPag, QStringLiteral("stránek"));
+  lActPixCaption = AddSizeRow(act, 2, QStringLiteral("Není-li zadaná tiskárna (neznám velikost stránky):"),
+                              edActDesktopWPix, edActDesktopHPix, QStringLiteral("pixelů"));
+  auto* pageRow = new QHBoxLayout;
+  pageRow->addWidget(new QLabel(QStringLiteral("Velikost stránky:"), grbActDesktopSize));
   lPageSize = new QLabel(grbActDesktopSize);
   lPageSize->setObjectName(QStringLiteral("lPageSize"));
-  lPageSize->setGeometry(110, 122, 235, 14);
+  pageRow->addWidget(lPageSize, 1);
+  act->addLayout(pageRow, 4, 0, 1, 5);
+  act->setColumnStretch(4, 1);
+
+  auto* desktop = new QVBoxLayout(tsDesktop);
+  desktop->setContentsMargins(8, 8, 8, 8);
+  desktop->addWidget(grbDef);
+  desktop->addWidget(grbActDesktopSize);
+  desktop->addStretch(1);
 
   btnApply = AddButton(QStringLiteral("&Použít"), "btnApply");
+  SetFirstFocus(lbxComponents);
+  SetDialogSize(393, 391);
 
   cdBrushColor = new QColorDialog(this);
   cdPenColor = new QColorDialog(this);

@@ -5,14 +5,17 @@
 #include "diagram/Entity.h"
 #include "editor/VisualModel.h"
 
+#include <QBoxLayout>
 #include <QHeaderView>
 #include <QTreeWidget>
 
 TfrmSchemeInfo::TfrmSchemeInfo(QWidget* Parent) : TfrmAbstractDialog(Parent) {
   setWindowTitle(QStringLiteral("Informace o schématu"));
-  lvInfo = new QTreeWidget(this);
+  lvInfo = new QTreeWidget(Content());
   lvInfo->setObjectName(QStringLiteral("lvInfo"));
-  lvInfo->setGeometry(8, 8, 393, 281);
+  auto* layout = new QVBoxLayout(Content());
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(lvInfo);
   lvInfo->setRootIsDecorated(false);
   lvInfo->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lvInfo->setHeaderLabels({QStringLiteral("Název"), QStringLiteral("Hodnota")});

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +62,14 @@ void SetUpLexer(QsciLexerSQL* Lexer) {
   for (int style : {QsciLexerSQL::SingleQuotedString, QsciLexerSQL::DoubleQuotedString})
     SetStyle(Lexer, style, green, true, false, false);
 }
+
+// The busy cursor while it lives.
+struct TBusyCursor {
+  TBusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~TBusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  TBusyCursor(const TBusyCursor&) = delete;
+  TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
 
 QAction* MakeAction(QWidget* Owner, const QString& Caption, const QKeySequence& Shortcut,
                     const QString& Hint) {
@@ -359,7 +368,9 @@ void TfrmReport::PrintText(QPrinter& Target) {
 
 void TfrmReport::acPrintExecute() {
   QPrinter* target = Printer ? Printer() : nullptr;
-  if (target) PrintText(*target);
+  if (!target) return;
+  const TBusyCursor busy;
+  PrintText(*target);
 }
 
 void TfrmReport::acFindExecute() {

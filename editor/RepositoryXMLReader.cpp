@@ -5,6 +5,7 @@
 #include "editor/XMLMaker.h"
 #include "ui/Windows1250.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
@@ -216,7 +217,12 @@ bool TRepositoryXMLReader::Read(QStringView Text, QString* Error) {
 bool TRepositoryXMLReader::ReadBytes(const QByteArray& Bytes, QString* Error) {
   if (ScannableAsIs(Bytes)) {
     FEscaped = false;
-    QXmlStreamReader xml(Bytes);
+    // Through a device the scanner takes the bytes block by block; given the bytes whole it
+    // copies what is left of them again and again.
+    QBuffer buffer;
+    buffer.setData(Bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&buffer);
     return Scan(xml, Error);
   }
   QString text;

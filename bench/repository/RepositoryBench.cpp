@@ -6,6 +6,7 @@
 #include "editor/RepositoryXMLReader.h"
 #include "ui/Windows1250.h"
 
+#include <QBuffer>
 #include <QXmlStreamReader>
 #include <benchmark/benchmark.h>
 
@@ -83,7 +84,10 @@ void BM_Read(benchmark::State& State) {
 void BM_ScannerFloor(benchmark::State& State) {
   const QByteArray file = FileBytes(static_cast<int>(State.range(0)));
   for (auto _ : State) {
-    QXmlStreamReader xml(file);
+    QBuffer buffer;
+    buffer.setData(file);
+    buffer.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&buffer);
     qsizetype total = 0;
     while (!xml.atEnd())
       if (xml.readNext() == QXmlStreamReader::StartElement)

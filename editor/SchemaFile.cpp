@@ -427,6 +427,12 @@ TRelation* TSchemaReader::LoadRelation(const QString& Prefix) {
     s.LoadReference(Prefix + QStringLiteral("Data"), reference);
     FHost.BindRelationToReference(relation, reference);
     relation->SetReference(reference);
+    if (TTextLabel* label = relation->MainLabel()) {
+      // The label now shows the reference's name: it is placed again at its new size, so
+      // that the place it is saved at is where it is loaded.
+      relation->SetMainLabel(nullptr);
+      relation->SetMainLabel(label);
+    }
   }
   FHost.SchemaDocument().AddRelation(relation);
   if (complete) FHost.AddToBrowser(relation);

@@ -83,7 +83,7 @@ void TDocumentation::WriteParamTree(THtmlPage& Page, int Depth, const Morvik::TP
   for (int pos = 0; pos < count; ++pos)
     if (IsVisible(Object, pos)) visible.push_back(pos);
 
-  if (Root && !visible.empty()) Page.WriteRaw(QByteArray(Depth, '\t'));
+  if (Root && !visible.empty()) Page.AppendTabs(Depth);
   Page.WriteRaw(Images().ItemMultiple, Html(Caption));
   const char* comment = Object->GetComment();
   if (OtherStream && comment && *comment) {

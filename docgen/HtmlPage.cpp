@@ -9,6 +9,11 @@ void AppendBytes(Bytes& Out, const char* Data, size_t Size) {
 
 template <class Bytes>
 void EscapeInto(Bytes& Out, std::string_view Text) {
+  // Most texts hold nothing to escape: one piece then.
+  if (Text.find_first_of("&<>\"") == std::string_view::npos) {
+    AppendBytes(Out, Text.data(), Text.size());
+    return;
+  }
   size_t start = 0;
   for (size_t i = 0; i < Text.size(); ++i) {
     const char* entity = nullptr;
@@ -51,6 +56,7 @@ void AppendFragment(std::string& Out, std::string_view Text) { FragmentInto(Out,
 THtmlPage::THtmlPage(const QString& Path) : path(Path), file(Path) {
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
     throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(Path, file.errorString()));
+  buffer.reserve(FlushSize + 16 * 1024);
 }
 
 THtmlPage::~THtmlPage() {

@@ -85,8 +85,15 @@ public:
   // Level tabs, the pieces and a line feed.
   template <class... Pieces>
   void WriteLine(int Level, const Pieces&... Parts) {
-    buffer.append(static_cast<size_t>(Level), '\t');
+    AppendTabs(Level);
     WriteText(Parts...);
+  }
+
+  // Level tab characters.
+  void AppendTabs(int Level) {
+    static constexpr char Tabs[] = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+    for (; Level > 16; Level -= 16) buffer.append(Tabs, 16);
+    if (Level > 0) buffer.append(Tabs, static_cast<size_t>(Level));
   }
 
   // The head of a content page with its title, and the tail that closes it.
@@ -99,7 +106,8 @@ public:
   const QString& Path() const { return path; }
 
 private:
-  static constexpr size_t FlushSize = 256 * 1024;
+  // Small enough for the heap's reused blocks (no fresh pages of memory for every page).
+  static constexpr size_t FlushSize = 64 * 1024;
 
   // A literal's length is known where it is written.
   template <size_t N>

@@ -81,8 +81,9 @@ void TDocumentation::Generate(bool Tables, bool Relations, bool Script, bool Not
 
   IndexEntities();
   StepsDone = 0;
-  StepsTotal = 2 + (Tables ? static_cast<int>(Document->Entities.size()) : 0) +
-               (Relations ? static_cast<int>(Document->Relations.size()) : 0);
+  StepsTotal = 2 + (Tables ? static_cast<int>(Document->Entities.size()) : 0);
+  if (Relations)
+    for (const TRelation* line : Document->Relations) StepsTotal += JoinsTwoEntities(line) ? 1 : 0;
   EntryCount = 0;
   this->ParamHelp = ParamHelp;
   TablesWritten = Tables;

@@ -5,6 +5,7 @@
 #include "diagram/Entity.h"
 #include "diagram/Errors.h"
 #include "docgen/Documentation.h"
+#include "docgen/DocumentationHost.h"
 
 #include <QDir>
 #include <QFile>
@@ -170,6 +171,21 @@ TEST_F(GeneratorTest, ParameterTreesShowSetValuesWithTheImagesOfTheirPlace) {
                         "<IMG height=22 width=16 src=\"images/item.gif\" align=\"absmiddle\" alt=\"%1\">")
                         .arg(help) +
                     "Unique = TRUE <span class=TreeComment><i>(" + help + ")</i></span><br>"));
+}
+
+TEST_F(GeneratorTest, ProgressRunsThroughEveryTableAndRelationToItsTotal) {
+  struct : TDocumentationProgress {
+    void Progress(int Done, int Total) override { Steps.emplace_back(Done, Total); }
+    std::vector<std::pair<int, int>> Steps;
+  } progress;
+  TEntity* a = AddEntity("Entity_0", "A");
+  TEntity* b = AddEntity("Entity_1", "B");
+  AddRelation("Relation_0", a, b, "FK");
+  LinkNote("Relation_1", AddNote("Note_0", "text"), a); // no relation page entry
+  TDocumentation documentation(&Doc, model.get(), Temp.filePath("site"), &progress);
+  documentation.Generate(true, true, false, true, false, false, DOCGEN_IMAGES_DIR);
+  const std::vector<std::pair<int, int>> expected = {{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}};
+  EXPECT_EQ(progress.Steps, expected);
 }
 
 TEST_F(GeneratorTest, LongTextsWithoutTheFurtherInformationPageShowDots) {

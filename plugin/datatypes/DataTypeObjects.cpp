@@ -75,6 +75,10 @@ void WriteDomainTypeText(Morvik::TTextBuffer& Out, const Morvik::TDataType& Type
   Out.Append(Type.GetParamValue(0));
 }
 
+const char* CheckVaryingLength(const Morvik::TDataType& Type, int Pos) {
+  return Pos == 0 && !IsSet(Type.GetParamValue(0)) ? MsgNoLength : nullptr;
+}
+
 const char* CheckDomainType(const Morvik::TDataType& Type, const Morvik::TParent* Owner, int Pos) {
   if (Pos != 0) return nullptr;
   const char* DomainName = Type.GetParamValue(0);

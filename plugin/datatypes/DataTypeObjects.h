@@ -43,6 +43,13 @@ protected:
 inline constexpr const char* MsgNoDomainName = "You must specify domain name";
 inline constexpr const char* MsgNoModel = "<error>";
 inline constexpr const char* MsgNoSuchDomain = "There is no such DOMAIN in this model";
+// Texts the server refuses: a varying character type without its length, a type that names
+// no data type.
+inline constexpr const char* MsgNoLength = "Varying character type must have a length";
+inline constexpr const char* MsgNoDataType = "You must specify data type";
+
+// The length check of the varying character types: their Length (position 0) must be given.
+const char* CheckVaryingLength(const Morvik::TDataType& Type, int Pos);
 
 // What the four data-type object templates share. Info is one of the fifteen descriptions
 // (NUMERICDTInfo ... DOMAINDTInfo), Write the type text of the kind. A new object has every
@@ -90,6 +97,15 @@ public:
   explicit TBlobDataType(Morvik::TParent* Owner)
       : Morvik::TParent(Owner), Morvik::TParamObjectMixin<Info>(Owner),
         TDataTypeObjectMixin<Info, WriteBlobTypeText>(Owner) {}
+};
+
+// VARCHAR and NATIONAL CHARACTER VARYING also check that they have a length.
+template <class Base>
+class TVaryingDataType : public Base {
+public:
+  explicit TVaryingDataType(Morvik::TParent* Owner)
+      : Morvik::TParent(Owner), Morvik::TParamObjectMixin<typename Base::TInfo>(Owner), Base(Owner) {}
+  const char* Check(int Pos) const override { return CheckVaryingLength(*this, Pos); }
 };
 
 // The domain type also checks that its domain exists in the column's model.

@@ -70,10 +70,11 @@ using namespace Varne;
 
 using TRegisteredTypes =
     TDataTypeList<TMyDataType<NUMERICDTInfo>, TMyDataType<DECIMALDTInfo>, TCharDataType<CHARDTInfo>,
-                  TCharDataType<VARCHARDTInfo>, TMyDataType<NCHARDTInfo>, TMyDataType<NVCHARDTInfo>,
-                  TMyDataType<SMALLINTDTInfo>, TMyDataType<INTEGERDTInfo>, TMyDataType<FLOATDTInfo>,
-                  TMyDataType<DOUBLEDTInfo>, TMyDataType<DATEDTInfo>, TMyDataType<TIMEDTInfo>,
-                  TMyDataType<TIMESTAMPDTInfo>, TBlobDataType<BLOBDTInfo>, TDomainDataType<DOMAINDTInfo>>;
+                  TVaryingDataType<TCharDataType<VARCHARDTInfo>>, TMyDataType<NCHARDTInfo>,
+                  TVaryingDataType<TMyDataType<NVCHARDTInfo>>, TMyDataType<SMALLINTDTInfo>,
+                  TMyDataType<INTEGERDTInfo>, TMyDataType<FLOATDTInfo>, TMyDataType<DOUBLEDTInfo>,
+                  TMyDataType<DATEDTInfo>, TMyDataType<TIMEDTInfo>, TMyDataType<TIMESTAMPDTInfo>,
+                  TBlobDataType<BLOBDTInfo>, TDomainDataType<DOMAINDTInfo>>;
 
 constinit const TDTInfo Registry{};
 

@@ -1,5 +1,6 @@
 #include "plugin/datatypes/Variables.h"
 
+#include "plugin/datatypes/DataTypeObjects.h"
 #include "plugin/framework/ParamAccess.h"
 #include "plugin/framework/ParamInfo.h"
 #include "plugin/framework/StaticInstance.h"
@@ -13,6 +14,8 @@ using Morvik::TParamInfoC;
 using Morvik::ValueAt;
 
 // DataType options, the column types without DOMAIN.
+constexpr int TypeVARCHAR = 3;
+constexpr int TypeNCHARVARYING = 5;
 constexpr int TypeDATE = 10;
 constexpr int TypeBLOB = 13;
 
@@ -82,6 +85,17 @@ void DataTypeText(Morvik::TTextBuffer& Out, const Morvik::TParamObject* Object, 
     Out.Append(" CHARACTER SET ").Append(V(tpCharSet));
 }
 
+const char* CheckTypeParams(const Morvik::TParamObject* Object, int Base, int Pos, bool CheckType) {
+  const int Type = Morvik::TextToInt(ValueAt(Object, Base + tpDataType));
+  if (Pos == Base + tpDataType && CheckType) {
+    const Morvik::TParamInfo* TypeInfo = Object->GetParam(Object->GetKindIndex(Base + tpDataType));
+    return Type < 0 || Type >= TypeInfo->GetOptionCount() ? MsgNoDataType : nullptr;
+  }
+  if (Pos == Base + tpLength && (Type == TypeVARCHAR || Type == TypeNCHARVARYING))
+    return IsSet(ValueAt(Object, Pos)) ? nullptr : MsgNoLength;
+  return nullptr;
+}
+
 TVariables::TVariables(Morvik::TParent* Owner)
     : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TVariablesParams>(Owner) {}
 
@@ -91,7 +105,7 @@ const char* TVariables::Check(int Pos) const {
     case VarTypeBase + tpDataType:
       return Morvik::TextToInt(ValueAt(this, Pos)) >= TypeDATE ? MsgVariableTypeRefused : nullptr;
     case VarTypeBase + tpArrayDim: return IsSet(ValueAt(this, Pos)) ? MsgVariableArrayRefused : nullptr;
-    default: return nullptr;
+    default: return CheckTypeParams(this, VarTypeBase, Pos, false);
   }
 }
 

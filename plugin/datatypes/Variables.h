@@ -49,6 +49,11 @@ enum TTypeParamOffset : int {
 // writes nothing at all.
 void DataTypeText(Morvik::TTextBuffer& Out, const Morvik::TParamObject* Object, int Base);
 
+// Checks of the type parameters at Base (DataType) to Base + 7 that the server would refuse:
+// at Base + 3 a VARCHAR or NCHAR VARYING without a length; at Base, when CheckType is set,
+// a DataType that names no data type. Null for every other position.
+const char* CheckTypeParams(const Morvik::TParamObject* Object, int Base, int Pos, bool CheckType);
+
 // Check messages of variables, procedure parameters and return values.
 inline constexpr const char* MsgVariableNameMissing = "Must be specified";
 inline constexpr const char* MsgVariableTypeRefused = "This type cannot be uses in variable";

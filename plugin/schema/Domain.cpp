@@ -33,13 +33,17 @@ TDomain::TDomain(Morvik::TParent* Owner)
 
 const char* TDomain::Generate() {
   output.Clear();
-  WriteScript(output);
+  WriteScript(output, Varne::IsDropOn(GetParent()));
   return output.GetText();
 }
 
-void TDomain::WriteScript(Morvik::TTextBuffer& Out) const {
+void TDomain::WriteDrop(Morvik::TTextBuffer& Out) const {
+  Items::WriteDrop(Out, "DOMAIN", Varne::ValueAt(this, NamePos));
+}
+
+void TDomain::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const {
   const char* Name = Varne::ValueAt(this, NamePos);
-  Items::AppendDrop(Out, GetParent(), "DOMAIN", Name);
+  if (WithDrop) WriteDrop(Out);
   Out.Append("CREATE DOMAIN ").Append(Name).Append(" AS ");
   Varne::DataTypeText(Out, this, DataTypePos);
   if (!Varne::IsEmptyAt(this, DefaultPos))
@@ -52,5 +56,6 @@ void TDomain::WriteScript(Morvik::TTextBuffer& Out) const {
 }
 
 const char* TDomain::Check(int Pos) const {
-  return Pos == NamePos ? Items::CheckModelItemName(this, Varne::mpDomains) : nullptr;
+  if (Pos == NamePos) return Items::CheckModelItemName(this, Varne::mpDomains);
+  return Varne::CheckTypeParams(this, DataTypePos, Pos, true);
 }

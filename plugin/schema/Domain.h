@@ -19,8 +19,10 @@ class TDomain : public Morvik::TParamObjectMixin<TDomainInfo> {
 public:
   explicit TDomain(Morvik::TParent* Owner);
   const char* Generate() override;
-  // The same text, appended to Out.
-  void WriteScript(Morvik::TTextBuffer& Out) const;
+  // The same text, appended to Out; its DROP statement only when WithDrop is set.
+  void WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const;
+  // The DROP statement alone.
+  void WriteDrop(Morvik::TTextBuffer& Out) const;
   const char* Check(int Pos) const override;
   ~TDomain() override = default;
 };

@@ -21,15 +21,20 @@ TGenerator::TGenerator(Morvik::TParent* Owner)
 
 const char* TGenerator::Generate() {
   output.Clear();
-  WriteScript(output);
+  WriteScript(output, Varne::IsDropOn(GetParent()));
   return output.GetText();
 }
 
-void TGenerator::WriteScript(Morvik::TTextBuffer& Out) const {
-  const char* Name = Varne::ValueAt(this, NamePos);
+void TGenerator::WriteDrop(Morvik::TTextBuffer& Out) const {
   // Generators have no DROP statement: the row goes from the system table itself.
-  if (Varne::IsDropOn(GetParent()))
-    Out.Append("DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = '").Append(Name).Append("';\n");
+  Out.Append("DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = '")
+      .Append(Varne::ValueAt(this, NamePos))
+      .Append("';\n");
+}
+
+void TGenerator::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const {
+  const char* Name = Varne::ValueAt(this, NamePos);
+  if (WithDrop) WriteDrop(Out);
   Out.Append("CREATE GENERATOR ").Append(Name).Append(";\n");
   if (!Varne::IsEmptyAt(this, InitPos))
     Out.Append("SET GENERATOR ")

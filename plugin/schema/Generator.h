@@ -17,8 +17,10 @@ class TGenerator : public Morvik::TParamObjectMixin<TGeneratorInfo> {
 public:
   explicit TGenerator(Morvik::TParent* Owner);
   const char* Generate() override;
-  // The same text, appended to Out.
-  void WriteScript(Morvik::TTextBuffer& Out) const;
+  // The same text, appended to Out; its removing statement only when WithDrop is set.
+  void WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const;
+  // The removing statement alone.
+  void WriteDrop(Morvik::TTextBuffer& Out) const;
   const char* Check(int Pos) const override;
   ~TGenerator() override = default;
 };

@@ -21,13 +21,17 @@ TIException::TIException(Morvik::TParent* Owner)
 
 const char* TIException::Generate() {
   output.Clear();
-  WriteScript(output);
+  WriteScript(output, Varne::IsDropOn(GetParent()));
   return output.GetText();
 }
 
-void TIException::WriteScript(Morvik::TTextBuffer& Out) const {
+void TIException::WriteDrop(Morvik::TTextBuffer& Out) const {
+  Items::WriteDrop(Out, "EXCEPTION", Varne::ValueAt(this, NamePos));
+}
+
+void TIException::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const {
   const char* Name = Varne::ValueAt(this, NamePos);
-  Items::AppendDrop(Out, GetParent(), "EXCEPTION", Name);
+  if (WithDrop) WriteDrop(Out);
   Out.Append("CREATE EXCEPTION ")
       .Append(Name)
       .Append(" '")

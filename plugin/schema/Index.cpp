@@ -35,13 +35,17 @@ TIndex::TIndex(Morvik::TParent* Owner)
 
 const char* TIndex::Generate() {
   output.Clear();
-  WriteScript(output, Varne::OwnerTableName(this));
+  WriteScript(output, Varne::OwnerTableName(this), Varne::IsDropOn(Varne::TableOwner(this)));
   return output.GetText();
 }
 
-void TIndex::WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const {
+void TIndex::WriteDrop(Morvik::TTextBuffer& Out) const {
+  Varne::Items::WriteDrop(Out, "INDEX", Varne::ValueAt(this, NamePos));
+}
+
+void TIndex::WriteScript(Morvik::TTextBuffer& Out, const char* TableName, bool WithDrop) const {
   const char* Name = Varne::ValueAt(this, NamePos);
-  Varne::Items::AppendDrop(Out, Varne::TableOwner(this), "INDEX", Name);
+  if (WithDrop) WriteDrop(Out);
   Out.Append("CREATE ");
   if (std::strcmp(Varne::ValueAt(this, UniquePos), "1") == 0) Out.Append("UNIQUE ");
   // A value that names no option writes no sort word.

@@ -20,9 +20,11 @@ enum : int {
   CheckPos = 4
 };
 constexpr int DefaultValueOption = 1;
+constexpr int NullDefaultOption = 2;
 
 const char* const KeyNotNull = "Must be NOT NULL because it's part of PRIMARY KEY constraint";
 const char* const UniqueNotNull = "Must be NOT NULL because it's part of UNIQUE constraint";
+const char* const NullDefaultNotNull = "Can't default to NULL because it's NOT NULL";
 
 // The empty text, the common case, reads as 0 without parsing.
 bool IsTrue(const char* Value) { return Value && *Value && Morvik::TextToInt(Value) != 0; }
@@ -79,6 +81,14 @@ void TMyColumn::SetParamValue(int Idx, const char* Value) {
 }
 
 const char* TMyColumn::Check(int Pos) const {
+  // A column without a data-type object (an index the registry does not have) writes no type.
+  if (Pos == -1) return GetDataType() ? nullptr : MsgNoDataType;
+  // The server refuses NULL as the default of a NOT NULL or key column.
+  if (Pos == DefaultPos)
+    return Morvik::TextToInt(GetParamValue(DefaultPos)) == NullDefaultOption &&
+                   (IsTrue(GetParamValue(NotNullPos)) || GetKey())
+               ? NullDefaultNotNull
+               : nullptr;
   if (Pos != NotNullPos || IsTrue(GetParamValue(NotNullPos))) return nullptr;
   if (GetKey()) return KeyNotNull;
   if (IsTrue(GetParamValue(UniquePos))) return UniqueNotNull;

@@ -22,7 +22,14 @@ bool IsOn(const char* Value) { return Value[0] == '1' && Value[1] == '\0'; }
 template <class T>
 void WriteItems(Morvik::TTextBuffer& Out, const Morvik::TListParam* List) {
   const auto& Items = Morvik::TypedList<T>(*List);
-  for (int I = 0; I < Items.GetItemsCount(); ++I) Items.GetTypedItem(I)->WriteScript(Out);
+  for (int I = 0; I < Items.GetItemsCount(); ++I) Items.GetTypedItem(I)->WriteScript(Out, false);
+}
+
+// The removing statements of the items of a model list, from the last to the first.
+template <class T>
+void WriteDrops(Morvik::TTextBuffer& Out, const Morvik::TListParam* List) {
+  const auto& Items = Morvik::TypedList<T>(*List);
+  for (int I = Items.GetItemsCount() - 1; I >= 0; --I) Items.GetTypedItem(I)->WriteDrop(Out);
 }
 
 } // namespace
@@ -62,18 +69,40 @@ void TMyModel::GenerateShadow() {
   output.Append(";\n\n");
 }
 
+void TMyModel::GenerateDrops() {
+  // Whatever depends on an object goes before it: the reverse of the creation order, with
+  // triggers first, as they may use procedures, and foreign keys before their tables.
+  const std::vector<TMyTable*>& Tables = TypedTables();
+  const std::vector<TMyReference*>& References = TypedReferences();
+  for (auto Table = Tables.rbegin(); Table != Tables.rend(); ++Table) (*Table)->WriteTriggerDrops(output);
+  WriteDrops<TProcedure>(output, ListAt(this, mpProcedures));
+  WriteDrops<TView>(output, ListAt(this, mpViews));
+  for (auto Reference = References.rbegin(); Reference != References.rend(); ++Reference)
+    (*Reference)->WriteDrop(output);
+  for (auto Table = Tables.rbegin(); Table != Tables.rend(); ++Table) (*Table)->WriteIndexDrops(output);
+  for (auto Table = Tables.rbegin(); Table != Tables.rend(); ++Table) (*Table)->WriteDrop(output);
+  WriteDrops<TRole>(output, ListAt(this, mpRoles));
+  WriteDrops<TIException>(output, ListAt(this, mpExceptions));
+  WriteDrops<TGenerator>(output, ListAt(this, mpGenerators));
+  WriteDrops<TDomain>(output, ListAt(this, mpDomains));
+  output.Append("\n");
+}
+
 const char* TMyModel::Generate() {
   output.Clear();
   if (*GetComment()) output.Append("/*").Append(GetComment()).Append("*/\n");
   if (IsOn(ValueAt(this, mpDataBase))) GenerateDataBase();
   if (IsOn(ValueAt(this, mpShadow))) GenerateShadow();
+  // With Drop on, everything the script creates is dropped first, so that the script
+  // re-creates the schema on a database that holds it.
+  if (IsDropOn(this)) GenerateDrops();
   WriteItems<TDomain>(output, ListAt(this, mpDomains));
   WriteItems<TGenerator>(output, ListAt(this, mpGenerators));
   WriteItems<TIException>(output, ListAt(this, mpExceptions));
   WriteItems<TRole>(output, ListAt(this, mpRoles));
   // Tables and references write straight into the script, the same text as their own
   // Generate.
-  for (TMyTable* Table : TypedTables()) Table->WriteScript(output);
+  for (TMyTable* Table : TypedTables()) Table->WriteScript(output, false);
   for (const TMyReference* Reference : TypedReferences()) Reference->WriteScript(output);
   // View and procedure bodies name tables, which the server resolves at CREATE time.
   WriteItems<TView>(output, ListAt(this, mpViews));

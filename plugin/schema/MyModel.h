@@ -15,7 +15,8 @@ public:
   TMyModel();
 
   // The whole script: comment, database, shadow, domains, generators, exceptions, roles,
-  // every table, every reference, then views and procedures.
+  // every table, every reference, then views and procedures. With Drop on, the statements
+  // that drop all of these come before the first domain, in the reverse order.
   const char* Generate() override;
   // "Must be specified" for an empty database file, shadow set number or shadow file.
   const char* Check(int Pos) const override;
@@ -28,6 +29,7 @@ public:
 private:
   void GenerateDataBase();
   void GenerateShadow();
+  void GenerateDrops();
 };
 
 } // namespace Varne

@@ -2,6 +2,8 @@
 // table's primary key or one of its unique keys.
 #pragma once
 
+#include <vector>
+
 #include "plugin/framework/ParamObjectInfoMixin.h"
 #include "plugin/framework/ParamsList.h"
 #include "plugin/schema/ReferenceMixin.h"
@@ -23,12 +25,23 @@ public:
   // Whether the parent-side columns form the parent table's primary key, a unique column
   // or one of its unique constraints; only the whole reference (-1) is checked.
   const char* CheckPairs(int Idx) const override;
-  // ALTER TABLE of the child table adding the foreign key.
+  // ALTER TABLE of the child table adding the foreign key. The pairs are written in the
+  // order of the key that CheckPairs matches, whatever their stored order: the server looks
+  // for a key with the referenced columns in that order.
   const char* Generate() override;
   // The same text, appended to Out.
   void WriteScript(Morvik::TTextBuffer& Out) const;
+  // ALTER TABLE of the child table dropping the named foreign key; nothing for a reference
+  // without a name, whose constraint has no name known before the server gives it one.
+  void WriteDrop(Morvik::TTextBuffer& Out) const;
   const char* Check(int Pos) const override { return nullptr; }
   ~TMyReference() override = default;
+
+private:
+  // Whether the parent-side columns form the parent table's primary key, a unique column or
+  // one of its unique constraints (in that order of preference). When they do and Order is
+  // given, it receives the pair indexes in the order of that key's columns.
+  bool MatchesKey(std::vector<int>* Order) const;
 };
 
 // The static reference description.

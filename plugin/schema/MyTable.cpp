@@ -30,8 +30,16 @@ void AppendColumnComment(Morvik::TTextBuffer& Out, const std::string& Comment) {
 // Indexes or triggers of the table named TableName, each of class T, written straight into
 // Out: the same texts as their own Generate.
 template <class T>
-void WriteItems(Morvik::TTextBuffer& Out, const Morvik::TListParamMixin<T>& Items, const char* TableName) {
-  for (int I = 0; I < Items.GetItemsCount(); ++I) Items.GetTypedItem(I)->WriteScript(Out, TableName);
+void WriteItems(Morvik::TTextBuffer& Out, const Morvik::TListParamMixin<T>& Items, const char* TableName,
+                bool WithDrop) {
+  for (int I = 0; I < Items.GetItemsCount(); ++I)
+    Items.GetTypedItem(I)->WriteScript(Out, TableName, WithDrop);
+}
+
+// The DROP statements of indexes or triggers, from the last to the first.
+template <class T>
+void WriteDrops(Morvik::TTextBuffer& Out, const Morvik::TListParamMixin<T>& Items) {
+  for (int I = Items.GetItemsCount() - 1; I >= 0; --I) Items.GetTypedItem(I)->WriteDrop(Out);
 }
 
 } // namespace
@@ -57,13 +65,21 @@ TMyTable::TMyTable(Morvik::TParent* Owner)
 
 const char* TMyTable::Generate() {
   output.Clear();
-  WriteScript(output);
+  WriteScript(output, IsDropOn(GetParent()));
   return output.GetText();
 }
 
-void TMyTable::WriteScript(Morvik::TTextBuffer& Out) {
+void TMyTable::WriteDrop(Morvik::TTextBuffer& Out) const {
+  Items::WriteDrop(Out, "TABLE", NameString().c_str());
+}
+
+void TMyTable::WriteIndexDrops(Morvik::TTextBuffer& Out) const { WriteDrops(Out, indexes); }
+
+void TMyTable::WriteTriggerDrops(Morvik::TTextBuffer& Out) const { WriteDrops(Out, triggers); }
+
+void TMyTable::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) {
   if (!CommentText().empty()) Out.Append("/*").Append(CommentText()).Append("*/\n");
-  Items::AppendDrop(Out, GetParent(), "TABLE", NameString().c_str());
+  if (WithDrop) WriteDrop(Out);
   Out.Append("CREATE TABLE ").Append(NameString());
   if (const std::string& File = ValueText(tpFile); !File.empty())
     Out.Append(" EXTERNAL FILE '").Append(File).Append('\'');
@@ -105,8 +121,8 @@ void TMyTable::WriteScript(Morvik::TTextBuffer& Out) {
   }
   Out.Append("\n);\n\n");
 
-  WriteItems(Out, indexes, NameString().c_str());
-  WriteItems(Out, triggers, NameString().c_str());
+  WriteItems(Out, indexes, NameString().c_str(), WithDrop);
+  WriteItems(Out, triggers, NameString().c_str(), WithDrop);
 }
 
 Morvik::TParamObjectInfo* MyTableInfo() { return &Morvik::TStaticInstance<TMyTableInfo>::Get(); }

@@ -28,8 +28,14 @@ public:
   // CREATE TABLE with its columns, primary key and unique constraints, then the indexes
   // and the triggers; DROP TABLE first while the model's Drop is on.
   const char* Generate() override;
-  // The same text, appended to Out.
-  void WriteScript(Morvik::TTextBuffer& Out);
+  // The same text, appended to Out; the DROP statements of the table, its indexes and its
+  // triggers only when WithDrop is set.
+  void WriteScript(Morvik::TTextBuffer& Out, bool WithDrop);
+  // DROP TABLE alone.
+  void WriteDrop(Morvik::TTextBuffer& Out) const;
+  // The DROP statements of the table's indexes, resp. triggers, from the last to the first.
+  void WriteIndexDrops(Morvik::TTextBuffer& Out) const;
+  void WriteTriggerDrops(Morvik::TTextBuffer& Out) const;
   // A table reports nothing itself; its list items check themselves.
   const char* Check(int Pos) const override { return nullptr; }
   ~TMyTable() override = default;

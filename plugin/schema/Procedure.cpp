@@ -51,13 +51,17 @@ TProcedure::TProcedure(Morvik::TParent* Owner)
 
 const char* TProcedure::Generate() {
   output.Clear();
-  WriteScript(output);
+  WriteScript(output, Varne::IsDropOn(GetParent()));
   return output.GetText();
 }
 
-void TProcedure::WriteScript(Morvik::TTextBuffer& Out) const {
+void TProcedure::WriteDrop(Morvik::TTextBuffer& Out) const {
+  Items::WriteDrop(Out, "PROCEDURE", Varne::ValueAt(this, NamePos));
+}
+
+void TProcedure::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const {
   const char* Name = Varne::ValueAt(this, NamePos);
-  Items::AppendDrop(Out, GetParent(), "PROCEDURE", Name);
+  if (WithDrop) WriteDrop(Out);
   Varne::AppendSetTerm(Out, Varne::ValueAt(this, TermPos));
   Out.Append("CREATE PROCEDURE ").Append(Name);
 

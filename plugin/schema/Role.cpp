@@ -18,13 +18,17 @@ TRole::TRole(Morvik::TParent* Owner) : Morvik::TParent(Owner), Morvik::TParamObj
 
 const char* TRole::Generate() {
   output.Clear();
-  WriteScript(output);
+  WriteScript(output, Varne::IsDropOn(GetParent()));
   return output.GetText();
 }
 
-void TRole::WriteScript(Morvik::TTextBuffer& Out) const {
+void TRole::WriteDrop(Morvik::TTextBuffer& Out) const {
+  Items::WriteDrop(Out, "ROLE", Varne::ValueAt(this, NamePos));
+}
+
+void TRole::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const {
   const char* Name = Varne::ValueAt(this, NamePos);
-  Items::AppendDrop(Out, GetParent(), "ROLE", Name);
+  if (WithDrop) WriteDrop(Out);
   Out.Append("CREATE ROLE ").Append(Name).Append(";\n\n");
 }
 

@@ -7,8 +7,8 @@ namespace Varne::Items {
 const char* const MustBeSpecified = "Must be specified";
 const char* const NameIsNotUnique = "Name is not unique";
 
-void AppendDrop(Morvik::TTextBuffer& Out, const Morvik::TParent* Model, const char* Kind, const char* Name) {
-  if (IsDropOn(Model)) Out.Append("DROP ").Append(Kind).Append(" ").Append(Name).Append(";\n");
+void WriteDrop(Morvik::TTextBuffer& Out, const char* Kind, const char* Name) {
+  Out.Append("DROP ").Append(Kind).Append(" ").Append(Name).Append(";\n");
 }
 
 const char* CheckModelItemName(const Morvik::TParent* Item, int ModelListPos) {

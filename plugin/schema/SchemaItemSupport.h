@@ -7,8 +7,8 @@
 
 namespace Varne::Items {
 
-// "DROP " + Kind + " " + Name + ";\n" while the model's Drop switch is on; nothing otherwise.
-void AppendDrop(Morvik::TTextBuffer& Out, const Morvik::TParent* Model, const char* Kind, const char* Name);
+// "DROP " + Kind + " " + Name + ";\n".
+void WriteDrop(Morvik::TTextBuffer& Out, const char* Kind, const char* Name);
 
 // The check of the Name (position 0) of a model-level item: "Must be specified" for an
 // empty name, "Name is not unique" when another item of the model's list at ModelListPos

@@ -43,13 +43,17 @@ TTrigger::TTrigger(Morvik::TParent* Owner)
 
 const char* TTrigger::Generate() {
   output.Clear();
-  WriteScript(output, Varne::OwnerTableName(this));
+  WriteScript(output, Varne::OwnerTableName(this), Varne::IsDropOn(Varne::TableOwner(this)));
   return output.GetText();
 }
 
-void TTrigger::WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const {
+void TTrigger::WriteDrop(Morvik::TTextBuffer& Out) const {
+  Items::WriteDrop(Out, "TRIGGER", Varne::ValueAt(this, NamePos));
+}
+
+void TTrigger::WriteScript(Morvik::TTextBuffer& Out, const char* TableName, bool WithDrop) const {
   const char* Name = Varne::ValueAt(this, NamePos);
-  Items::AppendDrop(Out, Varne::TableOwner(this), "TRIGGER", Name);
+  if (WithDrop) WriteDrop(Out);
   Varne::AppendSetTerm(Out, Varne::ValueAt(this, TermPos));
   Out.Append("CREATE TRIGGER ").Append(Name).Append(" FOR ").Append(TableName);
   Out.Append("\n\t");
@@ -73,6 +77,12 @@ const char* TTrigger::Check(int Pos) const {
         return "Trigger name must be unique";
       return nullptr;
     }
+    // A value that names no option leaves the trigger without its time or its event.
+    case PlacePos:
+      return *Varne::ChosenOption(this, PlacePos) ? nullptr : "Trigger must fire BEFORE or AFTER";
+    case OperationPos:
+      return *Varne::ChosenOption(this, OperationPos) ? nullptr
+                                                      : "Trigger must fire on INSERT, DELETE or UPDATE";
     default: return Varne::CheckModuleBody(*this, VariablesPos, Pos);
   }
 }

@@ -22,8 +22,11 @@ class TTrigger : public Morvik::TParamObjectMixin<TTriggerParams> {
 public:
   explicit TTrigger(Morvik::TParent* Owner);
   const char* Generate() override;
-  // The same text, appended to Out, for the table named TableName.
-  void WriteScript(Morvik::TTextBuffer& Out, const char* TableName) const;
+  // The same text, appended to Out, for the table named TableName; its DROP statement only
+  // when WithDrop is set.
+  void WriteScript(Morvik::TTextBuffer& Out, const char* TableName, bool WithDrop) const;
+  // The DROP statement alone.
+  void WriteDrop(Morvik::TTextBuffer& Out) const;
   const char* Check(int Pos) const override;
   ~TTrigger() override = default;
 

@@ -49,13 +49,17 @@ TView::TView(Morvik::TParent* Owner) : Morvik::TParent(Owner), Morvik::TParamObj
 
 const char* TView::Generate() {
   output.Clear();
-  WriteScript(output);
+  WriteScript(output, Varne::IsDropOn(GetParent()));
   return output.GetText();
 }
 
-void TView::WriteScript(Morvik::TTextBuffer& Out) const {
+void TView::WriteDrop(Morvik::TTextBuffer& Out) const {
+  Items::WriteDrop(Out, "VIEW", Varne::ValueAt(this, NamePos));
+}
+
+void TView::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const {
   const char* Name = Varne::ValueAt(this, NamePos);
-  Items::AppendDrop(Out, GetParent(), "VIEW", Name);
+  if (WithDrop) WriteDrop(Out);
   Out.Append("CREATE VIEW ").Append(Name).Append(" ");
 
   // The column names in parentheses, only when there are any; each column's text is its

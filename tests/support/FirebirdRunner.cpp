@@ -130,16 +130,20 @@ ProcessResult FirebirdDatabase::RunScript(const std::string& script, bool script
   if (isql.empty()) return {127, "isql-fb is not installed"};
 
   std::vector<std::string> argv{isql, "-q", "-bail"};
-  if (!scriptCreatesDatabase) {
+  if (!scriptCreatesDatabase && !std::filesystem::exists(Path())) {
     const std::string create = "CREATE DATABASE '" + Path() + "' DEFAULT CHARACTER SET " + charset + ";\n";
     WriteFile(folder + "/create.sql", create);
     ProcessResult made = RunProcess({isql, "-q", "-bail", "-i", folder + "/create.sql"}, Environment());
     if (made.exitCode != 0) return made;
-    argv.insert(argv.end(), {"-ch", charset, Path()});
   }
+  if (!scriptCreatesDatabase) argv.insert(argv.end(), {"-ch", charset, Path()});
   WriteFile(folder + "/script.sql", "SET NAMES " + charset + ";\n" + script);
   argv.insert(argv.end(), {"-i", folder + "/script.sql"});
   return RunProcess(argv, Environment());
+}
+
+void FirebirdDatabase::CopyFrom(const FirebirdDatabase& Other) {
+  std::filesystem::copy_file(Other.Path(), Path(), std::filesystem::copy_options::overwrite_existing);
 }
 
 ProcessResult FirebirdDatabase::Extract(const std::string& charset) const {

@@ -29,7 +29,8 @@ ScriptRun RunModelScript(Morvik::TModel* model, FirebirdDatabase& db, bool creat
                          const std::string& charset = "UTF8");
 
 // Compares the extracted tables, columns, primary keys, unique constraints (column-level and
-// table-level) and foreign keys with the model's, by name and in order where order matters.
+// table-level) and foreign keys with the model's, by name and in order where order matters
+// (a foreign key's pairs in any order).
 void ExpectSchemaMatchesModel(const ExtractedSchema& schema, Morvik::TModel* model);
 
 // One fixture model of the parameterised suite FirebirdScriptTest. build gets the new model

@@ -2,6 +2,7 @@
 // Firebird database, and the schema read back must name the model's tables, columns and
 // constraints.
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -183,8 +184,7 @@ void BuildKeys(Morvik::TModel* m, const std::string&) {
                                       {"ROK", "SMALLINT"},
                                       {"MESIC", "SMALLINT"},
                                       {"PREDCHOZI", "INTEGER", {}, {{"Default", "2"}}}});
-  // Every ON DELETE and every ON UPDATE option at least once. The server wants the
-  // referenced columns in the order of the key (the model's check accepts any order).
+  // Every ON DELETE and every ON UPDATE option at least once.
   AddReference(m, zakaznik, faktura, {{"ID", "ZAKAZNIK"}}, "FK_FAKTURA_ZAKAZNIK", "0", "1");
   AddReference(m, zakaznik, faktura, {{"ICO", "ICO"}}, "", "1", "2");
   Morvik::TReference* byName = AddReference(m, zakaznik, faktura, {{"JMENO", "JMENO"}, {"MESTO", "MESTO"}},
@@ -192,6 +192,42 @@ void BuildKeys(Morvik::TModel* m, const std::string&) {
   byName->SetComment("Odběratel podle jména a města");
   AddReference(m, obdobi, faktura, {{"ROK", "ROK"}, {"MESIC", "MESIC"}}, "FK_FAKTURA_OBDOBI", "3", "0");
   AddReference(m, faktura, faktura, {{"CISLO", "PREDCHOZI"}}, "FK_FAKTURA_PREDCHOZI");
+}
+
+// References whose pairs list the key's columns in another order than the key: against a
+// two-column primary key whose columns are not the first of their table, and against a
+// two-column unique constraint.
+void BuildPermutedPairs(Morvik::TModel* m, const std::string&) {
+  Morvik::TTable* period = AddTable(m, "PERIOD",
+                                    {{"NOTE", "VARCHAR", {{"Length", "20"}}},
+                                     {"YR", "SMALLINT", {}, {}, true},
+                                     {"MON", "SMALLINT", {}, {}, true}});
+  Morvik::TTable* place = AddTable(m, "PLACE",
+                                   {{"ID", "INTEGER", {}, {}, true},
+                                    {"X", "INTEGER", {}, {{"NotNull", "1"}}},
+                                    {"Y", "INTEGER", {}, {{"NotNull", "1"}}}});
+  AddUnique(place, {"X", "Y"});
+  Morvik::TTable* visit = AddTable(m, "VISIT",
+                                   {{"ID", "INTEGER", {}, {}, true},
+                                    {"V_MON", "SMALLINT"},
+                                    {"V_YR", "SMALLINT"},
+                                    {"B1", "INTEGER"},
+                                    {"B2", "INTEGER"}});
+  AddReference(m, period, visit, {{"MON", "V_MON"}, {"YR", "V_YR"}}, "FK_VISIT_PERIOD");
+  AddReference(m, place, visit, {{"Y", "B2"}, {"X", "B1"}}, "FK_VISIT_PLACE");
+}
+
+void CheckPermutedPairs(const ExtractedSchema& schema) {
+  ASSERT_EQ(schema.foreignKeys.size(), 2u);
+  for (const ExtractedForeignKey& key : schema.foreignKeys) {
+    if (key.name == "FK_VISIT_PERIOD") {
+      EXPECT_EQ(key.childColumns, (std::vector<std::string>{"V_YR", "V_MON"}));
+      EXPECT_EQ(key.parentColumns, (std::vector<std::string>{"YR", "MON"}));
+    } else {
+      EXPECT_EQ(key.childColumns, (std::vector<std::string>{"B1", "B2"}));
+      EXPECT_EQ(key.parentColumns, (std::vector<std::string>{"X", "Y"}));
+    }
+  }
 }
 
 // The script creates its own database: user, page size, length and default character set.
@@ -253,11 +289,123 @@ void CheckDomainColumns(const ExtractedSchema& schema) {
   EXPECT_EQ(t->checks, std::vector<std::string>{"(LIMIT_CASTKA < 1000000)"});
 }
 
+// The checks that warn of texts the server refuses: every case is checked and its script run
+// on a new database, which refuses it exactly when the check warns.
+TEST_F(PluginModelTest, ChecksWarnWhereTheServerRefuses) {
+  const char* const noLength = "Varying character type must have a length";
+  const char* const noType = "You must specify data type";
+  const char* const noTime = "Trigger must fire BEFORE or AFTER";
+  const char* const noEvent = "Trigger must fire on INSERT, DELETE or UPDATE";
+  const char* const nullDefault = "Can't default to NULL because it's NOT NULL";
+  using Object = Morvik::TParamObject;
+  struct Case {
+    const char* what;
+    std::function<Object*(Morvik::TModel*)> build; // the object that warns
+    int pos;
+    const char* message; // nullptr: the script runs
+  };
+  // Column A of table T, resp. its data-type object.
+  auto addColumn = [](Morvik::TModel* m, const ColumnSpec& spec) {
+    return AddTable(m, "T", {{"ID", "INTEGER", {}, {}, true}, spec})->GetColumn(1);
+  };
+  auto column = [addColumn](const ColumnSpec& spec) {
+    return [=](Morvik::TModel* m) -> Object* { return addColumn(m, spec); };
+  };
+  auto columnType = [addColumn](const ColumnSpec& spec) {
+    return [=](Morvik::TModel* m) -> Object* { return addColumn(m, spec)->GetDataType(); };
+  };
+  using ItemValues = std::initializer_list<std::pair<std::string, std::string>>;
+  auto domain = [](ItemValues values) {
+    return [values = std::vector<std::pair<std::string, std::string>>(values)](Morvik::TModel* m) {
+      Object* d = AddItem(m, "Domains", {{"Name", "D"}});
+      for (const auto& [name, value] : values) SetParam(d, name, value);
+      return d;
+    };
+  };
+  // A trigger on T; body and terminator make a valid trigger.
+  auto trigger = [](ItemValues values) {
+    return [values = std::vector<std::pair<std::string, std::string>>(values)](Morvik::TModel* m) {
+      Morvik::TTable* t = AddTable(m, "T", {{"ID", "INTEGER", {}, {}, true}});
+      Object* tr =
+          AddItem(t, "Triggers", {{"Name", "TR"}, {"TermString", "^"}, {"Body", "IF (1 = 0) THEN EXIT;"}});
+      for (const auto& [name, value] : values) SetParam(tr, name, value);
+      return tr;
+    };
+  };
+  auto triggerVariable = [trigger](ItemValues values) {
+    return [values = std::vector<std::pair<std::string, std::string>>(values),
+            build = trigger({})](Morvik::TModel* m) {
+      Object* v = AddItem(build(m), "Variables", {{"Name", "V"}});
+      for (const auto& [name, value] : values) SetParam(v, name, value);
+      return v;
+    };
+  };
+  auto procedureParameter = [](ItemValues values) {
+    return [values = std::vector<std::pair<std::string, std::string>>(values)](Morvik::TModel* m) {
+      Object* p = AddItem(m, "Procedures", {{"Name", "P"}, {"TermString", "^"}, {"Body", "R = 1;"}});
+      AddItem(p, "ReturnValues ", {{"Name", "R"}, {"DataType", "7"}});
+      Object* a = AddItem(p, "Parametres", {{"Name", "A"}});
+      for (const auto& [name, value] : values) SetParam(a, name, value);
+      return a;
+    };
+  };
+  const std::vector<Case> cases = {
+      {"VARCHAR column without a length", columnType({"A", "VARCHAR"}), 0, noLength},
+      {"VARCHAR column with a length", columnType({"A", "VARCHAR", {{"Length", "10"}}}), 0, nullptr},
+      {"NATIONAL CHARACTER VARYING column without a length", columnType({"A", "NATIONAL CHARACTER VARYING"}),
+       0, noLength},
+      {"CHAR column without a length", columnType({"A", "CHAR"}), 0, nullptr},
+      {"VARCHAR domain without a length", domain({{"DataType", "3"}}), 8, noLength},
+      {"NCHAR VARYING domain without a length", domain({{"DataType", "5"}}), 8, noLength},
+      {"NCHAR VARYING domain with a length", domain({{"DataType", "5"}, {"Length", "5"}}), 8, nullptr},
+      {"VARCHAR procedure parameter without a length", procedureParameter({{"DataType", "3"}}), 4, noLength},
+      {"NCHAR VARYING trigger variable without a length", triggerVariable({{"DataType", "5"}}), 4, noLength},
+      {"domain whose type names no data type", domain({{"DataType", "-1"}}), 5, noType},
+      {"domain without a type value is NUMERIC", domain({}), 5, nullptr},
+      {"column without a data-type object",
+       [](Morvik::TModel* m) -> Object* {
+         Morvik::TTable* t = AddTable(m, "T", {{"ID", "INTEGER", {}, {}, true}, {"A"}});
+         t->GetColumn(1)->SetDataType(99);
+         return t->GetColumn(1);
+       },
+       -1, noType},
+      {"trigger at a time that does not exist", trigger({{"Place", "2"}}), 2, noTime},
+      {"trigger at a negative time", trigger({{"Place", "-1"}}), 2, noTime},
+      {"trigger on an event that does not exist", trigger({{"Operation", "3"}}), 3, noEvent},
+      {"trigger after update", trigger({{"Place", "1"}, {"Operation", "2"}}), 3, nullptr},
+      {"NOT NULL column defaulting to NULL",
+       column({"A", "INTEGER", {}, {{"Default", "2"}, {"NotNull", "1"}}}), 2, nullDefault},
+      {"unique column defaulting to NULL", column({"A", "INTEGER", {}, {{"Default", "2"}, {"Unique", "1"}}}),
+       2, nullDefault},
+      {"key column defaulting to NULL",
+       [](Morvik::TModel* m) -> Object* {
+         return AddTable(m, "T", {{"A", "INTEGER", {}, {{"Default", "2"}}, true}})->GetColumn(0);
+       },
+       2, nullDefault},
+      {"nullable column defaulting to NULL", column({"A", "INTEGER", {}, {{"Default", "2"}}}), 2, nullptr},
+  };
+  FirebirdDatabase empty;
+  ASSERT_EQ(empty.RunScript("", false).exitCode, 0);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ModelPtr m(plugin.Models()->CreateModel(0));
+    Object* object = c.build(m.get());
+    const char* found = object->Check(c.pos);
+    EXPECT_EQ(found ? found : "(null)", std::string(c.message ? c.message : "(null)"));
+    FirebirdDatabase db;
+    db.CopyFrom(empty);
+    const std::string script = m->Generate();
+    const ProcessResult run = db.RunScript(script, false);
+    EXPECT_EQ(run.exitCode != 0, c.message != nullptr) << run.output << "\n--- script ---\n" << script;
+  }
+}
+
 const std::vector<FirebirdFixture> Fixtures = {
     {"DataTypes", false, BuildDataTypes, CheckDataTypes},
     {"ArraysAndCharacterSets", false, BuildArraysAndCharacterSets, CheckArrays},
     {"ColumnConstraints", false, BuildColumnConstraints, CheckColumnConstraints},
     {"KeysAndForeignKeys", false, BuildKeys},
+    {"PermutedPairs", false, BuildPermutedPairs, CheckPermutedPairs},
     {"DomainColumns", false, BuildDomainColumns, CheckDomainColumns},
     {"DatabaseOn", true, BuildDatabaseOn, CheckDatabaseOn},
 };

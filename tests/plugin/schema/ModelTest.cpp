@@ -281,8 +281,10 @@ TEST_F(PluginModelTest, WholeScriptOrder) {
   EXPECT_EQ(std::string(model->Generate()), expected);
 }
 
-// With every kind of object filled in and Drop on, the whole script is still each object's
-// own text, in script order: the script writes them straight into its own text.
+// With every kind of object filled in, the whole script is each object's own text, in script
+// order: the script writes them straight into its own text. With Drop on, each object's own
+// text starts with its DROP, but the script drops everything first, in the reverse order,
+// and then creates it exactly as with Drop off.
 TEST_F(PluginModelTest, WholeScriptIsEveryObjectsOwnText) {
   SetParam(model.get(), "Drop", "1");
   std::vector<TParamObject*> first, last;
@@ -338,15 +340,53 @@ TEST_F(PluginModelTest, WholeScriptIsEveryObjectsOwnText) {
   EXPECT_NE(procedure.find(variable->Generate()), std::string::npos);
   EXPECT_NE(std::string(trigger->Generate()).find("DECLARE VARIABLE X INTEGER;\n"), std::string::npos);
 
+  for (TParamObject* item : {first[0], first[2], first[3], view, proc, index, trigger})
+    EXPECT_EQ(std::string(item->Generate()).rfind("DROP ", 0), 0u) << item->Generate();
+  EXPECT_EQ(table.find("DROP TABLE T1;\nCREATE TABLE T1"), std::string("/*table note*/\n").size());
+
+  SetParam(model.get(), "Drop", "0");
   std::string expected;
   for (TParamObject* item : first) expected += item->Generate();
   for (Morvik::TTable* t : {t1, t2}) expected += t->Generate();
   expected += r->Generate();
   for (TParamObject* item : last) expected += item->Generate();
-  for (const char* part : {"DROP DOMAIN D", "CREATE UNIQUE DESCENDING INDEX IX", "DROP TRIGGER TR",
-                           "DECLARE VARIABLE X", "UNIQUE (B)", "/*two\n\tlines*/", "RETURNS (R"})
+  for (const char* part : {"CREATE UNIQUE DESCENDING INDEX IX", "DECLARE VARIABLE X", "UNIQUE (B)",
+                           "/*two\n\tlines*/", "RETURNS (R"})
     ASSERT_NE(expected.find(part), std::string::npos) << part;
+  ASSERT_EQ(expected.find("DROP"), std::string::npos);
   EXPECT_EQ(std::string(model->Generate()), expected);
+
+  SetParam(model.get(), "Drop", "1");
+  const std::string drops = "DROP TRIGGER TR;\n"
+                            "DROP PROCEDURE P;\n"
+                            "DROP VIEW V;\n"
+                            "ALTER TABLE T1 DROP CONSTRAINT FK;\n"
+                            "DROP INDEX IX;\n"
+                            "DROP TABLE T2;\n"
+                            "DROP TABLE T1;\n"
+                            "DROP ROLE R;\n"
+                            "DROP EXCEPTION E;\n"
+                            "DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = 'G';\n"
+                            "DROP DOMAIN D;\n"
+                            "\n";
+  EXPECT_EQ(std::string(model->Generate()), drops + expected);
+}
+
+// A foreign key without a name has no name to drop it by: the drop block leaves it out, and
+// it goes with its child table.
+TEST_F(PluginModelTest, DropsLeaveOutForeignKeysWithoutAName) {
+  Morvik::TTable* parent = AddTable(model.get(), "P", {{"K", "INTEGER", {}, {}, true}});
+  Morvik::TTable* child = AddTable(model.get(), "C", {{"K"}, {"L"}});
+  AddReference(model.get(), parent, child, {{"K", "K"}});
+  AddReference(model.get(), parent, child, {{"K", "L"}}, "FK_L");
+  SetParam(model.get(), "Drop", "1");
+  EXPECT_EQ(std::string(model->Generate())
+                .rfind("ALTER TABLE C DROP CONSTRAINT FK_L;\n"
+                       "DROP TABLE C;\n"
+                       "DROP TABLE P;\n\nCREATE TABLE P",
+                       0),
+            0u)
+      << model->Generate();
 }
 
 TEST_F(PluginModelTest, CheckAsksForTheDatabaseAndShadowFiles) {

@@ -113,6 +113,51 @@ TEST_F(ReferenceTest, PairsFollowTheirColumns) {
   EXPECT_EQ(r->GetPairColumn(0, 0), FindColumn(parent, "A2"));
 }
 
+// The server finds the referenced key only with its columns in the key's order: the pairs
+// are written in the order of the key that the check matches, and stay stored as made.
+TEST_F(PluginModelTest, PairsAreWrittenInTheOrderOfTheirKey) {
+  const ColumnSpec k1{"K1", "INTEGER", {}, {}, true}, k2{"K2", "INTEGER", {}, {}, true};
+  const ColumnSpec x{"X"}, y{"Y"};
+  struct Case {
+    const char* what;
+    std::vector<ColumnSpec> parentColumns;
+    std::vector<std::vector<std::string>> uniques;
+    std::vector<std::string> pairs; // parent columns; the child column of pair i is C<i+1>
+    const char* written;
+  };
+  const std::vector<Case> cases = {
+      {"the key in its order", {k1, k2}, {}, {"K1", "K2"}, "(C1,C2) REFERENCES P (K1,K2)"},
+      {"the key in another order", {k1, k2}, {}, {"K2", "K1"}, "(C2,C1) REFERENCES P (K1,K2)"},
+      {"the key in the order of the table", {k2, x, k1}, {}, {"K1", "K2"}, "(C2,C1) REFERENCES P (K2,K1)"},
+      {"a constraint in another order", {k1, x, y}, {{"X", "Y"}}, {"Y", "X"}, "(C2,C1) REFERENCES P (X,Y)"},
+      {"a constraint listed backwards", {k1, x, y}, {{"Y", "X"}}, {"X", "Y"}, "(C2,C1) REFERENCES P (Y,X)"},
+      {"the constraint that matches",
+       {k1, x, y},
+       {{"X"}, {"Y", "X"}},
+       {"X", "Y"},
+       "(C2,C1) REFERENCES P (Y,X)"},
+      {"no key: as stored", {k1, x, y}, {}, {"Y", "X"}, "(C1,C2) REFERENCES P (Y,X)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ModelPtr m(plugin.Models()->CreateModel(0));
+    Morvik::TTable* parent = AddTable(m.get(), "P", c.parentColumns);
+    for (const auto& u : c.uniques) AddUnique(parent, u);
+    Morvik::TTable* child = AddTable(m.get(), "C", {{"C1"}, {"C2"}});
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (std::size_t i = 0; i < c.pairs.size(); ++i)
+      pairs.push_back({c.pairs[i], "C" + std::to_string(i + 1)});
+    Morvik::TReference* r = AddReference(m.get(), parent, child, pairs);
+    EXPECT_NE(std::string(r->Generate()).find(std::string("FOREIGN KEY ") + c.written + " \n"),
+              std::string::npos)
+        << r->Generate();
+    for (std::size_t i = 0; i < c.pairs.size(); ++i) {
+      EXPECT_STREQ(r->GetPairColumn(0, static_cast<int>(i))->GetName(), c.pairs[i].c_str());
+      EXPECT_EQ(r->GetPairColumn(1, static_cast<int>(i))->GetName(), "C" + std::to_string(i + 1));
+    }
+  }
+}
+
 TEST_F(ReferenceTest, Parameters) {
   Morvik::TReference* r = model->NewReference(parent, child);
   ASSERT_EQ(r->GetParamCount(), 2);

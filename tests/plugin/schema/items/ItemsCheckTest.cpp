@@ -170,7 +170,7 @@ TEST_F(ItemsCheck, TriggerNamesAcrossTheModel) {
   Morvik::TParamObject* fresh = Add(t1, tpTriggers);
   ExpectMessages(fresh, {"", kMust, "", "", "", "", "", kMust, kMust}, "new trigger");
   Morvik::TParamObject* a =
-      Add(t1, tpTriggers, {{0, "TRG"}, {1, "7"}, {2, "-3"}, {3, "x"}, {4, "y"}, {6, "^"}, {7, "b"}});
+      Add(t1, tpTriggers, {{0, "TRG"}, {1, "7"}, {2, "1"}, {3, "x"}, {4, "y"}, {6, "^"}, {7, "b"}});
   ExpectMessages(a, {"", "", "", "", "", "", "", "", ""}, "trigger");
   Morvik::TParamObject* b = Add(t2, tpTriggers, {{0, "TRG"}});
   EXPECT_EQ(Message(a, 0), "Trigger name must be unique");

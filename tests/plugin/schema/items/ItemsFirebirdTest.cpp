@@ -47,57 +47,10 @@ std::string Statement(const ExtractedSchema& schema, const std::string& words, c
   return "";
 }
 
-class ItemsOnFirebird : public ::testing::Test {
-protected:
-  void SetUp() override {
-    ASSERT_FALSE(FindIsql().empty()) << "isql-fb is required for these tests";
-    ASSERT_TRUE(plugin.Loaded()) << plugin.Error();
-    model.reset(plugin.Models()->CreateModel(0));
-    ASSERT_TRUE(model);
-  }
-
-  // The database with secondary files and a shadow with secondary files.
-  void Database(const std::string& mode) {
-    const std::string dir = db.Folder() + "/";
-    SetParam(model.get(), "DataBase", "1");
-    SetParam(model.get(), "DataBaseFile", db.Path());
-    SetParam(model.get(), "User", "SYSDBA");
-    SetParam(model.get(), "Password", "masterkey");
-    SetParam(model.get(), "PageSize", "4096");
-    SetParam(model.get(), "CharSet", "UTF8");
-    Add(model.get(), "SecFiles",
-        {{"FileName", dir + "second.fdb"}, {"StartingAt", "2000"}, {"Length", "1000"}});
-    Add(model.get(), "SecFiles", {{"FileName", dir + "third.fdb"}, {"Length", "500"}});
-    Add(model.get(), "SecFiles", {{"FileName", dir + "fourth.fdb"}, {"StartingAt", "5000"}});
-    SetParam(model.get(), "Shadow", "1");
-    SetParam(model.get(), "SetNumber", "1");
-    SetParam(model.get(), "Mode", mode);
-    SetParam(model.get(), "Conditional", "1");
-    SetParam(model.get(), "ShadowFile", dir + "shadow.shd");
-    SetParam(model.get(), "ShadowLength", "1000");
-    Add(model.get(), "SecShadowFiles", {{"FileName", dir + "shadow2.shd"}, {"Length", "500"}});
-    Add(model.get(), "SecShadowFiles", {{"FileName", dir + "shadow3.shd"}, {"StartingAt", "3000"}});
-  }
-
-  // Runs the whole script; the script creates the database.
-  ExtractedSchema RunAndExtract() {
-    const std::string script = model->Generate();
-    const ProcessResult run = db.RunScript(script, true);
-    EXPECT_EQ(run.exitCode, 0) << run.output << "\n--- script ---\n" << script;
-    const ProcessResult extract = db.Extract();
-    EXPECT_EQ(extract.exitCode, 0) << extract.output;
-    return ParseExtract(extract.output);
-  }
-
-  LoadedPlugin plugin;
-  ModelPtr model;
-  FirebirdDatabase db;
-};
-
-TEST_F(ItemsOnFirebird, EveryObjectKindRunsAndIsExtracted) {
-  Database("2");
-  Morvik::TModel* m = model.get();
-
+// Every kind of schema object: domains of every type, generators (when withGenerators is
+// set), exceptions, roles, two tables with a foreign key, a column typed by a domain, indexes,
+// triggers of every place and operation, views and procedures; the objects use one another.
+void AddEveryObjectKind(Morvik::TModel* m, bool withGenerators) {
   // Domains of every kind of type and clause.
   Add(m, "Domains",
       {{"Name", "D_NAME"},
@@ -128,15 +81,23 @@ TEST_F(ItemsOnFirebird, EveryObjectKindRunsAndIsExtracted) {
        {"SegmentSize", "80"},
        {"CharSet", "UTF8"}});
 
-  Add(m, "Generators", {{"Name", "G_ORDER"}, {"Init", "100"}});
-  Add(m, "Generators", {{"Name", "G_PLAIN"}});
+  if (withGenerators) {
+    Add(m, "Generators", {{"Name", "G_ORDER"}, {"Init", "100"}});
+    Add(m, "Generators", {{"Name", "G_PLAIN"}});
+  }
+  // Without generators the next numbers come from the table itself.
+  const std::string nextOrder =
+      withGenerators ? "GEN_ID(G_ORDER, 1)" : "(SELECT COALESCE(MAX(ID), 100) + 1 FROM ORDERS)";
+  const std::string nextPlain = withGenerators ? "GEN_ID(G_PLAIN, 1)" : "(SELECT COUNT(*) FROM ORDERS)";
   Add(m, "Exceptions", {{"Name", "E_NEGATIVE"}, {"Message", "Quantity must not be negative"}});
   Add(m, "Exceptions", {{"Name", "E_LOCKED"}, {"Message", "It''s locked"}});
   Add(m, "Roles", {{"Name", "R_READER"}});
   Add(m, "Roles", {{"Name", "R_WRITER"}});
 
-  Morvik::TTable* customer =
-      AddTable(m, "CUSTOMER", {{"ID", "INTEGER", {}, {}, true}, {"NAME", "VARCHAR", {{"Length", "40"}}}});
+  Morvik::TTable* customer = AddTable(m, "CUSTOMER",
+                                      {{"ID", "INTEGER", {}, {}, true},
+                                       {"NAME", "VARCHAR", {{"Length", "40"}}},
+                                       {"BALANCE", "DOMAIN", {{"DomainName", "D_MONEY"}}}});
   Morvik::TTable* orders = AddTable(m, "ORDERS",
                                     {{"ID", "INTEGER", {}, {}, true},
                                      {"CUSTOMER_ID", "INTEGER"},
@@ -165,8 +126,10 @@ TEST_F(ItemsOnFirebird, EveryObjectKindRunsAndIsExtracted) {
                                        {"Position", "0"},
                                        {"TermString", "^"},
                                        {"Body", "IF (NEW.QTY < 0) THEN EXCEPTION E_NEGATIVE;\n"
-                                                "NEXT_ID = GEN_ID(G_ORDER, 1);\n"
-                                                "IF (NEW.ID IS NULL) THEN NEW.ID = NEXT_ID;"}});
+                                                "NEXT_ID = " +
+                                                    nextOrder +
+                                                    ";\n"
+                                                    "IF (NEW.ID IS NULL) THEN NEW.ID = NEXT_ID;"}});
   Add(trigger, "Variables", {{"Name", "NEXT_ID"}, {"DataType", "INTEGER"}});
   trigger = Add(orders, "Triggers",
                 {{"Name", "TR_ORDERS_AI"},
@@ -236,8 +199,60 @@ TEST_F(ItemsOnFirebird, EveryObjectKindRunsAndIsExtracted) {
   Add(proc, "Variables", {{"Name", "N"}, {"DataType", "INTEGER"}});
   Add(proc, "Variables", {{"Name", "S"}, {"DataType", "DOUBLE PRECISION"}});
   proc = Add(m, "Procedures",
-             {{"Name", "P_NEXT"}, {"TermString", "!!"}, {"Body", "NEXT_ID = GEN_ID(G_PLAIN, 1);\nSUSPEND;"}});
+             {{"Name", "P_NEXT"}, {"TermString", "!!"}, {"Body", "NEXT_ID = " + nextPlain + ";\nSUSPEND;"}});
   Add(proc, "ReturnValues ", {{"Name", "NEXT_ID"}, {"DataType", "INTEGER"}});
+}
+
+class ItemsOnFirebird : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_FALSE(FindIsql().empty()) << "isql-fb is required for these tests";
+    ASSERT_TRUE(plugin.Loaded()) << plugin.Error();
+    model.reset(plugin.Models()->CreateModel(0));
+    ASSERT_TRUE(model);
+  }
+
+  // The database with secondary files and a shadow with secondary files.
+  void Database(const std::string& mode) {
+    const std::string dir = db.Folder() + "/";
+    SetParam(model.get(), "DataBase", "1");
+    SetParam(model.get(), "DataBaseFile", db.Path());
+    SetParam(model.get(), "User", "SYSDBA");
+    SetParam(model.get(), "Password", "masterkey");
+    SetParam(model.get(), "PageSize", "4096");
+    SetParam(model.get(), "CharSet", "UTF8");
+    Add(model.get(), "SecFiles",
+        {{"FileName", dir + "second.fdb"}, {"StartingAt", "2000"}, {"Length", "1000"}});
+    Add(model.get(), "SecFiles", {{"FileName", dir + "third.fdb"}, {"Length", "500"}});
+    Add(model.get(), "SecFiles", {{"FileName", dir + "fourth.fdb"}, {"StartingAt", "5000"}});
+    SetParam(model.get(), "Shadow", "1");
+    SetParam(model.get(), "SetNumber", "1");
+    SetParam(model.get(), "Mode", mode);
+    SetParam(model.get(), "Conditional", "1");
+    SetParam(model.get(), "ShadowFile", dir + "shadow.shd");
+    SetParam(model.get(), "ShadowLength", "1000");
+    Add(model.get(), "SecShadowFiles", {{"FileName", dir + "shadow2.shd"}, {"Length", "500"}});
+    Add(model.get(), "SecShadowFiles", {{"FileName", dir + "shadow3.shd"}, {"StartingAt", "3000"}});
+  }
+
+  // Runs the whole script; the script creates the database.
+  ExtractedSchema RunAndExtract() {
+    const std::string script = model->Generate();
+    const ProcessResult run = db.RunScript(script, true);
+    EXPECT_EQ(run.exitCode, 0) << run.output << "\n--- script ---\n" << script;
+    const ProcessResult extract = db.Extract();
+    EXPECT_EQ(extract.exitCode, 0) << extract.output;
+    return ParseExtract(extract.output);
+  }
+
+  LoadedPlugin plugin;
+  ModelPtr model;
+  FirebirdDatabase db;
+};
+
+TEST_F(ItemsOnFirebird, EveryObjectKindRunsAndIsExtracted) {
+  Database("2");
+  AddEveryObjectKind(model.get(), true);
 
   const ExtractedSchema schema = RunAndExtract();
 
@@ -326,6 +341,46 @@ TEST_F(ItemsOnFirebird, EveryObjectKindRunsAndIsExtracted) {
   EXPECT_NE(q.output.find("Quantity must not be negative"), std::string::npos) << q.output;
   q = db.Query("INSERT INTO V_POSITIVE_ORDERS (ID, CUSTOMER_ID, QTY) VALUES (50, 1, 0);\n");
   EXPECT_NE(q.exitCode, 0) << "the check option refuses a row the view would not show\n" << q.output;
+}
+
+// With Drop on, the script re-creates the schema on a database that already holds it: it
+// drops every object first, so that nothing still depends on what it drops, and then
+// creates everything again. Generators stay out: their removal from the system table is
+// refused by Firebird, and is only checked as text.
+TEST_F(ItemsOnFirebird, DropOnRecreatesTheSchemaOverItself) {
+  AddEveryObjectKind(model.get(), false);
+  SetParam(model.get(), "Drop", "0");
+  const std::string created = model->Generate();
+  ProcessResult run = db.RunScript(created, false);
+  ASSERT_EQ(run.exitCode, 0) << run.output << "\n--- script ---\n" << created;
+  const ProcessResult first = db.Extract();
+  ASSERT_EQ(first.exitCode, 0) << first.output;
+
+  SetParam(model.get(), "Drop", "1");
+  const std::string recreated = model->Generate();
+  ASSERT_NE(recreated.find("DROP TABLE ORDERS;"), std::string::npos);
+  ASSERT_EQ(recreated.substr(recreated.size() - created.size()), created)
+      << "then it creates as with Drop off";
+  run = db.RunScript(recreated, false);
+  ASSERT_EQ(run.exitCode, 0) << run.output << "\n--- script ---\n" << recreated;
+  const ProcessResult second = db.Extract();
+  ASSERT_EQ(second.exitCode, 0) << second.output;
+  const ExtractedSchema before = ParseExtract(first.output);
+  ASSERT_NE(before.Table("ORDERS"), nullptr);
+  EXPECT_EQ(ParseExtract(second.output).statements, before.statements);
+}
+
+// Generators are removed from the system table, last but the domains, the last first.
+TEST_F(ItemsOnFirebird, GeneratorsAreDroppedAsText) {
+  AddEveryObjectKind(model.get(), true);
+  SetParam(model.get(), "Drop", "1");
+  const std::string script = model->Generate();
+  EXPECT_NE(script.find("DROP EXCEPTION E_NEGATIVE;\n"
+                        "DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = 'G_PLAIN';\n"
+                        "DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = 'G_ORDER';\n"
+                        "DROP DOMAIN D_NOTE;\n"),
+            std::string::npos)
+      << script;
 }
 
 // Every Mode of the shadow runs: no choice, AUTO and MANUAL.

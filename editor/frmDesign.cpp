@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSplitter>
@@ -465,6 +466,8 @@ bool TfrmDesign::QuerySaveChanges() {
 
 bool TfrmDesign::Save() { return false; }
 
+bool TfrmDesign::LoadSchema() { return false; }
+
 bool TfrmDesign::FormCloseQuery() {
   try {
     return QuerySaveChanges();
@@ -476,8 +479,10 @@ bool TfrmDesign::FormCloseQuery() {
 
 void TfrmDesign::CloseWithoutQuery() {
   FSkipCloseQuery = true;
-  close();
-  FSkipCloseQuery = false;
+  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    frame->close();
+  else
+    close();
 }
 
 void TfrmDesign::closeEvent(QCloseEvent* Event) {

@@ -138,9 +138,13 @@ public:
   bool QuerySaveChanges();
   // Saves the schema; true when it was saved. The schema-file unit gives it its body.
   virtual bool Save();
+  // Reads the file FileName into the window; true on success. The schema-file unit gives
+  // it its body.
+  virtual bool LoadSchema();
   // The close query of the window (the save question).
   bool FormCloseQuery();
-  // Closes without asking again (the main window has asked already).
+  // Closes the window (and its frame) without asking (the main window has asked already,
+  // or loading failed).
   void CloseWithoutQuery();
 
   // Plug-in binding.

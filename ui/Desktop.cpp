@@ -80,6 +80,12 @@ void TDesktop::SetColor(TColor Value) {
   update();
 }
 
+void TDesktop::SetDefaultCursor(TCursor Value) {
+  FDefaultCursor = Value;
+  const QPoint p = mapFromGlobal(QCursor::pos());
+  UpdateCursorAt(TPoint{p.x(), p.y()});
+}
+
 TControl* TDesktop::ControlAtPos(const TPoint& P, bool AllowDisabled) const {
   for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
     TControl* c = *it;
@@ -200,7 +206,7 @@ void TDesktop::ControlCursorChanged(TControl* Control) {
 
 void TDesktop::UpdateCursorAt(const TPoint& P) {
   TControl* c = FCaptured ? FCaptured : ControlAtPos(P);
-  setCursor(CursorShapeOf(c ? c->Cursor() : crDefault));
+  setCursor(CursorShapeOf(c && c->Cursor() != crDefault ? c->Cursor() : FDefaultCursor));
 }
 
 void TDesktop::Notification(TComponent* AComponent, TOperation Operation) {

@@ -34,6 +34,10 @@ public:
 
   TColor Color() const { return FColor; }
   void SetColor(TColor Value);
+  // The cursor where no control is, and over controls that leave the cursor to the desktop
+  // (crDefault).
+  TCursor DefaultCursor() const { return FDefaultCursor; }
+  void SetDefaultCursor(TCursor Value);
 
   // Topmost visible (and, unless AllowDisabled, enabled) control whose rectangle holds P
   // and whose HitTest accepts it; null when there is none.
@@ -87,6 +91,7 @@ private:
 
   std::vector<TControl*> FControls;
   TColor FColor = clWhite;
+  TCursor FDefaultCursor = crDefault;
   TControl* FCaptured = nullptr;
   bool FClickPending = false;
   std::set<std::pair<const TControl*, QString>> FPaintFailures;

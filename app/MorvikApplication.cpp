@@ -1,0 +1,26 @@
+#include "app/MorvikApplication.h"
+
+#include "ui/Exception.h"
+#include "ui/MB.h"
+
+#include <exception>
+
+TMorvikApplication::TMorvikApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {}
+
+bool TMorvikApplication::notify(QObject* Receiver, QEvent* Event) {
+  try {
+    return QApplication::notify(Receiver, Event);
+  } catch (...) {
+    ShowException(std::current_exception());
+    return false;
+  }
+}
+
+void TMorvikApplication::ShowException(std::exception_ptr Error) {
+  const QString message = ui::MessageOf(Error, QStringLiteral("Nastala neočekávaná chyba."));
+  try {
+    MB(message, QStringLiteral("Morvik"), mtError, MsgButtons({mbOK}));
+  } catch (...) {
+    qWarning("%s", qPrintable(message));
+  }
+}

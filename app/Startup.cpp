@@ -13,6 +13,7 @@
 #include "app/frmSchemeInfo.h"
 #include "app/frmSplash.h"
 #include "editor/frmDesign.h"
+#include "ui/Application.h"
 #include "ui/MB.h"
 
 #include <QApplication>
@@ -82,6 +83,7 @@ void TStartup::Start() {
   w.DataModule = std::make_unique<TdmMain>();
   dmMain = w.DataModule.get();
   CreationOrder << QStringLiteral("dmMain");
+  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) ui::SetUpApplication(*app);
   QApplication::setApplicationName(QStringLiteral("Morvik"));
   CreationOrder << QStringLiteral("Application");
   splash->SetProgressText(QStringLiteral("Vytváření formulářů"));

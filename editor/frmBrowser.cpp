@@ -17,6 +17,8 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 static void InitBrowserResources() { Q_INIT_RESOURCE(frmBrowser); }
 
 namespace {
@@ -88,16 +90,34 @@ QTreeWidgetItem* TfrmBrowser::AddNode(QTreeWidgetItem* Parent, TImage Image, con
   auto* node = new QTreeWidgetItem(QStringList{Text});
   node->setIcon(0, imlBrowser[static_cast<size_t>(Image)]);
   node->setData(0, ElementRole, QVariant::fromValue(reinterpret_cast<quintptr>(Element)));
-  if (Parent)
+  TNodeRef ref{node, -1, -1};
+  if (Parent) {
+    ref.Group = tvComponents->indexOfTopLevelItem(Parent);
+    ref.Number = FRows[static_cast<size_t>(ref.Group)].Append();
     Parent->addChild(node);
-  else
+  } else {
     tvComponents->addTopLevelItem(node);
-  if (Element) FNodes.insert(Element, node);
+  }
+  if (Element) FNodes.insert(Element, ref);
   return node;
 }
 
 void TfrmBrowser::RemoveNode(const ui::TComponent* Element) {
-  if (QTreeWidgetItem* node = FNodes.take(Element)) delete node;
+  const auto found = FNodes.constFind(Element);
+  if (found == FNodes.constEnd()) return;
+  const TNodeRef ref = *found;
+  FNodes.erase(found);
+  if (ref.Group < 0) {
+    delete tvComponents->takeTopLevelItem(tvComponents->indexOfTopLevelItem(ref.Node));
+    return;
+  }
+  TNodeRows& rows = FRows[static_cast<size_t>(ref.Group)];
+  QTreeWidgetItem* group = GroupNode(static_cast<TGroup>(ref.Group));
+  int row = rows.Row(ref.Number);
+  if (group->child(row) != ref.Node) row = group->indexOfChild(ref.Node);
+  rows.Remove(ref.Number);
+  // Taken out by its row, the node is not searched for among its siblings.
+  delete group->takeChild(row);
 }
 
 void TfrmBrowser::SetNodeText(const ui::TComponent* Element, const QString& Text) {
@@ -109,7 +129,8 @@ QTreeWidgetItem* TfrmBrowser::GroupNode(TGroup Group) const { return tvComponent
 QTreeWidgetItem* TfrmBrowser::ProjectInfoNode() const { return tvComponents->topLevelItem(5); }
 
 QTreeWidgetItem* TfrmBrowser::NodeOf(const ui::TComponent* Element) const {
-  return Element ? FNodes.value(Element, nullptr) : nullptr;
+  const auto ref = FNodes.constFind(Element);
+  return ref == FNodes.constEnd() ? nullptr : ref->Node;
 }
 
 TMorvikGraphic* TfrmBrowser::NodeElement(const QTreeWidgetItem* Node) {
@@ -210,8 +231,11 @@ void TfrmBrowser::AddProjectInfoNode(TProjectInfo* ProjectInfo) {
 void TfrmBrowser::RemoveProjectInfoNode() {
   QTreeWidgetItem* node = ProjectInfoNode();
   if (!node) return;
-  FNodes.remove(NodeElement(node));
-  delete node;
+  const TMorvikGraphic* element = NodeElement(node);
+  if (NodeOf(element) == node)
+    RemoveNode(element);
+  else
+    delete node;
 }
 
 // Finding and locating ---------------------------------------------------------------------

@@ -6,6 +6,7 @@
 // an element must leave the tree before it is freed.
 #pragma once
 
+#include "editor/NodeRows.h"
 #include "ui/frmAbstract.h"
 
 #include <QHash>
@@ -118,7 +119,13 @@ private:
   TBrowserHost* FHost;
   QWidget* FOwnerWindow;
   std::array<QIcon, 6> imlBrowser;
-  // Every element node by its element: adding, finding and removing take the same time
-  // whatever the size of the schema.
-  QHash<const ui::TComponent*, QTreeWidgetItem*> FNodes;
+  // Every element node by its element, with its group (-1: the top level) and its number
+  // there: finding and removing a node take the same time whatever the size of the schema.
+  struct TNodeRef {
+    QTreeWidgetItem* Node;
+    int Group;
+    int Number;
+  };
+  std::array<TNodeRows, 5> FRows;
+  QHash<const ui::TComponent*, TNodeRef> FNodes;
 };

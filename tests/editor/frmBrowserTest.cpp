@@ -10,6 +10,7 @@
 #include "diagram/ProjectInfo.h"
 #include "diagram/Relation.h"
 #include "diagram/TextLabel.h"
+#include "editor/NodeRows.h"
 #include "editor/frmBrowser.h"
 #include "ui/Desktop.h"
 
@@ -280,6 +281,33 @@ TEST_F(ComponentBrowser, HidingTheDockedBrowserFloatsItButTheWindowAroundItDoesN
   EXPECT_EQ(docked->size(), size);
   ASSERT_EQ(host.What(), std::vector<std::string>({"undocked"}));
   EXPECT_EQ(host.Calls[0].Element, docked);
+}
+
+} // namespace
+
+namespace {
+
+// The rows of appended and removed nodes against a plain list, through growth of the tree.
+TEST(NodeRows, RowsFollowAppendsAndRemovalsAnywhere) {
+  TNodeRows rows;
+  std::vector<int> list; // node numbers in row order
+  unsigned seed = 7;
+  auto next = [&] { return seed = seed * 1103515245u + 12345u, static_cast<int>((seed >> 8) % 1000); };
+  for (int step = 0; step < 3000; ++step) {
+    if (list.empty() || next() % 3 != 0) {
+      list.push_back(rows.Append());
+    } else {
+      const auto at = list.begin() + next() % static_cast<int>(list.size());
+      rows.Remove(*at);
+      list.erase(at);
+    }
+    if (step % 97 == 0)
+      for (size_t row = 0; row < list.size(); ++row) ASSERT_EQ(rows.Row(list[row]), static_cast<int>(row));
+  }
+  EXPECT_EQ(rows.Count(), static_cast<int>(list.size()));
+  rows.Remove(list.front());
+  rows.Remove(list.front()); // a second time: nothing
+  EXPECT_EQ(rows.Count(), static_cast<int>(list.size()) - 1);
 }
 
 } // namespace

@@ -9,11 +9,6 @@ void AppendBytes(Bytes& Out, const char* Data, size_t Size) {
 
 template <class Bytes>
 void EscapeInto(Bytes& Out, std::string_view Text) {
-  // Most texts hold nothing to escape: one piece then.
-  if (Text.find_first_of("&<>\"") == std::string_view::npos) {
-    AppendBytes(Out, Text.data(), Text.size());
-    return;
-  }
   size_t start = 0;
   for (size_t i = 0; i < Text.size(); ++i) {
     const char* entity = nullptr;

@@ -10,7 +10,7 @@
 namespace {
 
 // Lists up to this length are searched directly; longer ones through their name index.
-constexpr int IndexThreshold = 8;
+constexpr int IndexThreshold = 16;
 
 const char* const ElementNames[RepositoryTypeCount] = {
     "list",      "string",      "integer", "font",  "brush",      "pen",       "memo",     "boolean",
@@ -66,6 +66,8 @@ TRepositoryItem* TRepositoryList::Find(QStringView Name) const {
 }
 
 TRepositoryItem& TRepositoryList::Append(std::unique_ptr<TRepositoryItem> Item) {
+  // Most lists hold a few items: room for them at once instead of growing one by one.
+  if (FItems.empty()) FItems.reserve(IndexThreshold);
   FItems.push_back(std::move(Item));
   if (FItems.size() > IndexThreshold) {
     if (FIndex.isEmpty()) {
@@ -80,10 +82,7 @@ TRepositoryItem& TRepositoryList::Append(std::unique_ptr<TRepositoryItem> Item) 
 
 TRepositoryItem::TRepositoryItem(const QString& Name, TRepositoryType Type, TRepositoryValue Value)
     : FName(Name), FType(Type) {
-  if (IsBranchType(Type))
-    FChildren = std::make_unique<TRepositoryList>();
-  else
-    FValue = std::move(Value);
+  if (!IsBranchType(Type)) FValue = std::move(Value);
 }
 
 QString TRepositoryItem::ElementName(int Type) { return ElementLatin1(Type); }

@@ -103,8 +103,8 @@ public:
   bool IsBranch() const { return IsBranchType(FType); }
   const TRepositoryValue& Value() const { return FValue; }
   // The child list of a branch; null for a leaf.
-  const TRepositoryList* Children() const { return FChildren.get(); }
-  TRepositoryList* Children() { return FChildren.get(); }
+  const TRepositoryList* Children() const { return IsBranch() ? &FChildren : nullptr; }
+  TRepositoryList* Children() { return IsBranch() ? &FChildren : nullptr; }
 
   // Name of the XML element of a type code; empty for an unknown code.
   static QString ElementName(int Type);
@@ -114,7 +114,7 @@ private:
   QString FName;
   TRepositoryType FType;
   TRepositoryValue FValue;
-  std::unique_ptr<TRepositoryList> FChildren;
+  TRepositoryList FChildren; // empty for a leaf
 };
 
 class TRepository {

@@ -338,7 +338,7 @@ TEntryPoint* TSchemaReader::LoadEntryPoint(const QString& Prefix) {
   const QString entityName = FStore.ReadString(Prefix + QStringLiteral("Entity"), QString());
   TEntity* entity = nullptr;
   for (TEntity* e : FEntities)
-    if (SameName(e->Name(), entityName)) entity = e;
+    if (!entity && SameName(e->Name(), entityName)) entity = e;
   if (!entity || entityName.isEmpty()) return nullptr;
   TEntryPoint* point =
       CreateEntryPoint(FHost.SchemaDesktop(), M(), 1000,

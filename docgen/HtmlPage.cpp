@@ -1,5 +1,7 @@
 #include "docgen/HtmlPage.h"
 
+#include <array>
+
 namespace {
 
 template <class Bytes>
@@ -7,23 +9,28 @@ void AppendBytes(Bytes& Out, const char* Data, size_t Size) {
   Out.append(Data, static_cast<decltype(Out.size())>(Size));
 }
 
+// The characters that HTML text and attribute values must not hold as they stand.
+constexpr std::array<const char*, 256> Entities = [] {
+  std::array<const char*, 256> entities{};
+  entities['&'] = "&amp;";
+  entities['<'] = "&lt;";
+  entities['>'] = "&gt;";
+  entities['"'] = "&quot;";
+  return entities;
+}();
+
 template <class Bytes>
 void EscapeInto(Bytes& Out, std::string_view Text) {
-  size_t start = 0;
-  for (size_t i = 0; i < Text.size(); ++i) {
-    const char* entity = nullptr;
-    switch (Text[i]) {
-      case '&': entity = "&amp;"; break;
-      case '<': entity = "&lt;"; break;
-      case '>': entity = "&gt;"; break;
-      case '"': entity = "&quot;"; break;
-      default: continue;
-    }
-    AppendBytes(Out, Text.data() + start, i - start);
+  const char* run = Text.data();
+  const char* const end = Text.data() + Text.size();
+  for (const char* p = run; p != end; ++p) {
+    const char* entity = Entities[static_cast<unsigned char>(*p)];
+    if (!entity) continue;
+    AppendBytes(Out, run, static_cast<size_t>(p - run));
     Out.append(entity);
-    start = i + 1;
+    run = p + 1;
   }
-  AppendBytes(Out, Text.data() + start, Text.size() - start);
+  AppendBytes(Out, run, static_cast<size_t>(end - run));
 }
 
 template <class Bytes>

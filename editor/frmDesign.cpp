@@ -88,6 +88,10 @@ TfrmDesign::~TfrmDesign() {
   delete ErrorBrowser;
   ErrorBrowser = nullptr;
   Selection.clear();
+  // The controls of a drag under way go before the desktop they stand on.
+  FTransientOwner.reset();
+  GroupBox = CreationBox = nullptr;
+  RubberBand = RelationLine = nullptr;
   Desktop->OnRemoved = nullptr;
   FZoomMemory.Clear();
   delete Desktop;

@@ -276,6 +276,11 @@ private:
   // The placement of a new box: the creation box cut to the desktop, or the point.
   ui::TRect PlacementRect(int X, int Y) const;
   void ForgetMouseState(const ui::TComponent* Component);
+  // Takes the owner of a control that lives only during one drag (rubber band, creation
+  // box, group box, relation line); the desktop stays its parent.
+  template <class T>
+  T* Transient(T* Control);
+  std::unique_ptr<ui::TComponent> FTransientOwner = std::make_unique<ui::TComponent>(nullptr);
   // A double click was handled: the press and release that follow it do nothing more.
   bool FAfterDblClick = false;
   void CreateComponents();

@@ -501,6 +501,14 @@ void TfrmDesign::ResizeLineMouseMove(ui::TObject* Sender, ui::TShiftState Shift,
   SetModified(true, 1);
 }
 
+template <class T>
+T* TfrmDesign::Transient(T* Control) {
+  // Drawn on the desktop, but owned apart from the elements: no element points at it, so its
+  // removal need not be told to every element of a large desktop.
+  if (Control) FTransientOwner->InsertComponent(Control);
+  return Control;
+}
+
 // ---- Selection -----------------------------------------------------------------------------
 
 TResizeBox* TfrmDesign::ResizeBoxOf(const TRectangle* Element) const {
@@ -601,7 +609,7 @@ void TfrmDesign::AutoScroll(int X, int Y) {
 void TfrmDesign::StartRubberBand(ui::TShiftState Shift, int X, int Y) {
   if (Has(Shift, ui::ssLeft) && !RubberBanding) {
     RubberBanding = true;
-    RubberBand = CreateSelectingRect(Desktop, X, Y, 0, 0, stRect);
+    RubberBand = Transient(CreateSelectingRect(Desktop, X, Y, 0, 0, stRect));
     if (!Has(Shift, ui::ssShift)) ClearSelection();
   }
   RubberStart = ui::TPoint{X, Y};
@@ -639,8 +647,8 @@ void TfrmDesign::MoveSelection(TResizeBox* Box, int X, int Y) {
   } else {
     if (!Moving || !GroupBox) {
       const ui::TRect r = SelectionBounds();
-      GroupBox = CreateResizeBox(Desktop, FZoom, 1000, r.Left, r.Top, r.Width(), r.Height(), rsMoving, false,
-                                 true, nullptr, true, TElementHandlers{});
+      GroupBox = Transient(CreateResizeBox(Desktop, FZoom, 1000, r.Left, r.Top, r.Width(), r.Height(),
+                                           rsMoving, false, true, nullptr, true, TElementHandlers{}));
     }
     GroupBox->SetBounds(GroupBox->Left() + dx, GroupBox->Top() + dy, GroupBox->Width(), GroupBox->Height());
     MouseDownPoint = ui::TPoint{X, Y};
@@ -914,7 +922,7 @@ TEntryPoint* TfrmDesign::CreateEntryPointFor(TEntity* Entity, ui::TMouseButton B
 void TfrmDesign::StartRelationDrag(TRectangle* Element, ui::TShiftState Shift, int X, int Y) {
   if (Has(Shift, ui::ssLeft) && !RelationDragging) {
     RelationDragging = true;
-    RelationLine = CreateSelectingRect(Desktop, X, Y, 0, 0, stLine);
+    RelationLine = Transient(CreateSelectingRect(Desktop, X, Y, 0, 0, stLine));
     RelationBase = Element;
   }
   RelationStart = ui::TPoint{X, Y};

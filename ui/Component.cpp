@@ -1,8 +1,20 @@
 #include "ui/Component.h"
 
+#include "ui/Exception.h"
+
 #include <algorithm>
 
 namespace ui {
+
+namespace {
+
+QString NameKey(const QString& Name) { return Name.toCaseFolded(); }
+
+[[noreturn]] void RaiseDuplicateName(const QString& Name) {
+  throw Exception(QStringLiteral("A component named %1 already exists.").arg(Name));
+}
+
+} // namespace
 
 TComponent::TComponent(TComponent* Owner) {
   if (Owner) Owner->InsertComponent(this);
@@ -36,15 +48,26 @@ void TComponent::NotifyRemoval() {
 
 TComponent* TComponent::FindComponent(const QString& Name) const {
   if (Name.isEmpty()) return nullptr;
-  for (TComponent* c : FComponents)
-    if (c->FName.compare(Name, Qt::CaseInsensitive) == 0) return c;
-  return nullptr;
+  return FNames.value(NameKey(Name), nullptr);
+}
+
+void TComponent::SetName(const QString& Value) {
+  if (Value == FName) return;
+  if (FOwner && !Value.isEmpty()) {
+    TComponent* other = FOwner->FindComponent(Value);
+    if (other && other != this) RaiseDuplicateName(Value);
+  }
+  if (FOwner && !FName.isEmpty()) FOwner->FNames.remove(NameKey(FName));
+  FName = Value;
+  if (FOwner && !FName.isEmpty()) FOwner->FNames.insert(NameKey(FName), this);
 }
 
 void TComponent::InsertComponent(TComponent* Component) {
   if (!Component || Component->FOwner == this) return;
+  if (!Component->FName.isEmpty() && FindComponent(Component->FName)) RaiseDuplicateName(Component->FName);
   if (Component->FOwner) Component->FOwner->RemoveComponent(Component);
   FComponents.push_back(Component);
+  if (!Component->FName.isEmpty()) FNames.insert(NameKey(Component->FName), Component);
   Component->FOwner = this;
   Notification(Component, TOperation::opInsert);
 }
@@ -53,6 +76,10 @@ void TComponent::RemoveComponent(TComponent* Component) {
   auto it = std::find(FComponents.begin(), FComponents.end(), Component);
   if (it == FComponents.end()) return;
   FComponents.erase(it);
+  if (!Component->FName.isEmpty()) {
+    auto named = FNames.find(NameKey(Component->FName));
+    if (named != FNames.end() && named.value() == Component) FNames.erase(named);
+  }
   Component->FOwner = nullptr;
 }
 

@@ -5,6 +5,7 @@
 
 #include "ui/Graphics.h"
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -24,7 +25,9 @@ public:
   TComponent& operator=(const TComponent&) = delete;
 
   const QString& Name() const { return FName; }
-  virtual void SetName(const QString& Value) { FName = Value; }
+  // Names are unique among the components of one owner (compared ignoring case); naming a
+  // component with a name another one of its owner has raises, and the name stays as it was.
+  virtual void SetName(const QString& Value);
   // A free integer; wide enough to hold a pointer.
   intptr_t Tag() const { return FTag; }
   void SetTag(intptr_t Value) { FTag = Value; }
@@ -32,8 +35,10 @@ public:
   TComponent* Owner() const { return FOwner; }
   int ComponentCount() const { return static_cast<int>(FComponents.size()); }
   TComponent* Component(int Index) const { return FComponents.at(static_cast<size_t>(Index)); }
+  // The component of that name (ignoring case), or null; an empty name finds nothing.
   TComponent* FindComponent(const QString& Name) const;
-  // Takes ownership of Component (removing it from its previous owner).
+  // Takes ownership of Component (removing it from its previous owner). Raises, changing
+  // nothing, when this owner already holds another component of its name.
   void InsertComponent(TComponent* Component);
   // Gives up ownership of Component without freeing it.
   void RemoveComponent(TComponent* Component);
@@ -57,6 +62,8 @@ private:
   intptr_t FTag = 0;
   TComponent* FOwner = nullptr;
   std::vector<TComponent*> FComponents;
+  // The named components among FComponents, by case-folded name.
+  QHash<QString, TComponent*> FNames;
   std::vector<TComponent*> FFreeNotifies;
   bool FDestroying = false;
   bool FRemovalSent = false;

@@ -71,7 +71,7 @@ TEST_F(DocumentTest, LowestFreeAndNextNumberOverTables) {
   } cases[] = {
       {{}, 0, 0},
       {{"Entity_0", "Entity_2"}, 1, 3},
-      {{"Entity_4", "Entity_0", "Entity_4"}, 1, 5},
+      {{"Entity_4", "Entity_0", "entity_04"}, 1, 5}, // two names of one number
       {{"Entity_1", "Entity_2"}, 0, 3},
       {{"Entity_3", "Entity_0", "Entity_1"}, 2, 4},
       {{"Entity_x", "Entity_1"}, 2, 2}, // no digits: number 0
@@ -140,7 +140,11 @@ TEST_F(DocumentTest, RegistrationChecksTheClassAndRemovesTheFirstOccurrence) {
 
 TEST_F(DocumentTest, NameLookUpsIgnoreCaseAndSearchEntitiesFirst) {
   TEntity* entity = AddEntity("Entity_3");
-  TNote* note = Make<TNote>("Shared_1");
+  // Names are unique on one desktop; a note of another desktop may share the entity's name.
+  ui::TDesktop other;
+  auto* note = new TNote(&other);
+  note->SetParent(&other);
+  note->SetName("Shared_1");
   Doc.AddNote(note);
   TTextLabel* label = Make<TTextLabel>("TextLabel_2");
   Doc.AddTextLabel(label);
@@ -194,8 +198,9 @@ TEST_F(DocumentTest, OnlyARelationBetweenTwoEntitiesIsComplete) {
   TTextLabel* label = Make<TTextLabel>("TextLabel_0");
   label->SetBounds(300, 200, 0, 0);
 
+  int relations = 0;
   auto relate = [&](TRectangle* Base, TRectangle* Target) {
-    auto* r = Make<TRelation>("Relation_" + QString::number(Doc.Relations.size()));
+    auto* r = Make<TRelation>("Relation_" + QString::number(relations++));
     r->SetBase(Base);
     r->SetTarget(Target);
     return r;

@@ -96,6 +96,43 @@ TEST(Component, RemovalNotificationReachesSiblingsAndWatchersSoPointersAreCleare
   EXPECT_EQ(desktop.FindComponent(""), nullptr);
 }
 
+TEST(Component, NamesAreUniqueAmongOneOwnersComponentsIgnoringCase) {
+  ui::TComponent owner(nullptr);
+  auto* a = new ui::TComponent(&owner);
+  auto* b = new ui::TComponent(&owner);
+  a->SetName("Entity_1");
+  EXPECT_EQ(owner.FindComponent("ENTITY_1"), a);
+  // A second component of that name is refused and keeps its own.
+  b->SetName("Entity_2");
+  EXPECT_THROW(b->SetName("entity_1"), ui::Exception);
+  EXPECT_EQ(b->Name(), "Entity_2");
+  EXPECT_EQ(owner.FindComponent("Entity_2"), b);
+  // A rename frees the old name; a change of case alone is the same component.
+  a->SetName("Entity_3");
+  EXPECT_EQ(owner.FindComponent("Entity_1"), nullptr);
+  a->SetName("ENTITY_3");
+  EXPECT_EQ(owner.FindComponent("entity_3"), a);
+  b->SetName("Entity_1");
+  EXPECT_EQ(owner.FindComponent("Entity_1"), b);
+  // A named component cannot join an owner that has its name; it stays where it was.
+  ui::TComponent other(nullptr);
+  auto* c = new ui::TComponent(&other);
+  c->SetName("entity_1");
+  EXPECT_THROW(owner.InsertComponent(c), ui::Exception);
+  EXPECT_EQ(c->Owner(), &other);
+  EXPECT_EQ(other.FindComponent("Entity_1"), c);
+  // Freed and taken away components leave their names free.
+  delete b;
+  EXPECT_EQ(owner.FindComponent("Entity_1"), nullptr);
+  owner.InsertComponent(c);
+  EXPECT_EQ(owner.FindComponent("Entity_1"), c);
+  EXPECT_EQ(other.FindComponent("Entity_1"), nullptr);
+  // Unnamed components are many.
+  new ui::TComponent(&owner);
+  new ui::TComponent(&owner);
+  EXPECT_EQ(owner.FindComponent(""), nullptr);
+}
+
 TEST(Control, BoundsChangeNotifiesOnlyOnChangeAndAFailingNotificationRestoresThem) {
   ui::TDesktop desktop;
   auto* p = new TProbe(&desktop, ui::clRed);

@@ -392,14 +392,34 @@ TEST_F(DesignSettingTest, RenderingsOfTheSamples) {
     Select(item);
     const QImage shot = Dialog.grab().toImage();
     EXPECT_TRUE(shot.save(BuildFile(file))) << file;
-    // The preview shows something besides the desktop background.
+    // The preview shows the sample where it stands and the desktop's colour everywhere else:
+    // a box filled with its brush and drawn in black (border or text), the relation (between
+    // two hidden boxes) as a black line with its symbols across its bounds.
+    TMorvikGraphic* sample = Dialog.CurrentSample();
+    ASSERT_NE(sample, nullptr) << item;
+    const ui::TRect drawn = sample->BoundsRect();
+    const bool relation = dynamic_cast<TRelation*>(sample) != nullptr;
     const QImage preview = Dialog.pnExample->grab().toImage();
-    const QRgb background = preview.pixel(1, 1);
-    int other = 0;
+    const QRgb desktop = ui::ColorToQColor(Dialog.Samples().DesktopColor).rgb();
+    const QRgb brush = ui::ColorToQColor(sample->Brush()->Color()).rgb(), black = QColor(Qt::black).rgb();
+    int outside = 0, filled = 0, inBlack = 0;
     for (int y = 0; y < preview.height(); ++y)
-      for (int x = 0; x < preview.width(); ++x)
-        if (preview.pixel(x, y) != background) ++other;
-    EXPECT_GT(other, 50) << item;
+      for (int x = 0; x < preview.width(); ++x) {
+        const QRgb p = preview.pixel(x, y);
+        if (!ui::PtInRect(drawn, ui::Point(x, y)))
+          outside += p != desktop;
+        else if (p == black)
+          ++inBlack;
+        else if (p == brush)
+          ++filled;
+      }
+    EXPECT_EQ(outside, 0) << item;
+    if (relation)
+      EXPECT_GE(inBlack, drawn.Width()) << item;
+    else {
+      EXPECT_GT(filled, drawn.Width() * drawn.Height() / 4) << item;
+      EXPECT_GE(inBlack, drawn.Width()) << item;
+    }
   }
   Dialog.btnCancel->click();
 }

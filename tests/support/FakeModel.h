@@ -101,6 +101,9 @@ public:
 
   std::map<int, std::string> Findings; // position (-1: the object) -> message
   std::string Script;                  // what Generate returns
+  // Unique among all fake objects ever made: tells a new object from an old one even where the
+  // new one takes the freed address of the old.
+  const long Serial = ++serials;
 
   int GetParamCount() const override { return info->GetParamCount(); }
   Morvik::TParamInfo* GetParam(int Idx) const override { return info->GetParam(Idx); }
@@ -123,6 +126,7 @@ public:
   const char* GetComment() const override { return comment.c_str(); }
 
 private:
+  inline static long serials = 0;
   Morvik::TParamObjectInfo* info;
   std::vector<std::string> values;
   std::vector<std::unique_ptr<TFakeListParam>> lists;

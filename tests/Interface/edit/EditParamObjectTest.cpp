@@ -71,11 +71,12 @@ TEST_F(EditParamObject, StoreRebuildsEveryListAndGivesTheSameStateTwice) {
   AddItem(mirror.GetListParam(0)->GetItem(0), 0, "c1");
   mirror.GetListParam(1)->DeleteItem(0); // Tags emptied in the mirror
 
-  TParamObject* oldField = plugin.GetListParam(0)->GetItem(0);
+  const long oldField = dynamic_cast<fake::TFakeParamObject&>(*plugin.GetListParam(0)->GetItem(0)).Serial;
   mirror.Store(&plugin);
   const std::string expected = "{T1 renamed;;#[{CODE;#[{c1;#}]}{ID;#[{p1;#}{p2;#}]}][]}";
   EXPECT_EQ(Dump(&plugin), expected);
-  EXPECT_NE(plugin.GetListParam(0)->GetItem(1), oldField); // items are made anew
+  for (int i = 0; i < 2; ++i) // items are made anew
+    EXPECT_NE(dynamic_cast<fake::TFakeParamObject&>(*plugin.GetListParam(0)->GetItem(i)).Serial, oldField);
   mirror.Store(&plugin);
   EXPECT_EQ(Dump(&plugin), expected);
   EXPECT_EQ(mirror.GetEditedObject(), &plugin);

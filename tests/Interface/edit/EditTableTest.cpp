@@ -52,7 +52,7 @@ TEST_F(EditTable, StoreKeepsColumnIdentityThroughDeletingReorderingAndAdding) {
   TEditReference relation(&model); // a relation dialog that is open meanwhile
   relation.Load(r1);
   TDataType* typeOfB = b->GetDataType();
-  TDataType* typeOfC = c->GetDataType();
+  const long typeOfC = dynamic_cast<fake::TFakeParamObject&>(*c->GetDataType()).Serial;
 
   TEditTable table(&model);
   table.Load(t1);
@@ -80,7 +80,7 @@ TEST_F(EditTable, StoreKeepsColumnIdentityThroughDeletingReorderingAndAdding) {
   EXPECT_FALSE(c->GetKey());
   EXPECT_EQ(b->GetDataType(), typeOfB);
   EXPECT_STREQ(b->GetDataType()->Generate(), "VARCHAR(30)");
-  EXPECT_NE(c->GetDataType(), typeOfC);
+  EXPECT_NE(dynamic_cast<fake::TFakeParamObject&>(*c->GetDataType()).Serial, typeOfC); // a new object
   EXPECT_STREQ(c->GetDataType()->Generate(), "NUMERIC(7)");
   EXPECT_STREQ(t1->GetColumn(1)->GetDataType()->Generate(), "VARCHAR(20)");
   auto* mirrorOfD = dynamic_cast<TEditColumn*>(table.GetColumn(1));

@@ -60,7 +60,6 @@ TEST_F(PluginMirrors, TableStoreDeletesReordersAndAddsInOneGoKeepingColumnIdenti
   TEditReference relation(model.get()); // the relation dialog, open meanwhile
   relation.Load(r1);
   TDataType* typeOfB = b->GetDataType();
-  TDataType* typeOfC = c->GetDataType();
 
   TEditTable table(model.get());
   table.Load(parent);
@@ -101,7 +100,8 @@ TEST_F(PluginMirrors, TableStoreDeletesReordersAndAddsInOneGoKeepingColumnIdenti
   EXPECT_TRUE(c->GetKey());
   EXPECT_FALSE(b->GetKey());
   EXPECT_EQ(b->GetDataType(), typeOfB); // unchanged type: same object, new values
-  EXPECT_NE(c->GetDataType(), typeOfC); // type chosen again: a new object
+  // C's type chosen again is a new object: shown over the fake model, whose objects tell
+  // themselves apart; the plug-in may give the new one the old one's address.
   EXPECT_STREQ(b->Generate(), "B VARCHAR(30) NOT NULL");
   EXPECT_STREQ(c->Generate(), "C NUMERIC(7) NOT NULL");
   EXPECT_STREQ(newE->Generate(), "E VARCHAR(20) DEFAULT 'x' NOT NULL");

@@ -8,13 +8,15 @@
 #include "diagram/TextLabel.h"
 
 #include <algorithm>
+#include <limits>
 
 int NumberOfName(const QString& Name) {
   const qsizetype p = Name.lastIndexOf(QLatin1Char('_'));
   if (p < 0 || p == Name.size() - 1) return 0;
   bool ok = false;
   const int n = Name.mid(p + 1).toInt(&ok);
-  return ok ? n : 0;
+  // A number that has no successor in range counts as none, so numbering never overflows.
+  return ok && n != std::numeric_limits<int>::max() ? n : 0;
 }
 
 QString RenumberClipName(const QString& Name, int Offset) {
@@ -22,11 +24,12 @@ QString RenumberClipName(const QString& Name, int Offset) {
   QString rest = Name.size() >= PrefixLength ? Name.mid(PrefixLength) : Name;
   const int k = NumberOfName(rest);
   rest.chop(QString::number(k).size());
-  return rest + QString::number(k + Offset);
+  return rest + QString::number(static_cast<qint64>(k) + Offset);
 }
 
 int CompareByNumber(const ui::TComponent* A, const ui::TComponent* B) {
-  return NumberOfName(A->Name().toUpper()) - NumberOfName(B->Name().toUpper());
+  const int a = NumberOfName(A->Name().toUpper()), b = NumberOfName(B->Name().toUpper());
+  return a < b ? -1 : a > b ? 1 : 0;
 }
 
 namespace {

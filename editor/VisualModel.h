@@ -24,12 +24,14 @@ class TEntryPoint;
 class TProjectInfo;
 class TRectangle;
 
-// The number after the last "_" of a name; 0 when there is none or it is not an integer.
+// The number after the last "_" of a name; 0 when there is none, it is not an integer or it
+// is the largest integer (which has no next number).
 int NumberOfName(const QString& Name);
 // The name a pasted element takes: the "_clip_" prefix dropped and its number raised by
 // Offset.
 QString RenumberClipName(const QString& Name, int Offset);
-// Name number of A minus that of B (names compared upper-cased).
+// Negative, 0 or positive as the name number of A is below, equal to or above that of B
+// (names compared upper-cased).
 int CompareByNumber(const ui::TComponent* A, const ui::TComponent* B);
 
 class TVisualModel {

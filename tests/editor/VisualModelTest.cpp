@@ -42,8 +42,18 @@ TEST(NameNumbers, NumberAfterTheLastUnderscore) {
     const char* Name;
     int Number;
   } cases[] = {
-      {"Entity_12", 12}, {"Entity_", 0},   {"Entity", 0},       {"_clip_Entity_3", 3},
-      {"Entity_x", 0},   {"Entity_1a", 0}, {"Relation_2_7", 7}, {"", 0},
+      {"Entity_12", 12},
+      {"Entity_", 0},
+      {"Entity", 0},
+      {"_clip_Entity_3", 3},
+      {"Entity_x", 0},
+      {"Entity_1a", 0},
+      {"Relation_2_7", 7},
+      {"", 0},
+      // Beyond the range of the numbering: no number.
+      {"Entity_2147483647", 0},
+      {"Entity_99999999999", 0},
+      {"Entity_2147483646", 2147483646},
   };
   for (const auto& c : cases) EXPECT_EQ(NumberOfName(QString::fromLatin1(c.Name)), c.Number) << c.Name;
 }
@@ -56,7 +66,7 @@ TEST(NameNumbers, PastedNamesLoseThePrefixAndMoveByTheOffset) {
   } cases[] = {
       {"_clip_Entity_3", 5, "Entity_8"},         {"_clip_Note_0", 7, "Note_7"},
       {"_clip_Note_10", 2, "Note_12"},           {"_clip_Relation_9", 1, "Relation_10"},
-      {"_clip_TextLabel_15", 0, "TextLabel_15"},
+      {"_clip_TextLabel_15", 0, "TextLabel_15"}, {"_clip_Entity_2147483646", 5, "Entity_2147483651"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(RenumberClipName(QString::fromLatin1(c.Name), c.Offset), QString::fromLatin1(c.Result))
@@ -77,6 +87,9 @@ TEST_F(DocumentTest, LowestFreeAndNextNumberOverTables) {
       {{"Entity_x", "Entity_1"}, 2, 2}, // no digits: number 0
       {{"Entity_", "Entity_0"}, 1, 1},  // a duplicate 0
       {{"entity_0", "ENTITY_1"}, 2, 2},
+      {{"Entity_2147483647", "Entity_0"}, 1, 1}, // beyond the numbering: number 0
+      {{"Entity_2147483646"}, 0, 2147483647},
+      {{"Entity_2147483646", "Entity_-2147483647", "Entity_0"}, 1, 2147483647},
   };
   for (const auto& c : cases) {
     for (TEntity* e : Doc.Entities) delete e;

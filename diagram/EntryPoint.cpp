@@ -40,7 +40,11 @@ void TEntryPoint::TryRepaint() {
   Invalidate();
 }
 
-void TEntryPoint::AdjustScaling(const int FontSize) { SetBounds(Left(), Top(), DefWidth, DefHeight); }
+void TEntryPoint::AdjustScaling(const int FontSize) {
+  SetBounds(Left(), Top(), DefWidth, DefHeight);
+  // The place depends on the size: no frame may paint the marker where it stood before.
+  TryRepaint();
+}
 
 void TEntryPoint::Paint() {
   MoveToEntity();

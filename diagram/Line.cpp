@@ -2,8 +2,11 @@
 
 #include "diagram/Rectangle.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
+#include <numeric>
 
 namespace {
 
@@ -123,8 +126,10 @@ void TLine::CountNewSize() { SetBounds(FMinX, FMinY, FMaxX - FMinX + 1, FMaxY - 
 
 void TLine::TryRepaint() {
   if (FBase && FTarget) {
-    CoordinateBaseXY();
-    CoordinateTargetXY();
+    if (!FZooming) {
+      CoordinateBaseXY();
+      CoordinateTargetXY();
+    }
     CountCoordinate();
     CountNewSize();
   }
@@ -150,15 +155,61 @@ bool TLine::IsClickAcceptable(const int X, const int Y) {
   return FTolerance >= distance;
 }
 
+void TLine::FollowAnchors() {
+  auto natural = [this](int Value) {
+    const long long v = Value * FZoomD;
+    const long long n = (2 * v + (v < 0 ? -FZoomM : FZoomM)) / (2 * FZoomM);
+    return static_cast<int>(std::clamp<long long>(n, 1, std::numeric_limits<int>::max()));
+  };
+  if (ui::Point(FBaseX, FBaseY) != FZoomedBase) FNaturalBase = ui::Point(natural(FBaseX), natural(FBaseY));
+  if (ui::Point(FTargetX, FTargetY) != FZoomedTarget)
+    FNaturalTarget = ui::Point(natural(FTargetX), natural(FTargetY));
+}
+
+void TLine::NoteZoomedAnchors() {
+  FZoomedBase = ui::Point(FBaseX, FBaseY);
+  FZoomedTarget = ui::Point(FTargetX, FTargetY);
+}
+
 void TLine::ChangeScale(int M, int D) {
+  ZoomStarted();
   TMorvikGraphic::ChangeScale(M, D);
+  FollowAnchors();
+  if (M > 0 && D > 0) {
+    FZoomM *= M;
+    FZoomD *= D;
+    const long long g = std::gcd(FZoomM, FZoomD);
+    FZoomM /= g;
+    FZoomD /= g;
+    while (FZoomM > (1LL << 30) || FZoomD > (1LL << 30)) {
+      FZoomM = std::max(1LL, FZoomM / 2);
+      FZoomD = std::max(1LL, FZoomD / 2);
+    }
+  }
   FBaseX = ScaleNeverZero(FBaseX, M, D);
   FBaseY = ScaleNeverZero(FBaseY, M, D);
   FTargetX = ScaleNeverZero(FTargetX, M, D);
   FTargetY = ScaleNeverZero(FTargetY, M, D);
+  NoteZoomedAnchors();
 }
 
-void TLine::AdjustAfterScaling() { TryRepaint(); }
+void TLine::AdjustAfterScaling() {
+  FZooming = false;
+  TryRepaint();
+  NoteZoomedAnchors();
+}
+
+void TLine::AdjustScaling(const int FontSize) {
+  FollowAnchors();
+  FZoomM = FZoomD = 1;
+  FBaseX = FNaturalBase.x;
+  FBaseY = FNaturalBase.y;
+  FTargetX = FNaturalTarget.x;
+  FTargetY = FNaturalTarget.y;
+  FZooming = false;
+  TryRepaint();
+  NoteZoomedAnchors();
+}
 
 void TLine::Paint() {
   const int w = Width(), h = Height();

@@ -63,6 +63,11 @@ public:
 
   void ChangeScale(int M, int D) override;
   void AdjustAfterScaling() override;
+  // Back at 100 %: the anchors return to their exact 100 % values.
+  void AdjustScaling(const int FontSize) override;
+  // A zoom step has begun that scales the boxes and the line one after the other: anchors are
+  // not clamped to the boxes until AdjustAfterScaling.
+  void ZoomStarted() { FZooming = FBase && FTarget; }
 
 protected:
   void Paint() override;
@@ -89,4 +94,17 @@ protected:
   int FBaseSlot = -1;
   int FTargetSlot = -1;
   bool FSelfRelation = false;
+  // Between a zoom step and AdjustAfterScaling: anchors are not clamped to the boxes.
+  bool FZooming = false;
+  // The zoom has placed the anchors where they are now: rounding and clamping while zoomed
+  // stay out of the 100 % anchors.
+  void NoteZoomedAnchors();
+
+private:
+  // An anchor moved since the zoom last placed it counts at 100 % as it stands now, scaled
+  // back by the zoom.
+  void FollowAnchors();
+  ui::TPoint FNaturalBase{1, 1}, FNaturalTarget{1, 1}; // the anchors at 100 %
+  ui::TPoint FZoomedBase{1, 1}, FZoomedTarget{1, 1};   // the anchors as the zoom left them
+  long long FZoomM = 1, FZoomD = 1;                    // the zoom the line stands at, in lowest terms
 };

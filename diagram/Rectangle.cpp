@@ -92,6 +92,12 @@ void TRectangle::Assign(const ui::TPersistent* Source) {
   }
 }
 
+void TRectangle::ChangeScale(int M, int D) {
+  for (TLine* line : FLines)
+    if (line) line->ZoomStarted();
+  TMorvikGraphic::ChangeScale(M, D);
+}
+
 void TRectangle::AdjustScaling(const int FontSize) {
   FZoomM = FZoomD = 1;
   if (FontSize > 0) {

@@ -39,6 +39,8 @@ public:
   void MySelect() override;
   void Assign(const ui::TPersistent* Source) override;
   void AdjustScaling(const int FontSize) override;
+  // The attached lines hold their anchors while the box and they are scaled.
+  void ChangeScale(int M, int D) override;
 
   // After every change of position or size: the lines and the entry point follow.
   virtual void MyMoveAndResize(ui::TObject* Sender);

@@ -263,8 +263,8 @@ void TRelation::TryRepaint() {
     Invalidate();
     return;
   }
-  // Between zoom steps the boxes and the anchors are scaled one after the other; clamping
-  // an anchor to a box that is not scaled yet would move it for good.
+  // Between zoom steps the boxes and the anchors are scaled one after the other, in either
+  // order; clamping an anchor to a box of the other scale would move it for good.
   if (!FZooming) {
     CoordinateBaseXY();
     CoordinateTargetXY();
@@ -290,8 +290,7 @@ void TRelation::ResetPaintedEnds() {
 }
 
 void TRelation::ChangeScale(int M, int D) {
-  FZooming = FBase && FTarget; // until AdjustAfterScaling
-  TLine::ChangeScale(M, D);
+  TLine::ChangeScale(M, D); // anchors stay unclamped until AdjustAfterScaling
   ResetPaintedEnds();
   FConclusionLength = ui::MulDiv(FConclusionLength, M, D);
   FConclusionWidth = ui::MulDiv(FConclusionWidth, M, D);
@@ -301,11 +300,10 @@ void TRelation::ChangeScale(int M, int D) {
 }
 
 void TRelation::AdjustScaling(const int FontSize) {
-  FZooming = false;
   FConclusionLength = DefConclusionLength;
   FConclusionWidth = DefConclusionWidth;
   SetRequestedArea();
-  TryRepaint();
+  TLine::AdjustScaling(FontSize); // the anchors at 100 %, and the route
   ChangePositionOfMainLabel();
 }
 
@@ -314,6 +312,7 @@ void TRelation::AdjustAfterScaling() {
   ResetPaintedEnds();
   SetRequestedArea();
   TryRepaint();
+  NoteZoomedAnchors();
   ChangePositionOfMainLabel();
 }
 

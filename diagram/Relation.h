@@ -210,6 +210,4 @@ private:
   int FFootOffset = DefFootOffset;
   int FArrowOffset = DefArrowOffset;
   ui::TCanvas* FDrawingCanvas = nullptr;
-  // Between a zoom step and AdjustAfterScaling: anchors are not clamped to the boxes.
-  bool FZooming = false;
 };

@@ -324,35 +324,39 @@ TEST_F(RelationRouteTest, ZoomStepsReturnExactlyToTheMetricsAt100Percent) {
   EXPECT_EQ(r->TargetConclusionRect(), t);
 }
 
-// The window scales the desktop's children in their order: relations lie behind the boxes,
-// so they are scaled first. An anchor beyond the half of its box must not be clamped to the
-// box that is not scaled yet (zooming out) or that is scaled already (zooming in).
-TEST_F(RelationRouteTest, AnchorsSurviveZoomSteps) {
-  TRectangle* base = Box(0, 0, 100, 48);
-  TRectangle* target = Box(200, 0, 100, 48);
-  TRelation* r = Relate(base, {80, 40}, target, {96, 4});
-  const TRect bounds = r->BoundsRect();
-  auto step = [&](int m, int d) {
-    for (TMorvikAbstract* e : std::initializer_list<TMorvikAbstract*>{r, base, target}) e->ChangeScale(m, d);
-  };
-  step(50, 100);
-  step(50, 100);
-  r->AdjustAfterScaling();
-  EXPECT_EQ(r->BaseX(), 20);
-  EXPECT_EQ(r->BaseY(), 10);
-  step(200, 100);
-  step(200, 100);
-  r->AdjustAfterScaling();
-  r->AdjustScaling(-1);
-  EXPECT_EQ(r->BaseX(), 80);
-  EXPECT_EQ(r->BaseY(), 40);
-  EXPECT_EQ(r->TargetX(), 96);
-  EXPECT_EQ(r->TargetY(), 4);
-  EXPECT_EQ(r->BoundsRect(), bounds);
-  // Out of zoom, a box that shrinks clamps the anchor as before.
-  base->SetBounds(0, 0, 60, 30);
-  EXPECT_EQ(r->BaseX(), 59);
-  EXPECT_EQ(r->BaseY(), 29);
+// A zoom scales the boxes and the relations one after the other, in either order (the schema
+// window scales the boxes first). An anchor beyond the half of its box must not be clamped to
+// a box of the other scale: 50,25 in a box of 100 x 50 comes back as 50,25.
+TEST_F(RelationRouteTest, AnchorsSurviveZoomStepsInEitherOrder) {
+  for (const bool boxesFirst : {true, false}) {
+    TRectangle* base = Box(0, 0, 100, 50);
+    TRectangle* target = Box(200, 0, 100, 48);
+    TRelation* r = Relate(base, {50, 25}, target, {96, 4});
+    const TRect bounds = r->BoundsRect();
+    auto step = [&](int m, int d) {
+      const std::vector<TMorvikAbstract*> order = boxesFirst ? std::vector<TMorvikAbstract*>{base, target, r}
+                                                             : std::vector<TMorvikAbstract*>{r, base, target};
+      for (TMorvikAbstract* e : order) e->ChangeScale(m, d);
+    };
+    step(50, 100);
+    step(50, 100);
+    r->AdjustAfterScaling();
+    EXPECT_EQ(r->BaseX(), 13) << boxesFirst;
+    EXPECT_EQ(r->BaseY(), 7) << boxesFirst;
+    step(200, 100);
+    step(200, 100);
+    r->AdjustAfterScaling();
+    r->AdjustScaling(-1);
+    EXPECT_EQ(ui::Point(r->BaseX(), r->BaseY()), ui::Point(50, 25)) << boxesFirst;
+    EXPECT_EQ(ui::Point(r->TargetX(), r->TargetY()), ui::Point(96, 4)) << boxesFirst;
+    EXPECT_EQ(r->BoundsRect(), bounds) << boxesFirst;
+    // Out of zoom, a box that shrinks clamps the anchor as before.
+    base->SetBounds(0, 0, 40, 20);
+    EXPECT_EQ(ui::Point(r->BaseX(), r->BaseY()), ui::Point(39, 19)) << boxesFirst;
+    delete r;
+    delete base;
+    delete target;
+  }
 }
 
 TEST_F(RelationRouteTest, UserDefinedKindKeepsItsAreas) {

@@ -9,6 +9,8 @@
 #include "app/frmDesignSetting.h"
 #include "app/frmFindDialog.h"
 #include "app/frmMain.h"
+#include "app/frmPrintProperties.h"
+#include "app/PagePrinting.h"
 #include "app/frmReport.h"
 #include "app/frmSchemeInfo.h"
 #include "app/frmSplash.h"
@@ -28,6 +30,7 @@ TfrmSelectDB* frmSelectDB = nullptr;
 TfrmReport* frmReport = nullptr;
 TfrmFindDialog* frmFindDialog = nullptr;
 TfrmDateTimeSetting* frmDateTimeSetting = nullptr;
+TfrmPrintProperties* frmPrintProperties = nullptr;
 
 // Owned here; freed in the reverse order of making.
 struct TStartup::TWindows {
@@ -40,8 +43,11 @@ struct TStartup::TWindows {
   std::unique_ptr<TfrmFindDialog> FindDialog;
   std::unique_ptr<TfrmReport> Report;
   std::unique_ptr<TfrmDateTimeSetting> DateTimeSetting;
+  std::unique_ptr<TfrmPrintProperties> PrintProperties;
 
   ~TWindows() {
+    frmPrintProperties = nullptr;
+    PrintProperties.reset();
     frmDateTimeSetting = nullptr;
     DateTimeSetting.reset();
     frmReport = nullptr;
@@ -115,6 +121,10 @@ void TStartup::Start() {
   CreationOrder << QStringLiteral("frmDateTimeSetting");
   TfMB::Instance();
   CreationOrder << QStringLiteral("fMB");
+  w.PrintProperties = std::make_unique<TfrmPrintProperties>();
+  frmPrintProperties = w.PrintProperties.get();
+  frmPrintProperties->SetPrinterSetupAction(dmMain->acSetPrinter);
+  CreationOrder << QStringLiteral("frmPrintProperties");
 
   // What the windows need of each other.
   frmDesignSetting->OpenDesigns = [] {
@@ -124,8 +134,10 @@ void TStartup::Start() {
     return designs;
   };
   frmDesignSetting->PrinterPageSize = [] { return dmMain ? dmMain->PrinterPageSize() : QSize(); };
+  // On a PDF printer the viewer asks for the file to print into.
   frmReport->Printer = []() -> QPrinter* {
-    return dmMain && dmMain->Printer ? dmMain->Printer->Printer() : nullptr;
+    if (!dmMain || !dmMain->Printer) return nullptr;
+    return PrinterForJob(*dmMain->Printer, [] { return AskPdfFileName(frmReport); });
   };
   frmMain->ReportHintPanel = []() -> QLabel* {
     return frmReport && frmReport->isVisible() ? frmReport->sbPanel1 : nullptr;

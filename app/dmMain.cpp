@@ -1,5 +1,8 @@
 #include "app/dmMain.h"
 
+#include "app/PagePrinting.h"
+#include "app/frmPrintProperties.h"
+
 #include "Interface/dialogs/frmSelectDB.h"
 #include "app/DesignSettingLink.h"
 #include "app/MyPrinter.h"
@@ -239,6 +242,7 @@ void TdmMain::CreateActions() {
     FEnabling[a] = children;
   FEnabling[acWindowClose] = [] { return frmMain && frmMain->ClientArea->currentSubWindow(); };
   FEnabling[acSetPrinter] = [this] { return Printer != nullptr; };
+  FEnabling[acPrint] = [this] { return HasDesign() && Printer != nullptr; };
   FEnabling[acHelp] = [] { return frmMain && QFileInfo::exists(frmMain->HelpFileName); };
 
   // Tools.
@@ -248,6 +252,7 @@ void TdmMain::CreateActions() {
   for (const auto& [action, tool] : tools) OnExecute(action, [this, tool = tool] { SetTool(tool); });
 
   OnExecute(acNew, [this] { acNewExecute(); });
+  OnExecute(acPrint, [this] { acPrintExecute(); });
   OnExecute(acOpen, [this] { acOpenExecute(); });
   OnExecute(acClose, [this] { acCloseExecute(); });
   OnExecute(acExit, [this] { acExitExecute(); });
@@ -625,4 +630,26 @@ void TdmMain::acHelpExecute() {
 
 void TdmMain::acAboutExecute() {
   if (frmAbout) frmAbout->exec();
+}
+
+void TdmMain::PopupMenu(TfrmDesign*, TDesignMenu Menu, const QPoint& GlobalPos) {
+  QMenu* menu = nullptr;
+  switch (Menu) {
+    case TDesignMenu::Desktop: menu = mnuDesktop; break;
+    case TDesignMenu::Entity: menu = mnuEntity; break;
+    case TDesignMenu::Note: menu = mnuNote; break;
+    case TDesignMenu::ProjectInfo: menu = mnuProjectInfo; break;
+    case TDesignMenu::TextLabel: menu = mnuTextLabel; break;
+    case TDesignMenu::Relation: menu = mnuRelation; break;
+  }
+  if (!menu) return;
+  // The items' enabling follows the selection the click has just made.
+  UpdateActions();
+  menu->popup(GlobalPos);
+}
+
+void TdmMain::acPrintExecute() {
+  TfrmDesign* design = Design();
+  if (!design || !Printer || !frmPrintProperties) return;
+  PrintDesign(*frmPrintProperties, *Printer, *design, [] { return AskPdfFileName(frmMain); });
 }

@@ -88,6 +88,7 @@ public:
   void ModifiedChanged(TfrmDesign* Design) override;
   void ShowZoom(TfrmDesign* Design, int Zoom) override;
   void ShowMessage(const QString& Message) override;
+  void PopupMenu(TfrmDesign* Design, TDesignMenu Menu, const QPoint& GlobalPos) override;
 
   // The standard message display (an information box unless replaced, as tests do).
   std::function<void(const QString& Message)> MessageDisplay;
@@ -123,6 +124,7 @@ public:
   void acShowRulersExecute();
   void acSettingExecute();
   void acSetPrinterExecute();
+  void acPrintExecute();
   void acHelpExecute();
   void acAboutExecute();
 

@@ -90,3 +90,6 @@ private:
 // fails (the failure then passes on). Returns the number of sheets printed.
 int PrintDesign(TfrmPrintProperties& Dialog, TMyPrinter& Printer, TfrmDesign& Design,
                 const std::function<QString()>& AskPdfFile);
+
+// The program's one print dialog (made at start-up).
+extern TfrmPrintProperties* frmPrintProperties;

@@ -84,7 +84,8 @@ TEST_F(Shell, StartsInItsFixedOrder) {
                              "frmFindDialog",
                              "frmReport",
                              "frmDateTimeSetting",
-                             "fMB"};
+                             "fMB",
+                             "frmPrintProperties"};
   EXPECT_EQ(startup->CreationOrder, expected);
   EXPECT_EQ(startup->SplashTexts, (QStringList{"Inicializace aplikace", "Vytváření formulářů"}));
   EXPECT_EQ(frmMain->windowTitle(), "Morvik");
@@ -145,7 +146,7 @@ TEST_F(Shell, ActionTable) {
       {m.acSaveAs, "Uložit &jako", "", "&Soubor", {false, false, false}},
       {m.acClose, "&Zavřít", "", "&Soubor", {false, true, true}},
       {m.acSetPrinter, "Nastavení tiskárny...", "", "&Soubor", {true, true, true}},
-      {m.acPrint, "Tisk...", "Ctrl+P", "&Soubor", {false, false, false}},
+      {m.acPrint, "Tisk...", "Ctrl+P", "&Soubor", {false, true, true}},
       {m.acExit, "&Konec", "Alt+X", "&Soubor", {true, true, true}},
       {m.acCut, "&Vyříznout", "Ctrl+X", "Ú&pravy", {false, false, false}},
       {m.acCopy, "&Kopírovat", "Ctrl+C", "Ú&pravy", {false, false, false}},
@@ -260,6 +261,20 @@ TEST_F(Shell, ToolsAreCheckedOneAtATime) {
   dmMain->acArrow->trigger();
   frmMain->sbtnDesignMouseUp(frmMain->DesignButtons[0], Qt::ShiftModifier);
   EXPECT_FALSE(frmMain->DesignButtons[0]->property("marked").toBool());
+}
+
+TEST_F(Shell, EachKindOfElementPopsUpItsOwnMenu) {
+  TfrmDesign* d = New();
+  ASSERT_NE(d, nullptr);
+  const std::pair<TDesignMenu, QMenu*> cases[] = {
+      {TDesignMenu::Desktop, dmMain->mnuDesktop},     {TDesignMenu::Entity, dmMain->mnuEntity},
+      {TDesignMenu::Note, dmMain->mnuNote},           {TDesignMenu::ProjectInfo, dmMain->mnuProjectInfo},
+      {TDesignMenu::TextLabel, dmMain->mnuTextLabel}, {TDesignMenu::Relation, dmMain->mnuRelation}};
+  for (const auto& [kind, menu] : cases) {
+    dmMain->PopupMenu(d, kind, d->mapToGlobal(QPoint(50, 50)));
+    EXPECT_TRUE(menu->isVisible()) << menu->objectName().toStdString();
+    menu->hide();
+  }
 }
 
 TEST_F(Shell, ZoomBoxZoomsTheActiveWindow) {

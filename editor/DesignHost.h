@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QUrl>
 
 class TfrmDesign;
 class TMorvikGraphic;
@@ -50,4 +51,16 @@ public:
   virtual void PopupMenu(TfrmDesign* Design, TDesignMenu Menu, const QPoint& GlobalPos) {}
   // Opens the property dialog of Element (a double click); true when it stored anything.
   virtual bool EditElement(TfrmDesign* Design, TMorvikGraphic* Element) { return false; }
+
+  // ---- Check, script, documentation ----------------------------------------------------
+  // Text, a line feed and Detail in the standard message display (a command's failure).
+  virtual void ShowJoinedMessage(const QString& Text, const QString& Detail) {
+    ShowMessage(Text + QLatin1Char('\n') + Detail);
+  }
+  // The script viewer shows Script, highlighted, under Caption (modal).
+  virtual void ShowScript(TfrmDesign* Design, const QString& Script, const QString& Caption) {}
+  // The documentation dialog for Design; returns the generated site's index file, or empty.
+  virtual QString DocumentationProperties(TfrmDesign* Design) { return QString(); }
+  // Opens a local file URL in the desktop's viewer for it; false when that failed.
+  virtual bool OpenLocalUrl(const QUrl& Url) { return false; }
 };

@@ -241,6 +241,29 @@ public:
   void DragRelation(ui::TShiftState Shift, int X, int Y);
   TRelation* EndRelationDrag(ui::TShiftState Shift, int X, int Y);
 
+  // ---- Check, script, documentation and arrange --------------------------------------
+  // Runs the model check into the error list, stamps the check time, shows the list when
+  // there are findings and hides it when there are none; returns the summary (empty while
+  // the window has no error list).
+  QString CheckModel();
+  // Findings of the last check.
+  int ErrorCount() const;
+  void CheckModelCommand();
+  // Checks, asks when there are findings, generates the model's script into the document
+  // and shows it; a failed generation is reported and keeps the previous script.
+  void GenerateScript();
+  void ShowScript();
+  void DocumentationProperties();
+  // Opens the generated documentation when its path names an existing local HTML file.
+  void ShowDocumentation();
+  // The local HTML file a documentation path may open, or empty when it names none (a
+  // missing file, a folder, an address, a program).
+  static QString DocumentationFile(const QString& Path);
+  // Asks, then re-arranges every element at 100 % from the desktop's top-left corner.
+  void Arrange();
+  // Lays every element of the document out within Right x Bottom (desktop positions).
+  void ArrangeElements(int Right, int Bottom);
+
   // A new element is on the desktop and in the document (the component browser lists it).
   void ElementAdded(TMorvikGraphic* Element);
   std::function<void(TMorvikGraphic* Element)> OnElementAdded;

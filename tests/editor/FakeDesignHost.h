@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <vector>
 
 class FakeDesignHost : public TDesignHost {
@@ -25,6 +26,21 @@ public:
     Edited.push_back(Element);
     return false;
   }
+  void ShowJoinedMessage(const QString& Text, const QString& Detail) override {
+    Joined << Text + QLatin1Char('\n') + Detail;
+  }
+  void ShowScript(TfrmDesign*, const QString& Script, const QString& Caption) override {
+    Scripts << Script;
+    ScriptCaptions << Caption;
+  }
+  QString DocumentationProperties(TfrmDesign*) override {
+    ++DocumentationDialogs;
+    return DocumentationPath;
+  }
+  bool OpenLocalUrl(const QUrl& Url) override {
+    Opened.push_back(Url);
+    return OpenSucceeds;
+  }
 
   int CurrentTool = 0;
   bool Sticky = false;
@@ -36,4 +52,13 @@ public:
   QStringList Messages;
   std::vector<TDesignMenu> Menus;
   std::vector<TMorvikGraphic*> Edited;
+  QStringList Joined;
+  // What the script viewer was given, in order.
+  QStringList Scripts;
+  QStringList ScriptCaptions;
+  // What the documentation dialog returns, and how often it ran.
+  QString DocumentationPath;
+  int DocumentationDialogs = 0;
+  std::vector<QUrl> Opened;
+  bool OpenSucceeds = true;
 };

@@ -85,6 +85,7 @@ TfrmMain::TfrmMain(const QString& ProgramPath, const QStringList& Arguments, QWi
   connect(ClientArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
     try {
       if (TfrmDesign* design = ActiveDesign()) design->UpdateZoomCombo();
+      UpdateCaption();
       sbrMainDrawPanel();
       dmMain->UpdateActions();
     } catch (...) {
@@ -244,9 +245,22 @@ std::vector<TfrmDesign*> TfrmMain::Designs() const {
   return designs;
 }
 
+void TfrmMain::UpdateCaption() {
+  // A maximised child window shows its caption in the frame's, as multiple-document frames do.
+  QMdiSubWindow* w = ClientArea->currentSubWindow();
+  if (w && w->isMaximized())
+    setWindowTitle(QStringLiteral("Morvik - [") + w->windowTitle() + QStringLiteral("]"));
+  else
+    setWindowTitle(QStringLiteral("Morvik"));
+}
+
 QMdiSubWindow* TfrmMain::AddDesign(TfrmDesign* Design) {
   QMdiSubWindow* window = ClientArea->addSubWindow(Design);
   window->setAttribute(Qt::WA_DeleteOnClose);
+  connect(window, &QMdiSubWindow::windowStateChanged, this, [this] { UpdateCaption(); });
+  connect(window, &QWidget::windowTitleChanged, this, [this] { UpdateCaption(); });
+  connect(window, &QObject::destroyed, this,
+          [this] { QTimer::singleShot(0, this, [this] { UpdateCaption(); }); });
   window->resize(std::max(ClientArea->width() * 3 / 4, 400), std::max(ClientArea->height() * 3 / 4, 300));
   window->show();
   ClientArea->setActiveSubWindow(window);

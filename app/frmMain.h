@@ -51,6 +51,8 @@ public:
   std::vector<TfrmDesign*> Designs() const;
   // Every child window of the frame.
   std::vector<QMdiSubWindow*> ChildWindows() const;
+  // "Morvik", or with a maximised child window "Morvik - [" + its caption + "]".
+  void UpdateCaption();
   // Puts a new schema window into the frame and shows it.
   QMdiSubWindow* AddDesign(TfrmDesign* Design);
 

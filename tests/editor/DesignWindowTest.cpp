@@ -13,6 +13,7 @@
 #include "editor/frmDesign.h"
 #include "diagram/ScrolledScrollBox.h"
 #include "ui/ImageList.h"
+#include "ui/Exception.h"
 #include "ui/MB.h"
 
 #include <QApplication>
@@ -129,6 +130,20 @@ TEST_F(DesignWindow, ASmallerDesktopPullsElementsBackInside) {
   EXPECT_EQ(e->Left(), 3000 - e->Width());
   EXPECT_EQ(e->Top(), 1500 - e->Height());
   EXPECT_EQ(design->Desktop->width(), 3000);
+}
+
+TEST_F(DesignWindow, ElementNamesAreUniqueOnTheDesktop) {
+  auto design = NewDesign();
+  TEntity* first =
+      CreateEntity(design->Desktop, 1, 1, "Entity_1", "Entita_1", 10, 10, 80, 60, true, false, true, {});
+  const int count = design->Desktop->ComponentCount();
+  EXPECT_THROW(
+      CreateEntity(design->Desktop, 1, 1, "ENTITY_1", "Entita_1", 200, 10, 80, 60, true, false, true, {}),
+      ui::Exception);
+  EXPECT_EQ(design->Desktop->ComponentCount(), count);
+  EXPECT_EQ(design->Desktop->FindComponent("Entity_1"), first);
+  EXPECT_THROW(CreateNote(design->Desktop, 1, 1, "Entity_1", "x", 0, 0, 50, 50, false, {}), ui::Exception);
+  EXPECT_EQ(design->Desktop->ComponentCount(), count);
 }
 
 TEST_F(DesignWindow, ZoomGoesInHalvingAndDoublingSteps) {

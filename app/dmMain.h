@@ -108,6 +108,9 @@ public:
   void SetCursorOnDesigns(int Cursor);
   // Enables, disables and checks every action after the state of the program.
   void UpdateActions();
+  // Gives Action its enabling rule, which UpdateActions follows from then on. Actions whose
+  // commands come later start with a rule that keeps them disabled.
+  void SetEnabling(QAction* Action, std::function<bool()> Rule) { FEnabling[Action] = std::move(Rule); }
 
   // Execute handlers.
   void acNewExecute();

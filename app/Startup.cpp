@@ -12,6 +12,7 @@
 #include "app/frmPrintProperties.h"
 #include "app/PagePrinting.h"
 #include "app/frmReport.h"
+#include "docgen/frmDocumentationProperties.h"
 #include "app/frmSchemeInfo.h"
 #include "app/frmSplash.h"
 #include "editor/frmDesign.h"
@@ -30,6 +31,7 @@ TfrmSelectDB* frmSelectDB = nullptr;
 TfrmReport* frmReport = nullptr;
 TfrmFindDialog* frmFindDialog = nullptr;
 TfrmDateTimeSetting* frmDateTimeSetting = nullptr;
+TfrmDocumentationProperties* frmDocumentationProperties = nullptr;
 TfrmPrintProperties* frmPrintProperties = nullptr;
 
 // Owned here; freed in the reverse order of making.
@@ -44,8 +46,11 @@ struct TStartup::TWindows {
   std::unique_ptr<TfrmReport> Report;
   std::unique_ptr<TfrmDateTimeSetting> DateTimeSetting;
   std::unique_ptr<TfrmPrintProperties> PrintProperties;
+  std::unique_ptr<TfrmDocumentationProperties> DocumentationProperties;
 
   ~TWindows() {
+    frmDocumentationProperties = nullptr;
+    DocumentationProperties.reset();
     frmPrintProperties = nullptr;
     PrintProperties.reset();
     frmDateTimeSetting = nullptr;
@@ -125,6 +130,9 @@ void TStartup::Start() {
   frmPrintProperties = w.PrintProperties.get();
   frmPrintProperties->SetPrinterSetupAction(dmMain->acSetPrinter);
   CreationOrder << QStringLiteral("frmPrintProperties");
+  w.DocumentationProperties = std::make_unique<TfrmDocumentationProperties>(dmMain);
+  frmDocumentationProperties = w.DocumentationProperties.get();
+  CreationOrder << QStringLiteral("frmDocumentationProperties");
 
   // What the windows need of each other.
   frmDesignSetting->OpenDesigns = [] {

@@ -9,6 +9,7 @@
 
 class TfrmAbout;
 class TfrmDateTimeSetting;
+class TfrmDocumentationProperties;
 class TfrmDesignSetting;
 class TfrmFindDialog;
 class TfrmReport;
@@ -26,6 +27,7 @@ extern TfrmSelectDB* frmSelectDB;
 extern TfrmReport* frmReport;
 extern TfrmFindDialog* frmFindDialog;
 extern TfrmDateTimeSetting* frmDateTimeSetting;
+extern TfrmDocumentationProperties* frmDocumentationProperties;
 
 class TStartup {
 public:

@@ -2,6 +2,8 @@
 
 #include "app/PagePrinting.h"
 #include "app/frmPrintProperties.h"
+#include "app/frmReport.h"
+#include "docgen/frmDocumentationProperties.h"
 
 #include "Interface/dialogs/frmSelectDB.h"
 #include "app/DesignSettingLink.h"
@@ -106,6 +108,7 @@ TdmMain::TdmMain(QObject* Parent) : QObject(Parent), FImageOwner(std::make_uniqu
                                         QStringLiteral("Morvik scheme (*.xml);;Všechny soubory (*)"), nullptr,
                                         QFileDialog::DontUseNativeDialog);
   };
+  UrlOpener = [](const QUrl& Url) { return QDesktopServices::openUrl(Url); };
   CreateActions();
   CreateMenus();
   // The enabling rules follow the program's state as the user works.
@@ -243,6 +246,11 @@ void TdmMain::CreateActions() {
   FEnabling[acWindowClose] = [] { return frmMain && frmMain->ClientArea->currentSubWindow(); };
   FEnabling[acSetPrinter] = [this] { return Printer != nullptr; };
   FEnabling[acPrint] = [this] { return HasDesign() && Printer != nullptr; };
+  for (QAction* a : {acCheck, acGenerate, acGenerateDoc, acArrange}) FEnabling[a] = design;
+  FEnabling[acShowScript] = [this] { return HasDesign() && !Design()->VisualModel->Script.isEmpty(); };
+  FEnabling[acShowDoc] = [this] {
+    return HasDesign() && !Design()->VisualModel->DocumentationPath.isEmpty();
+  };
   FEnabling[acHelp] = [] { return frmMain && QFileInfo::exists(frmMain->HelpFileName); };
 
   // Tools.
@@ -254,6 +262,15 @@ void TdmMain::CreateActions() {
   OnExecute(acNew, [this] { acNewExecute(); });
   OnExecute(acPrint, [this] { acPrintExecute(); });
   OnExecute(acOpen, [this] { acOpenExecute(); });
+  // The schema-wide commands of the active window.
+  const std::pair<QAction*, void (TfrmDesign::*)()> commands[] = {
+      {acCheck, &TfrmDesign::CheckModelCommand},   {acGenerate, &TfrmDesign::GenerateScript},
+      {acShowScript, &TfrmDesign::ShowScript},     {acGenerateDoc, &TfrmDesign::DocumentationProperties},
+      {acShowDoc, &TfrmDesign::ShowDocumentation}, {acArrange, &TfrmDesign::Arrange}};
+  for (const auto& [action, command] : commands)
+    OnExecute(action, [this, command = command] {
+      if (TfrmDesign* design = Design()) (design->*command)();
+    });
   OnExecute(acClose, [this] { acCloseExecute(); });
   OnExecute(acExit, [this] { acExitExecute(); });
   OnExecute(acWindowCascade, [this] { acWindowCascadeExecute(); });
@@ -652,4 +669,41 @@ void TdmMain::acPrintExecute() {
   TfrmDesign* design = Design();
   if (!design || !Printer || !frmPrintProperties) return;
   PrintDesign(*frmPrintProperties, *Printer, *design, [] { return AskPdfFileName(frmMain); });
+}
+
+// ---- Script, documentation -------------------------------------------------------------------
+
+void TdmMain::ShowJoinedMessage(const QString& Text, const QString& Detail) {
+  ShowMessage(Text + QLatin1Char('\n') + Detail);
+}
+
+void TdmMain::ShowScript(TfrmDesign*, const QString& Script, const QString& Caption) {
+  if (frmReport) frmReport->ShowText(Script, Caption, true);
+}
+
+QString TdmMain::DocumentationProperties(TfrmDesign* Design) {
+  QString path;
+  if (frmDocumentationProperties && Design) frmDocumentationProperties->Execute(Design, path);
+  return path;
+}
+
+bool TdmMain::OpenLocalUrl(const QUrl& Url) {
+  // Only a file of this computer: never a program's address or a remote one.
+  if (!Url.isLocalFile() || !UrlOpener) return false;
+  return UrlOpener(Url);
+}
+
+QString TdmMain::ImagesFolder() const { return frmMain ? frmMain->ImagesFolder : QString(); }
+
+void TdmMain::GenerateScript() {
+  if (TfrmDesign* design = Design()) design->GenerateScript();
+}
+
+void TdmMain::ShowDocumentation() {
+  if (TfrmDesign* design = Design()) design->ShowDocumentation();
+}
+
+void TdmMain::Progress(int, int) {
+  // Repaint while the site is written; the busy cursor keeps the user's input out.
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

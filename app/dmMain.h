@@ -4,6 +4,7 @@
 // object and the list of recently opened files. The schema windows reach the program
 // through it (it is their host).
 
+#include "docgen/DocumentationHost.h"
 #include "editor/DesignHost.h"
 
 #include <QObject>
@@ -23,7 +24,7 @@ class TComponent;
 class TImageList;
 }
 
-class TdmMain : public QObject, public TDesignHost {
+class TdmMain : public QObject, public TDesignHost, public TDocumentationHost {
   Q_OBJECT
 public:
   explicit TdmMain(QObject* Parent = nullptr);
@@ -88,6 +89,19 @@ public:
   void ModifiedChanged(TfrmDesign* Design) override;
   void ShowZoom(TfrmDesign* Design, int Zoom) override;
   void ShowMessage(const QString& Message) override;
+  // The script viewer, the documentation dialog and the desktop's HTML viewer for the
+  // schema-wide commands.
+  void ShowJoinedMessage(const QString& Text, const QString& Detail) override;
+  void ShowScript(TfrmDesign* Design, const QString& Script, const QString& Caption) override;
+  QString DocumentationProperties(TfrmDesign* Design) override;
+  bool OpenLocalUrl(const QUrl& Url) override;
+  // TDocumentationHost: for the active schema window.
+  QString ImagesFolder() const override;
+  void GenerateScript() override;
+  void ShowDocumentation() override;
+  void Progress(int Done, int Total) override;
+  // Opens a local file URL (by default in the desktop's viewer; tests replace it).
+  std::function<bool(const QUrl& Url)> UrlOpener;
   void PopupMenu(TfrmDesign* Design, TDesignMenu Menu, const QPoint& GlobalPos) override;
 
   // The standard message display (an information box unless replaced, as tests do).

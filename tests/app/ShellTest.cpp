@@ -85,7 +85,8 @@ TEST_F(Shell, StartsInItsFixedOrder) {
                              "frmReport",
                              "frmDateTimeSetting",
                              "fMB",
-                             "frmPrintProperties"};
+                             "frmPrintProperties",
+                             "frmDocumentationProperties"};
   EXPECT_EQ(startup->CreationOrder, expected);
   EXPECT_EQ(startup->SplashTexts, (QStringList{"Inicializace aplikace", "Vytváření formulářů"}));
   EXPECT_EQ(frmMain->windowTitle(), "Morvik");
@@ -153,8 +154,12 @@ TEST_F(Shell, ActionTable) {
       {m.acPaste, "&Vložit", "Ctrl+V", "Ú&pravy", {false, false, false}},
       {m.acDelete, "&Smazat", "Del", "Ú&pravy", {false, false, false}},
       {m.acReverse, "&Reverse", "", "&Model", {false, false, false}},
-      {m.acCheck, "&Zkontrolování modelu", "", "&Model", {false, false, false}},
-      {m.acGenerate, "Generování skriptu...", "", "&Model", {false, false, false}},
+      {m.acCheck, "&Zkontrolování modelu", "", "&Model", {false, true, true}},
+      {m.acGenerate, "Generování skriptu...", "", "&Model", {false, true, true}},
+      {m.acShowScript, "&Zobraz skript", "", "&Model", {false, false, false}},
+      {m.acGenerateDoc, "Generování dokumentace...", "", "&Model", {false, true, true}},
+      {m.acShowDoc, "Zobraz dokumentaci", "", "&Model", {false, false, false}},
+      {m.acArrange, "&Přeuspořádat", "", "&Model", {false, true, true}},
       {m.acModelProperties, "Vlastnosti modelu", "", "&Model", {false, false, false}},
       {m.acSetting, "&Nastavení", "", "&Nastavení", {true, true, true}},
       {m.acSPDesign, "&Modelování", "", "&Zobrazit/&Palety", {true, true, true}},

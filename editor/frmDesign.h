@@ -261,7 +261,7 @@ public:
   static QString DocumentationFile(const QString& Path);
   // Asks, then re-arranges every element at 100 % from the desktop's top-left corner.
   void Arrange();
-  // Lays every element of the document out within Right x Bottom (desktop positions).
+  // Lays every box of the document out within Right x Bottom (desktop positions).
   void ArrangeElements(int Right, int Bottom);
 
   // A new element is on the desktop and in the document (the component browser lists it).

@@ -4,6 +4,7 @@
 
 #include "Interface/MorvikInterface.h"
 #include "diagram/ScrolledScrollBox.h"
+#include "editor/LayoutManager.h"
 #include "editor/VisualModel.h"
 #include "editor/frmErrorBrowser.h"
 #include "ui/Exception.h"
@@ -131,7 +132,6 @@ void TfrmDesign::Arrange() {
 }
 
 void TfrmDesign::ArrangeElements(int Right, int Bottom) {
-  // The automatic layout is not part of the window yet: the elements stay where they are.
-  (void)Right;
-  (void)Bottom;
+  TLayoutManager layout;
+  layout.ArrangeAll(VisualModel.get(), Right, Bottom);
 }

@@ -285,7 +285,7 @@ TEST_F(DesignCommands, NewDocumentationPathMarksTheSchemaModified) {
 }
 
 TEST_F(DesignCommands, ArrangeAsksThenStartsAtFullSizeFromTheTopLeftCorner) {
-  DrawEntity(QPoint(200, 200), QPoint(340, 300));
+  TEntity* entity = DrawEntity(QPoint(200, 200), QPoint(340, 300));
   design->SetZoomCentered(2000);
   design->sbxDesktop->SetHorzPosition(300);
   design->SetModified(false, 0);
@@ -301,6 +301,9 @@ TEST_F(DesignCommands, ArrangeAsksThenStartsAtFullSizeFromTheTopLeftCorner) {
   EXPECT_EQ(design->sbxDesktop->VertPosition(), 0);
   EXPECT_TRUE(design->Modified());
   EXPECT_TRUE(design->Selection.empty());
+  // The one box went to the top-left corner.
+  EXPECT_LT(entity->Left(), 200);
+  EXPECT_LT(entity->Top(), 200);
 }
 
 } // namespace

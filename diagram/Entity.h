@@ -55,6 +55,9 @@ public:
   Morvik::TTable* Table() const { return FTable; }
   void SetTable(Morvik::TTable* Value) { FTable = Value; }
   // Created by reverse engineering and not yet placed.
+  // The plug-in has removed the table already: deleting the entity leaves it alone.
+  bool TableDropped() const { return FTableDropped; }
+  void SetTableDropped(bool Value) { FTableDropped = Value; }
   bool IsNew() const { return FIsNew; }
   void SetIsNew(bool Value) { FIsNew = Value; }
 
@@ -113,6 +116,7 @@ private:
   ui::TImageList* FImages = nullptr;
   Morvik::TTable* FTable = nullptr;
   bool FIsNew = false;
+  bool FTableDropped = false;
   int FDelta = 0;
   ui::TPoint FClickPoint;
   int FToggleSize = DefToggleSize;

@@ -11,6 +11,18 @@
 
 class TfrmDesign;
 class TMorvikGraphic;
+namespace Morvik {
+class TParamObject;
+class TProgress;
+class TReverseGroups;
+}
+
+// What the reverse-engineering properties window gives back.
+struct TReverseLogin {
+  QString User;
+  QString Password;
+  QString DataSource;
+};
 
 // The pop-up menus of the desktop and its elements.
 enum class TDesignMenu {
@@ -63,4 +75,15 @@ public:
   virtual QString DocumentationProperties(TfrmDesign* Design) { return QString(); }
   // Opens a local file URL in the desktop's viewer for it; false when that failed.
   virtual bool OpenLocalUrl(const QUrl& Url) { return false; }
+
+  // Reverse engineering. The properties window with the source's options (null: none);
+  // true on OK, with the login filled in.
+  virtual bool ReverseProperties(Morvik::TParamObject* Options, TReverseLogin& Login) { return false; }
+  // The item window over Groups (mode 0 schemas and object kinds, 1 the objects found);
+  // true on OK, the ticks written back into the groups.
+  virtual bool ReverseItems(Morvik::TReverseGroups* Groups, int Mode) { return false; }
+  // The progress object of the progress window, handed to the plug-in; null without one.
+  virtual Morvik::TProgress* ReverseProgress() { return nullptr; }
+  // Shows (true) or hides (false) the progress window.
+  virtual void ShowProgress(bool Visible) {}
 };

@@ -268,6 +268,22 @@ public:
   void ElementAdded(TMorvikGraphic* Element);
   std::function<void(TMorvikGraphic* Element)> OnElementAdded;
 
+  // ---- Reverse engineering ----------------------------------------------------------------
+  // Reads tables and references from a database through the model's reverse-engineering
+  // object, source SourceIndex (nothing when -1), and mirrors the plug-in's result in the
+  // diagram. Differential: the run is into this window's existing schema; the steps are
+  // the same. Failures of the plug-in other than a refused login or a failed query pass
+  // on, the progress window hidden and the cursor normal again.
+  void ReverseEngineer(int SourceIndex, bool Differential);
+  // Deletes a relation with its label; its reference is deleted from the model unless the
+  // plug-in has dropped it or the model no longer holds it.
+  void DeleteReversedRelation(TRelation* Relation);
+  // Deletes an entity with its relations and entry point; its table is deleted from the
+  // model unless the plug-in has dropped it.
+  void DeleteReversedEntity(TEntity* Entity);
+  // Places the new entities (IsNew) on the desktop.
+  void PlaceNewEntities();
+
   // Mouse state (desktop positions).
   bool MouseDownInside = false;
   bool Moving = false;

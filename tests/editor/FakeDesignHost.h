@@ -2,13 +2,25 @@
 // printer page size, the tool, and a record of what the window told the program.
 #pragma once
 
+#include "Interface/MorvikInterface.h"
 #include "editor/DesignHost.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 #include <vector>
+
+// Records what a plug-in reports of its progress.
+class FakeProgress : public Morvik::TProgress {
+public:
+  void Start(const char* Caption, int Max) override {
+    Texts << QStringLiteral("start %1 %2").arg(Caption).arg(Max);
+  }
+  void Step(const char* Text) override { Texts << QString::fromUtf8(Text); }
+  QStringList Texts;
+};
 
 class FakeDesignHost : public TDesignHost {
 public:
@@ -41,6 +53,31 @@ public:
     Opened.push_back(Url);
     return OpenSucceeds;
   }
+
+  // Reverse engineering: the dialogs answer as set here.
+  bool ReverseProperties(Morvik::TParamObject* Options, TReverseLogin& Login) override {
+    ReverseOptions.push_back(Options);
+    if (!AcceptProperties) return false;
+    Login = NextLogin;
+    return true;
+  }
+  bool ReverseItems(Morvik::TReverseGroups* Groups, int Mode) override {
+    ItemModes.push_back(Mode);
+    if (OnReverseItems) OnReverseItems(Groups, Mode);
+    return Mode == 0 ? AcceptSchemas : AcceptItems;
+  }
+  Morvik::TProgress* ReverseProgress() override { return &Progress; }
+  void ShowProgress(bool Visible) override { ProgressShown.push_back(Visible); }
+
+  bool AcceptProperties = true;
+  bool AcceptSchemas = true;
+  bool AcceptItems = true;
+  TReverseLogin NextLogin;
+  std::function<void(Morvik::TReverseGroups*, int)> OnReverseItems;
+  std::vector<Morvik::TParamObject*> ReverseOptions;
+  std::vector<int> ItemModes;
+  std::vector<bool> ProgressShown;
+  FakeProgress Progress;
 
   int CurrentTool = 0;
   bool Sticky = false;

@@ -84,6 +84,14 @@ QString LongHint(const QString& Hint) {
   return bar < 0 ? Hint : Hint.mid(bar + 1);
 }
 
+// The open and save dialogs of schema files: ".xml" by default.
+void SetUpSchemeDialog(QFileDialog& Dialog, QFileDialog::AcceptMode Mode) {
+  Dialog.setAcceptMode(Mode);
+  Dialog.setOption(QFileDialog::DontUseNativeDialog);
+  Dialog.setNameFilters({QStringLiteral("Morvik scheme (*.xml)"), QStringLiteral("Všechny soubory (*)")});
+  Dialog.setDefaultSuffix(QStringLiteral("xml"));
+}
+
 QString ShortHint(const QString& Hint) {
   const int bar = Hint.indexOf(QLatin1Char('|'));
   return bar < 0 ? Hint : Hint.left(bar);
@@ -103,10 +111,22 @@ TdmMain::TdmMain(QObject* Parent) : QObject(Parent), FImageOwner(std::make_uniqu
     QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Morvik"), Message);
   };
   AskOpenFileName = [] {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Otevření projektu"),
-                                        QString(),
-                                        QStringLiteral("Morvik scheme (*.xml);;Všechny soubory (*)"), nullptr,
-                                        QFileDialog::DontUseNativeDialog);
+    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Otevření projektu"));
+    SetUpSchemeDialog(dialog, QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().first()
+               : QString();
+  };
+  AskSaveSchemeName = [](const QString& Preset) {
+    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Uložení projektu"));
+    SetUpSchemeDialog(dialog, QFileDialog::AcceptSave);
+    // The overwrite question is the schema window's.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(Preset);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().first()
+               : QString();
   };
   UrlOpener = [](const QUrl& Url) { return QDesktopServices::openUrl(Url); };
   CreateActions();
@@ -240,6 +260,11 @@ void TdmMain::CreateActions() {
   for (QAction* a : {acClose, acArrow, acHand, acEntity, acRelation, acNote, acEntryPoint, acText, acScale,
                      acShowBrowser, acShowErrorBrowser, acShowRulers})
     FEnabling[a] = design;
+  FEnabling[acOpen] = always;
+  FEnabling[acSave] = [this] { return HasDesign() && Design()->Modified(); };
+  FEnabling[acSaveAs] = design;
+  FEnabling[acCopy] = [this] { return HasDesign() && Design()->HasSelection(); };
+  FEnabling[acPaste] = [this] { return HasDesign() && !QApplication::clipboard()->text().isEmpty(); };
   FEnabling[acProjectInfo] = [this] { return HasDesign() && !Design()->VisualModel->ProjectInfo; };
   for (QAction* a : {acWindowCascade, acWindowTileHorizontal, acWindowTileVertical, acWindowMinimizeAll})
     FEnabling[a] = children;
@@ -271,6 +296,10 @@ void TdmMain::CreateActions() {
     OnExecute(action, [this, command = command] {
       if (TfrmDesign* design = Design()) (design->*command)();
     });
+  OnExecute(acSave, [this] { acSaveExecute(); });
+  OnExecute(acSaveAs, [this] { acSaveAsExecute(); });
+  OnExecute(acCopy, [this] { acCopyExecute(); });
+  OnExecute(acPaste, [this] { acPasteExecute(); });
   OnExecute(acClose, [this] { acCloseExecute(); });
   OnExecute(acExit, [this] { acExitExecute(); });
   OnExecute(acWindowCascade, [this] { acWindowCascadeExecute(); });
@@ -511,26 +540,25 @@ void TdmMain::OpenFile(const QString& FileName) {
 
 QStringList TdmMain::ReopenFiles() const {
   QStringList paths;
-  for (const QAction* a : miReOpen->actions()) paths << a->text().mid(4);
+  for (const QAction* a : miReOpen->actions()) paths << a->data().toString();
   return paths;
 }
 
 void TdmMain::AddReopenFile(const QString& FileName) {
+  // Each entry keeps its path; its caption shows the path's "&" as it stands.
   QList<QAction*> entries = miReOpen->actions();
   QAction* entry = nullptr;
-  int found = -1;
-  for (int i = 0; i < entries.size(); ++i)
-    if (entries[i]->text().mid(4).toUpper() == FileName.toUpper()) {
-      found = i;
+  for (QAction* a : entries)
+    if (a->data().toString() == FileName) {
+      entry = a;
       break;
     }
-  if (found == 0) return;
-  if (found > 0) {
-    entry = entries[found];
+  if (entry && entry == entries.first()) return;
+  if (entry) {
     miReOpen->removeAction(entry);
-    entry->setText(QStringLiteral("XX  ") + FileName);
   } else {
-    entry = new QAction(QStringLiteral("XX  ") + FileName, miReOpen);
+    entry = new QAction(miReOpen);
+    entry->setData(FileName);
     connect(entry, &QAction::triggered, this, [this, entry] {
       try {
         miReOpenClick(entry);
@@ -544,10 +572,10 @@ void TdmMain::AddReopenFile(const QString& FileName) {
   miReOpen->insertAction(entries.isEmpty() ? nullptr : entries.first(), entry);
   entries = miReOpen->actions();
   for (int i = 0; i < entries.size(); ++i) {
-    QString caption = entries[i]->text();
-    if (caption.size() > 4) caption = caption.mid(4);
+    QString path = entries[i]->data().toString();
+    path.replace(QLatin1Char('&'), QStringLiteral("&&"));
     const QString number = QString::number(i) + QStringLiteral("  ");
-    entries[i]->setText((i <= 9 ? QStringLiteral("&") : QString()) + number + caption);
+    entries[i]->setText((i <= 9 ? QStringLiteral("&") : QString()) + number + path);
     entries[i]->setStatusTip(QStringLiteral("Dříve otevřené soubory"));
   }
   while (miReOpen->actions().size() > 10) {
@@ -560,7 +588,27 @@ void TdmMain::AddReopenFile(const QString& FileName) {
   for (QAction* a : miReOpen->actions()) mnuReOpen->addAction(a);
 }
 
-void TdmMain::miReOpenClick(QAction* Item) { OpenFile(Item->text().mid(4)); }
+void TdmMain::miReOpenClick(QAction* Item) { OpenFile(Item->data().toString()); }
+
+QString TdmMain::AskSaveFileName(const QString& Preset) {
+  return AskSaveSchemeName ? AskSaveSchemeName(Preset) : QString();
+}
+
+void TdmMain::acSaveExecute() {
+  if (TfrmDesign* design = Design()) design->Save();
+}
+
+void TdmMain::acSaveAsExecute() {
+  if (TfrmDesign* design = Design()) design->SaveAs();
+}
+
+void TdmMain::acCopyExecute() {
+  if (TfrmDesign* design = Design()) design->CopyToClipboard();
+}
+
+void TdmMain::acPasteExecute() {
+  if (TfrmDesign* design = Design()) design->PasteFromClipboard();
+}
 
 // ---- Commands ----------------------------------------------------------------------------
 

@@ -108,12 +108,17 @@ public:
   std::function<void(const QString& Message)> MessageDisplay;
   // Asks for a schema file to open (empty: cancelled). By default the open dialog.
   std::function<QString()> AskOpenFileName;
+  // Asks for the file to save a schema as, preset with a path or name (empty: cancelled).
+  // By default the save dialog.
+  std::function<QString(const QString& Preset)> AskSaveSchemeName;
+  QString AskSaveFileName(const QString& Preset) override;
 
   // A new, unnamed schema window bound to the plug-in model; null (reported) on failure.
   TfrmDesign* NewDesign(const QString& DLLFileName, const QString& DBModelName, const QString& DLLVersion);
   // Opens a schema file in a new schema window and records it as recent.
   void OpenFile(const QString& FileName);
-  void AddReopenFile(const QString& FileName);
+  // Puts FileName at the top of the recent files; paths compare exactly.
+  void AddReopenFile(const QString& FileName) override;
   // The recent paths, newest first.
   QStringList ReopenFiles() const;
   void miReOpenClick(QAction* Item);
@@ -129,6 +134,10 @@ public:
   // Execute handlers.
   void acNewExecute();
   void acOpenExecute();
+  void acSaveExecute();
+  void acSaveAsExecute();
+  void acCopyExecute();
+  void acPasteExecute();
   void acCloseExecute();
   void acExitExecute();
   void acWindowCascadeExecute();

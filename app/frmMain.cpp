@@ -1,6 +1,8 @@
 #include "app/frmMain.h"
 
 #include "app/MyPrinter.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
 #include "app/dmMain.h"
 #include "editor/frmDesign.h"
 #include "ui/Exception.h"
@@ -96,12 +98,14 @@ TfrmMain::TfrmMain(const QString& ProgramPath, const QStringList& Arguments, QWi
   // The program's folders and files beside the program.
   const QFileInfo program(ProgramPath);
   const QString folder = program.absolutePath() + QLatin1Char('/');
-  IniFileName = folder + program.completeBaseName() + QStringLiteral(".ini");
+  IniFileName = SettingsFileName(ProgramPath);
   PluginFolder = folder + QStringLiteral("DLL/");
   ImagesFolder = folder + QStringLiteral("Images/");
   HelpFileName = folder + QStringLiteral("manual/main.html");
 
-  if (LoadSettings) LoadSettings(IniFileName);
+  Settings = std::make_unique<TSettingsFile>(IniFileName);
+  Settings->Load(
+      *this, [](const QString& Path) { dmMain->AddReopenFile(Path); }, frmDesignSetting);
   try {
     dmMain->Printer = std::make_unique<TMyPrinter>();
   } catch (...) {
@@ -360,7 +364,7 @@ void TfrmMain::closeEvent(QCloseEvent* Event) {
     return;
   }
   try {
-    if (SaveSettings) SaveSettings(IniFileName);
+    Settings->Save(*this, dmMain->ReopenFiles(), frmDesignSetting);
   } catch (...) {}
   Event->accept();
 }

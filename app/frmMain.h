@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QComboBox;
@@ -17,6 +18,7 @@ class QMdiSubWindow;
 class QToolBar;
 class QToolButton;
 class TfrmDesign;
+class TSettingsFile;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -56,10 +58,8 @@ public:
   // Puts a new schema window into the frame and shows it.
   QMdiSubWindow* AddDesign(TfrmDesign* Design);
 
-  // Writes and reads the settings file; set by the settings unit. A failure while saving at
-  // close is dropped.
-  std::function<void(const QString& IniFileName)> LoadSettings;
-  std::function<void(const QString& IniFileName)> SaveSettings;
+  // The settings file (IniFileName): read when the window is made, written when it closes.
+  std::unique_ptr<TSettingsFile> Settings;
   // The script viewer's status panel for hints while the viewer is visible; null otherwise.
   std::function<QLabel*()> ReportHintPanel;
 

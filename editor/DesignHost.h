@@ -86,4 +86,10 @@ public:
   virtual Morvik::TProgress* ReverseProgress() { return nullptr; }
   // Shows (true) or hides (false) the progress window.
   virtual void ShowProgress(bool Visible) {}
+
+  // ---- Schema file ------------------------------------------------------------------
+  // Asks for the file to save a schema as, preset with Preset (empty: cancelled).
+  virtual QString AskSaveFileName(const QString& Preset) { return QString(); }
+  // A schema file was saved or opened: it goes to the top of the recent files.
+  virtual void AddReopenFile(const QString& FileName) {}
 };

@@ -468,10 +468,6 @@ bool TfrmDesign::QuerySaveChanges() {
   return answer == mrNo;
 }
 
-bool TfrmDesign::Save() { return false; }
-
-bool TfrmDesign::LoadSchema() { return false; }
-
 bool TfrmDesign::FormCloseQuery() {
   try {
     return QuerySaveChanges();

@@ -6,6 +6,7 @@
 
 #include "editor/CreateComp.h"
 #include "editor/DesignHost.h"
+#include "editor/SchemaHost.h"
 #include "editor/ZoomMemory.h"
 #include "ui/Desktop.h"
 #include "ui/Types.h"
@@ -49,7 +50,7 @@ protected:
   void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override;
 };
 
-class TfrmDesign : public QWidget {
+class TfrmDesign : public QWidget, public TSchemaHost {
   Q_OBJECT
 public:
   // Width of the left ruler and height of the top ruler.
@@ -151,8 +152,8 @@ public:
   bool BindModel(const QString& DLLFileName, const QString& DBModelName, const QString& DLLVersion);
   bool LoadModelLibrary();
   void FreeModelLibrary();
-  void BindEntityToTable(TEntity* Entity, Morvik::TTable* Table);
-  void BindRelationToReference(TRelation* Relation, Morvik::TReference* Reference);
+  void BindEntityToTable(TEntity* Entity, Morvik::TTable* Table) override;
+  void BindRelationToReference(TRelation* Relation, Morvik::TReference* Reference) override;
   // The library file that a stored plug-in name stands for in Folder, or empty when the
   // name is no bare file name (a path, "..", an absolute path).
   static QString PluginPath(const QString& Folder, const QString& DLLFileName);
@@ -181,6 +182,29 @@ public:
 
   // Reports a failure of a handler with the message box.
   void ReportError(const QString& Message);
+
+  // ---- Schema file and clipboard --------------------------------------------------------
+  // Save as when the schema has no file yet, else writes its file.
+  // (Save and LoadSchema are declared above.)
+  bool SaveAs();
+  // Writes the schema to its file at 100 %; the zoom and the view come back afterwards, also
+  // after a failure, and a failed save leaves the old file as it was. True when saved.
+  bool SaveSchema();
+  // The selection as clipboard text; true on success.
+  bool CopyToClipboard();
+  // Adds the clipboard's elements of a schema of the same plug-in model, selected; false
+  // when the clipboard holds no schema data, data of another model, or the reading failed.
+  bool PasteFromClipboard();
+  // Told after the model check that follows a load or a paste.
+  std::function<void()> OnModelChecked;
+
+  // TSchemaHost: what the schema file's readers need of the window.
+  ui::TDesktop* SchemaDesktop() override;
+  TVisualModel& SchemaDocument() override;
+  Morvik::TModel* SchemaModel() override;
+  int SchemaZoom() const override;
+  TElementHandlers SchemaHandlers() override;
+  void AddToBrowser(TMorvikGraphic* Element) override;
 
   // ---- Mouse tools: dispatch on the current tool ----------------------------------------
   // The handlers every element and handle of this window gets; they route by the kind of
@@ -306,6 +330,17 @@ protected:
   void closeEvent(QCloseEvent* Event) override;
 
 private:
+  // The zoom and the view, remembered while the window works at 100 %.
+  struct TViewState {
+    int Zoom = 1000, H = 0, V = 0;
+  };
+  TViewState SaveView() const;
+  // Back to a remembered zoom and view; never raises.
+  void RestoreView(const TViewState& View) noexcept;
+  // Writes the schema to Path; the path becomes a recent file on success.
+  bool SaveSchemaTo(const QString& Path);
+  void RunModelCheck();
+
   // The tool of the host (the arrow without one).
   int CurrentTool() const;
   // Back to the arrow unless the tool is sticky.

@@ -15,8 +15,11 @@
 #include "ui/MB.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -50,6 +53,7 @@ protected:
   void SetUp() override {
     messages.clear();
     dmMain->MessageDisplay = [](const QString& m) { messages << m; };
+    dmMain->AskSaveSchemeName = [](const QString&) { return QString(); };
   }
   void TearDown() override {
     for (TfrmDesign* d : frmMain->Designs()) d->CloseWithoutQuery();
@@ -142,9 +146,9 @@ TEST_F(Shell, ActionTable) {
   TdmMain& m = *dmMain;
   const Case cases[] = {
       {m.acNew, "Nový", "Ctrl+N", "&Soubor", {true, true, true}},
-      {m.acOpen, "&Otevřít", "Ctrl+O", "&Soubor", {false, false, false}},
+      {m.acOpen, "&Otevřít", "Ctrl+O", "&Soubor", {true, true, true}},
       {m.acSave, "Uložit", "Ctrl+S", "&Soubor", {false, false, false}},
-      {m.acSaveAs, "Uložit &jako", "", "&Soubor", {false, false, false}},
+      {m.acSaveAs, "Uložit &jako", "", "&Soubor", {false, true, true}},
       {m.acClose, "&Zavřít", "", "&Soubor", {false, true, true}},
       {m.acSetPrinter, "Nastavení tiskárny...", "", "&Soubor", {true, true, true}},
       {m.acPrint, "Tisk...", "Ctrl+P", "&Soubor", {false, true, true}},
@@ -182,6 +186,8 @@ TEST_F(Shell, ActionTable) {
       {m.acEntityDelete, "&Smazat", "", "", {false, false, false}},
       {m.acFidnInBrowser, "&Najdi v seznamu", "", "", {false, false, false}},
   };
+  // Paste needs text on the clipboard, copy a selection, save a modified schema.
+  QApplication::clipboard()->clear();
   for (int windows = 0; windows <= 2; ++windows) {
     if (windows > 0) ASSERT_NE(New(), nullptr);
     dmMain->UpdateActions();
@@ -323,12 +329,17 @@ TEST_F(Shell, RecentFiles) {
   for (QAction* a : dmMain->miReOpen->actions()) delete a;
   dmMain->AddReopenFile("/a/one.xml");
   dmMain->AddReopenFile("/a/two.xml");
+  // Paths differing in capitals are different files.
   dmMain->AddReopenFile("/A/ONE.XML");
-  EXPECT_EQ(dmMain->ReopenFiles(), (QStringList{"/A/ONE.XML", "/a/two.xml"}));
+  EXPECT_EQ(dmMain->ReopenFiles(), (QStringList{"/A/ONE.XML", "/a/two.xml", "/a/one.xml"}));
   EXPECT_EQ(dmMain->miReOpen->actions()[0]->text(), "&0  /A/ONE.XML");
   EXPECT_EQ(dmMain->miReOpen->actions()[1]->text(), "&1  /a/two.xml");
   dmMain->AddReopenFile("/a/one.xml");
-  EXPECT_EQ(dmMain->miReOpen->actions()[0]->text(), "&0  /A/ONE.XML");
+  EXPECT_EQ(dmMain->ReopenFiles(), (QStringList{"/a/one.xml", "/A/ONE.XML", "/a/two.xml"}));
+  // "&" in a path is shown as it stands, and the entry keeps the path.
+  dmMain->AddReopenFile("/a/Tom & Jerry.xml");
+  EXPECT_EQ(dmMain->miReOpen->actions()[0]->text(), "&0  /a/Tom && Jerry.xml");
+  EXPECT_EQ(dmMain->ReopenFiles().first(), "/a/Tom & Jerry.xml");
   for (int i = 0; i < 10; ++i) dmMain->AddReopenFile(QStringLiteral("/b/%1.xml").arg(i));
   const QStringList files = dmMain->ReopenFiles();
   ASSERT_EQ(files.size(), 10);
@@ -339,6 +350,48 @@ TEST_F(Shell, RecentFiles) {
   // The drop-down of the open button repeats the entries.
   ASSERT_EQ(dmMain->mnuReOpen->actions().size(), 10);
   EXPECT_EQ(dmMain->mnuReOpen->actions()[0]->text(), "&0  /b/9.xml");
+}
+
+TEST_F(Shell, OpenSaveAndSaveAsThroughTheActions) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString fixture = QStringLiteral(SCHEMA_FIXTURES "/schema.xml");
+  dmMain->AskOpenFileName = [fixture] { return fixture; };
+  dmMain->acOpen->trigger();
+  Settle();
+  ASSERT_EQ(frmMain->Designs().size(), 1u) << qPrintable(messages.join("|"));
+  TfrmDesign* design = frmMain->ActiveDesign();
+  ASSERT_NE(design, nullptr);
+  EXPECT_EQ(design->VisualModel->Entities.size(), 2u);
+  EXPECT_EQ(dmMain->ReopenFiles().first(), fixture);
+
+  const QString copy = dir.filePath("copy.xml");
+  dmMain->AskSaveSchemeName = [copy](const QString&) { return copy; };
+  dmMain->UpdateActions();
+  EXPECT_FALSE(dmMain->acSave->isEnabled());
+  dmMain->acSaveAs->trigger();
+  EXPECT_TRUE(QFile::exists(copy));
+  EXPECT_EQ(design->windowTitle(), "copy.xml (InterBase 6)");
+  EXPECT_EQ(dmMain->ReopenFiles().first(), copy);
+  design->SetModified(true, 1);
+  dmMain->UpdateActions();
+  ASSERT_TRUE(dmMain->acSave->isEnabled());
+  dmMain->acSave->trigger();
+  EXPECT_FALSE(design->Modified());
+  EXPECT_TRUE(messages.isEmpty()) << qPrintable(messages.join("|"));
+
+  // A file that cannot be read: its error, no window, and still a recent file.
+  const QString bad = dir.filePath("bad.xml");
+  QFile f(bad);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("not a schema");
+  f.close();
+  dmMain->OpenFile(bad);
+  Settle();
+  EXPECT_EQ(frmMain->Designs().size(), 1u);
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Chyba při načítání schématu.\n")));
+  EXPECT_EQ(dmMain->ReopenFiles().first(), bad);
 }
 
 // Answers each message box with the button of the given caption, in turn.

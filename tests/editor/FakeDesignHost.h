@@ -53,6 +53,11 @@ public:
     Opened.push_back(Url);
     return OpenSucceeds;
   }
+  QString AskSaveFileName(const QString& Preset) override {
+    SavePresets << Preset;
+    return SaveName;
+  }
+  void AddReopenFile(const QString& FileName) override { Reopened << FileName; }
 
   // Reverse engineering: the dialogs answer as set here.
   bool ReverseProperties(Morvik::TParamObject* Options, TReverseLogin& Login) override {
@@ -98,4 +103,8 @@ public:
   int DocumentationDialogs = 0;
   std::vector<QUrl> Opened;
   bool OpenSucceeds = true;
+  // The answer of the save dialog, the presets it was shown with, and the recent files.
+  QString SaveName;
+  QStringList SavePresets;
+  QStringList Reopened;
 };

@@ -1,0 +1,194 @@
+// The schema window's file and clipboard: saving and loading the schema file, save as, and
+// copying and pasting elements as clipboard text. The window works at 100 % while it writes
+// or reads positions and returns to its zoom and view afterwards.
+#include "editor/SchemaClipboard.h"
+#include "editor/SchemaFile.h"
+#include "editor/Repository.h"
+#include "editor/VisualModel.h"
+#include "editor/frmDesign.h"
+#include "diagram/ScrolledScrollBox.h"
+#include "ui/Exception.h"
+#include "ui/MB.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <exception>
+
+namespace {
+
+QString FailureText(std::exception_ptr Error) {
+  return ui::MessageOf(Error, QStringLiteral("Neznámá chyba."));
+}
+
+// The hourglass for the life of a long operation.
+class TBusy {
+public:
+  explicit TBusy(TDesignHost* Host) : FHost(Host) {
+    if (FHost) FHost->SetBusy(true);
+  }
+  ~TBusy() {
+    if (FHost) FHost->SetBusy(false);
+  }
+  TBusy(const TBusy&) = delete;
+  TBusy& operator=(const TBusy&) = delete;
+
+private:
+  TDesignHost* FHost;
+};
+
+} // namespace
+
+// ---- View at 100 % ---------------------------------------------------------------------
+
+TfrmDesign::TViewState TfrmDesign::SaveView() const {
+  return TViewState{FZoom, sbxDesktop->HorzPosition(), sbxDesktop->VertPosition()};
+}
+
+void TfrmDesign::RestoreView(const TViewState& View) noexcept {
+  try {
+    if (FZoom != View.Zoom) SetZoomCentered(View.Zoom);
+    sbxDesktop->SetHorzPosition(View.H);
+    sbxDesktop->SetVertPosition(View.V);
+  } catch (...) {
+    ReportError(FailureText(std::current_exception()));
+  }
+}
+
+// ---- TSchemaHost ------------------------------------------------------------------------
+
+ui::TDesktop* TfrmDesign::SchemaDesktop() { return Desktop; }
+TVisualModel& TfrmDesign::SchemaDocument() { return *VisualModel; }
+Morvik::TModel* TfrmDesign::SchemaModel() { return Model; }
+int TfrmDesign::SchemaZoom() const { return FZoom; }
+TElementHandlers TfrmDesign::SchemaHandlers() { return ElementHandlers(); }
+void TfrmDesign::AddToBrowser(TMorvikGraphic* Element) { ElementAdded(Element); }
+
+void TfrmDesign::RunModelCheck() {
+  CheckModel();
+  if (OnModelChecked) OnModelChecked();
+}
+
+// ---- Saving -----------------------------------------------------------------------------
+
+bool TfrmDesign::Save() { return VisualModel->FileName.isEmpty() ? SaveAs() : SaveSchema(); }
+
+bool TfrmDesign::SaveAs() {
+  const QString preset = VisualModel->FileName.isEmpty() ? VisualModel->SchemeName : VisualModel->FileName;
+  const QString chosen = FHost ? FHost->AskSaveFileName(preset) : QString();
+  if (chosen.isEmpty()) return false;
+  if (QFileInfo::exists(chosen) &&
+      MB(QStringLiteral("Soubor ") + chosen + QStringLiteral(" existuje.\nPřepsat?"),
+         QStringLiteral("Soubor existuje"), mtConfirmation, MsgButtons({mbOK, mbCancel}), mbOK) != mrOk)
+    return false;
+  // The window takes the new name only when the schema is in its new file.
+  if (!SaveSchemaTo(chosen)) return false;
+  SetFileName(chosen, QString());
+  return true;
+}
+
+bool TfrmDesign::SaveSchema() { return SaveSchemaTo(VisualModel->FileName); }
+
+bool TfrmDesign::SaveSchemaTo(const QString& Path) {
+  TBusy busy(FHost);
+  const TViewState view = SaveView();
+  try {
+    TRepository store;
+    if (FZoom != 1000) SetZoomCentered(1000);
+    const ui::TPoint origin{sbxDesktop->HorzPosition(), sbxDesktop->VertPosition()};
+    WriteSchema(store, *VisualModel, Model,
+                TSchemaDesktop{FDesktopWidthPag, FDesktopHeightPag, FDesktopWidthPix, FDesktopHeightPix},
+                origin);
+    RestoreView(view);
+    // The store replaces the file only when all of it was written.
+    store.SaveToFile(Path);
+  } catch (...) {
+    RestoreView(view);
+    const QString message = FailureText(std::current_exception());
+    if (FHost) FHost->ShowJoinedMessage(QStringLiteral("Chyba při ukládání schématu."), message);
+    return false;
+  }
+  SetModified(false, 0);
+  if (FHost) FHost->AddReopenFile(Path);
+  return true;
+}
+
+// ---- Loading ----------------------------------------------------------------------------
+
+bool TfrmDesign::LoadSchema() {
+  TBusy busy(FHost);
+  bool loaded = false;
+  try {
+    TRepository store;
+    store.LoadFromFile(VisualModel->FileName);
+    const TSchemaIdentity identity = ReadSchemaIdentity(store);
+    if (!BindModel(identity.DLLFileName, identity.DBModelName, identity.DLLVersion))
+      throw ui::Exception(QStringLiteral("Nepodařilo se načíst příslušnou DLL knihovnu!"));
+    ReadSchemaModel(store, Model);
+    if (FZoom != 1000) SetZoomCentered(1000);
+    const TSchemaDesktop desktop = ReadSchemaDesktop(store);
+    SetDesktopSize(desktop.WidthPag, desktop.HeightPag, desktop.WidthPix, desktop.HeightPix);
+    const ui::TPoint origin = ReadViewOrigin(store, ui::TPoint{HorzRange() / 2, VertRange() / 2});
+    sbxDesktop->SetHorzPosition(origin.x);
+    sbxDesktop->SetVertPosition(origin.y);
+    ReadSchemaElements(*this, store, origin);
+    loaded = true;
+  } catch (...) {
+    const QString message = FailureText(std::current_exception());
+    if (FHost) FHost->ShowJoinedMessage(QStringLiteral("Chyba při načítání schématu."), message);
+  }
+  KeepAllInsideDesktop();
+  UpdateCaption();
+  SetModified(false, 2);
+  if (loaded) RunModelCheck();
+  return loaded;
+}
+
+// ---- Clipboard --------------------------------------------------------------------------
+
+bool TfrmDesign::CopyToClipboard() {
+  const TViewState view = SaveView();
+  QString text;
+  try {
+    if (FZoom != 1000) SetZoomCentered(1000);
+    text = CopySchemaText(*VisualModel, Selection,
+                          ui::TPoint{sbxDesktop->HorzPosition(), sbxDesktop->VertPosition()});
+  } catch (...) {
+    RestoreView(view);
+    const QString message = FailureText(std::current_exception());
+    if (FHost) FHost->ShowJoinedMessage(QStringLiteral("Chyba při ukládání do schránky."), message);
+    return false;
+  }
+  RestoreView(view);
+  QGuiApplication::clipboard()->setText(text);
+  return true;
+}
+
+bool TfrmDesign::PasteFromClipboard() {
+  TBusy busy(FHost);
+  const TViewState view = SaveView();
+  const QString text = QGuiApplication::clipboard()->text();
+  TPastedElements pasted;
+  TPasteResult result = TPasteResult::NoSchemaData;
+  try {
+    if (FZoom != 1000) SetZoomCentered(1000);
+    ClearSelection();
+    result = PasteSchemaText(*this, text, ui::TPoint{sbxDesktop->HorzPosition(), sbxDesktop->VertPosition()},
+                             &pasted);
+  } catch (...) {
+    // The paste took away again what it had made.
+    RestoreView(view);
+    const QString message = FailureText(std::current_exception());
+    if (FHost) FHost->ShowJoinedMessage(QStringLiteral("Chyba při načítání ze schránky"), message);
+    return false;
+  }
+  RestoreView(view);
+  if (result == TPasteResult::OtherModel)
+    MB(IncompatibleModelText, QStringLiteral("Chyba!"), mtError, MsgButtons({mbOK}));
+  if (result != TPasteResult::Pasted) return false;
+  for (TMorvikGraphic* element : pasted.Selected) Select(element);
+  KeepAllInsideDesktop();
+  SetModified(true, 2);
+  RunModelCheck();
+  return true;
+}

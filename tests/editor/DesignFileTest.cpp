@@ -1,0 +1,321 @@
+// The schema window's file and clipboard commands on windows bound to the real plug-in:
+// saving and opening again to the same bytes, the zoom and view kept over a save, files that
+// cannot be opened, and copying and pasting between windows.
+#include "FakeDesignHost.h"
+
+#include "Interface/MorvikInterface.h"
+#include "diagram/Entity.h"
+#include "diagram/EntryPoint.h"
+#include "diagram/Relation.h"
+#include "diagram/ScrolledScrollBox.h"
+#include "editor/DesignSamples.h"
+#include "editor/SchemaClipboard.h"
+#include "editor/VisualModel.h"
+#include "editor/frmDesign.h"
+#include "ui/MB.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const QString ModelName = QStringLiteral("InterBase 6");
+
+QString Fixture(const char* Name) { return QString(REPOSITORY_FIXTURES "/") + Name; }
+
+QByteArray Bytes(const QString& Path) {
+  QFile f(Path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Write(const QString& Path, const QByteArray& Bytes) {
+  QFile f(Path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(Bytes);
+}
+
+std::vector<QString> Names(const std::vector<TEntity*>& Entities) {
+  std::vector<QString> names;
+  for (const TEntity* e : Entities) names.push_back(e->Name());
+  return names;
+}
+
+class DesignFile : public ::testing::Test {
+protected:
+  void SetUp() override {
+    TDesignSamples::SetCurrent(&samples);
+    ASSERT_TRUE(dir.isValid());
+  }
+  void TearDown() override {
+    windows.clear();
+    TDesignSamples::SetCurrent(nullptr);
+  }
+
+  TfrmDesign* NewWindow() {
+    auto window = std::make_unique<TfrmDesign>(&host);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->resize(800, 600);
+    window->show();
+    QApplication::processEvents();
+    window->OnModelChecked = [this, w = window.get()] { ++checks[w]; };
+    windows.push_back(std::move(window));
+    return windows.back().get();
+  }
+  // A window that opened Path, as opening a file does.
+  TfrmDesign* Open(const QString& Path, bool* Loaded = nullptr) {
+    TfrmDesign* window = NewWindow();
+    window->SetFileName(Path, QString());
+    const bool loaded = window->LoadSchema();
+    if (Loaded) *Loaded = loaded;
+    return window;
+  }
+  // An empty window of the same plug-in model as the fixture.
+  TfrmDesign* Empty() {
+    TfrmDesign* window = NewWindow();
+    EXPECT_TRUE(window->BindModel("varne.dll", ModelName, "1.0")) << qPrintable(window->LoadError);
+    window->SetFileName(QString(), "Nepojmenovaný 1");
+    return window;
+  }
+  QString Temp(const char* Name) const { return dir.filePath(QLatin1String(Name)); }
+  static QPoint View(const TfrmDesign* W) {
+    return QPoint(W->sbxDesktop->HorzPosition(), W->sbxDesktop->VertPosition());
+  }
+  static void SelectAllEntities(TfrmDesign* W) {
+    for (TEntity* e : W->VisualModel->Entities) W->Select(e);
+  }
+
+  TDesignSamples samples;
+  FakeDesignHost host;
+  QTemporaryDir dir;
+  std::vector<std::unique_ptr<TfrmDesign>> windows;
+  std::map<const TfrmDesign*, int> checks;
+};
+
+TEST_F(DesignFile, SaveCloseOpenAndSaveAgainGiveTheSameBytes) {
+  bool loaded = false;
+  TfrmDesign* first = Open(Fixture("schema.xml"), &loaded);
+  ASSERT_TRUE(loaded) << qPrintable(host.Joined.join("|"));
+  EXPECT_EQ(first->windowTitle(), "schema.xml (InterBase 6)");
+  EXPECT_FALSE(first->Modified());
+  EXPECT_EQ(checks[first], 1);
+  EXPECT_EQ(first->VisualModel->Entities.size(), 2u);
+  EXPECT_EQ(View(first), QPoint(1000, 500));
+
+  // Save as: the dialog is preset with the file, the window takes the new name.
+  host.SaveName = Temp("a.xml");
+  first->SetModified(true, 1);
+  ASSERT_TRUE(first->SaveAs());
+  EXPECT_EQ(host.SavePresets.last(), Fixture("schema.xml"));
+  EXPECT_EQ(first->VisualModel->FileName, Temp("a.xml"));
+  EXPECT_EQ(first->windowTitle(), "a.xml (InterBase 6)");
+  EXPECT_FALSE(first->Modified());
+  EXPECT_EQ(host.Reopened.last(), Temp("a.xml"));
+  const QByteArray saved = Bytes(Temp("a.xml"));
+  ASSERT_FALSE(saved.isEmpty());
+  windows.clear();
+
+  TfrmDesign* second = Open(Temp("a.xml"), &loaded);
+  ASSERT_TRUE(loaded);
+  host.SaveName = Temp("b.xml");
+  ASSERT_TRUE(second->SaveAs());
+  EXPECT_EQ(Bytes(Temp("b.xml")), saved);
+  // Save writes back to the window's file.
+  ASSERT_TRUE(second->Save());
+  EXPECT_EQ(Bytes(Temp("b.xml")), saved);
+  EXPECT_TRUE(host.Joined.isEmpty()) << qPrintable(host.Joined.join("|"));
+}
+
+TEST_F(DesignFile, SavingAtAnyZoomKeepsTheZoomAndTheViewAlsoWhenItFails) {
+  TfrmDesign* window = Open(Fixture("schema.xml"));
+  TEntity* entity = window->VisualModel->Entities.at(0);
+  const ui::TRect natural = entity->BoundsRect();
+  window->SetZoomCentered(250);
+  window->sbxDesktop->SetHorzPosition(70);
+  window->sbxDesktop->SetVertPosition(40);
+  const QPoint view = View(window);
+  const ui::TRect zoomed = entity->BoundsRect();
+
+  window->SetFileName(Temp("zoomed.xml"), QString());
+  ASSERT_TRUE(window->Save());
+  EXPECT_EQ(window->Zoom(), 250);
+  EXPECT_EQ(View(window), view);
+  EXPECT_EQ(entity->BoundsRect(), zoomed);
+
+  // A failed save comes back to the same zoom and view, still modified.
+  window->SetModified(true, 1);
+  window->SetFileName(Temp("missing/folder/x.xml"), QString());
+  EXPECT_FALSE(window->Save());
+  ASSERT_EQ(host.Joined.size(), 1);
+  EXPECT_TRUE(host.Joined[0].startsWith(QStringLiteral("Chyba při ukládání schématu.\n")))
+      << qPrintable(host.Joined[0]);
+  EXPECT_EQ(window->Zoom(), 250);
+  EXPECT_EQ(View(window), view);
+  EXPECT_TRUE(window->Modified());
+
+  // The file holds the positions at 100 %.
+  TfrmDesign* reopened = Open(Temp("zoomed.xml"));
+  EXPECT_EQ(reopened->Zoom(), 1000);
+  EXPECT_EQ(reopened->VisualModel->Entities.at(0)->BoundsRect(), natural);
+}
+
+TEST_F(DesignFile, FailedSaveKeepsTheOldFileAndSaveAsKeepsTheOldName) {
+  Write(Temp("old.xml"), Bytes(Fixture("schema.xml")));
+  TfrmDesign* window = Open(Temp("old.xml"));
+  // A column without a data type cannot be stored.
+  Morvik::TColumn* broken = window->VisualModel->Entities.at(0)->Table()->AddColumn();
+  broken->SetName("BROKEN");
+  broken->SetDataType(-1);
+  ASSERT_EQ(broken->GetDataType(), nullptr);
+  window->SetModified(true, 2);
+
+  host.SaveName = Temp("new.xml");
+  EXPECT_FALSE(window->SaveAs());
+  EXPECT_EQ(window->VisualModel->FileName, Temp("old.xml"));
+  EXPECT_EQ(window->windowTitle(), "old.xml (InterBase 6)");
+  EXPECT_FALSE(QFile::exists(Temp("new.xml")));
+
+  EXPECT_FALSE(window->Save());
+  EXPECT_EQ(Bytes(Temp("old.xml")), Bytes(Fixture("schema.xml")));
+  EXPECT_TRUE(window->Modified());
+  ASSERT_EQ(host.Joined.size(), 2);
+  for (const QString& m : host.Joined)
+    EXPECT_TRUE(m.startsWith(QStringLiteral("Chyba při ukládání schématu.\n")));
+  EXPECT_TRUE(host.Reopened.isEmpty() || host.Reopened.last() != Temp("new.xml"));
+
+  // Cancelled in the dialog: nothing happens.
+  host.SaveName.clear();
+  EXPECT_FALSE(window->SaveAs());
+  EXPECT_EQ(host.Joined.size(), 2);
+}
+
+TEST_F(DesignFile, FilesThatCannotBeOpenedGiveTheirErrorAndOpenNothing) {
+  const QByteArray good = Bytes(Fixture("schema.xml"));
+  QByteArray traversal = good;
+  traversal.replace("value=\"varne.dll\"", "value=\"../DLL/varne.dll\"");
+  struct Case {
+    const char* What;
+    QByteArray Content; // null: no file
+    const char* Expected;
+  };
+  const Case cases[] = {
+      {"missing", QByteArray(), "missing.xml"},
+      {"truncated", good.left(good.size() / 2), nullptr},
+      {"not XML", "This is not a schema.", nullptr},
+      {"traversal", traversal, "Nepodařilo se načíst příslušnou DLL knihovnu!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    host.Joined.clear();
+    const QString path =
+        Temp("missing.xml").replace("missing", QString::fromLatin1(c.What).replace(' ', '_'));
+    if (!c.Content.isNull()) Write(path, c.Content);
+    bool loaded = true;
+    TfrmDesign* window = Open(path, &loaded);
+    EXPECT_FALSE(loaded);
+    ASSERT_EQ(host.Joined.size(), 1);
+    const QString& message = host.Joined[0];
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Chyba při načítání schématu.\n"))) << qPrintable(message);
+    if (c.Expected)
+      EXPECT_TRUE(message.contains(QString::fromUtf8(c.Expected))) << qPrintable(message);
+    else
+      EXPECT_FALSE(message.contains(QStringLiteral("DLL"))) << qPrintable(message);
+    EXPECT_TRUE(window->VisualModel->Entities.empty());
+    EXPECT_EQ(window->Desktop->ControlCount(), 0);
+    EXPECT_FALSE(window->Modified());
+    EXPECT_EQ(checks[window], 0);
+  }
+
+  // An oversized desktop is held to the limits: the default size, not a giant widget.
+  QByteArray oversized = good;
+  oversized.replace("name=\"DesktopWPix\" value=\"5000\"", "name=\"DesktopWPix\" value=\"2000000000\"");
+  oversized.replace("name=\"DesktopHPix\" value=\"3000\"", "name=\"DesktopHPix\" value=\"-5\"");
+  Write(Temp("oversized.xml"), oversized);
+  bool loaded = false;
+  TfrmDesign* window = Open(Temp("oversized.xml"), &loaded);
+  EXPECT_TRUE(loaded);
+  EXPECT_EQ(window->DesktopWidthPix(), 4000);
+  EXPECT_EQ(window->DesktopHeightPix(), 2000);
+  EXPECT_EQ(window->Desktop->width(), 4000);
+}
+
+TEST_F(DesignFile, CopyAndPasteBetweenWindowsAndTwiceIntoOne) {
+  TfrmDesign* source = Open(Fixture("schema.xml"));
+  SelectAllEntities(source);
+  source->SetZoomCentered(500);
+  const QPoint sourceView = View(source);
+  ASSERT_TRUE(source->CopyToClipboard());
+  EXPECT_EQ(source->Zoom(), 500);
+  EXPECT_EQ(View(source), sourceView);
+
+  TfrmDesign* target = Empty();
+  target->sbxDesktop->SetHorzPosition(1000);
+  target->sbxDesktop->SetVertPosition(500);
+  ASSERT_TRUE(target->PasteFromClipboard()) << qPrintable(host.Joined.join("|"));
+  const TVisualModel& d = *target->VisualModel;
+  EXPECT_EQ(Names(d.Entities), (std::vector<QString>{"Entity_0", "Entity_1"}));
+  ASSERT_EQ(d.Relations.size(), 1u);
+  EXPECT_NE(d.Relations[0]->Reference(), nullptr);
+  ASSERT_EQ(d.EntryPoints.size(), 1u);
+  EXPECT_EQ(d.EntryPoints[0]->Entity(), d.Entities[0]);
+  // The same place in the view as in the source window at 100 %.
+  EXPECT_EQ(d.Entities[0]->Left(), 1040);
+  EXPECT_EQ(d.Entities[0]->Top(), 530);
+  EXPECT_EQ(target->Selection.size(), 3u); // two entities and the relation's label
+  EXPECT_TRUE(target->Modified());
+  EXPECT_EQ(checks[target], 1);
+
+  // Again into the same window: numbered after the first copy, with tables of its own.
+  ASSERT_TRUE(target->PasteFromClipboard());
+  EXPECT_EQ(Names(d.Entities), (std::vector<QString>{"Entity_0", "Entity_1", "Entity_2", "Entity_3"}));
+  EXPECT_EQ(d.Relations.size(), 2u);
+  EXPECT_NE(d.Entities[2]->Table(), d.Entities[0]->Table());
+  EXPECT_EQ(d.Entities[2]->Left(), d.Entities[0]->Left());
+  EXPECT_EQ(target->Model->GetTableCount(), 4);
+  EXPECT_EQ(checks[target], 2);
+  EXPECT_TRUE(host.Joined.isEmpty()) << qPrintable(host.Joined.join("|"));
+}
+
+TEST_F(DesignFile, PasteFromAnotherModelOrProgramChangesNothing) {
+  TfrmDesign* source = Open(Fixture("schema.xml"));
+  SelectAllEntities(source);
+  ASSERT_TRUE(source->CopyToClipboard());
+  QString text = QGuiApplication::clipboard()->text();
+  text.replace("value=\"InterBase 6\"", "value=\"Other server\"");
+  QGuiApplication::clipboard()->setText(text);
+
+  TfrmDesign* target = Empty();
+  target->SetZoomCentered(500);
+  target->sbxDesktop->SetHorzPosition(120);
+  target->sbxDesktop->SetVertPosition(80);
+  const QPoint view = View(target);
+  QString shown;
+  QTimer::singleShot(0, [&shown] {
+    auto* box = qobject_cast<TfMB*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    shown = box->windowTitle() + "|" + box->lMsg->text();
+    box->Buttons().front()->click();
+  });
+  EXPECT_FALSE(target->PasteFromClipboard());
+  EXPECT_EQ(shown, "Chyba!|" + IncompatibleModelText);
+  EXPECT_TRUE(target->VisualModel->Entities.empty());
+  EXPECT_EQ(target->Desktop->ControlCount(), 0);
+  EXPECT_EQ(target->Zoom(), 500);
+  EXPECT_EQ(View(target), view);
+  EXPECT_FALSE(target->Modified());
+  EXPECT_EQ(checks[target], 0);
+
+  // Text of another program: nothing happens and nothing is shown.
+  QGuiApplication::clipboard()->setText("plain text");
+  EXPECT_FALSE(target->PasteFromClipboard());
+  EXPECT_EQ(View(target), view);
+  EXPECT_TRUE(host.Joined.isEmpty() && host.Messages.isEmpty());
+}
+
+} // namespace

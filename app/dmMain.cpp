@@ -15,6 +15,8 @@
 #include "diagram/Resizer.h"
 #include "editor/CreateComp.h"
 #include "editor/VisualModel.h"
+#include "editor/frmBrowser.h"
+#include "editor/frmErrorBrowser.h"
 #include "editor/frmDesign.h"
 #include "ui/Component.h"
 #include "ui/Desktop.h"

@@ -9,9 +9,15 @@
 #include <QString>
 #include <QUrl>
 
+class TEntity;
 class TfrmDesign;
 class TMorvikGraphic;
+class TNote;
+class TProjectInfo;
+class TRelation;
+class TTextLabel;
 namespace Morvik {
+class TCheckRecord;
 class TParamObject;
 class TProgress;
 class TReverseGroups;
@@ -92,4 +98,17 @@ public:
   virtual QString AskSaveFileName(const QString& Preset) { return QString(); }
   // A schema file was saved or opened: it goes to the top of the recent files.
   virtual void AddReopenFile(const QString& FileName) {}
+  // The property dialogs of the window's elements and model; each stores into its element
+  // (or plug-in object) on OK and answers true, and changes nothing when cancelled. Record:
+  // a check finding whose place the dialog shows, or null.
+  virtual bool EditModel(TfrmDesign* Design, const Morvik::TCheckRecord* Record) { return false; }
+  virtual bool EditEntity(TfrmDesign* Design, TEntity* Entity, const Morvik::TCheckRecord* Record) {
+    return false;
+  }
+  virtual bool EditRelation(TfrmDesign* Design, TRelation* Relation, const Morvik::TCheckRecord* Record) {
+    return false;
+  }
+  virtual bool EditNote(TfrmDesign* Design, TNote* Note) { return false; }
+  virtual bool EditTextLabel(TfrmDesign* Design, TTextLabel* TextLabel) { return false; }
+  virtual bool EditProjectInfo(TfrmDesign* Design, TProjectInfo* ProjectInfo) { return false; }
 };

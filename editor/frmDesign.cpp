@@ -13,6 +13,8 @@
 #include "editor/DesignSamples.h"
 #include "editor/Ruler.h"
 #include "editor/VisualModel.h"
+#include "editor/frmBrowser.h"
+#include "editor/frmErrorBrowser.h"
 #include "ui/Color.h"
 #include "ui/Exception.h"
 #include "ui/MB.h"
@@ -76,6 +78,7 @@ TfrmDesign::TfrmDesign(TDesignHost* Host, QWidget* Parent) : QWidget(Parent), FH
   sbxDesktop->SetHorzPosition(HorzRange() / 2);
   sbxDesktop->SetVertPosition(VertRange() / 2);
 
+  CreateBrowsers();
   SetModified(false, 2);
   if (Browser) ToggleDockedWindow(Browser, true);
 }
@@ -438,8 +441,11 @@ void TfrmDesign::SetModified(bool Modified, int Kind) {
     if (VisualModel->ProjectInfo) VisualModel->ProjectInfo->SetUpdatedAt(now);
   }
   if (previous != Modified && FHost) FHost->ModifiedChanged(this);
-  if (Kind == 2 || Kind == 3) VisualModel->ChangedAt = now;
-  // A structural change re-runs the model check into the error list, which comes with it.
+  if (Kind == 2 || Kind == 3) {
+    VisualModel->ChangedAt = now;
+    // Every structural change re-runs the model check into the error list.
+    if (Modified) CheckModel();
+  }
 }
 
 void TfrmDesign::SetFileName(const QString& FileName, const QString& Name) {

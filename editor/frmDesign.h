@@ -4,6 +4,7 @@
 // and the error list (bottom), the close query and the binding to the plug-in model.
 // It reaches the program around it only through its TDesignHost.
 
+#include "editor/BrowserHost.h"
 #include "editor/CreateComp.h"
 #include "editor/DesignHost.h"
 #include "editor/SchemaHost.h"
@@ -22,6 +23,8 @@ class QSplitter;
 class TDesignHost;
 class TEntity;
 class TEntryPoint;
+class TfrmBrowser;
+class TfrmErrorBrowser;
 class TMorvikGraphic;
 class TNote;
 class TProjectInfo;
@@ -35,6 +38,7 @@ class TRuler;
 class TScrolledScrollBox;
 class TVisualModel;
 namespace Morvik {
+class TCheckRecord;
 class TModel;
 class TTable;
 class TReference;
@@ -50,7 +54,7 @@ protected:
   void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override;
 };
 
-class TfrmDesign : public QWidget, public TSchemaHost {
+class TfrmDesign : public QWidget, public TSchemaHost, public TBrowserHost {
   Q_OBJECT
 public:
   // Width of the left ruler and height of the top ruler.
@@ -82,10 +86,11 @@ public:
   // The desktop inside the scroll box: owner and parent of every element and handle.
   TDesignDesktop* Desktop;
 
-  // The docked component browser and error list (not owned by the layout: their windows
-  // are children of this one); null until they exist.
-  QWidget* Browser = nullptr;
-  QWidget* ErrorBrowser = nullptr;
+  // The component browser (docked at the left) and the error list (docked at the bottom
+  // while shown); children of this window, made by the constructor and freed first by the
+  // destructor.
+  TfrmBrowser* Browser = nullptr;
+  TfrmErrorBrowser* ErrorBrowser = nullptr;
 
   // The document (owned) and the plug-in binding.
   std::unique_ptr<TVisualModel> VisualModel;
@@ -131,7 +136,7 @@ public:
 
   // Stamps the document's times and shows the modified state (kinds: 0 nothing stamped,
   // 1 drawing, 2 model, 3 creation of an entity or relation).
-  void SetModified(bool Modified, int Kind);
+  void SetModified(bool Modified, int Kind) override;
   // With an empty FileName the schema is called Name; otherwise after the file.
   void SetFileName(const QString& FileName, const QString& Name);
   void UpdateCaption();
@@ -326,6 +331,72 @@ public:
   ui::TPoint RelationStart{0, 0};
   TRectangle* RelationBase = nullptr;
 
+  // ---- Browsers, the check and the editing commands --------------------------------------
+  // Lists a new element in the component browser (relation labels and incomplete relations
+  // are left out by the browser).
+  void AddBrowserNode(TMorvikGraphic* Element);
+  // Runs the model check into the error list, stamps the check time, shows the list when
+  // there are findings and hides it when there are none; returns the summary.
+  QString CheckModel();
+  // Selects the node of the one selected element (a relation label's relation).
+  void FindSelectedInBrowser();
+
+  // Deleting: the whole selection, element by element, then SetModified (true, 2);
+  // DeleteSelectionElements alone is the deletion without the mark (Cut uses it).
+  void DeleteSelection();
+  void DeleteSelectionElements();
+  // Each deletion takes the element's relations (and a relation its label, an entity its
+  // entry point and the references of its table) with it, takes the element out of the
+  // document and the browser, deletes its plug-in object and frees it.
+  void DeleteEntity(TEntity* Entity);
+  void DeleteAttachedRelations(TRectangle* Element);
+  void DeleteRelation(TRelation* Relation);
+  void DeleteNote(TNote* Note);
+  void DeleteTextLabel(TTextLabel* TextLabel);
+  void DeleteProjectInfo(TProjectInfo* ProjectInfo);
+  void DeleteEntryPoint(TEntryPoint* EntryPoint);
+  // The commands on one selected element of their kind; nothing for any other selection.
+  void DeleteSelectedEntity();
+  void DeleteSelectedRelation();
+  void DeleteSelectedNote();
+  void DeleteSelectedProjectInfo();
+  void DeleteSelectedTextLabel();
+  void DeleteSelectedEntryPoint();
+  bool SelectedEntityHasEntryPoint() const;
+
+  // The label of a relation between entities that shows its reference's name.
+  bool CanShowRelationLabel() const;
+  bool CanHideRelationLabel() const;
+  void ShowRelationLabel();
+  void HideRelationLabel();
+
+  // The property commands, on one selected element of their kind (a relation's label
+  // stands for its relation); each marks the change and renews the browser's node.
+  bool EditSelectedEntity();
+  bool EditSelectedRelation();
+  bool EditSelectedNote();
+  bool EditSelectedTextLabel();
+  bool EditSelectedProjectInfo();
+  bool EditModelProperties();
+  // The dialog of Element's kind (a double click); true when it was confirmed.
+  bool EditElementProperties(TMorvikGraphic* Element);
+  // The relation dialog (Record: a finding to show, or null). On OK a changed name renews
+  // the relation's label, an empty name hides it, and a newly named reference gets one
+  // unless its label was hidden before.
+  bool EditRelation(TRelation* Relation, const Morvik::TCheckRecord* Record);
+
+  // TBrowserHost.
+  TVisualModel* DesignDocument() override;
+  Morvik::TModel* DesignModel() override;
+  void LocateElement(TMorvikGraphic* Element) override;
+  void PopupElementMenu(TMorvikGraphic* Element, const QPoint& Pos) override;
+  bool EditModelAt(const Morvik::TCheckRecord* Record) override;
+  bool EditEntityAt(TEntity* Entity, const Morvik::TCheckRecord* Record) override;
+  bool EditRelationAt(TRelation* Relation, const Morvik::TCheckRecord* Record) override;
+  void DockedWindowHidden(QWidget* Window) override;
+  // Scrolls the desktop so that Element is in view.
+  void ScrollIntoView(const ui::TControl* Element);
+
 protected:
   void closeEvent(QCloseEvent* Event) override;
 
@@ -358,6 +429,9 @@ private:
   // A double click was handled: the press and release that follow it do nothing more.
   bool FAfterDblClick = false;
   void CreateComponents();
+  void CreateBrowsers();
+  // A new label at (0, 0) that shows Relation's reference name and follows the relation.
+  void AddRelationLabel(TRelation* Relation);
   void SizeDesktopWidget();
   void ScaleDesktop(int NewZoom);
   void AdjustAfterScaling(int PerMille);

@@ -781,6 +781,7 @@ void TfrmDesign::ForgetMouseState(const ui::TComponent* Component) {
 // ---- Creation ------------------------------------------------------------------------------
 
 void TfrmDesign::ElementAdded(TMorvikGraphic* Element) {
+  AddBrowserNode(Element);
   if (OnElementAdded) OnElementAdded(Element);
 }
 

@@ -311,6 +311,9 @@ TEST_F(Shell, RulersMarkThePagesOfThePdfPrinter) {
   const int page = dmMain->Printer->PageWidth;
   TfrmDesign* d = New();
   ASSERT_NE(d, nullptr);
+  // The component browser's toggle gives its room to the desktop, so that a page fits.
+  dmMain->acShowBrowser->trigger();
+  QApplication::processEvents();
   d->sbxDesktop->SetHorzPosition(0);
   const QImage top = d->pbTopRuler->grab().toImage();
   ASSERT_GT(top.width(), TfrmDesign::RulerSize + page);

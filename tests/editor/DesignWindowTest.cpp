@@ -10,6 +10,7 @@
 #include "editor/DesignSamples.h"
 #include "editor/Ruler.h"
 #include "editor/VisualModel.h"
+#include "editor/frmBrowser.h"
 #include "editor/frmDesign.h"
 #include "diagram/ScrolledScrollBox.h"
 #include "ui/ImageList.h"
@@ -269,6 +270,9 @@ TEST_F(DesignWindow, RulersMarkThePrinterPages) {
   samples.DesktopHPag = "4";
   auto design = NewDesign();
   Show(design.get());
+  // The component browser gives its room to the desktop, so that the ruler ends beyond it.
+  design->ToggleDockedWindow(design->Browser, true);
+  QApplication::processEvents();
   ASSERT_EQ(design->HorzRange(), 600);
   design->sbxDesktop->SetHorzPosition(0);
   design->sbxDesktop->SetVertPosition(0);

@@ -107,4 +107,10 @@ public:
   QString SaveName;
   QStringList SavePresets;
   QStringList Reopened;
+
+private:
+  bool Open(const void* Element, const Morvik::TCheckRecord* Record) {
+    Dialogs.push_back(Element);
+    return Dialog && Dialog(Element, Record);
+  }
 };

@@ -1,0 +1,435 @@
+// The schema window's editing side: its component browser and error list, the model check
+// that every structural change re-runs, the deletion of elements together with their
+// plug-in objects, relation labels, and the property commands that open each element's
+// dialog through the host.
+
+#include "editor/frmDesign.h"
+
+#include "Interface/MorvikInterface.h"
+#include "diagram/Entity.h"
+#include "diagram/EntryPoint.h"
+#include "diagram/Note.h"
+#include "diagram/ProjectInfo.h"
+#include "diagram/Relation.h"
+#include "diagram/ScrolledScrollBox.h"
+#include "diagram/TextLabel.h"
+#include "editor/VisualModel.h"
+#include "editor/frmBrowser.h"
+#include "editor/frmErrorBrowser.h"
+
+#include <QDateTime>
+#include <algorithm>
+
+namespace {
+
+// The relation whose label this is, or null for a free label.
+TRelation* RelationOfLabel(const TTextLabel* Label) {
+  return Label && Label->Tag() != 0 ? reinterpret_cast<TRelation*>(Label->Tag()) : nullptr;
+}
+
+} // namespace
+
+// ---- Browsers ----------------------------------------------------------------------------
+
+void TfrmDesign::CreateBrowsers() {
+  Browser = new TfrmBrowser(this, this);
+  ErrorBrowser = new TfrmErrorBrowser(this, Browser, this);
+}
+
+void TfrmDesign::AddBrowserNode(TMorvikGraphic* Element) {
+  if (!Browser || !Element) return;
+  if (auto* entity = dynamic_cast<TEntity*>(Element))
+    Browser->AddEntityNode(entity);
+  else if (auto* point = dynamic_cast<TEntryPoint*>(Element))
+    Browser->AddEntryPointNode(point);
+  else if (auto* note = dynamic_cast<TNote*>(Element))
+    Browser->AddNoteNode(note);
+  else if (auto* label = dynamic_cast<TTextLabel*>(Element))
+    Browser->AddTextLabelNode(label);
+  else if (auto* relation = dynamic_cast<TRelation*>(Element))
+    Browser->AddRelationNode(relation);
+  else if (auto* info = dynamic_cast<TProjectInfo*>(Element))
+    Browser->AddProjectInfoNode(info);
+}
+
+QString TfrmDesign::CheckModel() {
+  if (!ErrorBrowser) return QString();
+  const QString summary = ErrorBrowser->RunCheck();
+  VisualModel->CheckedAt = QDateTime::currentDateTime();
+  const int n = ErrorBrowser->ErrorCount();
+  // Shown without findings or hidden with some: the toggle hides it, or docks and shows it.
+  if (!ErrorBrowser->isHidden() == (n < 1)) ToggleDockedWindow(ErrorBrowser, false);
+  return summary;
+}
+
+void TfrmDesign::FindSelectedInBrowser() {
+  if (Selection.size() != 1 || !Browser) return;
+  TMorvikGraphic* element = Selection.front();
+  if (TRelation* relation = RelationOfLabel(dynamic_cast<TTextLabel*>(element))) element = relation;
+  Browser->ShowElement(element);
+}
+
+// ---- TBrowserHost ------------------------------------------------------------------------
+
+TVisualModel* TfrmDesign::DesignDocument() { return VisualModel.get(); }
+
+Morvik::TModel* TfrmDesign::DesignModel() { return Model; }
+
+void TfrmDesign::ScrollIntoView(const ui::TControl* Element) {
+  if (!Element) return;
+  const int h = sbxDesktop->HorzPosition(), v = sbxDesktop->VertPosition();
+  const int w = ClientWidth(), ht = ClientHeight();
+  // A box not wholly in view is brought to the middle of the view.
+  if (Element->Left() < h || Element->Left() + Element->Width() > h + w)
+    sbxDesktop->SetHorzPosition(Element->Left() + Element->Width() / 2 - w / 2);
+  if (Element->Top() < v || Element->Top() + Element->Height() > v + ht)
+    sbxDesktop->SetVertPosition(Element->Top() + Element->Height() / 2 - ht / 2);
+}
+
+void TfrmDesign::LocateElement(TMorvikGraphic* Element) {
+  if (!Element) return;
+  ScrollIntoView(Element);
+  SelectOnly(Element);
+}
+
+void TfrmDesign::PopupElementMenu(TMorvikGraphic* Element, const QPoint& Pos) {
+  if (!Element || !FHost) return;
+  TDesignMenu menu;
+  if (dynamic_cast<TEntity*>(Element))
+    menu = TDesignMenu::Entity;
+  else if (dynamic_cast<TNote*>(Element))
+    menu = TDesignMenu::Note;
+  else if (dynamic_cast<TProjectInfo*>(Element))
+    menu = TDesignMenu::ProjectInfo;
+  else if (dynamic_cast<TTextLabel*>(Element))
+    menu = TDesignMenu::TextLabel;
+  else if (dynamic_cast<TRelation*>(Element))
+    menu = TDesignMenu::Relation;
+  else
+    return;
+  FHost->PopupMenu(this, menu, Pos);
+}
+
+bool TfrmDesign::EditModelAt(const Morvik::TCheckRecord* Record) {
+  return FHost && Model && FHost->EditModel(this, Record);
+}
+
+bool TfrmDesign::EditEntityAt(TEntity* Entity, const Morvik::TCheckRecord* Record) {
+  return FHost && Entity && Model && FHost->EditEntity(this, Entity, Record);
+}
+
+bool TfrmDesign::EditRelationAt(TRelation* Relation, const Morvik::TCheckRecord* Record) {
+  if (!FHost || !Relation || !Model) return false;
+  return EditRelation(Relation, Record);
+}
+
+void TfrmDesign::DockedWindowHidden(QWidget* Window) {
+  if (Window && Window == Browser)
+    pnLeftDockUnDock();
+  else if (Window && Window == ErrorBrowser)
+    pnBottomDockUnDock();
+}
+
+// ---- Deleting ----------------------------------------------------------------------------
+
+namespace {
+
+bool HasName(const Morvik::TReference* Reference) {
+  const char* name = Reference ? Reference->GetName() : nullptr;
+  return name && *name;
+}
+
+bool BetweenEntities(const TRelation* Relation) {
+  return Relation && dynamic_cast<const TEntity*>(Relation->Base()) &&
+         dynamic_cast<const TEntity*>(Relation->Target());
+}
+
+// The one selected element when it is a T, else null.
+template <class T>
+T* OnlySelected(const std::vector<TMorvikGraphic*>& Selection) {
+  return Selection.size() == 1 ? dynamic_cast<T*>(Selection.front()) : nullptr;
+}
+
+} // namespace
+
+void TfrmDesign::DeleteSelection() {
+  DeleteSelectionElements();
+  SetModified(true, 2);
+}
+
+void TfrmDesign::DeleteSelectionElements() {
+  if (FHost) FHost->SetBusy(true);
+  try {
+    while (!Selection.empty()) {
+      TMorvikGraphic* element = Selection.front();
+      Deselect(element);
+      if (auto* relation = dynamic_cast<TRelation*>(element))
+        DeleteRelation(relation);
+      else if (auto* entity = dynamic_cast<TEntity*>(element))
+        DeleteEntity(entity);
+      else if (auto* note = dynamic_cast<TNote*>(element))
+        DeleteNote(note);
+      else if (auto* info = dynamic_cast<TProjectInfo*>(element))
+        DeleteProjectInfo(info);
+      else if (auto* label = dynamic_cast<TTextLabel*>(element))
+        DeleteTextLabel(label);
+    }
+  } catch (...) {
+    if (FHost) FHost->SetBusy(false);
+    throw;
+  }
+  if (FHost) FHost->SetBusy(false);
+}
+
+void TfrmDesign::DeleteAttachedRelations(TRectangle* Element) {
+  if (!Element) return;
+  Deselect(Element);
+  // A line's destructor empties its slot, so the walk starts from the first slot each time.
+  while (Element->LineCount() > 0) {
+    TLine* line = nullptr;
+    for (int i = 0; i < Element->SlotCount() && !line; ++i) line = Element->GetLine(i);
+    auto* relation = dynamic_cast<TRelation*>(line);
+    if (!relation) break;
+    DeleteRelation(relation);
+  }
+}
+
+void TfrmDesign::DeleteEntity(TEntity* Entity) {
+  if (!Entity) return;
+  DeleteAttachedRelations(Entity);
+  if (TEntryPoint* point = VisualModel->FindEntryPointByEntity(Entity)) DeleteEntryPoint(point);
+  Morvik::TTable* table = Entity->Table();
+  const bool dropTable = table && !Entity->TableDropped() && Model;
+  VisualModel->RemoveEntity(Entity);
+  if (Browser) Browser->RemoveEntityNode(Entity);
+  if (table && Model) {
+    // No reference may outlive its table: those that no relation on the desktop showed
+    // go too, and a relation that still shows one goes with it.
+    for (int i = Model->GetReferenceCount() - 1; i >= 0; --i) {
+      if (i >= Model->GetReferenceCount()) continue;
+      Morvik::TReference* reference = Model->GetReference(i);
+      if (!reference || (reference->GetParentTable() != table && reference->GetChildTable() != table))
+        continue;
+      if (TRelation* relation = VisualModel->FindRelationByReference(reference)) DeleteRelation(relation);
+      if (i < Model->GetReferenceCount() && Model->GetReference(i) == reference)
+        Model->DeleteReference(reference);
+    }
+  }
+  Entity->SetTable(nullptr);
+  if (dropTable) Model->DeleteTable(table);
+  delete Entity;
+}
+
+void TfrmDesign::DeleteRelation(TRelation* Relation) {
+  if (!Relation) return;
+  Deselect(Relation);
+  if (TTextLabel* label = Relation->MainLabel()) DeleteTextLabel(label);
+  VisualModel->RemoveRelation(Relation);
+  if (Browser) Browser->RemoveRelationNode(Relation);
+  Morvik::TReference* reference = Relation->Reference();
+  Relation->SetReference(nullptr);
+  if (reference && !Relation->ReferenceDropped() && Model) Model->DeleteReference(reference);
+  delete Relation;
+}
+
+void TfrmDesign::DeleteNote(TNote* Note) {
+  if (!Note) return;
+  DeleteAttachedRelations(Note);
+  VisualModel->RemoveNote(Note);
+  if (Browser) Browser->RemoveNoteNode(Note);
+  delete Note;
+}
+
+void TfrmDesign::DeleteTextLabel(TTextLabel* TextLabel) {
+  if (!TextLabel) return;
+  DeleteAttachedRelations(TextLabel);
+  VisualModel->RemoveTextLabel(TextLabel);
+  if (Browser) Browser->RemoveTextLabelNode(TextLabel);
+  if (TRelation* relation = RelationOfLabel(TextLabel))
+    if (relation->MainLabel() == TextLabel) relation->SetMainLabel(nullptr);
+  delete TextLabel;
+}
+
+void TfrmDesign::DeleteProjectInfo(TProjectInfo* ProjectInfo) {
+  if (!ProjectInfo) return;
+  DeleteAttachedRelations(ProjectInfo);
+  VisualModel->RemoveProjectInfo(ProjectInfo);
+  if (Browser) Browser->RemoveProjectInfoNode();
+  delete ProjectInfo;
+}
+
+void TfrmDesign::DeleteEntryPoint(TEntryPoint* EntryPoint) {
+  if (!EntryPoint) return;
+  Deselect(EntryPoint);
+  VisualModel->RemoveEntryPoint(EntryPoint);
+  if (Browser) Browser->RemoveEntryPointNode(EntryPoint);
+  delete EntryPoint;
+}
+
+void TfrmDesign::DeleteSelectedEntity() {
+  if (TEntity* entity = OnlySelected<TEntity>(Selection)) {
+    DeleteEntity(entity);
+    SetModified(true, 2);
+  }
+}
+
+void TfrmDesign::DeleteSelectedRelation() {
+  if (TRelation* relation = OnlySelected<TRelation>(Selection)) {
+    DeleteRelation(relation);
+    SetModified(true, 2);
+  }
+}
+
+void TfrmDesign::DeleteSelectedNote() {
+  if (TNote* note = OnlySelected<TNote>(Selection)) {
+    DeleteNote(note);
+    SetModified(true, 1);
+  }
+}
+
+void TfrmDesign::DeleteSelectedProjectInfo() {
+  if (TProjectInfo* info = OnlySelected<TProjectInfo>(Selection)) {
+    DeleteProjectInfo(info);
+    SetModified(true, 1);
+  }
+}
+
+void TfrmDesign::DeleteSelectedTextLabel() {
+  if (TTextLabel* label = OnlySelected<TTextLabel>(Selection)) {
+    DeleteTextLabel(label);
+    SetModified(true, 1);
+  }
+}
+
+void TfrmDesign::DeleteSelectedEntryPoint() {
+  if (TEntity* entity = OnlySelected<TEntity>(Selection)) {
+    if (TEntryPoint* point = VisualModel->FindEntryPointByEntity(entity)) {
+      DeleteEntryPoint(point);
+      SetModified(true, 1);
+    }
+  }
+}
+
+bool TfrmDesign::SelectedEntityHasEntryPoint() const {
+  const TEntity* entity = OnlySelected<TEntity>(Selection);
+  return entity && VisualModel->FindEntryPointByEntity(entity);
+}
+
+// ---- Relation labels ---------------------------------------------------------------------
+
+bool TfrmDesign::CanShowRelationLabel() const {
+  const TRelation* relation = OnlySelected<TRelation>(Selection);
+  return relation && !relation->MainLabel() && BetweenEntities(relation) && HasName(relation->Reference());
+}
+
+bool TfrmDesign::CanHideRelationLabel() const {
+  const TRelation* relation = OnlySelected<TRelation>(Selection);
+  return relation && BetweenEntities(relation) && relation->MainLabel();
+}
+
+void TfrmDesign::AddRelationLabel(TRelation* Relation) {
+  const int n = VisualModel->NextFreeTextLabelNumber();
+  TTextLabel* label =
+      CreateTextLabel(Desktop, FZoom, 1000, QStringLiteral("TextLabel_%1").arg(n),
+                      QString::fromUtf8(Relation->Reference()->GetName()), 0, 0, ElementHandlers());
+  label->SetTag(reinterpret_cast<intptr_t>(Relation));
+  Relation->SetMainLabel(label);
+  VisualModel->AddTextLabel(label);
+}
+
+void TfrmDesign::ShowRelationLabel() {
+  if (!CanShowRelationLabel()) return;
+  AddRelationLabel(OnlySelected<TRelation>(Selection));
+  SetModified(true, 1);
+}
+
+void TfrmDesign::HideRelationLabel() {
+  TRelation* relation = OnlySelected<TRelation>(Selection);
+  if (!relation || !relation->MainLabel()) return;
+  DeleteTextLabel(relation->MainLabel());
+  SetModified(true, 1);
+}
+
+// ---- Properties --------------------------------------------------------------------------
+
+bool TfrmDesign::EditSelectedEntity() {
+  TEntity* entity = OnlySelected<TEntity>(Selection);
+  if (!entity || !FHost || !Model || !FHost->EditEntity(this, entity, nullptr)) return false;
+  if (Browser) Browser->UpdateEntityNode(entity);
+  SetModified(true, 2);
+  return true;
+}
+
+bool TfrmDesign::EditRelation(TRelation* Relation, const Morvik::TCheckRecord* Record) {
+  if (!FHost || !Model || !BetweenEntities(Relation) || !Relation->Reference()) return false;
+  // A named reference without a label: the user hid it, and it stays hidden.
+  const bool hidden = !Relation->MainLabel() && HasName(Relation->Reference());
+  if (!FHost->EditRelation(this, Relation, Record)) return false;
+  Morvik::TReference* reference = Relation->Reference();
+  if (HasName(reference)) {
+    if (TTextLabel* label = Relation->MainLabel()) {
+      label->SetCaption(QString::fromUtf8(reference->GetName()));
+      Relation->ChangePositionOfMainLabel();
+    } else if (!hidden) {
+      AddRelationLabel(Relation);
+    }
+  } else if (TTextLabel* label = Relation->MainLabel()) {
+    DeleteTextLabel(label);
+  }
+  return true;
+}
+
+bool TfrmDesign::EditSelectedRelation() {
+  if (Selection.size() != 1) return false;
+  auto* relation = dynamic_cast<TRelation*>(Selection.front());
+  if (!relation) relation = RelationOfLabel(dynamic_cast<TTextLabel*>(Selection.front()));
+  if (!relation || !EditRelation(relation, nullptr)) return false;
+  if (Browser) Browser->UpdateRelationNode(relation);
+  SetModified(true, 2);
+  return true;
+}
+
+bool TfrmDesign::EditSelectedTextLabel() {
+  TTextLabel* label = OnlySelected<TTextLabel>(Selection);
+  if (!label) return false;
+  if (RelationOfLabel(label)) return EditSelectedRelation();
+  if (!FHost || !FHost->EditTextLabel(this, label)) return false;
+  if (Browser) Browser->UpdateTextLabelNode(label);
+  SetModified(true, 1);
+  return true;
+}
+
+bool TfrmDesign::EditSelectedNote() {
+  TNote* note = OnlySelected<TNote>(Selection);
+  if (!note || !FHost || !FHost->EditNote(this, note)) return false;
+  note->Invalidate();
+  SetModified(true, 1);
+  if (Browser) Browser->UpdateNoteNode(note);
+  return true;
+}
+
+bool TfrmDesign::EditSelectedProjectInfo() {
+  TProjectInfo* info = OnlySelected<TProjectInfo>(Selection);
+  if (!info || !FHost || !FHost->EditProjectInfo(this, info)) return false;
+  info->Invalidate();
+  SetModified(true, 1);
+  return true;
+}
+
+bool TfrmDesign::EditModelProperties() {
+  if (!FHost || !Model || !FHost->EditModel(this, nullptr)) return false;
+  SetModified(true, 2);
+  return true;
+}
+
+bool TfrmDesign::EditElementProperties(TMorvikGraphic* Element) {
+  if (!Element) return false;
+  // The commands work on the selection: the element becomes the only selected one.
+  if (Selection.size() != 1 || Selection.front() != Element) SelectOnly(Element);
+  if (dynamic_cast<TEntity*>(Element)) return EditSelectedEntity();
+  if (dynamic_cast<TRelation*>(Element)) return EditSelectedRelation();
+  if (dynamic_cast<TNote*>(Element)) return EditSelectedNote();
+  if (dynamic_cast<TTextLabel*>(Element)) return EditSelectedTextLabel();
+  if (dynamic_cast<TProjectInfo*>(Element)) return EditSelectedProjectInfo();
+  return false;
+}

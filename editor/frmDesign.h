@@ -335,9 +335,6 @@ public:
   // Lists a new element in the component browser (relation labels and incomplete relations
   // are left out by the browser).
   void AddBrowserNode(TMorvikGraphic* Element);
-  // Runs the model check into the error list, stamps the check time, shows the list when
-  // there are findings and hides it when there are none; returns the summary.
-  QString CheckModel();
   // Selects the node of the one selected element (a relation label's relation).
   void FindSelectedInBrowser();
 

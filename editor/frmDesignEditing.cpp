@@ -17,7 +17,6 @@
 #include "editor/frmBrowser.h"
 #include "editor/frmErrorBrowser.h"
 
-#include <QDateTime>
 #include <algorithm>
 
 namespace {
@@ -50,16 +49,6 @@ void TfrmDesign::AddBrowserNode(TMorvikGraphic* Element) {
     Browser->AddRelationNode(relation);
   else if (auto* info = dynamic_cast<TProjectInfo*>(Element))
     Browser->AddProjectInfoNode(info);
-}
-
-QString TfrmDesign::CheckModel() {
-  if (!ErrorBrowser) return QString();
-  const QString summary = ErrorBrowser->RunCheck();
-  VisualModel->CheckedAt = QDateTime::currentDateTime();
-  const int n = ErrorBrowser->ErrorCount();
-  // Shown without findings or hidden with some: the toggle hides it, or docks and shows it.
-  if (!ErrorBrowser->isHidden() == (n < 1)) ToggleDockedWindow(ErrorBrowser, false);
-  return summary;
 }
 
 void TfrmDesign::FindSelectedInBrowser() {

@@ -54,9 +54,6 @@ public:
   // The bound table of the plug-in model (owned by the model), or null.
   Morvik::TTable* Table() const { return FTable; }
   void SetTable(Morvik::TTable* Value) { FTable = Value; }
-  // The plug-in table is already gone: deleting the entity leaves the model alone.
-  bool TableDropped() const { return FTableDropped; }
-  void SetTableDropped(bool Value) { FTableDropped = Value; }
   // Created by reverse engineering and not yet placed.
   // The plug-in has removed the table already: deleting the entity leaves it alone.
   bool TableDropped() const { return FTableDropped; }
@@ -118,7 +115,6 @@ private:
   std::unique_ptr<TAttributes> FAttributes;
   ui::TImageList* FImages = nullptr;
   Morvik::TTable* FTable = nullptr;
-  bool FTableDropped = false;
   bool FIsNew = false;
   bool FTableDropped = false;
   int FDelta = 0;

@@ -84,6 +84,21 @@ public:
   std::vector<bool> ProgressShown;
   FakeProgress Progress;
 
+  // The property dialogs: Dialog (when set) plays the user and answers; none confirms
+  // nothing. Dialogs records every element a dialog opened on (null for the model).
+  bool EditModel(TfrmDesign*, const Morvik::TCheckRecord* Record) override { return Open(nullptr, Record); }
+  bool EditEntity(TfrmDesign*, TEntity* Entity, const Morvik::TCheckRecord* Record) override {
+    return Open(Entity, Record);
+  }
+  bool EditRelation(TfrmDesign*, TRelation* Relation, const Morvik::TCheckRecord* Record) override {
+    return Open(Relation, Record);
+  }
+  bool EditNote(TfrmDesign*, TNote* Note) override { return Open(Note, nullptr); }
+  bool EditTextLabel(TfrmDesign*, TTextLabel* Label) override { return Open(Label, nullptr); }
+  bool EditProjectInfo(TfrmDesign*, TProjectInfo* Info) override { return Open(Info, nullptr); }
+  std::function<bool(const void* Element, const Morvik::TCheckRecord* Record)> Dialog;
+  std::vector<const void*> Dialogs;
+
   int CurrentTool = 0;
   bool Sticky = false;
   QString Folder = QStringLiteral(MORVIK_PLUGIN_DIR "/");

@@ -12,6 +12,7 @@
 #include "ui/Desktop.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -38,6 +39,14 @@ void SetHandlers(T* Element, const TElementHandlers& Handlers) {
 
 const TDesignSamples* Samples() { return TDesignSamples::Current(); }
 
+// A position or size from outside (a file, the clipboard, a dialog) held within the largest
+// desktop at the zoom M / D, so that no later arithmetic on it leaves the integer range.
+int WithinDesktop(int Value, int M, int D) {
+  const long long extent = M > 0 && D > 0 ? static_cast<long long>(TDesignSamples::MaxDesktopPix) * M / D
+                                          : TDesignSamples::MaxDesktopPix;
+  return static_cast<int>(std::clamp<long long>(Value, 0, extent));
+}
+
 bool IsEntity(const TRectangle* R) { return dynamic_cast<const TEntity*>(R) != nullptr; }
 bool IsNoteOrLabel(const TRectangle* R) {
   return dynamic_cast<const TNote*>(R) != nullptr || dynamic_cast<const TTextLabel*>(R) != nullptr;
@@ -55,7 +64,8 @@ TEntity* CreateEntity(ui::TDesktop* Desktop, int M, int D, const QString& Name, 
   e->SetName(Name);
   e->SetCaption(Caption);
   e->SetAutoSize(AutoSize);
-  e->SetBounds(Left, Top, Width, Height);
+  e->SetBounds(WithinDesktop(Left, M, D), WithinDesktop(Top, M, D), WithinDesktop(Width, M, D),
+               WithinDesktop(Height, M, D));
   e->SetDrawAll(DrawAll);
   e->SetIsNew(IsNew);
   e->SetImages(FactoryImages);
@@ -69,7 +79,8 @@ TNote* CreateNote(ui::TDesktop* Desktop, int M, int D, const QString& Name, cons
   auto n = Construct<TNote>(Desktop, Samples() ? Samples()->DefNote : nullptr, M, D);
   n->SetName(Name);
   n->SetAutoSize(AutoSize);
-  n->SetBounds(Left, Top, Width, Height);
+  n->SetBounds(WithinDesktop(Left, M, D), WithinDesktop(Top, M, D), WithinDesktop(Width, M, D),
+               WithinDesktop(Height, M, D));
   n->SetText(Text);
   SetHandlers(n.get(), Handlers);
   return n.release();
@@ -94,8 +105,8 @@ TProjectInfo* CreateProjectInfo(ui::TDesktop* Desktop, int M, int D, const QStri
   p->SetDBServer(DBServer);
   p->SetCreatedAt(CreatedAt);
   p->SetUpdatedAt(UpdatedAt);
-  p->SetLeft(Left);
-  p->SetTop(Top);
+  p->SetLeft(WithinDesktop(Left, M, D));
+  p->SetTop(WithinDesktop(Top, M, D));
   SetHandlers(p.get(), Handlers);
   return p.release();
 }
@@ -105,7 +116,7 @@ TTextLabel* CreateTextLabel(ui::TDesktop* Desktop, int M, int D, const QString& 
   auto l = Construct<TTextLabel>(Desktop, Samples() ? Samples()->DefTextLabel : nullptr, M, D);
   l->SetName(Name);
   l->SetCaption(Caption);
-  l->SetBounds(Left, Top, 0, 0);
+  l->SetBounds(WithinDesktop(Left, M, D), WithinDesktop(Top, M, D), 0, 0);
   SetHandlers(l.get(), Handlers);
   return l.release();
 }

@@ -2,7 +2,8 @@
 // One factory per kind of desktop element: owner and parent, the look of the kind's sample
 // of the current design settings, the zoom (M / D), the name and content, the bounds and
 // the schema window's handlers, always in this order. The factories do not register the
-// element in the document or the browser; the callers do.
+// element in the document or the browser; the callers do. Positions and sizes are held
+// within the largest desktop at the zoom (TDesignSamples::MaxDesktopPix * M / D).
 
 #include "diagram/Relation.h"
 #include "diagram/ResizeBox.h"

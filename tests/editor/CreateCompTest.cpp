@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 // Looks of every sample that differ from the classes' own defaults.
@@ -255,6 +257,26 @@ TEST_F(FactoryTest, AtHalfZoomTheLookIsHalvedAndTheBoundsTakenAsTheyAre) {
   TTextLabel* l = CreateTextLabel(&Desktop, 50, 100, "TextLabel_0", "Popis", 5, 5, Handlers);
   EXPECT_EQ(l->Font()->Size(), 7);
   EXPECT_EQ(Samples.DefTextLabel->Font()->Size(), 14);
+}
+
+// Positions from files, the clipboard or dialogs are held within the largest desktop at the
+// zoom, so that nothing computed from them later leaves the integer range.
+TEST_F(FactoryTest, PositionsAndSizesAreHeldWithinTheLargestDesktop) {
+  const int max = TDesignSamples::MaxDesktopPix, huge = std::numeric_limits<int>::max();
+  TEntity* e =
+      CreateEntity(&Desktop, 100, 100, "Entity_0", "A", huge, -huge, huge, 40, true, false, false, Handlers);
+  EXPECT_EQ(e->BoundsRect(), ui::Bounds(max, 0, max, 40));
+  TNote* n = CreateNote(&Desktop, 200, 100, "Note_0", "x", -5, huge - 1, 300, huge, false, Handlers);
+  EXPECT_EQ(n->BoundsRect(), ui::Bounds(0, 2 * max, 300, 2 * max)); // at 200 % the desktop is twice as large
+  TTextLabel* l = CreateTextLabel(&Desktop, 100, 100, "TextLabel_0", "Popis", huge, huge, Handlers);
+  EXPECT_EQ(ui::Point(l->Left(), l->Top()), ui::Point(max, max));
+  // A relation between the farthest boxes routes without overflow.
+  TEntity* far =
+      CreateEntity(&Desktop, 100, 100, "Entity_1", "B", 0, huge, huge, huge, true, false, false, Handlers);
+  TRelation* r =
+      CreateRelation(&Desktop, 100, 100, "Relation_0", e, 10, 10, far, huge, huge, rkNone, Handlers);
+  ASSERT_NE(r, nullptr);
+  EXPECT_LE(r->BoundsRect().Right, 2 * max + TRelation::DefConclusionLength);
 }
 
 TEST(FactoryWithoutSettings, ElementsKeepTheirClassLook) {

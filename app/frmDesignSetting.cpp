@@ -80,29 +80,6 @@ QLineEdit* MakeEdit(QWidget* Parent, const char* Name) {
   return e;
 }
 
-QFont ToDialogFont(const ui::TFont* Font) {
-  QFont f(Font->Name());
-  f.setPointSize(qMax(1, Font->Size()));
-  f.setBold(Font->Style() & ui::fsBold);
-  f.setItalic(Font->Style() & ui::fsItalic);
-  f.setUnderline(Font->Style() & ui::fsUnderline);
-  f.setStrikeOut(Font->Style() & ui::fsStrikeOut);
-  return f;
-}
-
-void FromDialogFont(const QFont& F, ui::TFont* Font) {
-  Font->SetName(F.family());
-  const int size =
-      F.pointSize() > 0 ? F.pointSize() : ui::MulDiv(F.pixelSize(), 72, ui::TFont::PixelsPerInch);
-  Font->SetSize(size);
-  ui::TFontStyles s = 0;
-  if (F.bold()) s |= ui::fsBold;
-  if (F.italic()) s |= ui::fsItalic;
-  if (F.underline()) s |= ui::fsUnderline;
-  if (F.strikeOut()) s |= ui::fsStrikeOut;
-  Font->SetStyle(s);
-}
-
 ui::TFont* FontOf(TMorvikGraphic* Sample) {
   if (auto* r = dynamic_cast<TRectangle*>(Sample)) return r->Font();
   return nullptr;
@@ -414,7 +391,7 @@ void TfrmDesignSetting::lbxComponentsClick() {
     cdBrushColor->setCurrentColor(ui::ColorToQColor(s.DesktopColor));
     cdPenColor->setCurrentColor(ui::ColorToQColor(s.DesktopLineColor));
   }
-  if (ui::TFont* font = FontOf(sample)) fdFont->setCurrentFont(ToDialogFont(font));
+  if (ui::TFont* font = FontOf(sample)) fdFont->setCurrentFont(ui::ToDialogFont(font));
   UpdateFontName();
   pbDesktop->update();
 }
@@ -422,9 +399,9 @@ void TfrmDesignSetting::lbxComponentsClick() {
 void TfrmDesignSetting::btnFontClick() {
   ui::TFont* font = FontOf(CurrentSample());
   if (!font) return;
-  fdFont->setCurrentFont(ToDialogFont(font));
+  fdFont->setCurrentFont(ui::ToDialogFont(font));
   if (fdFont->exec() != QDialog::Accepted) return;
-  FromDialogFont(fdFont->selectedFont(), font);
+  ui::FromDialogFont(fdFont->selectedFont(), font);
   UpdateFontName();
   CenterSample();
 }

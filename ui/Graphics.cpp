@@ -135,4 +135,26 @@ const QFont& TFont::ToQFont() const {
   return FQFont;
 }
 
+QFont ToDialogFont(const TFont* Font) {
+  QFont f(Font->Name());
+  f.setPointSize(qMax(1, Font->Size()));
+  f.setBold(Font->Style() & fsBold);
+  f.setItalic(Font->Style() & fsItalic);
+  f.setUnderline(Font->Style() & fsUnderline);
+  f.setStrikeOut(Font->Style() & fsStrikeOut);
+  return f;
+}
+
+void FromDialogFont(const QFont& F, TFont* Font) {
+  Font->SetName(F.family());
+  const int size = F.pointSize() > 0 ? F.pointSize() : MulDiv(F.pixelSize(), 72, TFont::PixelsPerInch);
+  Font->SetSize(size);
+  TFontStyles s = 0;
+  if (F.bold()) s |= fsBold;
+  if (F.italic()) s |= fsItalic;
+  if (F.underline()) s |= fsUnderline;
+  if (F.strikeOut()) s |= fsStrikeOut;
+  Font->SetStyle(s);
+}
+
 } // namespace ui

@@ -138,4 +138,8 @@ private:
   mutable bool FQFontValid = false;
 };
 
+// The font a font dialog starts from (name, points, style), and the choice written back.
+QFont ToDialogFont(const TFont* Font);
+void FromDialogFont(const QFont& F, TFont* Font);
+
 } // namespace ui

@@ -1,0 +1,56 @@
+#pragma once
+// The model dialog: the schema-wide parameters and the note of the plug-in model, edited on
+// a mirror and stored on OK or Apply.
+
+#include "ui/frmAbstract.h"
+
+#include <memory>
+
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class TEditParamObject;
+class TfraParamEdit;
+namespace Morvik {
+class TCheckRecord;
+class TModel;
+}
+
+class TfrmModelProperties : public TfrmAbstractDialog {
+  Q_OBJECT
+public:
+  explicit TfrmModelProperties(QWidget* Parent = nullptr);
+  ~TfrmModelProperties() override;
+
+  // Loads the model's parameters, shows the dialog modally and stores on OK. True when
+  // anything was stored: on OK, and on Cancel after Apply. Record: a finding or null.
+  bool Execute(Morvik::TModel* Model, const Morvik::TCheckRecord* Record);
+  // The parameter mirror while the dialog is open; null otherwise.
+  TEditParamObject* Mirror() const { return FMirror.get(); }
+
+  // Components.
+  QTabWidget* pgcModel;
+  QWidget* tsProperties;
+  QWidget* tsNote;
+  QWidget* tsError;
+  TfraParamEdit* fraPEModel;
+  QPlainTextEdit* mmNote;
+  QPlainTextEdit* mmError;
+  QPushButton* btnApply;
+
+  void LoadData();
+  void StoreData();
+
+  // Event handlers.
+  void btnApplyClick();
+  void FormActivate();
+
+protected:
+  void showEvent(QShowEvent* Event) override;
+
+private:
+  Morvik::TModel* FModel = nullptr;
+  const Morvik::TCheckRecord* FRecord = nullptr;
+  std::unique_ptr<TEditParamObject> FMirror;
+  bool FStored = false;
+};

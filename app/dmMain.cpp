@@ -1,6 +1,12 @@
 #include "app/dmMain.h"
 
 #include "app/PagePrinting.h"
+#include "Interface/dialogs/PropertyDialogs.h"
+#include "diagram/Entity.h"
+#include "diagram/Note.h"
+#include "diagram/ProjectInfo.h"
+#include "diagram/Relation.h"
+#include "diagram/TextLabel.h"
 #include "app/frmPrintProperties.h"
 #include "app/frmReport.h"
 #include "docgen/frmDocumentationProperties.h"
@@ -288,6 +294,7 @@ void TdmMain::CreateActions() {
 
   OnExecute(acNew, [this] { acNewExecute(); });
   OnExecute(acPrint, [this] { acPrintExecute(); });
+  WireEditingCommands();
   OnExecute(acOpen, [this] { acOpenExecute(); });
   // The schema-wide commands of the active window.
   const std::pair<QAction*, void (TfrmDesign::*)()> commands[] = {
@@ -756,4 +763,85 @@ void TdmMain::ShowDocumentation() {
 void TdmMain::Progress(int, int) {
   // Repaint while the site is written; the busy cursor keeps the user's input out.
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+TPropertyDialogs& TdmMain::PropertyDialogs() {
+  if (!FPropertyDialogs) FPropertyDialogs = std::make_unique<TPropertyDialogs>();
+  return *FPropertyDialogs;
+}
+
+bool TdmMain::EditElement(TfrmDesign* Design, TMorvikGraphic* Element) {
+  return Design && Element && Design->EditElementProperties(Element);
+}
+
+bool TdmMain::EditModel(TfrmDesign* Design, const Morvik::TCheckRecord* Record) {
+  return Design && PropertyDialogs().EditModel(Design, Record);
+}
+
+bool TdmMain::EditEntity(TfrmDesign* Design, TEntity* Entity, const Morvik::TCheckRecord* Record) {
+  return Design && Entity && PropertyDialogs().EditElement(Design, Entity, Record);
+}
+
+bool TdmMain::EditRelation(TfrmDesign* Design, TRelation* Relation, const Morvik::TCheckRecord* Record) {
+  return Design && Relation && PropertyDialogs().EditElement(Design, Relation, Record);
+}
+
+bool TdmMain::EditNote(TfrmDesign* Design, TNote* Note) {
+  return Design && Note && PropertyDialogs().EditElement(Design, Note);
+}
+
+bool TdmMain::EditTextLabel(TfrmDesign* Design, TTextLabel* TextLabel) {
+  return Design && TextLabel && PropertyDialogs().EditElement(Design, TextLabel);
+}
+
+bool TdmMain::EditProjectInfo(TfrmDesign* Design, TProjectInfo* ProjectInfo) {
+  return Design && ProjectInfo && PropertyDialogs().EditElement(Design, ProjectInfo);
+}
+
+void TdmMain::WireEditingCommands() {
+  // The one selected element of a kind, or null.
+  const auto selectedIs = [this](auto Test) {
+    return [this, Test] {
+      TfrmDesign* d = Design();
+      return d && d->Selection.size() == 1 && Test(d->Selection.front());
+    };
+  };
+  const auto isEntity = [](TMorvikGraphic* e) { return dynamic_cast<TEntity*>(e) != nullptr; };
+  const auto isRelation = [](TMorvikGraphic* e) { return dynamic_cast<TRelation*>(e) != nullptr; };
+  const auto isNote = [](TMorvikGraphic* e) { return dynamic_cast<TNote*>(e) != nullptr; };
+  const auto isLabel = [](TMorvikGraphic* e) { return dynamic_cast<TTextLabel*>(e) != nullptr; };
+  const auto isInfo = [](TMorvikGraphic* e) { return dynamic_cast<TProjectInfo*>(e) != nullptr; };
+  const auto any = [this] { return HasDesign() && Design()->HasSelection(); };
+
+  const struct {
+    QAction* Action;
+    std::function<bool()> Enabled;
+    std::function<void(TfrmDesign*)> Command;
+  } commands[] = {
+      {acEntityProperties, selectedIs(isEntity), [](TfrmDesign* d) { d->EditSelectedEntity(); }},
+      {acRelationProperties, selectedIs(isRelation), [](TfrmDesign* d) { d->EditSelectedRelation(); }},
+      {acNoteProperties, selectedIs(isNote), [](TfrmDesign* d) { d->EditSelectedNote(); }},
+      {acTextLabelProperties, selectedIs(isLabel), [](TfrmDesign* d) { d->EditSelectedTextLabel(); }},
+      {acProjectInfoProperties, selectedIs(isInfo), [](TfrmDesign* d) { d->EditSelectedProjectInfo(); }},
+      {acModelProperties, [this] { return HasDesign(); }, [](TfrmDesign* d) { d->EditModelProperties(); }},
+      {acDelete, any, [](TfrmDesign* d) { d->DeleteSelection(); }},
+      {acEntityDelete, selectedIs(isEntity), [](TfrmDesign* d) { d->DeleteSelectedEntity(); }},
+      {acRelationDelete, selectedIs(isRelation), [](TfrmDesign* d) { d->DeleteSelectedRelation(); }},
+      {acNoteDelete, selectedIs(isNote), [](TfrmDesign* d) { d->DeleteSelectedNote(); }},
+      {acTextLabelDelete, selectedIs(isLabel), [](TfrmDesign* d) { d->DeleteSelectedTextLabel(); }},
+      {acProjectInfoDelete, selectedIs(isInfo), [](TfrmDesign* d) { d->DeleteSelectedProjectInfo(); }},
+      {acEntryPointDelete, [this] { return HasDesign() && Design()->SelectedEntityHasEntryPoint(); },
+       [](TfrmDesign* d) { d->DeleteSelectedEntryPoint(); }},
+      {acAddText, [this] { return HasDesign() && Design()->CanShowRelationLabel(); },
+       [](TfrmDesign* d) { d->ShowRelationLabel(); }},
+      {acRemoveTextLabel, [this] { return HasDesign() && Design()->CanHideRelationLabel(); },
+       [](TfrmDesign* d) { d->HideRelationLabel(); }},
+      {acFidnInBrowser, any, [](TfrmDesign* d) { d->FindSelectedInBrowser(); }},
+  };
+  for (const auto& c : commands) {
+    SetEnabling(c.Action, c.Enabled);
+    OnExecute(c.Action, [this, command = c.Command] {
+      if (TfrmDesign* design = Design()) command(design);
+    });
+  }
 }

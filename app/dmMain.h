@@ -18,6 +18,7 @@ class QAction;
 class QMenu;
 class QFileDialog;
 class TMyPrinter;
+class TPropertyDialogs;
 class TfrmDesign;
 namespace ui {
 class TComponent;
@@ -76,6 +77,9 @@ public:
   bool FStickyTool = false;
   // The printer object; null when none could be set up.
   std::unique_ptr<TMyPrinter> Printer;
+  // The property dialogs, made when first needed.
+  TPropertyDialogs& PropertyDialogs();
+  std::unique_ptr<TPropertyDialogs> FPropertyDialogs;
   // Numbers the unnamed new schemas.
   int NewCount = 0;
 
@@ -103,6 +107,14 @@ public:
   // Opens a local file URL (by default in the desktop's viewer; tests replace it).
   std::function<bool(const QUrl& Url)> UrlOpener;
   void PopupMenu(TfrmDesign* Design, TDesignMenu Menu, const QPoint& GlobalPos) override;
+  // The property dialogs, opened by double clicks, the Edit… commands and the error list.
+  bool EditElement(TfrmDesign* Design, TMorvikGraphic* Element) override;
+  bool EditModel(TfrmDesign* Design, const Morvik::TCheckRecord* Record) override;
+  bool EditEntity(TfrmDesign* Design, TEntity* Entity, const Morvik::TCheckRecord* Record) override;
+  bool EditRelation(TfrmDesign* Design, TRelation* Relation, const Morvik::TCheckRecord* Record) override;
+  bool EditNote(TfrmDesign* Design, TNote* Note) override;
+  bool EditTextLabel(TfrmDesign* Design, TTextLabel* TextLabel) override;
+  bool EditProjectInfo(TfrmDesign* Design, TProjectInfo* ProjectInfo) override;
 
   // The standard message display (an information box unless replaced, as tests do).
   std::function<void(const QString& Message)> MessageDisplay;
@@ -151,6 +163,8 @@ public:
   void acSettingExecute();
   void acSetPrinterExecute();
   void acPrintExecute();
+  // The editing commands of the active window: Edit…, delete, labels, find in the browser.
+  void WireEditingCommands();
   void acHelpExecute();
   void acAboutExecute();
 

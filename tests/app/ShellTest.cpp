@@ -30,6 +30,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include "diagram/Entity.h"
+#include "Interface/MorvikInterface.h"
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -164,7 +166,7 @@ TEST_F(Shell, ActionTable) {
       {m.acGenerateDoc, "Generování dokumentace...", "", "&Model", {false, true, true}},
       {m.acShowDoc, "Zobraz dokumentaci", "", "&Model", {false, false, false}},
       {m.acArrange, "&Přeuspořádat", "", "&Model", {false, true, true}},
-      {m.acModelProperties, "Vlastnosti modelu", "", "&Model", {false, false, false}},
+      {m.acModelProperties, "Vlastnosti modelu", "", "&Model", {false, true, true}},
       {m.acSetting, "&Nastavení", "", "&Nastavení", {true, true, true}},
       {m.acSPDesign, "&Modelování", "", "&Zobrazit/&Palety", {true, true, true}},
       {m.acSPView, "&Zobrazit/schovat", "", "&Zobrazit/&Palety", {true, true, true}},
@@ -272,6 +274,34 @@ TEST_F(Shell, ToolsAreCheckedOneAtATime) {
   dmMain->acArrow->trigger();
   frmMain->sbtnDesignMouseUp(frmMain->DesignButtons[0], Qt::ShiftModifier);
   EXPECT_FALSE(frmMain->DesignButtons[0]->property("marked").toBool());
+}
+
+TEST_F(Shell, EditingActionsFollowTheSelectionAndActOnTheActiveWindow) {
+  TfrmDesign* d = New();
+  ASSERT_NE(d, nullptr);
+  dmMain->SetTool(2);
+  TEntity* a = d->CreateEntityAt(ui::TMouseButton::mbLeft, 40, 40);
+  dmMain->SetTool(2);
+  TEntity* b = d->CreateEntityAt(ui::TMouseButton::mbLeft, 400, 40);
+  ASSERT_TRUE(a && b);
+  ASSERT_EQ(d->Model->GetTableCount(), 2);
+  d->ClearSelection();
+  dmMain->UpdateActions();
+  EXPECT_FALSE(dmMain->acEntityProperties->isEnabled());
+  EXPECT_FALSE(dmMain->acDelete->isEnabled());
+  EXPECT_TRUE(dmMain->acModelProperties->isEnabled());
+  d->Select(a);
+  dmMain->UpdateActions();
+  EXPECT_TRUE(dmMain->acEntityProperties->isEnabled());
+  EXPECT_TRUE(dmMain->acEntityDelete->isEnabled());
+  EXPECT_FALSE(dmMain->acNoteProperties->isEnabled());
+  EXPECT_FALSE(dmMain->acRelationDelete->isEnabled());
+  // Deleting through the action takes the entity and its table away.
+  dmMain->acEntityDelete->trigger();
+  EXPECT_EQ(d->VisualModel->Entities, std::vector<TEntity*>{b});
+  EXPECT_EQ(d->Model->GetTableCount(), 1);
+  d->CloseWithoutQuery();
+  Settle();
 }
 
 TEST_F(Shell, EachKindOfElementPopsUpItsOwnMenu) {

@@ -36,6 +36,13 @@ TfrmPrintProperties* frmPrintProperties = nullptr;
 
 // Owned here; freed in the reverse order of making.
 struct TStartup::TWindows {
+  // Frees one window after its global no longer points at it.
+  template <class T>
+  static void Free(std::unique_ptr<T>& Holder, T*& Global) {
+    Global = nullptr;
+    Holder.reset();
+  }
+
   std::unique_ptr<TfrmDesignSetting> DesignSetting;
   std::unique_ptr<TdmMain> DataModule;
   std::unique_ptr<TfrmMain> Main;
@@ -49,29 +56,18 @@ struct TStartup::TWindows {
   std::unique_ptr<TfrmDocumentationProperties> DocumentationProperties;
 
   ~TWindows() {
-    frmDocumentationProperties = nullptr;
-    DocumentationProperties.reset();
-    frmPrintProperties = nullptr;
-    PrintProperties.reset();
-    frmDateTimeSetting = nullptr;
-    DateTimeSetting.reset();
-    frmReport = nullptr;
-    Report.reset();
-    frmFindDialog = nullptr;
-    FindDialog.reset();
-    frmSelectDB = nullptr;
-    SelectDB.reset();
-    frmAbout = nullptr;
-    About.reset();
-    frmSchemeInfo = nullptr;
-    SchemeInfo.reset();
+    Free(DocumentationProperties, frmDocumentationProperties);
+    Free(PrintProperties, frmPrintProperties);
+    Free(DateTimeSetting, frmDateTimeSetting);
+    Free(Report, frmReport);
+    Free(FindDialog, frmFindDialog);
+    Free(SelectDB, frmSelectDB);
+    Free(About, frmAbout);
+    Free(SchemeInfo, frmSchemeInfo);
     // The main window closes the schema windows while their host is still there.
-    frmMain = nullptr;
-    Main.reset();
-    dmMain = nullptr;
-    DataModule.reset();
-    frmDesignSetting = nullptr;
-    DesignSetting.reset();
+    Free(Main, frmMain);
+    Free(DataModule, dmMain);
+    Free(DesignSetting, frmDesignSetting);
   }
 };
 
@@ -82,57 +78,42 @@ TStartup::~TStartup() = default;
 
 void TStartup::Start() {
   TWindows& w = *FWindows;
+  // Makes one of the program's single windows, points its global at it and notes its name.
+  const auto Make = [this](auto& Holder, auto*& Global, const char* Name, auto&&... Arguments) {
+    using T = typename std::remove_reference_t<decltype(Holder)>::element_type;
+    Holder = std::make_unique<T>(std::forward<decltype(Arguments)>(Arguments)...);
+    Global = Holder.get();
+    CreationOrder << QString::fromLatin1(Name);
+  };
   auto splash = std::make_unique<TfrmSplash>();
   splash->show();
   splash->repaint();
   CreationOrder << QStringLiteral("frmSplash");
   SplashTexts << splash->lProgress->text();
 
-  w.DesignSetting = std::make_unique<TfrmDesignSetting>();
-  frmDesignSetting = w.DesignSetting.get();
-  CreationOrder << QStringLiteral("frmDesignSetting");
-  w.DataModule = std::make_unique<TdmMain>();
-  dmMain = w.DataModule.get();
-  CreationOrder << QStringLiteral("dmMain");
+  Make(w.DesignSetting, frmDesignSetting, "frmDesignSetting");
+  Make(w.DataModule, dmMain, "dmMain");
   if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) ui::SetUpApplication(*app);
   QApplication::setApplicationName(QStringLiteral("Morvik"));
   CreationOrder << QStringLiteral("Application");
   splash->SetProgressText(QStringLiteral("Vytváření formulářů"));
   SplashTexts << splash->lProgress->text();
 
-  w.Main = std::make_unique<TfrmMain>(FProgramPath, FArguments);
-  frmMain = w.Main.get();
-  CreationOrder << QStringLiteral("frmMain");
-  w.SchemeInfo = std::make_unique<TfrmSchemeInfo>();
-  frmSchemeInfo = w.SchemeInfo.get();
-  CreationOrder << QStringLiteral("frmSchemeInfo");
-  w.About = std::make_unique<TfrmAbout>();
-  frmAbout = w.About.get();
-  CreationOrder << QStringLiteral("frmAbout");
+  Make(w.Main, frmMain, "frmMain", FProgramPath, FArguments);
+  Make(w.SchemeInfo, frmSchemeInfo, "frmSchemeInfo");
+  Make(w.About, frmAbout, "frmAbout");
   // The plug-in list is filled once, from the folder the main window fixed.
-  w.SelectDB = std::make_unique<TfrmSelectDB>();
-  frmSelectDB = w.SelectDB.get();
+  Make(w.SelectDB, frmSelectDB, "frmSelectDB");
   frmSelectDB->Scan(frmMain->PluginFolder);
-  CreationOrder << QStringLiteral("frmSelectDB");
   // The script viewer needs its find dialog when it is made.
-  w.FindDialog = std::make_unique<TfrmFindDialog>();
-  frmFindDialog = w.FindDialog.get();
-  CreationOrder << QStringLiteral("frmFindDialog");
-  w.Report = std::make_unique<TfrmReport>(frmFindDialog);
-  frmReport = w.Report.get();
-  CreationOrder << QStringLiteral("frmReport");
-  w.DateTimeSetting = std::make_unique<TfrmDateTimeSetting>();
-  frmDateTimeSetting = w.DateTimeSetting.get();
-  CreationOrder << QStringLiteral("frmDateTimeSetting");
+  Make(w.FindDialog, frmFindDialog, "frmFindDialog");
+  Make(w.Report, frmReport, "frmReport", frmFindDialog);
+  Make(w.DateTimeSetting, frmDateTimeSetting, "frmDateTimeSetting");
   TfMB::Instance();
   CreationOrder << QStringLiteral("fMB");
-  w.PrintProperties = std::make_unique<TfrmPrintProperties>();
-  frmPrintProperties = w.PrintProperties.get();
+  Make(w.PrintProperties, frmPrintProperties, "frmPrintProperties");
   frmPrintProperties->SetPrinterSetupAction(dmMain->acSetPrinter);
-  CreationOrder << QStringLiteral("frmPrintProperties");
-  w.DocumentationProperties = std::make_unique<TfrmDocumentationProperties>(dmMain);
-  frmDocumentationProperties = w.DocumentationProperties.get();
-  CreationOrder << QStringLiteral("frmDocumentationProperties");
+  Make(w.DocumentationProperties, frmDocumentationProperties, "frmDocumentationProperties", dmMain);
 
   // What the windows need of each other.
   frmDesignSetting->OpenDesigns = [] {

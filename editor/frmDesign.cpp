@@ -1,5 +1,7 @@
 #include "editor/frmDesign.h"
 
+#include "editor/PluginText.h"
+
 #include "Interface/MorvikInterface.h"
 #include "diagram/Entity.h"
 #include "diagram/Note.h"
@@ -41,8 +43,6 @@ int SizeFromText(const QString& Text, int Default, int Min, int Max) {
   const int value = Text.trimmed().toInt(&ok);
   return ok && value >= Min && value <= Max ? value : Default;
 }
-
-QString FromPlugin(const char* Text) { return Text ? QString::fromUtf8(Text) : QString(); }
 
 void ClearLayout(QWidget* Panel) {
   auto* layout = new QVBoxLayout(Panel);

@@ -415,8 +415,13 @@ private:
   void ToolUsed();
   // Scrolls 20 pixels towards a cursor (desktop position) outside the visible part.
   void AutoScroll(int X, int Y);
+  // Box's bounds with what lies beyond the desktop cut off.
+  ui::TRect CutToDesktop(const ui::TControl* Box) const;
   // The placement of a new box: the creation box cut to the desktop, or the point.
   ui::TRect PlacementRect(int X, int Y) const;
+  // A new element is listed, marks the schema changed (Kind), becomes the selection, and
+  // the tool returns to the arrow unless it is sticky.
+  void NewElementPlaced(TMorvikGraphic* Element, int Kind);
   void ForgetMouseState(const ui::TComponent* Component);
   // Takes the owner of a control that lives only during one drag (rubber band, creation
   // box, group box, relation line); the desktop stays its parent.

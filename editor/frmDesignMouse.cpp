@@ -737,18 +737,8 @@ void TfrmDesign::ResizeBy(TResizeBox* Box, int X, int Y) {
 void TfrmDesign::EndResize(TResizeBox* Box) {
   if (!Box) return;
   // Cut to the desktop as a creation box is.
-  int left = Box->Left(), top = Box->Top(), width = Box->Width(), height = Box->Height();
-  if (left < 0) {
-    width += left;
-    left = 0;
-  }
-  if (top < 0) {
-    height += top;
-    top = 0;
-  }
-  if (left + width > HorzRange()) width = HorzRange() - left;
-  if (top + height > VertRange()) height = VertRange() - top;
-  Box->SetBounds(left, top, width, height);
+  const ui::TRect r = CutToDesktop(Box);
+  Box->SetBounds(r.Left, r.Top, r.Width(), r.Height());
   if (Box->Host()) Box->SetHostPosition();
   ResizeHandle = 0;
   Box->SetState(rsSelectedAsOne);
@@ -802,10 +792,8 @@ void TfrmDesign::FreeCreationBox() {
   delete box;
 }
 
-ui::TRect TfrmDesign::PlacementRect(int X, int Y) const {
-  if (!CreationBox) return ui::TRect{X, Y, X, Y};
-  int left = CreationBox->Left(), top = CreationBox->Top();
-  int width = CreationBox->Width(), height = CreationBox->Height();
+ui::TRect TfrmDesign::CutToDesktop(const ui::TControl* Box) const {
+  int left = Box->Left(), top = Box->Top(), width = Box->Width(), height = Box->Height();
   if (left < 0) {
     width += left;
     left = 0;
@@ -816,7 +804,21 @@ ui::TRect TfrmDesign::PlacementRect(int X, int Y) const {
   }
   if (left + width > HorzRange()) width = HorzRange() - left;
   if (top + height > VertRange()) height = VertRange() - top;
-  return ui::Bounds(left, top, std::max(width, 0), std::max(height, 0));
+  return ui::Bounds(left, top, width, height);
+}
+
+ui::TRect TfrmDesign::PlacementRect(int X, int Y) const {
+  if (!CreationBox) return ui::TRect{X, Y, X, Y};
+  const ui::TRect r = CutToDesktop(CreationBox);
+  return ui::Bounds(r.Left, r.Top, std::max(r.Width(), 0), std::max(r.Height(), 0));
+}
+
+void TfrmDesign::NewElementPlaced(TMorvikGraphic* Element, int Kind) {
+  ElementAdded(Element);
+  SetModified(true, Kind);
+  ClearSelection();
+  Select(Element);
+  ToolUsed();
 }
 
 TEntity* TfrmDesign::CreateEntityAt(ui::TMouseButton Button, int X, int Y) {
@@ -830,11 +832,7 @@ TEntity* TfrmDesign::CreateEntityAt(ui::TMouseButton Button, int X, int Y) {
     KeepInsideDesktop(entity);
     BindEntityToTable(entity, nullptr);
     VisualModel->AddEntity(entity);
-    ElementAdded(entity);
-    SetModified(true, 3);
-    ClearSelection();
-    Select(entity);
-    ToolUsed();
+    NewElementPlaced(entity, 3);
   }
   FreeCreationBox();
   return entity;
@@ -849,11 +847,7 @@ TNote* TfrmDesign::CreateNoteAt(ui::TMouseButton Button, int X, int Y) {
                       QStringLiteral("Poznamka %1").arg(n), r.Left, r.Top, r.Width(), r.Height(), false,
                       ElementHandlers());
     VisualModel->AddNote(note);
-    ElementAdded(note);
-    SetModified(true, 1);
-    ClearSelection();
-    Select(note);
-    ToolUsed();
+    NewElementPlaced(note, 1);
   }
   FreeCreationBox();
   return note;
@@ -876,11 +870,7 @@ TTextLabel* TfrmDesign::CreateTextLabelAt(ui::TMouseButton Button, int X, int Y)
       label->SetBounds(r.Left, r.Top, label->Width(), label->Height());
     }
     VisualModel->AddTextLabel(label);
-    ElementAdded(label);
-    SetModified(true, 1);
-    ClearSelection();
-    Select(label);
-    ToolUsed();
+    NewElementPlaced(label, 1);
   }
   FreeCreationBox();
   return label;

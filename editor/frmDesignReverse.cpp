@@ -11,14 +11,14 @@
 #include "diagram/ScrolledScrollBox.h"
 #include "editor/VisualModel.h"
 #include "editor/frmDesign.h"
+
+#include "editor/PluginText.h"
 #include "Interface/MorvikInterface.h"
 
 #include <algorithm>
 #include <exception>
 
 namespace {
-
-QString FromPlugin(const char* Text) { return Text ? QString::fromUtf8(Text) : QString(); }
 
 // The progress window and the busy cursor of one run, given back however the run ends.
 class TReverseRun {

@@ -1,5 +1,7 @@
 #include "Interface/dialogs/fraParamEdit.h"
 
+#include "editor/PluginText.h"
+
 #include "Interface/edit/CheckRecord.h"
 #include "Interface/edit/ParamFunctions.h"
 #include "ui/Exception.h"
@@ -33,8 +35,6 @@ constexpr int DataRole = Qt::UserRole + 1;
 constexpr int StateRole = Qt::UserRole + 2;
 
 const QString ValueSeparator = QStringLiteral(" = ");
-
-QString FromPlugin(const char* Text) { return QString::fromUtf8(Text ? Text : ""); }
 
 QAction* MakeAction(QObject* Owner, const char* Name, const QString& Caption, const QString& Hint,
                     const QString& Icon) {

@@ -1,5 +1,7 @@
 #include "Interface/dialogs/frmAttribute.h"
 
+#include "Interface/dialogs/DialogPages.h"
+
 #include "Interface/dialogs/CheckFinding.h"
 #include "Interface/dialogs/fraParamEdit.h"
 #include "Interface/edit/CheckRecord.h"
@@ -62,14 +64,7 @@ TfrmAttribute::TfrmAttribute(QWidget* Parent) : TfrmAbstractDialog(Parent) {
   propLayout->addWidget(fraPEColumn);
   pcAttribute->addTab(tsProperties, QStringLiteral("Vlastnosti"));
 
-  tsError = new QWidget;
-  tsError->setObjectName(QStringLiteral("tsError"));
-  mmError = new QPlainTextEdit(tsError);
-  mmError->setObjectName(QStringLiteral("mmError"));
-  mmError->setReadOnly(true);
-  auto* errorLayout = new QVBoxLayout(tsError);
-  errorLayout->addWidget(mmError);
-  pcAttribute->addTab(tsError, QStringLiteral("Popis chyby"));
+  mmError = AddErrorPage(pcAttribute, tsError);
 
   auto* layout = new QVBoxLayout(Content());
   layout->setContentsMargins(0, 0, 0, 0);

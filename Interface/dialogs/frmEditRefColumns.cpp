@@ -1,5 +1,9 @@
 #include "Interface/dialogs/frmEditRefColumns.h"
 
+#include "editor/PluginText.h"
+
+#include "Interface/dialogs/DialogPages.h"
+
 #include "Interface/MorvikInterface.h"
 #include "Interface/dialogs/CheckFinding.h"
 #include "ui/MB.h"
@@ -18,7 +22,7 @@ void FillColumns(QComboBox* Box, const Morvik::TTable* Table, int Selected) {
   if (Table)
     for (int i = 0; i < Table->GetColumnCount(); ++i) {
       const char* name = Table->GetColumn(i)->GetName();
-      Box->addItem(QString::fromUtf8(name ? name : ""));
+      Box->addItem(FromPlugin(name));
     }
   Box->setCurrentIndex(Selected >= 0 && Selected < Box->count() ? Selected : -1);
 }
@@ -49,13 +53,7 @@ TfrmEditRefColumns::TfrmEditRefColumns(QWidget* Parent) : TfrmAbstractDialog(Par
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(2, 1);
   pcColumns->addTab(tsColumns, QStringLiteral("Atributy"));
-  tsError = new QWidget;
-  tsError->setObjectName(QStringLiteral("tsError"));
-  mmError = new QPlainTextEdit(tsError);
-  mmError->setObjectName(QStringLiteral("mmError"));
-  mmError->setReadOnly(true);
-  (new QVBoxLayout(tsError))->addWidget(mmError);
-  pcColumns->addTab(tsError, QStringLiteral("Popis chyby"));
+  mmError = AddErrorPage(pcColumns, tsError);
 
   auto* layout = new QVBoxLayout(Content());
   layout->setContentsMargins(0, 0, 0, 0);

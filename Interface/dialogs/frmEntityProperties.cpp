@@ -1,5 +1,9 @@
 #include "Interface/dialogs/frmEntityProperties.h"
 
+#include "editor/PluginText.h"
+
+#include "Interface/dialogs/DialogPages.h"
+
 #include "Interface/dialogs/CheckFinding.h"
 #include "Interface/dialogs/fraParamEdit.h"
 #include "Interface/dialogs/frmAttribute.h"
@@ -25,18 +29,6 @@
 #include <QVBoxLayout>
 
 using Morvik::TCheckRecord;
-
-namespace {
-
-QString FromPlugin(const char* Text) { return QString::fromUtf8(Text ? Text : ""); }
-
-QPushButton* PageButton(const QString& Caption, const char* Name, QWidget* Parent) {
-  auto* b = new QPushButton(Caption, Parent);
-  b->setObjectName(QString::fromLatin1(Name));
-  return b;
-}
-
-} // namespace
 
 TfrmEntityProperties::TfrmEntityProperties(QWidget* Parent) : TfrmAbstractDialog(Parent) {
   setObjectName(QStringLiteral("frmEntityProperties"));
@@ -93,20 +85,9 @@ TfrmEntityProperties::TfrmEntityProperties(QWidget* Parent) : TfrmAbstractDialog
   attrLayout->addLayout(attrButtons);
   pgcEntity->addTab(tsAttribute, QStringLiteral("Atributy"));
 
-  tsNote = new QWidget;
-  tsNote->setObjectName(QStringLiteral("tsNote"));
-  mmNote = new QPlainTextEdit(tsNote);
-  mmNote->setObjectName(QStringLiteral("mmNote"));
-  (new QVBoxLayout(tsNote))->addWidget(mmNote);
-  pgcEntity->addTab(tsNote, QStringLiteral("Poznámka"));
+  mmNote = AddMemoPage(pgcEntity, QStringLiteral("Poznámka"), "tsNote", "mmNote", tsNote);
 
-  tsError = new QWidget;
-  tsError->setObjectName(QStringLiteral("tsError"));
-  mmError = new QPlainTextEdit(tsError);
-  mmError->setObjectName(QStringLiteral("mmError"));
-  mmError->setReadOnly(true);
-  (new QVBoxLayout(tsError))->addWidget(mmError);
-  pgcEntity->addTab(tsError, QStringLiteral("Popis chyby"));
+  mmError = AddErrorPage(pgcEntity, tsError);
 
   auto* layout = new QVBoxLayout(Content());
   layout->setContentsMargins(0, 0, 0, 0);

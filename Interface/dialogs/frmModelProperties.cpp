@@ -1,5 +1,9 @@
 #include "Interface/dialogs/frmModelProperties.h"
 
+#include "editor/PluginText.h"
+
+#include "Interface/dialogs/DialogPages.h"
+
 #include "Interface/dialogs/CheckFinding.h"
 #include "Interface/dialogs/fraParamEdit.h"
 #include "Interface/edit/CheckRecord.h"
@@ -25,19 +29,8 @@ TfrmModelProperties::TfrmModelProperties(QWidget* Parent) : TfrmAbstractDialog(P
   fraPEModel->setObjectName(QStringLiteral("fraPEModel"));
   (new QVBoxLayout(tsProperties))->addWidget(fraPEModel);
   pgcModel->addTab(tsProperties, QStringLiteral("Vlastnosti"));
-  tsNote = new QWidget;
-  tsNote->setObjectName(QStringLiteral("tsNote"));
-  mmNote = new QPlainTextEdit(tsNote);
-  mmNote->setObjectName(QStringLiteral("mmNote"));
-  (new QVBoxLayout(tsNote))->addWidget(mmNote);
-  pgcModel->addTab(tsNote, QStringLiteral("Poznámka"));
-  tsError = new QWidget;
-  tsError->setObjectName(QStringLiteral("tsError"));
-  mmError = new QPlainTextEdit(tsError);
-  mmError->setObjectName(QStringLiteral("mmError"));
-  mmError->setReadOnly(true);
-  (new QVBoxLayout(tsError))->addWidget(mmError);
-  pgcModel->addTab(tsError, QStringLiteral("Popis chyby"));
+  mmNote = AddMemoPage(pgcModel, QStringLiteral("Poznámka"), "tsNote", "mmNote", tsNote);
+  mmError = AddErrorPage(pgcModel, tsError);
 
   auto* layout = new QVBoxLayout(Content());
   layout->setContentsMargins(0, 0, 0, 0);
@@ -69,7 +62,7 @@ void TfrmModelProperties::LoadData() {
   fraPEModel->SetParamObject(mirror.get());
   FMirror = std::move(mirror);
   const char* note = FMirror->GetComment();
-  mmNote->setPlainText(QString::fromUtf8(note ? note : ""));
+  mmNote->setPlainText(FromPlugin(note));
   pgcModel->setTabVisible(pgcModel->indexOf(tsError), FRecord != nullptr);
   mmError->setPlainText(CheckFindingText(FRecord));
 }

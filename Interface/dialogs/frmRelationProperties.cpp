@@ -1,5 +1,9 @@
 #include "Interface/dialogs/frmRelationProperties.h"
 
+#include "editor/PluginText.h"
+
+#include "Interface/dialogs/DialogPages.h"
+
 #include "Interface/dialogs/CheckFinding.h"
 #include "Interface/dialogs/fraParamEdit.h"
 #include "Interface/dialogs/frmEditRefColumns.h"
@@ -30,16 +34,8 @@ using Morvik::TTable;
 
 namespace {
 
-QString FromPlugin(const char* Text) { return QString::fromUtf8(Text ? Text : ""); }
-
 constexpr int ColumnRole = Qt::UserRole;
 constexpr int IndexRole = Qt::UserRole + 1;
-
-QPushButton* PageButton(const QString& Caption, const char* Name, QWidget* Parent) {
-  auto* b = new QPushButton(Caption, Parent);
-  b->setObjectName(QString::fromLatin1(Name));
-  return b;
-}
 
 } // namespace
 
@@ -93,20 +89,9 @@ TfrmRelationProperties::TfrmRelationProperties(TfrmEntityProperties* EntityDialo
   pairLayout->addLayout(pairButtons);
   pgcRelation->addTab(tsColumns, QStringLiteral("Atributy"));
 
-  tsNote = new QWidget;
-  tsNote->setObjectName(QStringLiteral("tsNote"));
-  mmNote = new QPlainTextEdit(tsNote);
-  mmNote->setObjectName(QStringLiteral("mmNote"));
-  (new QVBoxLayout(tsNote))->addWidget(mmNote);
-  pgcRelation->addTab(tsNote, QStringLiteral("Poznámka"));
+  mmNote = AddMemoPage(pgcRelation, QStringLiteral("Poznámka"), "tsNote", "mmNote", tsNote);
 
-  tsError = new QWidget;
-  tsError->setObjectName(QStringLiteral("tsError"));
-  mmError = new QPlainTextEdit(tsError);
-  mmError->setObjectName(QStringLiteral("mmError"));
-  mmError->setReadOnly(true);
-  (new QVBoxLayout(tsError))->addWidget(mmError);
-  pgcRelation->addTab(tsError, QStringLiteral("Popis chyby"));
+  mmError = AddErrorPage(pgcRelation, tsError);
 
   auto* layout = new QVBoxLayout(Content());
   layout->setContentsMargins(0, 0, 0, 0);

@@ -1,5 +1,7 @@
 #include "Interface/dialogs/frmReverseItems.h"
 
+#include "editor/PluginText.h"
+
 #include "Interface/MorvikInterface.h"
 
 #include <QHBoxLayout>
@@ -9,9 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-QString FromPlugin(const char* Text) { return Text ? QString::fromUtf8(Text) : QString(); }
-} // namespace
+namespace {} // namespace
 
 TfrmReverseItems::TfrmReverseItems(QWidget* Parent) : TfrmAbstractDialog(Parent) {
   setObjectName(QStringLiteral("frmReverseItems"));

@@ -1,5 +1,7 @@
 #include "Interface/dialogs/frmSelectDB.h"
 
+#include "editor/PluginText.h"
+
 #include "Interface/MorvikInterface.h"
 #include "ui/Exception.h"
 
@@ -13,8 +15,6 @@
 #include <exception>
 
 namespace {
-
-QString FromPlugin(const char* Text) { return Text ? QString::fromUtf8(Text) : QString(); }
 
 QString LoaderError() {
   const char* reason = dlerror();

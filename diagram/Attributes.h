@@ -23,9 +23,6 @@ using TAttributesArray = std::vector<TAttributeRecord>;
 
 class TAttributes : public ui::TPersistent {
 public:
-  // Name of the stream property under which the rows are stored.
-  static constexpr const char* StreamPropertyName = "ValuesOfAttrs";
-
   // Appends a row; a row of the same name (exact comparison) raises error 8.
   void Add(const QString& Name, const QString& Property, int32_t Value);
   // A copy of row Index; raises error 7 outside 0..Count-1.

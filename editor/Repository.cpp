@@ -85,8 +85,6 @@ TRepositoryItem::TRepositoryItem(const QString& Name, TRepositoryType Type, TRep
   if (!IsBranchType(Type)) FValue = std::move(Value);
 }
 
-QString TRepositoryItem::ElementName(int Type) { return ElementLatin1(Type); }
-
 QLatin1StringView TRepositoryItem::ElementLatin1(int Type) {
   if (Type < 0 || Type >= RepositoryTypeCount) return {};
   return QLatin1StringView(ElementNames[Type]);

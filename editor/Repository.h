@@ -22,7 +22,7 @@ class TReference;
 class TModel;
 } // namespace Morvik
 
-// Type code of an item; the XML element of each is named in TRepositoryItem::ElementName.
+// Type code of an item; the XML element of each is named in TRepositoryItem::ElementLatin1.
 enum TRepositoryType : unsigned char {
   rtList = 0,
   rtString = 1,
@@ -107,7 +107,6 @@ public:
   TRepositoryList* Children() { return IsBranch() ? &FChildren : nullptr; }
 
   // Name of the XML element of a type code; empty for an unknown code.
-  static QString ElementName(int Type);
   static QLatin1StringView ElementLatin1(int Type);
 
 private:

@@ -273,8 +273,6 @@ void TfrmDesign::SetRulersVisible(bool Visible) {
   pbLeftRuler->setVisible(Visible);
 }
 
-bool TfrmDesign::RulersVisible() const { return !pbTopRuler->isHidden(); }
-
 QString TfrmDesign::PageLetter(int Index) {
   QString letters;
   for (int n = Index; n >= 0; n = n / 26 - 1) letters.prepend(QChar(u'A' + n % 26));

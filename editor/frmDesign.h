@@ -126,7 +126,6 @@ public:
   // 0 the left ruler, 1 the top ruler, 2 both.
   void RepaintRulers(int Which);
   void SetRulersVisible(bool Visible);
-  bool RulersVisible() const;
 
   // Zooms to PerMille in halving or doubling steps; the point (X, Y) of the visible part
   // becomes the centre of the view.

@@ -41,7 +41,6 @@ public:
   // Keeps drawing inside R (painter coordinates): a primitive that would reach beyond it
   // is clipped, one inside it is drawn without clipping. Cleared by Attach.
   void SetClipBounds(const TRect& R) { FClipBounds = R; }
-  bool CanDraw() const { return FPainter != nullptr; }
 
   TPen* Pen() { return &FPen; }
   TBrush* Brush() { return &FBrush; }

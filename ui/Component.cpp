@@ -92,11 +92,6 @@ void TComponent::FreeNotification(TComponent* Component) {
     Component->FFreeNotifies.push_back(this);
 }
 
-void TComponent::RemoveFreeNotification(TComponent* Component) {
-  FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), Component),
-                      FFreeNotifies.end());
-}
-
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == TOperation::opRemove && AComponent != this) {
     auto& list = FFreeNotifies;

@@ -44,8 +44,6 @@ public:
   void RemoveComponent(TComponent* Component);
   // Also notify Component when this one is removed (for pointers across owners).
   void FreeNotification(TComponent* Component);
-  void RemoveFreeNotification(TComponent* Component);
-  bool IsDestroying() const { return FDestroying; }
 
 protected:
   // Called for every component removed from (or inserted into) the same owner, and for

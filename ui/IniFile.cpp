@@ -98,10 +98,6 @@ void TIniFile::WriteBool(const QString& Section, const QString& Key, bool Value)
 
 bool TIniFile::SectionExists(const QString& Section) const { return findSection(Section) != nullptr; }
 
-bool TIniFile::ValueExists(const QString& Section, const QString& Key) const {
-  return findValue(Section, Key) != nullptr;
-}
-
 void TIniFile::EraseSection(const QString& Section) {
   for (auto it = sections.begin(); it != sections.end(); ++it) {
     if (sameName(it->name, Section)) {

@@ -26,7 +26,6 @@ public:
   void WriteBool(const QString& Section, const QString& Key, bool Value);
 
   bool SectionExists(const QString& Section) const;
-  bool ValueExists(const QString& Section, const QString& Key) const;
   void EraseSection(const QString& Section);
 
   // Writes the whole file (UTF-8, CRLF) through a temporary file; the old file is replaced

@@ -46,12 +46,6 @@ QString Decode(QByteArrayView Bytes) {
   return text;
 }
 
-bool IsEncodable(char32_t CodePoint) {
-  if (CodePoint < 0x80) return true;
-  if (CodePoint > 0xFFFF) return false;
-  return ReverseTable()[CodePoint] != 0;
-}
-
 unsigned char ByteOf(char32_t CodePoint) {
   if (CodePoint < 0x80) return static_cast<unsigned char>(CodePoint);
   if (CodePoint > 0xFFFF) return 0;

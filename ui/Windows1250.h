@@ -13,9 +13,6 @@ namespace Windows1250 {
 // C1 control character of the same value.
 QString Decode(QByteArrayView Bytes);
 
-// True when the code point has a byte of its own in the code page.
-bool IsEncodable(char32_t CodePoint);
-
 // The byte of a code point that has one of its own; 0 for any other (NUL included, which
 // callers handle before asking).
 unsigned char ByteOf(char32_t CodePoint);

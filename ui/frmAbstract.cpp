@@ -97,8 +97,6 @@ QPushButton* TfrmAbstractDialog::AddButton(const QString& Caption, const char* N
   return button;
 }
 
-void TfrmAbstractDialog::SetClientSize(int Width, int Height) { SetDialogSize(Width, Height); }
-
 void TfrmAbstractDialog::SetDialogSize(int Width, int Height, TDialogSizing Sizing, QSize Minimum) {
   sizing = Sizing;
   startSize = QSize(Width, Height);

@@ -82,8 +82,6 @@ protected:
   // Appends a button to the row, right of the last one; Name becomes its object name.
   QPushButton* AddButton(const QString& Caption, const char* Name);
   // Client size and sizing; see above.
-  // Same as SetDialogSize(Width, Height): a fixed size.
-  void SetClientSize(int Width, int Height);
   void SetDialogSize(int Width, int Height, TDialogSizing Sizing = dsFixed, QSize Minimum = QSize());
   void SetFirstFocus(QWidget* Control) { firstFocus = Control; }
   // Orders the given content controls one after another in the tab chain.

@@ -43,7 +43,7 @@ TfrmSelectDB::TfrmSelectDB(QWidget* Parent) : TfrmAbstractDialog(Parent) {
           [this] { Guard([this] { lvTargetDBDblClick(); }); });
   SetFirstFocus(lvTargetDB);
   SetDialogSize(400, 220, dsResizable, QSize(300, 150));
-  ShowMessage = [this](const QString& Message) {
+  ShowMessage = [](const QString& Message) {
     QMessageBox::information(nullptr, QStringLiteral("Morvik"), Message);
   };
 }

@@ -23,8 +23,6 @@ public:
   bool IsNew() const { return Column == nullptr; }
   // The column last loaded from or stored into.
   Morvik::TColumn* GetTarget() const { return Column; }
-  // The model data-type index chosen in the mirror; -1 when unchanged since Load.
-  int GetDataTypeIndex() const { return DataTypeIndex; }
 
   // Morvik::TColumn
   bool SetKey(bool _Key) override;

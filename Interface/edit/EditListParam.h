@@ -20,8 +20,6 @@ public:
   // Appends one new item per mirror item to an empty list and stores each into it.
   void Store(Morvik::TListParam* NewParam);
 
-  Morvik::TParamObjectInfo* GetParamObjectInfo() const { return ParamObjectInfo; }
-
   int GetItemsCount() const override;
   Morvik::TParamObject* AddItem() override;
   Morvik::TParamObject* GetItem(int Idx) override;

@@ -24,7 +24,6 @@ public:
   // Empties every list parameter of the given object.
   static void ClearListParams(Morvik::TParamObject* EditedObject);
 
-  Morvik::TParamObjectInfo* GetParamObjectInfo() const { return ParamObjectInfo; }
   Morvik::TParamObject* GetEditedObject() const { return EditedObject; }
 
   // Morvik::TPOScalarInfo

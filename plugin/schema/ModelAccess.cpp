@@ -28,10 +28,6 @@ const char* OwnerTableName(const Morvik::TParent* Object) {
   return Table ? Table->GetName() : "";
 }
 
-const Morvik::TModel* OwnerModel(const Morvik::TParent* Object) {
-  return Object ? dynamic_cast<const Morvik::TModel*>(Object->GetParent()) : nullptr;
-}
-
 const Morvik::TParent* TableOwner(const Morvik::TParent* Object) {
   const Morvik::TParent* Table = Object ? Object->GetParent() : nullptr;
   return Table ? Table->GetParent() : nullptr;

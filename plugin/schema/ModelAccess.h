@@ -56,9 +56,8 @@ const char* ChosenOption(const Morvik::TParamObject* Object, int Pos);
 // The text of option Option of the enumeration at position Pos; "" when there is no such
 // option.
 const char* OptionText(const Morvik::TParamObject* Object, int Pos, int Option);
-// The owner of Object as a table or as a model; NULL when it is something else.
+// The owner of Object as a table; NULL when it is something else.
 const Morvik::TTable* OwnerTable(const Morvik::TParent* Object);
-const Morvik::TModel* OwnerModel(const Morvik::TParent* Object);
 // The name of the owner table; "" when the owner is no table.
 const char* OwnerTableName(const Morvik::TParent* Object);
 // The owner of the owner of Object (the model of an index's or trigger's table); NULL when

@@ -1,6 +1,9 @@
 // TAC: accumulator of SQL list items. Items are joined with a separator; nested levels are
 // written into their parent with a prefix and a suffix only when they hold items (or when
 // forced); Printf formats items with the accumulator's own %-directives.
+// Part of the framework that Framework.h offers every plug-in unit for list-shaped SQL. The
+// InterBase 6 units of this library append their lists to TTextBuffer directly and do not use
+// it; tests/plugin/framework/AccumulatorTest.cpp is its one user here.
 #pragma once
 
 #include <cstdarg>

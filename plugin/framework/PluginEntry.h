@@ -24,9 +24,9 @@ void FinalizeReferencesUnit();
 void FinalizeModelUnit();
 void FinalizeDataTypesUnit();
 
-// The static description of the InterBase 6 model; NULL until the model unit exists.
+// The static description of the InterBase 6 model (the model unit's).
 Morvik::TModelInfo* MyModelInfo();
-// A new InterBase 6 model owned by the caller; NULL until the model unit exists.
+// A new InterBase 6 model owned by the caller.
 Morvik::TModel* CreateMyModel();
 
 } // namespace Varne

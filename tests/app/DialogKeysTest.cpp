@@ -305,7 +305,7 @@ TEST(DialogKeys, MessageBoxPicture) {
 // Under X the keys come from the X server, as a person's do: xdotool focuses the message box
 // and types Tab and Return; the box answers Ne, the button the keyboard chose.
 TEST(DialogKeys, KeysTypedOnTheXServerAnswerTheChosenButton) {
-  if (!OnX()) GTEST_SKIP() << "runs under Xvfb (the dialogs_xvfb test)";
+  if (!OnX()) GTEST_SKIP() << "runs under Xvfb (the app_dialog_keys_xvfb test)";
   struct Case {
     const char* keys;
     QStringList xdotool;

@@ -40,7 +40,8 @@ public:
   // Appends a scalar; returns its scalar index.
   int AddScalar(const std::string& Name, Morvik::TParamType Type = Morvik::ptString, int DependParam = -1,
                 const char* DependValues = "", std::vector<std::string> Options = {});
-  // Appends a list whose items have ItemDescription's parameters; returns its list index.
+  // Appends a list, its items named by their scalar NameParam; returns the items' description,
+  // to which the caller adds their parameters.
   TFakeListParamInfo* AddList(const std::string& Name, int NameParam = 0, int DependParam = -1,
                               const char* DependValues = "");
   // Overrides the dependency of a position (for descriptions no plug-in would build).

@@ -1,25 +1,18 @@
-# One library target per source folder. Sources are the folder's *.cpp files; a folder
-# without sources yet is an interface library, so the tree always configures.
+# One library target per source folder: the folder's *.cpp files.
 function(morvik_folder_library name)
   cmake_parse_arguments(ARG "OBJECT;QT_AUTOMOC" "" "LIBS;INCLUDES" ${ARGN})
   file(GLOB _sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   # Headers are listed too, so that moc notices a header that is added later.
   file(GLOB _headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  if(_sources)
-    if(ARG_OBJECT)
-      add_library(${name} OBJECT ${_sources} ${_headers})
-    else()
-      add_library(${name} STATIC ${_sources} ${_headers})
-    endif()
-    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR} ${ARG_INCLUDES})
-    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
-    if(ARG_QT_AUTOMOC)
-      set_target_properties(${name} PROPERTIES AUTOMOC ON)
-    endif()
+  if(ARG_OBJECT)
+    add_library(${name} OBJECT ${_sources} ${_headers})
   else()
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR} ${ARG_INCLUDES})
-    target_link_libraries(${name} INTERFACE ${ARG_LIBS})
+    add_library(${name} STATIC ${_sources} ${_headers})
+  endif()
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR} ${ARG_INCLUDES})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  if(ARG_QT_AUTOMOC)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
   endif()
 endfunction()
 
@@ -37,7 +30,6 @@ function(morvik_add_test name)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     TIMEOUT 900)
-  if(TARGET varne)
-    add_dependencies(${name} varne)
-  endif()
+  # Tests load the built plug-in.
+  add_dependencies(${name} varne)
 endfunction()

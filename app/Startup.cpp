@@ -1,6 +1,10 @@
 #include "app/Startup.h"
 
+#include "Interface/dialogs/frmReverseItems.h"
+#include "Interface/dialogs/frmReverseProgress.h"
+#include "Interface/dialogs/frmReverseProperties.h"
 #include "Interface/dialogs/frmSelectDB.h"
+#include "Interface/dialogs/frmSelectReverse.h"
 #include "app/DesignSettingLink.h"
 #include "app/MyPrinter.h"
 #include "app/dmMain.h"
@@ -27,9 +31,13 @@
 TfrmDesignSetting* frmDesignSetting = nullptr;
 TfrmSchemeInfo* frmSchemeInfo = nullptr;
 TfrmAbout* frmAbout = nullptr;
+TfrmSelectReverse* frmSelectReverse = nullptr;
 TfrmSelectDB* frmSelectDB = nullptr;
 TfrmReport* frmReport = nullptr;
 TfrmFindDialog* frmFindDialog = nullptr;
+TfrmReverseItems* frmReverseItems = nullptr;
+TfrmReverseProgress* frmReverseProgress = nullptr;
+TfrmReverseProperties* frmReverseProperties = nullptr;
 TfrmDateTimeSetting* frmDateTimeSetting = nullptr;
 TfrmDocumentationProperties* frmDocumentationProperties = nullptr;
 TfrmPrintProperties* frmPrintProperties = nullptr;
@@ -48,9 +56,13 @@ struct TStartup::TWindows {
   std::unique_ptr<TfrmMain> Main;
   std::unique_ptr<TfrmSchemeInfo> SchemeInfo;
   std::unique_ptr<TfrmAbout> About;
+  std::unique_ptr<TfrmSelectReverse> SelectReverse;
   std::unique_ptr<TfrmSelectDB> SelectDB;
   std::unique_ptr<TfrmFindDialog> FindDialog;
   std::unique_ptr<TfrmReport> Report;
+  std::unique_ptr<TfrmReverseItems> ReverseItems;
+  std::unique_ptr<TfrmReverseProgress> ReverseProgress;
+  std::unique_ptr<TfrmReverseProperties> ReverseProperties;
   std::unique_ptr<TfrmDateTimeSetting> DateTimeSetting;
   std::unique_ptr<TfrmPrintProperties> PrintProperties;
   std::unique_ptr<TfrmDocumentationProperties> DocumentationProperties;
@@ -59,9 +71,13 @@ struct TStartup::TWindows {
     Free(DocumentationProperties, frmDocumentationProperties);
     Free(PrintProperties, frmPrintProperties);
     Free(DateTimeSetting, frmDateTimeSetting);
+    Free(ReverseProperties, frmReverseProperties);
+    Free(ReverseProgress, frmReverseProgress);
+    Free(ReverseItems, frmReverseItems);
     Free(Report, frmReport);
     Free(FindDialog, frmFindDialog);
     Free(SelectDB, frmSelectDB);
+    Free(SelectReverse, frmSelectReverse);
     Free(About, frmAbout);
     Free(SchemeInfo, frmSchemeInfo);
     // The main window closes the schema windows while their host is still there.
@@ -102,12 +118,20 @@ void TStartup::Start() {
   Make(w.Main, frmMain, "frmMain", FProgramPath, FArguments);
   Make(w.SchemeInfo, frmSchemeInfo, "frmSchemeInfo");
   Make(w.About, frmAbout, "frmAbout");
-  // The plug-in list is filled once, from the folder the main window fixed.
+  // The plug-in list and the reverse-engineering sources are filled once, from the folder
+  // the main window fixed; the source choice exists before the scan that fills it.
+  Make(w.SelectReverse, frmSelectReverse, "frmSelectReverse");
   Make(w.SelectDB, frmSelectDB, "frmSelectDB");
   frmSelectDB->Scan(frmMain->PluginFolder);
+  frmSelectReverse->SetSources(frmSelectDB->ReverseItems());
   // The script viewer needs its find dialog when it is made.
   Make(w.FindDialog, frmFindDialog, "frmFindDialog");
   Make(w.Report, frmReport, "frmReport", frmFindDialog);
+  Make(w.ReverseItems, frmReverseItems, "frmReverseItems");
+  // The one progress window: reverse engineering, saving, loading and pasting report to it.
+  Make(w.ReverseProgress, frmReverseProgress, "frmReverseProgress");
+  SetProgressWindow(frmReverseProgress);
+  Make(w.ReverseProperties, frmReverseProperties, "frmReverseProperties");
   Make(w.DateTimeSetting, frmDateTimeSetting, "frmDateTimeSetting");
   TfMB::Instance();
   CreationOrder << QStringLiteral("fMB");

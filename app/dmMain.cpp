@@ -11,7 +11,11 @@
 #include "app/frmReport.h"
 #include "docgen/frmDocumentationProperties.h"
 
+#include "Interface/dialogs/frmReverseItems.h"
+#include "Interface/dialogs/frmReverseProgress.h"
+#include "Interface/dialogs/frmReverseProperties.h"
 #include "Interface/dialogs/frmSelectDB.h"
+#include "Interface/dialogs/frmSelectReverse.h"
 #include "app/DesignSettingLink.h"
 #include "app/MyPrinter.h"
 #include "app/Startup.h"
@@ -37,6 +41,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -271,6 +276,7 @@ void TdmMain::CreateActions() {
   FEnabling[acOpen] = always;
   FEnabling[acSave] = [this] { return HasDesign() && Design()->Modified(); };
   FEnabling[acSaveAs] = design;
+  FEnabling[acCut] = [this] { return HasDesign() && Design()->HasSelection(); };
   FEnabling[acCopy] = [this] { return HasDesign() && Design()->HasSelection(); };
   FEnabling[acPaste] = [this] { return HasDesign() && !QApplication::clipboard()->text().isEmpty(); };
   FEnabling[acProjectInfo] = [this] { return HasDesign() && !Design()->VisualModel->ProjectInfo; };
@@ -280,6 +286,8 @@ void TdmMain::CreateActions() {
   FEnabling[acSetPrinter] = [this] { return Printer != nullptr; };
   FEnabling[acPrint] = [this] { return HasDesign() && Printer != nullptr; };
   for (QAction* a : {acCheck, acGenerate, acGenerateDoc, acArrange}) FEnabling[a] = design;
+  FEnabling[acReverse] = always;
+  FEnabling[acDiffReverse] = design;
   FEnabling[acShowScript] = [this] { return HasDesign() && !Design()->VisualModel->Script.isEmpty(); };
   FEnabling[acShowDoc] = [this] {
     return HasDesign() && !Design()->VisualModel->DocumentationPath.isEmpty();
@@ -307,7 +315,10 @@ void TdmMain::CreateActions() {
     });
   OnExecute(acSave, [this] { acSaveExecute(); });
   OnExecute(acSaveAs, [this] { acSaveAsExecute(); });
+  OnExecute(acCut, [this] { acCutExecute(); });
   OnExecute(acCopy, [this] { acCopyExecute(); });
+  OnExecute(acReverse, [this] { acReverseExecute(); });
+  OnExecute(acDiffReverse, [this] { acDiffReverseExecute(); });
   OnExecute(acPaste, [this] { acPasteExecute(); });
   OnExecute(acClose, [this] { acCloseExecute(); });
   OnExecute(acExit, [this] { acExitExecute(); });
@@ -611,6 +622,10 @@ void TdmMain::acSaveAsExecute() {
   if (TfrmDesign* design = Design()) design->SaveAs();
 }
 
+void TdmMain::acCutExecute() {
+  if (TfrmDesign* design = Design()) design->Cut();
+}
+
 void TdmMain::acCopyExecute() {
   if (TfrmDesign* design = Design()) design->CopyToClipboard();
 }
@@ -844,4 +859,46 @@ void TdmMain::WireEditingCommands() {
       if (TfrmDesign* design = Design()) command(design);
     });
   }
+}
+
+// ---- Reverse engineering -------------------------------------------------------------------
+
+void TdmMain::acReverseExecute() {
+  if (!frmSelectReverse || !frmSelectReverse->Execute(false)) return;
+  const int source = frmSelectReverse->SelectedSourceIndex();
+  if (TfrmDesign* design =
+          NewDesign(frmSelectReverse->SelectedFileName(), frmSelectReverse->SelectedModelName(),
+                    frmSelectReverse->SelectedVersion()))
+    design->ReverseEngineer(source, false);
+}
+
+void TdmMain::acDiffReverseExecute() {
+  TfrmDesign* design = Design();
+  if (!design || !frmSelectReverse) return;
+  frmSelectReverse->FilterByModel(design->Model);
+  if (!frmSelectReverse->Execute(true)) return;
+  design->ReverseEngineer(frmSelectReverse->SelectedSourceIndex(), true);
+}
+
+bool TdmMain::ReverseProperties(Morvik::TParamObject* Options, TReverseLogin& Login) {
+  if (!frmReverseProperties || !frmReverseProperties->Execute(Options)) return false;
+  Login.User = frmReverseProperties->edtName->text();
+  Login.Password = frmReverseProperties->edtPasswd->text();
+  Login.DataSource = frmReverseProperties->edtDataSource->text();
+  return true;
+}
+
+bool TdmMain::ReverseItems(Morvik::TReverseGroups* Groups, int Mode) {
+  return frmReverseItems && Groups && frmReverseItems->Execute(Groups, Mode);
+}
+
+Morvik::TProgress* TdmMain::ReverseProgress() {
+  return frmReverseProgress ? frmReverseProgress->Progress() : nullptr;
+}
+
+void TdmMain::ShowProgress(bool Visible) {
+  if (Visible)
+    ::ShowProgress();
+  else
+    ::HideProgress();
 }

@@ -115,6 +115,12 @@ public:
   bool EditNote(TfrmDesign* Design, TNote* Note) override;
   bool EditTextLabel(TfrmDesign* Design, TTextLabel* TextLabel) override;
   bool EditProjectInfo(TfrmDesign* Design, TProjectInfo* ProjectInfo) override;
+  // Reverse engineering: the login and item windows, and the one progress window, which
+  // saving, loading and pasting show as well.
+  bool ReverseProperties(Morvik::TParamObject* Options, TReverseLogin& Login) override;
+  bool ReverseItems(Morvik::TReverseGroups* Groups, int Mode) override;
+  Morvik::TProgress* ReverseProgress() override;
+  void ShowProgress(bool Visible) override;
 
   // The standard message display (an information box unless replaced, as tests do).
   std::function<void(const QString& Message)> MessageDisplay;
@@ -148,6 +154,7 @@ public:
   void acOpenExecute();
   void acSaveExecute();
   void acSaveAsExecute();
+  void acCutExecute();
   void acCopyExecute();
   void acPasteExecute();
   void acCloseExecute();
@@ -163,6 +170,10 @@ public:
   void acSettingExecute();
   void acSetPrinterExecute();
   void acPrintExecute();
+  // A new schema window reverse-engineered from the chosen source; the active window
+  // brought in line with a source of its own model.
+  void acReverseExecute();
+  void acDiffReverseExecute();
   // The editing commands of the active window: Edit…, delete, labels, find in the browser.
   void WireEditingCommands();
   void acHelpExecute();

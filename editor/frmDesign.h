@@ -199,6 +199,9 @@ public:
   // Adds the clipboard's elements of a schema of the same plug-in model, selected; false
   // when the clipboard holds no schema data, data of another model, or the reading failed.
   bool PasteFromClipboard();
+  // Copies the selection to the clipboard, then deletes it as DeleteSelection does; a copy
+  // that failed deletes nothing.
+  void Cut();
   // Told after the model check that follows a load or a paste.
   std::function<void()> OnModelChecked;
 

@@ -6,6 +6,7 @@
 #include "editor/Repository.h"
 #include "editor/VisualModel.h"
 #include "editor/frmDesign.h"
+#include "Interface/MorvikInterface.h"
 #include "diagram/ScrolledScrollBox.h"
 #include "ui/Exception.h"
 #include "ui/MB.h"
@@ -21,17 +22,46 @@ QString FailureText(std::exception_ptr Error) {
   return ui::MessageOf(Error, QStringLiteral("Neznámá chyba."));
 }
 
-// The hourglass for the life of a long operation.
+// The hourglass for the life of a long operation, or until End.
 class TBusy {
 public:
   explicit TBusy(TDesignHost* Host) : FHost(Host) {
     if (FHost) FHost->SetBusy(true);
   }
-  ~TBusy() {
-    if (FHost) FHost->SetBusy(false);
-  }
+  ~TBusy() { End(); }
   TBusy(const TBusy&) = delete;
   TBusy& operator=(const TBusy&) = delete;
+  void End() {
+    if (FHost) FHost->SetBusy(false);
+    FHost = nullptr;
+  }
+
+private:
+  TDesignHost* FHost;
+};
+
+// The program's progress window for the life of a long operation, or until End; started
+// with Caption and Max steps when a caption is given.
+class TShownProgress {
+public:
+  TShownProgress(TDesignHost* Host, const char* Caption, int Max) : FHost(Host) {
+    if (!FHost) return;
+    FHost->ShowProgress(true);
+    if (Caption)
+      if (Morvik::TProgress* progress = Progress()) progress->Start(Caption, Max);
+  }
+  ~TShownProgress() { End(); }
+  TShownProgress(const TShownProgress&) = delete;
+  TShownProgress& operator=(const TShownProgress&) = delete;
+
+  Morvik::TProgress* Progress() const { return FHost ? FHost->ReverseProgress() : nullptr; }
+  void Step(const char* Text) {
+    if (Morvik::TProgress* progress = Progress()) progress->Step(Text);
+  }
+  void End() {
+    if (FHost) FHost->ShowProgress(false);
+    FHost = nullptr;
+  }
 
 private:
   TDesignHost* FHost;
@@ -91,6 +121,7 @@ bool TfrmDesign::SaveSchema() { return SaveSchemaTo(VisualModel->FileName); }
 
 bool TfrmDesign::SaveSchemaTo(const QString& Path) {
   TBusy busy(FHost);
+  TShownProgress progress(FHost, "Ukládání schématu", 7);
   const TViewState view = SaveView();
   try {
     TRepository store;
@@ -98,18 +129,22 @@ bool TfrmDesign::SaveSchemaTo(const QString& Path) {
     const ui::TPoint origin{sbxDesktop->HorzPosition(), sbxDesktop->VertPosition()};
     WriteSchema(store, *VisualModel, Model,
                 TSchemaDesktop{FDesktopWidthPag, FDesktopHeightPag, FDesktopWidthPix, FDesktopHeightPix},
-                origin);
+                origin, progress.Progress());
     RestoreView(view);
+    progress.Step("Fyzické uložení souboru na disk");
     // The store replaces the file only when all of it was written.
     store.SaveToFile(Path);
   } catch (...) {
     RestoreView(view);
+    progress.End();
+    busy.End();
     const QString message = FailureText(std::current_exception());
     if (FHost) FHost->ShowJoinedMessage(QStringLiteral("Chyba při ukládání schématu."), message);
     return false;
   }
   SetModified(false, 0);
   if (FHost) FHost->AddReopenFile(Path);
+  progress.End();
   return true;
 }
 
@@ -117,10 +152,13 @@ bool TfrmDesign::SaveSchemaTo(const QString& Path) {
 
 bool TfrmDesign::LoadSchema() {
   TBusy busy(FHost);
+  TShownProgress progress(FHost, "Načítání schématu", 7);
   bool loaded = false;
   try {
     TRepository store;
+    progress.Step("Fyzické načtení souboru z disku");
     store.LoadFromFile(VisualModel->FileName);
+    progress.Step("Základní nastavení schématu");
     const TSchemaIdentity identity = ReadSchemaIdentity(store);
     if (!BindModel(identity.DLLFileName, identity.DBModelName, identity.DLLVersion))
       throw ui::Exception(QStringLiteral("Nepodařilo se načíst příslušnou DLL knihovnu!"));
@@ -131,15 +169,17 @@ bool TfrmDesign::LoadSchema() {
     const ui::TPoint origin = ReadViewOrigin(store, ui::TPoint{HorzRange() / 2, VertRange() / 2});
     sbxDesktop->SetHorzPosition(origin.x);
     sbxDesktop->SetVertPosition(origin.y);
-    ReadSchemaElements(*this, store, origin);
+    ReadSchemaElements(*this, store, origin, progress.Progress());
     loaded = true;
   } catch (...) {
+    progress.End();
     const QString message = FailureText(std::current_exception());
     if (FHost) FHost->ShowJoinedMessage(QStringLiteral("Chyba při načítání schématu."), message);
   }
   KeepAllInsideDesktop();
   UpdateCaption();
   SetModified(false, 2);
+  progress.End();
   if (loaded) RunModelCheck();
   return loaded;
 }
@@ -166,6 +206,7 @@ bool TfrmDesign::CopyToClipboard() {
 
 bool TfrmDesign::PasteFromClipboard() {
   TBusy busy(FHost);
+  TShownProgress progress(FHost, nullptr, 0);
   const TViewState view = SaveView();
   const QString text = QGuiApplication::clipboard()->text();
   TPastedElements pasted;
@@ -178,17 +219,29 @@ bool TfrmDesign::PasteFromClipboard() {
   } catch (...) {
     // The paste took away again what it had made.
     RestoreView(view);
+    progress.End();
+    busy.End();
     const QString message = FailureText(std::current_exception());
     if (FHost) FHost->ShowJoinedMessage(QStringLiteral("Chyba při načítání ze schránky"), message);
     return false;
   }
   RestoreView(view);
+  if (result != TPasteResult::Pasted) {
+    progress.End();
+    busy.End();
+  }
   if (result == TPasteResult::OtherModel)
     MB(IncompatibleModelText, QStringLiteral("Chyba!"), mtError, MsgButtons({mbOK}));
   if (result != TPasteResult::Pasted) return false;
   for (TMorvikGraphic* element : pasted.Selected) Select(element);
   KeepAllInsideDesktop();
   SetModified(true, 2);
+  progress.End();
   RunModelCheck();
   return true;
+}
+
+void TfrmDesign::Cut() {
+  // Nothing is deleted that the clipboard does not hold.
+  if (CopyToClipboard()) DeleteSelection();
 }

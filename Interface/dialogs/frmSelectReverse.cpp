@@ -95,7 +95,9 @@ QTreeWidgetItem* TfrmSelectReverse::SelectedRow() const {
 
 int TfrmSelectReverse::SelectedSourceIndex() const {
   const QTreeWidgetItem* row = SelectedRow();
-  return row ? row->text(colIndex).toInt() : -1;
+  bool number = false;
+  const int index = row ? row->text(colIndex).toInt(&number) : -1;
+  return number ? index : -1;
 }
 
 QString TfrmSelectReverse::SelectedFileName() const {

@@ -32,7 +32,7 @@ public:
 
   // The selected row of the shown list, or null.
   QTreeWidgetItem* SelectedRow() const;
-  // The selected row's source index (sub-item 4), or -1.
+  // The selected row's source index (sub-item 4), or -1 without a row or a number there.
   int SelectedSourceIndex() const;
   QString SelectedFileName() const;
   QString SelectedModelName() const;

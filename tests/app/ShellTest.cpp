@@ -86,9 +86,13 @@ TEST_F(Shell, StartsInItsFixedOrder) {
                              "frmMain",
                              "frmSchemeInfo",
                              "frmAbout",
+                             "frmSelectReverse",
                              "frmSelectDB",
                              "frmFindDialog",
                              "frmReport",
+                             "frmReverseItems",
+                             "frmReverseProgress",
+                             "frmReverseProperties",
                              "frmDateTimeSetting",
                              "fMB",
                              "frmPrintProperties",
@@ -159,7 +163,8 @@ TEST_F(Shell, ActionTable) {
       {m.acCopy, "&Kopírovat", "Ctrl+C", "Ú&pravy", {false, false, false}},
       {m.acPaste, "&Vložit", "Ctrl+V", "Ú&pravy", {false, false, false}},
       {m.acDelete, "&Smazat", "Del", "Ú&pravy", {false, false, false}},
-      {m.acReverse, "&Reverse", "", "&Model", {false, false, false}},
+      {m.acReverse, "&Reverse", "", "&Model", {true, true, true}},
+      {m.acDiffReverse, "Rozdílový reverse", "", "&Model", {false, true, true}},
       {m.acCheck, "&Zkontrolování modelu", "", "&Model", {false, true, true}},
       {m.acGenerate, "Generování skriptu...", "", "&Model", {false, true, true}},
       {m.acShowScript, "&Zobraz skript", "", "&Model", {false, false, false}},
@@ -288,10 +293,11 @@ TEST_F(Shell, EditingActionsFollowTheSelectionAndActOnTheActiveWindow) {
   d->ClearSelection();
   dmMain->UpdateActions();
   EXPECT_FALSE(dmMain->acEntityProperties->isEnabled());
-  EXPECT_FALSE(dmMain->acDelete->isEnabled());
+  for (QAction* action : {dmMain->acDelete, dmMain->acCut, dmMain->acCopy}) EXPECT_FALSE(action->isEnabled());
   EXPECT_TRUE(dmMain->acModelProperties->isEnabled());
   d->Select(a);
   dmMain->UpdateActions();
+  for (QAction* action : {dmMain->acDelete, dmMain->acCut, dmMain->acCopy}) EXPECT_TRUE(action->isEnabled());
   EXPECT_TRUE(dmMain->acEntityProperties->isEnabled());
   EXPECT_TRUE(dmMain->acEntityDelete->isEnabled());
   EXPECT_FALSE(dmMain->acNoteProperties->isEnabled());

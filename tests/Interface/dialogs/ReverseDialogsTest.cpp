@@ -67,6 +67,9 @@ TEST(ReverseSources, DiscoveryListsEverySourceAndTheChoiceGivesItsIndex) {
   ClickLater(choice.btnOK);
   ASSERT_TRUE(choice.Execute(false));
   EXPECT_EQ(choice.SelectedSourceIndex(), 1);
+  // A row whose index is no number gives no source.
+  choice.lvReverse->topLevelItem(1)->setText(5, "x");
+  EXPECT_EQ(choice.SelectedSourceIndex(), -1);
   EXPECT_FALSE(choice.lvReverse->isHidden());
   EXPECT_TRUE(choice.lvReverseOnly->isHidden());
   ClickLater(choice.btnCancel);

@@ -176,7 +176,7 @@ QAction* TdmMain::MakeAction(const char* Name, const char* Category, const QStri
 }
 
 void TdmMain::OnExecute(QAction* Action, std::function<void()> Handler) {
-  connect(Action, &QAction::triggered, this, [this, Handler] {
+  connect(Action, &QAction::triggered, this, [Handler] {
     try {
       Handler();
     } catch (...) {
@@ -260,8 +260,8 @@ void TdmMain::CreateActions() {
   acArrow->setChecked(true);
   acShowRulers->setChecked(true);
 
-  // Enabling rules. Actions whose commands come with later parts of the program stay
-  // disabled until those parts give them theirs.
+  // Enabling rules. An action given no rule (the scheme information, which has no command
+  // yet) stays disabled.
   const auto always = [] { return true; };
   const auto never = [] { return false; };
   const auto design = [this] { return HasDesign(); };

@@ -145,8 +145,8 @@ public:
   void SetCursorOnDesigns(int Cursor);
   // Enables, disables and checks every action after the state of the program.
   void UpdateActions();
-  // Gives Action its enabling rule, which UpdateActions follows from then on. Actions whose
-  // commands come later start with a rule that keeps them disabled.
+  // Gives Action its enabling rule, which UpdateActions follows from then on. Every action
+  // starts with a rule that keeps it disabled.
   void SetEnabling(QAction* Action, std::function<bool()> Rule) { FEnabling[Action] = std::move(Rule); }
 
   // Execute handlers.

@@ -36,31 +36,31 @@ bool Containt(const ui::TPoint& Point, const ui::TRect& Rect) {
 }
 
 int GetIntersectionWith(TRectangle* Rect, const int X1, const int Y1, const int X2, const int Y2, int& X,
-                        int& Y, int& Side) {
+                        int& Y, TSide& Side) {
   if (Rect->Width() == 0) Rect->SetWidth(1);
   if (Rect->Height() == 0) Rect->SetHeight(1);
   const Real left = Rect->Left(), top = Rect->Top();
   const Real width = Rect->Width(), height = Rect->Height();
   const Real x1 = X1, y1 = Y1, x2 = X2, y2 = Y2;
-  Side = 0;
+  Side = TSide::None;
   Y = Rect->Top();
   if (CrossesHorizontal(top, left, width, x1, y1, x2, y2, X)) {
-    Side = 1;
+    Side = TSide::Top;
     return 0;
   }
   Y = Rect->Top() + Rect->Height();
   if (CrossesHorizontal(top + height, left, width, x1, y1, x2, y2, X)) {
-    Side = 3;
+    Side = TSide::Bottom;
     return 0;
   }
   X = Rect->Left();
   if (CrossesVertical(left, top, height, x1, y1, x2, y2, Y)) {
-    Side = 4;
+    Side = TSide::Left;
     return 0;
   }
   X = Rect->Left() + Rect->Width();
   if (CrossesVertical(left + width, top, height, x1, y1, x2, y2, Y)) {
-    Side = 2;
+    Side = TSide::Right;
     return 0;
   }
   RaiseDiagramError(geNoIntersectionExists, emGeometry, QString::fromLatin1(gaNoIntersectionExists));

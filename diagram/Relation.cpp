@@ -102,74 +102,53 @@ void TRelation::SetRequestedArea() {
   // rkUserDefined keeps the areas it has.
 }
 
-int TRelation::CountOctant(int X, int Y, int W, int H) {
+TOctant TRelation::CountOctant(int X, int Y, int W, int H) {
   const int64_t x = X, y = Y, w = W, h = H;
   if (X > W / 2) {
-    if (Y > H / 2) return w * y < h * x ? 4 : 5;
-    return w * (h - y) < h * x ? 3 : 2;
+    if (Y > H / 2) return w * y < h * x ? TOctant::RightBottom : TOctant::BottomRight;
+    return w * (h - y) < h * x ? TOctant::RightTop : TOctant::TopRight;
   }
-  if (Y > H / 2) return w * (h - y) < h * x ? 6 : 7;
-  return w * y < h * x ? 1 : 8;
+  if (Y > H / 2) return w * (h - y) < h * x ? TOctant::BottomLeft : TOctant::LeftBottom;
+  return w * y < h * x ? TOctant::TopLeft : TOctant::LeftTop;
 }
 
-int TRelation::CountOctant(const bool OfBase) const {
+TOctant TRelation::CountOctant(const bool OfBase) const {
   const TRectangle* box = OfBase ? FBase : FTarget;
-  if (!box) return 0;
+  if (!box) return TOctant::None;
   return OfBase ? CountOctant(FBaseX, FBaseY, box->Width(), box->Height())
                 : CountOctant(FTargetX, FTargetY, box->Width(), box->Height());
 }
 
-int TRelation::SelfRouteShape(int O1, int O2) {
-  int a = (O1 + 1) / 2, b = (O2 + 1) / 2; // sides: 1 top, 2 right, 3 bottom, 4 left
-  if (a == b) return a;
-  if (a > b) {
-    std::swap(a, b);
-    std::swap(O1, O2);
-  }
-  if (a == 1 && b == 2) return 5;
-  if (a == 2 && b == 3) return 6;
-  if (a == 3 && b == 4) return 7;
-  if (a == 1 && b == 4) return 8;
-  if (a == 1 && b == 3) return O1 == 1 ? 9 : 10;
-  return O2 == 8 ? 11 : 12; // right with left
-}
-
 void TRelation::GrowAsYouWant(ui::TRect& Rect, const int X, const int Y, const int Length,
-                              const int HalfWidth, const int OddWidth, const int Side) {
+                              const int HalfWidth, const int OddWidth, const TSide Side) {
   const int h = HalfWidth, o = OddWidth, n = Length;
-  switch (Side) {
-    case 1:
-    case 3:
-      Rect.Left = std::min(Rect.Left, X - h);
-      Rect.Right = std::max(Rect.Right, X + h + o);
-      if (Side == 1)
-        Rect.Top = std::min(Rect.Top, Y - n);
-      else
-        Rect.Bottom = std::max(Rect.Bottom, Y + n);
-      break;
-    case 2:
-    case 4:
-      Rect.Top = std::min(Rect.Top, Y - h);
-      Rect.Bottom = std::max(Rect.Bottom, Y + h + o);
-      if (Side == 2)
-        Rect.Right = std::max(Rect.Right, X + n);
-      else
-        Rect.Left = std::min(Rect.Left, X - n);
-      break;
-    default: break;
+  if (IsHorizontal(Side)) {
+    Rect.Left = std::min(Rect.Left, X - h);
+    Rect.Right = std::max(Rect.Right, X + h + o);
+    if (Side == TSide::Top)
+      Rect.Top = std::min(Rect.Top, Y - n);
+    else
+      Rect.Bottom = std::max(Rect.Bottom, Y + n);
+  } else if (IsVertical(Side)) {
+    Rect.Top = std::min(Rect.Top, Y - h);
+    Rect.Bottom = std::max(Rect.Bottom, Y + h + o);
+    if (Side == TSide::Right)
+      Rect.Right = std::max(Rect.Right, X + n);
+    else
+      Rect.Left = std::min(Rect.Left, X - n);
   }
 }
 
 void TRelation::GetRectWhereDrawConclusion(ui::TRect& Area, const ui::TRect& Bounds, const int X, const int Y,
                                            const int Length, const int HalfWidth, const int OddWidth,
-                                           const int Side) {
+                                           const TSide Side) {
   const int h = HalfWidth, o = OddWidth, n = Length;
   switch (Side) {
-    case 1: Area = ui::Rect(X - h, Y - n, X + h + o, Y); break;
-    case 2: Area = ui::Rect(X, Y - h, X + n, Y + h + o); break;
-    case 3: Area = ui::Rect(X - h, Y, X + h + o, Y + n); break;
-    case 4: Area = ui::Rect(X - n, Y - h, X, Y + h + o); break;
-    default: Area = ui::Rect(X, Y, X, Y); break;
+    case TSide::Top: Area = ui::Rect(X - h, Y - n, X + h + o, Y); break;
+    case TSide::Right: Area = ui::Rect(X, Y - h, X + n, Y + h + o); break;
+    case TSide::Bottom: Area = ui::Rect(X - h, Y, X + h + o, Y + n); break;
+    case TSide::Left: Area = ui::Rect(X - n, Y - h, X, Y + h + o); break;
+    case TSide::None: Area = ui::Rect(X, Y, X, Y); break;
   }
   Area.Left -= Bounds.Left;
   Area.Right -= Bounds.Left;
@@ -177,21 +156,22 @@ void TRelation::GetRectWhereDrawConclusion(ui::TRect& Area, const ui::TRect& Bou
   Area.Bottom -= Bounds.Top;
 }
 
-void TRelation::CoordinateIntersection(int& X, int& Y, const int AreaWidth, const int Side,
+void TRelation::CoordinateIntersection(int& X, int& Y, const int AreaWidth, const TSide Side,
                                        const TRectangle* Box) {
   const int h = AreaWidth / 2;
-  if (Side == 1 || Side == 3) {
+  if (IsHorizontal(Side)) {
     if (X > Box->Left() + Box->Width() - h) X = Box->Left() + Box->Width() - h - 1;
     if (X < Box->Left() + h) X = Box->Left() + h + 1;
-  } else if (Side == 2 || Side == 4) {
+  } else if (IsVertical(Side)) {
     if (Y > Box->Top() + Box->Height() - h) Y = Box->Top() + Box->Height() - h - 1;
     if (Y < Box->Top() + h) Y = Box->Top() + h + 1;
   }
 }
 
 int TRelation::CountCoordinate() {
-  int bx = 0, by = 0, tx = 0, ty = 0, baseSide = 0, targetSide = 0;
-  int shape = FRouteShape;
+  int bx = 0, by = 0, tx = 0, ty = 0;
+  TSide baseSide = TSide::None, targetSide = TSide::None;
+  TLoopShape shape = FRouteShape;
   ui::TRect r;
   if (!FSelfRelation) {
     const ui::TPoint B{FBase->Left() + FBaseX, FBase->Top() + FBaseY};
@@ -211,28 +191,16 @@ int TRelation::CountCoordinate() {
     const int x1 = std::min(L + FBaseX, L + FTargetX), x2 = std::max(L + FBaseX, L + FTargetX);
     const int y1 = std::min(T + FBaseY, T + FTargetY), y2 = std::max(T + FBaseY, T + FTargetY);
     const int sx = ConstX, sy = ConstY;
-    const int o1 = CountOctant(true), o2 = CountOctant(false);
+    const TOctant o1 = CountOctant(true), o2 = CountOctant(false);
     shape = SelfRouteShape(o1, o2);
-    switch (shape) {
-      case 1: r = ui::Rect(x1, T - sy, x2, T + 1); break;
-      case 2: r = ui::Rect(R, y1, R + sx, y2); break;
-      case 3: r = ui::Rect(x1, B, x2, B + sy); break;
-      case 4: r = ui::Rect(L - sx, y1, L, y2); break;
-      case 5: r = ui::Rect(x1, T - sy, R + sx, y2); break;
-      case 6: r = ui::Rect(x1, y1, R + sx, B + sy); break;
-      case 7: r = ui::Rect(L - sx, y1, x2, B + sy); break;
-      case 8: r = ui::Rect(L - sx, T - sy, x2, y2); break;
-      case 9: r = ui::Rect(L - sx, T - sy, x2, B + sy); break;
-      case 10: r = ui::Rect(x1, T - sy, R + sx, B + sy); break;
-      case 11: r = ui::Rect(L - sx, T - sy, R + sx, y2); break;
-      default: r = ui::Rect(L - sx, y1, R + sx, B + sy); break;
-    }
-    auto endOf = [&](int octant, int ax, int ay, int& x, int& y, int& side) {
-      side = (octant + 1) / 2;
+    r = LoopBounds(shape, L, T, R, B, x1, y1, x2, y2, sx, sy);
+    // Each end leaves the box on the side of its octant, straight out from its anchor.
+    auto endOf = [&](TOctant octant, int ax, int ay, int& x, int& y, TSide& side) {
+      side = SideOf(octant);
       switch (side) {
-        case 1: x = L + ax, y = T; break;
-        case 2: x = R, y = T + ay; break;
-        case 3: x = L + ax, y = B; break;
+        case TSide::Top: x = L + ax, y = T; break;
+        case TSide::Right: x = R, y = T + ay; break;
+        case TSide::Bottom: x = L + ax, y = B; break;
         default: x = L, y = T + ay; break;
       }
     };
@@ -329,7 +297,7 @@ void TRelation::Notification(ui::TComponent* AComponent, ui::TOperation Operatio
 }
 
 void TRelation::DrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, const bool BaseConclusion,
-                               const int Direction, int& X, int& Y) {
+                               const TSide Direction, int& X, int& Y) {
   X = 0;
   Y = 0;
   ui::TCanvas* previous = FDrawingCanvas;
@@ -347,7 +315,7 @@ void TRelation::DrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, const
 }
 
 void TRelation::MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, const bool BaseConclusion,
-                                 const int Direction, int& X, int& Y) {
+                                 const TSide Direction, int& X, int& Y) {
   ui::TCanvas* c = Canvas;
   if (FRelationKind == rkNone) {
     c->SetPixel(Rect.Left, Rect.Top, c->Pen()->Color());
@@ -356,17 +324,17 @@ void TRelation::MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, con
     return;
   }
   // The stem along the middle of the area.
-  const bool vertical = Direction == 1 || Direction == 3;
+  const bool vertical = IsHorizontal(Direction); // a stem off the top or bottom side stands upright
   if (vertical) {
     X = Rect.Left + (Rect.Right - Rect.Left) / 2;
     c->MoveTo(X, Rect.Top);
     c->LineTo(X, Rect.Bottom);
-    Y = Direction == 1 ? Rect.Top : Rect.Bottom;
+    Y = Direction == TSide::Top ? Rect.Top : Rect.Bottom;
   } else {
     Y = Rect.Top + (Rect.Bottom - Rect.Top) / 2;
     c->MoveTo(Rect.Left, Y);
     c->LineTo(Rect.Right, Y);
-    X = Direction == 4 ? Rect.Left : Rect.Right;
+    X = Direction == TSide::Left ? Rect.Left : Rect.Right;
   }
   if (FConclusionLength < 10) return; // too small to tell the symbols apart
 
@@ -374,9 +342,9 @@ void TRelation::MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, con
   // Column (vertical stem: row) at offset K outwards from the box edge.
   auto at = [&](int K) {
     switch (Direction) {
-      case 1: return Rect.Bottom - 1 - K;
-      case 3: return Rect.Top + K;
-      case 2: return Rect.Left + K;
+      case TSide::Top: return Rect.Bottom - 1 - K;
+      case TSide::Bottom: return Rect.Top + K;
+      case TSide::Right: return Rect.Left + K;
       default: return Rect.Right - 1 - K;
     }
   };
@@ -393,17 +361,17 @@ void TRelation::MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, con
   auto circle = [&]() {
     const int k = FCircleOffset;
     switch (Direction) {
-      case 1: {
+      case TSide::Top: {
         const int w = Rect.Right - Rect.Left;
         c->Ellipse(Rect.Left, Rect.Bottom - k - w, Rect.Right, Rect.Bottom - k);
         break;
       }
-      case 3: {
+      case TSide::Bottom: {
         const int w = Rect.Right - Rect.Left;
         c->Ellipse(Rect.Left, Rect.Top + k, Rect.Right, Rect.Top + k + w);
         break;
       }
-      case 2: {
+      case TSide::Right: {
         const int w = Rect.Bottom - Rect.Top;
         c->Ellipse(Rect.Left + k, Rect.Top, Rect.Left + k + w, Rect.Bottom);
         break;
@@ -460,54 +428,6 @@ void TRelation::MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, con
   }
 }
 
-std::vector<ui::TPoint> TRelation::SelfLoopPoints(int Shape, int BaseSide, int BX, int BY, int TX, int TY,
-                                                  int X0, int Y0, int R, int B) {
-  // Is the base end on the side named first for the shape?
-  bool first = true;
-  switch (Shape) {
-    case 5: first = BaseSide == 1; break;
-    case 6: first = BaseSide == 2; break;
-    case 7: first = BaseSide == 3; break;
-    case 8: first = BaseSide == 4; break;
-    case 9:
-    case 10: first = BaseSide == 1; break;
-    case 11:
-    case 12: first = BaseSide == 2; break;
-    default: break;
-  }
-  switch (Shape) {
-    case 1: return {{BX, Y0}, {TX, Y0}};
-    case 2: return {{R, BY}, {R, TY}};
-    case 3: return {{BX, B}, {TX, B}};
-    case 4: return {{X0, BY}, {X0, TY}};
-    case 5:
-      return first ? std::vector<ui::TPoint>{{BX, Y0}, {R, Y0}, {R, TY}}
-                   : std::vector<ui::TPoint>{{R, BY}, {R, Y0}, {TX, Y0}};
-    case 6:
-      return first ? std::vector<ui::TPoint>{{R, BY}, {R, B}, {TX, B}}
-                   : std::vector<ui::TPoint>{{BX, B}, {R, B}, {R, TY}};
-    case 7:
-      return first ? std::vector<ui::TPoint>{{BX, B}, {X0, B}, {X0, TY}}
-                   : std::vector<ui::TPoint>{{X0, BY}, {X0, B}, {TX, B}};
-    case 8:
-      return first ? std::vector<ui::TPoint>{{X0, BY}, {X0, Y0}, {TX, Y0}}
-                   : std::vector<ui::TPoint>{{BX, Y0}, {X0, Y0}, {X0, TY}};
-    case 9:
-      return first ? std::vector<ui::TPoint>{{BX, Y0}, {X0, Y0}, {X0, B}, {TX, B}}
-                   : std::vector<ui::TPoint>{{BX, B}, {X0, B}, {X0, Y0}, {TX, Y0}};
-    case 10:
-      return first ? std::vector<ui::TPoint>{{BX, Y0}, {R, Y0}, {R, B}, {TX, B}}
-                   : std::vector<ui::TPoint>{{BX, B}, {R, B}, {R, Y0}, {TX, Y0}};
-    case 11:
-      return first ? std::vector<ui::TPoint>{{R, BY}, {R, Y0}, {X0, Y0}, {X0, TY}}
-                   : std::vector<ui::TPoint>{{X0, BY}, {X0, Y0}, {R, Y0}, {R, TY}};
-    case 12:
-      return first ? std::vector<ui::TPoint>{{R, BY}, {R, B}, {X0, B}, {X0, TY}}
-                   : std::vector<ui::TPoint>{{X0, BY}, {X0, B}, {R, B}, {R, TY}};
-    default: return {};
-  }
-}
-
 void TRelation::DrawRoute(ui::TCanvas* Canvas, int X0, int Y0, int W, int H, const ui::TRect& BaseRect,
                           const ui::TRect& TargetRect, ui::TPoint& BaseEnd, ui::TPoint& TargetEnd) {
   ui::TCanvas* c = Canvas;
@@ -530,9 +450,9 @@ void TRelation::DrawRoute(ui::TCanvas* Canvas, int X0, int Y0, int W, int H, con
     for (const ui::TPoint& p :
          SelfLoopPoints(FRouteShape, FBaseSide, bx, by, tx, ty, X0, Y0, X0 + W - 1, Y0 + H - 1))
       c->LineTo(p.x, p.y);
-    if (FTargetSide == 3)
+    if (FTargetSide == TSide::Bottom)
       c->LineTo(tx, ty - 1);
-    else if (FTargetSide == 2)
+    else if (FTargetSide == TSide::Right)
       c->LineTo(tx - 1, ty);
     else
       c->LineTo(tx, ty);
@@ -595,7 +515,7 @@ bool TRelation::IsClickAcceptable(const int X, const int Y) {
   const int tol = Tolerance();
 
   if (FSelfRelation) {
-    if (FRouteShape < 1 || FRouteShape > 12) RaiseBadShape("IsClickAcceptable()");
+    if (!IsLoopShape(FRouteShape)) RaiseBadShape("IsClickAcceptable()");
     const ui::TPoint b = FPaintedBaseEnd, t = FPaintedTargetEnd;
     std::vector<ui::TPoint> path{b};
     for (const ui::TPoint& p : SelfLoopPoints(FRouteShape, FBaseSide, b.x, b.y, t.x, t.y, Left(), Top(),
@@ -648,52 +568,50 @@ void TRelation::ChangePositionOfMainLabel() {
     const TRectangle* box = FBase;
     const int BL = box->Left(), BT = box->Top(), BR = BL + box->Width(), BB = BT + box->Height();
     const int m = 3;
-    switch (FRouteShape) {
-      case 1:
-      case 11:
+    if (!IsLoopShape(FRouteShape)) RaiseBadShape("ChangePositionOfMainLabel()");
+    // Centred on its place on the loop, then moved sideways (or, in the middle of the top
+    // or bottom line, up or down) clear of the box.
+    switch (LoopShapeInfo(FRouteShape).Label) {
+      case TLoopLabel::Top:
         X = RL + Width() / 2 - w / 2;
         Y = RT - h / 2;
         if (Y + h >= BT) Y = BT - h - m;
         break;
-      case 2:
-      case 10:
+      case TLoopLabel::Right:
         X = RR - w / 2;
         Y = RT + Height() / 2 - h / 2;
         if (X < BR) X = BR + m;
         break;
-      case 3:
-      case 12:
+      case TLoopLabel::Bottom:
         X = RL + Width() / 2 - w / 2;
         Y = RB - h / 2;
         if (Y <= BB) Y = BB + m;
         break;
-      case 4:
-      case 9:
+      case TLoopLabel::Left:
         X = RL - w / 2;
         Y = RT + Height() / 2 - h / 2;
         if (X + w >= BL) X = BL - w - m;
         break;
-      case 5:
+      case TLoopLabel::TopRight:
         X = RR - w / 2;
         Y = RT - h / 2;
         if (BR >= X && Y + h >= BT) X = BR + m;
         break;
-      case 6:
+      case TLoopLabel::BottomRight:
         X = RR - w / 2;
         Y = RB - h / 2;
         if (BR >= X && BB >= Y) X = BR + m;
         break;
-      case 7:
+      case TLoopLabel::BottomLeft:
         X = RL - w / 2;
         Y = RB - h / 2;
         if (X + w >= BL && BB >= Y) X = BL - w - m;
         break;
-      case 8:
+      case TLoopLabel::TopLeft:
         X = RL - w / 2;
         Y = RT - h / 2;
         if (X + w >= BL && Y + h >= BT) X = BL - w - m;
         break;
-      default: RaiseBadShape("ChangePositionOfMainLabel()");
     }
   }
   if (X != FMainLabel->Left() || Y != FMainLabel->Top()) FMainLabel->SetBounds(X, Y, w, h);

@@ -2,17 +2,19 @@
 // The line of a relation between two boxes, with a cardinality symbol at each end.
 //
 // Routing: each end leaves its box where the segment between the two anchors crosses the
-// box's border (sides 1 top, 2 right, 3 bottom, 4 left), kept away from the side's corners
-// so the whole symbol stands beside the box; a relation whose two ends are the same box is
-// drawn as an orthogonal loop of one of twelve shapes around the box, chosen by the octants
-// (1..8, clockwise from the left half of the top side) in which its two anchors lie.
+// box's border, kept away from the side's corners so the whole symbol stands beside the
+// box; a relation whose two ends are the same box is drawn as an orthogonal loop of one of
+// twelve shapes around the box (diagram/SelfLoop.h), chosen by the octants in which its two
+// anchors lie.
 // The control's bounds hold the route and both symbol areas.
 //
 // Painting draws both ends (the built-in symbols, or a user hook for rkUserDefined), then
 // the line or loop between the outer ends of the two symbol areas, and records those end
 // points for the hit test and the label placement.
 
+#include "diagram/Geometry.h"
 #include "diagram/Line.h"
+#include "diagram/SelfLoop.h"
 
 #include <functional>
 #include <vector>
@@ -50,7 +52,7 @@ enum TRelationKind {
 // Direction is the end's side) and returns in X, Y where the connecting line continues.
 // The hook draws on TRelation::DrawingCanvas() of the Sender.
 using TDrawConclusion = std::function<void(TLine* Sender, const ui::TRect& Rect, const bool BaseConclusion,
-                                           const int Direction, int& X, int& Y)>;
+                                           const TSide Direction, int& X, int& Y)>;
 
 // How far a self-relation loop stands off its box, horizontally and vertically.
 constexpr int ConstX = 30;
@@ -97,13 +99,13 @@ public:
   int BaseAreaWidth() const { return FBaseAreaWidth; }
   int TargetAreaLength() const { return FTargetAreaLength; }
   int TargetAreaWidth() const { return FTargetAreaWidth; }
-  int BaseSide() const { return FBaseSide; }
-  int TargetSide() const { return FTargetSide; }
+  TSide BaseSide() const { return FBaseSide; }
+  TSide TargetSide() const { return FTargetSide; }
   // Symbol areas in the relation's own coordinates (right and bottom excluded).
   const ui::TRect& BaseConclusionRect() const { return FBaseConclusionRect; }
   const ui::TRect& TargetConclusionRect() const { return FTargetConclusionRect; }
-  // Loop shape 1..12 of a self relation (0 before the first route).
-  int RouteShape() const { return FRouteShape; }
+  // Loop shape of a self relation (None before the first route).
+  TLoopShape RouteShape() const { return FRouteShape; }
   bool Painted() const { return FPainted; }
   // Outer ends of the two symbol areas as last painted, in desktop coordinates.
   ui::TPoint PaintedBaseEnd() const { return FPaintedBaseEnd; }
@@ -118,30 +120,33 @@ public:
   void SetRequestedArea();
   void SetSelfRelation() override {}
 
-  // Octant 1..8 of the box in which the end's anchor lies.
-  int CountOctant(const bool OfBase) const;
-  // Octant of (X, Y) in a box of W x H (X, Y relative to its top-left corner).
-  static int CountOctant(int X, int Y, int W, int H);
-  // Loop shape 1..12 of a self relation whose anchors lie in octants O1 and O2.
-  static int SelfRouteShape(int O1, int O2);
+  // Octant of the box in which the end's anchor lies (None without the box).
+  TOctant CountOctant(const bool OfBase) const;
+  // Octant of (X, Y) in a box of W x H (X, Y relative to its top-left corner); a point on a
+  // diagonal or a middle line falls in the octant anticlockwise of it.
+  static TOctant CountOctant(int X, int Y, int W, int H);
+  // Loop shape of a self relation whose anchors lie in octants O1 and O2.
+  static TLoopShape SelfRouteShape(TOctant O1, TOctant O2) { return LoopShapeOf(O1, O2); }
   // Computes route and bounds; -1 when it only spanned the two anchors because one of them
   // lies inside the other box, 0 otherwise. Raises "No intersection exists." when a box
   // border is not crossed.
   int CountCoordinate();
   // Widens Rect to hold the symbol area of an end at (X, Y) on Side.
   static void GrowAsYouWant(ui::TRect& Rect, const int X, const int Y, const int Length, const int HalfWidth,
-                            const int OddWidth, const int Side);
+                            const int OddWidth, const TSide Side);
   // The symbol area of an end at (X, Y) on Side, relative to the top-left corner of Bounds.
   static void GetRectWhereDrawConclusion(ui::TRect& Area, const ui::TRect& Bounds, const int X, const int Y,
                                          const int Length, const int HalfWidth, const int OddWidth,
-                                         const int Side);
+                                         const TSide Side);
   // Keeps an end point on Side of Box at least half the area width from the side's corners.
-  static void CoordinateIntersection(int& X, int& Y, const int AreaWidth, const int Side,
+  static void CoordinateIntersection(int& X, int& Y, const int AreaWidth, const TSide Side,
                                      const TRectangle* Box);
   // Corner points of a self-relation loop between the end (BX, BY) and the end (TX, TY),
   // both ends excluded; X0, Y0, R, B are the loop's left, top, right and bottom lines.
-  static std::vector<ui::TPoint> SelfLoopPoints(int Shape, int BaseSide, int BX, int BY, int TX, int TY,
-                                                int X0, int Y0, int R, int B);
+  static std::vector<ui::TPoint> SelfLoopPoints(TLoopShape Shape, TSide BaseSide, int BX, int BY, int TX,
+                                                int TY, int X0, int Y0, int R, int B) {
+    return LoopCorners(Shape, BaseSide, BX, BY, TX, TY, X0, Y0, R, B);
+  }
 
   // Re-routes when both ends are set. A route that cannot be computed leaves the previous
   // one in place.
@@ -151,9 +156,9 @@ public:
 
   // Draws one end into Rect on Canvas; X, Y receive where the line continues.
   void DrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, const bool BaseConclusion,
-                      const int Direction, int& X, int& Y);
+                      const TSide Direction, int& X, int& Y);
   virtual void MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, const bool BaseConclusion,
-                                const int Direction, int& X, int& Y);
+                                const TSide Direction, int& X, int& Y);
   // The canvas being drawn on while ends are drawn (for a user hook); null otherwise.
   ui::TCanvas* DrawingCanvas() const { return FDrawingCanvas; }
 
@@ -195,11 +200,11 @@ private:
   int FBaseAreaWidth = 1;
   int FTargetAreaLength = 1;
   int FTargetAreaWidth = 1;
-  int FBaseSide = 0;
-  int FTargetSide = 0;
+  TSide FBaseSide = TSide::None;
+  TSide FTargetSide = TSide::None;
   ui::TRect FBaseConclusionRect;
   ui::TRect FTargetConclusionRect;
-  int FRouteShape = 0;
+  TLoopShape FRouteShape = TLoopShape::None;
 
   bool FPainted = false;
   ui::TPoint FPaintedBaseEnd;

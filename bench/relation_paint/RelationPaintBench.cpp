@@ -133,17 +133,17 @@ struct Floor {
 };
 
 // The end symbol's primitives, the same geometry the relation draws.
-void AddEnd(Floor& F, const TRelation* R, const ui::TRect& Area, int Side, bool IsBase) {
+void AddEnd(Floor& F, const TRelation* R, const ui::TRect& Area, TSide Side, bool IsBase) {
   const QRect a(R->Left() + Area.Left, R->Top() + Area.Top, Area.Width(), Area.Height());
-  const bool vertical = Side == 1 || Side == 3;
+  const bool vertical = IsHorizontal(Side); // the stem stands upright off the top or bottom
   const int sx = a.left() + a.width() / 2, sy = a.top() + a.height() / 2;
   if (R->RelationKind() == rkNone) return;
   F.Lines.push_back(vertical ? QLine(sx, a.top(), sx, a.bottom()) : QLine(a.left(), sy, a.right(), sy));
   auto at = [&](int k) {
     switch (Side) {
-      case 1: return a.bottom() - k;
-      case 3: return a.top() + k;
-      case 2: return a.left() + k;
+      case TSide::Top: return a.bottom() - k;
+      case TSide::Bottom: return a.top() + k;
+      case TSide::Right: return a.left() + k;
       default: return a.right() - k;
     }
   };

@@ -47,11 +47,12 @@ TEST(Geometry, IntersectionWithEverySideAndCorner) {
     SCOPED_TRACE(c.name);
     TRectangle box(nullptr);
     box.SetBounds(c.left, c.top, c.width, c.height);
-    int x = 0, y = 0, side = 0;
+    int x = 0, y = 0;
+    TSide side = TSide::None;
     EXPECT_EQ(GetIntersectionWith(&box, c.x1, c.y1, c.x2, c.y2, x, y, side), 0);
     EXPECT_EQ(x, c.x);
     EXPECT_EQ(y, c.y);
-    EXPECT_EQ(side, c.side);
+    EXPECT_EQ(static_cast<int>(side), c.side); // 1 top, 2 right, 3 bottom, 4 left
   }
 }
 
@@ -70,7 +71,8 @@ TEST(Geometry, NoIntersectionRaisesTheGeometryError) {
     SCOPED_TRACE(c.name);
     TRectangle box(nullptr);
     box.SetBounds(0, 0, 100, 50);
-    int x = 0, y = 0, side = 0;
+    int x = 0, y = 0;
+    TSide side = TSide::None;
     try {
       GetIntersectionWith(&box, c.x1, c.y1, c.x2, c.y2, x, y, side);
       ADD_FAILURE() << "no exception";
@@ -79,17 +81,18 @@ TEST(Geometry, NoIntersectionRaisesTheGeometryError) {
       EXPECT_EQ(e.ErrorCode(), 3);
       EXPECT_TRUE(e.Message().endsWith("Description: No intersection exists."));
     }
-    EXPECT_EQ(side, 0);
+    EXPECT_EQ(side, TSide::None);
   }
 }
 
 TEST(Geometry, ABoxWithoutWidthOrHeightIsGivenOne) {
   TRectangle box(nullptr);
   box.SetBounds(10, 10, 0, 0);
-  int x = 0, y = 0, side = 0;
+  int x = 0, y = 0;
+  TSide side = TSide::None;
   GetIntersectionWith(&box, 10, 10, 10, -100, x, y, side);
   EXPECT_EQ(box.Width(), 1);
   EXPECT_EQ(box.Height(), 1);
-  EXPECT_EQ(side, 1);
+  EXPECT_EQ(side, TSide::Top);
   EXPECT_EQ(y, 10);
 }

@@ -194,7 +194,7 @@ TEST_F(RelationPaintTest, NoSymbolsDrawsBorderToBorder) {
 TEST_F(RelationPaintTest, SelfLoopUnderTheBox) {
   TRectangle* box = Box(100, 100, 100, 60);
   TRelation* r = Relate(box, {95, 25}, box, {5, 40}, rkOneOneToOneOne);
-  ASSERT_EQ(r->RouteShape(), 12);
+  ASSERT_EQ(r->RouteShape(), TLoopShape::AroundBottom);
   const QImage img = Render();
   // Out of the right side at y 125, down the right edge of the bounds (x 229), along the
   // bottom (y 189), up the left edge (x 70) and into the left side at y 140.
@@ -210,8 +210,8 @@ TEST_F(RelationPaintTest, SelfLoopUnderTheBox) {
 
 TEST_F(RelationPaintTest, UserHookDrawsTheEndsOfAUserDefinedRelation) {
   TRelation* r = Horizontal(rkOneOneToZeroMany);
-  std::vector<std::pair<bool, int>> calls;
-  r->SetOnDrawConclusion([&](TLine* sender, const TRect& rect, bool isBase, int direction, int& x, int& y) {
+  std::vector<std::pair<bool, TSide>> calls;
+  r->SetOnDrawConclusion([&](TLine* sender, const TRect& rect, bool isBase, TSide direction, int& x, int& y) {
     EXPECT_EQ(sender, r);
     calls.push_back({isBase, direction});
     auto* relation = static_cast<TRelation*>(sender);
@@ -225,7 +225,7 @@ TEST_F(RelationPaintTest, UserHookDrawsTheEndsOfAUserDefinedRelation) {
   EXPECT_TRUE(calls.empty()); // only rkUserDefined asks the hook
   r->SetRelationKind(rkUserDefined);
   const QImage img = Render();
-  EXPECT_EQ(calls, (std::vector<std::pair<bool, int>>{{true, 2}, {false, 4}}));
+  EXPECT_EQ(calls, (std::vector<std::pair<bool, TSide>>{{true, TSide::Right}, {false, TSide::Left}}));
   EXPECT_EQ(Px(img, 110, 28), ui::clRed);
   EXPECT_EQ(Px(img, 190, 22), ui::clRed);
   EXPECT_EQ(Row(img, 21, 120, 179), std::string(60, '#')); // the line joins the hook's points
@@ -372,7 +372,7 @@ TEST_F(RelationLabelTest, CentredInTheBoundsBeforeThePaintAndOnTheLineAfterIt) {
   TRelation* r = Horizontal(rkOneOneToZeroMany);
   // Make the line asymmetric inside its bounds: the hook returns other end points.
   r->SetRelationKind(rkUserDefined);
-  r->SetOnDrawConclusion([](TLine*, const TRect& rect, bool isBase, int, int& x, int& y) {
+  r->SetOnDrawConclusion([](TLine*, const TRect& rect, bool isBase, TSide, int& x, int& y) {
     x = isBase ? rect.Right : rect.Left;
     y = isBase ? rect.Top : rect.Bottom - 1;
   });
@@ -403,7 +403,7 @@ TEST_F(RelationLabelTest, SelfLoopLabelsStandOffTheBox) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "shape " << c.shape);
     TRelation* r = Relate(box, c.baseAnchor, box, c.targetAnchor);
-    ASSERT_EQ(r->RouteShape(), c.shape);
+    ASSERT_EQ(static_cast<int>(r->RouteShape()), c.shape);
     r->SetMainLabel(l);
     const int w = l->Width(), h = l->Height();
     const TRect rb = r->BoundsRect();
@@ -427,6 +427,208 @@ TEST_F(RelationLabelTest, SelfLoopLabelsStandOffTheBox) {
     }
     r->SetMainLabel(nullptr);
     delete r;
+  }
+}
+
+TEST_F(RelationLabelTest, EveryLoopShapeFromEitherEnd) {
+  // One box at (100, 100), 100 x 60: L 100, T 100, R 200, B 160. An anchor in each octant.
+  const TPoint anchor[] = {{}, {30, 5}, {70, 5}, {95, 20}, {95, 40}, {70, 55}, {30, 55}, {5, 40}, {5, 20}};
+  struct Case {
+    int baseOctant, targetOctant;
+    TLoopShape shape;
+    TRect bounds;             // left, top, right, bottom
+    std::vector<TPoint> path; // from the painted base end to the painted target end
+    TPoint labelSpot;         // where a small label is centred
+    TSide clear;              // the side of the box a large label is moved off, 3 pixels clear
+  };
+  const Case cases[] = {
+      {1,
+       2,
+       TLoopShape::Top,
+       {126, 70, 175, 101},
+       {{130, 80}, {130, 70}, {170, 70}, {170, 80}},
+       {150, 70},
+       TSide::Top},
+      {3,
+       4,
+       TLoopShape::Right,
+       {200, 116, 230, 145},
+       {{220, 120}, {229, 120}, {229, 140}, {220, 140}},
+       {230, 130},
+       TSide::Right},
+      {6,
+       5,
+       TLoopShape::Bottom,
+       {126, 160, 175, 190},
+       {{130, 180}, {130, 189}, {170, 189}, {170, 180}},
+       {150, 190},
+       TSide::Bottom},
+      {8,
+       7,
+       TLoopShape::Left,
+       {70, 116, 100, 145},
+       {{80, 120}, {70, 120}, {70, 140}, {80, 140}},
+       {70, 130},
+       TSide::Left},
+      {1,
+       3,
+       TLoopShape::TopRight,
+       {126, 70, 230, 125},
+       {{130, 80}, {130, 70}, {229, 70}, {229, 120}, {220, 120}},
+       {230, 70},
+       TSide::Right},
+      {3,
+       1,
+       TLoopShape::TopRight,
+       {126, 70, 230, 125},
+       {{220, 120}, {229, 120}, {229, 70}, {130, 70}, {130, 80}},
+       {230, 70},
+       TSide::Right},
+      {4,
+       5,
+       TLoopShape::RightBottom,
+       {166, 136, 230, 190},
+       {{220, 140}, {229, 140}, {229, 189}, {170, 189}, {170, 180}},
+       {230, 190},
+       TSide::Right},
+      {5,
+       4,
+       TLoopShape::RightBottom,
+       {166, 136, 230, 190},
+       {{170, 180}, {170, 189}, {229, 189}, {229, 140}, {220, 140}},
+       {230, 190},
+       TSide::Right},
+      {6,
+       7,
+       TLoopShape::BottomLeft,
+       {70, 136, 135, 190},
+       {{130, 180}, {130, 189}, {70, 189}, {70, 140}, {80, 140}},
+       {70, 190},
+       TSide::Left},
+      {7,
+       6,
+       TLoopShape::BottomLeft,
+       {70, 136, 135, 190},
+       {{80, 140}, {70, 140}, {70, 189}, {130, 189}, {130, 180}},
+       {70, 190},
+       TSide::Left},
+      {8,
+       2,
+       TLoopShape::LeftTop,
+       {70, 70, 175, 125},
+       {{80, 120}, {70, 120}, {70, 70}, {170, 70}, {170, 80}},
+       {70, 70},
+       TSide::Left},
+      {2,
+       8,
+       TLoopShape::LeftTop,
+       {70, 70, 175, 125},
+       {{170, 80}, {170, 70}, {70, 70}, {70, 120}, {80, 120}},
+       {70, 70},
+       TSide::Left},
+      {1,
+       6,
+       TLoopShape::AroundLeft,
+       {70, 70, 135, 190},
+       {{130, 80}, {130, 70}, {70, 70}, {70, 189}, {130, 189}, {130, 180}},
+       {70, 130},
+       TSide::Left},
+      {6,
+       1,
+       TLoopShape::AroundLeft,
+       {70, 70, 135, 190},
+       {{130, 180}, {130, 189}, {70, 189}, {70, 70}, {130, 70}, {130, 80}},
+       {70, 130},
+       TSide::Left},
+      {2,
+       5,
+       TLoopShape::AroundRight,
+       {166, 70, 230, 190},
+       {{170, 80}, {170, 70}, {229, 70}, {229, 189}, {170, 189}, {170, 180}},
+       {230, 130},
+       TSide::Right},
+      {5,
+       2,
+       TLoopShape::AroundRight,
+       {166, 70, 230, 190},
+       {{170, 180}, {170, 189}, {229, 189}, {229, 70}, {170, 70}, {170, 80}},
+       {230, 130},
+       TSide::Right},
+      {3,
+       8,
+       TLoopShape::AroundTop,
+       {70, 70, 230, 125},
+       {{220, 120}, {229, 120}, {229, 70}, {70, 70}, {70, 120}, {80, 120}},
+       {150, 70},
+       TSide::Top},
+      {8,
+       3,
+       TLoopShape::AroundTop,
+       {70, 70, 230, 125},
+       {{80, 120}, {70, 120}, {70, 70}, {229, 70}, {229, 120}, {220, 120}},
+       {150, 70},
+       TSide::Top},
+      {4,
+       7,
+       TLoopShape::AroundBottom,
+       {70, 136, 230, 190},
+       {{220, 140}, {229, 140}, {229, 189}, {70, 189}, {70, 140}, {80, 140}},
+       {150, 190},
+       TSide::Bottom},
+      {7,
+       4,
+       TLoopShape::AroundBottom,
+       {70, 136, 230, 190},
+       {{80, 140}, {70, 140}, {70, 189}, {229, 189}, {229, 140}, {220, 140}},
+       {150, 190},
+       TSide::Bottom},
+  };
+  TTextLabel* small = Label();
+  small->SetCaption(QStringLiteral("R"));
+  TTextLabel* large = Label();
+  large->Font()->SetHeight(-90);
+  large->SetCaption(QStringLiteral("WWWWWW"));
+  ASSERT_LT(small->Width(), 40);
+  ASSERT_LT(small->Height(), 40);
+  ASSERT_GT(large->Width(), 200);
+  ASSERT_GT(large->Height(), 80);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "octants " << c.baseOctant << " and " << c.targetOctant);
+    TRectangle* box = Box(100, 100, 100, 60);
+    TRelation* r = Relate(box, anchor[c.baseOctant], box, anchor[c.targetOctant], rkOneOneToOneMany);
+    Render();
+    EXPECT_EQ(r->RouteShape(), c.shape);
+    const TLoopShapeInfo& info = LoopShapeInfo(c.shape);
+    EXPECT_TRUE((r->BaseSide() == info.First && r->TargetSide() == info.Second) ||
+                (r->BaseSide() == info.Second && r->TargetSide() == info.First));
+    EXPECT_EQ(r->BoundsRect(), c.bounds);
+    const TRect b = r->BoundsRect();
+    std::vector<TPoint> path{r->PaintedBaseEnd()};
+    for (const TPoint& p : TRelation::SelfLoopPoints(
+             r->RouteShape(), r->BaseSide(), r->PaintedBaseEnd().x, r->PaintedBaseEnd().y,
+             r->PaintedTargetEnd().x, r->PaintedTargetEnd().y, b.Left, b.Top, b.Right - 1, b.Bottom - 1))
+      path.push_back(p);
+    path.push_back(r->PaintedTargetEnd());
+    EXPECT_EQ(path, c.path);
+
+    r->SetMainLabel(small);
+    EXPECT_EQ(small->Left(), c.labelSpot.x - small->Width() / 2);
+    EXPECT_EQ(small->Top(), c.labelSpot.y - small->Height() / 2);
+    r->SetMainLabel(large);
+    const int w = large->Width(), h = large->Height();
+    switch (c.clear) {
+      case TSide::Top: EXPECT_EQ(large->Top() + h, 100 - 3); break;
+      case TSide::Right: EXPECT_EQ(large->Left(), 200 + 3); break;
+      case TSide::Bottom: EXPECT_EQ(large->Top(), 160 + 3); break;
+      default: EXPECT_EQ(large->Left() + w, 100 - 3); break;
+    }
+    if (IsHorizontal(c.clear))
+      EXPECT_EQ(large->Left(), c.labelSpot.x - w / 2);
+    else
+      EXPECT_EQ(large->Top(), c.labelSpot.y - h / 2);
+    r->SetMainLabel(nullptr);
+    delete r;
+    delete box;
   }
 }
 

@@ -34,7 +34,7 @@ TEST(RelationOctant, OctantsRunClockwiseFromTheLeftHalfOfTheTop) {
       {21, 21, 40, 40, 5},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(TRelation::CountOctant(c.x, c.y, c.w, c.h), c.octant)
+    EXPECT_EQ(static_cast<int>(TRelation::CountOctant(c.x, c.y, c.w, c.h)), c.octant)
         << c.x << "," << c.y << " in " << c.w << "x" << c.h;
 }
 
@@ -47,7 +47,10 @@ TEST(RelationOctant, SelfShapeOfEveryPairOfOctants) {
   };
   for (int o1 = 1; o1 <= 8; ++o1)
     for (int o2 = 1; o2 <= 8; ++o2)
-      EXPECT_EQ(TRelation::SelfRouteShape(o1, o2), shapes[o1 - 1][o2 - 1]) << o1 << " with " << o2;
+      EXPECT_EQ(
+          static_cast<int>(TRelation::SelfRouteShape(static_cast<TOctant>(o1), static_cast<TOctant>(o2))),
+          shapes[o1 - 1][o2 - 1])
+          << o1 << " with " << o2;
 }
 
 class RelationRouteTest : public DiagramFixture {};
@@ -79,7 +82,7 @@ TEST_F(RelationRouteTest, CoordinateIntersectionKeepsEndsAwayFromCorners) {
   };
   for (const Case& c : cases) {
     int x = c.x, y = c.y;
-    TRelation::CoordinateIntersection(x, y, c.areaWidth, c.side, box);
+    TRelation::CoordinateIntersection(x, y, c.areaWidth, static_cast<TSide>(c.side), box);
     EXPECT_EQ(x, c.ex) << c.x << "," << c.y << " side " << c.side;
     EXPECT_EQ(y, c.ey) << c.x << "," << c.y << " side " << c.side;
   }
@@ -170,8 +173,8 @@ TEST_F(RelationRouteTest, PlainRoutes) {
     TRectangle* target = Box(c.target.Left, c.target.Top, c.target.Right, c.target.Bottom);
     TRelation* r = Relate(base, c.baseAnchor, target, c.targetAnchor, c.kind);
     EXPECT_FALSE(r->SelfRelation());
-    EXPECT_EQ(r->BaseSide(), c.baseSide);
-    EXPECT_EQ(r->TargetSide(), c.targetSide);
+    EXPECT_EQ(static_cast<int>(r->BaseSide()), c.baseSide);
+    EXPECT_EQ(static_cast<int>(r->TargetSide()), c.targetSide);
     EXPECT_EQ(r->BoundsRect(), ui::Bounds(c.bounds.Left, c.bounds.Top, c.bounds.Right, c.bounds.Bottom));
     EXPECT_EQ(r->BaseConclusionRect(), c.baseArea);
     EXPECT_EQ(r->TargetConclusionRect(), c.targetArea);
@@ -207,9 +210,9 @@ TEST_F(RelationRouteTest, SelfRoutes) {
     TRelation* r = Relate(box, c.baseAnchor, box, c.targetAnchor, rkOneOneToOneMany);
     EXPECT_TRUE(r->SelfRelation());
     EXPECT_EQ(box->LineCount(), 2);
-    EXPECT_EQ(r->RouteShape(), c.shape);
-    EXPECT_EQ(r->BaseSide(), c.baseSide);
-    EXPECT_EQ(r->TargetSide(), c.targetSide);
+    EXPECT_EQ(static_cast<int>(r->RouteShape()), c.shape);
+    EXPECT_EQ(static_cast<int>(r->BaseSide()), c.baseSide);
+    EXPECT_EQ(static_cast<int>(r->TargetSide()), c.targetSide);
     EXPECT_EQ(r->BoundsRect(), ui::Bounds(c.bounds.Left, c.bounds.Top, c.bounds.Right, c.bounds.Bottom));
     EXPECT_EQ(r->BaseConclusionRect(), c.baseArea);
     EXPECT_EQ(r->TargetConclusionRect(), c.targetArea);
@@ -222,9 +225,9 @@ TEST_F(RelationRouteTest, SelfRoutes) {
 TEST_F(RelationRouteTest, ReversedSelfPairTakesTheSameShape) {
   TRectangle* box = Box(100, 100, 100, 60);
   TRelation* r = Relate(box, {5, 40}, box, {95, 25});
-  EXPECT_EQ(r->RouteShape(), 12);
-  EXPECT_EQ(r->BaseSide(), 4);
-  EXPECT_EQ(r->TargetSide(), 2);
+  EXPECT_EQ(r->RouteShape(), TLoopShape::AroundBottom);
+  EXPECT_EQ(r->BaseSide(), TSide::Left);
+  EXPECT_EQ(r->TargetSide(), TSide::Right);
   EXPECT_EQ(r->BoundsRect(), ui::Bounds(70, 121, 160, 69));
 }
 
@@ -234,7 +237,7 @@ TEST_F(RelationRouteTest, AnchorInsideTheOtherBoxOnlySpansTheAnchors) {
   // The target moves so that the base anchor (50, 25) lies inside it.
   target->SetBounds(40, 10, 100, 50);
   EXPECT_EQ(r->BoundsRect(), ui::Bounds(50, 25, 40, 10)); // anchors (50, 25) and (90, 35)
-  EXPECT_EQ(r->BaseSide(), 2);                            // the route itself was left as it was
+  EXPECT_EQ(r->BaseSide(), TSide::Right);                 // the route itself was left as it was
   EXPECT_EQ(r->BaseConclusionRect(), baseArea);
 }
 
@@ -253,8 +256,8 @@ TEST_F(RelationRouteTest, UnroutableBoxKeepsThePreviousRouteAndRaisesNothing) {
 TEST_F(RelationRouteTest, MovingABoxReroutesItsRelations) {
   TRelation* r = SideBySide();
   target->SetBounds(0, 200, 100, 50);
-  EXPECT_EQ(r->BaseSide(), 3);
-  EXPECT_EQ(r->TargetSide(), 1);
+  EXPECT_EQ(r->BaseSide(), TSide::Bottom);
+  EXPECT_EQ(r->TargetSide(), TSide::Top);
   EXPECT_EQ(r->BoundsRect(), ui::Bounds(46, 50, 9, 150));
 }
 

@@ -1,6 +1,5 @@
 #include "diagram/ResizeBox.h"
 
-#include "diagram/Errors.h"
 #include "diagram/Rectangle.h"
 
 #include <algorithm>
@@ -9,9 +8,11 @@
 TResizeBox::TResizeBox(ui::TComponent* Owner) : TResizer(Owner) { SetBounds(Left(), Top(), 50, 50); }
 
 TResizeBox::~TResizeBox() {
-  if (FHost && FHost->Resizer() == this) FHost->SetResizer(nullptr);
-  FHost = nullptr;
+  if (Host() && Host()->Resizer() == this) Host()->SetResizer(nullptr);
+  SetHostElement(nullptr);
 }
+
+TRectangle* TResizeBox::Host() const { return static_cast<TRectangle*>(HostElement()); }
 
 void TResizeBox::SetState(TResizeState S) {
   FState = S;
@@ -19,29 +20,30 @@ void TResizeBox::SetState(TResizeState S) {
 }
 
 void TResizeBox::SetHost(TRectangle* R) {
-  if (FHost && FHost != R && FHost->Resizer() == this) FHost->SetResizer(nullptr);
-  FHost = R;
+  TRectangle* previous = Host();
+  if (previous && previous != R && previous->Resizer() == this) previous->SetResizer(nullptr);
+  SetHostElement(R);
   if (R) {
     R->SetResizer(this);
-    R->FreeNotification(this);
     PlaceAroundHost();
   }
 }
 
 void TResizeBox::PlaceAroundHost() {
+  const TRectangle* host = Host();
   const int s = FHandleSize;
-  SetBounds(FHost->Left() - s / 2, FHost->Top() - s / 2, FHost->Width() + s, FHost->Height() + s);
+  SetBounds(host->Left() - s / 2, host->Top() - s / 2, host->Width() + s, host->Height() + s);
 }
 
 void TResizeBox::HostSizeChanged(ui::TObject* Sender) {
-  if (FHost) PlaceAroundHost();
+  if (Host()) PlaceAroundHost();
 }
 
 void TResizeBox::SetHostPosition() {
-  if (!FHost) RaiseDiagramError(geHostIsNotDefined, emDiagram, QString::fromLatin1(gaHostIsNotDefined));
+  RequireHost();
   const int s = FHandleSize;
-  FHost->SetBounds(Left() + s / 2, Top() + s / 2, Width() - s, Height() - s);
-  SetHost(FHost);
+  Host()->SetBounds(Left() + s / 2, Top() + s / 2, Width() - s, Height() - s);
+  SetHost(Host());
 }
 
 void TResizeBox::SetPosition(int X1, int Y1, int X2, int Y2) {
@@ -115,20 +117,9 @@ void TResizeBox::Paint() {
   for (const ui::TPoint& p : corners) c->Rectangle(p.x, p.y, p.x + s, p.y + s);
 }
 
-void TResizeBox::Notification(ui::TComponent* AComponent, ui::TOperation Operation) {
-  TResizer::Notification(AComponent, Operation);
-  if (Operation == ui::TOperation::opRemove && FHost && static_cast<ui::TComponent*>(FHost) == AComponent)
-    FHost = nullptr;
-}
-
-void TResizeBox::ChangeScale(int M, int D) {
-  TResizer::ChangeScale(M, D);
-  FHandleSize = ui::MulDiv(FHandleSize, M, D);
-}
-
 void TResizeBox::AdjustScaling(const int FontSize) {
-  FHandleSize = DefHandleSize;
-  HostSizeChanged(FHost);
+  TResizer::AdjustScaling(FontSize);
+  HostSizeChanged(Host());
 }
 
-void TResizeBox::AdjustAfterScaling() { HostSizeChanged(FHost); }
+void TResizeBox::AdjustAfterScaling() { HostSizeChanged(Host()); }

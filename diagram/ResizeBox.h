@@ -22,8 +22,6 @@ using TResizeBoxState = TResizeState;
 
 class TResizeBox : public TResizer {
 public:
-  static constexpr int DefHandleSize = 5;
-
   explicit TResizeBox(ui::TComponent* Owner);
   // The host no longer points to this frame.
   ~TResizeBox() override;
@@ -31,12 +29,11 @@ public:
   TResizeState State() const { return FState; }
   // Stores and repaints, always.
   void SetState(TResizeState S);
-  TRectangle* Host() const { return FHost; }
+  TRectangle* Host() const;
   // The previous host forgets the frame; the new one points to it and the frame is placed
   // around it.
   void SetHost(TRectangle* R);
   uint8_t HandleCode() const { return FHandleCode; }
-  int HandleSize() const { return FHandleSize; }
 
   // The handle code of a point (X, Y) of a frame of W x H with handles of size S, ignoring
   // the moving state.
@@ -51,20 +48,16 @@ public:
   // Bounds spanned by two points (the drag frame of the creation tools).
   void SetPosition(int X1, int Y1, int X2, int Y2);
 
-  void ChangeScale(int M, int D) override;
   void AdjustScaling(const int FontSize) override;
   void AdjustAfterScaling() override;
 
 protected:
   void Paint() override;
   void MouseMove(ui::TShiftState Shift, int X, int Y) override;
-  void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override;
 
 private:
   void PlaceAroundHost();
 
   TResizeState FState = rsSelectedAsOne;
-  TRectangle* FHost = nullptr;
   uint8_t FHandleCode = 0;
-  int FHandleSize = DefHandleSize;
 };

@@ -13,15 +13,12 @@ enum THostSite {
 
 class TResizeLine : public TResizer {
 public:
-  static constexpr int DefHandleSize = 5;
-
   explicit TResizeLine(ui::TComponent* Owner);
 
-  TLine* Host() const { return FHost; }
+  TLine* Host() const;
   void SetHost(TLine* L);
   THostSite HostSite() const { return FHostSite; }
   void SetHostSite(THostSite Site);
-  int HandleSize() const { return FHandleSize; }
 
   // Centres the handle on the anchor of its end. Raises "Host is not defined.", "Host has
   // defined no base." or "Host has defined no target." when the line or that end is missing.
@@ -32,17 +29,13 @@ public:
   void SetHostPosition();
   void HostSizeChanged(ui::TObject* Sender) override;
 
-  void ChangeScale(int M, int D) override;
   void AdjustScaling(const int FontSize) override;
   void AdjustAfterScaling() override { GotoHostPosition(); }
 
 protected:
   void Paint() override;
   void MouseMove(ui::TShiftState Shift, int X, int Y) override;
-  void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override;
 
 private:
-  TLine* FHost = nullptr;
   THostSite FHostSite = hsBase;
-  int FHandleSize = DefHandleSize;
 };

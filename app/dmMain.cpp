@@ -295,9 +295,11 @@ void TdmMain::CreateActions() {
   FEnabling[acHelp] = [] { return frmMain && QFileInfo::exists(frmMain->HelpFileName); };
 
   // Tools.
-  const std::pair<QAction*, int> tools[] = {{acArrow, 0},    {acHand, 1},        {acEntity, 2},
-                                            {acRelation, 3}, {acNote, 4},        {acEntryPoint, 5},
-                                            {acText, 6},     {acProjectInfo, 7}, {acScale, 8}};
+  const std::pair<QAction*, TDesignTool> tools[] = {{acArrow, toolArrow},    {acHand, toolHand},
+                                                    {acEntity, toolEntity},  {acRelation, toolRelation},
+                                                    {acNote, toolNote},      {acEntryPoint, toolEntryPoint},
+                                                    {acText, toolTextLabel}, {acProjectInfo, toolProjectInfo},
+                                                    {acScale, toolZoom}};
   for (const auto& [action, tool] : tools) OnExecute(action, [this, tool = tool] { SetTool(tool); });
 
   OnExecute(acNew, [this] { acNewExecute(); });
@@ -432,24 +434,24 @@ void TdmMain::SetTool(int Tool) {
   int cursor = ui::crArrow;
   QAction* action = acArrow;
   switch (Tool) {
-    case 1:
+    case toolHand:
       FStickyTool = true;
       cursor = ui::crHandPoint;
       action = acHand;
       break;
-    case 2: action = acEntity; break;
-    case 3: action = acRelation; break;
-    case 4: action = acNote; break;
-    case 5: action = acEntryPoint; break;
-    case 6: action = acText; break;
-    case 7: action = acProjectInfo; break;
-    case 8:
+    case toolEntity: action = acEntity; break;
+    case toolRelation: action = acRelation; break;
+    case toolNote: action = acNote; break;
+    case toolEntryPoint: action = acEntryPoint; break;
+    case toolTextLabel: action = acText; break;
+    case toolProjectInfo: action = acProjectInfo; break;
+    case toolZoom:
       FStickyTool = true;
       cursor = ui::crCross;
       action = acScale;
       break;
     default:
-      Tool = 0;
+      Tool = toolArrow;
       FStickyTool = true;
       break;
   }

@@ -73,7 +73,7 @@ public:
   ui::TImageList* imlDesign;
 
   // The current drawing tool (0 arrow ... 8 zoom) and whether it stays after one use.
-  int FTool = 0;
+  int FTool = toolArrow;
   bool FStickyTool = false;
   // The printer object; null when none could be set up.
   std::unique_ptr<TMyPrinter> Printer;

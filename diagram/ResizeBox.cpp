@@ -57,27 +57,27 @@ uint8_t TResizeBox::HandleCodeAt(int X, int Y, int W, int H, int S) {
   const bool left = in(X, 0, S), right = in(X, W - S - 1, W - 1);
   const bool top = in(Y, 0, S), bottom = in(Y, H - S - 1, H - 1);
   const bool middleX = in(X, w2, w2 + S), middleY = in(Y, h2, h2 + S);
-  if (left && top) return 6;
-  if (right && bottom) return 9;
-  if (left && bottom) return 7;
-  if (right && top) return 8;
-  if (middleX && top) return 2;
-  if (middleX && bottom) return 3;
-  if (left && middleY) return 4;
-  if (right && middleY) return 5;
-  return 0;
+  if (left && top) return hcTopLeft;
+  if (right && bottom) return hcBottomRight;
+  if (left && bottom) return hcBottomLeft;
+  if (right && top) return hcTopRight;
+  if (middleX && top) return hcTop;
+  if (middleX && bottom) return hcBottom;
+  if (left && middleY) return hcLeft;
+  if (right && middleY) return hcRight;
+  return hcNone;
 }
 
 ui::TCursor TResizeBox::CursorOfCode(uint8_t Code) {
   switch (Code) {
-    case 2:
-    case 3: return ui::crSizeNS;
-    case 4:
-    case 5: return ui::crSizeWE;
-    case 6:
-    case 9: return ui::crSizeNWSE;
-    case 7:
-    case 8: return ui::crSizeNESW;
+    case hcTop:
+    case hcBottom: return ui::crSizeNS;
+    case hcLeft:
+    case hcRight: return ui::crSizeWE;
+    case hcTopLeft:
+    case hcBottomRight: return ui::crSizeNWSE;
+    case hcBottomLeft:
+    case hcTopRight: return ui::crSizeNESW;
     default: return ui::crDefault;
   }
 }
@@ -90,7 +90,7 @@ void TResizeBox::MouseMove(ui::TShiftState Shift, int X, int Y) {
   }
   if (FState == rsMoving) {
     SetCursor(ui::crDefault);
-    FHandleCode = 1;
+    FHandleCode = hcMoving;
     return;
   }
   FHandleCode = HandleCodeAt(X, Y, Width(), Height(), FHandleSize);

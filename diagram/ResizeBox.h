@@ -1,14 +1,41 @@
 #pragma once
 // The frame of eight square handles around a selected box; also the drag frame that shows
 // where a new box will be created. Its handle code tells the schema window whether a drag
-// moves the selection (0, 1) or resizes it (2 to 9):
-//   0 inside, on no handle   1 any point while moving
-//   2 top middle   3 bottom middle   4 left middle   5 right middle
-//   6 top left     7 bottom left     8 top right     9 bottom right
+// moves the selection or resizes it.
 
+#include "diagram/Geometry.h"
 #include "diagram/Resizer.h"
 
 #include <cstdint>
+
+// The handle codes: a point on no handle, any point while moving, and the eight handles in
+// the middle of each side and on each corner.
+enum THandleCode : uint8_t {
+  hcNone = 0,
+  hcMoving = 1,
+  hcTop = 2,
+  hcBottom = 3,
+  hcLeft = 4,
+  hcRight = 5,
+  hcTopLeft = 6,
+  hcBottomLeft = 7,
+  hcTopRight = 8,
+  hcBottomRight = 9
+};
+
+// A drag on the handle resizes the box.
+constexpr bool IsResizeHandle(uint8_t Code) { return Code >= hcTop && Code <= hcBottomRight; }
+// Dragging the handle moves that side of the box.
+constexpr bool HandleMovesSide(uint8_t Code, TSide Side) {
+  switch (Side) {
+    case TSide::Top: return Code == hcTop || Code == hcTopLeft || Code == hcTopRight;
+    case TSide::Bottom: return Code == hcBottom || Code == hcBottomLeft || Code == hcBottomRight;
+    case TSide::Left: return Code == hcLeft || Code == hcTopLeft || Code == hcBottomLeft;
+    case TSide::Right: return Code == hcRight || Code == hcTopRight || Code == hcBottomRight;
+    case TSide::None: return false;
+  }
+  return false;
+}
 
 class TRectangle;
 
@@ -59,5 +86,5 @@ private:
   void PlaceAroundHost();
 
   TResizeState FState = rsSelectedAsOne;
-  uint8_t FHandleCode = 0;
+  uint8_t FHandleCode = hcNone;
 };

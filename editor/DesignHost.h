@@ -40,12 +40,24 @@ enum class TDesignMenu {
   Relation
 };
 
+// The drawing tools, by the value the host holds for them.
+enum TDesignTool : int {
+  toolArrow = 0,
+  toolHand = 1,
+  toolEntity = 2,
+  toolRelation = 3,
+  toolNote = 4,
+  toolEntryPoint = 5,
+  toolTextLabel = 6,
+  toolProjectInfo = 7,
+  toolZoom = 8
+};
+
 class TDesignHost {
 public:
   virtual ~TDesignHost() = default;
 
-  // The drawing tool: 0 arrow, 1 hand, 2 entity, 3 relation, 4 note, 5 entry point, 6 text,
-  // 7 project information, 8 zoom.
+  // The drawing tool, a TDesignTool (any other value counts as the arrow).
   virtual int Tool() const = 0;
   // True keeps a creation tool after one use.
   virtual bool StickyTool() const = 0;

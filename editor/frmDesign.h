@@ -319,7 +319,7 @@ public:
   bool MouseDownInside = false;
   bool Moving = false;
   TResizeBox* GroupBox = nullptr;
-  int ResizeHandle = 0;
+  int ResizeHandle = 0; // a THandleCode
   ui::TPoint GrabOffset{0, 0};
   ui::TPoint MouseDownPoint{0, 0};
   bool RubberBanding = false;

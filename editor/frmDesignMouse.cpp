@@ -24,19 +24,6 @@
 
 namespace {
 
-// The drawing tools of the host.
-enum TTool {
-  toolArrow = 0,
-  toolHand = 1,
-  toolEntity = 2,
-  toolRelation = 3,
-  toolNote = 4,
-  toolEntryPoint = 5,
-  toolTextLabel = 6,
-  toolProjectInfo = 7,
-  toolZoom = 8
-};
-
 // How far the view scrolls towards a cursor outside it, per event.
 constexpr int AutoScrollStep = 20;
 
@@ -241,7 +228,7 @@ void TfrmDesign::RectangleMouseDown(ui::TObject* Sender, ui::TMouseButton Button
     const TResizeBox* box = ResizeBoxOf(element);
     MouseDownPoint = box ? ui::TPoint{X + element->Left() - box->Left(), Y + element->Top() - box->Top()}
                          : ui::TPoint{X, Y};
-    ResizeHandle = 0;
+    ResizeHandle = hcNone;
   } else if (tool == toolHand) {
     StartPan(element->Left() + X, element->Top() + Y);
   } else if (tool == toolRelation) {
@@ -279,7 +266,7 @@ void TfrmDesign::RectangleMouseUp(ui::TObject* Sender, ui::TMouseButton Button, 
   if (entity && tool == toolEntryPoint) {
     CreateEntryPointFor(entity, Button);
   } else if (IsSelectingTool(tool)) {
-    if (Button == ui::TMouseButton::mbLeft && (Moving || ResizeHandle != 0))
+    if (Button == ui::TMouseButton::mbLeft && (Moving || ResizeHandle != hcNone))
       if (TResizeBox* box = ResizeBoxOf(element))
         ResizeBoxMouseUp(box, Button, Shift, X + element->Left() - box->Left(),
                          Y + element->Top() - box->Top());
@@ -306,7 +293,7 @@ void TfrmDesign::RectangleDblClick(ui::TObject* Sender) {
   // The press and release that come with the double click do nothing more.
   FAfterDblClick = true;
   Moving = false;
-  ResizeHandle = 0;
+  ResizeHandle = hcNone;
   // A relation's label edits its relation.
   if (auto* label = dynamic_cast<TTextLabel*>(element))
     if (TRelation* relation = RelationOfLabel(label)) element = relation;
@@ -388,17 +375,17 @@ void TfrmDesign::ResizeBoxMouseDown(ui::TObject* Sender, ui::TMouseButton Button
     if (auto* entity = dynamic_cast<TEntity*>(host))
       entity->CustomClick(box->Left() + X - entity->Left(), box->Top() + Y - entity->Top());
     // The handle under this press, never one left from an earlier move.
-    const int code = box->EnableResize()
-                         ? TResizeBox::HandleCodeAt(X, Y, box->Width(), box->Height(), box->HandleSize())
-                         : 0;
-    ResizeHandle = 0;
-    if (code >= 2 && code <= 9 && host) {
+    const uint8_t code = box->EnableResize()
+                             ? TResizeBox::HandleCodeAt(X, Y, box->Width(), box->Height(), box->HandleSize())
+                             : uint8_t{hcNone};
+    ResizeHandle = hcNone;
+    if (IsResizeHandle(code) && host) {
       DeselectAllBut(host);
       ResizeHandle = code;
-      const bool top = code == 2 || code == 6 || code == 8;
-      const bool bottom = code == 3 || code == 7 || code == 9;
-      const bool left = code == 4 || code == 6 || code == 7;
-      const bool right = code == 5 || code == 8 || code == 9;
+      const bool top = HandleMovesSide(code, TSide::Top);
+      const bool bottom = HandleMovesSide(code, TSide::Bottom);
+      const bool left = HandleMovesSide(code, TSide::Left);
+      const bool right = HandleMovesSide(code, TSide::Right);
       GrabOffset = ui::TPoint{0, 0};
       if (top) GrabOffset.y = Y;
       if (bottom) GrabOffset.y = box->Height() - Y;
@@ -423,7 +410,7 @@ void TfrmDesign::ResizeBoxMouseMove(ui::TObject* Sender, ui::TShiftState Shift, 
   const int tool = CurrentTool();
   if (IsSelectingTool(tool)) {
     if (!Has(Shift, ui::ssLeft) || !MouseDownInside) return;
-    if (ResizeHandle != 0)
+    if (ResizeHandle != hcNone)
       ResizeBy(box, X, Y);
     else if (box->EnableMove())
       MoveSelection(box, X, Y);
@@ -446,7 +433,7 @@ void TfrmDesign::ResizeBoxMouseUp(ui::TObject* Sender, ui::TMouseButton Button, 
   const int tool = CurrentTool();
   if (Button == ui::TMouseButton::mbLeft) {
     if (IsSelectingTool(tool)) {
-      if (ResizeHandle != 0)
+      if (ResizeHandle != hcNone)
         EndResize(box);
       else
         EndMove();
@@ -701,7 +688,7 @@ void TfrmDesign::EndMove() {
 }
 
 void TfrmDesign::ResizeBy(TResizeBox* Box, int X, int Y) {
-  if (!Box || ResizeHandle == 0) return;
+  if (!Box || ResizeHandle == hcNone) return;
   const ui::TPoint c{Box->Left() + X, Box->Top() + Y};
   int minW = 0, minH = 0;
   if (auto* e = dynamic_cast<TEntity*>(Box->Host())) {
@@ -719,16 +706,16 @@ void TfrmDesign::ResizeBy(TResizeBox* Box, int X, int Y) {
   const int fromTop = atLeast(bottom - c.y + GrabOffset.y, minH);
   const int code = ResizeHandle;
   int left = Box->Left(), top = Box->Top(), width = Box->Width(), height = Box->Height();
-  if (code == 2 || code == 6 || code == 8) {
+  if (HandleMovesSide(code, TSide::Top)) {
     height = fromTop;
     top = bottom - height;
   }
-  if (code == 3 || code == 7 || code == 9) height = fromBottom;
-  if (code == 4 || code == 6 || code == 7) {
+  if (HandleMovesSide(code, TSide::Bottom)) height = fromBottom;
+  if (HandleMovesSide(code, TSide::Left)) {
     width = fromLeft;
     left = right - width;
   }
-  if (code == 5 || code == 8 || code == 9) width = fromRight;
+  if (HandleMovesSide(code, TSide::Right)) width = fromRight;
   Box->SetState(rsMoving);
   Box->SetBounds(left, top, width, height);
   AutoScroll(c.x, c.y);
@@ -740,7 +727,7 @@ void TfrmDesign::EndResize(TResizeBox* Box) {
   const ui::TRect r = CutToDesktop(Box);
   Box->SetBounds(r.Left, r.Top, r.Width(), r.Height());
   if (Box->Host()) Box->SetHostPosition();
-  ResizeHandle = 0;
+  ResizeHandle = hcNone;
   Box->SetState(rsSelectedAsOne);
   SetModified(true, 1);
 }

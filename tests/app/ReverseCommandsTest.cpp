@@ -314,9 +314,9 @@ TEST_F(Commands, CutPutsTheSelectionOnTheClipboardAndPasteBringsItBack) {
   TfrmDesign* d = dmMain->NewDesign("varne.so", "InterBase 6", "2.0");
   ASSERT_NE(d, nullptr);
   Settle();
-  dmMain->SetTool(2);
+  dmMain->SetTool(toolEntity);
   TEntity* customer = d->CreateEntityAt(ui::TMouseButton::mbLeft, 40, 40);
-  dmMain->SetTool(2);
+  dmMain->SetTool(toolEntity);
   TEntity* other = d->CreateEntityAt(ui::TMouseButton::mbLeft, 400, 40);
   ASSERT_TRUE(customer && other);
   customer->Table()->SetName("CUSTOMER");
@@ -356,7 +356,7 @@ TEST_F(Commands, SavingAndLoadingReportToTheProgressWindow) {
   TfrmDesign* d = dmMain->NewDesign("varne.so", "InterBase 6", "2.0");
   ASSERT_NE(d, nullptr);
   Settle();
-  dmMain->SetTool(2);
+  dmMain->SetTool(toolEntity);
   ASSERT_NE(d->CreateEntityAt(ui::TMouseButton::mbLeft, 40, 40), nullptr);
   const QString file = dir.filePath("schema.xml");
   dmMain->AskSaveSchemeName = [file](const QString&) { return file; };

@@ -246,13 +246,13 @@ TEST_F(Shell, ToolsAreCheckedOneAtATime) {
     bool Sticky;
     ui::TCursor Cursor;
   };
-  const Case cases[] = {{1, dmMain->acHand, true, ui::crHandPoint},
-                        {8, dmMain->acScale, true, ui::crCross},
-                        {0, dmMain->acArrow, true, ui::crArrow},
-                        {42, dmMain->acArrow, true, ui::crArrow}};
+  const Case cases[] = {{toolHand, dmMain->acHand, true, ui::crHandPoint},
+                        {toolZoom, dmMain->acScale, true, ui::crCross},
+                        {toolArrow, dmMain->acArrow, true, ui::crArrow},
+                        {42, dmMain->acArrow, true, ui::crArrow}}; // no tool: the arrow
   for (const Case& c : cases) {
     dmMain->SetTool(c.Tool);
-    EXPECT_EQ(dmMain->Tool(), c.Tool == 42 ? 0 : c.Tool);
+    EXPECT_EQ(dmMain->Tool(), c.Tool == 42 ? toolArrow : c.Tool);
     EXPECT_EQ(dmMain->StickyTool(), c.Sticky);
     EXPECT_EQ(d->Desktop->DefaultCursor(), c.Cursor);
     int checked = 0;
@@ -265,7 +265,7 @@ TEST_F(Shell, ToolsAreCheckedOneAtATime) {
   // marks the button, a plain release makes it a one-use tool.
   dmMain->FStickyTool = false;
   dmMain->acEntity->trigger();
-  EXPECT_EQ(dmMain->Tool(), 2);
+  EXPECT_EQ(dmMain->Tool(), toolEntity);
   EXPECT_FALSE(dmMain->StickyTool());
   QToolButton* entity = frmMain->DesignButtons[3];
   ASSERT_EQ(entity->defaultAction(), dmMain->acEntity);
@@ -284,9 +284,9 @@ TEST_F(Shell, ToolsAreCheckedOneAtATime) {
 TEST_F(Shell, EditingActionsFollowTheSelectionAndActOnTheActiveWindow) {
   TfrmDesign* d = New();
   ASSERT_NE(d, nullptr);
-  dmMain->SetTool(2);
+  dmMain->SetTool(toolEntity);
   TEntity* a = d->CreateEntityAt(ui::TMouseButton::mbLeft, 40, 40);
-  dmMain->SetTool(2);
+  dmMain->SetTool(toolEntity);
   TEntity* b = d->CreateEntityAt(ui::TMouseButton::mbLeft, 400, 40);
   ASSERT_TRUE(a && b);
   ASSERT_EQ(d->Model->GetTableCount(), 2);

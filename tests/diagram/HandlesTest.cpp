@@ -29,21 +29,25 @@ TEST(ResizeBoxCodes, HandleCodeAtEveryBorderPoint) {
   // A frame of 105 x 65 with handles of 5: corners x 0..5 / 99..104, y 0..5 / 59..64;
   // middles x 50..55, y 30..35.
   struct Case {
-    int x, y, code;
+    int x, y;
+    uint8_t code;
   };
   const Case cases[] = {
-      {0, 0, 6},  {5, 5, 6},  {6, 5, 0},  {5, 6, 0},    {104, 64, 9}, {99, 59, 9}, {98, 59, 0},
-      {0, 64, 7}, {5, 59, 7}, {0, 58, 0}, {104, 0, 8},  {99, 5, 8},   {99, 6, 0},  {50, 0, 2},
-      {55, 5, 2}, {56, 0, 0}, {49, 5, 0}, {52, 64, 3},  {52, 59, 3},  {52, 58, 0}, {0, 30, 4},
-      {5, 35, 4}, {0, 36, 0}, {0, 29, 0}, {104, 32, 5}, {99, 30, 5},  {98, 32, 0}, {52, 32, 0},
+      {0, 0, hcTopLeft},        {5, 5, hcTopLeft},       {6, 5, hcNone},       {5, 6, hcNone},
+      {104, 64, hcBottomRight}, {99, 59, hcBottomRight}, {98, 59, hcNone},     {0, 64, hcBottomLeft},
+      {5, 59, hcBottomLeft},    {0, 58, hcNone},         {104, 0, hcTopRight}, {99, 5, hcTopRight},
+      {99, 6, hcNone},          {50, 0, hcTop},          {55, 5, hcTop},       {56, 0, hcNone},
+      {49, 5, hcNone},          {52, 64, hcBottom},      {52, 59, hcBottom},   {52, 58, hcNone},
+      {0, 30, hcLeft},          {5, 35, hcLeft},         {0, 36, hcNone},      {0, 29, hcNone},
+      {104, 32, hcRight},       {99, 30, hcRight},       {98, 32, hcNone},     {52, 32, hcNone},
   };
   for (const Case& c : cases)
     EXPECT_EQ(TResizeBox::HandleCodeAt(c.x, c.y, 105, 65, 5), c.code) << c.x << "," << c.y;
   // On a narrow frame the corner rules win over the middle ones.
-  EXPECT_EQ(TResizeBox::HandleCodeAt(0, 0, 10, 10, 5), 6);
-  EXPECT_EQ(TResizeBox::HandleCodeAt(3, 0, 10, 10, 5), 6);
-  EXPECT_EQ(TResizeBox::HandleCodeAt(9, 9, 10, 10, 5), 9);
-  EXPECT_EQ(TResizeBox::HandleCodeAt(4, 9, 10, 10, 5), 9);
+  EXPECT_EQ(TResizeBox::HandleCodeAt(0, 0, 10, 10, 5), hcTopLeft);
+  EXPECT_EQ(TResizeBox::HandleCodeAt(3, 0, 10, 10, 5), hcTopLeft);
+  EXPECT_EQ(TResizeBox::HandleCodeAt(9, 9, 10, 10, 5), hcBottomRight);
+  EXPECT_EQ(TResizeBox::HandleCodeAt(4, 9, 10, 10, 5), hcBottomRight);
 }
 
 TEST_F(ResizeBoxTest, FrameFollowsItsHost) {
@@ -92,10 +96,11 @@ TEST_F(ResizeBoxTest, MouseMoveSetsCodeAndCursor) {
     int x, y, code;
     ui::TCursor cursor;
   };
-  const Case cases[] = {
-      {2, 2, 6, ui::crSizeNWSE},   {102, 62, 9, ui::crSizeNWSE}, {2, 62, 7, ui::crSizeNESW},
-      {102, 2, 8, ui::crSizeNESW}, {52, 2, 2, ui::crSizeNS},     {52, 62, 3, ui::crSizeNS},
-      {2, 32, 4, ui::crSizeWE},    {102, 32, 5, ui::crSizeWE},   {40, 40, 0, ui::crDefault}};
+  const Case cases[] = {{2, 2, hcTopLeft, ui::crSizeNWSE},     {102, 62, hcBottomRight, ui::crSizeNWSE},
+                        {2, 62, hcBottomLeft, ui::crSizeNESW}, {102, 2, hcTopRight, ui::crSizeNESW},
+                        {52, 2, hcTop, ui::crSizeNS},          {52, 62, hcBottom, ui::crSizeNS},
+                        {2, 32, hcLeft, ui::crSizeWE},         {102, 32, hcRight, ui::crSizeWE},
+                        {40, 40, hcNone, ui::crDefault}};
   for (const Case& c : cases) {
     frame->DoMouseMove(0, c.x, c.y);
     EXPECT_EQ(frame->HandleCode(), c.code) << c.x << "," << c.y;
@@ -103,7 +108,7 @@ TEST_F(ResizeBoxTest, MouseMoveSetsCodeAndCursor) {
   }
   frame->SetState(rsMoving);
   frame->DoMouseMove(0, 2, 2);
-  EXPECT_EQ(frame->HandleCode(), 1);
+  EXPECT_EQ(frame->HandleCode(), hcMoving);
   EXPECT_EQ(frame->Cursor(), ui::crDefault);
 
   frame->SetState(rsSelectedAsOne);
@@ -111,7 +116,7 @@ TEST_F(ResizeBoxTest, MouseMoveSetsCodeAndCursor) {
   frame->SetDefaultCursor(ui::crArrow);
   frame->SetEnableResize(false); // also stops changing the cursor
   frame->DoMouseMove(0, 52, 62);
-  EXPECT_EQ(frame->HandleCode(), 6); // kept
+  EXPECT_EQ(frame->HandleCode(), hcTopLeft); // kept
   EXPECT_EQ(frame->Cursor(), ui::crArrow);
 
   int moves = 0;

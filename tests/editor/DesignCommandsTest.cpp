@@ -98,12 +98,12 @@ protected:
     send(QEvent::MouseButtonRelease, To, Qt::LeftButton, Qt::NoButton);
   }
   TEntity* DrawEntity(QPoint From, QPoint To) {
-    host.CurrentTool = 2;
+    host.CurrentTool = toolEntity;
     Drag(From, To);
     return design->VisualModel->Entities.back();
   }
   TRelation* DrawRelation(TEntity* From, TEntity* To) {
-    host.CurrentTool = 3;
+    host.CurrentTool = toolRelation;
     Drag(QPoint(From->Left() + 10, From->Top() + 10), QPoint(To->Left() + 10, To->Top() + 10));
     return design->VisualModel->Relations.back();
   }

@@ -28,18 +28,6 @@ namespace {
 const QString Plugin = QStringLiteral("varne.so");
 const QString ModelName = QStringLiteral("InterBase 6");
 
-enum Tool {
-  Arrow = 0,
-  Hand = 1,
-  EntityTool = 2,
-  RelationTool = 3,
-  NoteTool = 4,
-  EntryPointTool = 5,
-  TextTool = 6,
-  InfoTool = 7,
-  ZoomTool = 8
-};
-
 class DesignMouse : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -89,7 +77,7 @@ protected:
 
   // A new entity drawn with the entity tool as a box from From to To.
   TEntity* DrawEntity(QPoint From, QPoint To) {
-    host.CurrentTool = EntityTool;
+    host.CurrentTool = toolEntity;
     Drag(From, To);
     return design->VisualModel->Entities.empty() ? nullptr : design->VisualModel->Entities.back();
   }
@@ -124,32 +112,33 @@ TEST_F(DesignMouse, EachToolDoesItsOwnThingOnFreeDesktopAndOnAnEntity) {
     int Entities, Notes, Labels, Selected, ToolAfter, Zoom, Menus;
   };
   const Case cases[] = {
-      {"arrow click on free desktop", Arrow, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0, Arrow, 1000,
-       0},
-      {"arrow click on the entity", Arrow, true, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 1, Arrow, 1000, 0},
-      {"entity tool on free desktop", EntityTool, false, Qt::LeftButton, Qt::NoModifier, 2, 0, 0, 1, Arrow,
+      {"arrow click on free desktop", toolArrow, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0, toolArrow,
        1000, 0},
-      {"entity tool with Ctrl", EntityTool, false, Qt::LeftButton, Qt::ControlModifier, 1, 0, 0, 0,
-       EntityTool, 1000, 0},
-      {"entity tool on the entity selects it", EntityTool, true, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 1,
-       EntityTool, 1000, 0},
-      {"entity tool, right button", EntityTool, false, Qt::RightButton, Qt::NoModifier, 1, 0, 0, 0,
-       EntityTool, 1000, 1},
-      {"note tool", NoteTool, false, Qt::LeftButton, Qt::NoModifier, 1, 1, 0, 1, Arrow, 1000, 0},
-      {"text tool", TextTool, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 1, 1, Arrow, 1000, 0},
-      {"relation tool on free desktop", RelationTool, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0,
-       RelationTool, 1000, 0},
-      {"entry-point tool on free desktop", EntryPointTool, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0,
-       EntryPointTool, 1000, 0},
-      {"zoom in", ZoomTool, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0, ZoomTool, 2000, 0},
-      {"zoom out pops no menu", ZoomTool, false, Qt::RightButton, Qt::NoModifier, 1, 0, 0, 0, ZoomTool, 500,
+      {"arrow click on the entity", toolArrow, true, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 1, toolArrow,
+       1000, 0},
+      {"entity tool on free desktop", toolEntity, false, Qt::LeftButton, Qt::NoModifier, 2, 0, 0, 1,
+       toolArrow, 1000, 0},
+      {"entity tool with Ctrl", toolEntity, false, Qt::LeftButton, Qt::ControlModifier, 1, 0, 0, 0,
+       toolEntity, 1000, 0},
+      {"entity tool on the entity selects it", toolEntity, true, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 1,
+       toolEntity, 1000, 0},
+      {"entity tool, right button", toolEntity, false, Qt::RightButton, Qt::NoModifier, 1, 0, 0, 0,
+       toolEntity, 1000, 1},
+      {"note tool", toolNote, false, Qt::LeftButton, Qt::NoModifier, 1, 1, 0, 1, toolArrow, 1000, 0},
+      {"text tool", toolTextLabel, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 1, 1, toolArrow, 1000, 0},
+      {"relation tool on free desktop", toolRelation, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0,
+       toolRelation, 1000, 0},
+      {"entry-point tool on free desktop", toolEntryPoint, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0,
+       toolEntryPoint, 1000, 0},
+      {"zoom in", toolZoom, false, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0, toolZoom, 2000, 0},
+      {"zoom out pops no menu", toolZoom, false, Qt::RightButton, Qt::NoModifier, 1, 0, 0, 0, toolZoom, 500,
        0},
-      {"zoom in on the entity", ZoomTool, true, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0, ZoomTool, 2000,
+      {"zoom in on the entity", toolZoom, true, Qt::LeftButton, Qt::NoModifier, 1, 0, 0, 0, toolZoom, 2000,
        0},
-      {"arrow right click on free desktop", Arrow, false, Qt::RightButton, Qt::NoModifier, 1, 0, 0, 0, Arrow,
-       1000, 1},
-      {"arrow right click on the entity", Arrow, true, Qt::RightButton, Qt::NoModifier, 1, 0, 0, 1, Arrow,
-       1000, 1},
+      {"arrow right click on free desktop", toolArrow, false, Qt::RightButton, Qt::NoModifier, 1, 0, 0, 0,
+       toolArrow, 1000, 1},
+      {"arrow right click on the entity", toolArrow, true, Qt::RightButton, Qt::NoModifier, 1, 0, 0, 1,
+       toolArrow, 1000, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.What);
@@ -191,13 +180,13 @@ TEST_F(DesignMouse, NewElementsTakeTheirNamesAndAFreedNumberIsTakenAgain) {
   EXPECT_EQ(again->Name(), "Entity_0");
   EXPECT_EQ(design->Model->GetTableCount(), 2);
 
-  host.CurrentTool = NoteTool;
+  host.CurrentTool = toolNote;
   Click(QPoint(400, 40));
-  host.CurrentTool = TextTool;
+  host.CurrentTool = toolTextLabel;
   Click(QPoint(400, 200));
-  host.CurrentTool = EntryPointTool;
+  host.CurrentTool = toolEntryPoint;
   Click(Centre(e1));
-  host.CurrentTool = InfoTool;
+  host.CurrentTool = toolProjectInfo;
   Click(QPoint(500, 300));
   ASSERT_EQ(design->VisualModel->Notes.size(), 1u);
   EXPECT_EQ(design->VisualModel->Notes[0]->Name(), "Note_0");
@@ -211,9 +200,9 @@ TEST_F(DesignMouse, NewElementsTakeTheirNamesAndAFreedNumberIsTakenAgain) {
   EXPECT_EQ(design->VisualModel->ProjectInfo->Name(), "ProjectInfo_0");
 
   // A second entry point on the same entity and a second project block are not made.
-  host.CurrentTool = EntryPointTool;
+  host.CurrentTool = toolEntryPoint;
   Click(Centre(e1));
-  host.CurrentTool = InfoTool;
+  host.CurrentTool = toolProjectInfo;
   Click(QPoint(600, 400));
   EXPECT_EQ(design->VisualModel->EntryPoints.size(), 1u);
   EXPECT_EQ(Count([](ui::TControl* c) { return dynamic_cast<TProjectInfo*>(c) != nullptr; }), 1);
@@ -225,19 +214,19 @@ TEST_F(DesignMouse, StickyToolsStayAndTheProjectToolAlwaysReturnsToTheArrow) {
   DrawEntity(QPoint(20, 20), QPoint(120, 100));
   DrawEntity(QPoint(200, 20), QPoint(300, 100));
   EXPECT_EQ(design->VisualModel->Entities.size(), 2u);
-  EXPECT_EQ(host.CurrentTool, EntityTool);
-  host.CurrentTool = InfoTool;
+  EXPECT_EQ(host.CurrentTool, toolEntity);
+  host.CurrentTool = toolProjectInfo;
   Click(QPoint(400, 300));
-  EXPECT_EQ(host.CurrentTool, Arrow);
+  EXPECT_EQ(host.CurrentTool, toolArrow);
   host.Sticky = false;
   DrawEntity(QPoint(20, 200), QPoint(120, 300));
-  EXPECT_EQ(host.CurrentTool, Arrow);
+  EXPECT_EQ(host.CurrentTool, toolArrow);
 }
 
 TEST_F(DesignMouse, ABoxDrawnPastTheDesktopEdgeIsCutAtTheEdge) {
   design->SetDesktopSize(0, 0, 1000, 800);
   TEntity* e = nullptr;
-  host.CurrentTool = EntityTool;
+  host.CurrentTool = toolEntity;
   design->sbxDesktop->SetHorzPosition(design->HorzRange());
   Drag(QPoint(900, 100), QPoint(1200, 250));
   ASSERT_EQ(design->VisualModel->Entities.size(), 1u);
@@ -246,7 +235,7 @@ TEST_F(DesignMouse, ABoxDrawnPastTheDesktopEdgeIsCutAtTheEdge) {
   EXPECT_GE(e->Left(), 0);
 
   // The project block without a creation box stands at the release point.
-  host.CurrentTool = InfoTool;
+  host.CurrentTool = toolProjectInfo;
   TProjectInfo* info = design->CreateProjectInfoAt(ui::TMouseButton::mbLeft, 300, 200);
   ASSERT_NE(info, nullptr);
   EXPECT_EQ(info->Left(), 300);
@@ -256,9 +245,9 @@ TEST_F(DesignMouse, ABoxDrawnPastTheDesktopEdgeIsCutAtTheEdge) {
 TEST_F(DesignMouse, RelationsDroppedOnEveryKindOfTarget) {
   TEntity* a = DrawEntity(QPoint(20, 20), QPoint(140, 120));
   TEntity* b = DrawEntity(QPoint(300, 20), QPoint(420, 120));
-  host.CurrentTool = NoteTool;
+  host.CurrentTool = toolNote;
   Drag(QPoint(20, 300), QPoint(140, 380));
-  host.CurrentTool = TextTool;
+  host.CurrentTool = toolTextLabel;
   Click(QPoint(300, 300));
   TNote* note = design->VisualModel->Notes.at(0);
   TTextLabel* label = design->VisualModel->TextLabels.at(0);
@@ -278,11 +267,11 @@ TEST_F(DesignMouse, RelationsDroppedOnEveryKindOfTarget) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.What);
-    host.CurrentTool = RelationTool;
+    host.CurrentTool = toolRelation;
     Drag(Centre(c.From), c.To);
     EXPECT_EQ(static_cast<int>(design->VisualModel->Relations.size()), c.Relations);
     EXPECT_EQ(design->Model->GetReferenceCount(), c.References);
-    EXPECT_EQ(host.CurrentTool, Arrow);
+    EXPECT_EQ(host.CurrentTool, toolArrow);
     EXPECT_EQ(StrayHandles(), 0);
   }
   TRelation* first = design->VisualModel->Relations[0];
@@ -297,7 +286,7 @@ TEST_F(DesignMouse, RubberBandSelectsTheBoxesInsideAndShiftAddsToThem) {
   TEntity* a = DrawEntity(QPoint(20, 20), QPoint(140, 120));
   TEntity* b = DrawEntity(QPoint(300, 20), QPoint(420, 120));
   TEntity* c = DrawEntity(QPoint(20, 300), QPoint(140, 400));
-  host.CurrentTool = Arrow;
+  host.CurrentTool = toolArrow;
   Drag(QPoint(5, 5), QPoint(450, 200));
   EXPECT_EQ(design->Selection, (std::vector<TMorvikGraphic*>{a, b}));
   Drag(QPoint(5, 250), QPoint(200, 450), Qt::ShiftModifier);
@@ -315,7 +304,7 @@ TEST_F(DesignMouse, RubberBandSelectsTheBoxesInsideAndShiftAddsToThem) {
 TEST_F(DesignMouse, AGroupDraggedPastTheLeftEdgeLandsAtZeroKeepingItsDistances) {
   TEntity* a = DrawEntity(QPoint(100, 100), QPoint(200, 180));
   TEntity* b = DrawEntity(QPoint(300, 150), QPoint(400, 230));
-  host.CurrentTool = Arrow;
+  host.CurrentTool = toolArrow;
   Drag(QPoint(50, 50), QPoint(450, 300));
   ASSERT_EQ(design->Selection.size(), 2u);
   const int gap = b->Left() - a->Left(), rise = b->Top() - a->Top();
@@ -353,7 +342,7 @@ TEST_F(DesignMouse, HandlesResizeByTheirEdgeAndNeverBelowTheMinimum) {
     e->SetAutoSize(false);
     e->SetBounds(200, 200, 120, 100);
     design->ClearSelection();
-    host.CurrentTool = Arrow;
+    host.CurrentTool = toolArrow;
     Click(Centre(e));
     TResizeBox* box = design->ResizeBoxOf(e);
     ASSERT_NE(box, nullptr);
@@ -394,13 +383,13 @@ TEST_F(DesignMouse, APressOnTheBodyMovesEvenAfterTheMouseRestedOnAHandle) {
   e->SetAutoSize(false);
   e->SetBounds(200, 200, 120, 100);
   design->ClearSelection();
-  host.CurrentTool = Arrow;
+  host.CurrentTool = toolArrow;
   Click(Centre(e));
   TResizeBox* box = design->ResizeBoxOf(e);
   ASSERT_NE(box, nullptr);
   // The mouse passes over the bottom-right handle without a button.
   Move(QPoint(box->Left() + box->Width() - 2, box->Top() + box->Height() - 2), Qt::NoButton);
-  ASSERT_EQ(box->HandleCode(), 9);
+  ASSERT_EQ(box->HandleCode(), hcBottomRight);
   const ui::TRect before = e->BoundsRect();
   Drag(Centre(e), Centre(e) + QPoint(40, 30));
   EXPECT_EQ(e->Left(), before.Left + 40);
@@ -411,7 +400,7 @@ TEST_F(DesignMouse, APressOnTheBodyMovesEvenAfterTheMouseRestedOnAHandle) {
 
 TEST_F(DesignMouse, ADoubleClickOpensItsDialogOnceAndTheClicksAroundItMoveNothing) {
   TEntity* e = DrawEntity(QPoint(200, 200), QPoint(320, 300));
-  host.CurrentTool = Arrow;
+  host.CurrentTool = toolArrow;
   design->ClearSelection();
   const QPoint p = Centre(e);
   const ui::TRect before = e->BoundsRect();
@@ -429,7 +418,7 @@ TEST_F(DesignMouse, ADoubleClickOpensItsDialogOnceAndTheClicksAroundItMoveNothin
 TEST_F(DesignMouse, ChangingCtrlBetweenPressAndReleaseLeavesNothingBehind) {
   DrawEntity(QPoint(20, 20), QPoint(140, 120));
   host.Sticky = true;
-  host.CurrentTool = EntityTool;
+  host.CurrentTool = toolEntity;
   // A creation box ended with Ctrl held creates, and the box goes.
   Press(QPoint(300, 300));
   Move(QPoint(400, 380));
@@ -447,7 +436,7 @@ TEST_F(DesignMouse, ChangingCtrlBetweenPressAndReleaseLeavesNothingBehind) {
 
 TEST_F(DesignMouse, AReleaseAfterAPressBeyondTheDesktopDoesNothing) {
   design->SetDesktopSize(0, 0, 300, 200);
-  host.CurrentTool = EntityTool;
+  host.CurrentTool = toolEntity;
   Press(QPoint(350, 250));
   Release(QPoint(100, 100));
   EXPECT_TRUE(design->VisualModel->Entities.empty());
@@ -458,7 +447,7 @@ TEST_F(DesignMouse, TheHandPansWithTheLeftButtonAloneAndARelationLabelStaysPut) 
   design->SetDesktopSize(0, 0, 4000, 3000);
   design->sbxDesktop->SetHorzPosition(500);
   design->sbxDesktop->SetVertPosition(500);
-  host.CurrentTool = Hand;
+  host.CurrentTool = toolHand;
   Press(QPoint(900, 900));
   Move(QPoint(880, 870));
   EXPECT_EQ(design->sbxDesktop->HorzPosition(), 520);

@@ -297,7 +297,7 @@ void TRepositoryXMLReader::EndElement(const QXmlStreamReader& Xml) {
     return;
   }
   // The root list at the bottom of the stack stays.
-  if (type >= 0 && FInRoot && IsBranchType(type) && FLists.size() > 1) FLists.pop_back();
+  if (type != ekUnknown && FInRoot && IsBranchType(type) && FLists.size() > 1) FLists.pop_back();
 }
 
 void TRepositoryXMLReader::StartBranch(TRepositoryType Type, const QXmlStreamAttributes& Attrs) {

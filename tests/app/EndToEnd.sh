@@ -10,6 +10,9 @@ out=$2
 mkdir -p "$out"
 rm -f "$out"/e2e-*.png
 export QT_QPA_PLATFORM=xcb
+# xdotool gives window names in the locale's encoding: without a UTF-8 locale (a fresh machine
+# sets none) the Czech captions come back garbled and never match.
+export LC_ALL=C.UTF-8
 # The sanitizers stay on, without the leak check and the strict string check, which the X
 # keyboard library's own reading of a server reply does not pass.
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"

@@ -203,9 +203,7 @@ TfrmDesignSetting::TfrmDesignSetting(QWidget* Parent)
     box->SetParent(pbDesktop);
   }
   TDesignSamples& s = *FSamples;
-  for (TMorvikGraphic* sample :
-       std::initializer_list<TMorvikGraphic*>{s.DefEntity, s.DefNote, s.DefProjectInfo, s.DefEntryPoint,
-                                              s.DefRelation, s.DefTextLabel, s.DefFreeTextLabel}) {
+  for (TMorvikGraphic* sample : s.DefSamples()) {
     sample->SetVisible(false);
     sample->SetParent(pbDesktop);
   }
@@ -321,17 +319,10 @@ void TfrmDesignSetting::FormActivate() {
 }
 
 TMorvikGraphic* TfrmDesignSetting::CurrentSample() const {
-  const TDesignSamples& s = *FSamples;
-  switch (lbxComponents->currentRow()) {
-    case itEntity: return s.DefEntity;
-    case itNote: return s.DefNote;
-    case itProjectInfo: return s.DefProjectInfo;
-    case itEntryPoint: return s.DefEntryPoint;
-    case itRelation: return s.DefRelation;
-    case itTextLabel: return s.DefTextLabel;
-    case itFreeTextLabel: return s.DefFreeTextLabel;
-    default: return nullptr;
-  }
+  // The list shows the desktop first, then the samples in their set's order.
+  const int row = lbxComponents->currentRow();
+  if (row < itEntity || row > itFreeTextLabel) return nullptr;
+  return FSamples->DefSamples()[row - itEntity];
 }
 
 void TfrmDesignSetting::CenterSample() {
@@ -368,10 +359,7 @@ void TfrmDesignSetting::lbxComponentsClick() {
   const int row = lbxComponents->currentRow();
   if (row < 0) return;
   const TDesignSamples& s = *FSamples;
-  for (TMorvikGraphic* sample :
-       std::initializer_list<TMorvikGraphic*>{s.DefEntity, s.DefNote, s.DefProjectInfo, s.DefEntryPoint,
-                                              s.DefRelation, s.DefTextLabel, s.DefFreeTextLabel})
-    sample->SetVisible(false);
+  for (TMorvikGraphic* sample : s.DefSamples()) sample->SetVisible(false);
   TMorvikGraphic* sample = CurrentSample();
   if (sample) {
     sample->SetVisible(true);

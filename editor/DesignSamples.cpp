@@ -99,18 +99,12 @@ struct TScaledLooks {
         ProjectInfo(new TProjectInfo(Owner.get())), EntryPoint(new TEntryPoint(Owner.get())),
         Relation(new TRelation(Owner.get())), TextLabel(new TTextLabel(Owner.get())),
         FreeTextLabel(new TTextLabel(Owner.get())) {
-    TDesignSamples::CopyLook(Entity, S.DefEntity);
-    TDesignSamples::CopyLook(Note, S.DefNote);
-    TDesignSamples::CopyLook(ProjectInfo, S.DefProjectInfo);
-    TDesignSamples::CopyLook(EntryPoint, S.DefEntryPoint);
-    TDesignSamples::CopyLook(Relation, S.DefRelation);
-    TDesignSamples::CopyLook(TextLabel, S.DefTextLabel);
-    TDesignSamples::CopyLook(FreeTextLabel, S.DefFreeTextLabel);
+    const TDesignSamples::TSampleSet looks = {Entity,   Note,      ProjectInfo,  EntryPoint,
+                                              Relation, TextLabel, FreeTextLabel};
+    TDesignSamples::CopyLooks(looks, S.DefSamples());
     const int m = Zoom / 10;
     if (m != 100)
-      for (ui::TControl* c : std::initializer_list<ui::TControl*>{Entity, Note, ProjectInfo, EntryPoint,
-                                                                  Relation, TextLabel, FreeTextLabel})
-        c->ChangeScale(m, 100);
+      for (TMorvikGraphic* look : looks) look->ChangeScale(m, 100);
   }
   std::unique_ptr<ui::TComponent> Owner;
   TEntity* Entity;
@@ -121,6 +115,40 @@ struct TScaledLooks {
   TTextLabel* TextLabel;
   TTextLabel* FreeTextLabel;
 };
+
+// The settings keys of one sample's look: Prefix_Font (boxes, which have a font),
+// Prefix_Brush, Prefix_Pen and Prefix_Effect3D (when it keeps one), in this order, for the
+// samples in the order of TDesignSamples::TSampleSet.
+struct TLookKeys {
+  const char* Prefix;
+  bool Effect3D;
+};
+constexpr TLookKeys LookKeys[TDesignSamples::SampleCount] = {
+    {"Entity", true},   {"Note", true},       {"ProjectInfo", true},   {"EntryPoint", true},
+    {"Relation", true}, {"TextLabel", false}, {"FreeTextLabel", false}};
+
+QString LookKey(const TLookKeys& Keys, const char* Name) {
+  return QString::fromLatin1(Keys.Prefix) + QLatin1Char('_') + QLatin1String(Name);
+}
+
+void WriteLook(TIniFile& IniFile, const QString& Section, const TLookKeys& Keys,
+               const TMorvikGraphic* Sample) {
+  if (const auto* box = dynamic_cast<const TRectangle*>(Sample))
+    WriteFontSetting(IniFile, Section, LookKey(Keys, "Font"), box->Font());
+  WriteBrushSetting(IniFile, Section, LookKey(Keys, "Brush"), Sample->Brush());
+  WritePenSetting(IniFile, Section, LookKey(Keys, "Pen"), Sample->Pen());
+  if (Keys.Effect3D) IniFile.WriteBool(Section, LookKey(Keys, "Effect3D"), Sample->Effect3D());
+}
+
+// A missing Effect3D key turns the effect on.
+void ReadLook(const TIniFile& IniFile, const QString& Section, const TLookKeys& Keys,
+              TMorvikGraphic* Sample) {
+  if (auto* box = dynamic_cast<TRectangle*>(Sample))
+    ReadFontSetting(IniFile, Section, LookKey(Keys, "Font"), box->Font());
+  ReadBrushSetting(IniFile, Section, LookKey(Keys, "Brush"), Sample->Brush());
+  ReadPenSetting(IniFile, Section, LookKey(Keys, "Pen"), Sample->Pen());
+  if (Keys.Effect3D) Sample->SetEffect3D(IniFile.ReadBool(Section, LookKey(Keys, "Effect3D"), true));
+}
 
 } // namespace
 
@@ -154,14 +182,25 @@ void TDesignSamples::CopyLook(TMorvikGraphic* Target, const TMorvikGraphic* Sour
     Target->SetTag(Source->Tag());
 }
 
+TDesignSamples::TSampleSet TDesignSamples::InitSamples() const {
+  return {InitEntity,   InitNote,      InitProjectInfo,  InitEntryPoint,
+          InitRelation, InitTextLabel, InitFreeTextLabel};
+}
+
+TDesignSamples::TSampleSet TDesignSamples::DefSamples() const {
+  return {DefEntity, DefNote, DefProjectInfo, DefEntryPoint, DefRelation, DefTextLabel, DefFreeTextLabel};
+}
+
+TDesignSamples::TSampleSet TDesignSamples::OldSamples() const {
+  return {OldEntity, OldNote, OldProjectInfo, OldEntryPoint, OldRelation, OldTextLabel, OldFreeTextLabel};
+}
+
+void TDesignSamples::CopyLooks(const TSampleSet& Targets, const TSampleSet& Sources) {
+  for (int i = 0; i < SampleCount; ++i) CopyLook(Targets[i], Sources[i]);
+}
+
 void TDesignSamples::SaveOld() {
-  CopyLook(OldEntity, DefEntity);
-  CopyLook(OldNote, DefNote);
-  CopyLook(OldProjectInfo, DefProjectInfo);
-  CopyLook(OldEntryPoint, DefEntryPoint);
-  CopyLook(OldRelation, DefRelation);
-  CopyLook(OldTextLabel, DefTextLabel);
-  CopyLook(OldFreeTextLabel, DefFreeTextLabel);
+  CopyLooks(OldSamples(), DefSamples());
   OldDesktopColor = DesktopColor;
   OldDesktopLineColor = DesktopLineColor;
   OldDesktopWPag = SizeOf(DesktopWPag);
@@ -171,13 +210,7 @@ void TDesignSamples::SaveOld() {
 }
 
 void TDesignSamples::RestoreOld() {
-  CopyLook(DefEntity, OldEntity);
-  CopyLook(DefNote, OldNote);
-  CopyLook(DefProjectInfo, OldProjectInfo);
-  CopyLook(DefEntryPoint, OldEntryPoint);
-  CopyLook(DefRelation, OldRelation);
-  CopyLook(DefTextLabel, OldTextLabel);
-  CopyLook(DefFreeTextLabel, OldFreeTextLabel);
+  CopyLooks(DefSamples(), OldSamples());
   DesktopColor = OldDesktopColor;
   DesktopLineColor = OldDesktopLineColor;
   DesktopWPag = QString::number(OldDesktopWPag);
@@ -187,13 +220,7 @@ void TDesignSamples::RestoreOld() {
 }
 
 void TDesignSamples::ResetToInit() {
-  CopyLook(DefEntity, InitEntity);
-  CopyLook(DefNote, InitNote);
-  CopyLook(DefProjectInfo, InitProjectInfo);
-  CopyLook(DefEntryPoint, InitEntryPoint);
-  CopyLook(DefRelation, InitRelation);
-  CopyLook(DefTextLabel, InitTextLabel);
-  CopyLook(DefFreeTextLabel, InitFreeTextLabel);
+  CopyLooks(DefSamples(), InitSamples());
   SetCreateLabel(true);
   DesktopColor = InitDesktopColor;
   DesktopLineColor = InitDesktopLineColor;
@@ -201,32 +228,13 @@ void TDesignSamples::ResetToInit() {
 
 void TDesignSamples::WriteSettings(TIniFile& IniFile, const QString& Section) const {
   auto key = [](const char* Name) { return QString::fromLatin1(Name); };
-  WriteFontSetting(IniFile, Section, key("Entity_Font"), DefEntity->Font());
-  WriteBrushSetting(IniFile, Section, key("Entity_Brush"), DefEntity->Brush());
-  WritePenSetting(IniFile, Section, key("Entity_Pen"), DefEntity->Pen());
-  IniFile.WriteBool(Section, key("Entity_Effect3D"), DefEntity->Effect3D());
-  WriteFontSetting(IniFile, Section, key("Note_Font"), DefNote->Font());
-  WriteBrushSetting(IniFile, Section, key("Note_Brush"), DefNote->Brush());
-  WritePenSetting(IniFile, Section, key("Note_Pen"), DefNote->Pen());
-  IniFile.WriteBool(Section, key("Note_Effect3D"), DefNote->Effect3D());
-  WriteFontSetting(IniFile, Section, key("ProjectInfo_Font"), DefProjectInfo->Font());
-  WriteBrushSetting(IniFile, Section, key("ProjectInfo_Brush"), DefProjectInfo->Brush());
-  WritePenSetting(IniFile, Section, key("ProjectInfo_Pen"), DefProjectInfo->Pen());
-  IniFile.WriteBool(Section, key("ProjectInfo_Effect3D"), DefProjectInfo->Effect3D());
-  IniFile.WriteString(Section, key("ProjectInfo_FormatStr"), DefProjectInfo->FormatStr());
-  WriteBrushSetting(IniFile, Section, key("EntryPoint_Brush"), DefEntryPoint->Brush());
-  WritePenSetting(IniFile, Section, key("EntryPoint_Pen"), DefEntryPoint->Pen());
-  IniFile.WriteBool(Section, key("EntryPoint_Effect3D"), DefEntryPoint->Effect3D());
-  WriteBrushSetting(IniFile, Section, key("Relation_Brush"), DefRelation->Brush());
-  WritePenSetting(IniFile, Section, key("Relation_Pen"), DefRelation->Pen());
-  IniFile.WriteBool(Section, key("Relation_Effect3D"), DefRelation->Effect3D());
-  IniFile.WriteBool(Section, key("Relation_CreateLabel"), CreateLabel());
-  WriteFontSetting(IniFile, Section, key("TextLabel_Font"), DefTextLabel->Font());
-  WriteBrushSetting(IniFile, Section, key("TextLabel_Brush"), DefTextLabel->Brush());
-  WritePenSetting(IniFile, Section, key("TextLabel_Pen"), DefTextLabel->Pen());
-  WriteFontSetting(IniFile, Section, key("FreeTextLabel_Font"), DefFreeTextLabel->Font());
-  WriteBrushSetting(IniFile, Section, key("FreeTextLabel_Brush"), DefFreeTextLabel->Brush());
-  WritePenSetting(IniFile, Section, key("FreeTextLabel_Pen"), DefFreeTextLabel->Pen());
+  const TSampleSet samples = DefSamples();
+  for (int i = 0; i < SampleCount; ++i) {
+    WriteLook(IniFile, Section, LookKeys[i], samples[i]);
+    if (samples[i] == DefProjectInfo)
+      IniFile.WriteString(Section, key("ProjectInfo_FormatStr"), DefProjectInfo->FormatStr());
+    if (samples[i] == DefRelation) IniFile.WriteBool(Section, key("Relation_CreateLabel"), CreateLabel());
+  }
   IniFile.WriteInteger(Section, key("Desktop_BrushColor"), DesktopColor);
   IniFile.WriteInteger(Section, key("Desktop_PenColor"), DesktopLineColor);
   IniFile.WriteString(Section, key("Desktop_WidthPag"), DesktopWPag);
@@ -238,33 +246,15 @@ void TDesignSamples::WriteSettings(TIniFile& IniFile, const QString& Section) co
 void TDesignSamples::ReadSettings(const TIniFile& IniFile, const QString& Section) {
   auto key = [](const char* Name) { return QString::fromLatin1(Name); };
   ResetToInit();
-  ReadFontSetting(IniFile, Section, key("Entity_Font"), DefEntity->Font());
-  ReadBrushSetting(IniFile, Section, key("Entity_Brush"), DefEntity->Brush());
-  ReadPenSetting(IniFile, Section, key("Entity_Pen"), DefEntity->Pen());
-  DefEntity->SetEffect3D(IniFile.ReadBool(Section, key("Entity_Effect3D"), true));
-  ReadFontSetting(IniFile, Section, key("Note_Font"), DefNote->Font());
-  ReadBrushSetting(IniFile, Section, key("Note_Brush"), DefNote->Brush());
-  ReadPenSetting(IniFile, Section, key("Note_Pen"), DefNote->Pen());
-  DefNote->SetEffect3D(IniFile.ReadBool(Section, key("Note_Effect3D"), true));
-  ReadFontSetting(IniFile, Section, key("ProjectInfo_Font"), DefProjectInfo->Font());
-  ReadBrushSetting(IniFile, Section, key("ProjectInfo_Brush"), DefProjectInfo->Brush());
-  ReadPenSetting(IniFile, Section, key("ProjectInfo_Pen"), DefProjectInfo->Pen());
-  DefProjectInfo->SetEffect3D(IniFile.ReadBool(Section, key("ProjectInfo_Effect3D"), true));
-  DefProjectInfo->SetFormatStr(
-      IniFile.ReadString(Section, key("ProjectInfo_FormatStr"), InitProjectInfo->FormatStr()));
-  ReadBrushSetting(IniFile, Section, key("EntryPoint_Brush"), DefEntryPoint->Brush());
-  ReadPenSetting(IniFile, Section, key("EntryPoint_Pen"), DefEntryPoint->Pen());
-  DefEntryPoint->SetEffect3D(IniFile.ReadBool(Section, key("EntryPoint_Effect3D"), true));
-  ReadBrushSetting(IniFile, Section, key("Relation_Brush"), DefRelation->Brush());
-  ReadPenSetting(IniFile, Section, key("Relation_Pen"), DefRelation->Pen());
-  DefRelation->SetEffect3D(IniFile.ReadBool(Section, key("Relation_Effect3D"), true));
-  SetCreateLabel(IniFile.ReadBool(Section, key("Relation_CreateLabel"), true));
-  ReadFontSetting(IniFile, Section, key("TextLabel_Font"), DefTextLabel->Font());
-  ReadBrushSetting(IniFile, Section, key("TextLabel_Brush"), DefTextLabel->Brush());
-  ReadPenSetting(IniFile, Section, key("TextLabel_Pen"), DefTextLabel->Pen());
-  ReadFontSetting(IniFile, Section, key("FreeTextLabel_Font"), DefFreeTextLabel->Font());
-  ReadBrushSetting(IniFile, Section, key("FreeTextLabel_Brush"), DefFreeTextLabel->Brush());
-  ReadPenSetting(IniFile, Section, key("FreeTextLabel_Pen"), DefFreeTextLabel->Pen());
+  const TSampleSet samples = DefSamples();
+  for (int i = 0; i < SampleCount; ++i) {
+    ReadLook(IniFile, Section, LookKeys[i], samples[i]);
+    if (samples[i] == DefProjectInfo)
+      DefProjectInfo->SetFormatStr(
+          IniFile.ReadString(Section, key("ProjectInfo_FormatStr"), InitProjectInfo->FormatStr()));
+    if (samples[i] == DefRelation)
+      SetCreateLabel(IniFile.ReadBool(Section, key("Relation_CreateLabel"), true));
+  }
   DesktopColor = IniFile.ReadInteger(Section, key("Desktop_BrushColor"), InitDesktopColor);
   DesktopLineColor = IniFile.ReadInteger(Section, key("Desktop_PenColor"), InitDesktopLineColor);
   DesktopWPag = ReadSizeText(IniFile, Section, key("Desktop_WidthPag"), InitDesktopWPag, MaxDesktopPag);

@@ -8,6 +8,7 @@
 #include "ui/Color.h"
 
 #include <QString>
+#include <array>
 #include <memory>
 
 class TIniFile;
@@ -111,6 +112,16 @@ public:
   // Copies the look of one sample into another of its kind (the project-information
   // format and the relation's create-labels flag included).
   static void CopyLook(TMorvikGraphic* Target, const TMorvikGraphic* Source);
+
+  // The seven samples of one set in the order of the settings window's list: entity, note,
+  // project information, entry point, relation, relation label, free label.
+  static constexpr int SampleCount = 7;
+  using TSampleSet = std::array<TMorvikGraphic*, SampleCount>;
+  TSampleSet InitSamples() const;
+  TSampleSet DefSamples() const;
+  TSampleSet OldSamples() const;
+  // Copies the look of every sample of Sources into the sample of its kind in Targets.
+  static void CopyLooks(const TSampleSet& Targets, const TSampleSet& Sources);
 
 private:
   std::unique_ptr<ui::TComponent> FOwner;

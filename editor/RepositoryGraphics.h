@@ -1,7 +1,6 @@
 #pragma once
 // Between the drawing layer's pen, brush and font and the values the schema store keeps.
-// The store's numbers are those of the file: pen modes and styles by their file ordinals
-// (mode 4 copies), brush styles 0 solid and 1 clear, font style bits 1 bold to 8 strikeout.
+// The store's numbers for styles and modes are those of the file, ui/GraphicsCodes.h.
 
 #include "editor/RepositoryValues.h"
 #include "ui/Graphics.h"

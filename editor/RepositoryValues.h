@@ -13,20 +13,20 @@ struct TFontValue {
   int Charset = 1; // 238 is central European
   int32_t Color = 0;
   int Pitch = 0; // 0 default, 1 variable, 2 fixed
-  int Style = 0; // 1 bold, 2 italic, 4 underline, 8 strikeout
+  int Style = 0; // the font style code of ui/GraphicsCodes.h
   friend bool operator==(const TFontValue&, const TFontValue&) = default;
 };
 
 struct TBrushValue {
   int32_t Color = 0xFFFFFF;
-  int Style = 0; // 0 solid, 1 clear, 2 to 7 hatches
+  int Style = 0; // the brush style code of ui/GraphicsCodes.h; hatches (2 to 7) are kept as read
   friend bool operator==(const TBrushValue&, const TBrushValue&) = default;
 };
 
 struct TPenValue {
   int32_t Color = 0;
-  int Style = 0; // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 clear, 6 inside frame
+  int Style = 0; // the pen style code of ui/GraphicsCodes.h; 6 (inside frame) is kept as read
   int Width = 1;
-  int Mode = 4; // 4 copies
+  int Mode = 4; // the pen mode code of ui/GraphicsCodes.h: copy
   friend bool operator==(const TPenValue&, const TPenValue&) = default;
 };

@@ -1,6 +1,7 @@
 #include "ui/Graphics.h"
 
 #include "ui/Exception.h"
+#include "ui/GraphicsCodes.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -125,10 +126,7 @@ const QFont& TFont::ToQFont() const {
     QFont f(FName);
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(std::max(1, std::abs(FHeight)));
-    f.setBold((FStyle & fsBold) != 0);
-    f.setItalic((FStyle & fsItalic) != 0);
-    f.setUnderline((FStyle & fsUnderline) != 0);
-    f.setStrikeOut((FStyle & fsStrikeOut) != 0);
+    SetQFontStyles(f, FStyle);
     FQFont = f;
     FQFontValid = true;
   }
@@ -138,10 +136,7 @@ const QFont& TFont::ToQFont() const {
 QFont ToDialogFont(const TFont* Font) {
   QFont f(Font->Name());
   f.setPointSize(qMax(1, Font->Size()));
-  f.setBold(Font->Style() & fsBold);
-  f.setItalic(Font->Style() & fsItalic);
-  f.setUnderline(Font->Style() & fsUnderline);
-  f.setStrikeOut(Font->Style() & fsStrikeOut);
+  SetQFontStyles(f, Font->Style());
   return f;
 }
 
@@ -149,12 +144,7 @@ void FromDialogFont(const QFont& F, TFont* Font) {
   Font->SetName(F.family());
   const int size = F.pointSize() > 0 ? F.pointSize() : MulDiv(F.pixelSize(), 72, TFont::PixelsPerInch);
   Font->SetSize(size);
-  TFontStyles s = 0;
-  if (F.bold()) s |= fsBold;
-  if (F.italic()) s |= fsItalic;
-  if (F.underline()) s |= fsUnderline;
-  if (F.strikeOut()) s |= fsStrikeOut;
-  Font->SetStyle(s);
+  Font->SetStyle(QFontStyles(F));
 }
 
 } // namespace ui

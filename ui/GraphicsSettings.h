@@ -1,23 +1,14 @@
 // Fonts, brushes and pens in the settings file: a font key stands for the five keys
 // Key_Name, Key_Size, Key_Charset, Key_Color and Key_Style, a brush key for Key_Color and
 // Key_Style, a pen key for Key_Color, Key_Style, Key_Width and Key_Mode. Readers take the
-// object's current value as the default of every sub-key.
+// object's current value as the default of every sub-key. The numbers of styles and modes
+// are those of ui/GraphicsCodes.h.
 #pragma once
 
 #include "ui/Graphics.h"
 
 class TIniFile;
 class QString;
-
-// 1 bold + 2 italic + 4 underline + 8 strikeout.
-int FontStyleToFlags(const ui::TFont* Font);
-// Sets exactly the styles whose bits are set; other bits are ignored.
-void FlagsToFontStyle(int Flags, ui::TFont* Font);
-
-// Ordinals of pen modes and styles as stored in the file (4 is copy).
-int PenModeToOrdinal(ui::TPenMode Mode);
-int PenStyleToOrdinal(ui::TPenStyle Style);
-int BrushStyleToOrdinal(ui::TBrushStyle Style);
 
 void WriteFontSetting(TIniFile& IniFile, const QString& Section, const QString& Key, const ui::TFont* Font);
 void ReadFontSetting(const TIniFile& IniFile, const QString& Section, const QString& Key, ui::TFont* Font);

@@ -16,7 +16,6 @@
 
 namespace ScriptBench {
 
-using PluginBench::LoadModels;
 using PluginBench::ModelPtr;
 using PluginBench::NewModel;
 

@@ -20,13 +20,12 @@
 #include "ui/Desktop.h"
 
 #include "Interface/MorvikInterface.h"
+#include "tests/support/PluginLibrary.h"
 
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-
-#include <dlfcn.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,19 +39,10 @@ namespace {
 }
 
 Morvik::TModels* Models() {
-  static Morvik::TModels* models = [] {
-    void* handle = dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) Fail(dlerror());
-    auto entry = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName));
-    if (!entry) Fail("the plug-in has no Models");
-    return entry();
-  }();
-  return models;
+  const testsupport::TPluginLibrary& plugin = testsupport::BuiltPlugin();
+  if (!plugin.Loaded()) Fail(plugin.Error().c_str());
+  return plugin.Models();
 }
-
-struct TModelDeleter {
-  void operator()(Morvik::TModel* Model) const { delete Model; }
-};
 
 // A schema window as the loader sees it, binding as the schema window binds.
 class TFuzzSchema : public TSchemaHost {
@@ -116,7 +106,7 @@ public:
 
   ui::TDesktop Desktop;
   TVisualModel Document;
-  std::unique_ptr<Morvik::TModel, TModelDeleter> Model;
+  testsupport::TModelPtr Model;
   TSchemaDesktop Size;
   ui::TPoint Origin;
 };

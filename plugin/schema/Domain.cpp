@@ -31,12 +31,6 @@ TDomainInfo_P::TDomainInfo_P() {
 TDomain::TDomain(Morvik::TParent* Owner)
     : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TDomainInfo>(Owner) {}
 
-const char* TDomain::Generate() {
-  output.Clear();
-  WriteScript(output, Varne::IsDropOn(GetParent()));
-  return output.GetText();
-}
-
 void TDomain::WriteDrop(Morvik::TTextBuffer& Out) const {
   Items::WriteDrop(Out, "DOMAIN", Varne::ValueAt(this, NamePos));
 }

@@ -5,6 +5,7 @@
 #include "plugin/framework/ParamObjectInfoMixin.h"
 #include "plugin/framework/ParamObjectMixin.h"
 #include "plugin/framework/ParamsList.h"
+#include "plugin/schema/ScriptItem.h"
 
 // Name, Default, NotNull, Check, Collation, then the eight type parameters of variables
 // (DataType at position 5).
@@ -18,8 +19,8 @@ using TDomainInfo = Morvik::TParamObjectInfoMixin<TDomainInfo_P>;
 class TDomain : public Morvik::TParamObjectMixin<TDomainInfo> {
 public:
   explicit TDomain(Morvik::TParent* Owner);
-  const char* Generate() override;
-  // The same text, appended to Out; its DROP statement only when WithDrop is set.
+  const char* Generate() override { return Varne::GenerateScript(*this, output); }
+  // Its text in the whole script, appended to Out; its DROP statement only when WithDrop is set.
   void WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const;
   // The DROP statement alone.
   void WriteDrop(Morvik::TTextBuffer& Out) const;

@@ -19,12 +19,6 @@ TGeneratorInfo_P::TGeneratorInfo_P() {
 TGenerator::TGenerator(Morvik::TParent* Owner)
     : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TGeneratorInfo>(Owner) {}
 
-const char* TGenerator::Generate() {
-  output.Clear();
-  WriteScript(output, Varne::IsDropOn(GetParent()));
-  return output.GetText();
-}
-
 void TGenerator::WriteDrop(Morvik::TTextBuffer& Out) const {
   // Generators have no DROP statement: the row goes from the system table itself.
   Out.Append("DELETE FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = '")

@@ -19,12 +19,6 @@ TIExceptionInfo_P::TIExceptionInfo_P() {
 TIException::TIException(Morvik::TParent* Owner)
     : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TIExceptionInfo>(Owner) {}
 
-const char* TIException::Generate() {
-  output.Clear();
-  WriteScript(output, Varne::IsDropOn(GetParent()));
-  return output.GetText();
-}
-
 void TIException::WriteDrop(Morvik::TTextBuffer& Out) const {
   Items::WriteDrop(Out, "EXCEPTION", Varne::ValueAt(this, NamePos));
 }

@@ -4,6 +4,7 @@
 #include "plugin/framework/ParamObjectInfoMixin.h"
 #include "plugin/framework/ParamObjectMixin.h"
 #include "plugin/framework/ParamsList.h"
+#include "plugin/schema/ScriptItem.h"
 
 // Name, Message.
 class TIExceptionInfo_P : public Morvik::TParamsList {
@@ -16,8 +17,8 @@ using TIExceptionInfo = Morvik::TParamObjectInfoMixin<TIExceptionInfo_P>;
 class TIException : public Morvik::TParamObjectMixin<TIExceptionInfo> {
 public:
   explicit TIException(Morvik::TParent* Owner);
-  const char* Generate() override;
-  // The same text, appended to Out; its DROP statement only when WithDrop is set.
+  const char* Generate() override { return Varne::GenerateScript(*this, output); }
+  // Its text in the whole script, appended to Out; its DROP statement only when WithDrop is set.
   void WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const;
   // The DROP statement alone.
   void WriteDrop(Morvik::TTextBuffer& Out) const;

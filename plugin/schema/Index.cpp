@@ -33,12 +33,6 @@ TIndexParams_P::TIndexParams_P() {
 TIndex::TIndex(Morvik::TParent* Owner)
     : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TIndexParams>(Owner) {}
 
-const char* TIndex::Generate() {
-  output.Clear();
-  WriteScript(output, Varne::OwnerTableName(this), Varne::IsDropOn(Varne::TableOwner(this)));
-  return output.GetText();
-}
-
 void TIndex::WriteDrop(Morvik::TTextBuffer& Out) const {
   Varne::Items::WriteDrop(Out, "INDEX", Varne::ValueAt(this, NamePos));
 }

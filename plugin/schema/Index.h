@@ -4,6 +4,7 @@
 #include "plugin/framework/ParamObjectInfoMixin.h"
 #include "plugin/framework/ParamObjectMixin.h"
 #include "plugin/framework/ParamsList.h"
+#include "plugin/schema/ScriptItem.h"
 
 // Unique, Sort, Name, Columns (list of TIndexColumns).
 class TIndexParams_P : public Morvik::TParamsList {
@@ -17,8 +18,8 @@ using TIndexParams = Morvik::TParamObjectInfoMixin<TIndexParams_P>;
 class TIndex : public Morvik::TParamObjectMixin<TIndexParams> {
 public:
   explicit TIndex(Morvik::TParent* Owner);
-  const char* Generate() override;
-  // The same text, appended to Out, for the table named TableName; its DROP statement only
+  const char* Generate() override { return Varne::GenerateScript(*this, output); }
+  // Its text in the whole script, appended to Out, for the table named TableName; its DROP statement only
   // when WithDrop is set.
   void WriteScript(Morvik::TTextBuffer& Out, const char* TableName, bool WithDrop) const;
   // The DROP statement alone.

@@ -120,12 +120,6 @@ bool TMyReference::MatchesKey(std::vector<int>* Order) const {
   return false;
 }
 
-const char* TMyReference::Generate() {
-  output.Clear();
-  WriteScript(output);
-  return output.GetText();
-}
-
 void TMyReference::WriteScript(Morvik::TTextBuffer& Out) const {
   std::vector<int> Order;
   MatchesKey(&Order);

@@ -7,6 +7,7 @@
 #include "plugin/framework/ParamObjectInfoMixin.h"
 #include "plugin/framework/ParamsList.h"
 #include "plugin/schema/ReferenceMixin.h"
+#include "plugin/schema/ScriptItem.h"
 
 namespace Varne {
 
@@ -21,15 +22,14 @@ using TMyReferenceInfo = Morvik::TParamObjectInfoMixin<TMyReferenceInfo_P>;
 class TMyReference : public Morvik::TReferenceMixin<TMyReferenceInfo> {
 public:
   TMyReference(Morvik::TParent* Owner, Morvik::TTable* Parent, Morvik::TTable* Child);
+  const char* Generate() override { return Varne::GenerateScript(*this, output); }
 
   // Whether the parent-side columns form the parent table's primary key, a unique column
   // or one of its unique constraints; only the whole reference (-1) is checked.
   const char* CheckPairs(int Idx) const override;
-  // ALTER TABLE of the child table adding the foreign key. The pairs are written in the
-  // order of the key that CheckPairs matches, whatever their stored order: the server looks
-  // for a key with the referenced columns in that order.
-  const char* Generate() override;
-  // The same text, appended to Out.
+  // ALTER TABLE of the child table adding the foreign key, appended to Out. The pairs are
+  // written in the order of the key that CheckPairs matches, whatever their stored order: the
+  // server looks for a key with the referenced columns in that order.
   void WriteScript(Morvik::TTextBuffer& Out) const;
   // ALTER TABLE of the child table dropping the named foreign key; nothing for a reference
   // without a name, whose constraint has no name known before the server gives it one.

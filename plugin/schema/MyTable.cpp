@@ -63,12 +63,6 @@ TMyTable::TMyTable(Morvik::TParent* Owner)
       triggers(Morvik::TypedList<TTrigger>(*ListAt(this, tpTriggers))),
       uniques(Morvik::TypedList<TUnique>(*ListAt(this, tpUnique))) {}
 
-const char* TMyTable::Generate() {
-  output.Clear();
-  WriteScript(output, IsDropOn(GetParent()));
-  return output.GetText();
-}
-
 void TMyTable::WriteDrop(Morvik::TTextBuffer& Out) const {
   Items::WriteDrop(Out, "TABLE", NameString().c_str());
 }

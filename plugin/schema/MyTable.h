@@ -6,6 +6,7 @@
 #include "plugin/framework/ParamObjectInfoMixin.h"
 #include "plugin/framework/ParamsList.h"
 #include "plugin/schema/MyColumn.h"
+#include "plugin/schema/ScriptItem.h"
 #include "plugin/schema/Index.h"
 #include "plugin/schema/TableMixin.h"
 #include "plugin/schema/Trigger.h"
@@ -24,11 +25,10 @@ using TMyTableInfo = Morvik::TParamObjectInfoMixin<TMyTableInfo_P>;
 class TMyTable : public Morvik::TTableMixin<TMyTableInfo, TMyColumn> {
 public:
   explicit TMyTable(Morvik::TParent* Owner);
+  const char* Generate() override { return Varne::GenerateScript(*this, output); }
 
   // CREATE TABLE with its columns, primary key and unique constraints, then the indexes
-  // and the triggers; DROP TABLE first while the model's Drop is on.
-  const char* Generate() override;
-  // The same text, appended to Out; the DROP statements of the table, its indexes and its
+  // and the triggers, appended to Out; the DROP statements of the table, its indexes and its
   // triggers only when WithDrop is set.
   void WriteScript(Morvik::TTextBuffer& Out, bool WithDrop);
   // DROP TABLE alone.

@@ -49,12 +49,6 @@ TProcedure::TProcedure(Morvik::TParent* Owner)
       returns(Morvik::TypedList<TParameters>(*Varne::ListAt(this, ReturnsPos))),
       variables(Varne::VariablesOf(*this, VariablesPos)) {}
 
-const char* TProcedure::Generate() {
-  output.Clear();
-  WriteScript(output, Varne::IsDropOn(GetParent()));
-  return output.GetText();
-}
-
 void TProcedure::WriteDrop(Morvik::TTextBuffer& Out) const {
   Items::WriteDrop(Out, "PROCEDURE", Varne::ValueAt(this, NamePos));
 }

@@ -7,6 +7,7 @@
 #include "plugin/framework/ParamObjectInfoMixin.h"
 #include "plugin/framework/ParamObjectMixin.h"
 #include "plugin/framework/ParamsList.h"
+#include "plugin/schema/ScriptItem.h"
 
 // An input parameter or a return value: a variable in all but its text, which is the name and
 // the type alone.
@@ -29,8 +30,8 @@ using TProcedureParams = Morvik::TParamObjectInfoMixin<TProcedureParams_P>;
 class TProcedure : public Morvik::TParamObjectMixin<TProcedureParams> {
 public:
   explicit TProcedure(Morvik::TParent* Owner);
-  const char* Generate() override;
-  // The same text, appended to Out; its DROP statement only when WithDrop is set.
+  const char* Generate() override { return Varne::GenerateScript(*this, output); }
+  // Its text in the whole script, appended to Out; its DROP statement only when WithDrop is set.
   void WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const;
   // The DROP statement alone.
   void WriteDrop(Morvik::TTextBuffer& Out) const;

@@ -16,12 +16,6 @@ TRoleInfo_P::TRoleInfo_P() {
 
 TRole::TRole(Morvik::TParent* Owner) : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TRoleInfo>(Owner) {}
 
-const char* TRole::Generate() {
-  output.Clear();
-  WriteScript(output, Varne::IsDropOn(GetParent()));
-  return output.GetText();
-}
-
 void TRole::WriteDrop(Morvik::TTextBuffer& Out) const {
   Items::WriteDrop(Out, "ROLE", Varne::ValueAt(this, NamePos));
 }

@@ -41,12 +41,6 @@ TTrigger::TTrigger(Morvik::TParent* Owner)
     : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TTriggerParams>(Owner),
       variables(Varne::VariablesOf(*this, VariablesPos)) {}
 
-const char* TTrigger::Generate() {
-  output.Clear();
-  WriteScript(output, Varne::OwnerTableName(this), Varne::IsDropOn(Varne::TableOwner(this)));
-  return output.GetText();
-}
-
 void TTrigger::WriteDrop(Morvik::TTextBuffer& Out) const {
   Items::WriteDrop(Out, "TRIGGER", Varne::ValueAt(this, NamePos));
 }

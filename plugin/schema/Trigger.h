@@ -7,6 +7,7 @@
 #include "plugin/framework/ParamObjectInfoMixin.h"
 #include "plugin/framework/ParamObjectMixin.h"
 #include "plugin/framework/ParamsList.h"
+#include "plugin/schema/ScriptItem.h"
 
 // Name, Active, Place, Operation, Position, Variables (list of Varne::TVariables),
 // TermString, Body.
@@ -21,8 +22,8 @@ using TTriggerParams = Morvik::TParamObjectInfoMixin<TTriggerParams_P>;
 class TTrigger : public Morvik::TParamObjectMixin<TTriggerParams> {
 public:
   explicit TTrigger(Morvik::TParent* Owner);
-  const char* Generate() override;
-  // The same text, appended to Out, for the table named TableName; its DROP statement only
+  const char* Generate() override { return Varne::GenerateScript(*this, output); }
+  // Its text in the whole script, appended to Out, for the table named TableName; its DROP statement only
   // when WithDrop is set.
   void WriteScript(Morvik::TTextBuffer& Out, const char* TableName, bool WithDrop) const;
   // The DROP statement alone.

@@ -47,12 +47,6 @@ TViewInfo_P::TViewInfo_P() {
 
 TView::TView(Morvik::TParent* Owner) : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TViewInfo>(Owner) {}
 
-const char* TView::Generate() {
-  output.Clear();
-  WriteScript(output, Varne::IsDropOn(GetParent()));
-  return output.GetText();
-}
-
 void TView::WriteDrop(Morvik::TTextBuffer& Out) const {
   Items::WriteDrop(Out, "VIEW", Varne::ValueAt(this, NamePos));
 }

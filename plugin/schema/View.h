@@ -5,6 +5,7 @@
 #include "plugin/framework/ParamObjectInfoMixin.h"
 #include "plugin/framework/ParamObjectMixin.h"
 #include "plugin/framework/ParamsList.h"
+#include "plugin/schema/ScriptItem.h"
 
 // Name.
 class TViewColumnInfo_P : public Morvik::TParamsList {
@@ -34,8 +35,8 @@ using TViewInfo = Morvik::TParamObjectInfoMixin<TViewInfo_P>;
 class TView : public Morvik::TParamObjectMixin<TViewInfo> {
 public:
   explicit TView(Morvik::TParent* Owner);
-  const char* Generate() override;
-  // The same text, appended to Out; its DROP statement only when WithDrop is set.
+  const char* Generate() override { return Varne::GenerateScript(*this, output); }
+  // Its text in the whole script, appended to Out; its DROP statement only when WithDrop is set.
   void WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const;
   // The DROP statement alone.
   void WriteDrop(Morvik::TTextBuffer& Out) const;

@@ -6,13 +6,11 @@
 #include "diagram/Note.h"
 #include "diagram/TextLabel.h"
 #include "editor/VisualModel.h"
+#include "tests/support/PluginLibrary.h"
 #include "ui/Desktop.h"
 
 #include <QTreeWidget>
 #include <gtest/gtest.h>
-
-#include <dlfcn.h>
-#include <memory>
 
 namespace {
 
@@ -26,12 +24,10 @@ QList<QStringList> Rows(const TfrmSchemeInfo& Window) {
 }
 
 TEST(SchemeInfoWindow, RowsCountTheDocumentAndTheModelsReferences) {
-  void* library = dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-  ASSERT_NE(library, nullptr) << dlerror();
-  auto entry = reinterpret_cast<Morvik::TModelsFunc>(dlsym(library, Morvik::ModelsExportName));
-  ASSERT_NE(entry, nullptr);
+  const testsupport::TPluginLibrary plugin;
+  ASSERT_TRUE(plugin.Loaded()) << plugin.Error();
   {
-    std::unique_ptr<Morvik::TModel> model(entry()->CreateModel(0));
+    const testsupport::TModelPtr model(plugin.Models()->CreateModel(0));
     Morvik::TTable* parent = model->NewTable();
     Morvik::TTable* child = model->NewTable();
     model->NewReference(parent, child);
@@ -82,7 +78,6 @@ TEST(SchemeInfoWindow, RowsCountTheDocumentAndTheModelsReferences) {
     EXPECT_EQ(Rows(window)[2], QStringList({"Počet relací", "0"}));
     EXPECT_EQ(Rows(window)[6], QStringList({"Datum vytvoření projektu", "2001"}));
   }
-  dlclose(library);
 }
 
 } // namespace

@@ -9,13 +9,13 @@
 #include "editor/CreateComp.h"
 #include "editor/VisualModel.h"
 #include "editor/frmDesign.h"
+#include "tests/support/PluginLibrary.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,10 +24,7 @@ const QString Plugin = QStringLiteral("varne.so");
 const QString ModelName = QStringLiteral("InterBase 6");
 
 bool LibraryLoaded(const QString& Path) {
-  void* h = dlopen(QFile::encodeName(Path).constData(), RTLD_NOW | RTLD_NOLOAD);
-  if (!h) return false;
-  dlclose(h);
-  return true;
+  return testsupport::LibraryLoaded(QFile::encodeName(Path).constData());
 }
 
 // Closes a window as the user does and lets it go.

@@ -11,7 +11,7 @@ TPluginLibrary::TPluginLibrary(const char* Path) {
     error = text ? text : "dlopen failed";
     return;
   }
-  auto entry = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName));
+  entry = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName));
   if (!entry) {
     error = "no Models export";
     return;
@@ -20,8 +20,29 @@ TPluginLibrary::TPluginLibrary(const char* Path) {
   if (!models) error = "Models returned NULL";
 }
 
-TPluginLibrary::~TPluginLibrary() {
-  if (handle) dlclose(handle);
+TPluginLibrary::~TPluginLibrary() { Unload(); }
+
+bool TPluginLibrary::Unload() {
+  if (!handle) return false;
+  const bool closed = dlclose(handle) == 0;
+  handle = nullptr;
+  entry = nullptr;
+  models = nullptr;
+  return closed;
+}
+
+bool LibraryLoaded(const char* Path) {
+  // Asking with RTLD_NOLOAD takes a reference when the library is there: give it back.
+  void* h = dlopen(Path, RTLD_NOW | RTLD_NOLOAD);
+  if (!h) return false;
+  dlclose(h);
+  return true;
+}
+
+const TPluginLibrary& BuiltPlugin() {
+  // Never freed: models made from it may outlive every other static.
+  static const TPluginLibrary* plugin = new TPluginLibrary(VARNE_PLUGIN_PATH);
+  return *plugin;
 }
 
 } // namespace testsupport

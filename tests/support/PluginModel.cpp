@@ -16,17 +16,6 @@ int ListIndex(const Morvik::TParamObjectInfo& info, const std::string& name) {
   return -1;
 }
 
-int Position(const Morvik::TParamObjectInfo& info, const std::string& name) {
-  const int count = info.GetParamCount() + info.GetListParamCount();
-  for (int pos = 0; pos < count; ++pos) {
-    const int k = info.GetKindIndex(pos);
-    const char* n = info.GetParamKind(pos) == Morvik::pkScalar ? info.GetParam(k)->GetName()
-                                                               : info.GetListParamInfo(k)->GetName();
-    if (name == n) return pos;
-  }
-  return -1;
-}
-
 void SetParam(Morvik::TParamObject* object, const std::string& name, const std::string& value) {
   const int i = ScalarIndex(*object, name);
   if (i < 0) {

@@ -1,4 +1,4 @@
-// The plug-in as the program reaches it: the built library loaded with dlopen, its one export,
+// The plug-in as the program reaches it: the built library loaded by the shared loader,
 // and small helpers that build a model through the interface alone, addressing parameters by
 // their persisted names.
 #pragma once
@@ -17,10 +17,7 @@
 namespace SchemaTest {
 
 // The built plug-in of this build tree.
-class LoadedPlugin : public testsupport::TPluginLibrary {
-public:
-  explicit LoadedPlugin(const char* path = VARNE_PLUGIN_PATH) : TPluginLibrary(path) {}
-};
+using LoadedPlugin = testsupport::TPluginLibrary;
 
 using ModelPtr = testsupport::TModelPtr;
 
@@ -42,8 +39,6 @@ protected:
 int ScalarIndex(const Morvik::TParamObjectInfo& info, const std::string& name);
 // List index of the list parameter with this name, -1 when there is none.
 int ListIndex(const Morvik::TParamObjectInfo& info, const std::string& name);
-// Position of the parameter (scalar or list) with this name, -1 when there is none.
-int Position(const Morvik::TParamObjectInfo& info, const std::string& name);
 
 // Sets a scalar parameter by name; a missing name fails the current test.
 void SetParam(Morvik::TParamObject* object, const std::string& name, const std::string& value);

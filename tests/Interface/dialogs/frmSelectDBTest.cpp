@@ -2,12 +2,12 @@
 // unloaded again; files that are no plug-in are reported with the loader's reason and
 // skipped, and the scan goes on.
 #include "Interface/dialogs/frmSelectDB.h"
+#include "tests/support/PluginLibrary.h"
 
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,7 +70,7 @@ TEST_F(Discovery, ListsTheModelsOfEveryLibraryInNameOrder) {
 
   // No library stays loaded after the scan.
   for (const char* name : {"varne.so", "a_copy.so", "c_nomodels.so"})
-    EXPECT_EQ(dlopen(QFile::encodeName(folder + name).constData(), RTLD_NOW | RTLD_NOLOAD), nullptr) << name;
+    EXPECT_FALSE(testsupport::LibraryLoaded(QFile::encodeName(folder + name).constData())) << name;
 
   // A second scan starts from an empty list.
   dialog.Scan(folder);

@@ -3,8 +3,6 @@
 // type checked against the model's own domains.
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-
 #include <string>
 
 #include "Interface/MorvikInterface.h"
@@ -17,11 +15,8 @@ using SchemaTest::ScalarIndex;
 class LoadedDataTypesTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    handle = dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(handle, nullptr) << dlerror();
-    auto Models = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName));
-    ASSERT_NE(Models, nullptr);
-    model = Models()->CreateModel(0);
+    ASSERT_TRUE(plugin.Loaded()) << plugin.Error();
+    model = plugin.Models()->CreateModel(0);
     ASSERT_NE(model, nullptr);
     table = model->NewTable();
     ASSERT_NE(table, nullptr);
@@ -32,9 +27,7 @@ protected:
 
   void TearDown() override {
     delete model;
-    if (handle) {
-      EXPECT_EQ(dlclose(handle), 0);
-    }
+    if (plugin.Loaded()) EXPECT_TRUE(plugin.Unload());
   }
 
   // The model's "Domains" list, found by name as the program finds it.
@@ -42,7 +35,7 @@ protected:
 
   int TypeIndex(const char* Keyword) const { return SchemaTest::DataTypeIndex(*model, Keyword); }
 
-  void* handle = nullptr;
+  SchemaTest::LoadedPlugin plugin;
   Morvik::TModel* model = nullptr;
   Morvik::TTable* table = nullptr;
   Morvik::TColumn* column = nullptr;

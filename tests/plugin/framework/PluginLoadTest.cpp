@@ -1,47 +1,22 @@
-// The built plug-in, loaded as the program loads it: dlopen, the one export Models, the
+// The built plug-in, loaded as the program loads it: the one export Models, the
 // model list, models created and deleted through the interface, unloading and loading again.
 #include <gtest/gtest.h>
-
-#include <dlfcn.h>
 
 #include <cstring>
 
 #include "Interface/MorvikInterface.h"
+#include "tests/support/PluginLibrary.h"
 
 namespace {
 
-class TLoadedPlugin {
-public:
-  TLoadedPlugin() : handle(dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL)) {
-    if (handle) models = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName));
-  }
-  ~TLoadedPlugin() { Close(); }
-
-  int Close() {
-    const int Result = handle ? dlclose(handle) : 0;
-    handle = nullptr;
-    return Result;
-  }
-
-  void* handle;
-  Morvik::TModelsFunc models = nullptr;
-};
-
-// Asking with RTLD_NOLOAD takes a reference when the library is there: give it back.
-bool IsLoaded() {
-  void* Handle = dlopen(VARNE_PLUGIN_PATH, RTLD_NOW | RTLD_NOLOAD);
-  if (Handle == nullptr) return false;
-  dlclose(Handle);
-  return true;
-}
+using testsupport::TPluginLibrary;
 
 TEST(PluginLoadTest, ModelsReturnsTheOneModelList) {
-  TLoadedPlugin Plugin;
-  ASSERT_NE(Plugin.handle, nullptr) << dlerror();
-  ASSERT_NE(Plugin.models, nullptr);
-  Morvik::TModels* Models = Plugin.models();
+  TPluginLibrary Plugin;
+  ASSERT_NE(Plugin.Entry(), nullptr) << Plugin.Error();
+  Morvik::TModels* Models = Plugin.Entry()();
   ASSERT_NE(Models, nullptr);
-  EXPECT_EQ(Plugin.models(), Models);
+  EXPECT_EQ(Plugin.Entry()(), Models);
 
   EXPECT_EQ(Models->GetCount(), 1);
   EXPECT_STREQ(Models->GetVersion(), "2.0");
@@ -54,13 +29,13 @@ TEST(PluginLoadTest, ModelsReturnsTheOneModelList) {
   EXPECT_EQ(Models->GetModelInfo(1), nullptr);
   EXPECT_EQ(Models->CreateModel(-1), nullptr);
   EXPECT_EQ(Models->CreateModel(1), nullptr);
-  EXPECT_EQ(Plugin.Close(), 0);
+  EXPECT_TRUE(Plugin.Unload());
 }
 
 TEST(PluginLoadTest, ModelDescriptionAndNewModels) {
-  TLoadedPlugin Plugin;
-  ASSERT_NE(Plugin.models, nullptr) << dlerror();
-  Morvik::TModels* Models = Plugin.models();
+  TPluginLibrary Plugin;
+  ASSERT_TRUE(Plugin.Loaded()) << Plugin.Error();
+  Morvik::TModels* Models = Plugin.Models();
   Morvik::TModelInfo* Info = Models->GetModelInfo(0);
   ASSERT_NE(Info, nullptr);
 
@@ -79,15 +54,15 @@ TEST(PluginLoadTest, ModelDescriptionAndNewModels) {
   // The program deletes its models through the virtual destructor before unloading.
   delete First;
   delete Second;
-  EXPECT_EQ(Plugin.Close(), 0);
+  EXPECT_TRUE(Plugin.Unload());
 }
 
 TEST(PluginLoadTest, UnloadsAndLoadsAgain) {
   for (int Round = 0; Round < 3; ++Round) {
     SCOPED_TRACE(Round);
-    TLoadedPlugin Plugin;
-    ASSERT_NE(Plugin.models, nullptr) << dlerror();
-    Morvik::TModels* Models = Plugin.models();
+    TPluginLibrary Plugin;
+    ASSERT_TRUE(Plugin.Loaded()) << Plugin.Error();
+    Morvik::TModels* Models = Plugin.Models();
     EXPECT_EQ(Models->GetCount(), 1);
     EXPECT_STREQ(Models->GetVersion(), "2.0");
     if (Morvik::TModelInfo* Info = Models->GetModelInfo(0)) {
@@ -95,9 +70,9 @@ TEST(PluginLoadTest, UnloadsAndLoadsAgain) {
       EXPECT_EQ(Info->GetDataTypeCount(), 15);
       delete Models->CreateModel(0);
     }
-    EXPECT_EQ(Plugin.Close(), 0);
+    EXPECT_TRUE(Plugin.Unload());
     // Really gone from the process, not only released.
-    EXPECT_FALSE(IsLoaded());
+    EXPECT_FALSE(testsupport::LibraryLoaded(VARNE_PLUGIN_PATH));
   }
 }
 

@@ -8,6 +8,9 @@ MORVIK_PACKAGES=(
   firebird3.0-utils firebird3.0-server-core
   poppler-utils locales
   clang libclang-rt-14-dev
+  # llvm-symbolizer: the clang sanitizer runtime names no function without it, so the leak
+  # suppressions, which name functions, would not match in the fuzz runs.
+  llvm
   xvfb xauth xdotool imagemagick python3-lxml chromium
   fonts-liberation qt6-translations-l10n
 )

@@ -9,6 +9,7 @@
 #include "diagram/TextLabel.h"
 #include "app/frmPrintProperties.h"
 #include "app/frmReport.h"
+#include "app/frmSchemeInfo.h"
 #include "docgen/frmDocumentationProperties.h"
 
 #include "Interface/dialogs/frmReverseItems.h"
@@ -24,6 +25,7 @@
 #include "app/frmMain.h"
 #include "diagram/Resizer.h"
 #include "editor/CreateComp.h"
+#include "editor/DesignSamples.h"
 #include "editor/VisualModel.h"
 #include "editor/frmBrowser.h"
 #include "editor/frmErrorBrowser.h"
@@ -260,8 +262,7 @@ void TdmMain::CreateActions() {
   acArrow->setChecked(true);
   acShowRulers->setChecked(true);
 
-  // Enabling rules. An action given no rule (the scheme information, which has no command
-  // yet) stays disabled.
+  // Enabling rules. An action given no rule stays disabled.
   const auto always = [] { return true; };
   const auto never = [] { return false; };
   const auto design = [this] { return HasDesign(); };
@@ -285,7 +286,7 @@ void TdmMain::CreateActions() {
   FEnabling[acWindowClose] = [] { return frmMain && frmMain->ClientArea->currentSubWindow(); };
   FEnabling[acSetPrinter] = [this] { return Printer != nullptr; };
   FEnabling[acPrint] = [this] { return HasDesign() && Printer != nullptr; };
-  for (QAction* a : {acCheck, acGenerate, acGenerateDoc, acArrange}) FEnabling[a] = design;
+  for (QAction* a : {acCheck, acGenerate, acGenerateDoc, acArrange, acSchemeInfo}) FEnabling[a] = design;
   FEnabling[acReverse] = always;
   FEnabling[acDiffReverse] = design;
   FEnabling[acShowScript] = [this] { return HasDesign() && !Design()->VisualModel->Script.isEmpty(); };
@@ -310,7 +311,8 @@ void TdmMain::CreateActions() {
   const std::pair<QAction*, void (TfrmDesign::*)()> commands[] = {
       {acCheck, &TfrmDesign::CheckModelCommand},   {acGenerate, &TfrmDesign::GenerateScript},
       {acShowScript, &TfrmDesign::ShowScript},     {acGenerateDoc, &TfrmDesign::DocumentationProperties},
-      {acShowDoc, &TfrmDesign::ShowDocumentation}, {acArrange, &TfrmDesign::Arrange}};
+      {acShowDoc, &TfrmDesign::ShowDocumentation}, {acArrange, &TfrmDesign::Arrange},
+      {acSchemeInfo, &TfrmDesign::ShowSchemeInfo}};
   for (const auto& [action, command] : commands)
     OnExecute(action, [this, command = command] {
       if (TfrmDesign* design = Design()) (design->*command)();
@@ -714,7 +716,7 @@ void TdmMain::acSetPrinterExecute() {
 
 void TdmMain::acHelpExecute() {
   const QString help = frmMain ? frmMain->HelpFileName : QString();
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(help)))
+  if (!UrlOpener || !UrlOpener(QUrl::fromLocalFile(help)))
     MB(QStringLiteral("Nemohu spustit prohlížeč HTML souborů abych otevřel soubor s nápovědou\n") + help,
        QStringLiteral("Chyba!"), mtError, MsgButtons({mbOK}), mbOK, 0);
 }
@@ -765,6 +767,15 @@ bool TdmMain::OpenLocalUrl(const QUrl& Url) {
   // Only a file of this computer: never a program's address or a remote one.
   if (!Url.isLocalFile() || !UrlOpener) return false;
   return UrlOpener(Url);
+}
+
+void TdmMain::ShowSchemeInfo(TfrmDesign* Design) {
+  if (!frmSchemeInfo || !Design) return;
+  const TDesignSamples* samples = TDesignSamples::Current();
+  const QString format = samples && samples->DefProjectInfo ? samples->DefProjectInfo->FormatStr()
+                                                            : QString::fromLatin1(TProjectInfo::DefFormatStr);
+  frmSchemeInfo->FillInfo(*Design->VisualModel, Design->Model, format);
+  frmSchemeInfo->exec();
 }
 
 QString TdmMain::ImagesFolder() const { return frmMain ? frmMain->ImagesFolder : QString(); }

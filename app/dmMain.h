@@ -99,6 +99,7 @@ public:
   void ShowScript(TfrmDesign* Design, const QString& Script, const QString& Caption) override;
   QString DocumentationProperties(TfrmDesign* Design) override;
   bool OpenLocalUrl(const QUrl& Url) override;
+  void ShowSchemeInfo(TfrmDesign* Design) override;
   // TDocumentationHost: for the active schema window.
   QString ImagesFolder() const override;
   void GenerateScript() override;

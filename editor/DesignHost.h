@@ -93,6 +93,8 @@ public:
   virtual QString DocumentationProperties(TfrmDesign* Design) { return QString(); }
   // Opens a local file URL in the desktop's viewer for it; false when that failed.
   virtual bool OpenLocalUrl(const QUrl& Url) { return false; }
+  // Fills the schema-information window for Design and shows it modally.
+  virtual void ShowSchemeInfo(TfrmDesign* Design) {}
 
   // Reverse engineering. The properties window with the source's options (null: none);
   // true on OK, with the login filled in.

@@ -287,6 +287,8 @@ public:
   void DocumentationProperties();
   // Opens the generated documentation when its path names an existing local HTML file.
   void ShowDocumentation();
+  // The schema-information window, filled for this window and shown modally.
+  void ShowSchemeInfo();
   // The local HTML file a documentation path may open, or empty when it names none (a
   // missing file, a folder, an address, a program).
   static QString DocumentationFile(const QString& Path);

@@ -107,6 +107,10 @@ QString TfrmDesign::DocumentationFile(const QString& Path) {
   return file.absoluteFilePath();
 }
 
+void TfrmDesign::ShowSchemeInfo() {
+  if (FHost) FHost->ShowSchemeInfo(this);
+}
+
 void TfrmDesign::ShowDocumentation() {
   const QString path = VisualModel->DocumentationPath;
   if (path.isEmpty()) return;

@@ -8,6 +8,7 @@
 #include "app/dmMain.h"
 #include "app/frmMain.h"
 #include "app/frmReport.h"
+#include "app/frmSchemeInfo.h"
 #include "diagram/Entity.h"
 #include "editor/VisualModel.h"
 #include "editor/frmDesign.h"
@@ -18,6 +19,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QTreeWidget>
 #include <QLabel>
 #include <QPageSize>
 #include <QPrinter>
@@ -196,4 +200,40 @@ int main(int argc, char** argv) {
   TMorvikApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
+}
+
+// The information action fills the window for the active schema and shows it; the help action
+// opens the page beside the program, and says so when nothing can open it.
+TEST_F(ModelCommands, SchemeInfoAndHelpActionsOpenTheirWindows) {
+  AddCustomer();
+  dmMain->UpdateActions();
+  ASSERT_TRUE(dmMain->acSchemeInfo->isEnabled());
+  QMap<QString, QString> rows;
+  bool shown = false;
+  QTimer::singleShot(0, [&] {
+    shown = QApplication::activeModalWidget() == frmSchemeInfo;
+    for (int i = 0; i < frmSchemeInfo->lvInfo->topLevelItemCount(); ++i)
+      rows[frmSchemeInfo->lvInfo->topLevelItem(i)->text(0)] = frmSchemeInfo->lvInfo->topLevelItem(i)->text(1);
+    frmSchemeInfo->done(QDialog::Rejected);
+  });
+  dmMain->acSchemeInfo->trigger();
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(rows.value("Počet entit"), "1");
+  EXPECT_EQ(rows.value("DB server"), "InterBase 6");
+  EXPECT_EQ(rows.value("Jméno DLL"), "varne.so");
+
+  const QString help = QDir(QFileInfo(ProgramPath).absolutePath()).filePath("manual/main.html");
+  ASSERT_TRUE(QFileInfo::exists(help)) << help.toStdString();
+  ASSERT_TRUE(dmMain->acHelp->isEnabled());
+  dmMain->acHelp->trigger();
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_EQ(QFileInfo(opened[0].toLocalFile()).canonicalFilePath(), QFileInfo(help).canonicalFilePath());
+
+  dmMain->UrlOpener = [](const QUrl&) { return false; };
+  TModalAnswers answers;
+  dmMain->acHelp->trigger();
+  ASSERT_EQ(answers.Boxes.size(), 1);
+  EXPECT_TRUE(answers.Boxes[0].startsWith(
+      "Nemohu spustit prohlížeč HTML souborů abych otevřel soubor s nápovědou\n"));
+  EXPECT_TRUE(answers.Boxes[0].endsWith("manual/main.html"));
 }

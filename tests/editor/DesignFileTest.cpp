@@ -195,6 +195,47 @@ TEST_F(DesignFile, FailedSaveKeepsTheOldFileAndSaveAsKeepsTheOldName) {
   EXPECT_EQ(host.Joined.size(), 2);
 }
 
+TEST_F(DesignFile, SaveAsOverAnExistingFileAsksAndOnlyYesOverwrites) {
+  Write(Temp("old.xml"), Bytes(Fixture("schema.xml")));
+  const QByteArray other("other contents");
+  Write(Temp("taken.xml"), other);
+  host.SaveName = Temp("taken.xml");
+  // Button 0 overwrites, button 1 cancels; -1 closes the box without an answer.
+  const struct {
+    int Button;
+    bool Overwrites;
+  } cases[] = {{1, false}, {-1, false}, {0, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Button);
+    TfrmDesign* window = Open(Temp("old.xml"));
+    window->SetModified(true, 1);
+    QString shown;
+    QTimer::singleShot(0, [&shown, &c] {
+      auto* box = qobject_cast<TfMB*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      shown = box->lMsg->text();
+      if (c.Button < 0)
+        box->close();
+      else
+        box->Buttons().at(c.Button)->click();
+    });
+    EXPECT_EQ(window->SaveAs(), c.Overwrites);
+    EXPECT_EQ(shown, "Soubor " + Temp("taken.xml") + " existuje.\nPřepsat?");
+    if (c.Overwrites) {
+      EXPECT_NE(Bytes(Temp("taken.xml")), other);
+      EXPECT_EQ(window->VisualModel->FileName, Temp("taken.xml"));
+      EXPECT_EQ(window->windowTitle(), "taken.xml (InterBase 6)");
+      EXPECT_FALSE(window->Modified());
+    } else {
+      EXPECT_EQ(Bytes(Temp("taken.xml")), other);
+      EXPECT_EQ(window->VisualModel->FileName, Temp("old.xml"));
+      EXPECT_EQ(window->windowTitle(), "old.xml (InterBase 6)");
+      EXPECT_TRUE(window->Modified());
+    }
+  }
+  EXPECT_TRUE(host.Joined.isEmpty()) << qPrintable(host.Joined.join("|"));
+}
+
 TEST_F(DesignFile, FilesThatCannotBeOpenedGiveTheirErrorAndOpenNothing) {
   const QByteArray good = Bytes(Fixture("schema.xml"));
   QByteArray traversal = good;

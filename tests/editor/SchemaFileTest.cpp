@@ -139,6 +139,32 @@ TEST_F(SchemaFile, PositionsAreRelativeToTheViewOrigin) {
   EXPECT_EQ(store.ReadInteger("ViewOriginX", 0), 600);
 }
 
+// Without a project block the file says so and still keeps both time stamps of the schema.
+TEST_F(SchemaFile, SchemaWithoutProjectBlockKeepsItsTimeStamps) {
+  TSchemaWindow source(Plugin);
+  ASSERT_EQ(source.Document.ProjectInfo, nullptr);
+  const QDateTime created(QDate(2003, 2, 1), QTime(8, 15, 30));
+  const QDateTime updated(QDate(2004, 11, 20), QTime(17, 45, 10));
+  source.Document.CreatedAt = created;
+  source.Document.UpdatedAt = updated;
+  QTemporaryDir dir;
+  Save(source, dir.filePath("a.xml"));
+  {
+    TRepository store;
+    store.LoadFromFile(dir.filePath("a.xml"));
+    EXPECT_FALSE(store.ReadBoolean("ProjectInfo.Created", true));
+    EXPECT_EQ(store.ReadDateTime("ProjectInfo.CreatedAt", QDateTime()), created);
+    EXPECT_EQ(store.ReadDateTime("ProjectInfo.UpdatedAt", QDateTime()), updated);
+  }
+
+  TSchemaWindow loaded(Plugin);
+  Load(loaded, dir.filePath("a.xml"));
+  EXPECT_EQ(loaded.Document.ProjectInfo, nullptr);
+  EXPECT_EQ(loaded.Document.CreatedAt, created);
+  EXPECT_EQ(loaded.Document.UpdatedAt, updated);
+  EXPECT_TRUE(loaded.Browser.empty());
+}
+
 TEST_F(SchemaFile, HandWrittenFileLoadsWithElementsInPlace) {
   TSchemaWindow window(Plugin);
   Load(window, Fixture("schema.xml"));

@@ -349,4 +349,25 @@ TEST_F(DesignEditing, ADialogConfirmedFromTheErrorListRenamesTheBrowsersNode) {
   EXPECT_TRUE(design->Modified());
 }
 
+TEST_F(DesignEditing, DeletingTheProjectBlockClearsItFromTheSchema) {
+  // Deleted as the single selected block and as part of the selection.
+  for (const bool WholeSelection : {false, true}) {
+    SCOPED_TRACE(WholeSelection);
+    TProjectInfo* block = design->CreateProjectInfoAt(ui::TMouseButton::mbLeft, 100, 100);
+    ASSERT_NE(block, nullptr);
+    ASSERT_EQ(design->VisualModel->ProjectInfo, block);
+    design->SetModified(false, 0);
+    design->ClearSelection();
+    design->Select(block);
+    if (WholeSelection)
+      design->DeleteSelection();
+    else
+      design->DeleteSelectedProjectInfo();
+    EXPECT_EQ(design->VisualModel->ProjectInfo, nullptr);
+    EXPECT_FALSE(design->HasSelection());
+    EXPECT_EQ(design->Desktop->ControlCount(), 0);
+    EXPECT_TRUE(design->Modified());
+  }
+}
+
 } // namespace

@@ -359,4 +359,17 @@ TEST_F(DesignFile, PasteFromAnotherModelOrProgramChangesNothing) {
   EXPECT_TRUE(host.Joined.isEmpty() && host.Messages.isEmpty());
 }
 
+TEST_F(DesignFile, ARelationIsNeverSelectedTogetherWithBoxes) {
+  TfrmDesign* window = Open(Fixture("schema.xml"));
+  ASSERT_FALSE(window->VisualModel->Relations.empty());
+  TRelation* relation = window->VisualModel->Relations.front();
+  SelectAllEntities(window);
+  ASSERT_EQ(window->Selection.size(), 2u);
+  window->Select(relation);
+  EXPECT_EQ(window->Selection, std::vector<TMorvikGraphic*>{relation});
+  TEntity* entity = window->VisualModel->Entities.front();
+  window->Select(entity);
+  EXPECT_EQ(window->Selection, std::vector<TMorvikGraphic*>{entity});
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 #include "diagram/Entity.h"
 #include "diagram/EntryPoint.h"
 #include "diagram/Relation.h"
+#include "diagram/ResizeBox.h"
 #include "diagram/ScrolledScrollBox.h"
 #include "editor/DesignSamples.h"
 #include "editor/SchemaClipboard.h"
@@ -370,6 +371,21 @@ TEST_F(DesignFile, ARelationIsNeverSelectedTogetherWithBoxes) {
   TEntity* entity = window->VisualModel->Entities.front();
   window->Select(entity);
   EXPECT_EQ(window->Selection, std::vector<TMorvikGraphic*>{entity});
+}
+
+TEST_F(DesignFile, AnEntitySizedByItsContentsCannotBeResized) {
+  TfrmDesign* window = Open(Fixture("schema.xml"));
+  TEntity* entity = window->VisualModel->Entities.front();
+  for (const bool AutoSize : {true, false}) {
+    SCOPED_TRACE(AutoSize);
+    window->ClearSelection();
+    entity->SetAutoSize(AutoSize);
+    window->Select(entity);
+    TResizeBox* box = window->ResizeBoxOf(entity);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->EnableResize(), !AutoSize);
+    EXPECT_TRUE(box->EnableMove());
+  }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "Interface/MorvikInterface.h"
 #include "diagram/Entity.h"
 #include "diagram/EntryPoint.h"
+#include "diagram/ProjectInfo.h"
 #include "diagram/Relation.h"
 #include "diagram/ResizeBox.h"
 #include "diagram/ScrolledScrollBox.h"
@@ -386,6 +387,18 @@ TEST_F(DesignFile, AnEntitySizedByItsContentsCannotBeResized) {
     EXPECT_EQ(box->EnableResize(), !AutoSize);
     EXPECT_TRUE(box->EnableMove());
   }
+}
+
+TEST_F(DesignFile, TheProjectBlockMovesButIsNeverResized) {
+  TfrmDesign* window = Empty();
+  TProjectInfo* block = window->CreateProjectInfoAt(ui::TMouseButton::mbLeft, 100, 100);
+  ASSERT_NE(block, nullptr);
+  window->ClearSelection();
+  window->Select(block);
+  TResizeBox* box = window->ResizeBoxOf(block);
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(box->EnableResize());
+  EXPECT_TRUE(box->EnableMove());
 }
 
 } // namespace

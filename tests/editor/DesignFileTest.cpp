@@ -10,6 +10,7 @@
 #include "diagram/Relation.h"
 #include "diagram/ResizeBox.h"
 #include "diagram/ScrolledScrollBox.h"
+#include "diagram/TextLabel.h"
 #include "editor/DesignSamples.h"
 #include "editor/SchemaClipboard.h"
 #include "editor/VisualModel.h"
@@ -399,6 +400,22 @@ TEST_F(DesignFile, TheProjectBlockMovesButIsNeverResized) {
   ASSERT_NE(box, nullptr);
   EXPECT_FALSE(box->EnableResize());
   EXPECT_TRUE(box->EnableMove());
+}
+
+TEST_F(DesignFile, TextLabelsAreNeverResizedAndARelationsLabelStaysWithIt) {
+  TfrmDesign* window = Open(Fixture("schema.xml"));
+  for (TTextLabel* label : window->VisualModel->TextLabels) {
+    SCOPED_TRACE(label->Caption().toStdString());
+    bool ofRelation = false;
+    for (const TRelation* r : window->VisualModel->Relations)
+      if (r->MainLabel() == label) ofRelation = true;
+    window->ClearSelection();
+    window->Select(label);
+    TResizeBox* box = window->ResizeBoxOf(label);
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->EnableResize());
+    EXPECT_EQ(box->EnableMove(), !ofRelation);
+  }
 }
 
 } // namespace

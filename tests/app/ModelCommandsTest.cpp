@@ -5,6 +5,7 @@
 #include "app/MorvikApplication.h"
 #include "app/MyPrinter.h"
 #include "app/Startup.h"
+#include "tests/app/StartedProgram.h"
 #include "app/dmMain.h"
 #include "app/frmMain.h"
 #include "app/frmReport.h"
@@ -79,13 +80,7 @@ private:
 
 class ModelCommands : public ::testing::Test {
 protected:
-  static void SetUpTestSuite() {
-    startup = new TStartup(ProgramPath, {});
-    startup->Start();
-    frmMain->resize(900, 700);
-    frmMain->show();
-    QApplication::processEvents();
-  }
+  static void SetUpTestSuite() { startup = StartProgram(ProgramPath); }
   static void TearDownTestSuite() {
     delete startup;
     startup = nullptr;

@@ -9,6 +9,7 @@
 #include "Interface/dialogs/frmSelectReverse.h"
 #include "app/MorvikApplication.h"
 #include "app/Startup.h"
+#include "tests/app/StartedProgram.h"
 #include "app/dmMain.h"
 #include "app/frmMain.h"
 #include "diagram/Entity.h"
@@ -118,11 +119,7 @@ protected:
     ASSERT_TRUE(QDir(folder->path()).mkdir("DLL"));
     ASSERT_TRUE(QFile::copy(VARNE_PLUGIN_PATH, folder->filePath("DLL/varne.so")));
     ASSERT_TRUE(QFile::copy(REVERSE_PLUGIN, folder->filePath("DLL/reversetest.so")));
-    startup = new TStartup(folder->filePath("morvik"), {});
-    startup->Start();
-    frmMain->resize(900, 700);
-    frmMain->show();
-    QApplication::processEvents();
+    startup = StartProgram(folder->filePath("morvik"));
   }
   static void TearDownTestSuite() {
     delete startup;

@@ -1,0 +1,18 @@
+// The program started as it starts, with its main window shown at a fixed size, for the tests
+// that drive it through the main window. The caller frees what it returns.
+#pragma once
+
+#include "app/Startup.h"
+#include "app/frmMain.h"
+
+#include <QApplication>
+#include <QString>
+
+inline TStartup* StartProgram(const QString& ProgramPath) {
+  auto* startup = new TStartup(ProgramPath, {});
+  startup->Start();
+  frmMain->resize(900, 700);
+  frmMain->show();
+  QApplication::processEvents();
+  return startup;
+}

@@ -11,6 +11,7 @@
 #include "diagram/ProjectInfo.h"
 #include "diagram/Relation.h"
 #include "diagram/ResizeBox.h"
+#include "diagram/ResizeLine.h"
 #include "diagram/ScrolledScrollBox.h"
 #include "diagram/SelectingRect.h"
 #include "diagram/TextLabel.h"
@@ -441,6 +442,86 @@ TEST_F(DesignMouse, AReleaseAfterAPressBeyondTheDesktopDoesNothing) {
   Release(QPoint(100, 100));
   EXPECT_TRUE(design->VisualModel->Entities.empty());
   EXPECT_EQ(StrayHandles(), 0);
+}
+
+// Dragging a selected relation's end handle slides that end's anchor inside its own box; the
+// handle stays 2 pixels inside the box however far the cursor goes.
+TEST_F(DesignMouse, ARelationsEndSlidesInsideItsBoxWithTheArrowAndTheRelationTool) {
+  TEntity* a = DrawEntity(QPoint(100, 100), QPoint(260, 220));
+  TEntity* b = DrawEntity(QPoint(500, 300), QPoint(660, 420));
+  ASSERT_TRUE(a && b);
+  for (TEntity* e : {a, b}) e->SetAutoSize(false);
+  a->SetBounds(100, 100, 160, 120);
+  b->SetBounds(500, 300, 160, 120);
+  host.CurrentTool = toolRelation;
+  Drag(Centre(a), Centre(b));
+  ASSERT_EQ(design->VisualModel->Relations.size(), 1u);
+  TRelation* r = design->VisualModel->Relations[0];
+  design->ClearSelection();
+  design->Select(r);
+  auto* baseHandle =
+      dynamic_cast<TResizeLine*>(design->Desktop->FindComponent("ResLine_" + r->Name() + "_B"));
+  auto* targetHandle =
+      dynamic_cast<TResizeLine*>(design->Desktop->FindComponent("ResLine_" + r->Name() + "_T"));
+  ASSERT_TRUE(baseHandle && targetHandle);
+  const int size = baseHandle->Width(), half = size / 2;
+  ASSERT_EQ(size, 5);
+
+  struct Case {
+    const char* What;
+    int Tool;
+    bool Base; // else the target end
+    QPoint To; // where the cursor ends, desktop position
+    bool Slides;
+    int AnchorX, AnchorY; // the end's anchor afterwards, when it slid
+  };
+  const Case cases[] = {
+      {"arrow, inside the box", toolArrow, true, {130, 110}, true, 30, 10},
+      {"arrow, past the right and bottom sides", toolArrow, true, {900, 700}, true, 160 - size, 120 - size},
+      {"arrow, past the left and top sides", toolArrow, true, {0, 0}, true, 4, 4},
+      {"arrow, along the top side", toolArrow, true, {200, 90}, true, 100, 4},
+      {"relation tool, the target end past its bottom",
+       toolRelation,
+       false,
+       {520, 500},
+       true,
+       20,
+       120 - size},
+      {"relation tool, the target end past its left side", toolRelation, false, {300, 350}, true, 4, 50},
+      {"entity tool moves no end", toolEntity, true, {140, 200}, false, 0, 0},
+      {"note tool moves no end", toolNote, false, {600, 320}, false, 0, 0},
+      {"text tool moves no end", toolTextLabel, true, {140, 200}, false, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    TResizeLine* handle = c.Base ? baseHandle : targetHandle;
+    const TEntity* box = c.Base ? a : b;
+    const QPoint anchor = c.Base ? QPoint(r->BaseX(), r->BaseY()) : QPoint(r->TargetX(), r->TargetY());
+    const QPoint other = c.Base ? QPoint(r->TargetX(), r->TargetY()) : QPoint(r->BaseX(), r->BaseY());
+    design->SetModified(false, 0);
+    host.CurrentTool = c.Tool;
+    // The mouse passes over the handle first without a button: nothing moves.
+    Move(Centre(handle), Qt::NoButton);
+    Move(c.To, Qt::NoButton);
+    EXPECT_EQ(c.Base ? r->BaseX() : r->TargetX(), anchor.x());
+    Drag(Centre(handle), c.To);
+    const QPoint now = c.Base ? QPoint(r->BaseX(), r->BaseY()) : QPoint(r->TargetX(), r->TargetY());
+    EXPECT_EQ(now, c.Slides ? QPoint(c.AnchorX, c.AnchorY) : anchor);
+    EXPECT_EQ(c.Base ? QPoint(r->TargetX(), r->TargetY()) : QPoint(r->BaseX(), r->BaseY()), other);
+    EXPECT_EQ(design->Modified(), c.Slides);
+    // The handle sits on the anchor, inside the box, and the relation stays selected.
+    EXPECT_EQ(handle->Left(), box->Left() + now.x() - half);
+    EXPECT_EQ(handle->Top(), box->Top() + now.y() - half);
+    EXPECT_GE(handle->Left(), box->Left() + 2);
+    EXPECT_LE(handle->Left() + size, box->Left() + box->Width() - 2);
+    EXPECT_GE(handle->Top(), box->Top() + 2);
+    EXPECT_LE(handle->Top() + size, box->Top() + box->Height() - 2);
+    EXPECT_EQ(design->Selection, (std::vector<TMorvikGraphic*>{r}));
+    EXPECT_EQ(r->Base(), a);
+    EXPECT_EQ(r->Target(), b);
+    EXPECT_EQ(design->VisualModel->Relations.size(), 1u);
+    EXPECT_EQ(StrayHandles(), 0);
+  }
 }
 
 TEST_F(DesignMouse, TheHandPansWithTheLeftButtonAloneAndARelationLabelStaysPut) {

@@ -524,6 +524,63 @@ TEST_F(DesignMouse, ARelationsEndSlidesInsideItsBoxWithTheArrowAndTheRelationToo
   }
 }
 
+// The hand keeps the grabbed point of the desktop under the cursor, with the left button alone:
+// while a key or another button is held the desktop stays, and once it is let go the grabbed
+// point comes back under the cursor.
+TEST_F(DesignMouse, PanningStopsWhileAKeyOrAnotherButtonIsHeldAndGoesOnAfterwards) {
+  design->SetDesktopSize(0, 0, 4000, 3000);
+  TEntity* e = DrawEntity(QPoint(700, 700), QPoint(820, 800));
+  ASSERT_NE(e, nullptr);
+  design->ClearSelection();
+  struct Case {
+    const char* What;
+    Qt::MouseButtons Held;
+    Qt::KeyboardModifiers Keys;
+  };
+  const Case stoppers[] = {
+      {"Ctrl", Qt::LeftButton, Qt::ControlModifier},
+      {"Shift", Qt::LeftButton, Qt::ShiftModifier},
+      {"Alt", Qt::LeftButton, Qt::AltModifier},
+      {"Ctrl and Shift", Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier},
+      {"the right button too", Qt::LeftButton | Qt::RightButton, Qt::NoModifier},
+      {"the middle button too", Qt::LeftButton | Qt::MiddleButton, Qt::NoModifier},
+      {"no button", Qt::NoButton, Qt::NoModifier},
+  };
+  // Grabbed on free desktop and on an entity: the same panning.
+  for (const bool onEntity : {false, true}) {
+    for (const Case& c : stoppers) {
+      SCOPED_TRACE(std::string(c.What) + (onEntity ? " on the entity" : " on free desktop"));
+      design->sbxDesktop->SetHorzPosition(500);
+      design->sbxDesktop->SetVertPosition(500);
+      host.CurrentTool = toolHand;
+      const QPoint grab = onEntity ? Centre(e) : QPoint(900, 900);
+      Press(grab);
+      Move(grab + QPoint(-20, -30));
+      ASSERT_EQ(design->sbxDesktop->HorzPosition(), 520);
+      ASSERT_EQ(design->sbxDesktop->VertPosition(), 530);
+      // The desktop's point under the cursor: the grabbed point, moved with the view.
+      Move(grab + QPoint(-40, 10), c.Held, c.Keys);
+      Move(grab + QPoint(-60, 20), c.Held, c.Keys);
+      EXPECT_EQ(design->sbxDesktop->HorzPosition(), 520);
+      EXPECT_EQ(design->sbxDesktop->VertPosition(), 530);
+      // Let go: the next move pans so that the grabbed point is under the cursor again.
+      // Sent at the desktop's point 40 left of and 10 above the grabbed one, as the view shows
+      // it now: the view follows by that much.
+      Move(grab + QPoint(-40, -10));
+      EXPECT_EQ(design->sbxDesktop->HorzPosition(), 560);
+      EXPECT_EQ(design->sbxDesktop->VertPosition(), 540);
+      Release(grab);
+      // The release ends it: moves without a press pan nothing.
+      const int h = design->sbxDesktop->HorzPosition(), v = design->sbxDesktop->VertPosition();
+      Move(grab + QPoint(100, 100), Qt::NoButton);
+      EXPECT_EQ(design->sbxDesktop->HorzPosition(), h);
+      EXPECT_EQ(design->sbxDesktop->VertPosition(), v);
+      EXPECT_TRUE(design->Selection.empty());
+      EXPECT_EQ(e->Left(), 700);
+    }
+  }
+}
+
 TEST_F(DesignMouse, TheHandPansWithTheLeftButtonAloneAndARelationLabelStaysPut) {
   design->SetDesktopSize(0, 0, 4000, 3000);
   design->sbxDesktop->SetHorzPosition(500);

@@ -32,7 +32,8 @@ enum Tool {
   RelationTool = 3,
   NoteTool = 4,
   EntryPointTool = 5,
-  TextTool = 6
+  TextTool = 6,
+  ProjectInfoTool = 7
 };
 
 class DesignEditing : public ::testing::Test {
@@ -274,6 +275,72 @@ TEST_F(DesignEditing, BrowserNodesFollowCreationRenameAndDeletion) {
   design->DeleteSelection();
   EXPECT_TRUE(Nodes(TfrmBrowser::grEntities).isEmpty());
   EXPECT_EQ(Tables(), 0);
+}
+
+// Finding the one selected element in the browser selects its node and gives the tree the
+// focus; a relation's label stands for its relation. Without exactly one selected element, or
+// for an element the browser does not list, the browser's selection stays.
+TEST_F(DesignEditing, FindingTheSelectedElementInTheBrowserSelectsItsNode) {
+  TEntity* a = DrawEntity(QPoint(20, 20), QPoint(140, 120));
+  TEntity* b = DrawEntity(QPoint(300, 20), QPoint(420, 120));
+  host.CurrentTool = NoteTool;
+  Drag(QPoint(20, 300), QPoint(140, 380));
+  host.CurrentTool = TextTool;
+  Click(QPoint(300, 300));
+  host.CurrentTool = ProjectInfoTool;
+  Click(QPoint(500, 300));
+  host.CurrentTool = EntryPointTool;
+  Click(Centre(b));
+  TRelation* ab = DrawRelation(a, b);
+  TNote* note = design->VisualModel->Notes.at(0);
+  TTextLabel* label = design->VisualModel->TextLabels.at(0);
+  TProjectInfo* info = design->VisualModel->ProjectInfo;
+  ASSERT_NE(info, nullptr);
+  TRelation* unlisted = DrawRelation(note, a);
+  ab->Reference()->SetName("FK_AB");
+  design->SelectOnly(ab);
+  design->ShowRelationLabel();
+  TTextLabel* abLabel = ab->MainLabel();
+  ASSERT_NE(abLabel, nullptr);
+
+  TfrmBrowser* browser = design->Browser;
+  QTreeWidget* tree = browser->tvComponents;
+  QTreeWidgetItem* start = browser->GroupNode(TfrmBrowser::grEntities);
+  struct Case {
+    const char* What;
+    std::vector<TMorvikGraphic*> Selected;
+    TMorvikGraphic* Found; // null: the browser's selection stays
+  };
+  const Case cases[] = {
+      {"an entity", {a}, a},
+      {"a note", {note}, note},
+      {"a free text label", {label}, label},
+      {"the project block", {info}, info},
+      {"a relation between entities", {ab}, ab},
+      {"a relation's label", {abLabel}, ab},
+      {"nothing selected", {}, nullptr},
+      {"two entities", {a, b}, nullptr},
+      {"a relation from a note", {unlisted}, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    design->ClearSelection();
+    for (TMorvikGraphic* e : c.Selected) design->Select(e);
+    ASSERT_EQ(design->Selection, c.Selected);
+    tree->setCurrentItem(start);
+    design->setFocus();
+    QApplication::processEvents();
+    design->FindSelectedInBrowser();
+    QApplication::processEvents();
+    QTreeWidgetItem* expected = c.Found ? browser->NodeOf(c.Found) : start;
+    ASSERT_NE(expected, nullptr);
+    EXPECT_EQ(tree->currentItem(), expected);
+    if (c.Found) {
+      EXPECT_TRUE(tree->hasFocus());
+    }
+    // The desktop's selection is left as it was.
+    EXPECT_EQ(design->Selection, c.Selected);
+  }
 }
 
 TEST_F(DesignEditing, TheRelationDialogKeepsTheLabelWithTheReferencesName) {

@@ -11,6 +11,7 @@
 #include "diagram/ResizeBox.h"
 #include "diagram/ScrolledScrollBox.h"
 #include "diagram/TextLabel.h"
+#include "editor/Repository.h"
 #include "editor/DesignSamples.h"
 #include "editor/SchemaClipboard.h"
 #include "editor/VisualModel.h"
@@ -323,6 +324,40 @@ TEST_F(DesignFile, CopyAndPasteBetweenWindowsAndTwiceIntoOne) {
   EXPECT_EQ(d.Entities[2]->Left(), d.Entities[0]->Left());
   EXPECT_EQ(target->Model->GetTableCount(), 4);
   EXPECT_EQ(checks[target], 2);
+  EXPECT_TRUE(host.Joined.isEmpty()) << qPrintable(host.Joined.join("|"));
+}
+
+// Copying with nothing selected puts a schema without elements on the clipboard and leaves the
+// window as it was; pasting that adds nothing, but counts as a change.
+TEST_F(DesignFile, CopyingAnEmptySelectionPutsASchemaWithoutElementsOnTheClipboard) {
+  TfrmDesign* source = Open(Fixture("schema.xml"));
+  source->ClearSelection();
+  source->SetZoomCentered(500);
+  const QPoint view = View(source);
+  const int controls = source->Desktop->ControlCount();
+  QGuiApplication::clipboard()->setText("before");
+  ASSERT_TRUE(source->CopyToClipboard());
+  EXPECT_EQ(source->Zoom(), 500);
+  EXPECT_EQ(View(source), view);
+  EXPECT_EQ(source->Desktop->ControlCount(), controls);
+  EXPECT_TRUE(source->Selection.empty());
+  EXPECT_FALSE(source->Modified());
+
+  TRepository store;
+  store.LoadFromText(QGuiApplication::clipboard()->text());
+  EXPECT_EQ(store.ReadString("ProjectInfo.DLLFileName", ""), "varne.dll");
+  EXPECT_EQ(store.ReadString("ProjectInfo.DBModelName", ""), ModelName);
+  for (const char* list : {"Entities", "EntryPoints", "Notes", "TextLabels", "Relations"})
+    EXPECT_EQ(store.ReadInteger(QString(list) + ".Count", -1), 0) << list;
+  EXPECT_EQ(store.ReadString("ProjectInfo.Name", "none"), "none");
+
+  TfrmDesign* target = Empty();
+  ASSERT_TRUE(target->PasteFromClipboard());
+  EXPECT_EQ(target->Desktop->ControlCount(), 0);
+  EXPECT_TRUE(target->Selection.empty());
+  EXPECT_EQ(target->Model->GetTableCount(), 0);
+  EXPECT_TRUE(target->Modified());
+  EXPECT_EQ(checks[target], 1);
   EXPECT_TRUE(host.Joined.isEmpty()) << qPrintable(host.Joined.join("|"));
 }
 

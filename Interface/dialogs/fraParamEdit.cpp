@@ -50,6 +50,14 @@ void ExpandAll(QTreeWidgetItem* Node) {
   for (int i = 0; i < Node->childCount(); ++i) ExpandAll(Node->child(i));
 }
 
+// The node itself when every node above it is open, else the outermost closed one above it.
+QTreeWidgetItem* ShownNode(QTreeWidgetItem* Node) {
+  QTreeWidgetItem* shown = Node;
+  for (QTreeWidgetItem* above = Node ? Node->parent() : nullptr; above; above = above->parent())
+    if (!above->isExpanded()) shown = above;
+  return shown;
+}
+
 } // namespace
 
 TfraParamEdit::TfraParamEdit(QWidget* Parent) : QFrame(Parent) {
@@ -168,6 +176,7 @@ TfraParamEdit::TfraParamEdit(QWidget* Parent) : QFrame(Parent) {
           [this](QTreeWidgetItem* Current, QTreeWidgetItem* Previous) {
             Guard([&] { tvParamChange(Current, Previous); });
           });
+  connect(tvParam, &QTreeWidget::itemCollapsed, this, [this] { Guard([this] { KeepSelectionShown(); }); });
   connect(tvParam, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& Pos) { Guard([&] { tvParamContextPopup(Pos); }); });
   // Only changes the user makes count; the frame's own filling is screened by FLoading.
@@ -492,7 +501,17 @@ void TfraParamEdit::acDeleteExecute() {
   UpdateActions();
 }
 
-void TfraParamEdit::acCollapseExecute() { tvParam->collapseAll(); }
+void TfraParamEdit::acCollapseExecute() {
+  tvParam->collapseAll();
+  KeepSelectionShown();
+}
+
+void TfraParamEdit::KeepSelectionShown() {
+  // Delete and the editor act on the selection, which must not be out of sight.
+  QTreeWidgetItem* current = tvParam->currentItem();
+  QTreeWidgetItem* shown = ShownNode(current);
+  if (shown != current) tvParam->setCurrentItem(shown);
+}
 
 void TfraParamEdit::acExpandExecute() { tvParam->expandAll(); }
 

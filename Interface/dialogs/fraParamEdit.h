@@ -92,6 +92,8 @@ public:
   void acExpandExecute();
   // Enables New and Delete for the selected node.
   void UpdateActions();
+  // Moves the selection out of a closed branch to the closed node that hides it.
+  void KeepSelectionShown();
 
 private:
   void BuildNodes(QTreeWidgetItem* Parent, Morvik::TParamObject* Object);

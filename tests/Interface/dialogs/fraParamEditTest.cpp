@@ -9,12 +9,16 @@
 #include "Interface/edit/EditParamObject.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QToolBar>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -219,6 +223,142 @@ TEST_F(ParamEditFrame, NewAndDeleteListItems) {
   const TListParam* stored = model->GetListParam(ListIndex(model.get(), "Domains"));
   ASSERT_EQ(stored->GetItemsCount(), 1);
   EXPECT_EQ(Get(stored->GetItem(0), "Name"), "D_NEW");
+}
+
+// A right click on a list offers New, on a list item Delete, and on a scalar nothing; it selects
+// the node clicked first, and the item chosen acts on that node.
+TEST_F(ParamEditFrame, RightClickOffersNewOnAListAndDeleteOnAnItem) {
+  Set(AddItem(model.get(), "Domains"), "Name", "D_OLD");
+  Set(AddItem(model.get(), "Generators"), "Name", "G_1");
+  ShowModel();
+  TListParam* domains = mirror->GetListParam(ListIndex(model.get(), "Domains"));
+  QTreeWidgetItem* list = Node(tree, "Domains");
+  QTreeWidgetItem* generators = Node(tree, "Generators");
+  QTreeWidgetItem* disabledList = Node(tree, "SecShadowFiles"); // Shadow is unset
+  ASSERT_TRUE(list && generators && disabledList);
+  ASSERT_TRUE(TfraParamEdit::NodeDisabled(disabledList));
+  // The menu that a right click on Node pops up, or null.
+  const auto rightClick = [&](QTreeWidgetItem* Node) -> QMenu* {
+    if (QWidget* open = QApplication::activePopupWidget()) open->hide();
+    tree->scrollToItem(Node);
+    const QPoint p = tree->visualItemRect(Node).center();
+    QContextMenuEvent e(QContextMenuEvent::Mouse, p, tree->viewport()->mapToGlobal(p));
+    QApplication::sendEvent(tree->viewport(), &e);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  };
+
+  struct Case {
+    const char* What;
+    QTreeWidgetItem* Node;
+    QMenu* Menu; // null: none opens
+    QAction* Item;
+    bool Enabled;
+  };
+  const Case cases[] = {
+      {"a list", list, frame->mnuVector, frame->acNew, true},
+      {"an item", list->child(0), frame->mnuParamObject, frame->acDelete, true},
+      {"an item of another list", generators->child(0), frame->mnuParamObject, frame->acDelete, true},
+      {"a disabled list", disabledList, frame->mnuVector, frame->acNew, false},
+      {"a scalar", Node(tree, "PageSize"), nullptr, nullptr, false},
+      {"a scalar of an item", list->child(0)->child(0), nullptr, nullptr, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    Select("DataBase");
+    QMenu* menu = rightClick(c.Node);
+    EXPECT_EQ(tree->currentItem(), c.Node);
+    EXPECT_EQ(menu, c.Menu);
+    if (!menu) continue;
+    EXPECT_EQ(menu->actions(), QList<QAction*>{c.Item});
+    EXPECT_EQ(c.Item->isEnabled(), c.Enabled);
+    menu->hide();
+  }
+
+  // New from the list's menu adds an item to that list; Delete from the new item's menu takes
+  // it away again.
+  QMenu* menu = rightClick(list);
+  ASSERT_EQ(menu, frame->mnuVector);
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(frame->acNew).center());
+  ASSERT_EQ(domains->GetItemsCount(), 2);
+  ASSERT_EQ(list->childCount(), 2);
+  EXPECT_EQ(generators->childCount(), 1);
+  menu = rightClick(list->child(1));
+  ASSERT_EQ(menu, frame->mnuParamObject);
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(frame->acDelete).center());
+  EXPECT_EQ(domains->GetItemsCount(), 1);
+  ASSERT_EQ(list->childCount(), 1);
+  EXPECT_EQ(list->child(0)->text(0), "D_OLD");
+  EXPECT_EQ(tree->currentItem(), list);
+}
+
+// The tool bar's expand and collapse open and close every node of the tree, nested ones too.
+TEST_F(ParamEditFrame, ExpandAndCollapseWorkOnTheWholeTree) {
+  TParamObject* domain = AddItem(model.get(), "Domains");
+  Set(domain, "Name", "D_1");
+  Set(AddItem(model.get(), "Generators"), "Name", "G_1");
+  ShowModel();
+  EXPECT_EQ(frame->ToolBar1->actions(),
+            (QList<QAction*>{frame->acExpand, frame->acCollapse, frame->acNew, frame->acDelete}));
+  // The nodes that have children, and how many of them are open.
+  std::vector<QTreeWidgetItem*> parents;
+  for (int i = 0; i < tree->topLevelItemCount(); ++i)
+    Walk(tree->topLevelItem(i), [&](QTreeWidgetItem* node) {
+      if (node->childCount() > 0) parents.push_back(node);
+    });
+  ASSERT_GE(parents.size(), 3u); // the two lists and an item at least
+  const auto open = [&] {
+    return std::count_if(parents.begin(), parents.end(), [](QTreeWidgetItem* n) { return n->isExpanded(); });
+  };
+  EXPECT_EQ(open(), static_cast<long>(parents.size())); // all open after SetParamObject
+  const auto press = [&](QAction* Action) {
+    QWidget* button = frame->ToolBar1->widgetForAction(Action);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(Action->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+  };
+  Select("Name", Node(tree, "D_1", Node(tree, "Domains")));
+  press(frame->acCollapse);
+  EXPECT_EQ(open(), 0);
+  press(frame->acExpand);
+  EXPECT_EQ(open(), static_cast<long>(parents.size()));
+  press(frame->acCollapse);
+  press(frame->acCollapse);
+  EXPECT_EQ(open(), 0);
+  press(frame->acExpand);
+  EXPECT_EQ(open(), static_cast<long>(parents.size()));
+
+  // A node that a closing branch hides gives the selection to the closed node that hides it,
+  // so that Delete never takes away an item out of sight.
+  QTreeWidgetItem* domains = Node(tree, "Domains");
+  QTreeWidgetItem* item = Node(tree, "D_1", domains);
+  struct Case {
+    const char* What;
+    std::function<void()> Close;
+    QTreeWidgetItem* Selected;
+  };
+  const Case cases[] = {
+      {"collapsing the whole tree", [&] { press(frame->acCollapse); }, domains},
+      {"closing the list", [&] { tree->collapseItem(domains); }, domains},
+      {"closing the item", [&] { tree->collapseItem(item); }, item},
+  };
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    press(frame->acExpand);
+    tree->setCurrentItem(item);
+    ASSERT_TRUE(frame->acDelete->isEnabled());
+    c.Close();
+    EXPECT_EQ(tree->currentItem(), c.Selected);
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_Delete);
+    EXPECT_EQ(domains->childCount(), c.Selected == item ? 0 : 1);
+    if (domains->childCount() == 0) {
+      tree->setCurrentItem(domains);
+      frame->acNewExecute();
+      item = domains->child(0);
+    }
+  }
 }
 
 TEST_F(ParamEditFrame, SelectLocationFollowsARecordAndStopsAtAStaleLevel) {

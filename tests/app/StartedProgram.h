@@ -7,9 +7,11 @@
 
 #include <QApplication>
 #include <QString>
+#include <QStringList>
 
-inline TStartup* StartProgram(const QString& ProgramPath) {
-  auto* startup = new TStartup(ProgramPath, {});
+// Arguments: the command line after the program's name.
+inline TStartup* StartProgram(const QString& ProgramPath, const QStringList& Arguments = {}) {
+  auto* startup = new TStartup(ProgramPath, Arguments);
   startup->Start();
   frmMain->resize(900, 700);
   frmMain->show();

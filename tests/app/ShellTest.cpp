@@ -386,6 +386,74 @@ TEST_F(Shell, RecentFiles) {
   EXPECT_EQ(dmMain->mnuReOpen->actions()[0]->text(), "&0  /b/9.xml");
 }
 
+// The recent-file entry of Path in Menu; null when it has none.
+QAction* EntryOf(QMenu* Menu, const QString& Path) {
+  for (QAction* a : Menu->actions())
+    if (a->data().toString() == Path) return a;
+  return nullptr;
+}
+
+TEST_F(Shell, ARecentEntryOpensItsSchemaAndAGoneFileIsReported) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString kept = dir.filePath("kept.xml");
+  const QString other = dir.filePath("other.xml");
+  const QString gone = dir.filePath("gone.xml");
+  for (const QString& path : {kept, other, gone})
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SCHEMA_FIXTURES "/schema.xml"), path));
+  for (const QString& path : {gone, other, kept, dir.filePath("top.xml")}) dmMain->AddReopenFile(path);
+  ASSERT_TRUE(QFile::remove(gone));
+
+  struct Case {
+    const char* What;
+    QString Path;
+    QMenu* Menu;     // the File menu's entries or the Open button's drop-down
+    QString Title;   // of the window it opens; empty: none opens
+    QString Message; // how the message shown starts; empty: no message
+  };
+  const Case cases[] = {
+      {"an entry of the File menu", kept, dmMain->miReOpen, "kept.xml (InterBase 6)", {}},
+      {"an entry of the Open button", other, dmMain->mnuReOpen, "other.xml (InterBase 6)", {}},
+      {"the top entry", other, dmMain->miReOpen, "other.xml (InterBase 6)", {}},
+      {"a file that is gone", gone, dmMain->miReOpen, {}, QStringLiteral("Chyba při načítání schématu.\n")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    messages.clear();
+    const QStringList before = dmMain->ReopenFiles();
+    QAction* entry = EntryOf(c.Menu, c.Path);
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
+    Settle();
+    if (c.Title.isEmpty()) {
+      EXPECT_TRUE(frmMain->Designs().empty());
+    } else {
+      ASSERT_EQ(frmMain->Designs().size(), 1u);
+      TfrmDesign* design = frmMain->ActiveDesign();
+      ASSERT_NE(design, nullptr);
+      EXPECT_EQ(design->windowTitle(), c.Title);
+      EXPECT_EQ(design->VisualModel->Entities.size(), 2u);
+      EXPECT_FALSE(design->Modified());
+    }
+    if (c.Message.isEmpty()) {
+      EXPECT_TRUE(messages.isEmpty()) << qPrintable(messages.join("|"));
+    } else {
+      ASSERT_EQ(messages.size(), 1);
+      EXPECT_TRUE(messages[0].startsWith(c.Message)) << qPrintable(messages[0]);
+      EXPECT_TRUE(messages[0].contains(c.Path)) << qPrintable(messages[0]);
+    }
+    // The entry moves to the top, also when its file is gone; the others keep their order.
+    QStringList expected = before;
+    expected.removeOne(c.Path);
+    expected.prepend(c.Path);
+    EXPECT_EQ(dmMain->ReopenFiles(), expected);
+    EXPECT_EQ(dmMain->miReOpen->actions()[0]->text(), "&0  " + c.Path);
+    EXPECT_EQ(dmMain->mnuReOpen->actions()[0]->data().toString(), c.Path);
+    for (TfrmDesign* d : frmMain->Designs()) d->CloseWithoutQuery();
+    Settle();
+  }
+}
+
 TEST_F(Shell, OpenSaveAndSaveAsThroughTheActions) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());

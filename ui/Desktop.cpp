@@ -223,10 +223,20 @@ void TDesktop::paintEvent(QPaintEvent* Event) {
   }
 }
 
+void TDesktop::EndStaleCapture(Qt::MouseButtons Held) {
+  // A control keeps the mouse only while a button is held. When a press opens a modal window
+  // (a double click opens a dialog), its release goes to that window, and the desktop learns
+  // that the button is up only from the next event.
+  if (!FCaptured || Held != Qt::NoButton) return;
+  FCaptured = nullptr;
+  FClickPending = false;
+}
+
 void TDesktop::mousePressEvent(QMouseEvent* Event) {
   const TPoint p{Event->position().toPoint().x(), Event->position().toPoint().y()};
   const TMouseButton button = ButtonOf(Event->button());
   const TShiftState shift = ShiftStateOf(Event->modifiers(), Event->buttons());
+  EndStaleCapture(Event->buttons() & ~Event->button());
   if (!FCaptured) FLastGuardError.clear();
   Guard([&] {
     if (FCaptured) return; // a second button while one is held goes to the same control
@@ -245,6 +255,7 @@ void TDesktop::mouseDoubleClickEvent(QMouseEvent* Event) {
   const TPoint p{Event->position().toPoint().x(), Event->position().toPoint().y()};
   const TMouseButton button = ButtonOf(Event->button());
   const TShiftState shift = ShiftStateOf(Event->modifiers(), Event->buttons()) | ssDouble;
+  EndStaleCapture(Event->buttons() & ~Event->button());
   Guard([&] {
     TControl* c = FCaptured ? FCaptured : ControlAtPos(p);
     if (c) {
@@ -262,6 +273,7 @@ void TDesktop::mouseDoubleClickEvent(QMouseEvent* Event) {
 void TDesktop::mouseMoveEvent(QMouseEvent* Event) {
   const TPoint p{Event->position().toPoint().x(), Event->position().toPoint().y()};
   const TShiftState shift = ShiftStateOf(Event->modifiers(), Event->buttons());
+  EndStaleCapture(Event->buttons());
   Guard([&] {
     TControl* c = FCaptured ? FCaptured : ControlAtPos(p);
     if (c)

@@ -88,6 +88,8 @@ private:
   void UpdateCursorAt(const TPoint& P);
   // Drops every pointer to a control that is going away (compared only, never used).
   void Forget(const TComponent* Control);
+  // Ends the capture when an event shows no button Held: the release went elsewhere.
+  void EndStaleCapture(Qt::MouseButtons Held);
 
   std::vector<TControl*> FControls;
   TColor FColor = clWhite;

@@ -252,6 +252,42 @@ TEST(Desktop, KeepsThePressedControlCapturedUntilTheRelease) {
   Send(&desktop, QEvent::MouseButtonRelease, 91, 6, Qt::LeftButton, Qt::NoButton);
 }
 
+TEST(Desktop, APressWhoseReleaseWentToAnotherWindowHoldsTheMouseNoLonger) {
+  // A double click that opens a modal dialog: the dialog takes the release, and the desktop
+  // sees the button up only at its next event. A button held meanwhile keeps the capture.
+  ui::TDesktop desktop;
+  desktop.resize(100, 100);
+  auto* a = new TProbe(&desktop, ui::clRed);
+  auto* b = new TProbe(&desktop, ui::clBlue);
+  a->SetParent(&desktop);
+  b->SetParent(&desktop);
+  a->SetBounds(10, 10, 20, 20);
+  b->SetBounds(50, 50, 20, 20);
+  const struct {
+    QEvent::Type type; // the first event after the lost release, at (55, 55)
+    Qt::MouseButton button;
+    Qt::MouseButtons held;
+    std::vector<std::string> a, b;
+  } cases[] = {
+      {QEvent::MouseMove, Qt::NoButton, Qt::NoButton, {}, {"move 5,5"}},
+      {QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {}, {"down 5,5"}},
+      {QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, {}, {"dblclick", "down 5,5"}},
+      {QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {"move 45,45"}, {}},
+      {QEvent::MouseButtonPress, Qt::RightButton, Qt::LeftButton | Qt::RightButton, {}, {}},
+  };
+  for (const auto& c : cases) {
+    Send(&desktop, QEvent::MouseButtonPress, 15, 15, Qt::LeftButton, Qt::LeftButton);
+    ASSERT_EQ(desktop.Captured(), a);
+    a->Log.clear();
+    b->Log.clear();
+    Send(&desktop, c.type, 55, 55, c.button, c.held);
+    EXPECT_EQ(a->Log, c.a) << c.type << " " << c.held.toInt();
+    EXPECT_EQ(b->Log, c.b) << c.type << " " << c.held.toInt();
+    Send(&desktop, QEvent::MouseButtonRelease, 55, 55, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(desktop.Captured(), nullptr);
+  }
+}
+
 TEST(Desktop, ControlRemovedDuringADragIsForgotten) {
   ui::TDesktop desktop;
   auto* a = new TProbe(&desktop, ui::clRed);

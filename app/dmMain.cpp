@@ -43,6 +43,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -656,31 +657,40 @@ void TdmMain::acExitExecute() {
 
 void TdmMain::acWindowCascadeExecute() { frmMain->ClientArea->cascadeSubWindows(); }
 
-void TdmMain::acWindowTileHorizontalExecute() {
+namespace {
+
+// Tiles the child windows of the main window over its whole client area: in rows one above
+// another (Rows) or in columns side by side. The windows are restored first and the frame
+// laid out again, since a maximised child window changes the room the frame gives the area.
+void TileChildWindows(bool Rows) {
   const std::vector<QMdiSubWindow*> windows = frmMain->ChildWindows();
+  for (QMdiSubWindow* w : windows) w->showNormal();
+  if (QLayout* layout = frmMain->layout()) layout->activate();
   const QRect area = frmMain->ClientArea->viewport()->rect();
   const int n = static_cast<int>(windows.size());
+  const int length = Rows ? area.height() : area.width();
   for (int i = 0; i < n; ++i) {
-    windows[static_cast<size_t>(i)]->showNormal();
-    windows[static_cast<size_t>(i)]->setGeometry(0, area.height() * i / n, area.width(),
-                                                 area.height() * (i + 1) / n - area.height() * i / n);
+    const int from = length * i / n, to = length * (i + 1) / n;
+    windows[static_cast<size_t>(i)]->setGeometry(Rows ? QRect(0, from, area.width(), to - from)
+                                                      : QRect(from, 0, to - from, area.height()));
   }
 }
 
-void TdmMain::acWindowTileVerticalExecute() {
-  const std::vector<QMdiSubWindow*> windows = frmMain->ChildWindows();
-  const QRect area = frmMain->ClientArea->viewport()->rect();
-  const int n = static_cast<int>(windows.size());
-  for (int i = 0; i < n; ++i) {
-    windows[static_cast<size_t>(i)]->showNormal();
-    windows[static_cast<size_t>(i)]->setGeometry(
-        area.width() * i / n, 0, area.width() * (i + 1) / n - area.width() * i / n, area.height());
-  }
-}
+} // namespace
+
+void TdmMain::acWindowTileHorizontalExecute() { TileChildWindows(true); }
+
+void TdmMain::acWindowTileVerticalExecute() { TileChildWindows(false); }
 
 void TdmMain::acWindowMinimizeAllExecute() {
+  // A maximised window would hand its state on to each window activated after it, and
+  // so bring the minimised ones back.
+  QMdiArea* area = frmMain->ClientArea;
+  const bool keep = area->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+  area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
   const std::vector<QMdiSubWindow*> windows = frmMain->ChildWindows();
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) (*it)->showMinimized();
+  area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, keep);
 }
 
 void TdmMain::acWindowCloseExecute() {

@@ -32,7 +32,17 @@
 #include <QTimer>
 #include <QToolButton>
 #include "diagram/Entity.h"
+#include "diagram/EntryPoint.h"
+#include "diagram/Note.h"
+#include "diagram/ProjectInfo.h"
+#include "diagram/Relation.h"
+#include "diagram/TextLabel.h"
+#include "editor/frmBrowser.h"
 #include "Interface/MorvikInterface.h"
+#include <QDialog>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -317,6 +327,298 @@ TEST_F(Shell, EachKindOfElementPopsUpItsOwnMenu) {
     EXPECT_TRUE(menu->isVisible()) << menu->objectName().toStdString();
     menu->hide();
   }
+}
+
+// The items of a menu: actions by name, "-" for a separator, a submenu as its caption with
+// its items in brackets.
+QString Items(const QMenu* Menu) {
+  QStringList items;
+  for (QAction* a : Menu->actions()) {
+    if (a->isSeparator())
+      items << "-";
+    else if (const QMenu* sub = a->menu())
+      items << a->text() + "[" + Items(sub) + "]";
+    else
+      items << a->objectName();
+  }
+  return items.join(' ');
+}
+
+// The enabled actions of a menu and its submenus, by name.
+QStringList EnabledItems(const QMenu* Menu) {
+  QStringList items;
+  for (QAction* a : Menu->actions()) {
+    if (const QMenu* sub = a->menu())
+      items << EnabledItems(sub);
+    else if (!a->isSeparator() && a->isEnabled())
+      items << a->objectName();
+  }
+  return items;
+}
+
+// A schema of every kind of element, drawn with the mouse: two entities joined by a relation
+// that shows its label, an entry point on the first, a note, a free label and the project
+// block.
+class PopupMenus : public Shell {
+protected:
+  void SetUp() override {
+    Shell::SetUp();
+    d = New();
+    ASSERT_NE(d, nullptr);
+    d->sbxDesktop->SetHorzPosition(0);
+    d->sbxDesktop->SetVertPosition(0);
+    a = DrawEntity(QPoint(40, 40), QPoint(160, 120));
+    b = DrawEntity(QPoint(400, 40), QPoint(520, 120));
+    dmMain->SetTool(toolRelation);
+    Drag(Centre(a), Centre(b));
+    dmMain->SetTool(toolNote);
+    Drag(QPoint(40, 300), QPoint(160, 380));
+    dmMain->SetTool(toolTextLabel);
+    Click(QPoint(300, 300));
+    dmMain->SetTool(toolProjectInfo);
+    Click(QPoint(500, 300));
+    dmMain->SetTool(toolEntryPoint);
+    Click(Centre(a));
+    dmMain->SetTool(toolArrow);
+    const TVisualModel& m = *d->VisualModel;
+    ASSERT_TRUE(m.Relations.size() == 1 && m.Notes.size() == 1 && m.TextLabels.size() == 1 &&
+                m.EntryPoints.size() == 1 && m.ProjectInfo);
+    relation = m.Relations[0];
+    note = m.Notes[0];
+    label = m.TextLabels[0];
+    info = m.ProjectInfo;
+    relation->Reference()->SetName("FK_AB");
+    d->SelectOnly(relation);
+    d->ShowRelationLabel();
+    relationLabel = relation->MainLabel();
+    ASSERT_NE(relationLabel, nullptr);
+    d->ClearSelection();
+    d->SetModified(false, 0);
+  }
+  void TearDown() override {
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->hide();
+    Shell::TearDown();
+  }
+
+  void Mouse(QEvent::Type Type, QPoint P, Qt::MouseButton Button, Qt::MouseButtons Held) {
+    QWidget* w = d->Desktop;
+    QMouseEvent e(Type, QPointF(P), w->mapToGlobal(QPointF(P)), Button, Held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+  }
+  void Click(QPoint P, Qt::MouseButton Button = Qt::LeftButton) {
+    Mouse(QEvent::MouseButtonPress, P, Button, Button);
+    Mouse(QEvent::MouseButtonRelease, P, Button, Qt::NoButton);
+  }
+  void Drag(QPoint From, QPoint To) {
+    Mouse(QEvent::MouseButtonPress, From, Qt::LeftButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, To, Qt::NoButton, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, To, Qt::LeftButton, Qt::NoButton);
+  }
+  TEntity* DrawEntity(QPoint From, QPoint To) {
+    dmMain->SetTool(toolEntity);
+    Drag(From, To);
+    return d->VisualModel->Entities.empty() ? nullptr : d->VisualModel->Entities.back();
+  }
+  static QPoint Centre(const ui::TControl* C) {
+    return QPoint(C->Left() + C->Width() / 2, C->Top() + C->Height() / 2);
+  }
+  // A point of the relation's line that no other element covers.
+  QPoint OnRelation() const {
+    for (int x = relation->Left(); x < relation->Left() + relation->Width(); ++x)
+      for (int y = relation->Top(); y < relation->Top() + relation->Height(); ++y)
+        if (d->VisualModel->RelationAt(ui::TPoint{x, y}) == relation &&
+            d->Desktop->ControlAtPos(ui::TPoint{x, y}) == relation)
+          return QPoint(x, y);
+    ADD_FAILURE() << "no free point on the relation";
+    return QPoint();
+  }
+  // The menu that a right click at P pops up, or null.
+  QMenu* RightClick(QPoint P) {
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->hide();
+    Click(P, Qt::RightButton);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  }
+  // Clicks the item of Action in the popped-up Menu (opening its submenu first when it is in one).
+  static void Choose(QMenu* Menu, QAction* Action) {
+    for (QAction* a : Menu->actions()) {
+      if (a == Action) {
+        ASSERT_TRUE(a->isEnabled()) << qPrintable(a->objectName());
+        QTest::mouseClick(Menu, Qt::LeftButton, {}, Menu->actionGeometry(a).center());
+        return;
+      }
+      if (QMenu* sub = a->menu(); sub && sub->actions().contains(Action)) {
+        // The submenu opens after a short delay, as it does under the mouse.
+        QTest::mouseClick(Menu, Qt::LeftButton, {}, Menu->actionGeometry(a).center());
+        for (int i = 0; i < 50 && !sub->isVisible(); ++i) QTest::qWait(10);
+        ASSERT_TRUE(sub->isVisible());
+        Choose(sub, Action);
+        return;
+      }
+    }
+    ADD_FAILURE() << "no item " << qPrintable(Action->objectName());
+  }
+
+  TfrmDesign* d = nullptr;
+  TEntity *a = nullptr, *b = nullptr;
+  TRelation* relation = nullptr;
+  TNote* note = nullptr;
+  TTextLabel *label = nullptr, *relationLabel = nullptr;
+  TProjectInfo* info = nullptr;
+};
+
+// A right click selects the element alone and pops up its kind's menu with its items, enabled
+// for that element; a right click on free desktop keeps the selection.
+TEST_F(PopupMenus, EachKindOffersItsItemsForTheElementClicked) {
+  const QString edit = "&Edit[acCut acCopy %1]";
+  struct Case {
+    const char* What;
+    std::function<QPoint()> At;
+    QMenu* Menu;
+    QString Items;
+    TMorvikGraphic* Selected; // null: the selection stays as it was
+    QStringList Enabled;
+  };
+  const QStringList common{"acCut", "acCopy", "acFidnInBrowser"};
+  const std::vector<Case> cases = {
+      {"an entity with an entry point", [&] { return Centre(a); }, dmMain->mnuEntity,
+       edit.arg("acEntityDelete") + " - acEntryPointDelete acFidnInBrowser acEntityProperties", a,
+       common + QStringList{"acEntityDelete", "acEntryPointDelete", "acEntityProperties"}},
+      {"an entity without one", [&] { return Centre(b); }, dmMain->mnuEntity,
+       edit.arg("acEntityDelete") + " - acEntryPointDelete acFidnInBrowser acEntityProperties", b,
+       common + QStringList{"acEntityDelete", "acEntityProperties"}},
+      {"a relation", [&] { return OnRelation(); }, dmMain->mnuRelation,
+       edit.arg("acRelationDelete") + " - acFidnInBrowser acAddText acRemoveTextLabel - acRelationProperties",
+       relation, common + QStringList{"acRelationDelete", "acRemoveTextLabel", "acRelationProperties"}},
+      {"a relation's label", [&] { return Centre(relationLabel); }, dmMain->mnuRelation,
+       edit.arg("acRelationDelete") + " - acFidnInBrowser acAddText acRemoveTextLabel - acRelationProperties",
+       relation, common + QStringList{"acRelationDelete", "acRemoveTextLabel", "acRelationProperties"}},
+      {"a note", [&] { return Centre(note); }, dmMain->mnuNote,
+       edit.arg("acNoteDelete") + " - acFidnInBrowser acNoteProperties", note,
+       common + QStringList{"acNoteDelete", "acNoteProperties"}},
+      {"a free text label", [&] { return Centre(label); }, dmMain->mnuTextLabel,
+       edit.arg("acTextLabelDelete") + " - acFidnInBrowser acTextLabelProperties", label,
+       common + QStringList{"acTextLabelDelete", "acTextLabelProperties"}},
+      {"the project block", [&] { return Centre(info); }, dmMain->mnuProjectInfo,
+       edit.arg("acProjectInfoDelete") + " - acFidnInBrowser acProjectInfoProperties", info,
+       common + QStringList{"acProjectInfoDelete", "acProjectInfoProperties"}},
+      {"free desktop", [] { return QPoint(700, 500); }, dmMain->mnuDesktop,
+       "&Edit[acCut acCopy acPaste acDelete] acModelProperties", nullptr,
+       QStringList{"acCut", "acCopy", "acDelete", "acModelProperties"}},
+  };
+  QGuiApplication::clipboard()->clear();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    // Something else is selected before: the click's element replaces it.
+    d->SelectOnly(note == c.Selected ? static_cast<TMorvikGraphic*>(a) : note);
+    const std::vector<TMorvikGraphic*> before = d->Selection;
+    QMenu* menu = RightClick(c.At());
+    ASSERT_EQ(menu, c.Menu);
+    EXPECT_EQ(Items(menu), c.Items);
+    EXPECT_EQ(d->Selection, c.Selected ? std::vector<TMorvikGraphic*>{c.Selected} : before);
+    QStringList enabled = EnabledItems(menu);
+    QStringList expected = c.Enabled;
+    enabled.sort();
+    expected.sort();
+    EXPECT_EQ(enabled, expected);
+    menu->hide();
+  }
+  // With the label hidden, the relation's menu offers to show it again.
+  d->SelectOnly(relation);
+  d->HideRelationLabel();
+  QMenu* menu = RightClick(OnRelation());
+  ASSERT_EQ(menu, dmMain->mnuRelation);
+  EXPECT_TRUE(dmMain->acAddText->isEnabled());
+  EXPECT_FALSE(dmMain->acRemoveTextLabel->isEnabled());
+}
+
+// Every item chosen from a pop-up menu acts on the element that was clicked.
+TEST_F(PopupMenus, TheItemsActOnTheElementClicked) {
+  // Properties: each opens its kind's dialog, which is cancelled here and changes nothing.
+  struct Dialog {
+    const char* What;
+    std::function<QPoint()> At;
+    QAction* Item;
+    const char* Window;
+  };
+  const std::vector<Dialog> dialogs = {
+      {"entity", [&] { return Centre(a); }, dmMain->acEntityProperties, "TfrmEntityProperties"},
+      {"relation", [&] { return OnRelation(); }, dmMain->acRelationProperties, "TfrmRelationProperties"},
+      {"relation's label", [&] { return Centre(relationLabel); }, dmMain->acRelationProperties,
+       "TfrmRelationProperties"},
+      {"note", [&] { return Centre(note); }, dmMain->acNoteProperties, "TfrmNoteProperties"},
+      {"text label", [&] { return Centre(label); }, dmMain->acTextLabelProperties, "TfrmTextLabelProperties"},
+      {"project block", [&] { return Centre(info); }, dmMain->acProjectInfoProperties,
+       "TfrmProjectInfoProperties"},
+      {"desktop", [] { return QPoint(700, 500); }, dmMain->acModelProperties, "TfrmModelProperties"},
+  };
+  for (const Dialog& c : dialogs) {
+    SCOPED_TRACE(c.What);
+    QMenu* menu = RightClick(c.At());
+    ASSERT_NE(menu, nullptr);
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        opened = dialog->metaObject()->className();
+        dialog->reject();
+      }
+    });
+    Choose(menu, c.Item);
+    Settle();
+    EXPECT_EQ(opened, c.Window);
+    EXPECT_FALSE(d->Modified());
+  }
+
+  // Finding in the browser: the clicked element's node, a relation's for its label.
+  TfrmBrowser* browser = d->Browser;
+  const std::pair<std::function<QPoint()>, TMorvikGraphic*> finds[] = {
+      {[&] { return Centre(b); }, b},       {[&] { return Centre(relationLabel); }, relation},
+      {[&] { return Centre(note); }, note}, {[&] { return Centre(label); }, label},
+      {[&] { return Centre(info); }, info},
+  };
+  for (const auto& [at, element] : finds) {
+    SCOPED_TRACE(qPrintable(element->Name()));
+    browser->tvComponents->setCurrentItem(browser->GroupNode(TfrmBrowser::grEntities));
+    Choose(RightClick(at()), dmMain->acFidnInBrowser);
+    EXPECT_EQ(browser->tvComponents->currentItem(), browser->NodeOf(element));
+  }
+
+  // Hiding and showing the relation's label.
+  Choose(RightClick(OnRelation()), dmMain->acRemoveTextLabel);
+  EXPECT_EQ(relation->MainLabel(), nullptr);
+  EXPECT_TRUE(d->Modified());
+  Choose(RightClick(OnRelation()), dmMain->acAddText);
+  ASSERT_NE(relation->MainLabel(), nullptr);
+  EXPECT_EQ(relation->MainLabel()->Caption(), "FK_AB");
+  relationLabel = relation->MainLabel();
+
+  // Copying from the menu puts the clicked element on the clipboard.
+  QGuiApplication::clipboard()->clear();
+  Choose(RightClick(Centre(note)), dmMain->acCopy);
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("_clip_" + note->Name()));
+  EXPECT_FALSE(QGuiApplication::clipboard()->text().contains("_clip_" + a->Name()));
+
+  // Deleting, kind by kind; the desktop's delete takes what is selected.
+  const int tables = d->Model->GetTableCount();
+  Choose(RightClick(Centre(a)), dmMain->acEntryPointDelete);
+  EXPECT_TRUE(d->VisualModel->EntryPoints.empty());
+  Choose(RightClick(Centre(label)), dmMain->acTextLabelDelete);
+  EXPECT_TRUE(d->VisualModel->TextLabels == std::vector<TTextLabel*>{relationLabel});
+  Choose(RightClick(Centre(info)), dmMain->acProjectInfoDelete);
+  EXPECT_EQ(d->VisualModel->ProjectInfo, nullptr);
+  Choose(RightClick(Centre(note)), dmMain->acNoteDelete);
+  EXPECT_TRUE(d->VisualModel->Notes.empty());
+  Choose(RightClick(Centre(relationLabel)), dmMain->acRelationDelete);
+  EXPECT_TRUE(d->VisualModel->Relations.empty());
+  EXPECT_TRUE(d->VisualModel->TextLabels.empty());
+  EXPECT_EQ(d->Model->GetReferenceCount(), 0);
+  Choose(RightClick(Centre(b)), dmMain->acEntityDelete);
+  EXPECT_EQ(d->VisualModel->Entities, std::vector<TEntity*>{a});
+  EXPECT_EQ(d->Model->GetTableCount(), tables - 1);
+  d->SelectOnly(a);
+  Choose(RightClick(QPoint(700, 500)), dmMain->acDelete);
+  EXPECT_TRUE(d->VisualModel->Entities.empty());
+  EXPECT_EQ(d->Model->GetTableCount(), 0);
+  EXPECT_TRUE(d->Modified());
 }
 
 TEST_F(Shell, ZoomBoxZoomsTheActiveWindow) {

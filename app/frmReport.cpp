@@ -19,6 +19,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -259,6 +260,16 @@ void TfrmReport::UpdateCaretStatus() {
 
 void TfrmReport::UpdateFindAgain() {
   acFindAgain->setEnabled(FFindDialog && !FFindDialog->SearchText().isEmpty());
+}
+
+bool TfrmReport::event(QEvent* Event) {
+  // The hints of the viewer's own tool bar and menus end here, at their window: the program
+  // shows hints in the viewer's status bar while the viewer is visible.
+  if (Event->type() == QEvent::StatusTip) {
+    sbPanel1->setText(static_cast<QStatusTipEvent*>(Event)->tip());
+    return true;
+  }
+  return TfrmAbstract::event(Event);
 }
 
 bool TfrmReport::eventFilter(QObject* Watched, QEvent* Event) {

@@ -91,6 +91,7 @@ public:
   static QString NotFoundText() { return QStringLiteral("Hledané slovo nebylo nalezeno!"); }
 
 protected:
+  bool event(QEvent* Event) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:

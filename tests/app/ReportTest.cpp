@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
@@ -19,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,6 +108,40 @@ TEST_F(ReportTest, ShowsTheTextUnderItsCaptionWithHighlightingAsAsked) {
   EXPECT_EQ(Report.seReport->lexer(), Report.snSQL);
   Report.LoadText(QStringLiteral("SELECT 1"), QStringLiteral("Jiný"), false);
   EXPECT_EQ(Report.seReport->lexer(), nullptr);
+}
+
+// Pointing at an item of the viewer's tool bar or menus shows the item's hint in the second
+// panel of the viewer's own status bar; pointing away empties it.
+TEST_F(ReportTest, TheHintsOfItsItemsShowInItsStatusBar) {
+  Report.resize(900, 400); // room for the whole tool bar
+  Report.show();
+  QApplication::processEvents();
+  auto* tools = Report.findChild<QToolBar*>();
+  auto* menus = Report.findChild<QMenuBar*>();
+  ASSERT_TRUE(tools && menus);
+  const std::pair<QAction*, const char*> cases[] = {
+      {Report.acSave, "Uložení textu do souboru"},
+      {Report.acPrint, "Vytištění textu"},
+      {Report.acFind, "Vyhledávání slova v textu"},
+      {Report.acSyntax, "Zapnutí/vypnutí zvýraznění syntaxe"},
+      {Report.acPaste, "Vložení obsahu schránky do textu"},
+  };
+  for (const auto& [action, hint] : cases) {
+    SCOPED_TRACE(hint);
+    QWidget* button = tools->widgetForAction(action);
+    ASSERT_TRUE(button && button->isVisible());
+    Report.sbPanel1->clear();
+    QTest::mouseMove(button);
+    QApplication::processEvents();
+    EXPECT_EQ(Report.sbPanel1->text(), QString::fromUtf8(hint));
+    // The menus' items say the same, through the menu bar they hang from.
+    Report.sbPanel1->clear();
+    action->showStatusText(menus);
+    EXPECT_EQ(Report.sbPanel1->text(), QString::fromUtf8(hint));
+  }
+  QTest::mouseMove(Report.seReport);
+  QApplication::processEvents();
+  EXPECT_TRUE(Report.sbPanel1->text().isEmpty());
 }
 
 TEST_F(ReportTest, CaretStatusCountsCharactersNotBytes) {

@@ -8,6 +8,7 @@
 #include "tests/app/StartedProgram.h"
 #include "app/dmMain.h"
 #include "app/frmMain.h"
+#include "app/frmReport.h"
 #include "app/frmSplash.h"
 #include "diagram/ScrolledScrollBox.h"
 #include "editor/Ruler.h"
@@ -29,7 +30,9 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStatusTipEvent>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include "diagram/Entity.h"
 #include "diagram/EntryPoint.h"
@@ -860,6 +863,35 @@ TEST_F(Shell, TheStatusBarShowsTheModifiedMarkAndHints) {
   d->CloseWithoutQuery();
   Settle();
   EXPECT_TRUE(frmMain->sbrPanel0->pixmap().isNull());
+}
+
+// While the script viewer is visible every hint goes to its status bar, its own items' hints
+// and the program's alike; once it is hidden the main window's status bar shows them again.
+TEST_F(Shell, WhileTheScriptViewerIsVisibleTheHintsShowInItsStatusBar) {
+  frmMain->ShowHint(QString());
+  frmReport->LoadText("SELECT 1;", "Vygenerovaný skript", true);
+  frmReport->resize(900, 400);
+  frmReport->show();
+  Settle();
+  // Pointing at a tool button sends its hint to the button's window.
+  const auto point = [](QToolBar* Bar, QAction* Action) {
+    QWidget* button = Bar->widgetForAction(Action);
+    ASSERT_NE(button, nullptr);
+    QStatusTipEvent tip(button->statusTip());
+    QApplication::sendEvent(button, &tip);
+  };
+  point(frmReport->findChild<QToolBar*>(), frmReport->acFind);
+  EXPECT_EQ(frmReport->sbPanel1->text(), "Vyhledávání slova v textu");
+  point(frmMain->tbrFile, dmMain->acOpen);
+  EXPECT_EQ(frmReport->sbPanel1->text(), "Otevření uloženého projektu");
+  EXPECT_TRUE(frmMain->sbrPanel1->text().isEmpty());
+
+  frmReport->hide();
+  Settle();
+  point(frmMain->tbrFile, dmMain->acOpen);
+  EXPECT_EQ(frmMain->sbrPanel1->text(), "Otevření uloženého projektu");
+  EXPECT_EQ(frmReport->sbPanel1->text(), "Otevření uloženého projektu");
+  frmMain->ShowHint(QString());
 }
 
 TEST_F(Shell, AnExceptionOfAHandlerIsShownAndTheProgramGoesOn) {

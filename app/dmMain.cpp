@@ -720,8 +720,12 @@ void TdmMain::acSetPrinterExecute() {
   QPageSetupDialog dialog(Printer->Printer(), QApplication::activeWindow());
   if (dialog.exec() != QDialog::Accepted) return;
   Printer->Measure();
+  // The desktops keep their sizes; their rulers mark the new page.
   if (frmMain)
-    for (TfrmDesign* design : frmMain->Designs()) design->ReapplyDesktopSize();
+    for (TfrmDesign* design : frmMain->Designs()) {
+      design->ReapplyDesktopSize();
+      design->RepaintRulers(2);
+    }
 }
 
 void TdmMain::acHelpExecute() {

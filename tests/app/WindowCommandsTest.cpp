@@ -1,19 +1,32 @@
 // The main window's commands on its schema windows, the program started as it starts: the
-// window arrangement (cascade, tiles, minimise all).
+// window arrangement (cascade, tiles, minimise all), showing and hiding the rulers, and the
+// printer setup, whose new page the rulers then mark.
 #include "app/MorvikApplication.h"
+#include "app/MyPrinter.h"
 #include "app/Startup.h"
 #include "app/dmMain.h"
 #include "app/frmMain.h"
+#include "editor/Ruler.h"
 #include "editor/frmDesign.h"
+#include "diagram/ScrolledScrollBox.h"
 #include "tests/app/StartedProgram.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPageSetupDialog>
+#include <QPageSize>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -141,6 +154,136 @@ TEST_F(WindowCommands, ArrangeTheChildWindows) {
       dmMain->UpdateActions();
       for (const Case& other : cases) EXPECT_TRUE(other.Action->isEnabled());
     }
+}
+
+TEST_F(WindowCommands, TheRulersActionShowsAndHidesTheActiveWindowsRulers) {
+  TfrmDesign* a = New();
+  TfrmDesign* b = New();
+  ASSERT_TRUE(a && b);
+  ASSERT_TRUE(dmMain->acShowRulers->isChecked());
+  struct Step {
+    TfrmDesign* Active;
+    bool Checked; // the action afterwards
+    bool ShownA, ShownB;
+  };
+  const Step steps[] = {
+      {b, false, true, false}, {b, true, true, true}, {a, false, false, true}, {a, true, true, true}};
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.Active == a ? "a" : "b");
+    frmMain->ClientArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(s.Active->parentWidget()));
+    Settle();
+    ASSERT_EQ(frmMain->ActiveDesign(), s.Active);
+    dmMain->UpdateActions();
+    ASSERT_TRUE(dmMain->acShowRulers->isEnabled());
+    dmMain->acShowRulers->trigger();
+    Settle();
+    EXPECT_EQ(dmMain->acShowRulers->isChecked(), s.Checked);
+    for (const auto& [design, shown] : {std::pair{a, s.ShownA}, std::pair{b, s.ShownB}}) {
+      EXPECT_EQ(design->pbTopRuler->isVisible(), shown);
+      EXPECT_EQ(design->pbLeftRuler->isVisible(), shown);
+      // Without the rulers the desktop takes their room.
+      const int offset = shown ? TfrmDesign::RulerSize : 0;
+      EXPECT_EQ(design->sbxDesktop->geometry().topLeft(), QPoint(offset, offset));
+    }
+  }
+}
+
+// The number of black pixels in column X (or row Y) of Image.
+int BlackColumn(const QImage& Image, int X) {
+  int black = 0;
+  for (int y = 0; y < Image.height(); ++y) black += Image.pixelColor(X, y) == Qt::black;
+  return black;
+}
+int BlackRow(const QImage& Image, int Y) {
+  int black = 0;
+  for (int x = 0; x < Image.width(); ++x) black += Image.pixelColor(x, Y) == Qt::black;
+  return black;
+}
+
+// Answers the printer setup dialog when it comes up: picks the page size (empty: keeps it),
+// turns the page to landscape if asked, then confirms or cancels.
+void AnswerPrinterSetup(const QString& PageSize, bool Landscape, bool Confirm, bool* Answered) {
+  QTimer::singleShot(20, [=] {
+    auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return AnswerPrinterSetup(PageSize, Landscape, Confirm, Answered);
+    *Answered = true;
+    if (!PageSize.isEmpty()) {
+      auto* sizes = dialog->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+      const int index = sizes ? sizes->findText(PageSize) : -1;
+      EXPECT_GE(index, 0) << qPrintable(PageSize);
+      if (index >= 0) sizes->setCurrentIndex(index);
+    }
+    if (Landscape) {
+      auto* landscape = dialog->findChild<QRadioButton*>(QStringLiteral("landscape"));
+      EXPECT_NE(landscape, nullptr);
+      if (landscape) landscape->click();
+    }
+    if (Confirm)
+      dialog->accept();
+    else
+      dialog->reject();
+  });
+}
+
+TEST_F(WindowCommands, PrinterSetupMeasuresTheNewPageForTheRulers) {
+  auto a4 = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  a4->setOutputFormat(QPrinter::PdfFormat);
+  a4->setPageSize(QPageSize(QPageSize::A4));
+  a4->setPageOrientation(QPageLayout::Portrait);
+  dmMain->Printer = std::make_unique<TMyPrinter>(std::move(a4));
+  TfrmDesign* d = New();
+  ASSERT_NE(d, nullptr);
+  qobject_cast<QMdiSubWindow*>(d->parentWidget())->showMaximized();
+  d->sbxDesktop->SetHorzPosition(0);
+  d->sbxDesktop->SetVertPosition(0);
+  Settle();
+  const int pagesW = d->DesktopWidthPag(), pagesH = d->DesktopHeightPag();
+  const int pixW = d->DesktopWidthPix(), pixH = d->DesktopHeightPix();
+  const double dpi = dmMain->Printer->ScreenDpiX;
+  const auto pixels = [dpi](double Millimetres) { return Millimetres * dpi / 25.4; };
+
+  struct Case {
+    const char* What;
+    QString PageSize;
+    bool Landscape, Confirm;
+    double Width, Height; // the page afterwards, in millimetres
+  };
+  const Case cases[] = {{"cancelled", "A6", false, false, 210, 297},
+                        {"A6", "A6", false, true, 105, 148},
+                        {"A6 landscape", {}, true, true, 148, 105}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    dmMain->UpdateActions();
+    ASSERT_TRUE(dmMain->acSetPrinter->isEnabled());
+    bool answered = false;
+    AnswerPrinterSetup(c.PageSize, c.Landscape, c.Confirm, &answered);
+    dmMain->acSetPrinter->trigger();
+    Settle();
+    ASSERT_TRUE(answered);
+    const int width = dmMain->Printer->PageWidth, height = dmMain->Printer->PageHeight;
+    EXPECT_NEAR(width, pixels(c.Width), 1.0);
+    EXPECT_NEAR(height, pixels(c.Height), 1.0);
+    // The open window keeps its desktop ...
+    EXPECT_EQ(d->DesktopWidthPag(), pagesW);
+    EXPECT_EQ(d->DesktopHeightPag(), pagesH);
+    EXPECT_EQ(d->DesktopWidthPix(), pixW);
+    EXPECT_EQ(d->DesktopHeightPix(), pixH);
+    if (!c.Confirm) continue;
+    // ... and its rulers, as the screen shows them, mark the new page.
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(frmMain->winId()).toImage();
+    const QRect top(d->pbTopRuler->mapTo(frmMain, QPoint(0, 0)), d->pbTopRuler->size());
+    const QRect left(d->pbLeftRuler->mapTo(frmMain, QPoint(0, 0)), d->pbLeftRuler->size());
+    ASSERT_GT(top.width(), TfrmDesign::RulerSize + width);
+    ASSERT_GT(left.height(), height);
+    EXPECT_EQ(BlackColumn(screen.copy(top), TfrmDesign::RulerSize + width), top.height());
+    EXPECT_EQ(BlackRow(screen.copy(left), height), left.width());
+  }
+  // Without a printer there is nothing to set up.
+  dmMain->Printer.reset();
+  dmMain->UpdateActions();
+  EXPECT_FALSE(dmMain->acSetPrinter->isEnabled());
+  EXPECT_FALSE(dmMain->acPrint->isEnabled());
+  dmMain->Printer = std::make_unique<TMyPrinter>();
 }
 
 } // namespace

@@ -2,9 +2,10 @@
 # A user's whole road through the program under Xvfb, with nothing but keys, menus, tool
 # buttons and the mouse: a new InterBase 6 schema, two entities with columns, a relation with
 # a key pair, the check, the script saved from its viewer, the documentation, printing to a
-# PDF file, saving, closing and reopening the schema, and quitting. user_road_check.py then
-# checks what came out: the schema file, the script on a Firebird database, the site, the PDF
-# and the diagram before closing and after reopening.
+# PDF file, saving, closing and reopening the schema, saving it again, and quitting.
+# user_road_check.py then checks what came out: the schema file and the one saved after
+# reopening, the script on a Firebird database, the site, the PDF, and the diagram before
+# closing and after reopening.
 # Arguments: the program, the folder for the screenshots, the checker. Run it through xvfb-run.
 # Every step leaves its screenshot (road-NN-step.png), a failing one road-failed.png.
 set -u
@@ -173,7 +174,70 @@ xdotool key alt+o
 gone "Vlastnosti relace"
 shot 04-relation
 
-# Save as a file typed into the dialog; the frame then shows the file's name.
+# Model > Zkontrolování modelu: no findings.
+focus "$schema"
+xdotool key alt+m
+sleep 0.3
+xdotool key Down Down Return
+focus "Kontrola chyb"
+shot 05-checked
+xdotool key Return
+gone "Kontrola chyb"
+
+# Model > Generování skriptu...: the viewer shows the script, and its Ctrl+S saves it under
+# a name typed into the file dialog.
+focus "$schema"
+xdotool key alt+m
+sleep 0.3
+xdotool key Down Down Down Return
+focus "Vygenerovaný skript"
+shot 06-script
+xdotool key ctrl+s
+focus "Uložit jako"
+xdotool type --delay 10 "$files/script.sql"
+xdotool key Return
+wait_file "$files/script.sql"
+focus "Vygenerovaný skript"
+xdotool key Escape
+gone "Vygenerovaný skript"
+
+# Model > Generování dokumentace...: the folder typed in, Return generates the site and a
+# message tells so; Esc closes the dialog.
+focus "$schema"
+xdotool key alt+m
+sleep 0.3
+xdotool key Down Down Down Down Down Return
+documentation=$(wait_windows "Generování dokumentace") || fail "no documentation dialog"
+xdotool windowfocus --sync "$documentation"
+xdotool type --delay 10 "$files/doc"
+xdotool key Return
+wait_windows "Generování dokumentace" 2 >/dev/null || fail "no message after generating the documentation"
+shot 07-documentation
+for w in $(windows_named "Generování dokumentace"); do
+  [ "$w" != "$documentation" ] && xdotool windowfocus --sync "$w" && xdotool key Return
+done
+wait_windows "Generování dokumentace" >/dev/null || fail "the documentation's message did not close"
+xdotool windowfocus --sync "$documentation"
+xdotool key Escape
+gone "Generování dokumentace"
+
+# Ctrl+P: the print dialog's Return prints, into a PDF file named in the file dialog.
+focus "$schema"
+xdotool key ctrl+p
+focus "Nastavení tisku"
+shot 08-print
+xdotool key Return
+focus "Tisk do souboru PDF"
+xdotool type --delay 10 "$files/print.pdf"
+xdotool key Return
+focus "Morvik"
+wait_file "$files/print.pdf"
+xdotool key Return
+gone "Morvik"
+
+# Save as a file typed into the dialog; the frame then shows the file's name. A click on the
+# empty desktop first leaves nothing selected for the picture of the diagram.
+click 250 410
 focus "$schema"
 xdotool key ctrl+s
 focus "Uložení projektu"
@@ -181,10 +245,8 @@ xdotool type --delay 10 "$files/schema.xml"
 xdotool key Return
 wait_windows "$saved" >/dev/null || fail "the schema was not saved as schema.xml"
 wait_file "$files/schema.xml"
-# Nothing selected, then the picture of the desktop.
-click 250 410
 settle
-cp "$root/settle-b.png" "$out/road-05-before-closing.png"
+cp "$root/settle-b.png" "$out/road-09-before-closing.png"
 
 # Okna > Zavřít, then Ctrl+O and the same file; the window is maximised again.
 focus "$saved"
@@ -201,7 +263,19 @@ gone "Otevření projektu"
 click 200 91 2
 wait_windows "$saved" >/dev/null || fail "the reopened schema is not shown"
 settle
-cp "$root/settle-b.png" "$out/road-06-reopened.png"
+cp "$root/settle-b.png" "$out/road-10-reopened.png"
+
+# Soubor > Uložit jako: the reopened schema saved again, to be compared with the first file.
+focus "$saved"
+xdotool key alt+s
+sleep 0.3
+xdotool key j
+focus "Uložení projektu"
+xdotool type --delay 10 "$files/again.xml"
+xdotool key Return
+wait_windows "Morvik - [again.xml (InterBase 6)]" >/dev/null || fail "the reopened schema was not saved again"
+wait_file "$files/again.xml"
+saved="Morvik - [again.xml (InterBase 6)]"
 
 focus "$saved"
 xdotool key alt+x
@@ -215,8 +289,9 @@ rc=$?
 pid=
 [ "$rc" -eq 0 ] || fail "the program ended with $rc"
 
-/usr/bin/python3 "$checker" --schema "$files/schema.xml" --entities CUSTOMER ORDERS \
-  --relation FK_ORDERS_CUSTOMER --before "$out/road-05-before-closing.png" \
-  --after "$out/road-06-reopened.png" || fail "the checks of the results failed"
+/usr/bin/python3 "$checker" --schema "$files/schema.xml" --again "$files/again.xml" --entities CUSTOMER ORDERS \
+  --relation FK_ORDERS_CUSTOMER --before "$out/road-09-before-closing.png" \
+  --after "$out/road-10-reopened.png" --script "$files/script.sql" --site "$files/doc" \
+  --pdf "$files/print.pdf" || fail "the checks of the results failed"
 rm -rf "$root"
 echo "passed"

@@ -63,6 +63,21 @@ def check_schema(path, entities, relation):
     fault("%s: no relation %s" % (path, relation))
 
 
+def check_same_schema(first, again):
+    """A schema saved, reopened and saved again: both files hold the same elements and values."""
+    def lines(path):
+        tree = lxml.etree.parse(path)
+        return [(tree.getpath(e), sorted(e.attrib.items())) for e in tree.iter() if isinstance(e.tag, str)]
+    a, b = lines(first), lines(again)
+    if a == b:
+        return
+    for x, y in zip(a, b):
+        if x != y:
+            fault("%s and %s, saved after reopening, differ first at %s %s / %s %s" % (first, again, x[0], x[1], y[0], y[1]))
+            return
+    fault("%s has %d elements, %s after reopening %d" % (first, len(a), again, len(b)))
+
+
 def firebird_environment(folder):
     env = dict(os.environ)
     env.update({"FIREBIRD_LOCK": os.path.join(folder, "lock"), "FIREBIRD_TMP": folder,
@@ -171,6 +186,7 @@ def check_pictures(before, after, region, most):
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--schema", required=True)
+    parser.add_argument("--again", help="the schema reopened and saved again")
     parser.add_argument("--entities", nargs="+", required=True)
     parser.add_argument("--relation", required=True)
     parser.add_argument("--before", required=True)
@@ -181,6 +197,8 @@ def main():
     parser.add_argument("--pdf")
     args = parser.parse_args()
     check_schema(args.schema, args.entities, args.relation)
+    if args.again:
+        check_same_schema(args.schema, args.again)
     check_pictures(args.before, args.after, args.region, 10)
     if args.script:
         check_script(args.script, args.entities, args.relation)

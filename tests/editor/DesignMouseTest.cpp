@@ -444,6 +444,93 @@ TEST_F(DesignMouse, AReleaseAfterAPressBeyondTheDesktopDoesNothing) {
   EXPECT_EQ(StrayHandles(), 0);
 }
 
+// A right click pops up the menu of the element's kind with every tool but the zoom, and
+// leaves that element alone selected: a relation's label gives its relation's menu, the handle
+// box of a selected label the label's own; on free desktop the selection stays.
+TEST_F(DesignMouse, ARightClickPopsUpTheMenuOfTheKindClickedWithEveryToolButTheZoom) {
+  TEntity* a = DrawEntity(QPoint(40, 40), QPoint(160, 120));
+  TEntity* b = DrawEntity(QPoint(400, 40), QPoint(520, 120));
+  ASSERT_TRUE(a && b);
+  host.CurrentTool = toolRelation;
+  Drag(Centre(a), Centre(b));
+  host.CurrentTool = toolNote;
+  Drag(QPoint(40, 300), QPoint(160, 380));
+  host.CurrentTool = toolTextLabel;
+  Click(QPoint(300, 300));
+  host.CurrentTool = toolProjectInfo;
+  Click(QPoint(500, 300));
+  ASSERT_EQ(design->VisualModel->Relations.size(), 1u);
+  TRelation* relation = design->VisualModel->Relations[0];
+  TNote* note = design->VisualModel->Notes.at(0);
+  TTextLabel* label = design->VisualModel->TextLabels.at(0);
+  TProjectInfo* info = design->VisualModel->ProjectInfo;
+  relation->Reference()->SetName("FK_AB");
+  design->SelectOnly(relation);
+  design->ShowRelationLabel();
+  TTextLabel* relationLabel = relation->MainLabel();
+  ASSERT_TRUE(info && relationLabel);
+  // A point in the middle of the relation's line, clear of the boxes and their handles.
+  std::vector<QPoint> line;
+  for (int x = relation->Left(); x < relation->Left() + relation->Width(); ++x)
+    for (int y = relation->Top(); y < relation->Top() + relation->Height(); ++y)
+      if (design->VisualModel->RelationAt(ui::TPoint{x, y}) == relation &&
+          design->Desktop->ControlAtPos(ui::TPoint{x, y}) == relation)
+        line.emplace_back(x, y);
+  ASSERT_FALSE(line.empty());
+  const QPoint onLine = line[line.size() / 2];
+
+  struct Target {
+    const char* What;
+    TMorvikGraphic* Element;
+    QPoint At;
+    TMorvikGraphic* SelectedBefore; // its handle box takes the click when it is the element
+    TDesignMenu Menu;
+    TMorvikGraphic* SelectedAfter; // null: the selection stays
+  };
+  const Target targets[] = {
+      {"an entity", a, Centre(a), b, TDesignMenu::Entity, a},
+      {"a selected entity's box", a, Centre(a), a, TDesignMenu::Entity, a},
+      {"a note", note, Centre(note), a, TDesignMenu::Note, note},
+      {"a selected note's box", note, Centre(note), note, TDesignMenu::Note, note},
+      {"a free label", label, Centre(label), a, TDesignMenu::TextLabel, label},
+      {"the project block", info, Centre(info), a, TDesignMenu::ProjectInfo, info},
+      {"a relation's label", relationLabel, Centre(relationLabel), a, TDesignMenu::Relation, relation},
+      {"a selected relation label's box", relationLabel, Centre(relationLabel), relationLabel,
+       TDesignMenu::TextLabel, relationLabel},
+      {"a relation", relation, onLine, a, TDesignMenu::Relation, relation},
+      {"free desktop", nullptr, QPoint(700, 500), a, TDesignMenu::Desktop, nullptr},
+  };
+  const int tools[] = {toolArrow,      toolHand,      toolEntity,      toolRelation, toolNote,
+                       toolEntryPoint, toolTextLabel, toolProjectInfo, toolZoom};
+  for (const Target& t : targets) {
+    for (const int tool : tools) {
+      SCOPED_TRACE(std::string(t.What) + ", tool " + std::to_string(tool));
+      host.CurrentTool = tool;
+      design->SelectOnly(t.SelectedBefore);
+      const std::vector<TMorvikGraphic*> before = design->Selection;
+      const int zoom = design->Zoom();
+      host.Menus.clear();
+      Click(t.At, Qt::RightButton);
+      if (tool == toolZoom) {
+        // The zoom tool zooms out and pops up nothing.
+        EXPECT_TRUE(host.Menus.empty());
+        EXPECT_EQ(design->Zoom(), zoom / 2);
+        design->SetZoom(1000, 0, 0);
+        design->sbxDesktop->SetHorzPosition(0);
+        design->sbxDesktop->SetVertPosition(0);
+        continue;
+      }
+      EXPECT_EQ(host.Menus, std::vector<TDesignMenu>{t.Menu});
+      EXPECT_EQ(design->Selection, t.SelectedAfter ? std::vector<TMorvikGraphic*>{t.SelectedAfter} : before);
+      EXPECT_EQ(design->Zoom(), zoom);
+      EXPECT_EQ(design->VisualModel->Entities.size(), 2u);
+      EXPECT_EQ(design->VisualModel->Relations.size(), 1u);
+      EXPECT_TRUE(design->VisualModel->EntryPoints.empty());
+      EXPECT_EQ(StrayHandles(), 0);
+    }
+  }
+}
+
 // Dragging a selected relation's end handle slides that end's anchor inside its own box; the
 // handle stays 2 pixels inside the box however far the cursor goes.
 TEST_F(DesignMouse, ARelationsEndSlidesInsideItsBoxWithTheArrowAndTheRelationTool) {

@@ -77,7 +77,10 @@ TfrmMain::TfrmMain(const QString& ProgramPath, const QStringList& Arguments, QWi
     if (!windows.empty()) menu->addSeparator()->setProperty("windowEntry", true);
     int n = 1;
     for (QMdiSubWindow* w : windows) {
-      QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(n++).arg(w->windowTitle()));
+      // A "&" of the caption is shown as it stands.
+      QString caption = w->windowTitle();
+      caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+      QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(n++).arg(caption));
       a->setProperty("windowEntry", true);
       a->setCheckable(true);
       a->setChecked(w == ClientArea->currentSubWindow());

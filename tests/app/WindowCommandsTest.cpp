@@ -1,6 +1,7 @@
 // The main window's commands on its schema windows, the program started as it starts: the
-// window arrangement (cascade, tiles, minimise all), showing and hiding the rulers, and the
-// printer setup, whose new page the rulers then mark.
+// window arrangement (cascade, tiles, minimise all), the window menu's list and closing the
+// active window, showing and hiding the rulers, and the printer setup, whose new page the
+// rulers then mark.
 #include "app/MorvikApplication.h"
 #include "app/MyPrinter.h"
 #include "app/Startup.h"
@@ -10,16 +11,21 @@
 #include "editor/frmDesign.h"
 #include "diagram/ScrolledScrollBox.h"
 #include "tests/app/StartedProgram.h"
+#include "ui/MB.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPageSetupDialog>
 #include <QPageSize>
+#include <QPointer>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
@@ -154,6 +160,74 @@ TEST_F(WindowCommands, ArrangeTheChildWindows) {
       dmMain->UpdateActions();
       for (const Case& other : cases) EXPECT_TRUE(other.Action->isEnabled());
     }
+}
+
+// The window entries of the window menu as it opens: their captions, and which is checked.
+std::vector<std::pair<QString, bool>> WindowEntries() {
+  emit dmMain->miWindow->aboutToShow();
+  std::vector<std::pair<QString, bool>> entries;
+  for (QAction* a : dmMain->miWindow->actions())
+    if (a->property("windowEntry").toBool() && !a->isSeparator())
+      entries.emplace_back(a->text(), a->isChecked());
+  return entries;
+}
+
+// Answers the next message box with the button of the given caption and keeps its text.
+void AnswerBox(const QString& Caption, QStringList* Asked) {
+  QTimer::singleShot(0, [Caption, Asked] {
+    auto* box = qobject_cast<TfMB*>(QApplication::activeModalWidget());
+    if (!box) return AnswerBox(Caption, Asked);
+    *Asked << box->lMsg->text();
+    for (QPushButton* b : box->Buttons())
+      if (b->text() == Caption) b->click();
+  });
+}
+
+TEST_F(WindowCommands, TheWindowMenuListsTheWindowsAndClosesTheActiveOne) {
+  EXPECT_TRUE(WindowEntries().empty());
+  for (int i = 0; i < 3; ++i) ASSERT_NE(New(), nullptr);
+  const std::vector<QMdiSubWindow*> windows = frmMain->ChildWindows();
+  ASSERT_EQ(windows.size(), 3u);
+  qobject_cast<TfrmDesign*>(windows[2]->widget())->SetFileName("/a/Tom & Jerry.xml", QString());
+  Settle();
+  const auto entry = [&windows](size_t I, bool Checked) {
+    return std::pair{QStringLiteral("&%1 %2").arg(I + 1).arg(windows[I]->windowTitle()), Checked};
+  };
+  // Opened twice, the menu lists each window once, the active one checked; a "&" of a
+  // caption is shown as it stands.
+  WindowEntries();
+  EXPECT_EQ(WindowEntries(),
+            (std::vector{entry(0, false), entry(1, false),
+                         std::pair{QStringLiteral("&3 Tom && Jerry.xml (InterBase 6)"), true}}));
+  // Choosing an entry activates its window.
+  for (QAction* a : dmMain->miWindow->actions())
+    if (a->text() == entry(0, false).first) a->trigger();
+  Settle();
+  EXPECT_EQ(frmMain->ClientArea->activeSubWindow(), windows[0]);
+  EXPECT_EQ(WindowEntries(),
+            (std::vector{entry(0, true), entry(1, false),
+                         std::pair{QStringLiteral("&3 Tom && Jerry.xml (InterBase 6)"), false}}));
+
+  // Closing asks about unsaved changes: cancelled, the window stays; declined, it goes.
+  QPointer<QMdiSubWindow> first(windows[0]);
+  frmMain->ActiveDesign()->SetModified(true, 1);
+  const std::pair<const char*, bool> answers[] = {{"&Zrušit", true}, {"&Ne", false}};
+  for (const auto& [answer, stays] : answers) {
+    SCOPED_TRACE(answer);
+    QStringList asked;
+    AnswerBox(QString::fromUtf8(answer), &asked);
+    dmMain->UpdateActions();
+    ASSERT_TRUE(dmMain->acWindowClose->isEnabled());
+    dmMain->acWindowClose->trigger();
+    Settle();
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_EQ(bool(first), stays);
+    EXPECT_EQ(frmMain->ChildWindows().size(), stays ? 3u : 2u);
+  }
+  const std::vector<std::pair<QString, bool>> left = WindowEntries();
+  ASSERT_EQ(left.size(), 2u);
+  EXPECT_EQ(left[0].first, QStringLiteral("&1 %1").arg(windows[1]->windowTitle()));
+  EXPECT_EQ(left[1].first, "&2 Tom && Jerry.xml (InterBase 6)");
 }
 
 TEST_F(WindowCommands, TheRulersActionShowsAndHidesTheActiveWindowsRulers) {

@@ -624,6 +624,28 @@ TEST_F(PopupMenus, TheItemsActOnTheElementClicked) {
   EXPECT_TRUE(d->Modified());
 }
 
+// Ctrl+C with nothing selected leaves the clipboard as it was and the schema unchanged; with
+// an element selected it copies that element.
+TEST_F(PopupMenus, CopyingWithNothingSelectedLeavesTheClipboardAlone) {
+  frmMain->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain));
+  d->ClearSelection();
+  dmMain->UpdateActions();
+  QGuiApplication::clipboard()->setText("kept");
+  QTest::keyClick(frmMain, Qt::Key_C, Qt::ControlModifier);
+  Settle();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+  EXPECT_FALSE(d->Modified());
+  EXPECT_TRUE(messages.isEmpty()) << qPrintable(messages.join("|"));
+
+  d->SelectOnly(note);
+  dmMain->UpdateActions();
+  QTest::keyClick(frmMain, Qt::Key_C, Qt::ControlModifier);
+  Settle();
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("_clip_" + note->Name()));
+  EXPECT_FALSE(d->Modified());
+}
+
 TEST_F(Shell, ZoomBoxZoomsTheActiveWindow) {
   TfrmDesign* d = New();
   ASSERT_NE(d, nullptr);

@@ -289,7 +289,9 @@ void TfrmMain::showEvent(QShowEvent* Event) {
 void TfrmMain::FormActivate() {
   if (!FirstActivation) return;
   FirstActivation = false;
-  if (!FArguments.isEmpty()) dmMain->OpenFile(FArguments.first());
+  // A name without its folder is taken from the folder the program started in; the recent
+  // files keep the whole path, so that it holds in any later start.
+  if (!FArguments.isEmpty()) dmMain->OpenFile(QFileInfo(FArguments.first()).absoluteFilePath());
 }
 
 void TfrmMain::sbrMainDrawPanel() {

@@ -72,19 +72,26 @@ TEST(CommandLine, TheFirstArgumentIsOpenedAtStartAndAFailureIsReported) {
   ASSERT_TRUE(QFile::copy(schema, second));
   const QString LoadFailed = QStringLiteral("Chyba při načítání schématu.\n");
 
+  // Names without a folder are taken from the folder the program starts in.
+  const QString startFolder = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
+
   struct Case {
     const char* What;
     QStringList Arguments;
     QStringList Titles; // the schema windows open once the program is up
     QString Message;    // how the one message shown starts; empty: no message
+    QString Recent;     // the newest recent file afterwards; empty: none was added
   };
   const Case cases[] = {
-      {"no argument", {}, {}, {}},
-      {"a schema", {schema}, {"schema.xml (InterBase 6)"}, {}},
-      {"two schemas: the second is left", {schema, second}, {"schema.xml (InterBase 6)"}, {}},
-      {"a file that does not exist", {missing}, {}, LoadFailed},
-      {"a folder", {folder}, {}, LoadFailed},
-      {"a file that is no schema", {garbage}, {}, LoadFailed},
+      {"no argument", {}, {}, {}, {}},
+      {"a schema", {schema}, {"schema.xml (InterBase 6)"}, {}, schema},
+      {"two schemas: the second is left", {schema, second}, {"schema.xml (InterBase 6)"}, {}, schema},
+      {"a schema of the start folder", {"second.xml"}, {"second.xml (InterBase 6)"}, {}, second},
+      {"a file that does not exist", {missing}, {}, LoadFailed, missing},
+      {"a file of the start folder that does not exist", {"chybí.xml"}, {}, LoadFailed, missing},
+      {"a folder", {folder}, {}, LoadFailed, folder},
+      {"a file that is no schema", {garbage}, {}, LoadFailed, garbage},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.What);
@@ -104,9 +111,10 @@ TEST(CommandLine, TheFirstArgumentIsOpenedAtStartAndAFailureIsReported) {
       EXPECT_EQ(frmMain->ActiveDesign()->VisualModel->Entities.size(), 2u);
       EXPECT_FALSE(frmMain->ActiveDesign()->Modified());
     }
-    // The named file is the newest recent file, also when it could not be opened.
-    if (!c.Arguments.isEmpty()) {
-      EXPECT_EQ(dmMain->ReopenFiles().value(0), c.Arguments.first());
+    // The named file is the newest recent file, with its whole path, also when it could not be
+    // opened.
+    if (!c.Recent.isEmpty()) {
+      EXPECT_EQ(dmMain->ReopenFiles().value(0), c.Recent);
     }
 
     // Showing the main window again opens nothing more.
@@ -127,6 +135,7 @@ TEST(CommandLine, TheFirstArgumentIsOpenedAtStartAndAFailureIsReported) {
     for (TfrmDesign* d : frmMain->Designs()) d->CloseWithoutQuery();
     Settle();
   }
+  QDir::setCurrent(startFolder);
 }
 
 } // namespace

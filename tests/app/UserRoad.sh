@@ -15,11 +15,18 @@ checker=$3
 mkdir -p "$out"
 rm -f "$out"/road-*.png "$out"/road-program.log
 
-# A clean start: settings and recent files in a fresh home, the program started from an empty
-# folder, and everything it writes kept beside them.
+# A clean start: the program keeps its settings and recent files in an ini file beside itself
+# (or in the user's configuration folder where it cannot write there), so it runs from a fresh
+# folder of its own, with its plug-ins, pictures and manual linked in, and a fresh home; it is
+# started from an empty folder, and everything it writes is kept beside them.
 root=$(mktemp -d "${TMPDIR:-/tmp}/morvik-road-XXXXXX")
 export HOME=$root/home XDG_CONFIG_HOME=$root/home/.config
-mkdir -p "$HOME" "$root/work" "$root/files"
+mkdir -p "$HOME" "$root/work" "$root/files" "$root/program"
+built=$(dirname "$program")
+for part in "$program" "$built/DLL" "$built/Images" "$built/manual"; do
+  cp -al "$part" "$root/program/" 2>/dev/null || cp -a "$part" "$root/program/" || exit 1
+done
+program=$root/program/$(basename "$program")
 files=$root/files
 
 export QT_QPA_PLATFORM=xcb
@@ -277,21 +284,41 @@ wait_windows "Morvik - [again.xml (InterBase 6)]" >/dev/null || fail "the reopen
 wait_file "$files/again.xml"
 saved="Morvik - [again.xml (InterBase 6)]"
 
-focus "$saved"
-xdotool key alt+x
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end after Alt+X"
-wait "$pid"
-rc=$?
-pid=
-[ "$rc" -eq 0 ] || fail "the program ended with $rc"
+quit() { # the window to quit from
+  focus "$1"
+  xdotool key alt+x
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end after Alt+X"
+  wait "$pid"
+  local rc=$?
+  pid=
+  [ "$rc" -eq 0 ] || fail "the program ended with $rc"
+}
+quit "$saved"
+
+# A second start with the same settings: Soubor > Dříve otevřené lists the schema saved last
+# as its first entry, and its "0" opens it.
+(cd "$root/work" && exec "$program") >>"$out/road-program.log" 2>&1 &
+pid=$!
+focus "Morvik"
+xdotool key alt+s
+sleep 0.3
+xdotool key d
+sleep 0.3
+shot 11-recent-files
+xdotool key 0
+click 200 91 2
+wait_windows "$saved" >/dev/null || fail "the first recent file is not again.xml"
+settle
+cp "$root/settle-b.png" "$out/road-12-recent-file.png"
+quit "$saved"
 
 /usr/bin/python3 "$checker" --schema "$files/schema.xml" --again "$files/again.xml" --entities CUSTOMER ORDERS \
   --relation FK_ORDERS_CUSTOMER --before "$out/road-09-before-closing.png" \
-  --after "$out/road-10-reopened.png" --script "$files/script.sql" --site "$files/doc" \
+  --after "$out/road-10-reopened.png" "$out/road-12-recent-file.png" --script "$files/script.sql" --site "$files/doc" \
   --pdf "$files/print.pdf" || fail "the checks of the results failed"
 rm -rf "$root"
 echo "passed"

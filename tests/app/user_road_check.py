@@ -190,7 +190,7 @@ def main():
     parser.add_argument("--entities", nargs="+", required=True)
     parser.add_argument("--relation", required=True)
     parser.add_argument("--before", required=True)
-    parser.add_argument("--after", required=True)
+    parser.add_argument("--after", nargs="+", required=True, help="pictures of the schema reopened")
     parser.add_argument("--region", default="450x345+187+98", help="the desktop's part of the screen")
     parser.add_argument("--script")
     parser.add_argument("--site")
@@ -199,7 +199,8 @@ def main():
     check_schema(args.schema, args.entities, args.relation)
     if args.again:
         check_same_schema(args.schema, args.again)
-    check_pictures(args.before, args.after, args.region, 10)
+    for after in args.after:
+        check_pictures(args.before, after, args.region, 10)
     if args.script:
         check_script(args.script, args.entities, args.relation)
     if args.site:

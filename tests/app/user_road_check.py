@@ -155,6 +155,11 @@ def check_site(folder, entities):
     for name in entities:
         if name not in text:
             fault("%s: no page names %s" % (folder, name))
+    # The documentation tests' own reading of a site: encodings, anchors, style sheets.
+    site_check = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "docgen", "check_site.py")
+    checked = subprocess.run([sys.executable, site_check, folder], capture_output=True, text=True)
+    if checked.returncode != 0:
+        fault("%s: the site does not hold together:\n%s" % (folder, checked.stderr))
 
 
 def check_pdf(path, entities):

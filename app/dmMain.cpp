@@ -26,6 +26,7 @@
 #include "diagram/Resizer.h"
 #include "editor/CreateComp.h"
 #include "editor/DesignSamples.h"
+#include "editor/Ruler.h"
 #include "editor/VisualModel.h"
 #include "editor/frmBrowser.h"
 #include "editor/frmErrorBrowser.h"
@@ -421,6 +422,7 @@ void TdmMain::UpdateActions() {
   if (design) {
     acShowBrowser->setChecked(design->Browser && !design->Browser->isHidden());
     acShowErrorBrowser->setChecked(design->ErrorBrowser && !design->ErrorBrowser->isHidden());
+    acShowRulers->setChecked(!design->pbTopRuler->isHidden());
   }
   if (frmMain) {
     // The zoom box works only with a schema window to zoom.

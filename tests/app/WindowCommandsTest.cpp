@@ -235,13 +235,17 @@ TEST_F(WindowCommands, TheRulersActionShowsAndHidesTheActiveWindowsRulers) {
   TfrmDesign* b = New();
   ASSERT_TRUE(a && b);
   ASSERT_TRUE(dmMain->acShowRulers->isChecked());
+  // The action's check follows the rulers of the window that is active, so that each use
+  // turns them over.
   struct Step {
     TfrmDesign* Active;
-    bool Checked; // the action afterwards
+    bool Before, After; // the action's check once the window is active, and after its use
     bool ShownA, ShownB;
   };
-  const Step steps[] = {
-      {b, false, true, false}, {b, true, true, true}, {a, false, false, true}, {a, true, true, true}};
+  const Step steps[] = {{b, true, false, true, false},
+                        {a, true, false, false, false},
+                        {b, false, true, false, true},
+                        {a, false, true, true, true}};
   for (const Step& s : steps) {
     SCOPED_TRACE(s.Active == a ? "a" : "b");
     frmMain->ClientArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(s.Active->parentWidget()));
@@ -249,9 +253,10 @@ TEST_F(WindowCommands, TheRulersActionShowsAndHidesTheActiveWindowsRulers) {
     ASSERT_EQ(frmMain->ActiveDesign(), s.Active);
     dmMain->UpdateActions();
     ASSERT_TRUE(dmMain->acShowRulers->isEnabled());
+    EXPECT_EQ(dmMain->acShowRulers->isChecked(), s.Before);
     dmMain->acShowRulers->trigger();
     Settle();
-    EXPECT_EQ(dmMain->acShowRulers->isChecked(), s.Checked);
+    EXPECT_EQ(dmMain->acShowRulers->isChecked(), s.After);
     for (const auto& [design, shown] : {std::pair{a, s.ShownA}, std::pair{b, s.ShownB}}) {
       EXPECT_EQ(design->pbTopRuler->isVisible(), shown);
       EXPECT_EQ(design->pbLeftRuler->isVisible(), shown);

@@ -204,8 +204,13 @@ void TDesktop::ControlCursorChanged(TControl* Control) {
   UpdateCursorAt(TPoint{mapFromGlobal(QCursor::pos()).x(), mapFromGlobal(QCursor::pos()).y()});
 }
 
+TControl* TDesktop::MouseTarget(const TPoint& P) const {
+  if (FCaptured) return FCaptured;
+  return FHeldByDesktop ? nullptr : ControlAtPos(P);
+}
+
 void TDesktop::UpdateCursorAt(const TPoint& P) {
-  TControl* c = FCaptured ? FCaptured : ControlAtPos(P);
+  TControl* c = MouseTarget(P);
   setCursor(CursorShapeOf(c && c->Cursor() != crDefault ? c->Cursor() : FDefaultCursor));
 }
 
@@ -227,7 +232,8 @@ void TDesktop::EndStaleCapture(Qt::MouseButtons Held) {
   // A control keeps the mouse only while a button is held. When a press opens a modal window
   // (a double click opens a dialog), its release goes to that window, and the desktop learns
   // that the button is up only from the next event.
-  if (!FCaptured || Held != Qt::NoButton) return;
+  if (Held != Qt::NoButton) return;
+  FHeldByDesktop = false;
   FCaptured = nullptr;
   FClickPending = false;
 }
@@ -240,13 +246,14 @@ void TDesktop::mousePressEvent(QMouseEvent* Event) {
   if (!FCaptured) FLastGuardError.clear();
   Guard([&] {
     if (FCaptured) return; // a second button while one is held goes to the same control
-    TControl* c = ControlAtPos(p);
+    TControl* c = MouseTarget(p);
     if (c) {
       FCaptured = c;
       FClickPending = button == TMouseButton::mbLeft;
       c->DoMouseDown(button, shift, p.x - c->Left(), p.y - c->Top());
-    } else if (OnMouseDown) {
-      OnMouseDown(this, button, shift, p.x, p.y);
+    } else {
+      FHeldByDesktop = true;
+      if (OnMouseDown) OnMouseDown(this, button, shift, p.x, p.y);
     }
   });
 }
@@ -257,13 +264,14 @@ void TDesktop::mouseDoubleClickEvent(QMouseEvent* Event) {
   const TShiftState shift = ShiftStateOf(Event->modifiers(), Event->buttons()) | ssDouble;
   EndStaleCapture(Event->buttons() & ~Event->button());
   Guard([&] {
-    TControl* c = FCaptured ? FCaptured : ControlAtPos(p);
+    TControl* c = MouseTarget(p);
     if (c) {
       FCaptured = c;
       FClickPending = false;
       if (button == TMouseButton::mbLeft) c->DoDblClick();
       if (FCaptured == c) c->DoMouseDown(button, shift, p.x - c->Left(), p.y - c->Top());
     } else {
+      FHeldByDesktop = true;
       if (button == TMouseButton::mbLeft && OnDblClick) OnDblClick(this);
       if (OnMouseDown) OnMouseDown(this, button, shift, p.x, p.y);
     }
@@ -275,7 +283,7 @@ void TDesktop::mouseMoveEvent(QMouseEvent* Event) {
   const TShiftState shift = ShiftStateOf(Event->modifiers(), Event->buttons());
   EndStaleCapture(Event->buttons());
   Guard([&] {
-    TControl* c = FCaptured ? FCaptured : ControlAtPos(p);
+    TControl* c = MouseTarget(p);
     if (c)
       c->DoMouseMove(shift, p.x - c->Left(), p.y - c->Top());
     else if (OnMouseMove)
@@ -290,7 +298,10 @@ void TDesktop::mouseReleaseEvent(QMouseEvent* Event) {
   const TShiftState shift = ShiftStateOf(Event->modifiers(), Event->buttons());
   Guard([&] {
     TControl* c = FCaptured;
-    if (Event->buttons() == Qt::NoButton) FCaptured = nullptr;
+    if (Event->buttons() == Qt::NoButton) {
+      FCaptured = nullptr;
+      FHeldByDesktop = false;
+    }
     if (c) {
       const bool click = FClickPending && button == TMouseButton::mbLeft && PtInRect(c->BoundsRect(), p);
       FClickPending = false;

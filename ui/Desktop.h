@@ -53,7 +53,8 @@ public:
   void RenderTo(QImage& Image, const TPoint& Origin = TPoint{0, 0});
 
   // Desktop mouse events: a press with no control under it, and moves and releases that
-  // no control holds. Coordinates are desktop coordinates.
+  // no control holds; after such a press the desktop keeps the mouse until its release, over
+  // controls too. Coordinates are desktop coordinates.
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
@@ -90,11 +91,16 @@ private:
   void Forget(const TComponent* Control);
   // Ends the capture when an event shows no button Held: the release went elsewhere.
   void EndStaleCapture(Qt::MouseButtons Held);
+  // The control that gets a mouse event at P: the one holding the mouse, none while the
+  // desktop holds it, else the one under P.
+  TControl* MouseTarget(const TPoint& P) const;
 
   std::vector<TControl*> FControls;
   TColor FColor = clWhite;
   TCursor FDefaultCursor = crDefault;
   TControl* FCaptured = nullptr;
+  // A press on free desktop holds the mouse for the desktop's own events until its release.
+  bool FHeldByDesktop = false;
   bool FClickPending = false;
   std::set<std::pair<const TControl*, QString>> FPaintFailures;
   QString FLastGuardError;

@@ -252,6 +252,54 @@ TEST(Desktop, KeepsThePressedControlCapturedUntilTheRelease) {
   Send(&desktop, QEvent::MouseButtonRelease, 91, 6, Qt::LeftButton, Qt::NoButton);
 }
 
+TEST(Desktop, APressOnFreeDesktopKeepsTheMouseForTheDesktopUntilTheRelease) {
+  // A rubber band or a creation box dragged across a control goes on following the mouse.
+  ui::TDesktop desktop;
+  desktop.resize(100, 100);
+  auto* a = new TProbe(&desktop, ui::clRed);
+  auto* b = new TProbe(&desktop, ui::clBlue);
+  a->SetParent(&desktop);
+  b->SetParent(&desktop);
+  a->SetBounds(10, 10, 20, 20);
+  b->SetBounds(50, 50, 20, 20);
+  a->Log.clear();
+  b->Log.clear();
+  std::vector<std::string> log;
+  const auto button = [](ui::TMouseButton B) { return B == ui::TMouseButton::mbLeft ? "left " : "right "; };
+  desktop.OnMouseDown = [&](ui::TObject*, ui::TMouseButton B, ui::TShiftState, int X, int Y) {
+    log.push_back("down " + std::string(button(B)) + std::to_string(X) + "," + std::to_string(Y));
+  };
+  desktop.OnMouseMove = [&](ui::TObject*, ui::TShiftState, int X, int Y) {
+    log.push_back("move " + std::to_string(X) + "," + std::to_string(Y));
+  };
+  desktop.OnMouseUp = [&](ui::TObject*, ui::TMouseButton B, ui::TShiftState, int X, int Y) {
+    log.push_back("up " + std::string(button(B)) + std::to_string(X) + "," + std::to_string(Y));
+  };
+
+  Send(&desktop, QEvent::MouseButtonPress, 90, 5, Qt::LeftButton, Qt::LeftButton);
+  Send(&desktop, QEvent::MouseMove, 55, 55, Qt::NoButton, Qt::LeftButton);
+  // A second button pressed over a control while the first is held.
+  Send(&desktop, QEvent::MouseButtonPress, 15, 15, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+  Send(&desktop, QEvent::MouseButtonRelease, 15, 15, Qt::RightButton, Qt::LeftButton);
+  Send(&desktop, QEvent::MouseMove, 20, 20, Qt::NoButton, Qt::LeftButton);
+  Send(&desktop, QEvent::MouseButtonRelease, 60, 60, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(log, (std::vector<std::string>{"down left 90,5", "move 55,55", "down right 15,15",
+                                           "up right 15,15", "move 20,20", "up left 60,60"}));
+  EXPECT_TRUE(a->Log.empty());
+  EXPECT_TRUE(b->Log.empty());
+  EXPECT_EQ(desktop.Captured(), nullptr);
+
+  // Released: the controls get their moves again, also when the release went elsewhere.
+  Send(&desktop, QEvent::MouseMove, 55, 56, Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(b->Log, (std::vector<std::string>{"move 5,6"}));
+  Send(&desktop, QEvent::MouseButtonPress, 90, 5, Qt::LeftButton, Qt::LeftButton);
+  Send(&desktop, QEvent::MouseMove, 55, 57, Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(b->Log, (std::vector<std::string>{"move 5,6", "move 5,7"}));
+  Send(&desktop, QEvent::MouseButtonPress, 15, 15, Qt::LeftButton, Qt::LeftButton);
+  EXPECT_EQ(desktop.Captured(), a);
+  Send(&desktop, QEvent::MouseButtonRelease, 15, 15, Qt::LeftButton, Qt::NoButton);
+}
+
 TEST(Desktop, APressWhoseReleaseWentToAnotherWindowHoldsTheMouseNoLonger) {
   // A double click that opens a modal dialog: the dialog takes the release, and the desktop
   // sees the button up only at its next event. A button held meanwhile keeps the capture.

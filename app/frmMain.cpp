@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -46,6 +47,7 @@ TfrmMain::TfrmMain(const QString& ProgramPath, const QStringList& Arguments, QWi
   QFont f(QStringLiteral("MS Sans Serif"));
   f.setPixelSize(11);
   setFont(f);
+  QCoreApplication::instance()->installEventFilter(this);
 
   ClientArea = new QMdiArea(this);
   ClientArea->setObjectName(QStringLiteral("ClientArea"));
@@ -118,6 +120,7 @@ TfrmMain::TfrmMain(const QString& ProgramPath, const QStringList& Arguments, QWi
 }
 
 TfrmMain::~TfrmMain() {
+  QCoreApplication::instance()->removeEventFilter(this);
   // The schema windows go while the data module, their host, is still there.
   ClientArea->closeAllSubWindows();
   for (QMdiSubWindow* w : ClientArea->subWindowList()) delete w;
@@ -348,6 +351,15 @@ bool TfrmMain::event(QEvent* Event) {
     return true;
   }
   return QMainWindow::event(Event);
+}
+
+bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event) {
+  // Qt hands a hint up to the control's own window only, and a dialog has no status bar.
+  if (Event->type() == QEvent::StatusTip && Watched->isWidgetType()) {
+    ShowHint(static_cast<QStatusTipEvent*>(Event)->tip());
+    return true;
+  }
+  return QMainWindow::eventFilter(Watched, Event);
 }
 
 bool TfrmMain::CloseAllDesigns() {

@@ -916,6 +916,29 @@ TEST_F(Shell, WhileTheScriptViewerIsVisibleTheHintsShowInItsStatusBar) {
   frmMain->ShowHint(QString());
 }
 
+// A dialog has no status bar of its own: the hints of its controls go where the program's
+// hints go, the script viewer's status bar while it is visible and the main window's otherwise.
+TEST_F(Shell, TheHintsOfADialogsControlsShowInTheProgramsStatusBar) {
+  QDialog dialog;
+  auto* button = new QToolButton(&dialog);
+  button->setStatusTip(QStringLiteral("Nová položka"));
+  frmReport->LoadText("SELECT 1;", "Vygenerovaný skript", true);
+  for (const bool viewerShown : {false, true}) {
+    frmMain->ShowHint(QString());
+    frmReport->sbPanel1->clear();
+    frmReport->setVisible(viewerShown);
+    Settle();
+    QStatusTipEvent tip(button->statusTip());
+    QApplication::sendEvent(button, &tip);
+    QLabel* shown = viewerShown ? frmReport->sbPanel1 : frmMain->sbrPanel1;
+    QLabel* other = viewerShown ? frmMain->sbrPanel1 : frmReport->sbPanel1;
+    EXPECT_EQ(shown->text(), "Nová položka") << viewerShown;
+    EXPECT_TRUE(other->text().isEmpty()) << viewerShown;
+  }
+  frmReport->hide();
+  frmMain->ShowHint(QString());
+}
+
 TEST_F(Shell, AnExceptionOfAHandlerIsShownAndTheProgramGoesOn) {
   QObject target;
   QString shown;

@@ -293,8 +293,10 @@ void TfrmMain::FormActivate() {
   if (!FirstActivation) return;
   FirstActivation = false;
   // A name without its folder is taken from the folder the program started in; the recent
-  // files keep the whole path, so that it holds in any later start.
-  if (!FArguments.isEmpty()) dmMain->OpenFile(QFileInfo(FArguments.first()).absoluteFilePath());
+  // files keep the whole path, so that it holds in any later start. An empty argument names no
+  // file.
+  if (!FArguments.isEmpty() && !FArguments.first().isEmpty())
+    dmMain->OpenFile(QFileInfo(FArguments.first()).absoluteFilePath());
 }
 
 void TfrmMain::sbrMainDrawPanel() {

@@ -92,6 +92,7 @@ TEST(CommandLine, TheFirstArgumentIsOpenedAtStartAndAFailureIsReported) {
       {"a file of the start folder that does not exist", {"chybí.xml"}, {}, LoadFailed, missing},
       {"a folder", {folder}, {}, LoadFailed, folder},
       {"a file that is no schema", {garbage}, {}, LoadFailed, garbage},
+      {"an empty argument", {""}, {}, {}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.What);
@@ -116,6 +117,7 @@ TEST(CommandLine, TheFirstArgumentIsOpenedAtStartAndAFailureIsReported) {
     if (!c.Recent.isEmpty()) {
       EXPECT_EQ(dmMain->ReopenFiles().value(0), c.Recent);
     }
+    EXPECT_FALSE(dmMain->ReopenFiles().contains(QString()));
 
     // Showing the main window again opens nothing more.
     frmMain->hide();

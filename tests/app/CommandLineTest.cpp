@@ -1,7 +1,6 @@
 // The schema file named on the command line: the program opens it when its main window first
 // shows and records it as recent; a file that cannot be opened is reported and the program
 // runs on without it. Every case starts the program anew, as the user would.
-#include "app/MorvikApplication.h"
 #include "app/Startup.h"
 #include "app/dmMain.h"
 #include "app/frmMain.h"
@@ -22,7 +21,6 @@
 
 namespace {
 
-const QString ProgramPath = QStringLiteral(MORVIK_PLUGIN_DIR "/../morvik");
 const QString Fixtures = QStringLiteral(SCHEMA_FIXTURES);
 
 // Keeps the text of every message box that comes up while it lives and closes the box.
@@ -42,13 +40,6 @@ public:
 private:
   QTimer Timer;
 };
-
-void Settle() {
-  for (int i = 0; i < 3; ++i) {
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-}
 
 QStringList Titles() {
   QStringList titles;
@@ -141,10 +132,3 @@ TEST(CommandLine, TheFirstArgumentIsOpenedAtStartAndAFailureIsReported) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  TMorvikApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -2,7 +2,6 @@
 // it starts: generating opens the script viewer, which prints to PDF;
 // showing the script again; the documentation viewer gets only a local file's address.
 #include "Interface/MorvikInterface.h"
-#include "app/MorvikApplication.h"
 #include "app/MyPrinter.h"
 #include "app/Startup.h"
 #include "tests/app/StartedProgram.h"
@@ -33,8 +32,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const QString ProgramPath = QStringLiteral(MORVIK_PLUGIN_DIR "/../morvik");
 
 QString PdfText(const QString& Pdf) {
   QProcess p;
@@ -78,30 +75,18 @@ private:
   bool InViewer = false;
 };
 
-class ModelCommands : public ::testing::Test {
+// Each test has one new schema window, and the addresses given to the viewer are kept in opened.
+class ModelCommands : public TStartedProgram {
 protected:
-  static void SetUpTestSuite() { startup = StartProgram(ProgramPath); }
-  static void TearDownTestSuite() {
-    delete startup;
-    startup = nullptr;
-  }
   void SetUp() override {
-    messages.clear();
-    dmMain->MessageDisplay = [this](const QString& m) { messages << m; };
+    TStartedProgram::SetUp();
     opened.clear();
     dmMain->UrlOpener = [this](const QUrl& Url) {
       opened << Url;
       return true;
     };
-    design = dmMain->NewDesign("varne.so", "InterBase 6", "2.0");
-    QApplication::processEvents();
+    design = New();
     ASSERT_NE(design, nullptr);
-  }
-  void TearDown() override {
-    for (TfrmDesign* d : frmMain->Designs()) d->CloseWithoutQuery();
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
   }
 
   // One table with a key column, made through the plug-in objects.
@@ -117,12 +102,9 @@ protected:
     id->SetKey(true);
   }
 
-  static TStartup* startup;
-  QStringList messages;
   QList<QUrl> opened;
   TfrmDesign* design = nullptr;
 };
-TStartup* ModelCommands::startup = nullptr;
 
 TEST_F(ModelCommands, GeneratedScriptOpensInTheViewerAndPrintsOnThePdfPrinter) {
   AddCustomer();
@@ -188,15 +170,6 @@ TEST_F(ModelCommands, ShowDocumentationHandsTheViewerOnlyALocalFile) {
   EXPECT_TRUE(opened.isEmpty());
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  TMorvikApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
-
 // The information action fills the window for the active schema and shows it; the help action
 // opens the page beside the program, and says so when nothing can open it.
 TEST_F(ModelCommands, SchemeInfoAndHelpActionsOpenTheirWindows) {
@@ -232,3 +205,5 @@ TEST_F(ModelCommands, SchemeInfoAndHelpActionsOpenTheirWindows) {
       "Nemohu spustit prohlížeč HTML souborů abych otevřel soubor s nápovědou\n"));
   EXPECT_TRUE(answers.Boxes[0].endsWith("manual/main.html"));
 }
+
+} // namespace

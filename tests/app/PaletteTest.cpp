@@ -1,7 +1,6 @@
 // The palette actions of the main window: each shows and hides its tool bar, from its menu item
 // or from the context menu of the tool-bar area, and stays checked exactly while its tool bar
 // is shown. The program is started as it starts, with the built plug-in beside it.
-#include "app/MorvikApplication.h"
 #include "app/Startup.h"
 #include "app/dmMain.h"
 #include "app/frmMain.h"
@@ -18,28 +17,14 @@
 
 namespace {
 
-const QString ProgramPath = QStringLiteral(MORVIK_PLUGIN_DIR "/../morvik");
-
 // How a palette action is fired.
 enum class TRoute {
   Action,   // its item in the main menu, as the action is one object everywhere
   AreaMenu, // a click in the context menu of the tool-bar area
 };
 
-class Palettes : public ::testing::Test {
+class Palettes : public TStartedProgram {
 protected:
-  static void SetUpTestSuite() { startup = StartProgram(ProgramPath); }
-  static void TearDownTestSuite() {
-    delete startup;
-    startup = nullptr;
-  }
-  void TearDown() override {
-    for (TfrmDesign* d : frmMain->Designs()) d->CloseWithoutQuery();
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-  }
-
   static std::vector<QAction*> Actions() {
     return {dmMain->acSPFile,      dmMain->acSPDesign,   dmMain->acSPWindow,
             dmMain->acSPClipboard, dmMain->acSPDatabase, dmMain->acSPView};
@@ -85,10 +70,7 @@ protected:
       ClickInAreaMenu(Action, Bar);
     QApplication::processEvents();
   }
-
-  static TStartup* startup;
 };
-TStartup* Palettes::startup = nullptr;
 
 TEST_F(Palettes, EachActionHidesAndShowsItsOwnToolBar) {
   struct Case {
@@ -172,10 +154,3 @@ TEST_F(Palettes, TheCheckFollowsTheToolBarHoweverItIsShownOrHidden) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  TMorvikApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

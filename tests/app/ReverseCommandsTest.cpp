@@ -7,7 +7,6 @@
 #include "Interface/dialogs/frmReverseProgress.h"
 #include "Interface/dialogs/frmReverseProperties.h"
 #include "Interface/dialogs/frmSelectReverse.h"
-#include "app/MorvikApplication.h"
 #include "app/Startup.h"
 #include "tests/app/StartedProgram.h"
 #include "app/dmMain.h"
@@ -111,7 +110,7 @@ protected:
   }
 };
 
-class Commands : public ::testing::Test {
+class Commands : public TStartedProgram {
 protected:
   static void SetUpTestSuite() {
     folder = new QTemporaryDir;
@@ -122,28 +121,16 @@ protected:
     startup = StartProgram(folder->filePath("morvik"));
   }
   static void TearDownTestSuite() {
-    delete startup;
-    startup = nullptr;
+    TStartedProgram::TearDownTestSuite();
     delete folder;
     folder = nullptr;
   }
-  void SetUp() override {
-    messages.clear();
-    dmMain->MessageDisplay = [](const QString& m) { messages << m; };
-  }
   void TearDown() override {
-    for (TfrmDesign* d : frmMain->Designs()) d->CloseWithoutQuery();
-    Settle();
+    TStartedProgram::TearDown();
     // However a command ended, the progress window is away and the cursor is normal.
     EXPECT_FALSE(frmReverseProgress->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   }
-  static void Settle() {
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-  }
-
   static Names Tables(const TfrmDesign* d) {
     Names names;
     for (int i = 0; i < d->Model->GetTableCount(); ++i) names.insert(d->Model->GetTable(i)->GetName());
@@ -164,13 +151,8 @@ protected:
     return names;
   }
 
-  static QTemporaryDir* folder;
-  static TStartup* startup;
-  static QStringList messages;
+  static inline QTemporaryDir* folder = nullptr;
 };
-QTemporaryDir* Commands::folder = nullptr;
-TStartup* Commands::startup = nullptr;
-QStringList Commands::messages;
 
 const Names V1Tables{"CUSTOMER", "ORDERS", "ITEM"};
 const Names V1Relations{"CUSTOMER>ORDERS:FK_ORDERS_CUSTOMER", "ORDERS>ITEM:FK_ITEM_ORDERS"};
@@ -383,10 +365,3 @@ TEST_F(Commands, SavingAndLoadingReportToTheProgressWindow) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  TMorvikApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -2,7 +2,6 @@
 // enabling, new schema windows, tools, zoom box, recent files, and closing the program with
 // modified schemas. The whole start-up runs once, with the built plug-in beside the program.
 #include "Interface/dialogs/frmSelectDB.h"
-#include "app/MorvikApplication.h"
 #include "app/MyPrinter.h"
 #include "app/Startup.h"
 #include "tests/app/StartedProgram.h"
@@ -51,40 +50,13 @@
 
 namespace {
 
-const QString ProgramPath = QStringLiteral(MORVIK_PLUGIN_DIR "/../morvik");
-
-class Shell : public ::testing::Test {
+class Shell : public TStartedProgram {
 protected:
-  static void SetUpTestSuite() { startup = StartProgram(ProgramPath); }
-  static void TearDownTestSuite() {
-    delete startup;
-    startup = nullptr;
-  }
   void SetUp() override {
-    messages.clear();
-    dmMain->MessageDisplay = [](const QString& m) { messages << m; };
+    TStartedProgram::SetUp();
     dmMain->AskSaveSchemeName = [](const QString&) { return QString(); };
   }
-  void TearDown() override {
-    for (TfrmDesign* d : frmMain->Designs()) d->CloseWithoutQuery();
-    Settle();
-  }
-  static void Settle() {
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-  }
-  static TfrmDesign* New() {
-    TfrmDesign* d = dmMain->NewDesign("varne.so", "InterBase 6", "2.0");
-    Settle();
-    return d;
-  }
-
-  static TStartup* startup;
-  static QStringList messages;
 };
-TStartup* Shell::startup = nullptr;
-QStringList Shell::messages;
 
 TEST_F(Shell, StartsInItsFixedOrder) {
   const QStringList expected{"frmSplash",
@@ -956,10 +928,3 @@ TEST_F(Shell, AnExceptionOfAHandlerIsShownAndTheProgramGoesOn) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  TMorvikApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -2,7 +2,6 @@
 // window arrangement (cascade, tiles, minimise all), the window menu's list and closing the
 // active window, showing and hiding the rulers, and the printer setup, whose new page the
 // rulers then mark.
-#include "app/MorvikApplication.h"
 #include "app/MyPrinter.h"
 #include "app/Startup.h"
 #include "app/dmMain.h"
@@ -37,41 +36,14 @@
 
 namespace {
 
-const QString ProgramPath = QStringLiteral(MORVIK_PLUGIN_DIR "/../morvik");
-
-class WindowCommands : public ::testing::Test {
+// No command shows a message.
+class WindowCommands : public TStartedProgram {
 protected:
-  static void SetUpTestSuite() { startup = StartProgram(ProgramPath); }
-  static void TearDownTestSuite() {
-    delete startup;
-    startup = nullptr;
-  }
-  void SetUp() override {
-    messages.clear();
-    dmMain->MessageDisplay = [](const QString& m) { messages << m; };
-  }
   void TearDown() override {
-    for (TfrmDesign* d : frmMain->Designs()) d->CloseWithoutQuery();
-    Settle();
+    TStartedProgram::TearDown();
     EXPECT_TRUE(messages.isEmpty()) << qPrintable(messages.join("|"));
   }
-  static void Settle() {
-    for (int i = 0; i < 3; ++i) {
-      QApplication::processEvents();
-      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-  }
-  static TfrmDesign* New() {
-    TfrmDesign* d = dmMain->NewDesign("varne.so", "InterBase 6", "2.0");
-    Settle();
-    return d;
-  }
-
-  static TStartup* startup;
-  static QStringList messages;
 };
-TStartup* WindowCommands::startup = nullptr;
-QStringList WindowCommands::messages;
 
 // How the child windows lie after an arrangement command.
 enum class TArrangement {
@@ -366,10 +338,3 @@ TEST_F(WindowCommands, PrinterSetupMeasuresTheNewPageForTheRulers) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  TMorvikApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -31,51 +31,11 @@ done
 program=$root/program/$(basename "$program")
 files=$root/files
 
-export QT_QPA_PLATFORM=xcb
-# xdotool gives window names in the locale's encoding; the Czech captions need UTF-8.
-export LC_ALL=C.UTF-8
-# No session bus: Qt would otherwise keep trying to reach one through libdbus.
-export DBUS_SESSION_BUS_ADDRESS=disabled:
-# The sanitizers stay on, without the leak check and the strict string check, which the X
-# keyboard library's own reading of a server reply does not pass.
-export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
-pid=
+prefix=road
+# shellcheck source=xvfb_road.sh
+source "${BASH_SOURCE%/*}/xvfb_road.sh"
+failure_note="the program's output: $out/road-program.log; its files: $files"
 
-shot() { import -window root "$out/road-$1.png"; }
-fail() {
-  echo "FAILED: $*"
-  shot failed
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  echo "the program's output: $out/road-program.log; its files: $files"
-  exit 1
-}
-
-# The visible windows whose name is exactly $1 (xdotool's own search takes a pattern).
-windows_named() {
-  for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && echo "$w"
-  done
-}
-# Waits until exactly $2 windows are named $1 (default 1) and prints the last of them.
-wait_windows() {
-  local want=${2:-1} found
-  for _ in $(seq 1 150); do
-    found=$(windows_named "$1")
-    if [ "$(printf '%s' "$found" | grep -c .)" -eq "$want" ]; then
-      printf '%s\n' "$found" | tail -n 1
-      return 0
-    fi
-    sleep 0.2
-  done
-  return 1
-}
-# Gives the keyboard to the window named $1, waiting for it first.
-focus() {
-  local w
-  w=$(wait_windows "$1") || fail "no window \"$1\" to type into"
-  xdotool windowfocus --sync "$w"
-}
-gone() { wait_windows "$1" 0 >/dev/null || fail "the window \"$1\" did not close"; }
 wait_file() {
   for _ in $(seq 1 150); do
     [ -s "$1" ] && return 0
@@ -286,19 +246,6 @@ wait_windows "Morvik - [again.xml (InterBase 6)]" >/dev/null || fail "the reopen
 wait_file "$files/again.xml"
 saved="Morvik - [again.xml (InterBase 6)]"
 
-quit() { # the window to quit from
-  focus "$1"
-  xdotool key alt+x
-  for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.2
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end after Alt+X"
-  wait "$pid"
-  local rc=$?
-  pid=
-  [ "$rc" -eq 0 ] || fail "the program ended with $rc"
-}
 quit "$saved"
 
 # A second start with the same settings: Soubor > Dříve otevřené lists the schema saved last

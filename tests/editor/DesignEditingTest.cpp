@@ -83,6 +83,35 @@ protected:
     Drag(Centre(From), Centre(To));
     return design->VisualModel->Relations.back();
   }
+  // Two entities, a note, a free text label, an entry point on B, the relation from A to B and
+  // one from the note to A, which the browser does not list; with ProjectInfo the project
+  // block too.
+  struct TBrowsedKinds {
+    TEntity* A;
+    TEntity* B;
+    TNote* Note;
+    TTextLabel* Label;
+    TRelation* AB;
+    TRelation* FromNote;
+  };
+  TBrowsedKinds DrawBrowsedKinds(bool ProjectInfo) {
+    TEntity* a = DrawEntity(QPoint(20, 20), QPoint(140, 120));
+    TEntity* b = DrawEntity(QPoint(300, 20), QPoint(420, 120));
+    host.CurrentTool = NoteTool;
+    Drag(QPoint(20, 300), QPoint(140, 380));
+    host.CurrentTool = TextTool;
+    Click(QPoint(300, 300));
+    if (ProjectInfo) {
+      host.CurrentTool = ProjectInfoTool;
+      Click(QPoint(500, 300));
+    }
+    host.CurrentTool = EntryPointTool;
+    Click(Centre(b));
+    TRelation* ab = DrawRelation(a, b);
+    TNote* note = design->VisualModel->Notes.at(0);
+    TTextLabel* label = design->VisualModel->TextLabels.at(0);
+    return {a, b, note, label, ab, DrawRelation(note, a)};
+  }
 
   // The texts of a group's nodes, in order.
   QStringList Nodes(TfrmBrowser::TGroup Group) const {
@@ -218,18 +247,7 @@ TEST_F(DesignEditing, DeletingAnEntityTakesItsRelationsLabelEntryPointAndEveryRe
 }
 
 TEST_F(DesignEditing, BrowserNodesFollowCreationRenameAndDeletion) {
-  TEntity* a = DrawEntity(QPoint(20, 20), QPoint(140, 120));
-  TEntity* b = DrawEntity(QPoint(300, 20), QPoint(420, 120));
-  host.CurrentTool = NoteTool;
-  Drag(QPoint(20, 300), QPoint(140, 380));
-  host.CurrentTool = TextTool;
-  Click(QPoint(300, 300));
-  host.CurrentTool = EntryPointTool;
-  Click(Centre(b));
-  TRelation* ab = DrawRelation(a, b);
-  TNote* note = design->VisualModel->Notes.at(0);
-  TTextLabel* label = design->VisualModel->TextLabels.at(0);
-  DrawRelation(note, a); // not listed
+  const auto [a, b, note, label, ab, fromNote] = DrawBrowsedKinds(false);
   EXPECT_EQ(Nodes(TfrmBrowser::grEntities), QStringList({a->Caption(), b->Caption()}));
   EXPECT_EQ(Nodes(TfrmBrowser::grEntryPoints), QStringList({"Bod (" + b->Caption() + ")"}));
   EXPECT_EQ(Nodes(TfrmBrowser::grNotes).size(), 1);
@@ -281,22 +299,9 @@ TEST_F(DesignEditing, BrowserNodesFollowCreationRenameAndDeletion) {
 // focus; a relation's label stands for its relation. Without exactly one selected element, or
 // for an element the browser does not list, the browser's selection stays.
 TEST_F(DesignEditing, FindingTheSelectedElementInTheBrowserSelectsItsNode) {
-  TEntity* a = DrawEntity(QPoint(20, 20), QPoint(140, 120));
-  TEntity* b = DrawEntity(QPoint(300, 20), QPoint(420, 120));
-  host.CurrentTool = NoteTool;
-  Drag(QPoint(20, 300), QPoint(140, 380));
-  host.CurrentTool = TextTool;
-  Click(QPoint(300, 300));
-  host.CurrentTool = ProjectInfoTool;
-  Click(QPoint(500, 300));
-  host.CurrentTool = EntryPointTool;
-  Click(Centre(b));
-  TRelation* ab = DrawRelation(a, b);
-  TNote* note = design->VisualModel->Notes.at(0);
-  TTextLabel* label = design->VisualModel->TextLabels.at(0);
+  const auto [a, b, note, label, ab, unlisted] = DrawBrowsedKinds(true);
   TProjectInfo* info = design->VisualModel->ProjectInfo;
   ASSERT_NE(info, nullptr);
-  TRelation* unlisted = DrawRelation(note, a);
   ab->Reference()->SetName("FK_AB");
   design->SelectOnly(ab);
   design->ShowRelationLabel();

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace testing_pixels;
@@ -69,6 +70,21 @@ private:
 void Send(QWidget* W, QEvent::Type Type, int X, int Y, Qt::MouseButton Button, Qt::MouseButtons Buttons) {
   QMouseEvent e(Type, QPointF(X, Y), W->mapToGlobal(QPointF(X, Y)), Button, Buttons, Qt::NoModifier);
   QApplication::sendEvent(W, &e);
+}
+
+// Two probes on Desktop, made 100 x 100: a (red) at (10, 10) and b (blue) at (50, 50), each
+// 20 x 20, with nothing in their logs yet.
+std::pair<TProbe*, TProbe*> TwoProbes(ui::TDesktop& Desktop) {
+  Desktop.resize(100, 100);
+  auto* a = new TProbe(&Desktop, ui::clRed);
+  auto* b = new TProbe(&Desktop, ui::clBlue);
+  a->SetParent(&Desktop);
+  b->SetParent(&Desktop);
+  a->SetBounds(10, 10, 20, 20);
+  b->SetBounds(50, 50, 20, 20);
+  a->Log.clear();
+  b->Log.clear();
+  return {a, b};
 }
 
 } // namespace
@@ -214,15 +230,7 @@ TEST(Desktop, FindsTheTopmostVisibleControlUnderAPoint) {
 
 TEST(Desktop, KeepsThePressedControlCapturedUntilTheRelease) {
   ui::TDesktop desktop;
-  desktop.resize(100, 100);
-  auto* a = new TProbe(&desktop, ui::clRed);
-  auto* b = new TProbe(&desktop, ui::clBlue);
-  a->SetParent(&desktop);
-  b->SetParent(&desktop);
-  a->SetBounds(10, 10, 20, 20);
-  b->SetBounds(50, 50, 20, 20);
-  a->Log.clear();
-  b->Log.clear();
+  const auto [a, b] = TwoProbes(desktop);
   std::vector<std::string> desktopLog;
   desktop.OnMouseDown = [&](ui::TObject*, ui::TMouseButton, ui::TShiftState, int X, int Y) {
     desktopLog.push_back("down " + std::to_string(X) + "," + std::to_string(Y));
@@ -255,15 +263,7 @@ TEST(Desktop, KeepsThePressedControlCapturedUntilTheRelease) {
 TEST(Desktop, APressOnFreeDesktopKeepsTheMouseForTheDesktopUntilTheRelease) {
   // A rubber band or a creation box dragged across a control goes on following the mouse.
   ui::TDesktop desktop;
-  desktop.resize(100, 100);
-  auto* a = new TProbe(&desktop, ui::clRed);
-  auto* b = new TProbe(&desktop, ui::clBlue);
-  a->SetParent(&desktop);
-  b->SetParent(&desktop);
-  a->SetBounds(10, 10, 20, 20);
-  b->SetBounds(50, 50, 20, 20);
-  a->Log.clear();
-  b->Log.clear();
+  const auto [a, b] = TwoProbes(desktop);
   std::vector<std::string> log;
   const auto button = [](ui::TMouseButton B) { return B == ui::TMouseButton::mbLeft ? "left " : "right "; };
   desktop.OnMouseDown = [&](ui::TObject*, ui::TMouseButton B, ui::TShiftState, int X, int Y) {
@@ -304,13 +304,7 @@ TEST(Desktop, APressWhoseReleaseWentToAnotherWindowHoldsTheMouseNoLonger) {
   // A double click that opens a modal dialog: the dialog takes the release, and the desktop
   // sees the button up only at its next event. A button held meanwhile keeps the capture.
   ui::TDesktop desktop;
-  desktop.resize(100, 100);
-  auto* a = new TProbe(&desktop, ui::clRed);
-  auto* b = new TProbe(&desktop, ui::clBlue);
-  a->SetParent(&desktop);
-  b->SetParent(&desktop);
-  a->SetBounds(10, 10, 20, 20);
-  b->SetBounds(50, 50, 20, 20);
+  const auto [a, b] = TwoProbes(desktop);
   const struct {
     QEvent::Type type; // the first event after the lost release, at (55, 55)
     Qt::MouseButton button;

@@ -347,16 +347,9 @@ void TfrmMain::ShowHint(const QString& Hint) {
   (panel ? panel : sbrPanel1)->setText(Hint);
 }
 
-bool TfrmMain::event(QEvent* Event) {
-  if (Event->type() == QEvent::StatusTip) {
-    ShowHint(static_cast<QStatusTipEvent*>(Event)->tip());
-    return true;
-  }
-  return QMainWindow::event(Event);
-}
-
 bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event) {
-  // Qt hands a hint up to the control's own window only, and a dialog has no status bar.
+  // Qt hands a hint up to the control's own window only, and a dialog has no status bar: every
+  // hint, the main window's own included, is taken here before it reaches any window.
   if (Event->type() == QEvent::StatusTip && Watched->isWidgetType()) {
     ShowHint(static_cast<QStatusTipEvent*>(Event)->tip());
     return true;

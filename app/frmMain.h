@@ -78,7 +78,6 @@ public:
 protected:
   void closeEvent(QCloseEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
-  bool event(QEvent* Event) override;
   // The application's hint handler: the hint of any window's control, dialogs included, goes
   // where ShowHint puts it.
   bool eventFilter(QObject* Watched, QEvent* Event) override;

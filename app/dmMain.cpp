@@ -732,7 +732,7 @@ void TdmMain::acSetPrinterExecute() {
 
 void TdmMain::acHelpExecute() {
   const QString help = frmMain ? frmMain->HelpFileName : QString();
-  if (!UrlOpener || !UrlOpener(QUrl::fromLocalFile(help)))
+  if (!OpenLocalUrl(QUrl::fromLocalFile(help)))
     MB(QStringLiteral("Nemohu spustit prohlížeč HTML souborů abych otevřel soubor s nápovědou\n") + help,
        QStringLiteral("Chyba!"), mtError, MsgButtons({mbOK}), mbOK, 0);
 }

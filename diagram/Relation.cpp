@@ -192,7 +192,7 @@ int TRelation::CountCoordinate() {
     const int y1 = std::min(T + FBaseY, T + FTargetY), y2 = std::max(T + FBaseY, T + FTargetY);
     const int sx = ConstX, sy = ConstY;
     const TOctant o1 = CountOctant(true), o2 = CountOctant(false);
-    shape = SelfRouteShape(o1, o2);
+    shape = LoopShapeOf(o1, o2);
     r = LoopBounds(shape, L, T, R, B, x1, y1, x2, y2, sx, sy);
     // Each end leaves the box on the side of its octant, straight out from its anchor.
     auto endOf = [&](TOctant octant, int ax, int ay, int& x, int& y, TSide& side) {
@@ -448,7 +448,7 @@ void TRelation::DrawRoute(ui::TCanvas* Canvas, int X0, int Y0, int W, int H, con
   } else {
     c->MoveTo(bx, by);
     for (const ui::TPoint& p :
-         SelfLoopPoints(FRouteShape, FBaseSide, bx, by, tx, ty, X0, Y0, X0 + W - 1, Y0 + H - 1))
+         LoopCorners(FRouteShape, FBaseSide, bx, by, tx, ty, X0, Y0, X0 + W - 1, Y0 + H - 1))
       c->LineTo(p.x, p.y);
     if (FTargetSide == TSide::Bottom)
       c->LineTo(tx, ty - 1);
@@ -518,8 +518,8 @@ bool TRelation::IsClickAcceptable(const int X, const int Y) {
     if (!IsLoopShape(FRouteShape)) RaiseBadShape("IsClickAcceptable()");
     const ui::TPoint b = FPaintedBaseEnd, t = FPaintedTargetEnd;
     std::vector<ui::TPoint> path{b};
-    for (const ui::TPoint& p : SelfLoopPoints(FRouteShape, FBaseSide, b.x, b.y, t.x, t.y, Left(), Top(),
-                                              Left() + Width() - 1, Top() + Height() - 1))
+    for (const ui::TPoint& p : LoopCorners(FRouteShape, FBaseSide, b.x, b.y, t.x, t.y, Left(), Top(),
+                                           Left() + Width() - 1, Top() + Height() - 1))
       path.push_back(p);
     path.push_back(t);
     for (size_t i = 0; i + 1 < path.size(); ++i)

@@ -125,8 +125,6 @@ public:
   // Octant of (X, Y) in a box of W x H (X, Y relative to its top-left corner); a point on a
   // diagonal or a middle line falls in the octant anticlockwise of it.
   static TOctant CountOctant(int X, int Y, int W, int H);
-  // Loop shape of a self relation whose anchors lie in octants O1 and O2.
-  static TLoopShape SelfRouteShape(TOctant O1, TOctant O2) { return LoopShapeOf(O1, O2); }
   // Computes route and bounds; -1 when it only spanned the two anchors because one of them
   // lies inside the other box, 0 otherwise. Raises "No intersection exists." when a box
   // border is not crossed.
@@ -141,12 +139,6 @@ public:
   // Keeps an end point on Side of Box at least half the area width from the side's corners.
   static void CoordinateIntersection(int& X, int& Y, const int AreaWidth, const TSide Side,
                                      const TRectangle* Box);
-  // Corner points of a self-relation loop between the end (BX, BY) and the end (TX, TY),
-  // both ends excluded; X0, Y0, R, B are the loop's left, top, right and bottom lines.
-  static std::vector<ui::TPoint> SelfLoopPoints(TLoopShape Shape, TSide BaseSide, int BX, int BY, int TX,
-                                                int TY, int X0, int Y0, int R, int B) {
-    return LoopCorners(Shape, BaseSide, BX, BY, TX, TY, X0, Y0, R, B);
-  }
 
   // Re-routes when both ends are set. A route that cannot be computed leaves the previous
   // one in place.

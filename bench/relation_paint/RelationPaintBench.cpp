@@ -221,10 +221,10 @@ void BM_PaintDirectFloor(benchmark::State& State) {
     AddEnd(f, r, r->TargetConclusionRect(), r->TargetSide(), false);
     std::vector<QPoint> path{QPoint(r->PaintedBaseEnd().x, r->PaintedBaseEnd().y)};
     if (r->SelfRelation())
-      for (const ui::TPoint& p : TRelation::SelfLoopPoints(
-               r->RouteShape(), r->BaseSide(), r->PaintedBaseEnd().x, r->PaintedBaseEnd().y,
-               r->PaintedTargetEnd().x, r->PaintedTargetEnd().y, r->Left(), r->Top(),
-               r->Left() + r->Width() - 1, r->Top() + r->Height() - 1))
+      for (const ui::TPoint& p :
+           LoopCorners(r->RouteShape(), r->BaseSide(), r->PaintedBaseEnd().x, r->PaintedBaseEnd().y,
+                       r->PaintedTargetEnd().x, r->PaintedTargetEnd().y, r->Left(), r->Top(),
+                       r->Left() + r->Width() - 1, r->Top() + r->Height() - 1))
         path.push_back(QPoint(p.x, p.y));
     path.push_back(QPoint(r->PaintedTargetEnd().x, r->PaintedTargetEnd().y));
     f.Paths.push_back(std::move(path));

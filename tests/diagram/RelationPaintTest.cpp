@@ -604,9 +604,9 @@ TEST_F(RelationLabelTest, EveryLoopShapeFromEitherEnd) {
     EXPECT_EQ(r->BoundsRect(), c.bounds);
     const TRect b = r->BoundsRect();
     std::vector<TPoint> path{r->PaintedBaseEnd()};
-    for (const TPoint& p : TRelation::SelfLoopPoints(
-             r->RouteShape(), r->BaseSide(), r->PaintedBaseEnd().x, r->PaintedBaseEnd().y,
-             r->PaintedTargetEnd().x, r->PaintedTargetEnd().y, b.Left, b.Top, b.Right - 1, b.Bottom - 1))
+    for (const TPoint& p : LoopCorners(r->RouteShape(), r->BaseSide(), r->PaintedBaseEnd().x,
+                                       r->PaintedBaseEnd().y, r->PaintedTargetEnd().x,
+                                       r->PaintedTargetEnd().y, b.Left, b.Top, b.Right - 1, b.Bottom - 1))
       path.push_back(p);
     path.push_back(r->PaintedTargetEnd());
     EXPECT_EQ(path, c.path);

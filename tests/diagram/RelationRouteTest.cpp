@@ -47,9 +47,8 @@ TEST(RelationOctant, SelfShapeOfEveryPairOfOctants) {
   };
   for (int o1 = 1; o1 <= 8; ++o1)
     for (int o2 = 1; o2 <= 8; ++o2)
-      EXPECT_EQ(
-          static_cast<int>(TRelation::SelfRouteShape(static_cast<TOctant>(o1), static_cast<TOctant>(o2))),
-          shapes[o1 - 1][o2 - 1])
+      EXPECT_EQ(static_cast<int>(LoopShapeOf(static_cast<TOctant>(o1), static_cast<TOctant>(o2))),
+                shapes[o1 - 1][o2 - 1])
           << o1 << " with " << o2;
 }
 

@@ -3,6 +3,7 @@
 // the desktop point it was pressed on. Events are sent to the desktop in its own positions, as
 // the mouse gives them while a button holds it, also beyond the visible part.
 #include "FakeDesignHost.h"
+#include "ShownDesign.h"
 
 #include "diagram/Entity.h"
 #include "diagram/Relation.h"
@@ -26,11 +27,7 @@ protected:
   void SetUp() override {
     TDesignSamples::SetCurrent(&samples);
     design = std::make_unique<TfrmDesign>(&host);
-    design->setAttribute(Qt::WA_DeleteOnClose, false);
-    ASSERT_TRUE(design->BindModel("varne.so", "InterBase 6", "2.0")) << qPrintable(design->LoadError);
-    design->resize(800, 600);
-    design->show();
-    QApplication::processEvents();
+    ASSERT_TRUE(BindAndShow(*design, 800, 600)) << qPrintable(design->LoadError);
     design->SetDesktopSize(0, 0, 4000, 3000);
     W = design->ClientWidth();
     H = design->ClientHeight();
@@ -43,9 +40,7 @@ protected:
   }
 
   void Send(QEvent::Type Type, QPoint P, Qt::MouseButton Button, Qt::MouseButtons Held) {
-    QWidget* w = design->Desktop;
-    QMouseEvent e(Type, QPointF(P), w->mapToGlobal(QPointF(P)), Button, Held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
+    SendMouse(*design, Type, P, Button, Held);
   }
   void Press(QPoint P) { Send(QEvent::MouseButtonPress, P, Qt::LeftButton, Qt::LeftButton); }
   void Move(QPoint P) { Send(QEvent::MouseMove, P, Qt::NoButton, Qt::LeftButton); }

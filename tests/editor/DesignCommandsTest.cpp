@@ -4,6 +4,7 @@
 // drawn schema runs on a real Firebird database.
 #include "FakeBrowserHost.h"
 #include "FakeDesignHost.h"
+#include "ShownDesign.h"
 
 #include "Interface/MorvikInterface.h"
 #include "diagram/Entity.h"
@@ -51,13 +52,7 @@ protected:
   void SetUp() override {
     TDesignSamples::SetCurrent(&samples);
     design = std::make_unique<TfrmDesign>(&host);
-    design->setAttribute(Qt::WA_DeleteOnClose, false);
-    ASSERT_TRUE(design->BindModel("varne.so", "InterBase 6", "2.0")) << qPrintable(design->LoadError);
-    design->resize(800, 600);
-    design->show();
-    QApplication::processEvents();
-    design->sbxDesktop->SetHorzPosition(0);
-    design->sbxDesktop->SetVertPosition(0);
+    ASSERT_TRUE(BindAndShow(*design, 800, 600)) << qPrintable(design->LoadError);
     // The error list of the window, hidden until a check finds something.
     if (!design->ErrorBrowser) {
       browserHost.Model = design->Model;
@@ -87,15 +82,10 @@ protected:
   }
 
   void Drag(QPoint From, QPoint To) {
-    QWidget* w = design->Desktop;
-    auto send = [&](QEvent::Type Type, QPoint P, Qt::MouseButton Button, Qt::MouseButtons Held) {
-      QMouseEvent e(Type, QPointF(P), w->mapToGlobal(QPointF(P)), Button, Held, Qt::NoModifier);
-      QApplication::sendEvent(w, &e);
-    };
-    send(QEvent::MouseButtonPress, From, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseMove, (From + To) / 2, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseMove, To, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, To, Qt::LeftButton, Qt::NoButton);
+    SendMouse(*design, QEvent::MouseButtonPress, From, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(*design, QEvent::MouseMove, (From + To) / 2, Qt::NoButton, Qt::LeftButton);
+    SendMouse(*design, QEvent::MouseMove, To, Qt::NoButton, Qt::LeftButton);
+    SendMouse(*design, QEvent::MouseButtonRelease, To, Qt::LeftButton, Qt::NoButton);
   }
   TEntity* DrawEntity(QPoint From, QPoint To) {
     host.CurrentTool = toolEntity;

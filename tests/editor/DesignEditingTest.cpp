@@ -3,6 +3,7 @@
 // elements with their plug-in objects, relation labels, and the property commands with the
 // dialogs played by the fake host.
 #include "FakeDesignHost.h"
+#include "ShownDesign.h"
 
 #include "Interface/MorvikInterface.h"
 #include "diagram/Entity.h"
@@ -41,14 +42,7 @@ protected:
   void SetUp() override {
     TDesignSamples::SetCurrent(&samples);
     design = std::make_unique<TfrmDesign>(&host);
-    design->setAttribute(Qt::WA_DeleteOnClose, false);
-    ASSERT_TRUE(design->BindModel(QStringLiteral("varne.so"), QStringLiteral("InterBase 6"), "2.0"))
-        << qPrintable(design->LoadError);
-    design->resize(900, 600);
-    design->show();
-    QApplication::processEvents();
-    design->sbxDesktop->SetHorzPosition(0);
-    design->sbxDesktop->SetVertPosition(0);
+    ASSERT_TRUE(BindAndShow(*design, 900, 600)) << qPrintable(design->LoadError);
   }
   void TearDown() override {
     design.reset();
@@ -56,9 +50,7 @@ protected:
   }
 
   void Send(QEvent::Type Type, QPoint P, Qt::MouseButton Button, Qt::MouseButtons Held) {
-    QWidget* w = design->Desktop;
-    QMouseEvent e(Type, QPointF(P), w->mapToGlobal(QPointF(P)), Button, Held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
+    SendMouse(*design, Type, P, Button, Held);
   }
   void Drag(QPoint From, QPoint To) {
     Send(QEvent::MouseButtonPress, From, Qt::LeftButton, Qt::LeftButton);

@@ -3,6 +3,7 @@
 // leaves in the document and the model. Events are sent to the desktop in its own
 // positions, as the mouse gives them.
 #include "FakeDesignHost.h"
+#include "ShownDesign.h"
 
 #include "Interface/MorvikInterface.h"
 #include "diagram/Entity.h"
@@ -26,22 +27,12 @@
 
 namespace {
 
-const QString Plugin = QStringLiteral("varne.so");
-const QString ModelName = QStringLiteral("InterBase 6");
-
 class DesignMouse : public ::testing::Test {
 protected:
   void SetUp() override {
     TDesignSamples::SetCurrent(&samples);
     design = std::make_unique<TfrmDesign>(&host);
-    design->setAttribute(Qt::WA_DeleteOnClose, false);
-    ASSERT_TRUE(design->BindModel(Plugin, ModelName, "2.0")) << qPrintable(design->LoadError);
-    design->resize(800, 600);
-    design->show();
-    QApplication::processEvents();
-    // The view at the desktop's top-left corner.
-    design->sbxDesktop->SetHorzPosition(0);
-    design->sbxDesktop->SetVertPosition(0);
+    ASSERT_TRUE(BindAndShow(*design, 800, 600)) << qPrintable(design->LoadError);
   }
   void TearDown() override {
     design.reset();
@@ -50,9 +41,7 @@ protected:
 
   void Send(QEvent::Type Type, QPoint P, Qt::MouseButton Button, Qt::MouseButtons Held,
             Qt::KeyboardModifiers Keys = Qt::NoModifier) {
-    QWidget* w = design->Desktop;
-    QMouseEvent e(Type, QPointF(P), w->mapToGlobal(QPointF(P)), Button, Held, Keys);
-    QApplication::sendEvent(w, &e);
+    SendMouse(*design, Type, P, Button, Held, Keys);
   }
   void Press(QPoint P, Qt::MouseButton Button = Qt::LeftButton, Qt::KeyboardModifiers Keys = Qt::NoModifier) {
     Send(QEvent::MouseButtonPress, P, Button, Button, Keys);

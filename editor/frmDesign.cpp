@@ -22,6 +22,7 @@
 #include "ui/MB.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMdiSubWindow>
@@ -56,6 +57,8 @@ void TDesignDesktop::Notification(ui::TComponent* AComponent, ui::TOperation Ope
   ui::TDesktop::Notification(AComponent, Operation);
   if (Operation == ui::TOperation::opRemove && OnRemoved) OnRemoved(AComponent);
 }
+
+void TDesignDesktop::contextMenuEvent(QContextMenuEvent* Event) { Event->accept(); }
 
 TfrmDesign::TfrmDesign(TDesignHost* Host, QWidget* Parent) : QWidget(Parent), FHost(Host) {
   setAttribute(Qt::WA_DeleteOnClose);
@@ -149,6 +152,8 @@ void TfrmDesign::CreateComponents() {
   sbxDesktop->setFrameShape(QFrame::NoFrame);
   sbxDesktop->setWidgetResizable(false);
   sbxDesktop->setBackgroundRole(QPalette::Dark);
+  // Beyond the desktop's extent a right click does nothing, no menu either.
+  sbxDesktop->setContextMenuPolicy(Qt::PreventContextMenu);
   grid->addWidget(pbTopRuler, 0, 0, 1, 2);
   grid->addWidget(pbLeftRuler, 1, 0);
   grid->addWidget(sbxDesktop, 1, 1);

@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+class QContextMenuEvent;
 class QPainter;
 class QSplitter;
 class TDesignHost;
@@ -52,6 +53,9 @@ public:
 
 protected:
   void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override;
+  // The window's own menus pop up on the mouse release; the context-menu event of the
+  // windowing system stops here instead of reaching a menu of a window around.
+  void contextMenuEvent(QContextMenuEvent* Event) override;
 };
 
 class TfrmDesign : public QWidget, public TSchemaHost, public TBrowserHost {
@@ -427,6 +431,8 @@ private:
   // the tool returns to the arrow unless it is sticky.
   void NewElementPlaced(TMorvikGraphic* Element, int Kind);
   void ForgetMouseState(const ui::TComponent* Component);
+  // Ends a move or resize under way without placing anything; the group outline goes.
+  void AbandonMove();
   // Takes the owner of a control that lives only during one drag (rubber band, creation
   // box, group box, relation line); the desktop stays its parent.
   template <class T>

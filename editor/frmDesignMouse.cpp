@@ -537,6 +537,8 @@ void TfrmDesign::Select(TMorvikGraphic* Element) {
 void TfrmDesign::Deselect(TMorvikGraphic* Element) {
   if (!Element) return;
   auto it = std::find(Selection.begin(), Selection.end(), Element);
+  // A move carries the selection as it was: a selection that changes under it ends it.
+  if (it != Selection.end() && (Moving || GroupBox)) AbandonMove();
   Element->SetSelected(false);
   if (auto* rectangle = dynamic_cast<TRectangle*>(Element)) {
     delete ResizeBoxOf(rectangle);
@@ -752,7 +754,22 @@ void TfrmDesign::ForgetMouseState(const ui::TComponent* Component) {
   if (Component == CreationBox) CreationBox = nullptr;
   if (Component == RubberBand) RubberBand = nullptr, RubberBanding = false;
   if (Component == RelationLine) RelationLine = nullptr, RelationDragging = false;
-  if (Component == RelationBase) RelationBase = nullptr, RelationDragging = false;
+  // A drag from an element that goes ends with its line: nothing is left to press on.
+  if (Component == RelationBase) {
+    RelationBase = nullptr;
+    RelationDragging = false;
+    TSelectingRect* line = RelationLine;
+    RelationLine = nullptr;
+    delete line;
+  }
+}
+
+void TfrmDesign::AbandonMove() {
+  Moving = false;
+  ResizeHandle = hcNone;
+  TResizeBox* group = GroupBox;
+  GroupBox = nullptr;
+  delete group;
 }
 
 // ---- Creation ------------------------------------------------------------------------------

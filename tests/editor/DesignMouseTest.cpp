@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -655,6 +656,104 @@ TEST_F(DesignMouse, PanningStopsWhileAKeyOrAnotherButtonIsHeldAndGoesOnAfterward
       EXPECT_EQ(e->Left(), 700);
     }
   }
+}
+
+// Deleting what a drag holds ends the drag: no outline or line stays on the desktop, the place
+// where the line was takes presses again, and the next group move lands where it is dragged.
+TEST_F(DesignMouse, DeletingWhatADragHoldsEndsTheDragWithoutATrace) {
+  TEntity* a = DrawEntity(QPoint(100, 100), QPoint(200, 180));
+  TEntity* b = DrawEntity(QPoint(300, 100), QPoint(400, 180));
+  TEntity* c = DrawEntity(QPoint(100, 400), QPoint(200, 480));
+  TEntity* d = DrawEntity(QPoint(300, 400), QPoint(400, 480));
+  ASSERT_TRUE(a && b && c && d);
+  host.CurrentTool = toolArrow;
+
+  // A group move: the Delete key while the button is still held.
+  Drag(QPoint(50, 50), QPoint(450, 250));
+  ASSERT_EQ(design->Selection.size(), 2u);
+  const QPoint grab = Centre(a), dropped = grab + QPoint(100, 200);
+  Press(grab);
+  Move(dropped);
+  ASSERT_EQ(StrayHandles(), 1);
+  design->DeleteSelection();
+  Release(dropped);
+  EXPECT_EQ(StrayHandles(), 0);
+  EXPECT_EQ(design->VisualModel->Entities, (std::vector<TEntity*>{c, d}));
+  Drag(QPoint(50, 350), QPoint(450, 550));
+  ASSERT_EQ(design->Selection.size(), 2u);
+  const ui::TRect cBefore = c->BoundsRect(), dBefore = d->BoundsRect();
+  Drag(Centre(c), Centre(c) + QPoint(40, 30));
+  EXPECT_EQ(c->BoundsRect(),
+            ui::Bounds(cBefore.Left + 40, cBefore.Top + 30, cBefore.Width(), cBefore.Height()));
+  EXPECT_EQ(d->BoundsRect(),
+            ui::Bounds(dBefore.Left + 40, dBefore.Top + 30, dBefore.Width(), dBefore.Height()));
+
+  // A relation drag from a selected entity that is deleted on the way.
+  design->SelectOnly(c);
+  host.CurrentTool = toolRelation;
+  const QPoint from = Centre(c), to = Centre(c) + QPoint(250, -200);
+  Press(from);
+  Move(to);
+  ASSERT_EQ(StrayHandles(), 1);
+  design->DeleteSelection();
+  Release(to);
+  EXPECT_EQ(StrayHandles(), 0);
+  EXPECT_TRUE(design->VisualModel->Relations.empty());
+  // Where the line lay, the entity tool creates and the arrow draws a band.
+  const QPoint inside = from + (to - from) * 3 / 4;
+  ASSERT_EQ(design->Desktop->ControlAtPos(ui::TPoint{inside.x(), inside.y()}), nullptr);
+  host.CurrentTool = toolEntity;
+  Click(inside);
+  ASSERT_EQ(design->VisualModel->Entities.size(), 2u);
+  TEntity* added = design->VisualModel->Entities.back();
+  EXPECT_EQ(added->Left(), inside.x());
+  design->ClearSelection();
+  host.CurrentTool = toolArrow;
+  Drag(QPoint(added->Left() - 10, added->Top() - 10),
+       QPoint(added->Left() + added->Width() + 10, added->Top() + added->Height() + 10));
+  EXPECT_EQ(design->Selection, (std::vector<TMorvikGraphic*>{added}));
+}
+
+// The right button's menus are the window's own: the windowing system's context-menu event
+// that comes with a real right click climbs to no window around the desktop, whatever the tool.
+TEST_F(DesignMouse, ARealRightClickRaisesNoOtherMenuThanTheWindowsOwn) {
+  struct MenuWatch : QObject {
+    int Seen = 0;
+    bool eventFilter(QObject*, QEvent* Event) override {
+      if (Event->type() == QEvent::ContextMenu) ++Seen;
+      return false;
+    }
+  } watch;
+  design->installEventFilter(&watch);
+  design->SetDesktopSize(0, 0, 300, 200);
+  struct Case {
+    const char* What;
+    int Tool;
+    QPoint At;
+    int Zoom;
+    size_t Menus;
+  };
+  const Case cases[] = {
+      {"the zoom tool zooms out", toolZoom, QPoint(100, 100), 500, 0},
+      {"the arrow pops up the desktop menu", toolArrow, QPoint(100, 100), 1000, 1},
+      {"beyond the desktop nothing happens", toolArrow, QPoint(350, 250), 1000, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    design->SetZoom(1000, 0, 0);
+    design->sbxDesktop->SetHorzPosition(0);
+    design->sbxDesktop->SetVertPosition(0);
+    host.CurrentTool = c.Tool;
+    host.Menus.clear();
+    watch.Seen = 0;
+    // Through the window, as the windowing system delivers a click.
+    const QPoint at = design->Desktop->mapTo(design->window(), c.At);
+    QTest::mouseClick(design->window()->windowHandle(), Qt::RightButton, Qt::NoModifier, at);
+    EXPECT_EQ(design->Zoom(), c.Zoom);
+    EXPECT_EQ(host.Menus.size(), c.Menus);
+    EXPECT_EQ(watch.Seen, 0);
+  }
+  design->removeEventFilter(&watch);
 }
 
 TEST_F(DesignMouse, TheHandPansWithTheLeftButtonAloneAndARelationLabelStaysPut) {

@@ -39,20 +39,18 @@ void SetHandlers(T* Element, const TElementHandlers& Handlers) {
 
 const TDesignSamples* Samples() { return TDesignSamples::Current(); }
 
-// A position or size from outside (a file, the clipboard, a dialog) held within the largest
-// desktop at the zoom M / D, so that no later arithmetic on it leaves the integer range.
-int WithinDesktop(int Value, int M, int D) {
-  const long long extent = M > 0 && D > 0 ? static_cast<long long>(TDesignSamples::MaxDesktopPix) * M / D
-                                          : TDesignSamples::MaxDesktopPix;
-  return static_cast<int>(std::clamp<long long>(Value, 0, extent));
-}
-
 bool IsEntity(const TRectangle* R) { return dynamic_cast<const TEntity*>(R) != nullptr; }
 bool IsNoteOrLabel(const TRectangle* R) {
   return dynamic_cast<const TNote*>(R) != nullptr || dynamic_cast<const TTextLabel*>(R) != nullptr;
 }
 
 } // namespace
+
+int WithinDesktop(long long Value, int M, int D) {
+  const long long extent = M > 0 && D > 0 ? static_cast<long long>(TDesignSamples::MaxDesktopPix) * M / D
+                                          : TDesignSamples::MaxDesktopPix;
+  return static_cast<int>(std::clamp<long long>(Value, 0, extent));
+}
 
 void SetDesignImages(ui::TImageList* Images) { FactoryImages = Images; }
 ui::TImageList* DesignImages() { return FactoryImages; }

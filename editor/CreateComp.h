@@ -38,6 +38,11 @@ struct TElementHandlers {
 void SetDesignImages(ui::TImageList* Images);
 ui::TImageList* DesignImages();
 
+// A position or size from outside (a file, the clipboard, a dialog) held within the largest
+// desktop at the zoom M / D, so that no later arithmetic on it leaves the integer range. Takes
+// a wider type, so that a sum of two stored values can be held before it is narrowed.
+int WithinDesktop(long long Value, int M, int D);
+
 TEntity* CreateEntity(ui::TDesktop* Desktop, int M, int D, const QString& Name, const QString& Caption,
                       int Left, int Top, int Width, int Height, bool DrawAll, bool IsNew, bool AutoSize,
                       const TElementHandlers& Handlers);

@@ -17,6 +17,9 @@
 
 #include <QHash>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 QString ClipName(bool Clip, const QString& Name) { return Clip ? ClipPrefix + Name : Name; }
@@ -44,6 +47,20 @@ void WriteList(TRepository& Store, const QString& List, const QString& Group,
 
 bool SameName(const QString& A, const QString& B) { return A.compare(B, Qt::CaseInsensitive) == 0; }
 
+// A position relative to the view origin, as the writers store it: subtracted in a wider type,
+// so that no origin can overflow it.
+int Relative(int Position, int Origin) {
+  return static_cast<int>(std::clamp<long long>(static_cast<long long>(Position) - Origin,
+                                                std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()));
+}
+
+// A stored position placed at the view origin, as the readers read it: added in a wider type
+// and held within the largest desktop at the zoom.
+int Placed(const TRepository& Store, const QString& Key, int Origin, int Zoom) {
+  return WithinDesktop(static_cast<long long>(Store.ReadInteger(Key, 0)) + Origin, Zoom, 1000);
+}
+
 TRelationKind KindOf(int Stored) {
   return Stored >= rkZeroOneToZeroOne && Stored <= rkUserDefined ? static_cast<TRelationKind>(Stored)
                                                                  : rkNone;
@@ -58,8 +75,8 @@ void SaveEntity(TRepository& Store, const QString& Prefix, bool Clip, const TEnt
   Store.AddEntity(GroupPath(Prefix));
   Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Entity.Name()));
   Store.WriteString(Prefix + QStringLiteral("Caption"), Entity.Caption());
-  Store.WriteInteger(Prefix + QStringLiteral("Left"), Entity.Left() - Origin.x);
-  Store.WriteInteger(Prefix + QStringLiteral("Top"), Entity.Top() - Origin.y);
+  Store.WriteInteger(Prefix + QStringLiteral("Left"), Relative(Entity.Left(), Origin.x));
+  Store.WriteInteger(Prefix + QStringLiteral("Top"), Relative(Entity.Top(), Origin.y));
   Store.WriteInteger(Prefix + QStringLiteral("Width"), Entity.Width());
   Store.WriteInteger(Prefix + QStringLiteral("Height"), Entity.Height());
   Store.WriteBoolean(Prefix + QStringLiteral("ShowAttrib"), Entity.DrawAll());
@@ -71,8 +88,8 @@ void SaveNote(TRepository& Store, const QString& Prefix, bool Clip, const TNote&
   Store.AddNote(GroupPath(Prefix));
   Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Note.Name()));
   Store.WriteMemo(Prefix + QStringLiteral("Text"), Note.Text());
-  Store.WriteInteger(Prefix + QStringLiteral("Left"), Note.Left() - Origin.x);
-  Store.WriteInteger(Prefix + QStringLiteral("Top"), Note.Top() - Origin.y);
+  Store.WriteInteger(Prefix + QStringLiteral("Left"), Relative(Note.Left(), Origin.x));
+  Store.WriteInteger(Prefix + QStringLiteral("Top"), Relative(Note.Top(), Origin.y));
   Store.WriteInteger(Prefix + QStringLiteral("Width"), Note.Width());
   Store.WriteInteger(Prefix + QStringLiteral("Height"), Note.Height());
   Store.WriteBoolean(Prefix + QStringLiteral("AutoSize"), Note.AutoSize());
@@ -89,8 +106,8 @@ void SaveTextLabel(TRepository& Store, const QString& Prefix, bool Clip, const T
   Store.AddTextLabel(GroupPath(Prefix));
   Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Label.Name()));
   Store.WriteString(Prefix + QStringLiteral("Caption"), Label.Caption());
-  Store.WriteInteger(Prefix + QStringLiteral("Left"), Label.Left() - Origin.x);
-  Store.WriteInteger(Prefix + QStringLiteral("Top"), Label.Top() - Origin.y);
+  Store.WriteInteger(Prefix + QStringLiteral("Left"), Relative(Label.Left(), Origin.x));
+  Store.WriteInteger(Prefix + QStringLiteral("Top"), Relative(Label.Top(), Origin.y));
   if (Label.Tag() != 0) return; // a relation's label takes the look of relation labels
   Store.WriteBrush(Prefix + QStringLiteral("BrushColor"), BrushValue(*Label.Brush()));
   Store.WritePen(Prefix + QStringLiteral("PenColor"), PenValue(*Label.Pen()));
@@ -118,8 +135,8 @@ void SaveProjectInfo(TRepository& Store, const QString& Prefix, bool Clip, const
   Store.WriteBoolean(Prefix + QStringLiteral("Created"), Info != nullptr);
   if (Info) {
     Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Info->Name()));
-    Store.WriteInteger(Prefix + QStringLiteral("Left"), Info->Left() - Origin.x);
-    Store.WriteInteger(Prefix + QStringLiteral("Top"), Info->Top() - Origin.y);
+    Store.WriteInteger(Prefix + QStringLiteral("Left"), Relative(Info->Left(), Origin.x));
+    Store.WriteInteger(Prefix + QStringLiteral("Top"), Relative(Info->Top(), Origin.y));
     Store.WriteString(Prefix + QStringLiteral("Author"), Info->Author());
     Store.WriteString(Prefix + QStringLiteral("Firm"), Info->Firm());
     Store.WriteString(Prefix + QStringLiteral("Project"), Info->Project());
@@ -188,8 +205,11 @@ TSchemaDesktop ReadSchemaDesktop(const TRepository& Store) {
 }
 
 ui::TPoint ReadViewOrigin(const TRepository& Store, const ui::TPoint& Default) {
-  return ui::TPoint{Store.ReadInteger(QStringLiteral("ViewOriginX"), Default.x),
-                    Store.ReadInteger(QStringLiteral("ViewOriginY"), Default.y)};
+  auto read = [&](const char* Key, int Default) {
+    const int value = Store.ReadInteger(QString::fromLatin1(Key), Default);
+    return value >= 0 && value <= TSchemaDesktop::MaxPixels ? value : Default;
+  };
+  return ui::TPoint{read("ViewOriginX", Default.x), read("ViewOriginY", Default.y)};
 }
 
 void ReadSchemaModel(const TRepository& Store, Morvik::TModel* Model) {
@@ -304,8 +324,8 @@ TEntity* TSchemaReader::LoadEntity(const QString& Prefix) {
   TEntity* entity = CreateEntity(
       FHost.SchemaDesktop(), M(), 1000, s.ReadString(Prefix + QStringLiteral("Name"), QString()),
       s.ReadString(Prefix + QStringLiteral("Caption"), QStringLiteral("Entita")),
-      s.ReadInteger(Prefix + QStringLiteral("Left"), 0) + FOrigin.x,
-      s.ReadInteger(Prefix + QStringLiteral("Top"), 0) + FOrigin.y,
+      Placed(s, Prefix + QStringLiteral("Left"), FOrigin.x, M()),
+      Placed(s, Prefix + QStringLiteral("Top"), FOrigin.y, M()),
       s.ReadInteger(Prefix + QStringLiteral("Width"), 0), s.ReadInteger(Prefix + QStringLiteral("Height"), 0),
       s.ReadBoolean(Prefix + QStringLiteral("ShowAttrib"), true), false, true, FHost.SchemaHandlers());
   FEntities.push_back(entity);
@@ -324,8 +344,8 @@ TNote* TSchemaReader::LoadNote(const QString& Prefix) {
   TNote* note = CreateNote(
       FHost.SchemaDesktop(), M(), 1000, s.ReadString(Prefix + QStringLiteral("Name"), QString()),
       s.ReadMemo(Prefix + QStringLiteral("Text"), QString()),
-      s.ReadInteger(Prefix + QStringLiteral("Left"), 0) + FOrigin.x,
-      s.ReadInteger(Prefix + QStringLiteral("Top"), 0) + FOrigin.y,
+      Placed(s, Prefix + QStringLiteral("Left"), FOrigin.x, M()),
+      Placed(s, Prefix + QStringLiteral("Top"), FOrigin.y, M()),
       s.ReadInteger(Prefix + QStringLiteral("Width"), 0), s.ReadInteger(Prefix + QStringLiteral("Height"), 0),
       s.ReadBoolean(Prefix + QStringLiteral("AutoSize"), true), FHost.SchemaHandlers());
   FNotes.push_back(note);
@@ -360,12 +380,11 @@ TProjectInfo* TSchemaReader::LoadProjectInfo(const QString& Prefix) {
   TProjectInfo* info = nullptr;
   if (s.ReadBoolean(Prefix + QStringLiteral("Created"), false)) {
     auto read = [&](const char* Key) { return s.ReadString(Prefix + QString::fromLatin1(Key), QString()); };
-    info =
-        CreateProjectInfo(FHost.SchemaDesktop(), M(), 1000, read("Name"),
-                          s.ReadInteger(Prefix + QStringLiteral("Left"), 0) + FOrigin.x,
-                          s.ReadInteger(Prefix + QStringLiteral("Top"), 0) + FOrigin.y, true, read("Author"),
-                          read("Firm"), read("Project"), read("Version"), read("Model"), read("SubModel"),
-                          document.DBModelName, created, updated, FHost.SchemaHandlers());
+    info = CreateProjectInfo(FHost.SchemaDesktop(), M(), 1000, read("Name"),
+                             Placed(s, Prefix + QStringLiteral("Left"), FOrigin.x, M()),
+                             Placed(s, Prefix + QStringLiteral("Top"), FOrigin.y, M()), true, read("Author"),
+                             read("Firm"), read("Project"), read("Version"), read("Model"), read("SubModel"),
+                             document.DBModelName, created, updated, FHost.SchemaHandlers());
     FProjectInfo = info;
     document.SetProjectInfo(info);
     FHost.AddToBrowser(info);
@@ -380,8 +399,8 @@ TTextLabel* TSchemaReader::LoadTextLabel(const QString& Prefix) {
   TTextLabel* label = CreateTextLabel(
       FHost.SchemaDesktop(), M(), 1000, s.ReadString(Prefix + QStringLiteral("Name"), QString()),
       s.ReadString(Prefix + QStringLiteral("Caption"), QString()),
-      s.ReadInteger(Prefix + QStringLiteral("Left"), 0) + FOrigin.x,
-      s.ReadInteger(Prefix + QStringLiteral("Top"), 0) + FOrigin.y, FHost.SchemaHandlers());
+      Placed(s, Prefix + QStringLiteral("Left"), FOrigin.x, M()),
+      Placed(s, Prefix + QStringLiteral("Top"), FOrigin.y, M()), FHost.SchemaHandlers());
   FTextLabels.push_back(label);
   // The label was made with the look of relation labels, which is the default of each part.
   AssignBrushValue(*label->Brush(),

@@ -84,7 +84,8 @@ TSchemaIdentity ReadSchemaIdentity(const TRepository& Store);
 // The desktop keys held to the limits of the settings: a page count outside 0 ... MaxPages
 // or a pixel size outside 1 ... MaxPixels takes its default.
 TSchemaDesktop ReadSchemaDesktop(const TRepository& Store);
-// The stored view origin, or Default for a missing key.
+// The stored view origin held to the limits of the desktop: a coordinate that is missing or
+// outside 0 ... MaxPixels takes its Default.
 ui::TPoint ReadViewOrigin(const TRepository& Store, const ui::TPoint& Default);
 // The bound model's own parameters, when the store holds "Model".
 void ReadSchemaModel(const TRepository& Store, Morvik::TModel* Model);

@@ -15,9 +15,13 @@
 #include "editor/SchemaFile.h"
 #include "ui/Exception.h"
 
+#include "editor/SchemaClipboard.h"
+
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <chrono>
+#include <limits>
 
 namespace {
 
@@ -222,6 +226,84 @@ TEST_F(SchemaFile, IrregularFilesLoadWhatIsThere) {
   EXPECT_EQ(d.Relations[0]->MainLabel(), d.TextLabels[0]);
   EXPECT_EQ(d.Relations[1]->MainLabel(), nullptr);
   EXPECT_EQ(d.TextLabels[0]->Tag(), reinterpret_cast<intptr_t>(d.Relations[0]));
+}
+
+// Positions and view origins at the integer limits, from a file and from the clipboard: every
+// element lands within the largest desktop, an origin out of range takes its default, and a
+// writer never overflows whatever origin it is given.
+TEST_F(SchemaFile, PositionsAtTheIntegerLimitsAreHeldOnTheDesktop) {
+  constexpr int Max = std::numeric_limits<int>::max(), Min = std::numeric_limits<int>::min();
+  TSchemaWindow source(Plugin);
+  source.FillEveryKind();
+  TRepository written;
+  WriteSchema(written, source.Document, source.Model.get(), source.Desktop, source.Origin);
+  // Every integer of one key name set to Value.
+  auto withAll = [](QString Text, const char* Key, int Value) {
+    return Text.replace(QRegularExpression(QString("(<integer name=\"%1\" value=\")-?[0-9]+").arg(Key)),
+                        QString("\\1%1").arg(Value));
+  };
+  auto expectOnDesktop = [](const TVisualModel& D) {
+    std::vector<const ui::TControl*> boxes(D.Entities.begin(), D.Entities.end());
+    boxes.insert(boxes.end(), D.Notes.begin(), D.Notes.end());
+    boxes.insert(boxes.end(), D.TextLabels.begin(), D.TextLabels.end());
+    if (D.ProjectInfo) boxes.push_back(D.ProjectInfo);
+    // A relation's label is placed by its relation, beside the line.
+    std::erase_if(boxes, [](const ui::TControl* b) { return b->Tag() != 0; });
+    EXPECT_FALSE(boxes.empty());
+    for (const ui::TControl* b : boxes) {
+      SCOPED_TRACE(b->Name().toStdString());
+      for (int v : {b->Left(), b->Top(), b->Width(), b->Height()}) {
+        EXPECT_GE(v, 0);
+        EXPECT_LE(v, TDesignSamples::MaxDesktopPix);
+      }
+    }
+  };
+  const struct {
+    const char* Name;
+    int Left, Top, OriginX, OriginY;
+  } cases[] = {
+      {"largest positions", Max, Max, 1000, 1000},
+      {"smallest positions", Min, Min, 1000, 1000},
+      {"origins at the limits", 5, 5, Max, Min},
+      {"everything at the limit", Max, Min, Max, Max},
+  };
+  const TVisualModel& d = source.Document;
+  const QString copied = CopySchemaText(
+      d, {d.Entities[0], d.Entities[1], d.Notes[0], d.TextLabels[0], d.ProjectInfo}, source.Origin);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto atLimits = [&](QString Text) {
+      Text = withAll(Text, "Left", c.Left);
+      Text = withAll(Text, "Top", c.Top);
+      Text = withAll(Text, "ViewOriginX", c.OriginX);
+      Text = withAll(Text, "ViewOriginY", c.OriginY);
+      return withAll(Text, "Width", Max);
+    };
+    const QString text = atLimits(written.SaveToText());
+    TRepository store;
+    store.LoadFromText(text);
+    ASSERT_EQ(store.ReadInteger("Entities.E0.Left", 0), c.Left);
+    const ui::TPoint fallback{2000, 1000};
+    const ui::TPoint origin = ReadViewOrigin(store, fallback);
+    EXPECT_EQ(origin.x, c.OriginX == Max ? fallback.x : c.OriginX);
+    EXPECT_EQ(origin.y, c.OriginY < 0 || c.OriginY == Max ? fallback.y : c.OriginY);
+    TSchemaWindow loaded(Plugin);
+    ReadSchemaElements(loaded, store, origin);
+    expectOnDesktop(loaded.Document);
+    // Pasted at a view origin of the window, the same text lands on the desktop too.
+    TSchemaWindow pasted(Plugin);
+    ASSERT_EQ(PasteSchemaText(pasted, atLimits(copied), ui::TPoint{TSchemaDesktop::MaxPixels, 0}),
+              TPasteResult::Pasted);
+    expectOnDesktop(pasted.Document);
+  }
+  // Writers subtract any origin without overflow.
+  for (const ui::TPoint origin : {ui::TPoint{Min, Max}, ui::TPoint{Max, Min}}) {
+    TRepository store;
+    WriteSchema(store, source.Document, source.Model.get(), source.Desktop, origin);
+    const TEntity* e = source.Document.Entities[0];
+    EXPECT_EQ(store.ReadInteger("Entities.E0.Left", 0), origin.x == Min ? Max : e->Left() - Max);
+    EXPECT_EQ(store.ReadInteger("Entities.E0.Top", 0), origin.y == Min ? Max : e->Top() - Max);
+  }
 }
 
 TEST_F(SchemaFile, BadFilesFailAndLeaveNothing) {

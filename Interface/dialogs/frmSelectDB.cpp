@@ -59,10 +59,7 @@ void TfrmSelectDB::Scan(const QString& Folder) {
 
 void TfrmSelectDB::ScanLibrary(const QString& Folder, const QString& FileName) {
   void* handle = dlopen(QFile::encodeName(Folder + FileName).constData(), RTLD_NOW | RTLD_LOCAL);
-  if (!handle) {
-    ShowMessage(QStringLiteral("Error in resolving function\n") + LoaderError());
-    return;
-  }
+  if (!handle) return; // not a loadable library: skipped without a word
   dlerror();
   auto models = reinterpret_cast<Morvik::TModelsFunc>(dlsym(handle, Morvik::ModelsExportName));
   if (!models) {

@@ -1,5 +1,6 @@
 #include "app/dmMain.h"
 
+#include "app/ClipboardOffer.h"
 #include "app/PagePrinting.h"
 #include "Interface/dialogs/PropertyDialogs.h"
 #include "diagram/Entity.h"
@@ -281,7 +282,10 @@ void TdmMain::CreateActions() {
   FEnabling[acSaveAs] = design;
   FEnabling[acCut] = [this] { return HasDesign() && Design()->HasSelection(); };
   FEnabling[acCopy] = [this] { return HasDesign() && Design()->HasSelection(); };
-  FEnabling[acPaste] = [this] { return HasDesign() && !QApplication::clipboard()->text().isEmpty(); };
+  // The clipboard's text is fetched by the paste only: the rule asks what it offers.
+  FEnabling[acPaste] = [this, offer = new TClipboardOffer(QApplication::clipboard(), this)] {
+    return HasDesign() && offer->HasText();
+  };
   FEnabling[acProjectInfo] = [this] { return HasDesign() && !Design()->VisualModel->ProjectInfo; };
   for (QAction* a : {acWindowCascade, acWindowTileHorizontal, acWindowTileVertical, acWindowMinimizeAll})
     FEnabling[a] = children;

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QMenu>
 #include <QPageSize>
 #include <QPointer>
@@ -197,6 +198,47 @@ TEST_F(Shell, ActionTable) {
   EXPECT_EQ(dmMain->acExit->toolTip(), "Ukončit");
   EXPECT_EQ(dmMain->acExit->statusTip(), "Ukončení programu");
   EXPECT_EQ(dmMain->Actions().size(), 62u);
+}
+
+// The paste action follows what the clipboard offers: its enabling asks for the formats when
+// the clipboard changes and never fetches the text, however often the actions are updated.
+TEST_F(Shell, PasteFollowsTheClipboardWithoutFetchingItsText) {
+  // Clipboard data that counts how often its contents are fetched.
+  class TCountedData : public QMimeData {
+  public:
+    explicit TCountedData(int* Fetches) : FFetches(Fetches) {}
+
+  protected:
+    QVariant retrieveData(const QString& Type, QMetaType As) const override {
+      ++*FFetches;
+      return QMimeData::retrieveData(Type, As);
+    }
+
+  private:
+    int* FFetches;
+  };
+  ASSERT_NE(New(), nullptr);
+  const struct {
+    const char* What;
+    const char* Format;
+    bool Enabled;
+  } cases[] = {{"a large text", "text/plain", true},
+               {"a picture only", "image/png", false},
+               {"text again", "text/plain", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    int fetches = 0;
+    auto* data = new TCountedData(&fetches);
+    data->setData(c.Format, QByteArray(4 << 20, 'x'));
+    QGuiApplication::clipboard()->setMimeData(data); // the clipboard owns it
+    for (int i = 0; i < 20; ++i) dmMain->UpdateActions();
+    QTest::qWait(400); // the idle updates too
+    EXPECT_EQ(dmMain->acPaste->isEnabled(), c.Enabled);
+    EXPECT_EQ(fetches, 0);
+  }
+  QGuiApplication::clipboard()->clear();
+  dmMain->UpdateActions();
+  EXPECT_FALSE(dmMain->acPaste->isEnabled());
 }
 
 TEST_F(Shell, NewSchemasAreNumberedAlsoAfterAFailure) {

@@ -6,7 +6,8 @@
 
 namespace {
 
-bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+// Names compare without regard to case: the index holds them case-folded.
+QString nameKey(const QString& Name) { return Name.toCaseFolded(); }
 
 } // namespace
 
@@ -26,38 +27,31 @@ TIniFile::TIniFile(const QString& FileName) : fileName(FileName) {
     const qsizetype eq = line.indexOf(QLatin1Char('='));
     if (eq <= 0 || current == nullptr) continue;
     const QString key = line.left(eq).trimmed();
-    const QString value = line.mid(eq + 1).trimmed();
-    bool replaced = false;
-    for (TEntry& e : current->entries) {
-      if (sameName(e.key, key)) {
-        // The first occurrence wins, as with profile files.
-        replaced = true;
-        break;
-      }
-    }
-    if (!replaced) current->entries.push_back({key, value});
+    // The first occurrence wins, as with profile files.
+    if (current->index.contains(nameKey(key))) continue;
+    current->index.insert(nameKey(key), current->entries.size());
+    current->entries.push_back({key, line.mid(eq + 1).trimmed()});
   }
 }
 
 const TIniFile::TSection* TIniFile::findSection(const QString& Section) const {
-  for (const TSection& s : sections)
-    if (sameName(s.name, Section)) return &s;
-  return nullptr;
+  const auto at = sectionIndex.constFind(nameKey(Section));
+  return at == sectionIndex.cend() ? nullptr : &sections[*at];
 }
 
 TIniFile::TSection& TIniFile::sectionFor(const QString& Section) {
-  for (TSection& s : sections)
-    if (sameName(s.name, Section)) return s;
-  sections.push_back({Section, {}});
+  const auto at = sectionIndex.constFind(nameKey(Section));
+  if (at != sectionIndex.cend()) return sections[*at];
+  sectionIndex.insert(nameKey(Section), sections.size());
+  sections.push_back({Section, {}, {}});
   return sections.back();
 }
 
 const QString* TIniFile::findValue(const QString& Section, const QString& Key) const {
   const TSection* s = findSection(Section);
   if (s == nullptr) return nullptr;
-  for (const TEntry& e : s->entries)
-    if (sameName(e.key, Key)) return &e.value;
-  return nullptr;
+  const auto at = s->index.constFind(nameKey(Key));
+  return at == s->index.cend() ? nullptr : &s->entries[*at].value;
 }
 
 QString TIniFile::ReadString(const QString& Section, const QString& Key, const QString& Default) const {
@@ -79,12 +73,12 @@ bool TIniFile::ReadBool(const QString& Section, const QString& Key, bool Default
 
 void TIniFile::WriteString(const QString& Section, const QString& Key, const QString& Value) {
   TSection& s = sectionFor(Section);
-  for (TEntry& e : s.entries) {
-    if (sameName(e.key, Key)) {
-      e.value = Value;
-      return;
-    }
+  const auto at = s.index.constFind(nameKey(Key));
+  if (at != s.index.cend()) {
+    s.entries[*at].value = Value;
+    return;
   }
+  s.index.insert(nameKey(Key), s.entries.size());
   s.entries.push_back({Key, Value});
 }
 
@@ -99,12 +93,13 @@ void TIniFile::WriteBool(const QString& Section, const QString& Key, bool Value)
 bool TIniFile::SectionExists(const QString& Section) const { return findSection(Section) != nullptr; }
 
 void TIniFile::EraseSection(const QString& Section) {
-  for (auto it = sections.begin(); it != sections.end(); ++it) {
-    if (sameName(it->name, Section)) {
-      sections.erase(it);
-      return;
-    }
-  }
+  const auto at = sectionIndex.constFind(nameKey(Section));
+  if (at == sectionIndex.cend()) return;
+  const std::size_t erased = *at;
+  sections.erase(sections.begin() + static_cast<std::ptrdiff_t>(erased));
+  sectionIndex.erase(at);
+  for (std::size_t& i : sectionIndex)
+    if (i > erased) --i;
 }
 
 bool TIniFile::UpdateFile() const {

@@ -1,9 +1,11 @@
 // A small ini file of sections and "key=value" lines. Values are kept exactly as they stand
 // (no escaping, no quoting, commas untouched); section and key names compare without regard
 // to case, as the platform's profile files do. Reads come from memory; writes change memory
-// and reach the disk with UpdateFile.
+// and reach the disk with UpdateFile. Sections and keys are found through an index, so that
+// reading a file of any length costs time in proportion to it.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -37,9 +39,11 @@ private:
     QString key;
     QString value;
   };
+  // The entries in file order, and where each key stands among them.
   struct TSection {
     QString name;
     std::vector<TEntry> entries;
+    QHash<QString, std::size_t> index;
   };
 
   const TSection* findSection(const QString& Section) const;
@@ -48,4 +52,5 @@ private:
 
   QString fileName;
   std::vector<TSection> sections;
+  QHash<QString, std::size_t> sectionIndex; // where each section stands in sections
 };

@@ -7,8 +7,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -17,11 +22,25 @@ const QString ReopenSection = QStringLiteral("ReOpenFiles");
 const QString LookSection = QStringLiteral("Design_Setting");
 constexpr int MaxReopenFiles = 10;
 constexpr int Maximised = 2;
+// How much of the main window stays on the screen, at least, so that it can be grabbed.
+constexpr int MinVisiblePart = 100;
 
 int StateOf(const QWidget& Window) {
   if (Window.isMaximized()) return Maximised;
   if (Window.isMinimized()) return 1;
   return 0;
+}
+
+// A placement held on Screen: at most the screen's size, and with its top edge on the screen
+// for at least a part of the window's width, so that the window can be grabbed and moved. The
+// numbers come from the file as they stand, so no rectangle is formed of them before.
+QRect HeldOnScreen(int Left, int Top, int Width, int Height, const QRect& Screen) {
+  const int width = std::clamp(Width, 1, std::max(1, Screen.width()));
+  const int height = std::clamp(Height, 1, std::max(1, Screen.height()));
+  const int seenX = std::min(MinVisiblePart, width), seenY = std::min(MinVisiblePart, height);
+  const int left = std::clamp(Left, Screen.left() - width + seenX, Screen.right() + 1 - seenX);
+  const int top = std::clamp(Top, Screen.top(), std::max(Screen.top(), Screen.bottom() + 1 - seenY));
+  return QRect(left, top, width, height);
 }
 
 } // namespace
@@ -48,10 +67,19 @@ void ReadMainWindow(const TIniFile& IniFile, QWidget& Window) {
   const int state = IniFile.ReadInteger(MainWindowSection, QStringLiteral("State"), 0);
   const int left = IniFile.ReadInteger(MainWindowSection, QStringLiteral("Left"), Window.x());
   const int top = IniFile.ReadInteger(MainWindowSection, QStringLiteral("Top"), Window.y());
-  Window.move(left, top);
   const int width = IniFile.ReadInteger(MainWindowSection, QStringLiteral("Width"), Window.width());
   const int height = IniFile.ReadInteger(MainWindowSection, QStringLiteral("Height"), Window.height());
-  Window.resize(width, height);
+  // The screen the window was on, or its own when that one is gone.
+  const QScreen* screen = QGuiApplication::screenAt(QPoint(left, top));
+  if (!screen) screen = Window.screen();
+  if (!screen) {
+    Window.move(left, top);
+    Window.resize(width, height);
+  } else {
+    const QRect placed = HeldOnScreen(left, top, width, height, screen->availableGeometry());
+    Window.move(placed.topLeft());
+    Window.resize(placed.size());
+  }
   if (state == Maximised) Window.setWindowState(Window.windowState() | Qt::WindowMaximized);
 }
 

@@ -18,8 +18,8 @@ QString SettingsFileName(const QString& ProgramPath);
 // Section "MainWindow": "State" (0 normal, 1 minimised, 2 maximised), and the position and
 // size unless the window is maximised, so that a maximised close keeps the last normal ones.
 void WriteMainWindow(TIniFile& IniFile, const QWidget& Window);
-// Places the window as written, each value defaulting to the window's own; maximises it for
-// state 2 only.
+// Places the window as written, each value defaulting to the window's own, held on the
+// available part of its screen; maximises it for state 2 only.
 void ReadMainWindow(const TIniFile& IniFile, QWidget& Window);
 // Section "ReOpenFiles": "0" (the top entry) to at most "9".
 void WriteReopenFiles(TIniFile& IniFile, const QStringList& Paths);

@@ -8,10 +8,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <limits>
+#include <utility>
 
 namespace {
 
@@ -93,6 +96,42 @@ TEST_F(Settings, AMaximisedCloseKeepsTheLastNormalPlacement) {
   Restart(m);
   EXPECT_EQ(m.Window.windowState(), Qt::WindowNoState);
   EXPECT_EQ(m.Window.pos(), QPoint(30, 40));
+}
+
+// A placement the screen cannot hold comes back on the screen: at most its size, and at least
+// partly visible with its top edge on it. A placement that fits is kept exactly.
+TEST_F(Settings, TheMainWindowIsHeldOnTheScreen) {
+  constexpr int Max = std::numeric_limits<int>::max(), Min = std::numeric_limits<int>::min();
+  const struct {
+    const char* What;
+    int Left, Top, Width, Height;
+  } cases[] = {
+      {"as large as the integers go", 0, 0, Max, Max},
+      {"far to the left and above", -5000, -5000, 300, 200},
+      {"far to the right and below", 100000, 100000, 300, 200},
+      {"everything at the limits", Min, Max, Min, Max},
+      {"fitting", 30, 40, 300, 200},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    {
+      TIniFile ini(Ini());
+      for (const auto& [key, value] :
+           {std::pair{"Left", c.Left}, {"Top", c.Top}, {"Width", c.Width}, {"Height", c.Height}})
+        ini.WriteInteger("MainWindow", key, value);
+      ASSERT_TRUE(ini.UpdateFile());
+    }
+    TRestarted r;
+    Restart(r);
+    const QRect screen = r.Window.screen()->availableGeometry();
+    const QRect placed = r.Window.geometry();
+    EXPECT_LE(placed.width(), screen.width());
+    EXPECT_LE(placed.height(), screen.height());
+    EXPECT_GE(placed.top(), screen.top());
+    EXPECT_GE(placed.intersected(screen).width(), std::min(100, placed.width()));
+    EXPECT_GE(placed.intersected(screen).height(), std::min(100, placed.height()));
+    if (c.Left == 30) EXPECT_EQ(placed, QRect(30, 40, 300, 200));
+  }
 }
 
 TEST_F(Settings, WithoutAFileEverythingKeepsItsDefault) {

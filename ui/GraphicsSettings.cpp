@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 using namespace ui;
 
 namespace {
@@ -23,7 +25,12 @@ void WriteFontSetting(TIniFile& IniFile, const QString& Section, const QString& 
 
 void ReadFontSetting(const TIniFile& IniFile, const QString& Section, const QString& Key, TFont* Font) {
   Font->SetName(IniFile.ReadString(Section, sub(Key, "_Name"), Font->Name()));
-  Font->SetSize(IniFile.ReadInteger(Section, sub(Key, "_Size"), Font->Size()));
+  // A size of 0 names none and keeps the current one; others are held to the sizes a look may
+  // have, their sign (which tells character from cell height) kept.
+  const int size = IniFile.ReadInteger(Section, sub(Key, "_Size"), Font->Size());
+  if (size != 0)
+    Font->SetSize(size > 0 ? std::clamp(size, MinLookFontSize, MaxLookFontSize)
+                           : std::clamp(size, -MaxLookFontSize, -MinLookFontSize));
   const int charset = IniFile.ReadInteger(Section, sub(Key, "_Charset"), Font->Charset());
   if (charset >= 0 && charset <= 255) Font->SetCharset(charset);
   Font->SetColor(IniFile.ReadInteger(Section, sub(Key, "_Color"), Font->Color()));

@@ -10,6 +10,11 @@
 class TIniFile;
 class QString;
 
+// The font sizes, in points, that a look read from the file may have: the smallest that stays
+// readable and the largest the font dialog offers.
+inline constexpr int MinLookFontSize = 6;
+inline constexpr int MaxLookFontSize = 512;
+
 void WriteFontSetting(TIniFile& IniFile, const QString& Section, const QString& Key, const ui::TFont* Font);
 void ReadFontSetting(const TIniFile& IniFile, const QString& Section, const QString& Key, ui::TFont* Font);
 void WriteBrushSetting(TIniFile& IniFile, const QString& Section, const QString& Key,

@@ -87,7 +87,8 @@ TEST(GraphicsSettings, MissingOrBadSubKeysKeepTheCurrentValueAndStyleZeroClearsS
 }
 
 // Numbers at the ends of the integer range, as a hand-edited ini file may hold them: the
-// pen and the font keep them within their ranges, and painting with them stays defined.
+// pen keeps them within its range, the font within the sizes a look may have (a size of 0
+// keeps the font's own), and painting with them stays defined.
 TEST(GraphicsSettings, ExtremeNumbersAreClampedToTheDrawingRanges) {
   struct Case {
     const char* name;
@@ -96,11 +97,16 @@ TEST(GraphicsSettings, ExtremeNumbersAreClampedToTheDrawingRanges) {
     int expectedHeight; // of the font after reading
     int expectedWidth;  // of the pen after reading
   };
+  const int largest = MulDiv(MaxLookFontSize, TFont::PixelsPerInch, 72);
+  const int smallest = MulDiv(MinLookFontSize, TFont::PixelsPerInch, 72);
   const Case cases[] = {
-      {"largest", "2147483647", "2147483647", -TFont::MaxHeight, TPen::MaxWidth},
-      {"smallest", "-2147483648", "-2147483648", TFont::MaxHeight, 2}, // a negative width is ignored
-      {"just beyond", "7501", "1001", -TFont::MaxHeight, TPen::MaxWidth},
-      {"at the limit", "7500", "1000", -TFont::MaxHeight, TPen::MaxWidth},
+      {"largest", "2147483647", "2147483647", -largest, TPen::MaxWidth},
+      {"smallest", "-2147483648", "-2147483648", largest, 2}, // a negative width is ignored
+      {"just beyond", "513", "1001", -largest, TPen::MaxWidth},
+      {"at the limit", "512", "1000", -largest, TPen::MaxWidth},
+      {"no size", "0", "0", TFont().Height(), 0},
+      {"too small to read", "1", "1", -smallest, 1},
+      {"too small, as a cell height", "-2", "1", smallest, 1},
       {"ordinary", "9", "3", -12, 3},
   };
   for (const Case& c : cases) {

@@ -117,7 +117,7 @@ void TDocumentation::Generate(bool Tables, bool Relations, bool Script, bool Not
     if (OtherStream) {
       if (EntryCount == 0) {
         OtherStream->WriteLine(2, "<span class=No>");
-        OtherStream->WriteLine(3, "V projektu nebyly nalezeny žádné rozšírené informace.<br>");
+        OtherStream->WriteLine(3, "V projektu nebyly nalezeny žádné rozšířené informace.<br>");
         OtherStream->WriteLine(2, "</span>");
       }
       OtherStream->WritePageTail();

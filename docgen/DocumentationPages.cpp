@@ -107,7 +107,7 @@ void TDocumentation::WriteModelPage() {
   page.WriteLine(3, "<tr class=TreeText>");
   page.WriteLine(4, "<td>");
   WriteParamTree(page, 5, Model, true, "Model", QByteArray(), "Model",
-                 "<a href=\"index.html\" TARGET=\"body\">Model</a>");
+                 "<a href=\"model_b.html\" TARGET=\"body\">Model</a>");
   page.WriteLine(3, "<tr class=Empty>");
 
   int relations = 0;
@@ -233,7 +233,7 @@ void TDocumentation::WriteTablePages() {
         links.append(LinkTo("notes_b.html", note, note, NotesWritten));
       }
       tablesBody.WriteLine(3, "<tr class=Text>");
-      tablesBody.WriteLine(4, "<td><b>Príslušné poznámky:</b> ", links);
+      tablesBody.WriteLine(4, "<td><b>Příslušné poznámky:</b> ", links);
     }
 
     tablesBody.WriteLine(3, "<tr class=Empty>");
@@ -352,7 +352,7 @@ void TDocumentation::WriteNotePage() const {
       }
       if (!links.isEmpty()) {
         page.WriteLine(3, "<tr class=Text>");
-        page.WriteLine(4, "<td><b>Príslušné tabulky:</b> ", links);
+        page.WriteLine(4, "<td><b>Příslušné tabulky:</b> ", links);
       }
     }
     page.WriteLine(3, "<tr class=Text>");

@@ -121,7 +121,7 @@ void TfrmDesign::ShowDocumentation() {
 }
 
 void TfrmDesign::Arrange() {
-  if (MB(QStringLiteral("Opravdu si přejte přerovnat schéma?"), QString(), mtConfirmation,
+  if (MB(QStringLiteral("Opravdu si přejete přerovnat schéma?"), QString(), mtConfirmation,
          MsgButtons({mbYes, mbNo}), mbYes) != mrYes)
     return;
   ClearSelection();

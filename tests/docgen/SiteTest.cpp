@@ -255,6 +255,33 @@ TEST_F(SiteTest, NamesAndTextsComeBackIntactAndLinkToTheirPlaces) {
   EXPECT_TRUE(page("model_b.html").value("text").toString().contains("Name = \"E_<x>\""));
 }
 
+// The model's own long text links back to the model page: the body frame shows that page,
+// not the whole site again inside itself (the site checker refuses a frameset there).
+TEST_F(SiteTest, LabelsReadAsWrittenAndTheModelEntryLinksToTheModelPage) {
+  model->SetComment("Model comment");
+  const QJsonObject site = Site("labels", true, true, true, true, true, false);
+  auto text = [&](const char* Name) { return site.value(Name).toObject().value("text").toString(); };
+
+  const QJsonArray links = site.value("other_b.html").toObject().value("links").toArray();
+  QStringList toModel;
+  for (const QJsonValue& link : links)
+    if (link.toObject().value("text").toString() == "Model")
+      toModel << link.toObject().value("file").toString() + " " + link.toObject().value("target").toString();
+  EXPECT_EQ(toModel, QStringList({"model_b.html body"}));
+
+  const struct {
+    const char* Page;
+    const char* Label;
+  } labels[] = {
+      {"tables_b.html", "Příslušné poznámky: "},
+      {"notes_b.html", "Příslušné tabulky: "},
+  };
+  for (const auto& c : labels) EXPECT_TRUE(text(c.Page).contains(QString::fromUtf8(c.Label))) << c.Label;
+  for (const QString& page : site.keys())
+    for (const char* typo : {"Príslušné", "rozšírené"})
+      EXPECT_FALSE(text(page.toUtf8().constData()).contains(QString::fromUtf8(typo))) << page.toStdString();
+}
+
 TEST_F(SiteTest, AnEmptySchemaSaysSoOnEveryPage) {
   for (TEntity* e : Doc.Entities) e->SetTable(nullptr);
   Doc.Entities.clear();
@@ -274,7 +301,7 @@ TEST_F(SiteTest, AnEmptySchemaSaysSoOnEveryPage) {
   EXPECT_TRUE(text("model_b.html").contains(QString::fromUtf8("Počet entit: 0")));
   // The model has no long text: the further-information page holds the message alone.
   EXPECT_TRUE(text("other_b.html")
-                  .contains(QString::fromUtf8("V projektu nebyly nalezeny žádné rozšírené informace.")));
+                  .contains(QString::fromUtf8("V projektu nebyly nalezeny žádné rozšířené informace.")));
   EXPECT_TRUE(site.value("other_b.html").toObject().value("pre").toArray().isEmpty());
   EXPECT_TRUE(site.value("tables_l.html").toObject().value("links").toArray().isEmpty());
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Reads every page of a documentation site with lxml's HTML parser and checks that it holds
 together: each page is UTF-8 and declares it, ends with its tail, has no script element, and
-every frame source, link target (with its anchor), style sheet and image exists.
+every frame source, link target (with its anchor), style sheet and image exists; a link into
+the body frame leads to a content page, not to a frameset.
 
 Prints what the pages say as JSON on stdout (per page: title, anchors, links, frames, images,
 alt texts, pre texts, table cells and the whole text); lists every fault on stderr and exits with 1 when there is one."""
@@ -86,6 +87,8 @@ def main(folder):
                 faults.append("%s: link %s leads to a missing page" % (name, link["raw"]))
             elif link["anchor"] and link["anchor"] not in pages.get(target, {}).get("anchors", []):
                 faults.append("%s: link %s has no anchor %r on %s" % (name, link["raw"], link["anchor"], target))
+            elif (link["target"] or "").lower() == "body" and pages.get(target, {}).get("frames"):
+                faults.append("%s: link %s loads the frameset %s into the body frame" % (name, link["raw"], target))
 
     json.dump(pages, sys.stdout, ensure_ascii=False)
     for fault in faults:

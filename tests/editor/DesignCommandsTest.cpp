@@ -281,7 +281,7 @@ TEST_F(DesignCommands, ArrangeAsksThenStartsAtFullSizeFromTheTopLeftCorner) {
   design->SetModified(false, 0);
   const auto no = Answering(mrNo, [&] { design->Arrange(); });
   ASSERT_TRUE(no);
-  EXPECT_EQ(no->Text, "Opravdu si přejte přerovnat schéma?");
+  EXPECT_EQ(no->Text, "Opravdu si přejete přerovnat schéma?");
   EXPECT_EQ(design->Zoom(), 2000);
   EXPECT_FALSE(design->Modified());
 

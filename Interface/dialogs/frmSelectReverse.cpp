@@ -39,12 +39,20 @@ QTreeWidget* TfrmSelectReverse::MakeList(const char* Name) {
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setColumnCount(colCount);
-  list->setHeaderLabels(
-      {QStringLiteral("Název"), QStringLiteral("Autor"), QStringLiteral("Verze"), QStringLiteral("DLL")});
-  const int widths[] = {100, 80, 100, 100};
-  for (int i = 0; i < 4; ++i) list->setColumnWidth(i, widths[i]);
-  list->setColumnHidden(colFile, true);
-  list->setColumnHidden(colIndex, true);
+  // The shown columns with their headings; the model name and the source index stay hidden.
+  const struct {
+    int Column;
+    const char* Heading;
+    int Width;
+  } shown[] = {
+      {colSource, "Název", 100}, {colAuthor, "Autor", 80}, {colVersion, "Verze", 100}, {colFile, "DLL", 100}};
+  QTreeWidgetItem* header = list->headerItem();
+  for (int c = 0; c < colCount; ++c) list->setColumnHidden(c, true);
+  for (const auto& s : shown) {
+    header->setText(s.Column, QString::fromUtf8(s.Heading));
+    list->setColumnWidth(s.Column, s.Width);
+    list->setColumnHidden(s.Column, false);
+  }
   connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { Guard([this] { lvReverseDblClick(); }); });
   return list;
 }

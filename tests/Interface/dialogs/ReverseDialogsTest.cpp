@@ -9,6 +9,7 @@
 #include "Interface/dialogs/frmSelectReverse.h"
 
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -58,6 +59,18 @@ TEST(ReverseSources, DiscoveryListsEverySourceAndTheChoiceGivesItsIndex) {
 
   choice.FilterByModel(QStringLiteral("InterBase 6"));
   ASSERT_EQ(choice.lvReverseOnly->topLevelItemCount(), 2);
+  // Each shown heading stands over the data it names, in both lists.
+  for (const QTreeWidget* list : {choice.lvReverse, choice.lvReverseOnly}) {
+    QStringList columns;
+    for (int v = 0; v < list->columnCount(); ++v) {
+      const int c = list->header()->logicalIndex(v);
+      if (!list->isColumnHidden(c))
+        columns << list->headerItem()->text(c) + ": " + list->topLevelItem(1)->text(c);
+    }
+    EXPECT_EQ(columns, QStringList({"Název: Katalog bez voleb", "Autor: Reverse test catalogue", "Verze: 0.1",
+                                    "DLL: reversetest.so"}))
+        << list->objectName().toStdString();
+  }
   ClickLater(choice.btnOK);
   ASSERT_TRUE(choice.Execute(true));
   EXPECT_EQ(choice.SelectedSourceIndex(), 0);

@@ -163,8 +163,10 @@ void TfrmDesign::ReverseEngineer(int SourceIndex, bool Differential) {
     TRelation* relation = nullptr;
     if (base && target) {
       const int n = VisualModel->NextFreeRelationNumber();
-      relation = CreateRelation(Desktop, FZoom, 1000, QStringLiteral("Relation_%1").arg(n), base, 0, 0,
-                                target, 0, 0, rkNone, ElementHandlers());
+      // Anchored at both boxes' centres, as if drawn by the mouse from centre to centre.
+      relation = CreateRelation(Desktop, FZoom, 1000, QStringLiteral("Relation_%1").arg(n), base,
+                                base->Width() / 2, base->Height() / 2, target, target->Width() / 2,
+                                target->Height() / 2, rkNone, ElementHandlers());
     }
     // A reference that no relation shows would sit unseen in the script and dangle once
     // its table goes.

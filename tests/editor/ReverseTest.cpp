@@ -125,6 +125,29 @@ TEST_F(Reverse, FullReverseMakesAnEntityPerTableAndARelationPerReference) {
   EXPECT_EQ(names, (std::set<QString>{"Entity_0", "Entity_1", "Entity_2"}));
 }
 
+// A new relation is anchored as one that the mouse draws from the centre of its parent's box
+// to the centre of its child's, so that its line runs between the boxes.
+TEST_F(Reverse, NewRelationsAreAnchoredAsIfDrawnFromCentreToCentre) {
+  Run("v1");
+  const std::vector<TRelation*> reversed = design->VisualModel->Relations;
+  ASSERT_EQ(reversed.size(), 2u);
+  auto anchors = [](const TRelation* r) {
+    return QStringLiteral("%1,%2>%3,%4").arg(r->BaseX()).arg(r->BaseY()).arg(r->TargetX()).arg(r->TargetY());
+  };
+  for (TRelation* r : reversed) {
+    TRectangle* base = r->Base();
+    TRectangle* target = r->Target();
+    design->StartRelationDrag(base, ui::ssLeft, base->Left() + base->Width() / 2,
+                              base->Top() + base->Height() / 2);
+    TRelation* drawn = design->EndRelationDrag(0, target->Left() + target->Width() / 2,
+                                               target->Top() + target->Height() / 2);
+    ASSERT_TRUE(drawn);
+    ASSERT_EQ(drawn->Target(), target);
+    EXPECT_EQ(anchors(r), anchors(drawn)) << qPrintable(r->Name());
+    EXPECT_NE(anchors(r), "0,0>0,0");
+  }
+}
+
 TEST_F(Reverse, DifferentialReverseDropsChangesAndAddsTablesAndReferences) {
   Run("v1");
   TEntity* item = nullptr;

@@ -82,7 +82,37 @@ void PaintElements(const std::vector<TMorvikAbstract*>& Elements, const TPageFig
   }
 }
 
+bool CanPrint(const TPageFigures& Figures) {
+  return Figures.HasPage() && Figures.PrinterDpiX > 0 && Figures.PrinterDpiY > 0 && Figures.ScreenDpiX > 0 &&
+         Figures.ScreenDpiY > 0;
+}
+
+// Calls Print(Column, Row, Elements) for every chosen page that holds at least one element,
+// column by column.
+void ForEachPageToPrint(
+    const TPageFigures& Figures, const TPageGrid& Pages, int OffsetX, int OffsetY, ui::TDesktop& Desktop,
+    const std::function<void(int Column, int Row, const std::vector<TMorvikAbstract*>& Elements)>& Print) {
+  if (!CanPrint(Figures)) return;
+  for (int column = 1; column <= GridColumns(Pages); ++column) {
+    for (int row = 1; row <= GridRows(Pages); ++row) {
+      const auto& cells = Pages[static_cast<size_t>(row - 1)];
+      if (static_cast<size_t>(column - 1) >= cells.size() || !cells[static_cast<size_t>(column - 1)])
+        continue;
+      const auto elements = ElementsOnPage(Figures, Desktop, column, row, OffsetX, OffsetY);
+      if (!elements.empty()) Print(column, row, elements);
+    }
+  }
+}
+
 } // namespace
+
+int CountPagesToPrint(const TPageFigures& Figures, const TPageGrid& Pages, int OffsetX, int OffsetY,
+                      ui::TDesktop& Desktop) {
+  int count = 0;
+  ForEachPageToPrint(Figures, Pages, OffsetX, OffsetY, Desktop,
+                     [&](int, int, const std::vector<TMorvikAbstract*>&) { ++count; });
+  return count;
+}
 
 void PaintPage(const TPageFigures& Figures, ui::TDesktop& Desktop, ui::TCanvas& Canvas, int Row, int Column,
                int OffsetX, int OffsetY) {
@@ -100,50 +130,39 @@ QString PrintDoneText() { return QStringLiteral("Tisk dokončen."); }
 
 int PrintPages(const TPageFigures& Figures, QPrinter& Printer, const ui::TFont& Font, const TPageGrid& Pages,
                int OffsetX, int OffsetY, ui::TDesktop& Desktop) {
-  if (!Figures.HasPage() || Figures.PrinterDpiX <= 0 || Figures.PrinterDpiY <= 0 || Figures.ScreenDpiX <= 0 ||
-      Figures.ScreenDpiY <= 0)
-    return 0;
   const TPageGrid pages = Pages;
   QPainter painter;
   ui::TCanvas canvas;
   // Where the printable area begins on the sheet: the painter's origin is there.
   QPoint sheetOffset;
   int printed = 0;
-  try {
-    for (int column = 1; column <= GridColumns(pages); ++column) {
-      for (int row = 1; row <= GridRows(pages); ++row) {
-        const auto& cells = pages[static_cast<size_t>(row - 1)];
-        if (static_cast<size_t>(column - 1) >= cells.size() || !cells[static_cast<size_t>(column - 1)])
-          continue;
-        const auto elements = ElementsOnPage(Figures, Desktop, column, row, OffsetX, OffsetY);
-        if (elements.empty()) continue;
-
-        if (printed == 0) {
-          if (!painter.begin(&Printer))
-            throw ui::Exception(QStringLiteral("Tiskárnu se nepodařilo spustit."));
-          if (!Printer.fullPage())
-            sheetOffset = Printer.pageRect(QPrinter::DevicePixel).topLeft().toPoint() -
-                          Printer.paperRect(QPrinter::DevicePixel).topLeft().toPoint();
-        } else if (!Printer.newPage()) {
-          throw ui::Exception(QStringLiteral("Tiskárna nepřijala další stránku."));
-        }
-        painter.resetTransform();
-        painter.translate(-sheetOffset);
-        canvas.Attach(&painter);
-        PaintElements(elements, Figures, Figures.PrinterDpiX, Figures.PrinterDpiY, Figures.ScreenDpiX,
-                      Figures.ScreenDpiY, column, row, OffsetX, OffsetY, canvas);
-
-        // The label sits at the corner of the printable area.
-        canvas.Font()->Assign(&Font);
-        canvas.Font()->SetHeight(ui::MulDiv(Font.Height(), Figures.PrinterDpiY, Figures.ScreenDpiY));
-        canvas.Font()->SetColor(ui::clBlack);
-        canvas.Brush()->SetColor(ui::clWhite);
-        canvas.Brush()->SetStyle(ui::TBrushStyle::bsSolid);
-        canvas.TextOut(sheetOffset.x() + 4, sheetOffset.y() + 4, PageLabel(column, row));
-        canvas.Detach();
-        ++printed;
-      }
+  auto printPage = [&](int column, int row, const std::vector<TMorvikAbstract*>& elements) {
+    if (printed == 0) {
+      if (!painter.begin(&Printer)) throw ui::Exception(QStringLiteral("Tiskárnu se nepodařilo spustit."));
+      if (!Printer.fullPage())
+        sheetOffset = Printer.pageRect(QPrinter::DevicePixel).topLeft().toPoint() -
+                      Printer.paperRect(QPrinter::DevicePixel).topLeft().toPoint();
+    } else if (!Printer.newPage()) {
+      throw ui::Exception(QStringLiteral("Tiskárna nepřijala další stránku."));
     }
+    painter.resetTransform();
+    painter.translate(-sheetOffset);
+    canvas.Attach(&painter);
+    PaintElements(elements, Figures, Figures.PrinterDpiX, Figures.PrinterDpiY, Figures.ScreenDpiX,
+                  Figures.ScreenDpiY, column, row, OffsetX, OffsetY, canvas);
+
+    // The label sits at the corner of the printable area.
+    canvas.Font()->Assign(&Font);
+    canvas.Font()->SetHeight(ui::MulDiv(Font.Height(), Figures.PrinterDpiY, Figures.ScreenDpiY));
+    canvas.Font()->SetColor(ui::clBlack);
+    canvas.Brush()->SetColor(ui::clWhite);
+    canvas.Brush()->SetStyle(ui::TBrushStyle::bsSolid);
+    canvas.TextOut(sheetOffset.x() + 4, sheetOffset.y() + 4, PageLabel(column, row));
+    canvas.Detach();
+    ++printed;
+  };
+  try {
+    ForEachPageToPrint(Figures, pages, OffsetX, OffsetY, Desktop, printPage);
   } catch (...) {
     canvas.Detach();
     if (painter.isActive()) {

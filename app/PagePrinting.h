@@ -70,6 +70,10 @@ void PaintPage(const TPageFigures& Figures, ui::TDesktop& Desktop, ui::TCanvas& 
 // The label printed at the top-left of a page: "Column, Row".
 QString PageLabel(int Column, int Row);
 
+// The number of sheets that PrintPages prints: the chosen pages that hold at least one element.
+int CountPagesToPrint(const TPageFigures& Figures, const TPageGrid& Pages, int OffsetX, int OffsetY,
+                      ui::TDesktop& Desktop);
+
 // Prints every chosen page that holds at least one element, column by column, one sheet
 // each, labelled with PageLabel in Font at the printer's scale. The sheet's whole area
 // counts from its top-left corner, whatever part of it the printer can reach. Returns the

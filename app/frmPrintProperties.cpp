@@ -264,15 +264,17 @@ int PrintDesign(TfrmPrintProperties& Dialog, TMyPrinter& Printer, TfrmDesign& De
                 const std::function<QString()>& AskPdfFile) {
   const TViewKeeper view(Design);
   if (!Dialog.Execute(&Printer, &Design)) return 0;
-  QPrinter* target = PrinterForJob(Printer, AskPdfFile);
-  if (!target) return 0;
+  const TPageFigures figures = FiguresOf(Printer);
   int printed = 0;
-  {
+  // With nothing to print no file is asked for: the job ends at once.
+  if (CountPagesToPrint(figures, Dialog.Pages, 0, 0, *Design.Desktop) > 0) {
+    QPrinter* target = PrinterForJob(Printer, AskPdfFile);
+    if (!target) return 0;
     const TBusy busy(&Design);
     ui::TFont font;
     AssignFont(Design.sbxDesktop->font(), font);
-    printed = PrintPages(FiguresOf(Printer), *target, font, Dialog.Pages, 0, 0, *Design.Desktop);
+    printed = PrintPages(figures, *target, font, Dialog.Pages, 0, 0, *Design.Desktop);
   }
-  if (printed > 0 && Design.Host()) Design.Host()->ShowMessage(PrintDoneText());
+  if (Design.Host()) Design.Host()->ShowMessage(PrintDoneText());
   return printed;
 }

@@ -82,10 +82,11 @@ private:
   QImage imgFullPreview;
 };
 
-// Prints Design's desktop on Printer: the dialog picks the pages and the zoom, then, on a
-// PDF printer, AskPdfFile names the file (empty: nothing is printed), and every chosen page
-// with elements prints, each element through its own print paint at the printer's
-// resolution. "Tisk dokončen." is shown through the window's host when a sheet was printed.
+// Prints Design's desktop on Printer: the dialog picks the pages and the zoom, then, when a
+// chosen page holds elements and the printer is a PDF printer, AskPdfFile names the file
+// (empty: the job is cancelled), and every chosen page with elements prints, each element
+// through its own print paint at the printer's resolution. "Tisk dokončen." is shown through
+// the window's host once the job has run, also when it had nothing to print.
 // The window's zoom and scroll positions are given back in every case, also when printing
 // fails (the failure then passes on). Returns the number of sheets printed.
 int PrintDesign(TfrmPrintProperties& Dialog, TMyPrinter& Printer, TfrmDesign& Design,

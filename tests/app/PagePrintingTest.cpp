@@ -144,6 +144,7 @@ TEST_F(PagePrintingTest, ChosenPagesWithElementsPrintColumnByColumnOneSheetEach)
   TPageGrid pages = MakePageGrid(3, 2, true);
   pages[0][2] = false;
 
+  EXPECT_EQ(CountPagesToPrint(Figures, pages, 0, 0, Desktop), 4);
   EXPECT_EQ(Print(pages), 4);
   EXPECT_EQ(PdfPageCount(Pdf()), 4);
   const QStringList texts = PdfPages(Pdf());
@@ -162,6 +163,7 @@ TEST_F(PagePrintingTest, NothingToPrintBeginsNoDocument) {
   TPageGrid pages = MakePageGrid(2, 1, true);
   pages[0][0] = false;
   for (const TPageGrid& grid : {pages, MakePageGrid(2, 1, false), TPageGrid{}}) {
+    EXPECT_EQ(CountPagesToPrint(Figures, grid, 0, 0, Desktop), 0);
     EXPECT_EQ(Print(grid), 0);
     EXPECT_FALSE(QFile::exists(Pdf()));
   }

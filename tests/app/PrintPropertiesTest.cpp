@@ -198,19 +198,46 @@ TEST_F(PrintPropertiesTest, PrintsTheChosenPagesAndGivesTheViewBack) {
   EXPECT_FALSE(Host.BusyCalls.back());
 }
 
-TEST_F(PrintPropertiesTest, NothingPrintedShowsNoMessage) {
-  Note(40, 40, QStringLiteral("A"));
+// With nothing to print no file is asked for and none is written, and the job says it is
+// done; cancelling the dialog or the file's name ends it without a word.
+TEST_F(PrintPropertiesTest, NothingToPrintAsksForNoFileAndSaysTheJobIsDone) {
+  Note(40, 40, QStringLiteral("A")); // on the first page only
   Design->SetZoomCentered(250);
-  // Every page deselected, or the PDF file not named, or the dialog cancelled.
-  InDialog([&] {
-    Dialog.btnDeselectAllClick();
-    QTest::mouseClick(Dialog.btnPrint, Qt::LeftButton);
-  });
-  EXPECT_EQ(Print(), 0);
+  int asked = 0;
+  auto print = [&](const QString& File) {
+    return PrintDesign(Dialog, Printer, *Design, [&] {
+      ++asked;
+      return File;
+    });
+  };
+  const struct {
+    const char* Name;
+    std::function<void()> Choose;
+  } cases[] = {
+      {"every page deselected", [&] { Dialog.btnDeselectAllClick(); }},
+      {"only empty pages chosen",
+       [&] { QTest::mouseClick(Dialog.pbPreview, Qt::LeftButton, {}, CellCentre(0, 0)); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    InDialog([&] {
+      c.Choose();
+      QTest::mouseClick(Dialog.btnPrint, Qt::LeftButton);
+    });
+    EXPECT_EQ(print(Pdf()), 0);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(Host.Messages, QStringList({QStringLiteral("Tisk dokončen.")}));
+    EXPECT_FALSE(QFile::exists(Pdf()));
+    EXPECT_EQ(Design->Zoom(), 250);
+    Host.Messages.clear();
+  }
+
   InDialog([&] { QTest::mouseClick(Dialog.btnPrint, Qt::LeftButton); });
-  EXPECT_EQ(PrintDesign(Dialog, Printer, *Design, [] { return QString(); }), 0);
+  EXPECT_EQ(print(QString()), 0);
+  EXPECT_EQ(asked, 1);
   InDialog([&] { QTest::mouseClick(Dialog.btnCancel, Qt::LeftButton); });
-  EXPECT_EQ(Print(), 0);
+  EXPECT_EQ(print(Pdf()), 0);
+  EXPECT_EQ(asked, 1);
   EXPECT_TRUE(Host.Messages.isEmpty());
   EXPECT_FALSE(QFile::exists(Pdf()));
   EXPECT_EQ(Design->Zoom(), 250);
@@ -239,7 +266,7 @@ TEST_F(PrintPropertiesTest, WithoutAPageSizeTheGridIsEmptyAndNothingDividesByZer
     QTest::mouseClick(Dialog.btnPrint, Qt::LeftButton);
   });
   EXPECT_EQ(Print(), 0);
-  EXPECT_TRUE(Host.Messages.isEmpty());
+  EXPECT_EQ(Host.Messages, QStringList({QStringLiteral("Tisk dokončen.")}));
 }
 
 } // namespace

@@ -183,7 +183,8 @@ void TEntity::Paint() {
     c->Pen()->SetColor(penColor);
 
     const int nameX = FImages ? FImages->Width() + M / 2 + 4 : M / 2;
-    DrawRows(c, 6, nameX, T + FDelta + 11, FDelta, 5);
+    DrawRows(c, 6, FImages ? FImages->Width() : 0, FImages ? FImages->Height() : 0, nameX, T + FDelta + 11,
+             FDelta, 5);
   } else {
     c->TextOut((W - c->TextWidth(FCaption)) / 2, (H - c->TextHeight(FCaption)) / 2, FCaption);
   }
@@ -194,14 +195,16 @@ void TEntity::Paint() {
   DrawToggleBox(c);
 }
 
-void TEntity::DrawRows(ui::TCanvas* C, int IconX, int NameX, int FirstY, int Delta, int Gap) {
+void TEntity::DrawRows(ui::TCanvas* C, int IconX, int IconWidth, int IconHeight, int NameX, int FirstY,
+                       int Delta, int Gap) {
   const ui::TFontStyles regular = Font()->Style();
   const auto& rows = FAttributes->Items();
   int nameMax = 0;
   int y = FirstY;
   for (const TAttributeRecord& r : rows) {
     C->Font()->SetStyle(RowStyle(regular, r));
-    if (r.Value > 0 && FImages) FImages->Draw(C, IconX, y, r.Value - 1, true);
+    if (r.Value > 0 && FImages)
+      FImages->StretchDraw(C, ui::Rect(IconX, y, IconX + IconWidth, y + IconHeight), r.Value - 1, true);
     C->TextOut(NameX, y, r.Name);
     nameMax = std::max(nameMax, C->TextWidth(r.Name));
     y += Delta;
@@ -279,8 +282,11 @@ void TEntity::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int D
     const int lineY = y0 + sy(T) + delta + sy(5);
     Canvas->MoveTo(x0, lineY);
     Canvas->LineTo(x0 + w, lineY);
-    const int nameX = x0 + sx(M) / 2 + (FImages ? FImages->Width() + sx(4) : 0);
-    DrawRows(Canvas, x0 + sx(6), nameX, y0 + sy(T) + sy(11) + delta, delta, sx(5));
+    // The key icons grow with the printer's resolution, as the text does.
+    const int iconWidth = FImages ? sx(FImages->Width()) : 0,
+              iconHeight = FImages ? sy(FImages->Height()) : 0;
+    const int nameX = x0 + sx(M) / 2 + (FImages ? iconWidth + sx(4) : 0);
+    DrawRows(Canvas, x0 + sx(6), iconWidth, iconHeight, nameX, y0 + sy(T) + sy(11) + delta, delta, sx(5));
   } else {
     Canvas->TextOut(x0 + (w - Canvas->TextWidth(FCaption)) / 2, y0 + (h - Canvas->TextHeight(FCaption)) / 2,
                     FCaption);

@@ -101,9 +101,11 @@ private:
   // Stores a changed value and re-sizes the entity (see SetSize).
   template <typename T>
   void Store(T& Field, const T& Value, bool Repaint);
-  // The attribute rows from FirstY down, Delta apart: key rows bold with their icon at IconX,
-  // names at NameX and, with DrawProperty, the properties Gap right of the widest name.
-  void DrawRows(ui::TCanvas* C, int IconX, int NameX, int FirstY, int Delta, int Gap);
+  // The attribute rows from FirstY down, Delta apart: key rows bold with their icon of
+  // IconWidth x IconHeight at IconX, names at NameX and, with DrawProperty, the properties Gap
+  // right of the widest name.
+  void DrawRows(ui::TCanvas* C, int IconX, int IconWidth, int IconHeight, int NameX, int FirstY, int Delta,
+                int Gap);
   void DrawCornerMark(ui::TCanvas* C);
   void DrawToggleBox(ui::TCanvas* C);
 

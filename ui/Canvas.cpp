@@ -318,4 +318,11 @@ void TCanvas::Draw(int X, int Y, const QImage& Image) {
   FPainter->drawImage(QPoint(X, Y), Image);
 }
 
+void TCanvas::StretchDraw(const TRect& R, const QImage& Image) {
+  if (!FPainter || Image.isNull() || R.IsEmpty()) return;
+  ApplyMode(true);
+  TClipScope clip(*this, R.Left, R.Top, R.Right, R.Bottom);
+  FPainter->drawImage(QRect(R.Left, R.Top, R.Width(), R.Height()), Image);
+}
+
 } // namespace ui

@@ -72,6 +72,8 @@ public:
 
   // Copies an image with its top-left corner at (X, Y).
   void Draw(int X, int Y, const QImage& Image);
+  // Copies an image stretched over R (nothing when R is empty).
+  void StretchDraw(const TRect& R, const QImage& Image);
 
 private:
   void PenChanged() { FPenApplied = false; }

@@ -15,14 +15,19 @@ int TImageList::Add(const QImage& Image) {
   return Count() - 1;
 }
 
+QImage TImageList::Shown(int Index, bool Enabled) const {
+  const QImage& image = FImages[static_cast<size_t>(Index)];
+  return Enabled ? image : image.convertToFormat(QImage::Format_Grayscale8);
+}
+
 void TImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabled) const {
   if (!Canvas || Index < 0 || Index >= Count()) return;
-  if (Enabled) {
-    Canvas->Draw(X, Y, FImages[static_cast<size_t>(Index)]);
-  } else {
-    QImage grey = FImages[static_cast<size_t>(Index)].convertToFormat(QImage::Format_Grayscale8);
-    Canvas->Draw(X, Y, grey);
-  }
+  Canvas->Draw(X, Y, Shown(Index, Enabled));
+}
+
+void TImageList::StretchDraw(TCanvas* Canvas, const TRect& R, int Index, bool Enabled) const {
+  if (!Canvas || Index < 0 || Index >= Count()) return;
+  Canvas->StretchDraw(R, Shown(Index, Enabled));
 }
 
 } // namespace ui

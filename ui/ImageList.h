@@ -2,6 +2,7 @@
 // A list of equally sized images drawn by index onto a canvas.
 
 #include "ui/Component.h"
+#include "ui/Types.h"
 
 #include <QImage>
 #include <vector>
@@ -24,8 +25,13 @@ public:
   // Draws image Index with its top-left corner at (X, Y); a disabled image is drawn grey.
   // An index outside the list draws nothing.
   void Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabled = true) const;
+  // The same, stretched over R (a printer draws the images at its own scale).
+  void StretchDraw(TCanvas* Canvas, const TRect& R, int Index, bool Enabled = true) const;
 
 private:
+  // Image Index as drawn: grey when disabled.
+  QImage Shown(int Index, bool Enabled) const;
+
   int FWidth;
   int FHeight;
   std::vector<QImage> FImages;

@@ -6,8 +6,10 @@
 #include "ui/ImageList.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QMouseEvent>
@@ -363,4 +365,68 @@ TEST(Entity, PrintsOntoAPrinterPage) {
   const QString text = QString::fromUtf8(p.readAllStandardOutput());
   for (const char* word : {"Invoice", "ID", "NAME", "BIRTH_DATE", "VARCHAR(40)", "INTEGER"})
     EXPECT_TRUE(text.contains(word)) << word << " in " << text.toStdString();
+}
+
+// On a 1,200 dpi page the key icon grows with the resolution as the text does: read back,
+// its 16 pixels span 16 screen pixels, and the key's name begins after it.
+TEST(Entity, KeyIconsPrintAtThePrintersScale) {
+  ui::TDesktop desktop;
+  TEntity* e = MakeEntity(desktop, "Invoice");
+  ui::TImageList images(nullptr, 16, 16);
+  QImage blue(16, 16, QImage::Format_RGB32);
+  blue.fill(Qt::blue);
+  images.Add(blue);
+  e->SetImages(&images);
+  AddRows(e); // "ID" is the key
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("entity.pdf");
+  {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(1200);
+    printer.setFullPage(true); // the painter's origin at the sheet's corner
+    printer.setOutputFileName(pdf);
+    QPainter painter(&printer);
+    ui::TCanvas canvas(&painter);
+    e->PaintSelfToPrintCanvas(1200, 1200, 96, 96, 50, 50, &canvas);
+    canvas.Detach();
+  }
+  auto run = [](const QString& Program, const QStringList& Arguments) {
+    QProcess p;
+    p.start(Program, Arguments);
+    EXPECT_TRUE(p.waitForFinished(60000) && p.exitCode() == 0) << Program.toStdString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+  };
+
+  // pdfimages -list: page num type width height color comp bpc enc interp object ID x-ppi y-ppi ...
+  QStringList icons;
+  for (const QString& line : run("pdfimages", {"-list", pdf}).split('\n')) {
+    const QStringList f = line.simplified().split(' ');
+    if (f.size() > 13 && f[2] == "image") icons << f[3] + "x" + f[4] + " at " + f[12] + "x" + f[13] + " ppi";
+  }
+  EXPECT_EQ(icons, QStringList({"16x16 at 96x96 ppi"}));
+
+  // At 96 dpi the icon is 16 x 16 pixels at (50 + 6, the first row's top).
+  run("pdftoppm",
+      {"-r", "96", "-aa", "no", "-aaVector", "no", "-png", "-singlefile", pdf, dir.filePath("page")});
+  const QImage page(dir.filePath("page.png"));
+  ASSERT_FALSE(page.isNull());
+  QRect ink;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x) {
+      const QColor c = page.pixelColor(x, y);
+      if (c.blue() > 200 && c.red() < 60 && c.green() < 60) ink |= QRect(x, y, 1, 1);
+    }
+  const int rowTop = 50 + 10 + 11 + e->Delta();
+  EXPECT_NEAR(ink.left(), 50 + 6, 1);
+  EXPECT_NEAR(ink.top(), rowTop, 3);
+  EXPECT_NEAR(ink.width(), 16, 1);
+  EXPECT_NEAR(ink.height(), 16, 1);
+
+  // The name: margin half, icon and 4 pixels right of the box's left edge, in points.
+  const QString words = run("pdftotext", {"-bbox", pdf, "-"});
+  const QRegularExpressionMatch id =
+      QRegularExpression(QStringLiteral("<word xMin=\"([\\d.]+)\"[^>]*>ID</word>")).match(words);
+  ASSERT_TRUE(id.hasMatch()) << words.toStdString();
+  EXPECT_NEAR(id.captured(1).toDouble(), (50 + 10 + 16 + 4) * 72.0 / 96, 1.5);
 }

@@ -1,10 +1,10 @@
 #include "app/frmReport.h"
 
+#include "app/SqlLexer.h"
 #include "app/frmFindDialog.h"
 #include "ui/Exception.h"
 #include "ui/MB.h"
 
-#include <Qsci/qscilexersql.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
@@ -34,34 +34,6 @@ QFont EditorFont() {
   f.setStyleHint(QFont::Monospace);
   f.setPointSizeF(13 * 72.0 / 96);
   return f;
-}
-
-void SetStyle(QsciLexerSQL* Lexer, int Style, const QColor& Color, bool Bold, bool Italic, bool Underline) {
-  QFont f = EditorFont();
-  f.setBold(Bold);
-  f.setItalic(Italic);
-  f.setUnderline(Underline);
-  Lexer->setFont(f, Style);
-  Lexer->setColor(Color, Style);
-}
-
-// The SQL highlighter: comments maroon bold italic, keywords black bold underlined, numbers
-// red bold, strings green bold.
-void SetUpLexer(QsciLexerSQL* Lexer) {
-  const QFont base = EditorFont();
-  Lexer->setDefaultFont(base);
-  Lexer->setFont(base, -1);
-  Lexer->setDefaultPaper(Qt::white);
-  Lexer->setPaper(Qt::white, -1);
-  const QColor maroon(0x80, 0, 0), green(0, 0x80, 0), red(0xff, 0, 0);
-  for (int style :
-       {QsciLexerSQL::Comment, QsciLexerSQL::CommentLine, QsciLexerSQL::CommentDoc,
-        QsciLexerSQL::CommentLineHash, QsciLexerSQL::PlusComment, QsciLexerSQL::CommentDocKeyword})
-    SetStyle(Lexer, style, maroon, true, true, false);
-  SetStyle(Lexer, QsciLexerSQL::Keyword, Qt::black, true, false, true);
-  SetStyle(Lexer, QsciLexerSQL::Number, red, true, false, false);
-  for (int style : {QsciLexerSQL::SingleQuotedString, QsciLexerSQL::DoubleQuotedString})
-    SetStyle(Lexer, style, green, true, false, false);
 }
 
 // The busy cursor while it lives.
@@ -96,8 +68,7 @@ TfrmReport::TfrmReport(TfrmFindDialog* FindDialog, QWidget* Parent)
   seReport->setUtf8(true);
   seReport->setFont(EditorFont());
   seReport->installEventFilter(this);
-  snSQL = new QsciLexerSQL(this);
-  SetUpLexer(snSQL);
+  snSQL = new TSqlLexer(EditorFont(), this);
 
   sbReport = new QStatusBar(this);
   sbReport->setSizeGripEnabled(false);

@@ -11,7 +11,7 @@ class QAction;
 class QLabel;
 class QPrinter;
 class QStatusBar;
-class QsciLexerSQL;
+class TSqlLexer;
 class QsciScintilla;
 class TfrmFindDialog;
 
@@ -71,7 +71,7 @@ public:
   void PrintText(QPrinter& Target);
 
   QsciScintilla* seReport;
-  QsciLexerSQL* snSQL;
+  TSqlLexer* snSQL;
   QStatusBar* sbReport;
   QLabel* sbPanel0; // caret position
   QLabel* sbPanel1; // search result

@@ -1,9 +1,9 @@
 #include "app/frmReport.h"
 
+#include "app/SqlLexer.h"
 #include "app/frmFindDialog.h"
 #include "ui/MB.h"
 
-#include <Qsci/qscilexersql.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
@@ -108,6 +108,80 @@ TEST_F(ReportTest, ShowsTheTextUnderItsCaptionWithHighlightingAsAsked) {
   EXPECT_EQ(Report.seReport->lexer(), Report.snSQL);
   Report.LoadText(QStringLiteral("SELECT 1"), QStringLiteral("Jiný"), false);
   EXPECT_EQ(Report.seReport->lexer(), nullptr);
+}
+
+// The highlighter's style of each word, in order of appearance: "WORD:style", or
+// "WORD:mixed" when the word's bytes differ.
+QStringList WordStyles(QsciScintilla* Editor, const QByteArray& Text, const QList<QByteArray>& Words) {
+  static const char* names[TSqlLexer::stCount] = {"default", "comment",  "keyword", "number",
+                                                  "string",  "operator", "name"};
+  QStringList out;
+  qsizetype from = 0;
+  for (const QByteArray& word : Words) {
+    const qsizetype at = Text.indexOf(word, from);
+    if (at < 0) {
+      out << QString::fromUtf8(word) + ":missing";
+      continue;
+    }
+    from = at + word.size();
+    const long first =
+        Editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(at));
+    bool same = true;
+    for (qsizetype k = at; k < from; ++k)
+      same = same &&
+             Editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(k)) == first;
+    out << QString::fromUtf8(word) + ":" +
+               (same && first >= 0 && first < TSqlLexer::stCount ? names[first] : "mixed");
+  }
+  return out;
+}
+
+// Names are whole words whatever their letters and however they begin: neither a Czech
+// letter nor a leading "REM" makes a comment, a keyword or a grey gap of a name.
+TEST_F(ReportTest, HighlightingKnowsNamesWithCzechLettersAndHasNoClientCommands) {
+  const struct {
+    const char* Text;
+    QList<QByteArray> Words;
+    QStringList Styles;
+  } cases[] = {
+      {"  REMARK VARCHAR(10),\n  NO INTEGER",
+       {"REMARK", "VARCHAR", "(", "10", "NO"},
+       {"REMARK:name", "VARCHAR:keyword", "(:operator", "10:number", "NO:keyword"}},
+      {"REM poznámka\nCREATE TABLE ZÁKAZNÍK;",
+       {"REM", "poznámka", "CREATE", "ZÁKAZNÍK", ";"},
+       {"REM:name", "poznámka:name", "CREATE:keyword", "ZÁKAZNÍK:name", ";:operator"}},
+      {"  JMéNO INTEGER,\n  ŽÁK_NO CHAR(1)",
+       {"JMéNO", "INTEGER", "ŽÁK_NO", "CHAR"},
+       {"JMéNO:name", "INTEGER:keyword", "ŽÁK_NO:name", "CHAR:keyword"}},
+      {"/* Tabulka žáků\n   CREATE */ TABLE 'řetězec ''NO''' -- NO TABLE\nDROP \"Jméno\"",
+       {"Tabulka žáků", "CREATE", "*/", "TABLE", "'řetězec ''NO'''", "-- NO TABLE", "DROP", "\"Jméno\""},
+       {"Tabulka žáků:comment", "CREATE:comment", "*/:comment", "TABLE:keyword", "'řetězec ''NO''':string",
+        "-- NO TABLE:comment", "DROP:keyword", "\"Jméno\":string"}},
+  };
+  QsciScintilla* editor = Report.seReport;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Text);
+    Report.LoadText(QString::fromUtf8(c.Text), QStringLiteral("Skript"), true);
+    editor->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+    EXPECT_EQ(WordStyles(editor, c.Text, c.Words).join(" | ").toStdString(),
+              c.Styles.join(" | ").toStdString());
+  }
+
+  // Styling again from the middle of a comment goes on from where the line above ended.
+  const QByteArray text = "/* a\nb\nc */ TABLE\n";
+  Report.LoadText(QString::fromUtf8(text), QStringLiteral("Skript"), true);
+  editor->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+  const long third = editor->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, 2UL);
+  editor->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(third));
+  editor->SendScintilla(QsciScintillaBase::SCI_SETSTYLING, 10UL, static_cast<long>(TSqlLexer::stDefault));
+  editor->SendScintilla(QsciScintillaBase::SCI_COLOURISE, static_cast<unsigned long>(third), -1L);
+  EXPECT_EQ(WordStyles(editor, text, {"c */", "TABLE"}).join(" | ").toStdString(),
+            "c */:comment | TABLE:keyword");
+
+  // Everything that is not highlighted takes the text's colour.
+  for (int style : {TSqlLexer::stDefault, TSqlLexer::stName, TSqlLexer::stOperator})
+    EXPECT_EQ(Report.snSQL->color(style), QColor(Qt::black)) << style;
+  EXPECT_EQ(Report.snSQL->defaultColor(), QColor(Qt::black));
 }
 
 // Pointing at an item of the viewer's tool bar or menus shows the item's hint in the second

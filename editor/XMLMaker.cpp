@@ -2,9 +2,9 @@
 
 #include "ui/Windows1250.h"
 #include "ui/Exception.h"
+#include "ui/WholeFile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <charconv>
 
@@ -174,24 +174,16 @@ namespace {
 constexpr std::size_t BlockSize = 1 << 20;
 } // namespace
 
-void TXMLMaker::RaiseWriteError() const {
-  throw ui::Exception(
-      QStringLiteral("Cannot write file \"%1\": %2").arg(FFile->fileName(), FFile->errorString()));
-}
-
 void TXMLMaker::BeginXMLFile(const QString& FileName) {
-  FFile = std::make_unique<QSaveFile>(FileName);
-  if (!FFile->open(QIODevice::WriteOnly)) RaiseWriteError();
-  const QByteArray header = Header();
-  if (FFile->write(header) != header.size() || FFile->write("\r\n", 2) != 2) RaiseWriteError();
+  FFile = std::make_unique<ui::TWholeFile>(FileName);
+  FFile->Write(Header());
+  FFile->Write("\r\n");
   FBody.reserve(BlockSize + BlockSize / 4);
 }
 
 void TXMLMaker::WriteOut(std::size_t Least) {
   if (!FFile || FBody.size() < Least) return;
-  if (FFile->write(FBody.data(), static_cast<qsizetype>(FBody.size())) !=
-      static_cast<qsizetype>(FBody.size()))
-    RaiseWriteError();
+  FFile->Write(View(FBody));
   FBody.clear();
 }
 
@@ -392,19 +384,20 @@ QByteArray TXMLMaker::GenerateXMLBytes() {
 void TXMLMaker::GenerateXMLFile(const QString& FileName) {
   FinishBuffer();
   if (FFile) {
-    if (QFileInfo(FFile->fileName()).absoluteFilePath() != QFileInfo(FileName).absoluteFilePath())
+    if (QFileInfo(FFile->FileName()).absoluteFilePath() != QFileInfo(FileName).absoluteFilePath())
       throw ui::Exception(QStringLiteral("Cannot write file \"%1\": another file was begun").arg(FileName));
     WriteOut(0);
-    if (FFile->write("\r\n", 2) != 2 || !FFile->commit()) RaiseWriteError();
+    FFile->Write("\r\n");
+    FFile->Commit();
     FFile.reset();
     return;
   }
-  QSaveFile file(FileName);
-  const QByteArray header = Header();
-  const auto write = [&file](const char* Data, qsizetype Size) { return file.write(Data, Size) == Size; };
-  if (!file.open(QIODevice::WriteOnly) || !write(header.constData(), header.size()) || !write("\r\n", 2) ||
-      !write(FBody.data(), static_cast<qsizetype>(FBody.size())) || !write("\r\n", 2) || !file.commit())
-    throw ui::Exception(QStringLiteral("Cannot write file \"%1\": %2").arg(FileName, file.errorString()));
+  ui::TWholeFile file(FileName);
+  file.Write(Header());
+  file.Write("\r\n");
+  file.Write(View(FBody));
+  file.Write("\r\n");
+  file.Commit();
 }
 
 QString TXMLMaker::GenerateXMLString() {

@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
-class QSaveFile;
+namespace ui {
+class TWholeFile;
+}
 
 // Header values the writer uses unless told otherwise.
 extern const QString _XMLDefaultVersion;  // "1.0"
@@ -114,7 +116,6 @@ private:
   QByteArray Header() const;
   // Writes the body made so far to the file begun, when it holds at least Least bytes.
   void WriteOut(std::size_t Least);
-  [[noreturn]] void RaiseWriteError() const;
 
   QString FVersion;
   QString FEncoding;
@@ -125,5 +126,5 @@ private:
   // Characters in the current chunk.
   qsizetype FChunkLength = 0;
   // The file begun by BeginXMLFile, which FBody goes to.
-  std::unique_ptr<QSaveFile> FFile;
+  std::unique_ptr<ui::TWholeFile> FFile;
 };

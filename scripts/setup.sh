@@ -16,6 +16,23 @@ MORVIK_PACKAGES=(
 )
 
 morvik_install_dependencies() {
+  morvik_install_packages
+  morvik_czech_locale
+}
+
+morvik_sudo() {
+  if [ "$(id -u)" -ne 0 ]; then sudo "$@"; else "$@"; fi
+}
+
+# The program reports the system's reasons for failed file operations in Czech: the system
+# needs its Czech locale for that.
+morvik_czech_locale() {
+  locale -a 2>/dev/null | grep -qix 'cs_CZ.utf-\?8' && return 0
+  echo "Generating the locale cs_CZ.UTF-8"
+  morvik_sudo localedef -i cs_CZ -f UTF-8 cs_CZ.UTF-8
+}
+
+morvik_install_packages() {
   local missing=()
   local p
   for p in "${MORVIK_PACKAGES[@]}"; do
@@ -25,9 +42,7 @@ morvik_install_dependencies() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
-  local sudo=()
-  if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo[@]}" apt-get update -qq
-  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  morvik_sudo apt-get update -qq
+  morvik_sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }

@@ -1,7 +1,9 @@
 #include "ui/IniFile.h"
 
+#include "ui/Exception.h"
+#include "ui/WholeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace {
@@ -102,16 +104,18 @@ void TIniFile::EraseSection(const QString& Section) {
     if (i > erased) --i;
 }
 
-bool TIniFile::UpdateFile() const {
+bool TIniFile::UpdateFile(QString* Reason) const {
   QString text;
   for (const TSection& s : sections) {
     text += QLatin1Char('[') + s.name + QStringLiteral("]\r\n");
     for (const TEntry& e : s.entries) text += e.key + QLatin1Char('=') + e.value + QStringLiteral("\r\n");
     text += QStringLiteral("\r\n");
   }
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = text.toUtf8();
-  if (file.write(bytes) != bytes.size()) return false;
-  return file.commit();
+  try {
+    ui::WriteWholeFile(fileName, text.toUtf8());
+  } catch (const ui::Exception& e) {
+    if (Reason) *Reason = e.Message();
+    return false;
+  }
+  return true;
 }

@@ -31,8 +31,9 @@ public:
   void EraseSection(const QString& Section);
 
   // Writes the whole file (UTF-8, CRLF) through a temporary file; the old file is replaced
-  // only when everything was written. Returns false on failure.
-  bool UpdateFile() const;
+  // only when everything was written. Returns false on failure, with the reason in Reason
+  // when it is given.
+  bool UpdateFile(QString* Reason = nullptr) const;
 
 private:
   struct TEntry {

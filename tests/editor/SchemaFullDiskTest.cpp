@@ -1,0 +1,117 @@
+// Saving a schema onto a really full disk: the save fails with the system's reason, the old
+// file keeps its bytes, and the schema stays modified, so that closing still asks about it.
+#include "FakeDesignHost.h"
+
+#include "editor/DesignSamples.h"
+#include "editor/VisualModel.h"
+#include "editor/XMLMaker.h"
+#include "editor/frmDesign.h"
+#include "ui/Exception.h"
+
+#include "tests/support/FullDisk.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using test_support::NoSpaceText;
+using test_support::TFullDisk;
+
+namespace {
+
+QByteArray Bytes(const QString& Path) {
+  QFile f(Path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList Files(const TFullDisk& Disk) {
+  return QDir(Disk.Path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
+}
+
+// Nothing free, and 8 KB free for a schema that has grown past that.
+constexpr qint64 FreeCases[] = {0, 8 * 1024};
+
+class SchemaFullDisk : public ::testing::Test {
+protected:
+  void SetUp() override { TDesignSamples::SetCurrent(&samples); }
+  void TearDown() override { TDesignSamples::SetCurrent(nullptr); }
+
+  TDesignSamples samples;
+  FakeDesignHost host;
+};
+
+} // namespace
+
+TEST_F(SchemaFullDisk, SaveFailsWithTheReasonKeepsTheOldFileAndTheSchemaModified) {
+  const QByteArray old = Bytes(QStringLiteral(REPOSITORY_FIXTURES "/schema.xml"));
+  ASSERT_FALSE(old.isEmpty());
+  for (const qint64 free : FreeCases) {
+    SCOPED_TRACE(free);
+    TFullDisk disk;
+    ASSERT_TRUE(disk.Mounted());
+    const QString path = disk.FilePath("schema.xml");
+    {
+      QFile file(path);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      ASSERT_EQ(file.write(old), old.size());
+    }
+    TfrmDesign window(&host);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.resize(800, 600);
+    window.show();
+    window.SetFileName(path, QString());
+    ASSERT_TRUE(window.LoadSchema()) << qPrintable(host.Joined.join("|"));
+    disk.Fill(free);
+
+    // A change that makes the file larger than the room left.
+    window.VisualModel->DocumentationPath = QString(16 * 1024, QLatin1Char('d'));
+    window.SetModified(true, 1);
+    host.Joined.clear();
+    host.Reopened.clear();
+    EXPECT_FALSE(window.Save());
+    ASSERT_EQ(host.Joined.size(), 1);
+    const QString& message = host.Joined[0];
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Chyba při ukládání schématu.\n"))) << qPrintable(message);
+    EXPECT_TRUE(message.contains(path)) << qPrintable(message);
+    EXPECT_TRUE(message.contains(NoSpaceText())) << qPrintable(message);
+    EXPECT_EQ(Bytes(path), old);
+    EXPECT_EQ(Files(disk), QStringList({"schema.xml"}));
+    EXPECT_TRUE(window.Modified());
+    EXPECT_TRUE(host.Reopened.isEmpty());
+
+    // With room again the same save goes through.
+    disk.Empty();
+    host.Joined.clear();
+    EXPECT_TRUE(window.Save()) << qPrintable(host.Joined.join("|"));
+    EXPECT_FALSE(window.Modified());
+    EXPECT_TRUE(Bytes(path).contains(QByteArray(16 * 1024, 'd')));
+  }
+}
+
+// The writer's own file, made in memory first and then written at once.
+TEST_F(SchemaFullDisk, TheWritersFileMadeInMemoryKeepsTheOldBytes) {
+  for (const qint64 free : FreeCases) {
+    SCOPED_TRACE(free);
+    TFullDisk disk;
+    ASSERT_TRUE(disk.Mounted());
+    const QString path = disk.FilePath("forms.xml");
+    {
+      TXMLMaker small;
+      small.EmptyElement(u"a");
+      small.GenerateXMLFile(path);
+    }
+    const QByteArray old = Bytes(path);
+    disk.Fill(free);
+    TXMLMaker maker;
+    for (int i = 0; i < 2000; ++i) maker.EmptyElement(u"element");
+    try {
+      maker.GenerateXMLFile(path);
+      ADD_FAILURE() << "the write reported success";
+    } catch (const ui::Exception& e) {
+      EXPECT_TRUE(e.Message().contains(NoSpaceText())) << e.Message().toStdString();
+    }
+    EXPECT_EQ(Bytes(path), old);
+    EXPECT_EQ(Files(disk), QStringList({"forms.xml"}));
+  }
+}

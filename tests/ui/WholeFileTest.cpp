@@ -1,0 +1,92 @@
+// Files written onto a really full disk: the old file keeps its bytes, no half-written file is
+// left behind, and the failure names the file and the system's reason.
+#include "ui/Exception.h"
+#include "ui/IniFile.h"
+#include "ui/WholeFile.h"
+
+#include "tests/support/FullDisk.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using test_support::NoSpaceText;
+using test_support::TFullDisk;
+
+namespace {
+
+QByteArray Bytes(const QString& Path) {
+  QFile f(Path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The files of the disk besides its filling.
+QStringList Files(const TFullDisk& Disk) {
+  return QDir(Disk.Path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
+}
+
+// Nothing free, and 8 KB free for a text that needs more.
+constexpr qint64 FreeCases[] = {0, 8 * 1024};
+const QByteArray OldBytes(3 * 1024, 'o');
+const QByteArray NewBytes(40 * 1024, 'n');
+
+} // namespace
+
+TEST(WholeFileOnAFullDisk, KeepsTheOldBytesAndReportsTheSystemsReason) {
+  for (const qint64 free : FreeCases) {
+    SCOPED_TRACE(free);
+    TFullDisk disk;
+    ASSERT_TRUE(disk.Mounted());
+    const QString path = disk.FilePath("schema.xml");
+    ui::WriteWholeFile(path, OldBytes);
+    disk.Fill(free);
+
+    // At once, and in pieces as the streaming writers write.
+    for (const bool inPieces : {false, true}) {
+      SCOPED_TRACE(inPieces);
+      try {
+        if (inPieces) {
+          ui::TWholeFile file(path);
+          for (qsizetype at = 0; at < NewBytes.size(); at += 1000) file.Write(NewBytes.mid(at, 1000));
+          file.Commit();
+        } else {
+          ui::WriteWholeFile(path, NewBytes);
+        }
+        ADD_FAILURE() << "the write reported success";
+      } catch (const ui::Exception& e) {
+        EXPECT_TRUE(e.Message().contains(path)) << e.Message().toStdString();
+        EXPECT_TRUE(e.Message().contains(NoSpaceText())) << e.Message().toStdString();
+      }
+      EXPECT_EQ(Bytes(path), OldBytes);
+      EXPECT_EQ(Files(disk), QStringList({"schema.xml"}));
+    }
+    // With room again the file is written.
+    disk.Empty();
+    ui::WriteWholeFile(path, NewBytes);
+    EXPECT_EQ(Bytes(path), NewBytes);
+  }
+}
+
+TEST(WholeFileOnAFullDisk, TheSettingsFileKeepsItsOldBytesAndGivesTheReason) {
+  for (const qint64 free : FreeCases) {
+    SCOPED_TRACE(free);
+    TFullDisk disk;
+    ASSERT_TRUE(disk.Mounted());
+    const QString path = disk.FilePath("morvik.ini");
+    {
+      TIniFile ini(path);
+      ini.WriteString("MainWindow", "Left", "10");
+      ASSERT_TRUE(ini.UpdateFile());
+    }
+    const QByteArray old = Bytes(path);
+    disk.Fill(free);
+    TIniFile ini(path);
+    for (int i = 0; i < 1000; ++i)
+      ini.WriteString("Design_Setting", QString("Key%1").arg(i), QString(20, 'v'));
+    QString reason;
+    EXPECT_FALSE(ini.UpdateFile(&reason));
+    EXPECT_TRUE(reason.contains(NoSpaceText())) << reason.toStdString();
+    EXPECT_EQ(Bytes(path), old);
+    EXPECT_EQ(Files(disk), QStringList({"morvik.ini"}));
+  }
+}

@@ -5,7 +5,8 @@
 #include "editor/RepositoryXMLWriter.h"
 #include "editor/XMLMaker.h"
 
-#include <QFile>
+#include "ui/Exception.h"
+#include "ui/RegularFile.h"
 
 namespace {
 
@@ -285,14 +286,12 @@ QString TRepository::SaveToText() const {
 }
 
 void TRepository::LoadFromFile(const QString& FileName) {
-  QFile file(FileName);
-  if (!file.open(QIODevice::ReadOnly))
-    RaiseRepositoryError(reCannotOpenFile,
-                         QStringLiteral("Cannot open file \"%1\": %2.").arg(FileName, file.errorString()));
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError)
-    RaiseRepositoryError(reCannotOpenFile,
-                         QStringLiteral("Cannot read file \"%1\": %2.").arg(FileName, file.errorString()));
+  QByteArray bytes;
+  try {
+    bytes = ui::ReadRegularFile(FileName, MaxSchemaFileSize);
+  } catch (const ui::Exception& e) {
+    RaiseRepositoryError(reCannotOpenFile, e.Message());
+  }
   QString error;
   if (!TRepositoryXMLReader(*this).ReadBytes(bytes, &error))
     RaiseRepositoryError(

@@ -69,6 +69,10 @@ enum TRepositoryError : int {
   reUnknownColumn = 10,  // a stored pair column the table does not have, or a pair without one
 };
 
+// The largest schema file that is read: far beyond any real schema, and refused before any
+// byte of it is read.
+inline constexpr qint64 MaxSchemaFileSize = qint64(256) * 1024 * 1024;
+
 bool IsBranchType(int Type);
 
 // A leaf's value: text for strings and memos, then integer, boolean, date-time, font, brush, pen.
@@ -162,8 +166,9 @@ public:
   // The bytes SaveToFile writes.
   QByteArray SaveToBytes() const;
   QString SaveToText() const;
-  // Adds the items of a schema file. Raises EMorvikError when the file cannot be opened or is
-  // not a complete, well-formed file of readable values; the tree is then left unchanged.
+  // Adds the items of a schema file. Raises EMorvikError when the file cannot be opened, is no
+  // regular file or is larger than MaxSchemaFileSize, or is not a complete, well-formed file
+  // of readable values; the tree is then left unchanged.
   void LoadFromFile(const QString& FileName);
   // Adds the items of a text (the clipboard); a text that cannot be read adds nothing and
   // raises nothing.

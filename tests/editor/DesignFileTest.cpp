@@ -17,6 +17,7 @@
 #include "editor/VisualModel.h"
 #include "editor/frmDesign.h"
 #include "ui/MB.h"
+#include "tests/support/WatchedFifo.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -288,6 +289,45 @@ TEST_F(DesignFile, FilesThatCannotBeOpenedGiveTheirErrorAndOpenNothing) {
   EXPECT_EQ(window->DesktopWidthPix(), 4000);
   EXPECT_EQ(window->DesktopHeightPix(), 2000);
   EXPECT_EQ(window->Desktop->width(), 4000);
+}
+
+// A pipe, a device, a folder or a giant file named as the schema is refused with its message;
+// the program neither waits nor reads without end, and the other open schemas stay as they were.
+TEST_F(DesignFile, OddFilesAreRefusedAndHarmNoOtherWindow) {
+  TfrmDesign* other = Open(Fixture("schema.xml"));
+  other->SetModified(true, 1);
+  const std::size_t entities = other->VisualModel->Entities.size();
+  ASSERT_GT(entities, 0U);
+  const test_support::TWatchedFifo fifo(Temp("pipe.xml"));
+  ASSERT_TRUE(fifo.Made());
+  {
+    QFile huge(Temp("huge.xml"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(MaxSchemaFileSize + 1));
+  }
+  const struct {
+    QString Path;
+    const char* Says;
+  } cases[] = {
+      {Temp("pipe.xml"), "není obyčejný soubor"}, {"/dev/zero", "není obyčejný soubor"},
+      {"/dev/urandom", "není obyčejný soubor"},   {dir.path(), "není obyčejný soubor"},
+      {Temp("huge.xml"), "je větší než 256 MB"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Path.toStdString());
+    host.Joined.clear();
+    bool loaded = true;
+    TfrmDesign* window = Open(c.Path, &loaded);
+    EXPECT_FALSE(loaded);
+    ASSERT_EQ(host.Joined.size(), 1);
+    EXPECT_TRUE(host.Joined[0].startsWith(QStringLiteral("Chyba při načítání schématu.\n")))
+        << qPrintable(host.Joined[0]);
+    EXPECT_TRUE(host.Joined[0].contains(QString::fromUtf8(c.Says))) << qPrintable(host.Joined[0]);
+    EXPECT_TRUE(window->VisualModel->Entities.empty());
+  }
+  EXPECT_FALSE(fifo.Opened());
+  EXPECT_TRUE(other->Modified());
+  EXPECT_EQ(other->VisualModel->Entities.size(), entities);
 }
 
 TEST_F(DesignFile, CopyAndPasteBetweenWindowsAndTwiceIntoOne) {

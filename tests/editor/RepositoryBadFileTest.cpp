@@ -3,6 +3,7 @@
 
 #include "editor/Repository.h"
 #include "StoreErrors.h"
+#include "tests/support/WatchedFifo.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -98,6 +99,46 @@ TEST_F(RepositoryBadFile, UnopenableFiles) {
   const auto e = StoreError([&] { store.LoadFromFile(dir.filePath("missing.xml")); });
   ASSERT_TRUE(e);
   EXPECT_TRUE(e->Message().contains("missing.xml"));
+  EXPECT_TRUE(e->Message().contains(QString::fromUtf8("Adresář nebo soubor neexistuje")))
+      << e->Message().toStdString();
+}
+
+// What is no regular file, or is far larger than any schema, is refused before a byte of it is
+// read: a pipe would wait for its writer for good, a device would be read without end.
+TEST_F(RepositoryBadFile, OnlyRegularFilesOfASchemasSizeAreRead) {
+  const QString fifo = dir.filePath("pipe.xml");
+  const test_support::TWatchedFifo watched(fifo);
+  ASSERT_TRUE(watched.Made());
+  const QString huge = dir.filePath("huge.xml");
+  {
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(MaxSchemaFileSize + 1)); // sparse: no disk space taken
+  }
+  ASSERT_TRUE(QFile::link(huge, dir.filePath("link.xml")));
+  const struct {
+    QString Path;
+    const char* Says;
+  } cases[] = {
+      {fifo, "není obyčejný soubor"},
+      {"/dev/zero", "není obyčejný soubor"},
+      {"/dev/urandom", "není obyčejný soubor"},
+      {dir.path(), "není obyčejný soubor"},
+      {huge, "je větší než 256 MB"},
+      {dir.filePath("link.xml"), "je větší než 256 MB"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Path.toStdString());
+    TRepository store;
+    store.WriteString("Before", "kept");
+    const auto raised = StoreError([&] { store.LoadFromFile(c.Path); });
+    ASSERT_TRUE(raised);
+    EXPECT_EQ(raised->ErrorCode(), reCannotOpenFile);
+    EXPECT_TRUE(raised->Message().contains(c.Path)) << raised->Message().toStdString();
+    EXPECT_TRUE(raised->Message().contains(QString::fromUtf8(c.Says))) << raised->Message().toStdString();
+    EXPECT_EQ(store.Root().Count(), 1);
+  }
+  EXPECT_FALSE(watched.Opened());
 }
 
 TEST_F(RepositoryBadFile, ReadAsBeforeWhereNothingIsBroken) {

@@ -104,11 +104,12 @@ bool TSettingsFile::Save(const QWidget& MainWindow, const QStringList& RecentFil
   WriteReopenFiles(ini, RecentFiles);
   if (Look) Look->WriteSettings(ini, LookSection);
   QDir().mkpath(QFileInfo(FFileName).absolutePath());
-  if (ini.UpdateFile()) return true;
+  QString reason;
+  if (ini.UpdateFile(&reason)) return true;
   if (!FReported) {
     FReported = true;
-    const QString message =
-        QStringLiteral("Nastavení se nepodařilo uložit do souboru ") + FFileName + QLatin1Char('.');
+    const QString message = QStringLiteral("Nastavení se nepodařilo uložit do souboru ") + FFileName +
+                            QStringLiteral(".\n") + reason;
     if (ReportFailure)
       ReportFailure(message);
     else

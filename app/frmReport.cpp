@@ -4,6 +4,7 @@
 #include "app/frmFindDialog.h"
 #include "ui/Exception.h"
 #include "ui/MB.h"
+#include "ui/WholeFile.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -17,7 +18,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -279,9 +279,7 @@ void TfrmReport::WriteLines(const QString& FileName) const {
     bytes += "\r\n";
   }
 
-  QSaveFile file(FileName);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    throw ui::Exception(file.errorString());
+  ui::WriteWholeFile(FileName, bytes);
 }
 
 void TfrmReport::SaveInto(const QString& Name) {

@@ -6,6 +6,7 @@
 #include "diagram/Relation.h"
 #include "docgen/DocumentationHost.h"
 #include "editor/VisualModel.h"
+#include "ui/WholeFile.h"
 #include "Interface/MorvikInterface.h"
 
 #include <QDir>
@@ -140,13 +141,15 @@ void TDocumentation::Step() {
 void TDocumentation::CopyImages(const QString& ImagesFolder) const {
   const QDir source(ImagesFolder);
   const QDir target(QDir(Folder).filePath(QStringLiteral("images")));
-  // An existing target is left alone, a missing source is passed over. (QFile::copy would
-  // also do, but it syncs every copy to the disk.)
+  // An existing target is left alone, a missing source is passed over, and a copy that cannot
+  // be written whole is not made; none of these is reported.
   for (const char* name : ImageFiles()) {
     QFile from(source.filePath(QString::fromLatin1(name)));
-    QFile to(target.filePath(QString::fromLatin1(name)));
-    if (!from.open(QIODevice::ReadOnly) || !to.open(QIODevice::WriteOnly | QIODevice::NewOnly)) continue;
-    if (to.write(from.readAll()) < 0) to.remove();
+    const QString to = target.filePath(QString::fromLatin1(name));
+    if (QFileInfo::exists(to) || !from.open(QIODevice::ReadOnly)) continue;
+    try {
+      ui::WriteWholeFile(to, from.readAll());
+    } catch (const ui::Exception&) {}
   }
 }
 

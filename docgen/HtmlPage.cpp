@@ -1,5 +1,7 @@
 #include "docgen/HtmlPage.h"
 
+#include <QByteArrayView>
+
 #include <array>
 
 namespace {
@@ -55,17 +57,16 @@ void AppendHtml(std::string& Out, std::string_view Text) { EscapeInto(Out, Text)
 void AppendFragment(QByteArray& Out, std::string_view Text) { FragmentInto(Out, Text); }
 void AppendFragment(std::string& Out, std::string_view Text) { FragmentInto(Out, Text); }
 
-THtmlPage::THtmlPage(const QString& Path) : path(Path), file(Path) {
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(Path, file.errorString()));
+THtmlPage::THtmlPage(const QString& Path) : path(Path) {
+  try {
+    file = std::make_unique<ui::TWholeFile>(Path);
+  } catch (const ui::Exception& e) {
+    throw EFCreateError(e.Message());
+  }
   buffer.reserve(FlushSize + 16 * 1024);
 }
 
-THtmlPage::~THtmlPage() {
-  if (!file.isOpen()) return;
-  file.write(buffer.data(), static_cast<qint64>(buffer.size()));
-  file.close();
-}
+THtmlPage::~THtmlPage() = default;
 
 void THtmlPage::WritePageHead(const char* Title) {
   WriteLine(0, "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">");
@@ -84,15 +85,24 @@ void THtmlPage::WritePageTail() {
 }
 
 void THtmlPage::Flush() {
-  if (file.write(buffer.data(), static_cast<qint64>(buffer.size())) != static_cast<qint64>(buffer.size()))
-    throw EFCreateError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+  if (!file) return;
+  try {
+    file->Write(QByteArrayView(buffer.data(), static_cast<qsizetype>(buffer.size())));
+  } catch (const ui::Exception& e) {
+    file.reset();
+    throw EFCreateError(e.Message());
+  }
   buffer.clear(); // keeps the capacity
 }
 
 void THtmlPage::Close() {
-  if (!file.isOpen()) return;
+  if (!file) return;
   Flush();
-  file.close();
-  if (file.error() != QFileDevice::NoError)
-    throw EFCreateError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+  try {
+    file->Commit();
+  } catch (const ui::Exception& e) {
+    file.reset();
+    throw EFCreateError(e.Message());
+  }
+  file.reset();
 }

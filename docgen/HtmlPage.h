@@ -1,6 +1,7 @@
-// One page of a documentation site while it is written: the file is created anew, the text is
-// gathered in a buffer and written out in large pieces, and the file is closed when the page
-// goes, also when writing fails half-way.
+// One page of a documentation site while it is written: the text is gathered in a buffer and
+// written out in large pieces to a new file, which takes the place of the old page only when
+// the page is closed whole. A page that goes without Close, or whose writing fails, leaves the
+// old page as it was.
 //
 // Every text of the schema reaches a page through Html (escaped for element content and
 // attribute values alike) or Fragment (the part of a link after "#"); the fixed markup of the
@@ -8,11 +9,12 @@
 #pragma once
 
 #include "ui/Exception.h"
+#include "ui/WholeFile.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -63,9 +65,9 @@ void AppendFragment(std::string& Out, std::string_view Text);
 
 class THtmlPage {
 public:
-  // Creates (or overwrites) the file; EFCreateError when it cannot.
+  // Starts the new page; EFCreateError when its file cannot be made.
   explicit THtmlPage(const QString& Path);
-  // Writes what is left and closes the file; never throws.
+  // Drops a page that was not closed: the old page stays.
   ~THtmlPage();
   THtmlPage(const THtmlPage&) = delete;
   THtmlPage& operator=(const THtmlPage&) = delete;
@@ -100,7 +102,8 @@ public:
   void WritePageHead(const char* Title);
   void WritePageTail();
 
-  // Writes what is left and closes the file; EFCreateError when the file cannot take it.
+  // Writes what is left and puts the page in place of the old one; EFCreateError when the
+  // file cannot take it, and the old page stays.
   void Close();
 
   const QString& Path() const { return path; }
@@ -122,7 +125,8 @@ private:
   void Flush();
 
   QString path;
-  QFile file;
+  // Open until the page is closed or its writing failed.
+  std::unique_ptr<ui::TWholeFile> file;
   std::string buffer;
 };
 

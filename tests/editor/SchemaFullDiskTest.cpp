@@ -15,22 +15,12 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+using test_support::FileBytes;
+using test_support::FreeCases;
 using test_support::NoSpaceText;
 using test_support::TFullDisk;
 
 namespace {
-
-QByteArray Bytes(const QString& Path) {
-  QFile f(Path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QStringList Files(const TFullDisk& Disk) {
-  return QDir(Disk.Path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
-}
-
-// Nothing free, and 8 KB free for a schema that has grown past that.
-constexpr qint64 FreeCases[] = {0, 8 * 1024};
 
 class SchemaFullDisk : public ::testing::Test {
 protected:
@@ -44,7 +34,7 @@ protected:
 } // namespace
 
 TEST_F(SchemaFullDisk, SaveFailsWithTheReasonKeepsTheOldFileAndTheSchemaModified) {
-  const QByteArray old = Bytes(QStringLiteral(REPOSITORY_FIXTURES "/schema.xml"));
+  const QByteArray old = FileBytes(QStringLiteral(REPOSITORY_FIXTURES "/schema.xml"));
   ASSERT_FALSE(old.isEmpty());
   for (const qint64 free : FreeCases) {
     SCOPED_TRACE(free);
@@ -75,8 +65,8 @@ TEST_F(SchemaFullDisk, SaveFailsWithTheReasonKeepsTheOldFileAndTheSchemaModified
     EXPECT_TRUE(message.startsWith(QStringLiteral("Chyba při ukládání schématu.\n"))) << qPrintable(message);
     EXPECT_TRUE(message.contains(path)) << qPrintable(message);
     EXPECT_TRUE(message.contains(NoSpaceText())) << qPrintable(message);
-    EXPECT_EQ(Bytes(path), old);
-    EXPECT_EQ(Files(disk), QStringList({"schema.xml"}));
+    EXPECT_EQ(FileBytes(path), old);
+    EXPECT_EQ(disk.Files(), QStringList({"schema.xml"}));
     EXPECT_TRUE(window.Modified());
     EXPECT_TRUE(host.Reopened.isEmpty());
 
@@ -85,7 +75,7 @@ TEST_F(SchemaFullDisk, SaveFailsWithTheReasonKeepsTheOldFileAndTheSchemaModified
     host.Joined.clear();
     EXPECT_TRUE(window.Save()) << qPrintable(host.Joined.join("|"));
     EXPECT_FALSE(window.Modified());
-    EXPECT_TRUE(Bytes(path).contains(QByteArray(16 * 1024, 'd')));
+    EXPECT_TRUE(FileBytes(path).contains(QByteArray(16 * 1024, 'd')));
   }
 }
 
@@ -101,7 +91,7 @@ TEST_F(SchemaFullDisk, TheWritersFileMadeInMemoryKeepsTheOldBytes) {
       small.EmptyElement(u"a");
       small.GenerateXMLFile(path);
     }
-    const QByteArray old = Bytes(path);
+    const QByteArray old = FileBytes(path);
     disk.Fill(free);
     TXMLMaker maker;
     for (int i = 0; i < 2000; ++i) maker.EmptyElement(u"element");
@@ -111,7 +101,7 @@ TEST_F(SchemaFullDisk, TheWritersFileMadeInMemoryKeepsTheOldBytes) {
     } catch (const ui::Exception& e) {
       EXPECT_TRUE(e.Message().contains(NoSpaceText())) << e.Message().toStdString();
     }
-    EXPECT_EQ(Bytes(path), old);
-    EXPECT_EQ(Files(disk), QStringList({"forms.xml"}));
+    EXPECT_EQ(FileBytes(path), old);
+    EXPECT_EQ(disk.Files(), QStringList({"forms.xml"}));
   }
 }

@@ -1,5 +1,6 @@
 #include "tests/support/FullDisk.h"
 
+#include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -58,12 +59,21 @@ void TFullDisk::Fill(qint64 Free) {
   ASSERT_EQ(FreeBytes(), pages * PageSize);
 }
 
+QStringList TFullDisk::Files() const {
+  return QDir(FDir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
+}
+
 void TFullDisk::Empty() { QFile::remove(FillerPath()); }
 
 qint64 TFullDisk::FreeBytes() const {
   struct statvfs status {};
   if (::statvfs(QFile::encodeName(FDir.path()).constData(), &status) != 0) return -1;
   return static_cast<qint64>(status.f_bavail) * static_cast<qint64>(status.f_frsize);
+}
+
+QByteArray FileBytes(const QString& Path) {
+  QFile file(Path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString NoSpaceText() { return QString::fromUtf8("Na zařízení není volné místo"); }

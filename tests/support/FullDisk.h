@@ -4,7 +4,9 @@
 // program, whatever becomes of it.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace test_support {
@@ -22,6 +24,9 @@ public:
   QString Path() const { return FDir.path(); }
   QString FilePath(const QString& Name) const { return FDir.filePath(Name); }
 
+  // The files of the top folder besides the filling: a temporary file that a failed write
+  // left behind shows here.
+  QStringList Files() const;
   // Fills the file system with a file of its own until Free bytes (whole pages) are left.
   void Fill(qint64 Free = 0);
   // Takes the filling file away again.
@@ -34,6 +39,12 @@ private:
   QTemporaryDir FDir;
   bool FMounted = false;
 };
+
+// The cases every writer is tried with: nothing free, and 8 KB free for a text that needs more.
+inline constexpr qint64 FreeCases[] = {0, 8 * 1024};
+
+// The bytes of the file Path; empty when it cannot be read.
+QByteArray FileBytes(const QString& Path);
 
 // The system's Czech text for a full disk, which every failed write here reports.
 QString NoSpaceText();

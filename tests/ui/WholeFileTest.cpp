@@ -10,23 +10,13 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+using test_support::FileBytes;
+using test_support::FreeCases;
 using test_support::NoSpaceText;
 using test_support::TFullDisk;
 
 namespace {
 
-QByteArray Bytes(const QString& Path) {
-  QFile f(Path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// The files of the disk besides its filling.
-QStringList Files(const TFullDisk& Disk) {
-  return QDir(Disk.Path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
-}
-
-// Nothing free, and 8 KB free for a text that needs more.
-constexpr qint64 FreeCases[] = {0, 8 * 1024};
 const QByteArray OldBytes(3 * 1024, 'o');
 const QByteArray NewBytes(40 * 1024, 'n');
 
@@ -57,13 +47,13 @@ TEST(WholeFileOnAFullDisk, KeepsTheOldBytesAndReportsTheSystemsReason) {
         EXPECT_TRUE(e.Message().contains(path)) << e.Message().toStdString();
         EXPECT_TRUE(e.Message().contains(NoSpaceText())) << e.Message().toStdString();
       }
-      EXPECT_EQ(Bytes(path), OldBytes);
-      EXPECT_EQ(Files(disk), QStringList({"schema.xml"}));
+      EXPECT_EQ(FileBytes(path), OldBytes);
+      EXPECT_EQ(disk.Files(), QStringList({"schema.xml"}));
     }
     // With room again the file is written.
     disk.Empty();
     ui::WriteWholeFile(path, NewBytes);
-    EXPECT_EQ(Bytes(path), NewBytes);
+    EXPECT_EQ(FileBytes(path), NewBytes);
   }
 }
 
@@ -78,7 +68,7 @@ TEST(WholeFileOnAFullDisk, TheSettingsFileKeepsItsOldBytesAndGivesTheReason) {
       ini.WriteString("MainWindow", "Left", "10");
       ASSERT_TRUE(ini.UpdateFile());
     }
-    const QByteArray old = Bytes(path);
+    const QByteArray old = FileBytes(path);
     disk.Fill(free);
     TIniFile ini(path);
     for (int i = 0; i < 1000; ++i)
@@ -86,7 +76,7 @@ TEST(WholeFileOnAFullDisk, TheSettingsFileKeepsItsOldBytesAndGivesTheReason) {
     QString reason;
     EXPECT_FALSE(ini.UpdateFile(&reason));
     EXPECT_TRUE(reason.contains(NoSpaceText())) << reason.toStdString();
-    EXPECT_EQ(Bytes(path), old);
-    EXPECT_EQ(Files(disk), QStringList({"morvik.ini"}));
+    EXPECT_EQ(FileBytes(path), old);
+    EXPECT_EQ(disk.Files(), QStringList({"morvik.ini"}));
   }
 }

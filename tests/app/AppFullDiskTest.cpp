@@ -40,7 +40,7 @@ TEST(AppFullDisk, TheSettingsKeepTheirOldFileAndTheReportGivesTheReason) {
     // Long recent paths and the look defaults make the file larger than the room left.
     QStringList recent;
     for (int i = 0; i < 10; ++i)
-      recent << QStringLiteral("/%1/%2.xml").arg(QString(1000, QLatin1Char('p'))).arg(i);
+      recent << QStringLiteral("/%1/%2.xml").arg(QString(800, QLatin1Char('p'))).arg(i);
     const TfrmDesignSetting look;
     EXPECT_FALSE(file.Save(window, recent, &look));
     ASSERT_EQ(reports.size(), 1);
@@ -69,7 +69,7 @@ TEST(AppFullDisk, ASavedScriptKeepsItsOldFileAndTheReportGivesTheReason) {
     ASSERT_FALSE(old.isEmpty());
     disk.Fill(free);
 
-    report.seReport->setText(QString(20 * 1024, QLatin1Char('x')));
+    report.seReport->setText(QString(12 * 1024, QLatin1Char('x')));
     QString shown;
     QTimer::singleShot(0, [&shown] {
       auto* box = qobject_cast<TfMB*>(QApplication::activeModalWidget());

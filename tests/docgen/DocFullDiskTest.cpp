@@ -48,7 +48,7 @@ TEST_F(DocFullDisk, PagesKeepTheirOldBytesAndTheFailureGivesTheReason) {
     const std::map<QString, QByteArray> old = Site(site);
     disk.Fill(free);
 
-    Doc.Script = QString(40 * 1024, QLatin1Char('s'));
+    Doc.Script = QString(12 * 1024, QLatin1Char('s'));
     const QString error = Generate(site, true, true, true, true, true, false);
     EXPECT_TRUE(error.contains(NoSpaceText())) << qPrintable(error);
     // The unchanged pages written anew are the old bytes again; the grown one is not written.

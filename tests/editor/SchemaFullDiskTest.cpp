@@ -55,7 +55,7 @@ TEST_F(SchemaFullDisk, SaveFailsWithTheReasonKeepsTheOldFileAndTheSchemaModified
     disk.Fill(free);
 
     // A change that makes the file larger than the room left.
-    window.VisualModel->DocumentationPath = QString(16 * 1024, QLatin1Char('d'));
+    window.VisualModel->DocumentationPath = QString(6 * 1024, QLatin1Char('d'));
     window.SetModified(true, 1);
     host.Joined.clear();
     host.Reopened.clear();
@@ -75,7 +75,7 @@ TEST_F(SchemaFullDisk, SaveFailsWithTheReasonKeepsTheOldFileAndTheSchemaModified
     host.Joined.clear();
     EXPECT_TRUE(window.Save()) << qPrintable(host.Joined.join("|"));
     EXPECT_FALSE(window.Modified());
-    EXPECT_TRUE(FileBytes(path).contains(QByteArray(16 * 1024, 'd')));
+    EXPECT_TRUE(FileBytes(path).contains(QByteArray(6 * 1024, 'd')));
   }
 }
 
@@ -94,7 +94,7 @@ TEST_F(SchemaFullDisk, TheWritersFileMadeInMemoryKeepsTheOldBytes) {
     const QByteArray old = FileBytes(path);
     disk.Fill(free);
     TXMLMaker maker;
-    for (int i = 0; i < 2000; ++i) maker.EmptyElement(u"element");
+    for (int i = 0; i < 900; ++i) maker.EmptyElement(u"element");
     try {
       maker.GenerateXMLFile(path);
       ADD_FAILURE() << "the write reported success";

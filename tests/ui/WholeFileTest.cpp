@@ -18,7 +18,7 @@ using test_support::TFullDisk;
 namespace {
 
 const QByteArray OldBytes(3 * 1024, 'o');
-const QByteArray NewBytes(40 * 1024, 'n');
+const QByteArray NewBytes(12 * 1024, 'n');
 
 } // namespace
 
@@ -71,7 +71,7 @@ TEST(WholeFileOnAFullDisk, TheSettingsFileKeepsItsOldBytesAndGivesTheReason) {
     const QByteArray old = FileBytes(path);
     disk.Fill(free);
     TIniFile ini(path);
-    for (int i = 0; i < 1000; ++i)
+    for (int i = 0; i < 400; ++i)
       ini.WriteString("Design_Setting", QString("Key%1").arg(i), QString(20, 'v'));
     QString reason;
     EXPECT_FALSE(ini.UpdateFile(&reason));

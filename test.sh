@@ -27,11 +27,20 @@ ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 fuzz=build-fuzz
 cmake -S . -B "$fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DMORVIK_SANITIZE=ON -DMORVIK_LIBFUZZER=ON -DMORVIK_BENCH=OFF
-cmake --build "$fuzz" -j "$(nproc)" --target repository_reader_fuzz schema_reader_fuzz
+cmake --build "$fuzz" -j "$(nproc)" --target repository_reader_fuzz schema_reader_fuzz paste_fuzz
+# Inputs may grow well past the largest seed (a schema of a few kilobytes).
+max_len=262144
 mkdir -p "$fuzz/corpus"
-"$fuzz/fuzz/repository/repository_reader_fuzz" -max_total_time=60 -dict=fuzz/repository/repository.dict \
+"$fuzz/fuzz/repository/repository_reader_fuzz" -max_total_time=60 -max_len=$max_len \
+  -dict=fuzz/repository/repository.dict \
   -artifact_prefix="$fuzz/" "$fuzz/corpus" fuzz/repository/corpus tests/editor/fixtures
 # The same for whole schemas loaded through the plug-in (keep its failures in fuzz/schema/corpus).
 mkdir -p "$fuzz/schema-corpus"
-"$fuzz/fuzz/schema/schema_reader_fuzz" -max_total_time=60 -dict=fuzz/repository/repository.dict \
+"$fuzz/fuzz/schema/schema_reader_fuzz" -max_total_time=60 -max_len=$max_len \
+  -dict=fuzz/repository/repository.dict \
   -artifact_prefix="$fuzz/" "$fuzz/schema-corpus" fuzz/schema/corpus tests/editor/fixtures
+# Clipboard text pasted into an open schema; a refused paste leaves the schema as it was (keep
+# its failures in fuzz/paste/corpus).
+mkdir -p "$fuzz/paste-corpus"
+"$fuzz/fuzz/paste/paste_fuzz" -max_total_time=60 -max_len=$max_len -dict=fuzz/repository/repository.dict \
+  -artifact_prefix="$fuzz/" "$fuzz/paste-corpus" fuzz/paste/corpus

@@ -9,10 +9,10 @@
 
 #include "editor/Repository.h"
 #include "editor/RepositoryXMLReader.h"
+#include "fuzz/support/FuzzReplay.h"
 #include "ui/Windows1250.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 
 #include <cstdio>
@@ -55,28 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
 #ifndef MORVIK_LIBFUZZER
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s DIR...\n", argv[0]);
-    return 2;
-  }
-  int files = 0;
-  for (int i = 1; i < argc; ++i) {
-    const QDir dir(QString::fromLocal8Bit(argv[i]));
-    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
-      QFile file(dir.filePath(name));
-      if (!file.open(QIODevice::ReadOnly)) continue;
-      const QByteArray bytes = file.readAll();
-      std::fprintf(stderr, "%s\n", qPrintable(file.fileName()));
-      RunOne(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()));
-      ++files;
-    }
-  }
-  if (files == 0) {
-    std::fprintf(stderr, "no input files\n");
-    return 2;
-  }
-  std::printf("%d inputs, no failure\n", files);
-  return 0;
+  return FuzzReplay::ReplayFolders(argc, argv, [](const uint8_t* Data, size_t Size) { RunOne(Data, Size); });
 }
 
 #endif

@@ -1,0 +1,106 @@
+// A schema window as the fuzz targets see it: an empty schema bound to a new model of the real
+// plug-in, loading and saving as the schema window does. Shared by the targets that read
+// schemas and paste into them.
+#pragma once
+
+#include "diagram/Entity.h"
+#include "diagram/Relation.h"
+#include "diagram/TextLabel.h"
+#include "editor/Repository.h"
+#include "editor/RepositoryXMLReader.h"
+#include "editor/SchemaFile.h"
+#include "editor/SchemaHost.h"
+#include "editor/VisualModel.h"
+#include "ui/Desktop.h"
+
+#include "Interface/MorvikInterface.h"
+#include "tests/support/PluginLibrary.h"
+
+#include <QByteArray>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+namespace FuzzSchema {
+
+// Ends the run with a failure that libFuzzer reports with its input.
+[[noreturn]] inline void Fail(const char* Target, const char* What) {
+  std::fprintf(stderr, "%s: %s\n", Target, What);
+  std::abort();
+}
+
+inline Morvik::TModels* Models() {
+  const testsupport::TPluginLibrary& plugin = testsupport::BuiltPlugin();
+  if (!plugin.Loaded()) Fail("fuzz", plugin.Error().c_str());
+  return plugin.Models();
+}
+
+// A schema window as the loader sees it, binding as the schema window binds.
+class TFuzzSchema : public TSchemaHost {
+public:
+  TFuzzSchema() : Model(Models()->CreateModel(0)) {}
+  ~TFuzzSchema() override { Document.ProjectInfo = nullptr; }
+
+  ui::TDesktop* SchemaDesktop() override { return &Desktop; }
+  TVisualModel& SchemaDocument() override { return Document; }
+  Morvik::TModel* SchemaModel() override { return Model.get(); }
+  int SchemaZoom() const override { return 1000; }
+  TElementHandlers SchemaHandlers() override { return {}; }
+  void BindEntityToTable(TEntity* Entity, Morvik::TTable* Table) override {
+    Entity->SetTable(Table);
+    Entity->SetCaption(QString::fromUtf8(Table->GetName()));
+    TAttributes* rows = Entity->Attributes();
+    rows->BeginUpdate();
+    rows->DeleteAll();
+    for (int i = 0; i < Table->GetColumnCount(); ++i) {
+      const Morvik::TColumn* column = Table->GetColumn(i);
+      const QString name = QString::fromUtf8(column->GetName());
+      if (Entity->GetAttributeIndex(name) >= 0) continue;
+      const Morvik::TDataType* type = column->GetDataType();
+      rows->Add(name, type ? QString::fromUtf8(type->GetName()) : QString(), column->GetKey() ? 1 : 0);
+    }
+    rows->EndUpdate();
+  }
+  void BindRelationToReference(TRelation* Relation, Morvik::TReference* Reference) override {
+    Relation->SetReference(Reference);
+    if (Relation->MainLabel() && Reference)
+      Relation->MainLabel()->SetCaption(QString::fromUtf8(Reference->GetName()));
+  }
+  void AddToBrowser(TMorvikGraphic*) override {}
+
+  // Loads as the schema window does; false when the load failed.
+  bool Load(const QByteArray& Bytes) {
+    try {
+      TRepository store;
+      if (!TRepositoryXMLReader(store).ReadBytes(Bytes)) return false;
+      const TSchemaIdentity identity = ReadSchemaIdentity(store);
+      Document.DLLFileName = identity.DLLFileName;
+      Document.DBModelName = identity.DBModelName;
+      Document.DLLVersion = identity.DLLVersion;
+      ReadSchemaModel(store, Model.get());
+      Size = ReadSchemaDesktop(store);
+      Origin = ReadViewOrigin(store, ui::TPoint{Size.WidthPix / 2, Size.HeightPix / 2});
+      ReadSchemaElements(*this, store, Origin);
+      return true;
+    } catch (const std::exception&) {
+      if (Desktop.ComponentCount() != 0 || Model->GetTableCount() != 0 || Model->GetReferenceCount() != 0)
+        Fail("fuzz", "a failed load left elements or plug-in objects behind");
+      return false;
+    }
+  }
+
+  QByteArray Save() const {
+    TRepository store;
+    WriteSchema(store, Document, Model.get(), Size, Origin);
+    return store.SaveToBytes();
+  }
+
+  ui::TDesktop Desktop;
+  TVisualModel Document;
+  testsupport::TModelPtr Model;
+  TSchemaDesktop Size;
+  ui::TPoint Origin;
+};
+
+} // namespace FuzzSchema

@@ -9,10 +9,10 @@
 namespace {
 
 constexpr int geAttributStreamCorrupt = 11;
-constexpr const char* gaAttributStreamCorrupt = "Attribut stream is corrupt.";
+constexpr const char* gaAttributStreamCorrupt = "Data atributů jsou poškozená.";
 
 [[noreturn]] void StreamCorrupt() {
-  RaiseDiagramError(geAttributStreamCorrupt, emDiagram, QString::fromLatin1(gaAttributStreamCorrupt));
+  RaiseDiagramError(geAttributStreamCorrupt, emDiagram, QString::fromUtf8(gaAttributStreamCorrupt));
 }
 
 void WriteInt(QIODevice& Stream, int32_t Value) {

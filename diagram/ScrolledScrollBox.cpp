@@ -25,7 +25,7 @@ void TScrolledScrollBox::UserScrolled(QScrollBar* Bar) {
   } catch (...) {
     // Never into the event loop: reported where the desktop reports its own failures.
     const QString message =
-        ui::MessageOf(std::current_exception(), QStringLiteral("Unknown error while scrolling."));
+        ui::MessageOf(std::current_exception(), QStringLiteral("Neznámá chyba při posouvání."));
     if (auto* desktop = dynamic_cast<ui::TDesktop*>(widget()))
       desktop->ReportError(message);
     else

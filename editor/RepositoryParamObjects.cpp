@@ -84,7 +84,7 @@ void TRepository::SaveColumn(const QString& Path, const Morvik::TColumn* Column)
   // A column is read back through its data type: one without cannot be stored.
   if (Column->GetDataType() == nullptr)
     RaiseRepositoryError(reUnknownDataType,
-                         QStringLiteral("Column \"%1\" has no data type.").arg(Text(Column->GetName())));
+                         QStringLiteral("Sloupec \"%1\" nemá datový typ.").arg(Text(Column->GetName())));
   static const QString primary = QStringLiteral("Primary");
   TRepositoryList& branch = SaveNamedObject(Path, rtColumn, Column->GetName(), Column);
   AddChild(branch, Path, primary, rtBoolean, Column->GetKey());
@@ -106,7 +106,7 @@ void TRepository::SaveReference(const QString& Path, const Morvik::TReference* R
     if (Reference->GetPairColumn(0, i) == nullptr || Reference->GetPairColumn(1, i) == nullptr)
       RaiseRepositoryError(
           reUnknownColumn,
-          QStringLiteral("Reference \"%1\" has a pair without its column.").arg(Text(Reference->GetName())));
+          QStringLiteral("Reference \"%1\" má dvojici bez sloupce.").arg(Text(Reference->GetName())));
   SaveNamedObject(Path, rtReference, Reference->GetName(), Reference);
   WriteInteger(Sub(Path, "CountOfPair"), Reference->GetPairCount());
   for (int i = 0; i < Reference->GetPairCount(); ++i) {
@@ -173,10 +173,9 @@ void TRepository::LoadColumn(const QString& Path, Morvik::TColumn* Column,
   const auto& typeName = std::get<QString>(Require(Sub(dataTypePath, "Name"), rtString).Value());
   const int idx = FindDataTypeIndex(Model, typeName);
   if (idx < 0)
-    RaiseRepositoryError(reUnknownDataType,
-                         QStringLiteral("Column \"%1\" has the data type \"%2\" that the model "
-                                        "does not offer.")
-                             .arg(name, typeName));
+    RaiseRepositoryError(reUnknownDataType, QStringLiteral("Sloupec \"%1\" má datový typ \"%2\", který model "
+                                                           "nenabízí.")
+                                                .arg(name, typeName));
   LoadDataType(dataTypePath, Column->SetDataType(idx));
 }
 
@@ -208,10 +207,10 @@ void TRepository::LoadReference(const QString& Path, Morvik::TReference* Referen
       const bool parentSide = parent == nullptr;
       const Morvik::TTable* table = parentSide ? parentTable : childTable;
       RaiseRepositoryError(reUnknownColumn,
-                           QStringLiteral("Reference \"%1\" pairs the column \"%2\" that the %3 table \"%4\" "
-                                          "does not have.")
+                           QStringLiteral("Reference \"%1\" páruje sloupec \"%2\", který %3 tabulka \"%4\" "
+                                          "nemá.")
                                .arg(name, parentSide ? parentName : childName,
-                                    parentSide ? QStringLiteral("parent") : QStringLiteral("child"),
+                                    parentSide ? QStringLiteral("nadřízená") : QStringLiteral("podřízená"),
                                     table != nullptr ? Text(table->GetName()) : QString()));
     }
     Reference->AddPair(parent, child);

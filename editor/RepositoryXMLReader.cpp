@@ -246,7 +246,7 @@ bool TRepositoryXMLReader::Scan(QXmlStreamReader& Xml, QString* Error) {
     switch (Xml.readNext()) {
       case QXmlStreamReader::StartElement:
         if (++depth > MaxDepth) {
-          FError = QStringLiteral("elements nested deeper than %1 levels").arg(MaxDepth);
+          FError = QStringLiteral("prvky vnořené hlouběji než do %1 úrovní").arg(MaxDepth);
           break;
         }
         StartElement(Xml);
@@ -262,8 +262,10 @@ bool TRepositoryXMLReader::Scan(QXmlStreamReader& Xml, QString* Error) {
   FLists.clear();
   if (!FError.isEmpty()) {
     if (Error != nullptr)
-      *Error =
-          QStringLiteral("%1 (line %2, column %3)").arg(FError).arg(Xml.lineNumber()).arg(Xml.columnNumber());
+      *Error = QStringLiteral("%1 (řádek %2, sloupec %3)")
+                   .arg(FError)
+                   .arg(Xml.lineNumber())
+                   .arg(Xml.columnNumber());
     FTree = TRepositoryList();
     return false;
   }
@@ -336,7 +338,7 @@ int TRepositoryXMLReader::Number(const QXmlStreamAttributes& Xml, const char* At
   bool ok = false;
   const int value = text.toInt(&ok, 10);
   if (!ok && FError.isEmpty())
-    FError = QStringLiteral("\"%1\" is not a whole number (%2 \"%3\")")
+    FError = QStringLiteral("\"%1\" není celé číslo (%2 \"%3\")")
                  .arg(Value(Xml, Attribute), QString::fromLatin1(Attribute), Value(Xml, "name"));
   return value;
 }
@@ -391,12 +393,12 @@ bool TRepositoryXMLReader::DecodeFile(const QByteArray& Bytes, QString& Text, QS
     QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     Text = decoder.decode(bytes);
     if (decoder.hasError()) {
-      Error = QStringLiteral("the text is not valid UTF-8");
+      Error = QStringLiteral("text není platné UTF-8");
       return false;
     }
     return true;
   }
-  Error = QStringLiteral("unsupported encoding \"%1\"").arg(QString::fromLatin1(encoding));
+  Error = QStringLiteral("nepodporované kódování \"%1\"").arg(QString::fromLatin1(encoding));
   return false;
 }
 

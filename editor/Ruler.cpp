@@ -10,7 +10,7 @@ void TRuler::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (OnPaint) OnPaint(painter);
   } catch (...) {
-    const QString message = ui::MessageOf(std::current_exception(), QStringLiteral("Unknown error."));
+    const QString message = ui::MessageOf(std::current_exception(), QStringLiteral("Neznámá chyba."));
     if (OnError) OnError(message);
   }
 }

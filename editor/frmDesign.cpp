@@ -481,7 +481,7 @@ bool TfrmDesign::FormCloseQuery() {
   try {
     return QuerySaveChanges();
   } catch (...) {
-    ReportError(ui::MessageOf(std::current_exception(), QStringLiteral("Unknown error.")));
+    ReportError(ui::MessageOf(std::current_exception(), QStringLiteral("Neznámá chyba.")));
     return false;
   }
 }
@@ -536,7 +536,8 @@ bool TfrmDesign::LoadModelLibrary() {
   LoadError.clear();
   const QString path = PluginPath(FHost ? FHost->PluginFolder() : QString(), VisualModel->DLLFileName);
   if (path.isEmpty()) {
-    LoadError = QStringLiteral("\"%1\" is no file name of the plug-in folder").arg(VisualModel->DLLFileName);
+    LoadError =
+        QStringLiteral("\"%1\" není jméno souboru ve složce zásuvných modulů").arg(VisualModel->DLLFileName);
     return false;
   }
   PluginHandle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);

@@ -11,7 +11,7 @@ namespace {
 QString NameKey(const QString& Name) { return Name.toCaseFolded(); }
 
 [[noreturn]] void RaiseDuplicateName(const QString& Name) {
-  throw Exception(QStringLiteral("A component named %1 already exists.").arg(Name));
+  throw Exception(QStringLiteral("Komponenta se jménem %1 již existuje.").arg(Name));
 }
 
 } // namespace

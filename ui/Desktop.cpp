@@ -17,7 +17,7 @@ namespace ui {
 
 namespace {
 
-QString MessageOf(std::exception_ptr Error) { return ui::MessageOf(Error, QStringLiteral("Unknown error.")); }
+QString MessageOf(std::exception_ptr Error) { return ui::MessageOf(Error, QStringLiteral("Neznámá chyba.")); }
 
 TMouseButton ButtonOf(Qt::MouseButton Button) {
   switch (Button) {

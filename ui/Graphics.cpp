@@ -9,7 +9,7 @@
 namespace ui {
 
 void TPersistent::Assign(const TPersistent* Source) {
-  throw Exception(QStringLiteral("Cannot assign this object."));
+  throw Exception(QStringLiteral("Tento objekt nelze přiřadit."));
 }
 
 void TGraphicsObject::Changed() {

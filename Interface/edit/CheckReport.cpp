@@ -17,11 +17,11 @@ constexpr const char* NameNotUnique = "Name is not unique";
 constexpr const char* TableWithoutColumns = "There are no columns in table";
 constexpr const char* ReferenceWithoutPairs = "There are no columns in reference";
 constexpr const char* PairTypesDiffer = "Columns must be of the same type";
-constexpr const char* DataTypeMissing = "Data type is missing";
-constexpr const char* ParentTableMissing = "Parent table is missing";
-constexpr const char* ChildTableMissing = "Child table is missing";
-constexpr const char* PairColumnMissing = "Column of pair is missing";
-constexpr const char* PairDataTypeMissing = "Column of pair has no data type";
+constexpr const char* DataTypeMissing = "Chybí datový typ";
+constexpr const char* ParentTableMissing = "Chybí nadřízená tabulka";
+constexpr const char* ChildTableMissing = "Chybí podřízená tabulka";
+constexpr const char* PairColumnMissing = "Chybí sloupec dvojice";
+constexpr const char* PairDataTypeMissing = "Sloupec dvojice nemá datový typ";
 
 using Level = TCheckRecord::TLevelType;
 

@@ -47,8 +47,8 @@ std::string CompactCondition(const char* Condition) {
 } // namespace
 
 EEditPrecondition::EEditPrecondition(const char* Condition)
-    : std::logic_error(std::string("Assertion failed: ") + CompactCondition(Condition) +
-                       ", file Interface/edit"),
+    : std::logic_error(std::string("Nesplněná podmínka: ") + CompactCondition(Condition) +
+                       ", soubor Interface/edit"),
       condition(CompactCondition(Condition)) {}
 
 void RaiseEditPrecondition(const char* Condition) { throw EEditPrecondition(Condition); }

@@ -47,16 +47,17 @@ TEST_F(RepositoryBadFile, RefusedWholeWithTheirError) {
     const char* what;
     QByteArray bytes;
     int number;
-    bool badAsText = true; // also unreadable as clipboard text
+    bool badAsText = true;      // also unreadable as clipboard text
+    const char* Text = nullptr; // the program's own words in the error, where it has them
   } cases[] = {
       {"not XML", "Dear colleague, the schema is attached.", reMalformedFile},
       {"truncated", example.left(example.size() / 2), reMalformedFile},
       {"truncated after a whole line", example.left(example.indexOf("</note>")), reMalformedFile},
       {"0-byte file", "", reMalformedFile},
       {"10,000 nested elements", Nested(10000), reMalformedFile},
-      {"65 levels", Nested(64), reMalformedFile},
+      {"65 levels", Nested(64), reMalformedFile, true, "prvky vnořené hlouběji než do 64 úrovní (řádek "},
       {"bad integer", Header + "<repository><integer name=\"I\" value=\"12x\"/></repository>",
-       reMalformedFile},
+       reMalformedFile, true, "\"12x\" není celé číslo (value \"I\") (řádek 2, sloupec "},
       {"integer without its value", Header + "<repository><integer name=\"I\"/></repository>",
        reMalformedFile},
       {"pen without its width",
@@ -65,7 +66,7 @@ TEST_F(RepositoryBadFile, RefusedWholeWithTheirError) {
       {"integer out of range", Header + "<repository><integer name=\"I\" value=\"2147483648\"/></repository>",
        reMalformedFile},
       {"unknown encoding", "<?xml version=\"1.0\" encoding=\"koi8-r\"?><repository></repository>",
-       reMalformedFile, false},
+       reMalformedFile, false, "nepodporované kódování \"koi8-r\""},
       {"declared UTF-8 but Windows-1250 bytes",
        "<?xml version=\"1.0\" encoding=\"utf-8\"?><repository><string name=\"S\" value=\"\xF8\"/>"
        "</repository>",
@@ -79,6 +80,11 @@ TEST_F(RepositoryBadFile, RefusedWholeWithTheirError) {
     TRepository store;
     store.WriteString("Before", "kept");
     EXPECT_STORE_ERROR(store.LoadFromFile(Write(c.bytes)), c.number);
+    if (c.Text) {
+      const auto e = StoreError([&] { store.LoadFromFile(Write(c.bytes)); });
+      ASSERT_TRUE(e);
+      EXPECT_TRUE(e->Message().contains(QString::fromUtf8(c.Text))) << e->Message().toStdString();
+    }
     EXPECT_EQ(store.Root().Count(), 1); // nothing partly loaded
     // The clipboard stays silent and adds nothing.
     TRepository pasted;

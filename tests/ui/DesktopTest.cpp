@@ -120,7 +120,12 @@ TEST(Component, NamesAreUniqueAmongOneOwnersComponentsIgnoringCase) {
   EXPECT_EQ(owner.FindComponent("ENTITY_1"), a);
   // A second component of that name is refused and keeps its own.
   b->SetName("Entity_2");
-  EXPECT_THROW(b->SetName("entity_1"), ui::Exception);
+  try {
+    b->SetName("entity_1");
+    ADD_FAILURE() << "renamed";
+  } catch (const ui::Exception& e) {
+    EXPECT_EQ(e.Message(), QString::fromUtf8("Komponenta se jménem entity_1 již existuje."));
+  }
   EXPECT_EQ(b->Name(), "Entity_2");
   EXPECT_EQ(owner.FindComponent("Entity_2"), b);
   // A rename frees the old name; a change of case alone is the same component.

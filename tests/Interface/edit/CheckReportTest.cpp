@@ -111,7 +111,7 @@ TEST(CheckReport, WalksEveryLevelInOrderWithPathsAndLevels) {
       {"Entity=\"T1\"/", "3:1 4:-1", "There are no columns in table"},
       {"Entity=\"T1\"/", "3:1 2:0", "table finding"},
       {"Entity=\"\"/", "3:2 2:0", "Name must be specified"},
-      {"Entity=\"\"/Attribute=\"NOTYPE\"/DataType/", "3:2 4:1 5:0 2:0", "Data type is missing"},
+      {"Entity=\"\"/Attribute=\"NOTYPE\"/DataType/", "3:2 4:1 5:0 2:0", "Chybí datový typ"},
       {"Entity=\"\"/", "3:3 2:0", "Name must be specified"},
       {"Relation=\"FK_A\"/OnDelete=\"\"/", "6:0 0:0", "OnDelete finding"},
       {"Relation=\"FK_A\"/", "6:0 7:-1", "Referenced key must be PRIMARY KEY or UNIQUE constraint"},
@@ -119,9 +119,9 @@ TEST(CheckReport, WalksEveryLevelInOrderWithPathsAndLevels) {
       {"Relation=\"FK_A\"/Pair_1/", "6:0 7:1", "Columns must be of the same type"},
       {"Relation=\"FK_B\"/", "6:1 7:-1", "There are no columns in reference"},
       {"Relation=\"FK_B\"/", "6:1 7:-1", "whole pairs finding"},
-      {"Relation=\"FK_C\"/", "6:2 2:0", "Parent table is missing"},
-      {"Relation=\"FK_C\"/Pair_0/", "6:2 7:0", "Column of pair is missing"},
-      {"Relation=\"FK_D\"/Pair_0/", "6:3 7:0", "Column of pair has no data type"},
+      {"Relation=\"FK_C\"/", "6:2 2:0", "Chybí nadřízená tabulka"},
+      {"Relation=\"FK_C\"/Pair_0/", "6:2 7:0", "Chybí sloupec dvojice"},
+      {"Relation=\"FK_D\"/Pair_0/", "6:3 7:0", "Sloupec dvojice nemá datový typ"},
   };
   TCheckReport report(&model);
   EXPECT_EQ(Rows(report), expected);

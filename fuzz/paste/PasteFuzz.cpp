@@ -9,12 +9,10 @@
 // serves it too). Without libFuzzer it runs every file of the given folders once:
 // paste_fuzz DIR...
 
-#include "editor/DesignSamples.h"
 #include "editor/SchemaClipboard.h"
 #include "fuzz/support/FuzzReplay.h"
 #include "fuzz/support/FuzzSchema.h"
 
-#include <QApplication>
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -71,17 +69,10 @@ void RunOne(const uint8_t* Data, size_t Size) {
   if (!again.Load(written)) Fail("a schema with pasted elements does not load");
 }
 
-void Initialize(int* argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(*argc, argv);
-  static TDesignSamples samples;
-  TDesignSamples::SetCurrent(&samples);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  Initialize(argc, *argv);
+  FuzzSchema::Initialize(argc, *argv);
   return 0;
 }
 
@@ -93,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
 #ifndef MORVIK_LIBFUZZER
 
 int main(int argc, char** argv) {
-  Initialize(&argc, argv);
+  FuzzSchema::Initialize(&argc, argv);
   return FuzzReplay::ReplayFolders(argc, argv, [](const uint8_t* Data, size_t Size) { RunOne(Data, Size); });
 }
 

@@ -6,6 +6,7 @@
 #include "diagram/Entity.h"
 #include "diagram/Relation.h"
 #include "diagram/TextLabel.h"
+#include "editor/DesignSamples.h"
 #include "editor/Repository.h"
 #include "editor/RepositoryXMLReader.h"
 #include "editor/SchemaFile.h"
@@ -16,6 +17,7 @@
 #include "Interface/MorvikInterface.h"
 #include "tests/support/PluginLibrary.h"
 
+#include <QApplication>
 #include <QByteArray>
 
 #include <cstdio>
@@ -28,6 +30,15 @@ namespace FuzzSchema {
 [[noreturn]] inline void Fail(const char* Target, const char* What) {
   std::fprintf(stderr, "%s: %s\n", Target, What);
   std::abort();
+}
+
+// The application the targets run in (headless unless told otherwise) and the look samples
+// that the element factories read.
+inline void Initialize(int* argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication app(*argc, argv);
+  static TDesignSamples samples;
+  TDesignSamples::SetCurrent(&samples);
 }
 
 inline Morvik::TModels* Models() {

@@ -296,7 +296,7 @@ void TRepository::LoadFromFile(const QString& FileName) {
   if (!TRepositoryXMLReader(*this).ReadBytes(bytes, &error))
     RaiseRepositoryError(
         reMalformedFile,
-        QStringLiteral("File \"%1\" is not a readable schema file: %2.").arg(FileName, error));
+        QStringLiteral("Soubor \"%1\" není čitelný soubor schématu: %2.").arg(FileName, error));
 }
 
 void TRepository::LoadFromText(const QString& Text) { TRepositoryXMLReader(*this).Read(Text); }

@@ -385,7 +385,8 @@ void TXMLMaker::GenerateXMLFile(const QString& FileName) {
   FinishBuffer();
   if (FFile) {
     if (QFileInfo(FFile->FileName()).absoluteFilePath() != QFileInfo(FileName).absoluteFilePath())
-      throw ui::Exception(QStringLiteral("Cannot write file \"%1\": another file was begun").arg(FileName));
+      throw ui::Exception(
+          QStringLiteral("Soubor \"%1\" nelze zapsat: zapisuje se jiný soubor").arg(FileName));
     WriteOut(0);
     FFile->Write("\r\n");
     FFile->Commit();

@@ -321,8 +321,8 @@ TEST_F(SchemaFile, BadFilesFailAndLeaveNothing) {
     const char* Message; // a part of the error's text
   };
   const Case cases[] = {
-      {"truncated", good.left(good.size() / 2), "not a readable schema file"},
-      {"not XML", "This is a sentence copied from somewhere else.", "not a readable schema file"},
+      {"truncated", good.left(good.size() / 2), "není čitelný soubor schématu"},
+      {"not XML", "This is a sentence copied from somewhere else.", "není čitelný soubor schématu"},
       {"two entities of one name", replaced("\"Entity_1\"", "\"Entity_0\""), "Entity_0"},
       {"an entity and a note of one name", replaced("\"Note_0\"", "\"ENTITY_0\""), "ENTITY_0"},
       {"a table the plug-in cannot read",
@@ -340,7 +340,7 @@ TEST_F(SchemaFile, BadFilesFailAndLeaveNothing) {
       Load(window, file);
       ADD_FAILURE() << "loaded";
     } catch (const ui::Exception& e) {
-      EXPECT_TRUE(e.Message().contains(QString::fromLatin1(c.Message))) << e.Message().toStdString();
+      EXPECT_TRUE(e.Message().contains(QString::fromUtf8(c.Message))) << e.Message().toStdString();
     }
     EXPECT_TRUE(window.Document.Entities.empty());
     EXPECT_TRUE(window.Document.Notes.empty());

@@ -12,6 +12,7 @@
 #include "diagram/TextLabel.h"
 #include "editor/CreateComp.h"
 #include "editor/DesignHost.h"
+#include "editor/DesignMouse.h"
 #include "editor/DesignSamples.h"
 #include "editor/Ruler.h"
 #include "editor/VisualModel.h"
@@ -60,7 +61,8 @@ void TDesignDesktop::Notification(ui::TComponent* AComponent, ui::TOperation Ope
 
 void TDesignDesktop::contextMenuEvent(QContextMenuEvent* Event) { Event->accept(); }
 
-TfrmDesign::TfrmDesign(TDesignHost* Host, QWidget* Parent) : QWidget(Parent), FHost(Host) {
+TfrmDesign::TfrmDesign(TDesignHost* Host, QWidget* Parent)
+    : QWidget(Parent), FHost(Host), FMouse(std::make_unique<TDesignMouse>(*this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setMinimumSize(300, 200);
   QFont f(QStringLiteral("MS Sans Serif"));
@@ -95,9 +97,7 @@ TfrmDesign::~TfrmDesign() {
   ErrorBrowser = nullptr;
   Selection.clear();
   // The controls of a drag under way go before the desktop they stand on.
-  FTransientOwner.reset();
-  GroupBox = CreationBox = nullptr;
-  RubberBand = RelationLine = nullptr;
+  FMouse.reset();
   Desktop->OnRemoved = nullptr;
   FZoomMemory.Clear();
   delete Desktop;
@@ -168,19 +168,19 @@ void TfrmDesign::CreateComponents() {
   Desktop->OnError = [this](const QString& m) { ReportError(m); };
   Desktop->OnRemoved = [this](ui::TComponent* c) {
     FZoomMemory.Forget(c);
-    ForgetMouseState(c);
+    FMouse->Forget(c);
     Selection.erase(std::remove_if(Selection.begin(), Selection.end(),
                                    [c](TMorvikGraphic* s) { return static_cast<ui::TComponent*>(s) == c; }),
                     Selection.end());
   };
-  Desktop->OnMouseDown = [this](ui::TObject* s, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
-    sbxDesktopMouseDown(s, b, sh, x, y);
+  Desktop->OnMouseDown = [this](ui::TObject*, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
+    FMouse->sbxDesktopMouseDown(b, sh, x, y);
   };
-  Desktop->OnMouseMove = [this](ui::TObject* s, ui::TShiftState sh, int x, int y) {
-    sbxDesktopMouseMove(s, sh, x, y);
+  Desktop->OnMouseMove = [this](ui::TObject*, ui::TShiftState sh, int x, int y) {
+    FMouse->sbxDesktopMouseMove(sh, x, y);
   };
-  Desktop->OnMouseUp = [this](ui::TObject* s, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
-    sbxDesktopMouseUp(s, b, sh, x, y);
+  Desktop->OnMouseUp = [this](ui::TObject*, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
+    FMouse->sbxDesktopMouseUp(b, sh, x, y);
   };
   sbxDesktop->OnScroll = [this](TScrolledScrollBox*) { sbxDesktopScroll(); };
   sbxDesktop->OnChangedPosition = [this](TScrolledScrollBox*, TSettingPosition Which, int Old, int New) {

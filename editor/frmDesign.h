@@ -7,6 +7,7 @@
 #include "editor/BrowserHost.h"
 #include "editor/CreateComp.h"
 #include "editor/DesignHost.h"
+#include "editor/DesignMouse.h"
 #include "editor/SchemaHost.h"
 #include "editor/ZoomMemory.h"
 #include "ui/Desktop.h"
@@ -181,10 +182,6 @@ public:
   // The page mark of the top ruler: "A" ... "Z", "AA", "AB", ...
   static QString PageLetter(int Index);
 
-  // Mouse on the desktop where no element is (desktop positions).
-  void sbxDesktopMouseDown(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
-  void sbxDesktopMouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
-  void sbxDesktopMouseUp(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
   void sbxDesktopScroll();
   void sbxDesktopChangedPosition(int Direction, int OldValue, int NewValue);
 
@@ -217,31 +214,13 @@ public:
   TElementHandlers SchemaHandlers() override;
   void AddToBrowser(TMorvikGraphic* Element) override;
 
-  // ---- Mouse tools: dispatch on the current tool ----------------------------------------
-  // The handlers every element and handle of this window gets; they route by the kind of
-  // the sender.
+  // ---- Mouse tools -----------------------------------------------------------------------
+  // The mouse of this window: the tools, their dispatch and the drag under way.
+  TDesignMouse& Mouse() { return *FMouse; }
+  // The handlers every element and handle of this window gets (the mouse's).
   TElementHandlers ElementHandlers();
-  // Element and handle events (coordinates are the sender's own).
-  void RectangleMouseDown(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
-  void RectangleMouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
-  void RectangleMouseUp(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
-  void RectangleDblClick(ui::TObject* Sender);
-  void RelationMouseDown(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
-  void RelationMouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
-  void RelationMouseUp(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
-  void EntryPointMouseDown(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
-  void EntryPointMouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
-  void ResizeBoxMouseDown(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
-  void ResizeBoxMouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
-  void ResizeBoxMouseUp(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
-  void ResizeBoxDblClick(ui::TObject* Sender);
-  void ResizeLineMouseDown(ui::TObject* Sender, ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y);
-  void ResizeLineMouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
-  void ZoomClick(ui::TMouseButton Button, int X, int Y);
-  // SelectOnly, then the menu of Menu pops up at (X, Y) of Element.
-  void ShowPopup(TMorvikGraphic* Element, int X, int Y, TDesignMenu Menu);
 
-  // ---- Selection, moving, resizing, panning -------------------------------------------
+  // ---- Selection -------------------------------------------------------------------------
   void Select(TMorvikGraphic* Element);
   void Deselect(TMorvikGraphic* Element);
   void ClearSelection();
@@ -249,32 +228,19 @@ public:
   void SelectOnly(TMorvikGraphic* Element);
   bool HasSelection() const { return !Selection.empty(); }
   ui::TRect SelectionBounds() const;
-  // (X, Y): desktop positions of the event.
-  void StartRubberBand(ui::TShiftState Shift, int X, int Y);
-  void DragRubberBand(ui::TShiftState Shift, int X, int Y);
-  void EndRubberBand(ui::TShiftState Shift);
-  // (X, Y): the event in the coordinates of the handle box under the mouse.
-  void MoveSelection(TResizeBox* Box, int X, int Y);
-  void EndMove();
-  void ResizeBy(TResizeBox* Box, int X, int Y);
-  void EndResize(TResizeBox* Box);
-  void StartPan(int X, int Y);
-  void Pan(ui::TShiftState Shift, int X, int Y);
   // The handle box of a selected rectangle element ("ResBox_" + name), or null.
   TResizeBox* ResizeBoxOf(const TRectangle* Element) const;
+  // Box's bounds with what lies beyond the desktop cut off.
+  ui::TRect CutToDesktop(const ui::TControl* Box) const;
 
   // ---- Creating elements (desktop positions) --------------------------------------------
-  void StartCreationBox(int X, int Y);
-  void DragCreationBox(int X, int Y);
-  void FreeCreationBox();
+  // A release at (X, Y) of the creation tools: the element fills the mouse's creation box,
+  // or stands at the point without one; the creation box goes in every case.
   TEntity* CreateEntityAt(ui::TMouseButton Button, int X, int Y);
   TNote* CreateNoteAt(ui::TMouseButton Button, int X, int Y);
   TTextLabel* CreateTextLabelAt(ui::TMouseButton Button, int X, int Y);
   TProjectInfo* CreateProjectInfoAt(ui::TMouseButton Button, int X, int Y);
   TEntryPoint* CreateEntryPointFor(TEntity* Entity, ui::TMouseButton Button);
-  void StartRelationDrag(TRectangle* Element, ui::TShiftState Shift, int X, int Y);
-  void DragRelation(ui::TShiftState Shift, int X, int Y);
-  TRelation* EndRelationDrag(ui::TShiftState Shift, int X, int Y);
 
   // ---- Check, script, documentation and arrange --------------------------------------
   // Runs the model check into the error list, stamps the check time, shows the list when
@@ -320,24 +286,6 @@ public:
   void DeleteReversedEntity(TEntity* Entity);
   // Places the new entities (IsNew) on the desktop.
   void PlaceNewEntities();
-
-  // Mouse state (desktop positions).
-  bool MouseDownInside = false;
-  bool Moving = false;
-  TResizeBox* GroupBox = nullptr;
-  int ResizeHandle = 0; // a THandleCode
-  ui::TPoint GrabOffset{0, 0};
-  ui::TPoint MouseDownPoint{0, 0};
-  bool RubberBanding = false;
-  TSelectingRect* RubberBand = nullptr;
-  ui::TPoint RubberStart{0, 0};
-  ui::TPoint PanPoint{0, 0};
-  TResizeBox* CreationBox = nullptr;
-  ui::TPoint CreationStart{0, 0};
-  bool RelationDragging = false;
-  TSelectingRect* RelationLine = nullptr;
-  ui::TPoint RelationStart{0, 0};
-  TRectangle* RelationBase = nullptr;
 
   // ---- Browsers, the check and the editing commands --------------------------------------
   // Lists a new element in the component browser (relation labels and incomplete relations
@@ -417,29 +365,9 @@ private:
   bool SaveSchemaTo(const QString& Path);
   void RunModelCheck();
 
-  // The tool of the host (the arrow without one).
-  int CurrentTool() const;
-  // Back to the arrow unless the tool is sticky.
-  void ToolUsed();
-  // Scrolls 20 pixels towards a cursor (desktop position) outside the visible part.
-  void AutoScroll(int X, int Y);
-  // Box's bounds with what lies beyond the desktop cut off.
-  ui::TRect CutToDesktop(const ui::TControl* Box) const;
-  // The placement of a new box: the creation box cut to the desktop, or the point.
-  ui::TRect PlacementRect(int X, int Y) const;
   // A new element is listed, marks the schema changed (Kind), becomes the selection, and
   // the tool returns to the arrow unless it is sticky.
   void NewElementPlaced(TMorvikGraphic* Element, int Kind);
-  void ForgetMouseState(const ui::TComponent* Component);
-  // Ends a move or resize under way without placing anything; the group outline goes.
-  void AbandonMove();
-  // Takes the owner of a control that lives only during one drag (rubber band, creation
-  // box, group box, relation line); the desktop stays its parent.
-  template <class T>
-  T* Transient(T* Control);
-  std::unique_ptr<ui::TComponent> FTransientOwner = std::make_unique<ui::TComponent>(nullptr);
-  // A double click was handled: the press and release that follow it do nothing more.
-  bool FAfterDblClick = false;
   void CreateComponents();
   void CreateBrowsers();
   // A new label at (0, 0) that shows Relation's reference name and follows the relation.
@@ -451,6 +379,8 @@ private:
   void PaintHatch(QPainter& Painter, const QRect& Area);
 
   TDesignHost* FHost;
+  // Made before the desktop's handlers are wired, freed before the desktop.
+  std::unique_ptr<TDesignMouse> FMouse;
   bool FModified = false;
   int FZoom = 1000;
   int FDesktopWidthPix = 0;

@@ -112,16 +112,16 @@ TEST_F(DesignAutoScroll, ARubberBandPastAnEdgeScrollsOneStepAndKeepsItsStart) {
     const QPoint cursor = At(c.Cursor);
     Move(cursor);
     EXPECT_EQ(View(), c.Scrolled);
-    ASSERT_NE(design->RubberBand, nullptr);
-    EXPECT_EQ(RectOf(design->RubberBand), Spanned(start, cursor));
+    ASSERT_NE(design->Mouse().RubberBand(), nullptr);
+    EXPECT_EQ(RectOf(design->Mouse().RubberBand()), Spanned(start, cursor));
     // The next move at the same place on the screen reaches the desktop further on; the band
     // still starts where it was pressed.
     const QPoint further = At(c.Cursor);
     Move(further);
-    EXPECT_EQ(RectOf(design->RubberBand), Spanned(start, further));
+    EXPECT_EQ(RectOf(design->Mouse().RubberBand()), Spanned(start, further));
     Release(further);
-    EXPECT_FALSE(design->RubberBanding);
-    EXPECT_EQ(design->RubberBand, nullptr);
+    EXPECT_FALSE(design->Mouse().RubberBanding());
+    EXPECT_EQ(design->Mouse().RubberBand(), nullptr);
   }
 }
 
@@ -158,8 +158,8 @@ TEST_F(DesignAutoScroll, ABandDrawnPastTheCornerSelectsWhatScrollingBroughtInAnd
     Release(end);
     EXPECT_EQ(design->Selection, (std::vector<TMorvikGraphic*>{beyond, atTheEdge}));
     EXPECT_FALSE(before->Selected());
-    EXPECT_FALSE(design->RubberBanding);
-    EXPECT_EQ(design->RubberBand, nullptr);
+    EXPECT_FALSE(design->Mouse().RubberBanding());
+    EXPECT_EQ(design->Mouse().RubberBand(), nullptr);
     TearDown();
   }
 }
@@ -195,8 +195,8 @@ TEST_F(DesignAutoScroll, ARelationDraggedPastAnEdgeKeepsItsStartOnTheBase) {
       const QPoint cursor = At(c.Beyond);
       Move(cursor);
       ASSERT_EQ(View(), view + c.PerMove) << "move " << i;
-      ASSERT_NE(design->RelationLine, nullptr);
-      EXPECT_EQ(RectOf(design->RelationLine), Spanned(start, cursor)) << "move " << i;
+      ASSERT_NE(design->Mouse().RelationLine(), nullptr);
+      EXPECT_EQ(RectOf(design->Mouse().RelationLine()), Spanned(start, cursor)) << "move " << i;
     }
     const QPoint end = Centre(target) + QPoint(-4, 3);
     Move(end);
@@ -207,7 +207,7 @@ TEST_F(DesignAutoScroll, ARelationDraggedPastAnEdgeKeepsItsStartOnTheBase) {
     EXPECT_EQ(r->Target(), target);
     EXPECT_EQ(QPoint(r->BaseX(), r->BaseY()), start - QPoint(base->Left(), base->Top()));
     EXPECT_EQ(QPoint(r->TargetX(), r->TargetY()), end - QPoint(target->Left(), target->Top()));
-    EXPECT_EQ(design->RelationLine, nullptr);
+    EXPECT_EQ(design->Mouse().RelationLine(), nullptr);
     TearDown();
   }
 }

@@ -103,9 +103,9 @@ protected:
   }
   // A relation from the parent's entity to the child's, as the relation tool draws it.
   TRelation* NewRelation(TEntity* Parent, TEntity* Child) {
-    design->StartRelationDrag(Parent, ui::ssLeft, Parent->Left() + 5, Parent->Top() + 5);
-    TRelation* relation =
-        design->EndRelationDrag(0, Child->Left() + Child->Width() / 2, Child->Top() + Child->Height() / 2);
+    design->Mouse().StartRelationDrag(Parent, ui::ssLeft, Parent->Left() + 5, Parent->Top() + 5);
+    TRelation* relation = design->Mouse().EndRelationDrag(0, Child->Left() + Child->Width() / 2,
+                                                          Child->Top() + Child->Height() / 2);
     EXPECT_NE(relation, nullptr);
     return relation;
   }

@@ -93,10 +93,10 @@ std::unique_ptr<Scene> MakeScene(int Others) {
 void Drag(TfrmDesign* Design, TEntity* Grip, int DX, int DY) {
   TResizeBox* box = Design->ResizeBoxOf(Grip);
   const int x = box->Width() / 2, y = box->Height() / 2;
-  Design->ResizeBoxMouseDown(box, ui::TMouseButton::mbLeft, ui::ssLeft, x, y);
+  Design->Mouse().ResizeBoxMouseDown(box, ui::TMouseButton::mbLeft, ui::ssLeft, x, y);
   for (int s = 1; s <= kSteps; ++s)
-    Design->ResizeBoxMouseMove(box, ui::ssLeft, x + DX * s / kSteps, y + DY * s / kSteps);
-  Design->ResizeBoxMouseUp(box, ui::TMouseButton::mbLeft, 0, x + DX, y + DY);
+    Design->Mouse().ResizeBoxMouseMove(box, ui::ssLeft, x + DX * s / kSteps, y + DY * s / kSteps);
+  Design->Mouse().ResizeBoxMouseUp(box, ui::TMouseButton::mbLeft, 0, x + DX, y + DY);
 }
 
 void BM_DragGroup(benchmark::State& State) {

@@ -33,6 +33,9 @@ public:
   static constexpr int DefMinHeight = 35;
 
   explicit TEntity(ui::TComponent* Owner);
+  TElementKind ElementKind() const override { return TElementKind::Entity; }
+  // An entity that sizes itself to its contents is not resized by hand.
+  bool CanResize() const override { return !FAutoSize; }
   ~TEntity() override;
 
   const QString& Caption() const { return FCaption; }
@@ -66,8 +69,8 @@ public:
   int ToggleSize() const { return FToggleSize; }
   int Margin() const { return FMargin; }
   int ExtraHeight() const { return FExtraHeight; }
-  int MinWidth() const { return FMinWidth; }
-  int MinHeight() const { return FMinHeight; }
+  int MinWidth() const override { return FMinWidth; }
+  int MinHeight() const override { return FMinHeight; }
 
   // Takes the size the contents need (with AutoSize), never below the minimum; repaints
   // when Repaint is set or AutoSize is off.

@@ -11,12 +11,36 @@
 
 #include "ui/Control.h"
 
+#include <cstdint>
+
+// The kinds of controls on a schema desktop that the schema window tells apart.
+enum class TElementKind : uint8_t {
+  Other,
+  Entity,
+  Note,
+  TextLabel,
+  ProjectInfo,
+  Relation,
+  EntryPoint,
+  ResizeBox,
+  ResizeLine
+};
+
 class TMorvikAbstract : public ui::TControl {
 public:
   explicit TMorvikAbstract(ui::TComponent* Owner);
 
   bool Valid() const { return FValid; }
   void SetValid(bool Value) { FValid = Value; }
+
+  // What the control is; Other for those nobody tells apart (bands, bare boxes).
+  virtual TElementKind ElementKind() const { return TElementKind::Other; }
+  // An entity, a note, a text label or the project block: the boxes a user selects and moves.
+  bool IsBox() const {
+    const TElementKind kind = ElementKind();
+    return kind == TElementKind::Entity || kind == TElementKind::Note || kind == TElementKind::TextLabel ||
+           kind == TElementKind::ProjectInfo;
+  }
 
   virtual void AdjustScaling(const int FontSize) {}
   virtual void AdjustAfterScaling() {}

@@ -15,6 +15,9 @@ public:
   static constexpr int DefMinHeight = 35;
 
   explicit TNote(ui::TComponent* Owner);
+  TElementKind ElementKind() const override { return TElementKind::Note; }
+  // A note that sizes itself to its text is not resized by hand.
+  bool CanResize() const override { return !FAutoSize; }
 
   // One row per line; lines are neither wrapped nor clipped.
   const QStringList& Lines() const { return FLines; }
@@ -28,8 +31,8 @@ public:
 
   int FoldSize() const { return FFoldSize; }
   int LeftMargin() const { return FLeftMargin; }
-  int MinWidth() const { return FMinWidth; }
-  int MinHeight() const { return FMinHeight; }
+  int MinWidth() const override { return FMinWidth; }
+  int MinHeight() const override { return FMinHeight; }
 
   // The size the lines need (never below the minimum).
   void CountNewWidthAndHeight(int& AWidth, int& AHeight);

@@ -21,6 +21,9 @@ public:
   static constexpr const char* DefFormatStr = "d. m. yyyy hh:nn:ss";
 
   explicit TProjectInfo(ui::TComponent* Owner);
+  TElementKind ElementKind() const override { return TElementKind::ProjectInfo; }
+  // The block takes the size of its contents.
+  bool CanResize() const override { return false; }
 
   const QString& Project() const { return FProject; }
   const QString& Model() const { return FModel; }

@@ -42,6 +42,13 @@ public:
   // The attached lines hold their anchors while the box and they are scaled.
   void ChangeScale(int M, int D) override;
 
+  // May a user resize the box by its handles, or move it?
+  virtual bool CanResize() const { return true; }
+  virtual bool CanMove() const { return true; }
+  // The smallest size a resize by the handles leaves.
+  virtual int MinWidth() const { return 0; }
+  virtual int MinHeight() const { return 0; }
+
   // After every change of position or size: the lines and the entry point follow.
   virtual void MyMoveAndResize(ui::TObject* Sender);
   virtual void FontChanged(ui::TObject* Sender);
@@ -78,3 +85,8 @@ private:
   long long FZoomM = 1, FZoomD = 1;
   bool FScalingFont = false;
 };
+
+// Control as one of the boxes a user selects (IsBox), or null.
+inline TRectangle* AsBox(TMorvikAbstract* Control) {
+  return Control && Control->IsBox() ? static_cast<TRectangle*>(Control) : nullptr;
+}

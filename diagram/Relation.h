@@ -71,6 +71,7 @@ public:
   static constexpr int DefArrowOffset = 10;
 
   explicit TRelation(ui::TComponent* Owner);
+  TElementKind ElementKind() const override { return TElementKind::Relation; }
   ~TRelation() override;
 
   TRelationKind RelationKind() const { return FRelationKind; }

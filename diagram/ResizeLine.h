@@ -14,6 +14,7 @@ enum THostSite {
 class TResizeLine : public TResizer {
 public:
   explicit TResizeLine(ui::TComponent* Owner);
+  TElementKind ElementKind() const override { return TElementKind::ResizeLine; }
 
   TLine* Host() const;
   void SetHost(TLine* L);

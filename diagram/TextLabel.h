@@ -10,12 +10,21 @@
 
 #include <QString>
 
+class TRelation;
+
 class TTextLabel : public TRectangle {
 public:
   static constexpr int DefMarginX = 3;
   static constexpr int DefMarginY = 2;
 
   explicit TTextLabel(ui::TComponent* Owner);
+  TElementKind ElementKind() const override { return TElementKind::TextLabel; }
+  // A label takes the size of its text; a relation's label follows its relation.
+  bool CanResize() const override { return false; }
+  bool CanMove() const override { return Tag() == 0; }
+  // The relation whose label this is, or null for a free label. The label forgets the
+  // relation when it goes, so the pointer is always one to a live relation.
+  TRelation* Relation() const { return Tag() != 0 ? reinterpret_cast<TRelation*>(Tag()) : nullptr; }
 
   const QString& Caption() const { return FCaption; }
   void SetCaption(const QString& Value);

@@ -33,21 +33,14 @@ bool IsSelectingTool(TDesignTool Tool) {
   return Tool == toolArrow || Tool == toolEntity || Tool == toolNote || Tool == toolProjectInfo;
 }
 
-bool IsRectangleElement(const ui::TObject* Object) {
-  return dynamic_cast<const TEntity*>(Object) || dynamic_cast<const TNote*>(Object) ||
-         dynamic_cast<const TTextLabel*>(Object) || dynamic_cast<const TProjectInfo*>(Object);
-}
+// The schema element or handle an event comes from, or null for anything else.
+TMorvikAbstract* ElementOf(ui::TObject* Sender) { return dynamic_cast<TMorvikAbstract*>(Sender); }
 
-// The relation whose label this is, or null for a free label.
-TRelation* RelationOfLabel(const TTextLabel* Label) {
-  return Label && Label->Tag() != 0 ? reinterpret_cast<TRelation*>(Label->Tag()) : nullptr;
-}
-
-TDesignMenu MenuOf(const TRectangle* Element) {
-  if (dynamic_cast<const TEntity*>(Element)) return TDesignMenu::Entity;
-  if (dynamic_cast<const TNote*>(Element)) return TDesignMenu::Note;
-  if (dynamic_cast<const TProjectInfo*>(Element)) return TDesignMenu::ProjectInfo;
-  return TDesignMenu::TextLabel;
+// The relation whose label Element is, or null.
+TRelation* RelationOfLabel(const TMorvikAbstract* Element) {
+  return Element && Element->ElementKind() == TElementKind::TextLabel
+             ? static_cast<const TTextLabel*>(Element)->Relation()
+             : nullptr;
 }
 
 // The point (X, Y) of From in the coordinates of To (both on the desktop); To null: the
@@ -96,43 +89,46 @@ void TDesignMouse::ToolUsed() {
 TElementHandlers TDesignMouse::ElementHandlers() {
   TElementHandlers h;
   h.OnMouseDown = [this](ui::TObject* s, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
-    if (auto* box = dynamic_cast<TResizeBox*>(s))
-      ResizeBoxMouseDown(box, b, sh, x, y);
-    else if (auto* handle = dynamic_cast<TResizeLine*>(s))
-      ResizeLineMouseDown(handle, b, sh, x, y);
-    else if (auto* relation = dynamic_cast<TRelation*>(s))
-      RelationMouseDown(relation, b, sh, x, y);
-    else if (auto* point = dynamic_cast<TEntryPoint*>(s))
-      EntryPointMouseDown(point, b, sh, x, y);
-    else if (IsRectangleElement(s))
-      RectangleMouseDown(static_cast<TRectangle*>(s), b, sh, x, y);
+    TMorvikAbstract* e = ElementOf(s);
+    switch (e ? e->ElementKind() : TElementKind::Other) {
+      case TElementKind::ResizeBox: ResizeBoxMouseDown(static_cast<TResizeBox*>(e), b, sh, x, y); break;
+      case TElementKind::ResizeLine: ResizeLineMouseDown(static_cast<TResizeLine*>(e), b, sh, x, y); break;
+      case TElementKind::Relation: RelationMouseDown(static_cast<TRelation*>(e), b, sh, x, y); break;
+      case TElementKind::EntryPoint: EntryPointMouseDown(e, b, sh, x, y); break;
+      case TElementKind::Other: break;
+      default: RectangleMouseDown(AsBox(e), b, sh, x, y); break;
+    }
   };
   h.OnMouseMove = [this](ui::TObject* s, ui::TShiftState sh, int x, int y) {
-    if (auto* box = dynamic_cast<TResizeBox*>(s))
-      ResizeBoxMouseMove(box, sh, x, y);
-    else if (auto* handle = dynamic_cast<TResizeLine*>(s))
-      ResizeLineMouseMove(handle, sh, x, y);
-    else if (auto* relation = dynamic_cast<TRelation*>(s))
-      RelationMouseMove(relation, sh, x, y);
-    else if (auto* point = dynamic_cast<TEntryPoint*>(s))
-      EntryPointMouseMove(point, sh, x, y);
-    else if (IsRectangleElement(s))
-      RectangleMouseMove(static_cast<TRectangle*>(s), sh, x, y);
+    TMorvikAbstract* e = ElementOf(s);
+    switch (e ? e->ElementKind() : TElementKind::Other) {
+      case TElementKind::ResizeBox: ResizeBoxMouseMove(static_cast<TResizeBox*>(e), sh, x, y); break;
+      case TElementKind::ResizeLine: ResizeLineMouseMove(static_cast<TResizeLine*>(e), sh, x, y); break;
+      case TElementKind::Relation: RelationMouseMove(static_cast<TRelation*>(e), sh, x, y); break;
+      case TElementKind::EntryPoint: EntryPointMouseMove(e, sh, x, y); break;
+      case TElementKind::Other: break;
+      default: RectangleMouseMove(AsBox(e), sh, x, y); break;
+    }
   };
   h.OnMouseUp = [this](ui::TObject* s, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
-    // Releases of line-end handles and entry points do nothing.
-    if (auto* box = dynamic_cast<TResizeBox*>(s))
-      ResizeBoxMouseUp(box, b, sh, x, y);
-    else if (auto* relation = dynamic_cast<TRelation*>(s))
-      RelationMouseUp(relation, b, sh, x, y);
-    else if (IsRectangleElement(s))
-      RectangleMouseUp(static_cast<TRectangle*>(s), b, sh, x, y);
+    TMorvikAbstract* e = ElementOf(s);
+    switch (e ? e->ElementKind() : TElementKind::Other) {
+      case TElementKind::ResizeBox: ResizeBoxMouseUp(static_cast<TResizeBox*>(e), b, sh, x, y); break;
+      case TElementKind::Relation: RelationMouseUp(static_cast<TRelation*>(e), b, sh, x, y); break;
+      // Releases of line-end handles and entry points do nothing.
+      case TElementKind::ResizeLine:
+      case TElementKind::EntryPoint:
+      case TElementKind::Other: break;
+      default: RectangleMouseUp(AsBox(e), b, sh, x, y); break;
+    }
   };
   h.OnDblClick = [this](ui::TObject* s) {
-    if (auto* box = dynamic_cast<TResizeBox*>(s)) {
-      if (box->Host()) ElementDblClick(box->Host());
-    } else if (IsRectangleElement(s) || dynamic_cast<TRelation*>(s)) {
-      ElementDblClick(static_cast<TMorvikGraphic*>(static_cast<ui::TControl*>(s)));
+    TMorvikAbstract* e = ElementOf(s);
+    if (!e) return;
+    if (e->ElementKind() == TElementKind::ResizeBox) {
+      if (TRectangle* host = static_cast<TResizeBox*>(e)->Host()) ElementDblClick(host);
+    } else if (e->IsBox() || e->ElementKind() == TElementKind::Relation) {
+      ElementDblClick(static_cast<TMorvikGraphic*>(e));
     }
   };
   return h;
@@ -299,9 +295,8 @@ void TDesignMouse::RectangleMouseUp(TRectangle* Element, ui::TMouseButton Button
   }
   const TDesignTool tool = CurrentTool();
   const ui::TPoint p = Translate(Element, X, Y);
-  auto* entity = dynamic_cast<TEntity*>(Element);
-  if (entity && tool == toolEntryPoint) {
-    FDesign.CreateEntryPointFor(entity, Button);
+  if (Element->ElementKind() == TElementKind::Entity && tool == toolEntryPoint) {
+    FDesign.CreateEntryPointFor(static_cast<TEntity*>(Element), Button);
   } else if (IsSelectingTool(tool)) {
     if (Button == ui::TMouseButton::mbLeft && (FMoving || FResizeHandle != hcNone))
       if (TResizeBox* box = FDesign.ResizeBoxOf(Element)) {
@@ -312,15 +307,13 @@ void TDesignMouse::RectangleMouseUp(TRectangle* Element, ui::TMouseButton Button
     if (Button == ui::TMouseButton::mbLeft) EndRelationDrag(Shift, p.x, p.y);
   }
   if (Button != ui::TMouseButton::mbRight || tool == toolZoom) return;
-  if (auto* label = dynamic_cast<TTextLabel*>(Element)) {
-    if (TRelation* relation = RelationOfLabel(label)) {
-      // The menu of the relation, at the point of the label.
-      FDesign.SelectOnly(relation);
-      PopupAt(TDesignMenu::Relation, p);
-      return;
-    }
+  if (TRelation* relation = RelationOfLabel(Element)) {
+    // The menu of the relation, at the point of the label.
+    FDesign.SelectOnly(relation);
+    PopupAt(TDesignMenu::Relation, p);
+    return;
   }
-  ShowPopup(Element, X, Y, MenuOf(Element));
+  ShowPopup(Element, X, Y, TfrmDesign::MenuOf(Element));
 }
 
 void TDesignMouse::ElementDblClick(TMorvikGraphic* Element) {
@@ -329,9 +322,9 @@ void TDesignMouse::ElementDblClick(TMorvikGraphic* Element) {
   FMoving = false;
   FResizeHandle = hcNone;
   // A relation's label edits its relation.
-  if (auto* label = dynamic_cast<TTextLabel*>(Element))
-    if (TRelation* relation = RelationOfLabel(label)) Element = relation;
-  if (!dynamic_cast<TNote*>(Element) && !dynamic_cast<TProjectInfo*>(Element)) FDesign.SelectOnly(Element);
+  if (TRelation* relation = RelationOfLabel(Element)) Element = relation;
+  const TElementKind kind = Element->ElementKind();
+  if (kind != TElementKind::Note && kind != TElementKind::ProjectInfo) FDesign.SelectOnly(Element);
   if (FDesign.Host()) FDesign.Host()->EditElement(&FDesign, Element);
 }
 
@@ -404,9 +397,9 @@ void TDesignMouse::ResizeBoxMouseDown(TResizeBox* Box, ui::TMouseButton Button, 
       return;
     }
     if (Button != ui::TMouseButton::mbLeft) return;
-    if (auto* entity = dynamic_cast<TEntity*>(host)) {
-      const ui::TPoint e = Translate(Box, X, Y, entity);
-      entity->CustomClick(e.x, e.y);
+    if (host && host->ElementKind() == TElementKind::Entity) {
+      const ui::TPoint e = Translate(Box, X, Y, host);
+      static_cast<TEntity*>(host)->CustomClick(e.x, e.y);
     }
     // The handle under this press, never one left from an earlier move.
     const uint8_t code = Box->EnableResize()
@@ -468,13 +461,14 @@ void TDesignMouse::ResizeBoxMouseUp(TResizeBox* Box, ui::TMouseButton Button, ui
         EndResize(Box);
       else
         EndMove();
-    } else if (host && (tool == toolRelation || (tool == toolEntryPoint && dynamic_cast<TEntity*>(host)))) {
+    } else if (host && (tool == toolRelation ||
+                        (tool == toolEntryPoint && host->ElementKind() == TElementKind::Entity))) {
       const ui::TPoint h = Translate(Box, X, Y, host);
       RectangleMouseUp(host, Button, Shift, h.x, h.y);
     }
   } else if (Button == ui::TMouseButton::mbRight && tool != toolZoom && host) {
     const ui::TPoint h = Translate(Box, X, Y, host);
-    ShowPopup(host, h.x, h.y, MenuOf(host));
+    ShowPopup(host, h.x, h.y, TfrmDesign::MenuOf(host));
   }
 }
 
@@ -554,8 +548,7 @@ void TDesignMouse::EndRubberBand(ui::TShiftState Shift) {
   std::vector<TRectangle*> inside;
   ui::TDesktop* desktop = FDesign.Desktop;
   for (int i = 0; i < desktop->ControlCount(); ++i)
-    if (auto* e = dynamic_cast<TRectangle*>(desktop->Control(i)))
-      if (IsRectangleElement(e) && e->IsInRect(r)) inside.push_back(e);
+    if (TRectangle* e = AsBox(ElementOf(desktop->Control(i))); e && e->IsInRect(r)) inside.push_back(e);
   TSelectingRect* band = FRubberBand;
   FRubberBand = nullptr;
   delete band;
@@ -595,7 +588,7 @@ void TDesignMouse::EndMove() {
     const ui::TRect old = FDesign.SelectionBounds();
     const int dx = FGroupBox->Left() - old.Left, dy = FGroupBox->Top() - old.Top;
     for (TMorvikGraphic* s : selection) {
-      TResizeBox* box = FDesign.ResizeBoxOf(dynamic_cast<TRectangle*>(s));
+      TResizeBox* box = FDesign.ResizeBoxOf(AsBox(s));
       if (!box) continue;
       box->SetBounds(box->Left() + dx, box->Top() + dy, box->Width(), box->Height());
       box->SetHostPosition();
@@ -605,7 +598,7 @@ void TDesignMouse::EndMove() {
     FGroupBox = nullptr;
     delete group;
   } else if (!selection.empty()) {
-    if (TResizeBox* box = FDesign.ResizeBoxOf(dynamic_cast<TRectangle*>(selection.front()))) {
+    if (TResizeBox* box = FDesign.ResizeBoxOf(AsBox(selection.front()))) {
       const ui::TPoint p = InsideDesktop(box, FDesign.HorzRange(), FDesign.VertRange());
       box->SetBounds(p.x, p.y, box->Width(), box->Height());
       box->SetHostPosition();
@@ -630,14 +623,8 @@ void TDesignMouse::SelectionChanging() {
 void TDesignMouse::ResizeBy(TResizeBox* Box, int X, int Y) {
   if (!Box || FResizeHandle == hcNone) return;
   const ui::TPoint c = Translate(Box, X, Y);
-  int minW = 0, minH = 0;
-  if (auto* e = dynamic_cast<TEntity*>(Box->Host())) {
-    minW = e->MinWidth();
-    minH = e->MinHeight();
-  } else if (auto* n = dynamic_cast<TNote*>(Box->Host())) {
-    minW = n->MinWidth();
-    minH = n->MinHeight();
-  }
+  const TRectangle* host = Box->Host();
+  const int minW = host ? host->MinWidth() : 0, minH = host ? host->MinHeight() : 0;
   const int right = Box->Left() + Box->Width(), bottom = Box->Top() + Box->Height();
   auto atLeast = [](int Value, int Min) { return Value < Min + 4 ? Min + 4 : Value; };
   const int fromRight = atLeast(c.x + FGrabOffset.x - Box->Left(), minW);
@@ -754,8 +741,8 @@ TRelation* TDesignMouse::EndRelationDrag(ui::TShiftState Shift, int X, int Y) {
   TRectangle* target = nullptr;
   ui::TDesktop* desktop = FDesign.Desktop;
   for (int i = desktop->ControlCount() - 1; i >= 0 && !target; --i) {
-    auto* r = dynamic_cast<TRectangle*>(desktop->Control(i));
-    if (!r || !IsRectangleElement(r) || !r->Visible()) continue;
+    TRectangle* r = AsBox(ElementOf(desktop->Control(i)));
+    if (!r || !r->Visible()) continue;
     if (r->Left() < X && X < r->Left() + r->Width() && r->Top() < Y && Y < r->Top() + r->Height()) target = r;
   }
   if (target && FRelationBase) {

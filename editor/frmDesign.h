@@ -343,6 +343,8 @@ public:
   Morvik::TModel* DesignModel() override;
   void LocateElement(TMorvikGraphic* Element) override;
   void PopupElementMenu(TMorvikGraphic* Element, const QPoint& Pos) override;
+  // The pop-up menu of Element's kind (the desktop's for anything else).
+  static TDesignMenu MenuOf(const TMorvikGraphic* Element);
   bool EditModelAt(const Morvik::TCheckRecord* Record) override;
   bool EditEntityAt(TEntity* Entity, const Morvik::TCheckRecord* Record) override;
   bool EditRelationAt(TRelation* Relation, const Morvik::TCheckRecord* Record) override;

@@ -21,9 +21,11 @@
 
 namespace {
 
-// The relation whose label this is, or null for a free label.
-TRelation* RelationOfLabel(const TTextLabel* Label) {
-  return Label && Label->Tag() != 0 ? reinterpret_cast<TRelation*>(Label->Tag()) : nullptr;
+// The relation whose label Element is, or null.
+TRelation* RelationOfLabel(const TMorvikGraphic* Element) {
+  return Element && Element->ElementKind() == TElementKind::TextLabel
+             ? static_cast<const TTextLabel*>(Element)->Relation()
+             : nullptr;
 }
 
 } // namespace
@@ -37,24 +39,21 @@ void TfrmDesign::CreateBrowsers() {
 
 void TfrmDesign::AddBrowserNode(TMorvikGraphic* Element) {
   if (!Browser || !Element) return;
-  if (auto* entity = dynamic_cast<TEntity*>(Element))
-    Browser->AddEntityNode(entity);
-  else if (auto* point = dynamic_cast<TEntryPoint*>(Element))
-    Browser->AddEntryPointNode(point);
-  else if (auto* note = dynamic_cast<TNote*>(Element))
-    Browser->AddNoteNode(note);
-  else if (auto* label = dynamic_cast<TTextLabel*>(Element))
-    Browser->AddTextLabelNode(label);
-  else if (auto* relation = dynamic_cast<TRelation*>(Element))
-    Browser->AddRelationNode(relation);
-  else if (auto* info = dynamic_cast<TProjectInfo*>(Element))
-    Browser->AddProjectInfoNode(info);
+  switch (Element->ElementKind()) {
+    case TElementKind::Entity: Browser->AddEntityNode(static_cast<TEntity*>(Element)); break;
+    case TElementKind::EntryPoint: Browser->AddEntryPointNode(static_cast<TEntryPoint*>(Element)); break;
+    case TElementKind::Note: Browser->AddNoteNode(static_cast<TNote*>(Element)); break;
+    case TElementKind::TextLabel: Browser->AddTextLabelNode(static_cast<TTextLabel*>(Element)); break;
+    case TElementKind::Relation: Browser->AddRelationNode(static_cast<TRelation*>(Element)); break;
+    case TElementKind::ProjectInfo: Browser->AddProjectInfoNode(static_cast<TProjectInfo*>(Element)); break;
+    default: break;
+  }
 }
 
 void TfrmDesign::FindSelectedInBrowser() {
   if (Selection.size() != 1 || !Browser) return;
   TMorvikGraphic* element = Selection.front();
-  if (TRelation* relation = RelationOfLabel(dynamic_cast<TTextLabel*>(element))) element = relation;
+  if (TRelation* relation = RelationOfLabel(element)) element = relation;
   Browser->ShowElement(element);
 }
 
@@ -83,20 +82,19 @@ void TfrmDesign::LocateElement(TMorvikGraphic* Element) {
 
 void TfrmDesign::PopupElementMenu(TMorvikGraphic* Element, const QPoint& Pos) {
   if (!Element || !FHost) return;
-  TDesignMenu menu;
-  if (dynamic_cast<TEntity*>(Element))
-    menu = TDesignMenu::Entity;
-  else if (dynamic_cast<TNote*>(Element))
-    menu = TDesignMenu::Note;
-  else if (dynamic_cast<TProjectInfo*>(Element))
-    menu = TDesignMenu::ProjectInfo;
-  else if (dynamic_cast<TTextLabel*>(Element))
-    menu = TDesignMenu::TextLabel;
-  else if (dynamic_cast<TRelation*>(Element))
-    menu = TDesignMenu::Relation;
-  else
-    return;
-  FHost->PopupMenu(this, menu, Pos);
+  if (Element->IsBox() || Element->ElementKind() == TElementKind::Relation)
+    FHost->PopupMenu(this, MenuOf(Element), Pos);
+}
+
+TDesignMenu TfrmDesign::MenuOf(const TMorvikGraphic* Element) {
+  switch (Element ? Element->ElementKind() : TElementKind::Other) {
+    case TElementKind::Entity: return TDesignMenu::Entity;
+    case TElementKind::Note: return TDesignMenu::Note;
+    case TElementKind::ProjectInfo: return TDesignMenu::ProjectInfo;
+    case TElementKind::TextLabel: return TDesignMenu::TextLabel;
+    case TElementKind::Relation: return TDesignMenu::Relation;
+    default: return TDesignMenu::Desktop;
+  }
 }
 
 bool TfrmDesign::EditModelAt(const Morvik::TCheckRecord* Record) {
@@ -129,8 +127,8 @@ bool HasName(const Morvik::TReference* Reference) {
 }
 
 bool BetweenEntities(const TRelation* Relation) {
-  return Relation && dynamic_cast<const TEntity*>(Relation->Base()) &&
-         dynamic_cast<const TEntity*>(Relation->Target());
+  return Relation && Relation->Base() && Relation->Base()->ElementKind() == TElementKind::Entity &&
+         Relation->Target() && Relation->Target()->ElementKind() == TElementKind::Entity;
 }
 
 // The one selected element when it is a T, else null.
@@ -152,16 +150,14 @@ void TfrmDesign::DeleteSelectionElements() {
     while (!Selection.empty()) {
       TMorvikGraphic* element = Selection.front();
       Deselect(element);
-      if (auto* relation = dynamic_cast<TRelation*>(element))
-        DeleteRelation(relation);
-      else if (auto* entity = dynamic_cast<TEntity*>(element))
-        DeleteEntity(entity);
-      else if (auto* note = dynamic_cast<TNote*>(element))
-        DeleteNote(note);
-      else if (auto* info = dynamic_cast<TProjectInfo*>(element))
-        DeleteProjectInfo(info);
-      else if (auto* label = dynamic_cast<TTextLabel*>(element))
-        DeleteTextLabel(label);
+      switch (element->ElementKind()) {
+        case TElementKind::Relation: DeleteRelation(static_cast<TRelation*>(element)); break;
+        case TElementKind::Entity: DeleteEntity(static_cast<TEntity*>(element)); break;
+        case TElementKind::Note: DeleteNote(static_cast<TNote*>(element)); break;
+        case TElementKind::ProjectInfo: DeleteProjectInfo(static_cast<TProjectInfo*>(element)); break;
+        case TElementKind::TextLabel: DeleteTextLabel(static_cast<TTextLabel*>(element)); break;
+        default: break;
+      }
     }
   } catch (...) {
     if (FHost) FHost->SetBusy(false);
@@ -370,8 +366,9 @@ bool TfrmDesign::EditRelation(TRelation* Relation, const Morvik::TCheckRecord* R
 
 bool TfrmDesign::EditSelectedRelation() {
   if (Selection.size() != 1) return false;
-  auto* relation = dynamic_cast<TRelation*>(Selection.front());
-  if (!relation) relation = RelationOfLabel(dynamic_cast<TTextLabel*>(Selection.front()));
+  TMorvikGraphic* only = Selection.front();
+  TRelation* relation =
+      only->ElementKind() == TElementKind::Relation ? static_cast<TRelation*>(only) : RelationOfLabel(only);
   if (!relation || !EditRelation(relation, nullptr)) return false;
   if (Browser) Browser->UpdateRelationNode(relation);
   SetModified(true, 2);
@@ -415,10 +412,12 @@ bool TfrmDesign::EditElementProperties(TMorvikGraphic* Element) {
   if (!Element) return false;
   // The commands work on the selection: the element becomes the only selected one.
   if (Selection.size() != 1 || Selection.front() != Element) SelectOnly(Element);
-  if (dynamic_cast<TEntity*>(Element)) return EditSelectedEntity();
-  if (dynamic_cast<TRelation*>(Element)) return EditSelectedRelation();
-  if (dynamic_cast<TNote*>(Element)) return EditSelectedNote();
-  if (dynamic_cast<TTextLabel*>(Element)) return EditSelectedTextLabel();
-  if (dynamic_cast<TProjectInfo*>(Element)) return EditSelectedProjectInfo();
-  return false;
+  switch (Element->ElementKind()) {
+    case TElementKind::Entity: return EditSelectedEntity();
+    case TElementKind::Relation: return EditSelectedRelation();
+    case TElementKind::Note: return EditSelectedNote();
+    case TElementKind::TextLabel: return EditSelectedTextLabel();
+    case TElementKind::ProjectInfo: return EditSelectedProjectInfo();
+    default: return false;
+  }
 }

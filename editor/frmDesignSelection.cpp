@@ -17,15 +17,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// The relation whose label this is, or null for a free label.
-TRelation* RelationOfLabel(const TTextLabel* Label) {
-  return Label && Label->Tag() != 0 ? reinterpret_cast<TRelation*>(Label->Tag()) : nullptr;
-}
-
-} // namespace
-
 TElementHandlers TfrmDesign::ElementHandlers() { return FMouse->ElementHandlers(); }
 
 // ---- Selection -----------------------------------------------------------------------------
@@ -39,20 +30,13 @@ void TfrmDesign::Select(TMorvikGraphic* Element) {
   if (!Element || Element->Selected()) return;
   if (std::find(Selection.begin(), Selection.end(), Element) != Selection.end()) return;
   if (Element->IsEntryPoint()) return;
-  auto* rectangle = dynamic_cast<TRectangle*>(Element);
-  auto* line = dynamic_cast<TLine*>(Element);
+  TRectangle* rectangle = AsBox(Element);
+  TLine* line = Element->ElementKind() == TElementKind::Relation ? static_cast<TRelation*>(Element) : nullptr;
   if (!rectangle && !line) return;
-  if (line || (!Selection.empty() && dynamic_cast<TLine*>(Selection.front()))) ClearSelection();
+  if (line || (!Selection.empty() && !AsBox(Selection.front()))) ClearSelection();
   if (rectangle) {
     rectangle->BringToFront();
-    bool resize = true, move = true;
-    if (dynamic_cast<TProjectInfo*>(rectangle)) resize = false;
-    if (auto* e = dynamic_cast<TEntity*>(rectangle); e && e->AutoSize()) resize = false;
-    if (auto* n = dynamic_cast<TNote*>(rectangle); n && n->AutoSize()) resize = false;
-    if (auto* l = dynamic_cast<TTextLabel*>(rectangle)) {
-      resize = false;
-      if (RelationOfLabel(l)) move = false;
-    }
+    const bool resize = rectangle->CanResize(), move = rectangle->CanMove();
     CreateResizeBox(Desktop, FZoom, 1000, rectangle->Left(), rectangle->Top(), rectangle->Width(),
                     rectangle->Height(), Selection.empty() ? rsSelectedAsOne : rsSelectedAsMany, resize, move,
                     rectangle, true, ElementHandlers());
@@ -62,7 +46,7 @@ void TfrmDesign::Select(TMorvikGraphic* Element) {
   Selection.push_back(Element);
   Element->SetSelected(true);
   if (Selection.size() == 2)
-    if (auto* first = dynamic_cast<TRectangle*>(Selection.front()))
+    if (TRectangle* first = AsBox(Selection.front()))
       if (TResizeBox* box = ResizeBoxOf(first)) box->SetState(rsSelectedAsMany);
 }
 
@@ -72,16 +56,17 @@ void TfrmDesign::Deselect(TMorvikGraphic* Element) {
   // A move carries the selection as it was: a selection that changes under it ends it.
   if (it != Selection.end()) FMouse->SelectionChanging();
   Element->SetSelected(false);
-  if (auto* rectangle = dynamic_cast<TRectangle*>(Element)) {
+  if (TRectangle* rectangle = AsBox(Element)) {
     delete ResizeBoxOf(rectangle);
-  } else if (auto* line = dynamic_cast<TLine*>(Element)) {
+  } else if (Element->ElementKind() == TElementKind::Relation) {
+    const TMorvikGraphic* line = Element;
     for (const char* end : {"_T", "_B"})
       delete Desktop->FindComponent(QStringLiteral("ResLine_") + line->Name() + QLatin1String(end));
   }
   it = std::find(Selection.begin(), Selection.end(), Element);
   if (it != Selection.end()) Selection.erase(it);
   if (Selection.size() == 1)
-    if (auto* only = dynamic_cast<TRectangle*>(Selection.front()))
+    if (TRectangle* only = AsBox(Selection.front()))
       if (TResizeBox* box = ResizeBoxOf(only)) box->SetState(rsSelectedAsOne);
 }
 
@@ -104,7 +89,7 @@ ui::TRect TfrmDesign::SelectionBounds() const {
   if (Selection.empty()) return ui::TRect{};
   ui::TRect r = Selection.front()->BoundsRect();
   for (TMorvikGraphic* s : Selection) {
-    if (!dynamic_cast<TRectangle*>(s)) continue;
+    if (!s->IsBox()) continue;
     const ui::TRect b = s->BoundsRect();
     r.Left = std::min(r.Left, b.Left);
     r.Top = std::min(r.Top, b.Top);

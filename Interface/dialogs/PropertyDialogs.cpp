@@ -27,12 +27,8 @@ TPropertyDialogs::TPropertyDialogs()
 TPropertyDialogs::~TPropertyDialogs() = default;
 
 TRelation* TPropertyDialogs::RelationOfLabel(const TfrmDesign* Design, const TMorvikGraphic* Element) {
-  const auto* label = dynamic_cast<const TTextLabel*>(Element);
-  if (!label || label->Tag() == 0 || !Design || !Design->VisualModel) return nullptr;
-  // The tag is compared with the document's relations, never followed.
-  for (TRelation* relation : Design->VisualModel->Relations)
-    if (reinterpret_cast<std::intptr_t>(relation) == label->Tag()) return relation;
-  return nullptr;
+  if (!Design || !Element || Element->ElementKind() != TElementKind::TextLabel) return nullptr;
+  return static_cast<const TTextLabel*>(Element)->Relation();
 }
 
 int TPropertyDialogs::ModifiedKind(const TfrmDesign* Design, const TMorvikGraphic* Element) {

@@ -1,6 +1,7 @@
 #include "app/MorvikApplication.h"
 
 #include "ui/Exception.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
 
 #include <exception>
@@ -16,11 +17,4 @@ bool TMorvikApplication::notify(QObject* Receiver, QEvent* Event) {
   }
 }
 
-void TMorvikApplication::ShowException(std::exception_ptr Error) {
-  const QString message = ui::MessageOf(Error, QStringLiteral("Nastala neočekávaná chyba."));
-  try {
-    MB(message, QStringLiteral("Morvik"), mtError, MsgButtons({mbOK}));
-  } catch (...) {
-    qWarning("%s", qPrintable(message));
-  }
-}
+void TMorvikApplication::ShowException(std::exception_ptr Error) { ui::ReportFailure(Error); }

@@ -35,6 +35,7 @@
 #include "ui/Component.h"
 #include "ui/Desktop.h"
 #include "ui/Exception.h"
+#include "ui/FailureReport.h"
 #include "ui/ImageList.h"
 #include "ui/MB.h"
 
@@ -154,7 +155,9 @@ TdmMain::TdmMain(QObject* Parent) : QObject(Parent), FImageOwner(std::make_uniqu
   connect(timer, &QTimer::timeout, this, [this] {
     try {
       UpdateActions();
-    } catch (...) {}
+    } catch (...) {
+      // Tried again on the next tick; a failure of the enabling leaves the user nothing to do.
+    }
   });
   timer->start(150);
 }
@@ -181,15 +184,7 @@ QAction* TdmMain::MakeAction(const char* Name, const char* Category, const QStri
 }
 
 void TdmMain::OnExecute(QAction* Action, std::function<void()> Handler) {
-  connect(Action, &QAction::triggered, this, [Handler] {
-    try {
-      Handler();
-    } catch (...) {
-      const QString message =
-          ui::MessageOf(std::current_exception(), QStringLiteral("Nastala neočekávaná chyba."));
-      MB(message, QStringLiteral("Morvik"), mtError, MsgButtons({mbOK}));
-    }
-  });
+  ui::GuardedConnect(Action, &QAction::triggered, this, std::move(Handler));
 }
 
 void TdmMain::CreateActions() {
@@ -590,14 +585,7 @@ void TdmMain::AddReopenFile(const QString& FileName) {
   } else {
     entry = new QAction(miReOpen);
     entry->setData(FileName);
-    connect(entry, &QAction::triggered, this, [this, entry] {
-      try {
-        miReOpenClick(entry);
-      } catch (...) {
-        MB(ui::MessageOf(std::current_exception(), QStringLiteral("Nastala neočekávaná chyba.")),
-           QStringLiteral("Morvik"), mtError, MsgButtons({mbOK}));
-      }
-    });
+    ui::GuardedConnect(entry, &QAction::triggered, this, [this, entry] { miReOpenClick(entry); });
   }
   entries = miReOpen->actions();
   miReOpen->insertAction(entries.isEmpty() ? nullptr : entries.first(), entry);

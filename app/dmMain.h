@@ -86,6 +86,8 @@ public:
   // TDesignHost.
   int Tool() const override { return FTool; }
   bool StickyTool() const override { return FStickyTool; }
+  // Set from Shift whenever a tool button is released.
+  void SetStickyTool(bool Value) { FStickyTool = Value; }
   void SetTool(int Tool) override;
   void SetBusy(bool Busy) override;
   QString PluginFolder() const override;

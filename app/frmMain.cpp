@@ -6,6 +6,7 @@
 #include "app/dmMain.h"
 #include "editor/frmDesign.h"
 #include "ui/Exception.h"
+#include "ui/FailureReport.h"
 #include "ui/ImageList.h"
 #include "ui/MB.h"
 
@@ -26,18 +27,10 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <exception>
 
 TfrmMain* frmMain = nullptr;
-
-namespace {
-
-void Report(std::exception_ptr Error) {
-  MB(ui::MessageOf(Error, QStringLiteral("Nastala neočekávaná chyba.")), QStringLiteral("Morvik"), mtError,
-     MsgButtons({mbOK}));
-}
-
-} // namespace
 
 TfrmMain::TfrmMain(const QString& ProgramPath, const QStringList& Arguments, QWidget* Parent)
     : QMainWindow(Parent), FArguments(Arguments) {
@@ -89,15 +82,11 @@ TfrmMain::TfrmMain(const QString& ProgramPath, const QStringList& Arguments, QWi
       connect(a, &QAction::triggered, ClientArea, [this, w] { ClientArea->setActiveSubWindow(w); });
     }
   });
-  connect(ClientArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
-    try {
-      if (TfrmDesign* design = ActiveDesign()) design->UpdateZoomCombo();
-      UpdateCaption();
-      sbrMainDrawPanel();
-      dmMain->UpdateActions();
-    } catch (...) {
-      Report(std::current_exception());
-    }
+  ui::GuardedConnect(ClientArea, &QMdiArea::subWindowActivated, this, [this] {
+    if (TfrmDesign* design = ActiveDesign()) design->UpdateZoomCombo();
+    UpdateCaption();
+    sbrMainDrawPanel();
+    dmMain->UpdateActions();
   });
 
   // The program's folders and files beside the program.
@@ -114,6 +103,7 @@ TfrmMain::TfrmMain(const QString& ProgramPath, const QStringList& Arguments, QWi
   try {
     dmMain->Printer = std::make_unique<TMyPrinter>();
   } catch (...) {
+    // No usable printer: the program runs without one and the print commands stay off.
     dmMain->Printer.reset();
   }
   sbrMainDrawPanel();
@@ -164,12 +154,8 @@ void TfrmMain::CreateToolBars() {
     // Arrow, hand and zoom stay until another tool is chosen.
     button->setProperty("tag", DesignButtons.size() < 3 ? 1 : 0);
     DesignButtons.push_back(button);
-    connect(button, &QToolButton::released, this, [this, button] {
-      try {
-        sbtnDesignMouseUp(button, QGuiApplication::queryKeyboardModifiers());
-      } catch (...) {
-        Report(std::current_exception());
-      }
+    ui::GuardedConnect(button, &QToolButton::released, this, [this, button] {
+      sbtnDesignMouseUp(button, QGuiApplication::queryKeyboardModifiers());
     });
   }
 
@@ -187,13 +173,7 @@ void TfrmMain::CreateToolBars() {
   cbxZoom->setCurrentIndex(2);
   cbxZoom->setEnabled(false);
   tbrView->addWidget(cbxZoom);
-  connect(cbxZoom, &QComboBox::activated, this, [this] {
-    try {
-      cbxZoomChange();
-    } catch (...) {
-      Report(std::current_exception());
-    }
-  });
+  ui::GuardedConnect(cbxZoom, &QComboBox::activated, this, [this] { cbxZoomChange(); });
 
   addToolBarBreak(Qt::TopToolBarArea);
   tbrWindow = NewToolBar("tbrWindow", QStringLiteral("Okna"));
@@ -279,14 +259,7 @@ QMdiSubWindow* TfrmMain::AddDesign(TfrmDesign* Design) {
 
 void TfrmMain::showEvent(QShowEvent* Event) {
   QMainWindow::showEvent(Event);
-  if (FirstActivation)
-    QTimer::singleShot(0, this, [this] {
-      try {
-        FormActivate();
-      } catch (...) {
-        Report(std::current_exception());
-      }
-    });
+  if (FirstActivation) QTimer::singleShot(0, this, [this] { ui::Guarded([this] { FormActivate(); }); });
 }
 
 void TfrmMain::FormActivate() {
@@ -323,7 +296,7 @@ void TfrmMain::sbrMainDrawPanel() {
 void TfrmMain::sbtnDesignMouseUp(QToolButton* Button, Qt::KeyboardModifiers Shift) {
   if (!Button->isChecked()) return;
   const bool shift = Shift & Qt::ShiftModifier;
-  dmMain->FStickyTool = shift;
+  dmMain->SetStickyTool(shift);
   for (QToolButton* b : DesignButtons) {
     b->setProperty("marked", false);
     b->setStyleSheet(QString());
@@ -338,7 +311,8 @@ void TfrmMain::cbxZoomChange() {
   const QString text = cbxZoom->currentText();
   if (text.isEmpty()) return;
   int zoom = text.left(text.size() - 1).toInt() * 10;
-  if (zoom == 120) zoom = 125;
+  // The box shows the smallest zoom rounded, as 12 %.
+  zoom = std::max(zoom, TfrmDesign::MinZoom);
   if (TfrmDesign* design = ActiveDesign()) design->SetZoomCentered(zoom);
 }
 
@@ -365,18 +339,16 @@ bool TfrmMain::CloseAllDesigns() {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* Event) {
-  try {
-    if (!CloseAllDesigns()) {
-      Event->ignore();
-      return;
-    }
-  } catch (...) {
+  bool closed = false;
+  if (!ui::Guarded([&] { closed = CloseAllDesigns(); }) || !closed) {
     Event->ignore();
-    Report(std::current_exception());
     return;
   }
   try {
     Settings->Save(*this, dmMain->ReopenFiles(), frmDesignSetting);
-  } catch (...) {}
+  } catch (...) {
+    // The program closes all the same; an unwritable settings file only loses this session's
+    // settings.
+  }
   Event->accept();
 }

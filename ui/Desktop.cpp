@@ -142,7 +142,9 @@ void TDesktop::ReportError(const QString& Message) {
     try {
       OnError(Message);
       return;
-    } catch (...) {}
+    } catch (...) {
+      // The reporter itself failed: the message goes to the log below.
+    }
   }
   qWarning("%s", qPrintable(Message));
 }

@@ -1,6 +1,7 @@
 #include "ui/frmAbstract.h"
 
 #include "ui/Exception.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
 
 #include <QBoxLayout>
@@ -19,24 +20,11 @@ TfrmAbstract::TfrmAbstract(QWidget* Parent) : QDialog(Parent) {
   CenterOnScreen();
 }
 
-QString TfrmAbstract::UnexpectedErrorText() { return QStringLiteral("Nastala neočekávaná chyba."); }
+QString TfrmAbstract::UnexpectedErrorText() { return ui::UnexpectedErrorText(); }
 
-void TfrmAbstract::Guard(const std::function<void()>& Action) {
-  try {
-    Action();
-  } catch (...) {
-    ShowFailure(std::current_exception());
-  }
-}
+void TfrmAbstract::Guard(const std::function<void()>& Action) { ui::Guarded(Action, windowTitle()); }
 
-void TfrmAbstract::ShowFailure(std::exception_ptr Error) {
-  const QString message = ui::MessageOf(Error, UnexpectedErrorText());
-  try {
-    MB(message, windowTitle(), mtError, MsgButtons({mbOK}));
-  } catch (...) {
-    qWarning("%s", qPrintable(message));
-  }
-}
+void TfrmAbstract::ShowFailure(std::exception_ptr Error) { ui::ReportFailure(Error, windowTitle()); }
 
 void TfrmAbstract::CenterOnScreen() {
   const QScreen* screen = QGuiApplication::primaryScreen();

@@ -5,6 +5,7 @@
 #include "Interface/edit/CheckRecord.h"
 #include "Interface/edit/ParamFunctions.h"
 #include "ui/Exception.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
 
 #include <QAction>
@@ -189,17 +190,7 @@ TfraParamEdit::TfraParamEdit(QWidget* Parent) : QFrame(Parent) {
 }
 
 void TfraParamEdit::Guard(const std::function<void()>& Action) {
-  try {
-    Action();
-  } catch (...) {
-    const QString message =
-        ui::MessageOf(std::current_exception(), QStringLiteral("Nastala neočekávaná chyba."));
-    try {
-      MB(message, window()->windowTitle(), mtError, MsgButtons({mbOK}));
-    } catch (...) {
-      qWarning("%s", qPrintable(message));
-    }
-  }
+  ui::Guarded(Action, window()->windowTitle());
 }
 
 // Node data ------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "diagram/Errors.h"
 #include "diagram/Line.h"
+#include "ui/ScopeGuard.h"
 
 #include <algorithm>
 #include <limits>
@@ -121,15 +122,11 @@ void TRectangle::FollowFontHeight() {
 
 void TRectangle::SetScaledFontHeight(int Height) {
   FScalingFont = true;
-  try {
-    FFont.SetHeight(Height);
-  } catch (...) {
+  const ui::TScopeGuard restore([this] {
     FScalingFont = false;
     FLastFontHeight = FFont.Height();
-    throw;
-  }
-  FScalingFont = false;
-  FLastFontHeight = FFont.Height();
+  });
+  FFont.SetHeight(Height);
 }
 
 void TRectangle::MyMoveAndResize(ui::TObject* Sender) {

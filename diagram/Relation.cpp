@@ -4,6 +4,7 @@
 #include "diagram/Geometry.h"
 #include "diagram/Rectangle.h"
 #include "diagram/TextLabel.h"
+#include "ui/ScopeGuard.h"
 
 #include <algorithm>
 #include <cmath>
@@ -302,16 +303,11 @@ void TRelation::DrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, const
   Y = 0;
   ui::TCanvas* previous = FDrawingCanvas;
   FDrawingCanvas = Canvas;
-  try {
-    if (FOnDrawConclusion && FRelationKind == rkUserDefined)
-      FOnDrawConclusion(this, Rect, BaseConclusion, Direction, X, Y);
-    else
-      MyDrawConclusion(Rect, Canvas, BaseConclusion, Direction, X, Y);
-  } catch (...) {
-    FDrawingCanvas = previous;
-    throw;
-  }
-  FDrawingCanvas = previous;
+  const ui::TScopeGuard restore([this, previous] { FDrawingCanvas = previous; });
+  if (FOnDrawConclusion && FRelationKind == rkUserDefined)
+    FOnDrawConclusion(this, Rect, BaseConclusion, Direction, X, Y);
+  else
+    MyDrawConclusion(Rect, Canvas, BaseConclusion, Direction, X, Y);
 }
 
 void TRelation::MyDrawConclusion(const ui::TRect& Rect, ui::TCanvas* Canvas, const bool BaseConclusion,
@@ -492,21 +488,15 @@ void TRelation::PaintSelfToPrintCanvas(const int MulX, const int MulY, const int
   FCircleOffset = sx(DefCircleOffset);
   FFootOffset = sx(DefFootOffset);
   FArrowOffset = sx(DefArrowOffset);
-  auto restore = [this] {
+  const ui::TScopeGuard restore([this] {
     FBarOffset = DefBarOffset;
     FSecondBarOffset = DefSecondBarOffset;
     FCircleOffset = DefCircleOffset;
     FFootOffset = DefFootOffset;
     FArrowOffset = DefArrowOffset;
-  };
-  try {
-    ui::TPoint b, t;
-    DrawRoute(Canvas, x0, y0, w, h, area(FBaseConclusionRect), area(FTargetConclusionRect), b, t);
-  } catch (...) {
-    restore();
-    throw;
-  }
-  restore();
+  });
+  ui::TPoint b, t;
+  DrawRoute(Canvas, x0, y0, w, h, area(FBaseConclusionRect), area(FTargetConclusionRect), b, t);
 }
 
 bool TRelation::IsClickAcceptable(const int X, const int Y) {

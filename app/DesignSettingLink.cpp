@@ -25,4 +25,6 @@ bool TDesignSettingLink::SetDesktopSize(int WidthPages, int HeightPages, int Wid
   return FDesign->SetDesktopSize(WidthPages, HeightPages, WidthPixels, HeightPixels);
 }
 
-void TDesignSettingLink::SetModified(bool Modified, int Kind) { FDesign->SetModified(Modified, Kind); }
+void TDesignSettingLink::SetModified(bool Modified, TModifiedKind Kind) {
+  FDesign->SetModified(Modified, Kind);
+}

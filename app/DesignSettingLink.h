@@ -18,7 +18,7 @@ public:
   int DesignZoom() const override;
   void GetDesktopSize(int& WidthPages, int& HeightPages, int& WidthPixels, int& HeightPixels) const override;
   bool SetDesktopSize(int WidthPages, int HeightPages, int WidthPixels, int HeightPixels) override;
-  void SetModified(bool Modified, int Kind) override;
+  void SetModified(bool Modified, TModifiedKind Kind) override;
 
 private:
   explicit TDesignSettingLink(TfrmDesign* Design);

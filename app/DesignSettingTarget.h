@@ -2,6 +2,8 @@
 // What the diagram-look settings window needs of an open schema window: its desktop, its
 // zoom and its desktop size. The schema window implements it.
 
+#include "editor/ModifiedKind.h"
+
 namespace ui {
 class TDesktop;
 }
@@ -19,6 +21,6 @@ public:
                               int& HeightPixels) const = 0;
   // Gives the desktop a new size; true when it changed.
   virtual bool SetDesktopSize(int WidthPages, int HeightPages, int WidthPixels, int HeightPixels) = 0;
-  // Marks the schema changed (kind 1: a change of the drawing).
-  virtual void SetModified(bool Modified, int Kind) = 0;
+  // Marks the schema changed (a change of the drawing).
+  virtual void SetModified(bool Modified, TModifiedKind Kind) = 0;
 };

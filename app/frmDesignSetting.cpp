@@ -504,7 +504,7 @@ bool TfrmDesignSetting::Apply() {
       wPix = PositiveNumber(edActDesktopWPix);
       hPix = PositiveNumber(edActDesktopHPix);
     }
-    if (FDesign->SetDesktopSize(wPag, hPag, wPix, hPix)) FDesign->SetModified(true, 1);
+    if (FDesign->SetDesktopSize(wPag, hPag, wPix, hPix)) FDesign->SetModified(true, mkDrawing);
   }
   return true;
 }

@@ -2,6 +2,8 @@
 // window implements it; tests use a small fake.
 #pragma once
 
+#include "editor/ModifiedKind.h"
+
 class QPoint;
 class QWidget;
 class TEntity;
@@ -30,8 +32,8 @@ public:
   virtual bool EditModelAt(const Morvik::TCheckRecord* Record) = 0;
   virtual bool EditEntityAt(TEntity* Entity, const Morvik::TCheckRecord* Record) = 0;
   virtual bool EditRelationAt(TRelation* Relation, const Morvik::TCheckRecord* Record) = 0;
-  // Marks the schema modified (kinds as the window's SetModified; 2 re-runs the check).
-  virtual void SetModified(bool Modified, int Kind) = 0;
+  // Marks the schema modified (a structural kind re-runs the check).
+  virtual void SetModified(bool Modified, TModifiedKind Kind) = 0;
 
   // A docked browser was hidden and has left its panel, which gives its room back.
   virtual void DockedWindowHidden(QWidget* Window) = 0;

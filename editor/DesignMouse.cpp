@@ -504,7 +504,7 @@ void TDesignMouse::ResizeLineMouseMove(TResizeLine* Handle, ui::TShiftState Shif
   const int top = std::clamp(cy, minY, std::max(minY, maxY));
   Handle->SetBounds(left, top, Handle->Width(), Handle->Height());
   Handle->SetHostPosition();
-  FDesign.SetModified(true, 1);
+  FDesign.SetModified(true, mkDrawing);
 }
 
 // ---- Rubber band, moving, resizing, panning ---------------------------------------------
@@ -605,7 +605,7 @@ void TDesignMouse::EndMove() {
       box->SetState(rsSelectedAsOne);
     }
   }
-  FDesign.SetModified(true, 1);
+  FDesign.SetModified(true, mkDrawing);
 }
 
 void TDesignMouse::AbandonMove() {
@@ -656,7 +656,7 @@ void TDesignMouse::EndResize(TResizeBox* Box) {
   if (Box->Host()) Box->SetHostPosition();
   FResizeHandle = hcNone;
   Box->SetState(rsSelectedAsOne);
-  FDesign.SetModified(true, 1);
+  FDesign.SetModified(true, mkDrawing);
 }
 
 void TDesignMouse::StartPan(int X, int Y) { FPanPoint = ui::TPoint{X, Y}; }
@@ -756,7 +756,7 @@ TRelation* TDesignMouse::EndRelationDrag(ui::TShiftState Shift, int X, int Y) {
       if (TVisualModel::IsRelationComplete(relation)) FDesign.BindRelationToReference(relation, nullptr);
       document.AddRelation(relation);
       FDesign.ElementAdded(relation);
-      FDesign.SetModified(true, 3);
+      FDesign.SetModified(true, mkCreation);
     }
   }
   FRelationBase = nullptr;

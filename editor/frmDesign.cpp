@@ -20,7 +20,9 @@
 #include "editor/frmErrorBrowser.h"
 #include "ui/Color.h"
 #include "ui/Exception.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
+#include "ui/ScopeGuard.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -84,7 +86,7 @@ TfrmDesign::TfrmDesign(TDesignHost* Host, QWidget* Parent)
   sbxDesktop->SetVertPosition(VertRange() / 2);
 
   CreateBrowsers();
-  SetModified(false, 2);
+  SetModified(false, mkModel);
   if (Browser) ToggleDockedWindow(Browser, true);
 }
 
@@ -359,8 +361,10 @@ void TfrmDesign::SetZoom(int PerMille, int X, int Y) {
   const TView before{FZoom, sbxDesktop->HorzPosition(), sbxDesktop->VertPosition(), X, Y};
   const int oldZoom = FZoom;
   FZoomMemory.BeforeZoom(Desktop, FZoom);
-  Desktop->setUpdatesEnabled(false);
-  try {
+  {
+    // The desktop paints once, when the elements and the view are in place.
+    Desktop->setUpdatesEnabled(false);
+    const ui::TScopeGuard updates([this] { Desktop->setUpdatesEnabled(true); });
     if (FZoom > PerMille)
       while (FZoom > PerMille) ScaleDesktop(FZoom / 2);
     else
@@ -373,26 +377,22 @@ void TfrmDesign::SetZoom(int PerMille, int X, int Y) {
       FZoomMemory.RestoreNatural();
     }
     FZoomMemory.AfterZoom(FZoom);
-  } catch (...) {
-    Desktop->setUpdatesEnabled(true);
-    throw;
+    // Back to the view the last zoom started from when nothing moved since; else the point
+    // under (X, Y) becomes the centre, by the exact ratio of the two zooms.
+    const TView now{oldZoom, before.H, before.V, X, Y};
+    int h, v;
+    if (FViewAfter == now && FViewBefore.Zoom == FZoom) {
+      h = FViewBefore.H;
+      v = FViewBefore.V;
+    } else {
+      h = static_cast<int>(static_cast<long long>(X + before.H) * FZoom / oldZoom - ClientWidth() / 2);
+      v = static_cast<int>(static_cast<long long>(Y + before.V) * FZoom / oldZoom - ClientHeight() / 2);
+    }
+    sbxDesktop->SetHorzPosition(h);
+    sbxDesktop->SetVertPosition(v);
+    FViewBefore = before;
+    FViewAfter = TView{FZoom, sbxDesktop->HorzPosition(), sbxDesktop->VertPosition(), X, Y};
   }
-  // Back to the view the last zoom started from when nothing moved since; else the point
-  // under (X, Y) becomes the centre, by the exact ratio of the two zooms.
-  const TView now{oldZoom, before.H, before.V, X, Y};
-  int h, v;
-  if (FViewAfter == now && FViewBefore.Zoom == FZoom) {
-    h = FViewBefore.H;
-    v = FViewBefore.V;
-  } else {
-    h = static_cast<int>(static_cast<long long>(X + before.H) * FZoom / oldZoom - ClientWidth() / 2);
-    v = static_cast<int>(static_cast<long long>(Y + before.V) * FZoom / oldZoom - ClientHeight() / 2);
-  }
-  sbxDesktop->SetHorzPosition(h);
-  sbxDesktop->SetVertPosition(v);
-  FViewBefore = before;
-  FViewAfter = TView{FZoom, sbxDesktop->HorzPosition(), sbxDesktop->VertPosition(), X, Y};
-  Desktop->setUpdatesEnabled(true);
   Desktop->update();
   RepaintRulers(2);
   UpdateZoomCombo();
@@ -435,7 +435,7 @@ void TfrmDesign::UpdateZoomCombo() {
 
 // ---- Modified state, caption, close ----------------------------------------------------
 
-void TfrmDesign::SetModified(bool Modified, int Kind) {
+void TfrmDesign::SetModified(bool Modified, TModifiedKind Kind) {
   const bool previous = FModified;
   FModified = Modified;
   const QDateTime now = QDateTime::currentDateTime();
@@ -444,7 +444,7 @@ void TfrmDesign::SetModified(bool Modified, int Kind) {
     if (VisualModel->ProjectInfo) VisualModel->ProjectInfo->SetUpdatedAt(now);
   }
   if (previous != Modified && FHost) FHost->ModifiedChanged(this);
-  if (Kind == 2 || Kind == 3) {
+  if (Kind == mkModel || Kind == mkCreation) {
     VisualModel->ChangedAt = now;
     // Every structural change re-runs the model check into the error list.
     if (Modified) CheckModel();
@@ -501,13 +501,7 @@ void TfrmDesign::closeEvent(QCloseEvent* Event) {
     Event->ignore();
 }
 
-void TfrmDesign::ReportError(const QString& Message) {
-  try {
-    MB(Message, windowTitle(), mtError, MsgButtons({mbOK}));
-  } catch (...) {
-    qWarning("%s", qPrintable(Message));
-  }
-}
+void TfrmDesign::ReportError(const QString& Message) { ui::ReportFailureText(Message, windowTitle()); }
 
 // ---- Plug-in binding -------------------------------------------------------------------
 
@@ -580,21 +574,16 @@ void TfrmDesign::BindEntityToTable(TEntity* Entity, Morvik::TTable* Table) {
     Entity->SetCaption(FromPlugin(Table->GetName()));
     TAttributes* rows = Entity->Attributes();
     rows->BeginUpdate();
-    try {
-      rows->DeleteAll();
-      for (int i = 0; i < Table->GetColumnCount(); ++i) {
-        const Morvik::TColumn* column = Table->GetColumn(i);
-        const QString name = FromPlugin(column->GetName());
-        // A repeated column name keeps its first row; the model check reports it.
-        if (Entity->GetAttributeIndex(name) >= 0) continue;
-        const Morvik::TDataType* type = column->GetDataType();
-        rows->Add(name, type ? FromPlugin(type->GetName()) : QString(), column->GetKey() ? 1 : 0);
-      }
-    } catch (...) {
-      rows->EndUpdate();
-      throw;
+    const ui::TScopeGuard update([rows] { rows->EndUpdate(); });
+    rows->DeleteAll();
+    for (int i = 0; i < Table->GetColumnCount(); ++i) {
+      const Morvik::TColumn* column = Table->GetColumn(i);
+      const QString name = FromPlugin(column->GetName());
+      // A repeated column name keeps its first row; the model check reports it.
+      if (Entity->GetAttributeIndex(name) >= 0) continue;
+      const Morvik::TDataType* type = column->GetDataType();
+      rows->Add(name, type ? FromPlugin(type->GetName()) : QString(), column->GetKey() ? 1 : 0);
     }
-    rows->EndUpdate();
   } else if (Model) {
     Table = Model->NewTable();
     Table->SetName(Entity->Caption().toUtf8().constData());

@@ -138,9 +138,8 @@ public:
   void SetZoomCentered(int PerMille);
   void UpdateZoomCombo();
 
-  // Stamps the document's times and shows the modified state (kinds: 0 nothing stamped,
-  // 1 drawing, 2 model, 3 creation of an entity or relation).
-  void SetModified(bool Modified, int Kind) override;
+  // Stamps the document's times after a change of Kind and shows the modified state.
+  void SetModified(bool Modified, TModifiedKind Kind) override;
   // With an empty FileName the schema is called Name; otherwise after the file.
   void SetFileName(const QString& FileName, const QString& Name);
   void UpdateCaption();
@@ -294,7 +293,7 @@ public:
   // Selects the node of the one selected element (a relation label's relation).
   void FindSelectedInBrowser();
 
-  // Deleting: the whole selection, element by element, then SetModified (true, 2);
+  // Deleting: the whole selection, element by element, then SetModified (true, mkModel);
   // DeleteSelectionElements alone is the deletion without the mark (Cut uses it).
   void DeleteSelection();
   void DeleteSelectionElements();
@@ -369,7 +368,7 @@ private:
 
   // A new element is listed, marks the schema changed (Kind), becomes the selection, and
   // the tool returns to the arrow unless it is sticky.
-  void NewElementPlaced(TMorvikGraphic* Element, int Kind);
+  void NewElementPlaced(TMorvikGraphic* Element, TModifiedKind Kind);
   void CreateComponents();
   void CreateBrowsers();
   // A new label at (0, 0) that shows Relation's reference name and follows the relation.

@@ -92,7 +92,7 @@ void TfrmDesign::DocumentationProperties() {
   const QString path = FHost->DocumentationProperties(this);
   if (!path.isEmpty()) VisualModel->DocumentationPath = path;
   // The path is saved with the schema.
-  if (VisualModel->DocumentationPath != before) SetModified(true, 1);
+  if (VisualModel->DocumentationPath != before) SetModified(true, mkDrawing);
 }
 
 QString TfrmDesign::DocumentationFile(const QString& Path) {
@@ -132,7 +132,7 @@ void TfrmDesign::Arrange() {
     TBusyCursor busy(FHost);
     ArrangeElements(HorzRange(), VertRange());
   }
-  SetModified(true, 1);
+  SetModified(true, mkDrawing);
 }
 
 void TfrmDesign::ArrangeElements(int Right, int Bottom) {

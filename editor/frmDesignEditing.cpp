@@ -16,6 +16,7 @@
 #include "editor/VisualModel.h"
 #include "editor/frmBrowser.h"
 #include "editor/frmErrorBrowser.h"
+#include "ui/ScopeGuard.h"
 
 #include <algorithm>
 
@@ -141,29 +142,26 @@ T* OnlySelected(const std::vector<TMorvikGraphic*>& Selection) {
 
 void TfrmDesign::DeleteSelection() {
   DeleteSelectionElements();
-  SetModified(true, 2);
+  SetModified(true, mkModel);
 }
 
 void TfrmDesign::DeleteSelectionElements() {
   if (FHost) FHost->SetBusy(true);
-  try {
-    while (!Selection.empty()) {
-      TMorvikGraphic* element = Selection.front();
-      Deselect(element);
-      switch (element->ElementKind()) {
-        case TElementKind::Relation: DeleteRelation(static_cast<TRelation*>(element)); break;
-        case TElementKind::Entity: DeleteEntity(static_cast<TEntity*>(element)); break;
-        case TElementKind::Note: DeleteNote(static_cast<TNote*>(element)); break;
-        case TElementKind::ProjectInfo: DeleteProjectInfo(static_cast<TProjectInfo*>(element)); break;
-        case TElementKind::TextLabel: DeleteTextLabel(static_cast<TTextLabel*>(element)); break;
-        default: break;
-      }
-    }
-  } catch (...) {
+  const ui::TScopeGuard busy([this] {
     if (FHost) FHost->SetBusy(false);
-    throw;
+  });
+  while (!Selection.empty()) {
+    TMorvikGraphic* element = Selection.front();
+    Deselect(element);
+    switch (element->ElementKind()) {
+      case TElementKind::Relation: DeleteRelation(static_cast<TRelation*>(element)); break;
+      case TElementKind::Entity: DeleteEntity(static_cast<TEntity*>(element)); break;
+      case TElementKind::Note: DeleteNote(static_cast<TNote*>(element)); break;
+      case TElementKind::ProjectInfo: DeleteProjectInfo(static_cast<TProjectInfo*>(element)); break;
+      case TElementKind::TextLabel: DeleteTextLabel(static_cast<TTextLabel*>(element)); break;
+      default: break;
+    }
   }
-  if (FHost) FHost->SetBusy(false);
 }
 
 void TfrmDesign::DeleteAttachedRelations(TRectangle* Element) {
@@ -254,35 +252,35 @@ void TfrmDesign::DeleteEntryPoint(TEntryPoint* EntryPoint) {
 void TfrmDesign::DeleteSelectedEntity() {
   if (TEntity* entity = OnlySelected<TEntity>(Selection)) {
     DeleteEntity(entity);
-    SetModified(true, 2);
+    SetModified(true, mkModel);
   }
 }
 
 void TfrmDesign::DeleteSelectedRelation() {
   if (TRelation* relation = OnlySelected<TRelation>(Selection)) {
     DeleteRelation(relation);
-    SetModified(true, 2);
+    SetModified(true, mkModel);
   }
 }
 
 void TfrmDesign::DeleteSelectedNote() {
   if (TNote* note = OnlySelected<TNote>(Selection)) {
     DeleteNote(note);
-    SetModified(true, 1);
+    SetModified(true, mkDrawing);
   }
 }
 
 void TfrmDesign::DeleteSelectedProjectInfo() {
   if (TProjectInfo* info = OnlySelected<TProjectInfo>(Selection)) {
     DeleteProjectInfo(info);
-    SetModified(true, 1);
+    SetModified(true, mkDrawing);
   }
 }
 
 void TfrmDesign::DeleteSelectedTextLabel() {
   if (TTextLabel* label = OnlySelected<TTextLabel>(Selection)) {
     DeleteTextLabel(label);
-    SetModified(true, 1);
+    SetModified(true, mkDrawing);
   }
 }
 
@@ -290,7 +288,7 @@ void TfrmDesign::DeleteSelectedEntryPoint() {
   if (TEntity* entity = OnlySelected<TEntity>(Selection)) {
     if (TEntryPoint* point = VisualModel->FindEntryPointByEntity(entity)) {
       DeleteEntryPoint(point);
-      SetModified(true, 1);
+      SetModified(true, mkDrawing);
     }
   }
 }
@@ -325,14 +323,14 @@ void TfrmDesign::AddRelationLabel(TRelation* Relation) {
 void TfrmDesign::ShowRelationLabel() {
   if (!CanShowRelationLabel()) return;
   AddRelationLabel(OnlySelected<TRelation>(Selection));
-  SetModified(true, 1);
+  SetModified(true, mkDrawing);
 }
 
 void TfrmDesign::HideRelationLabel() {
   TRelation* relation = OnlySelected<TRelation>(Selection);
   if (!relation || !relation->MainLabel()) return;
   DeleteTextLabel(relation->MainLabel());
-  SetModified(true, 1);
+  SetModified(true, mkDrawing);
 }
 
 // ---- Properties --------------------------------------------------------------------------
@@ -341,7 +339,7 @@ bool TfrmDesign::EditSelectedEntity() {
   TEntity* entity = OnlySelected<TEntity>(Selection);
   if (!entity || !FHost || !Model || !FHost->EditEntity(this, entity, nullptr)) return false;
   if (Browser) Browser->UpdateEntityNode(entity);
-  SetModified(true, 2);
+  SetModified(true, mkModel);
   return true;
 }
 
@@ -371,7 +369,7 @@ bool TfrmDesign::EditSelectedRelation() {
       only->ElementKind() == TElementKind::Relation ? static_cast<TRelation*>(only) : RelationOfLabel(only);
   if (!relation || !EditRelation(relation, nullptr)) return false;
   if (Browser) Browser->UpdateRelationNode(relation);
-  SetModified(true, 2);
+  SetModified(true, mkModel);
   return true;
 }
 
@@ -381,7 +379,7 @@ bool TfrmDesign::EditSelectedTextLabel() {
   if (RelationOfLabel(label)) return EditSelectedRelation();
   if (!FHost || !FHost->EditTextLabel(this, label)) return false;
   if (Browser) Browser->UpdateTextLabelNode(label);
-  SetModified(true, 1);
+  SetModified(true, mkDrawing);
   return true;
 }
 
@@ -389,7 +387,7 @@ bool TfrmDesign::EditSelectedNote() {
   TNote* note = OnlySelected<TNote>(Selection);
   if (!note || !FHost || !FHost->EditNote(this, note)) return false;
   note->Invalidate();
-  SetModified(true, 1);
+  SetModified(true, mkDrawing);
   if (Browser) Browser->UpdateNoteNode(note);
   return true;
 }
@@ -398,13 +396,13 @@ bool TfrmDesign::EditSelectedProjectInfo() {
   TProjectInfo* info = OnlySelected<TProjectInfo>(Selection);
   if (!info || !FHost || !FHost->EditProjectInfo(this, info)) return false;
   info->Invalidate();
-  SetModified(true, 1);
+  SetModified(true, mkDrawing);
   return true;
 }
 
 bool TfrmDesign::EditModelProperties() {
   if (!FHost || !Model || !FHost->EditModel(this, nullptr)) return false;
-  SetModified(true, 2);
+  SetModified(true, mkModel);
   return true;
 }
 

@@ -142,7 +142,7 @@ bool TfrmDesign::SaveSchemaTo(const QString& Path) {
     if (FHost) FHost->ShowJoinedMessage(QStringLiteral("Chyba při ukládání schématu."), message);
     return false;
   }
-  SetModified(false, 0);
+  SetModified(false, mkNothing);
   if (FHost) FHost->AddReopenFile(Path);
   progress.End();
   return true;
@@ -178,7 +178,7 @@ bool TfrmDesign::LoadSchema() {
   }
   KeepAllInsideDesktop();
   UpdateCaption();
-  SetModified(false, 2);
+  SetModified(false, mkModel);
   progress.End();
   if (loaded) RunModelCheck();
   return loaded;
@@ -235,7 +235,7 @@ bool TfrmDesign::PasteFromClipboard() {
   if (result != TPasteResult::Pasted) return false;
   for (TMorvikGraphic* element : pasted.Selected) Select(element);
   KeepAllInsideDesktop();
-  SetModified(true, 2);
+  SetModified(true, mkModel);
   progress.End();
   RunModelCheck();
   return true;

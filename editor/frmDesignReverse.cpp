@@ -186,7 +186,7 @@ void TfrmDesign::ReverseEngineer(int SourceIndex, bool Differential) {
     VisualModel->AddRelation(relation);
     ElementAdded(relation);
   }
-  SetModified(true, 2);
+  SetModified(true, mkModel);
   (void)Differential;
 }
 

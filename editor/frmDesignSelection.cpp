@@ -121,7 +121,7 @@ ui::TRect TfrmDesign::CutToDesktop(const ui::TControl* Box) const {
   return ui::Bounds(left, top, width, height);
 }
 
-void TfrmDesign::NewElementPlaced(TMorvikGraphic* Element, int Kind) {
+void TfrmDesign::NewElementPlaced(TMorvikGraphic* Element, TModifiedKind Kind) {
   ElementAdded(Element);
   SetModified(true, Kind);
   ClearSelection();
@@ -140,7 +140,7 @@ TEntity* TfrmDesign::CreateEntityAt(ui::TMouseButton Button, int X, int Y) {
     KeepInsideDesktop(entity);
     BindEntityToTable(entity, nullptr);
     VisualModel->AddEntity(entity);
-    NewElementPlaced(entity, 3);
+    NewElementPlaced(entity, mkCreation);
   }
   FMouse->FreeCreationBox();
   return entity;
@@ -155,7 +155,7 @@ TNote* TfrmDesign::CreateNoteAt(ui::TMouseButton Button, int X, int Y) {
                       QStringLiteral("Poznamka %1").arg(n), r.Left, r.Top, r.Width(), r.Height(), false,
                       ElementHandlers());
     VisualModel->AddNote(note);
-    NewElementPlaced(note, 1);
+    NewElementPlaced(note, mkDrawing);
   }
   FMouse->FreeCreationBox();
   return note;
@@ -178,7 +178,7 @@ TTextLabel* TfrmDesign::CreateTextLabelAt(ui::TMouseButton Button, int X, int Y)
       label->SetBounds(r.Left, r.Top, label->Width(), label->Height());
     }
     VisualModel->AddTextLabel(label);
-    NewElementPlaced(label, 1);
+    NewElementPlaced(label, mkDrawing);
   }
   FMouse->FreeCreationBox();
   return label;
@@ -193,7 +193,7 @@ TProjectInfo* TfrmDesign::CreateProjectInfoAt(ui::TMouseButton Button, int X, in
                              VisualModel->DBModelName, VisualModel->CreatedAt, VisualModel->UpdatedAt,
                              ElementHandlers());
     KeepInsideDesktop(info);
-    SetModified(true, 1);
+    SetModified(true, mkDrawing);
     ClearSelection();
     Select(info);
     VisualModel->SetProjectInfo(info);
@@ -212,7 +212,7 @@ TEntryPoint* TfrmDesign::CreateEntryPointFor(TEntity* Entity, ui::TMouseButton B
   if (point) {
     VisualModel->AddEntryPoint(point);
     ElementAdded(point);
-    SetModified(true, 1);
+    SetModified(true, mkDrawing);
   }
   FMouse->ToolUsed();
   return point;

@@ -102,7 +102,7 @@ void TfrmErrorBrowser::lvErrorsDblClick(const QPoint& Pos) {
   const QListWidgetItem* line = lbErrors->itemAt(Pos);
   if (!line || !lbErrors->visualItemRect(line).contains(Pos)) return;
   // The check that a confirmed dialog re-runs replaces the report the record belongs to.
-  if (OpenRecord(LineRecord(line))) FHost->SetModified(true, 2);
+  if (OpenRecord(LineRecord(line))) FHost->SetModified(true, mkModel);
 }
 
 bool TfrmErrorBrowser::eventFilter(QObject* Watched, QEvent* Event) {

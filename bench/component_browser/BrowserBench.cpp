@@ -37,7 +37,7 @@ public:
   bool EditModelAt(const Morvik::TCheckRecord*) override { return false; }
   bool EditEntityAt(TEntity*, const Morvik::TCheckRecord*) override { return false; }
   bool EditRelationAt(TRelation*, const Morvik::TCheckRecord*) override { return false; }
-  void SetModified(bool, int) override {}
+  void SetModified(bool, TModifiedKind) override {}
   void DockedWindowHidden(QWidget*) override {}
 
   TVisualModel Document;

@@ -53,7 +53,7 @@ public:
     Size = size;
     return changed;
   }
-  void SetModified(bool Modified, int Kind) override {
+  void SetModified(bool Modified, TModifiedKind Kind) override {
     if (Modified) ModifiedKinds.push_back(Kind);
   }
 

@@ -301,7 +301,7 @@ TEST_F(Commands, CutPutsTheSelectionOnTheClipboardAndPasteBringsItBack) {
   customer->Table()->SetName("CUSTOMER");
   d->BindEntityToTable(customer, customer->Table());
   const QString name = customer->Name();
-  d->SetModified(false, 0);
+  d->SetModified(false, mkNothing);
   d->ClearSelection();
   d->Select(customer);
   QApplication::clipboard()->clear();

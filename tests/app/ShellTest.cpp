@@ -285,7 +285,7 @@ TEST_F(Shell, ToolsAreCheckedOneAtATime) {
   }
   // A creation tool keeps the stickiness; a shift-release on its button makes it sticky and
   // marks the button, a plain release makes it a one-use tool.
-  dmMain->FStickyTool = false;
+  dmMain->SetStickyTool(false);
   dmMain->acEntity->trigger();
   EXPECT_EQ(dmMain->Tool(), toolEntity);
   EXPECT_FALSE(dmMain->StickyTool());
@@ -410,7 +410,7 @@ protected:
     relationLabel = relation->MainLabel();
     ASSERT_NE(relationLabel, nullptr);
     d->ClearSelection();
-    d->SetModified(false, 0);
+    d->SetModified(false, mkNothing);
   }
   void TearDown() override {
     if (QWidget* popup = QApplication::activePopupWidget()) popup->hide();
@@ -816,7 +816,7 @@ TEST_F(Shell, OpenSaveAndSaveAsThroughTheActions) {
   EXPECT_TRUE(QFile::exists(copy));
   EXPECT_EQ(design->windowTitle(), "copy.xml (InterBase 6)");
   EXPECT_EQ(dmMain->ReopenFiles().first(), copy);
-  design->SetModified(true, 1);
+  design->SetModified(true, mkDrawing);
   dmMain->UpdateActions();
   ASSERT_TRUE(dmMain->acSave->isEnabled());
   dmMain->acSave->trigger();
@@ -855,8 +855,8 @@ TEST_F(Shell, ClosingTheProgramAsksEveryModifiedSchema) {
   TfrmDesign* b = New();
   TfrmDesign* c = New();
   ASSERT_TRUE(a && b && c);
-  a->SetModified(true, 1);
-  c->SetModified(true, 1);
+  a->SetModified(true, mkDrawing);
+  c->SetModified(true, mkDrawing);
   QPointer<TfrmDesign> pa(a), pb(b), pc(c);
 
   // Cancel in the second question: nothing closes, the program runs on.
@@ -890,12 +890,12 @@ TEST_F(Shell, TheStatusBarShowsTheModifiedMarkAndHints) {
   TfrmDesign* d = New();
   ASSERT_NE(d, nullptr);
   EXPECT_FALSE(frmMain->sbrPanel0->property("modified").toBool());
-  d->SetModified(true, 1);
+  d->SetModified(true, mkDrawing);
   EXPECT_TRUE(frmMain->sbrPanel0->property("modified").toBool());
   EXPECT_FALSE(frmMain->sbrPanel0->pixmap().isNull());
   frmMain->ShowHint("Nový projekt");
   EXPECT_EQ(frmMain->sbrPanel1->text(), "Nový projekt");
-  d->SetModified(false, 0);
+  d->SetModified(false, mkNothing);
   d->CloseWithoutQuery();
   Settle();
   EXPECT_TRUE(frmMain->sbrPanel0->pixmap().isNull());

@@ -182,7 +182,7 @@ TEST_F(WindowCommands, TheWindowMenuListsTheWindowsAndClosesTheActiveOne) {
 
   // Closing asks about unsaved changes: cancelled, the window stays; declined, it goes.
   QPointer<QMdiSubWindow> first(windows[0]);
-  frmMain->ActiveDesign()->SetModified(true, 1);
+  frmMain->ActiveDesign()->SetModified(true, mkDrawing);
   const std::pair<const char*, bool> answers[] = {{"&Zrušit", true}, {"&Ne", false}};
   for (const auto& [answer, stays] : answers) {
     SCOPED_TRACE(answer);

@@ -131,7 +131,7 @@ TEST_F(DesignCommands, CleanSchemaIsGeneratedWithoutQuestionAndItsScriptRunsInFi
   EXPECT_TRUE(design->ErrorBrowser->isHidden());
   EXPECT_TRUE(design->VisualModel->CheckedAt.isValid());
 
-  design->SetModified(false, 0);
+  design->SetModified(false, mkNothing);
   const auto question = Answering(mrYes, [&] { design->GenerateScript(); });
   EXPECT_FALSE(question) << qPrintable(question->Text);
   ASSERT_EQ(host.Scripts.size(), 1);
@@ -260,7 +260,7 @@ TEST_F(DesignCommands, DocumentationOpensOnlyAnExistingLocalHtmlFile) {
 }
 
 TEST_F(DesignCommands, NewDocumentationPathMarksTheSchemaModified) {
-  design->SetModified(false, 0);
+  design->SetModified(false, mkNothing);
   design->DocumentationProperties();
   EXPECT_EQ(host.DocumentationDialogs, 1);
   EXPECT_FALSE(design->Modified());
@@ -269,7 +269,7 @@ TEST_F(DesignCommands, NewDocumentationPathMarksTheSchemaModified) {
   EXPECT_EQ(design->VisualModel->DocumentationPath, "/tmp/site/index.html");
   EXPECT_TRUE(design->Modified());
   // The same path again changes nothing.
-  design->SetModified(false, 0);
+  design->SetModified(false, mkNothing);
   design->DocumentationProperties();
   EXPECT_FALSE(design->Modified());
 }
@@ -278,7 +278,7 @@ TEST_F(DesignCommands, ArrangeAsksThenStartsAtFullSizeFromTheTopLeftCorner) {
   TEntity* entity = DrawEntity(QPoint(200, 200), QPoint(340, 300));
   design->SetZoomCentered(2000);
   design->sbxDesktop->SetHorzPosition(300);
-  design->SetModified(false, 0);
+  design->SetModified(false, mkNothing);
   const auto no = Answering(mrNo, [&] { design->Arrange(); });
   ASSERT_TRUE(no);
   EXPECT_EQ(no->Text, "Opravdu si přejete přerovnat schéma?");

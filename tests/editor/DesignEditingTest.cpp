@@ -162,18 +162,19 @@ TEST_F(DesignEditing, ModificationKindsStampTheirTimesAndStructuralOnesRerunTheC
   DrawEntity(QPoint(20, 20), QPoint(140, 120));
   struct Case {
     bool Modified;
-    int Kind;
+    TModifiedKind Kind;
     bool Updated, Changed, Checked;
   };
   const Case cases[] = {
-      {true, 0, true, false, false},  {true, 1, true, false, false},   {true, 2, true, true, true},
-      {true, 3, true, true, true},    {false, 0, false, false, false}, {false, 1, false, false, false},
-      {false, 2, false, true, false}, {false, 3, false, true, false},
+      {true, mkNothing, true, false, false},   {true, mkDrawing, true, false, false},
+      {true, mkModel, true, true, true},       {true, mkCreation, true, true, true},
+      {false, mkNothing, false, false, false}, {false, mkDrawing, false, false, false},
+      {false, mkModel, false, true, false},    {false, mkCreation, false, true, false},
   };
   const QDateTime old = QDateTime::fromString(QStringLiteral("2001-01-01T00:00:00"), Qt::ISODate);
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.Modified << " " << c.Kind);
-    design->SetModified(false, 0);
+    design->SetModified(false, mkNothing);
     TVisualModel& doc = *design->VisualModel;
     doc.UpdatedAt = doc.ChangedAt = doc.CheckedAt = old;
     design->ErrorBrowser->lbErrors->clear();
@@ -386,7 +387,7 @@ TEST_F(DesignEditing, TheRelationDialogKeepsTheLabelWithTheReferencesName) {
     EXPECT_TRUE(host.Dialogs.back() == ab);
   }
   // A cancelled dialog changes nothing and marks nothing.
-  design->SetModified(false, 0);
+  design->SetModified(false, mkNothing);
   host.Dialog = nullptr;
   design->SelectOnly(ab);
   EXPECT_FALSE(design->EditSelectedRelation());
@@ -420,7 +421,7 @@ TEST_F(DesignEditing, DeletingTheProjectBlockClearsItFromTheSchema) {
     TProjectInfo* block = design->CreateProjectInfoAt(ui::TMouseButton::mbLeft, 100, 100);
     ASSERT_NE(block, nullptr);
     ASSERT_EQ(design->VisualModel->ProjectInfo, block);
-    design->SetModified(false, 0);
+    design->SetModified(false, mkNothing);
     design->ClearSelection();
     design->Select(block);
     if (WholeSelection)

@@ -115,7 +115,7 @@ TEST_F(DesignFile, SaveCloseOpenAndSaveAgainGiveTheSameBytes) {
 
   // Save as: the dialog is preset with the file, the window takes the new name.
   host.SaveName = Temp("a.xml");
-  first->SetModified(true, 1);
+  first->SetModified(true, mkDrawing);
   ASSERT_TRUE(first->SaveAs());
   EXPECT_EQ(host.SavePresets.last(), Fixture("schema.xml"));
   EXPECT_EQ(first->VisualModel->FileName, Temp("a.xml"));
@@ -154,7 +154,7 @@ TEST_F(DesignFile, SavingAtAnyZoomKeepsTheZoomAndTheViewAlsoWhenItFails) {
   EXPECT_EQ(entity->BoundsRect(), zoomed);
 
   // A failed save comes back to the same zoom and view, still modified.
-  window->SetModified(true, 1);
+  window->SetModified(true, mkDrawing);
   window->SetFileName(Temp("missing/folder/x.xml"), QString());
   EXPECT_FALSE(window->Save());
   ASSERT_EQ(host.Joined.size(), 1);
@@ -178,7 +178,7 @@ TEST_F(DesignFile, FailedSaveKeepsTheOldFileAndSaveAsKeepsTheOldName) {
   broken->SetName("BROKEN");
   broken->SetDataType(-1);
   ASSERT_EQ(broken->GetDataType(), nullptr);
-  window->SetModified(true, 2);
+  window->SetModified(true, mkModel);
 
   host.SaveName = Temp("new.xml");
   EXPECT_FALSE(window->SaveAs());
@@ -213,7 +213,7 @@ TEST_F(DesignFile, SaveAsOverAnExistingFileAsksAndOnlyYesOverwrites) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Button);
     TfrmDesign* window = Open(Temp("old.xml"));
-    window->SetModified(true, 1);
+    window->SetModified(true, mkDrawing);
     QString shown;
     QTimer::singleShot(0, [&shown, &c] {
       auto* box = qobject_cast<TfMB*>(QApplication::activeModalWidget());

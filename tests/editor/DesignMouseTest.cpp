@@ -575,7 +575,7 @@ TEST_F(DesignMouse, ARelationsEndSlidesInsideItsBoxWithTheArrowAndTheRelationToo
     const TEntity* box = c.Base ? a : b;
     const QPoint anchor = c.Base ? QPoint(r->BaseX(), r->BaseY()) : QPoint(r->TargetX(), r->TargetY());
     const QPoint other = c.Base ? QPoint(r->TargetX(), r->TargetY()) : QPoint(r->BaseX(), r->BaseY());
-    design->SetModified(false, 0);
+    design->SetModified(false, mkNothing);
     host.CurrentTool = c.Tool;
     // The mouse passes over the handle first without a button: nothing moves.
     Move(Centre(handle), Qt::NoButton);

@@ -343,7 +343,7 @@ TEST_F(DesignWindow, CloseAsksAboutAModifiedSchema) {
     QPointer<TfrmDesign> alive(design);
     design->SaveSucceeds = c.SaveSucceeds;
     design->SetFileName("", "Nepojmenovaný 1");
-    design->SetModified(true, 1);
+    design->SetModified(true, mkDrawing);
     QString asked;
     Answer(c.Button, &asked);
     design->close();
@@ -373,11 +373,11 @@ TEST_F(DesignWindow, CaptionAndModifiedState) {
   EXPECT_EQ(design->VisualModel->FileName, "/tmp/a/schema.xml");
 
   const int changes = host.ModifiedChanges;
-  design->SetModified(true, 1);
-  design->SetModified(true, 1);
+  design->SetModified(true, mkDrawing);
+  design->SetModified(true, mkDrawing);
   EXPECT_EQ(host.ModifiedChanges, changes + 1);
   EXPECT_TRUE(design->VisualModel->UpdatedAt.isValid());
-  design->SetModified(false, 0);
+  design->SetModified(false, mkNothing);
   EXPECT_EQ(host.ModifiedChanges, changes + 2);
 }
 

@@ -32,7 +32,7 @@ public:
   bool EditRelationAt(TRelation* Relation, const Morvik::TCheckRecord* Record) override {
     return Dialog("relation", Relation, Record);
   }
-  void SetModified(bool Modified, int Kind) override {
+  void SetModified(bool Modified, TModifiedKind Kind) override {
     Calls.push_back({"modified " + std::to_string(Modified) + " " + std::to_string(Kind)});
   }
   void DockedWindowHidden(QWidget* Window) override { Calls.push_back({"undocked", Window}); }

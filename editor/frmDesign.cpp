@@ -10,6 +10,7 @@
 #include "diagram/Resizer.h"
 #include "diagram/ScrolledScrollBox.h"
 #include "diagram/TextLabel.h"
+#include "editor/AttributeRows.h"
 #include "editor/CreateComp.h"
 #include "editor/DesignHost.h"
 #include "editor/DesignMouse.h"
@@ -572,18 +573,7 @@ void TfrmDesign::BindEntityToTable(TEntity* Entity, Morvik::TTable* Table) {
   if (!Entity) return;
   if (Table) {
     Entity->SetCaption(FromPlugin(Table->GetName()));
-    TAttributes* rows = Entity->Attributes();
-    rows->BeginUpdate();
-    const ui::TScopeGuard update([rows] { rows->EndUpdate(); });
-    rows->DeleteAll();
-    for (int i = 0; i < Table->GetColumnCount(); ++i) {
-      const Morvik::TColumn* column = Table->GetColumn(i);
-      const QString name = FromPlugin(column->GetName());
-      // A repeated column name keeps its first row; the model check reports it.
-      if (Entity->GetAttributeIndex(name) >= 0) continue;
-      const Morvik::TDataType* type = column->GetDataType();
-      rows->Add(name, type ? FromPlugin(type->GetName()) : QString(), column->GetKey() ? 1 : 0);
-    }
+    FillAttributeRows(*Entity, *Table);
   } else if (Model) {
     Table = Model->NewTable();
     Table->SetName(Entity->Caption().toUtf8().constData());

@@ -1,5 +1,6 @@
 #include "Interface/dialogs/frmEntityProperties.h"
 
+#include "editor/AttributeRows.h"
 #include "editor/PluginText.h"
 
 #include "Interface/dialogs/DialogPages.h"
@@ -143,23 +144,7 @@ void TfrmEntityProperties::StoreData() {
   FStored = true;
   FEntity->SetCaption(FromPlugin(FMirror->GetName()));
   FEntity->SetDrawAll(chbxShowAttributes->isChecked());
-  TAttributes* rows = FEntity->Attributes();
-  rows->BeginUpdate();
-  try {
-    rows->DeleteAll();
-    for (int i = 0; i < FMirror->GetColumnCount(); ++i) {
-      const Morvik::TColumn* column = FMirror->GetColumn(i);
-      const QString name = FromPlugin(column->GetName());
-      // A repeated column name keeps its first row; the model check reports it.
-      if (FEntity->GetAttributeIndex(name) >= 0) continue;
-      const Morvik::TDataType* type = column->GetDataType();
-      rows->Add(name, type ? FromPlugin(type->GetName()) : QString(), column->GetKey() ? 1 : 0);
-    }
-  } catch (...) {
-    rows->EndUpdate();
-    throw;
-  }
-  rows->EndUpdate();
+  FillAttributeRows(*FEntity, *FMirror);
   FEntity->Repaint();
   fraPEEntity->SetParamObject(nullptr);
   FMirror.reset();

@@ -718,7 +718,7 @@ void TdmMain::acSetPrinterExecute() {
   if (frmMain)
     for (TfrmDesign* design : frmMain->Designs()) {
       design->ReapplyDesktopSize();
-      design->RepaintRulers(2);
+      design->RepaintRulers(TfrmDesign::rulBoth);
     }
 }
 

@@ -238,7 +238,7 @@ bool TfrmDesign::SetDesktopSize(int PagesW, int PagesH, int PixW, int PixH) {
   FDesktopHeightPix = PixH;
   SizeDesktopWidget();
   KeepAllInsideDesktop();
-  RepaintRulers(2);
+  RepaintRulers(rulBoth);
   return true;
 }
 
@@ -271,9 +271,9 @@ void TfrmDesign::KeepAllInsideDesktop() {
 
 // ---- Rulers ------------------------------------------------------------------------
 
-void TfrmDesign::RepaintRulers(int Which) {
-  if (Which == 0 || Which == 2) pbLeftRuler->update();
-  if (Which == 1 || Which == 2) pbTopRuler->update();
+void TfrmDesign::RepaintRulers(TRulers Which) {
+  if (Which != rulTop) pbLeftRuler->update();
+  if (Which != rulLeft) pbTopRuler->update();
 }
 
 void TfrmDesign::SetRulersVisible(bool Visible) {
@@ -348,10 +348,10 @@ void TfrmDesign::pbLeftRulerPaint(QPainter& Painter) {
   PaintHatch(Painter, QRect(QPoint(0, std::max(beyond, 0)), QPoint(w - 1, h - 1)));
 }
 
-void TfrmDesign::sbxDesktopScroll() { RepaintRulers(2); }
+void TfrmDesign::sbxDesktopScroll() { RepaintRulers(rulBoth); }
 
-void TfrmDesign::sbxDesktopChangedPosition(int Direction, int, int) {
-  RepaintRulers(Direction == spVertical ? 0 : 1);
+void TfrmDesign::sbxDesktopChangedPosition(TSettingPosition Direction, int, int) {
+  RepaintRulers(Direction == spVertical ? rulLeft : rulTop);
 }
 
 // ---- Zoom --------------------------------------------------------------------------
@@ -395,7 +395,7 @@ void TfrmDesign::SetZoom(int PerMille, int X, int Y) {
     FViewAfter = TView{FZoom, sbxDesktop->HorzPosition(), sbxDesktop->VertPosition(), X, Y};
   }
   Desktop->update();
-  RepaintRulers(2);
+  RepaintRulers(rulBoth);
   UpdateZoomCombo();
 }
 

@@ -10,6 +10,7 @@
 #include "editor/DesignMouse.h"
 #include "editor/SchemaHost.h"
 #include "editor/ZoomMemory.h"
+#include "diagram/ScrolledScrollBox.h"
 #include "ui/Desktop.h"
 #include "ui/Types.h"
 
@@ -37,7 +38,6 @@ class TSelectingRect;
 class TTextLabel;
 class TRelation;
 class TRuler;
-class TScrolledScrollBox;
 class TVisualModel;
 namespace Morvik {
 class TCheckRecord;
@@ -128,8 +128,12 @@ public:
   void ReapplyDesktopSize();
   void KeepAllInsideDesktop();
   void KeepInsideDesktop(ui::TControl* Element);
-  // 0 the left ruler, 1 the top ruler, 2 both.
-  void RepaintRulers(int Which);
+  enum TRulers {
+    rulLeft,
+    rulTop,
+    rulBoth
+  };
+  void RepaintRulers(TRulers Which);
   void SetRulersVisible(bool Visible);
 
   // Zooms to PerMille in halving or doubling steps; the point (X, Y) of the visible part
@@ -182,7 +186,7 @@ public:
   static QString PageLetter(int Index);
 
   void sbxDesktopScroll();
-  void sbxDesktopChangedPosition(int Direction, int OldValue, int NewValue);
+  void sbxDesktopChangedPosition(TSettingPosition Direction, int OldValue, int NewValue);
 
   // Reports a failure of a handler with the message box.
   void ReportError(const QString& Message);

@@ -297,7 +297,7 @@ TEST_F(DesignWindow, RulersMarkThePrinterPages) {
   for (int x : {17, 117, 217}) EXPECT_TRUE(IsBlackColumn(top, x)) << x;
 
   host.PageSize = QSize();
-  design->RepaintRulers(2);
+  design->RepaintRulers(TfrmDesign::rulBoth);
   top = design->pbTopRuler->grab().toImage();
   EXPECT_FALSE(IsBlackColumn(top, 117));
 }

@@ -3,6 +3,9 @@
 #include "diagram/Errors.h"
 #include "diagram/Rectangle.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
 using Real = long double;
@@ -64,4 +67,17 @@ int GetIntersectionWith(TRectangle* Rect, const int X1, const int Y1, const int 
     return 0;
   }
   RaiseDiagramError(geNoIntersectionExists, emGeometry, QString::fromLatin1(gaNoIntersectionExists));
+}
+
+void ScaleZoomRatio(long long& M, long long& D, int ByM, int ByD) {
+  if (ByM <= 0 || ByD <= 0) return;
+  M *= ByM;
+  D *= ByD;
+  const long long g = std::gcd(M, D);
+  M /= g;
+  D /= g;
+  while (M > (1LL << 30) || D > (1LL << 30)) {
+    M = std::max(1LL, M / 2);
+    D = std::max(1LL, D / 2);
+  }
 }

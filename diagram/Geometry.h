@@ -38,6 +38,11 @@ constexpr TSide SideOf(TOctant Octant) { return static_cast<TSide>((static_cast<
 // Point inside Rect with all four bounds inclusive.
 bool Containt(const ui::TPoint& Point, const ui::TRect& Rect);
 
+// Multiplies the zoom ratio M / D by ByM / ByD (nothing for a non-positive factor), reduced to
+// lowest terms and kept to a precision far beyond pixels, so that arbitrary ratios cannot grow
+// without bound.
+void ScaleZoomRatio(long long& M, long long& D, int ByM, int ByD);
+
 // Where the segment (X1, Y1)-(X2, Y2) crosses the border of the box Rect (its desktop
 // bounds) and which side it crosses; sides are tried top, bottom, left, right and the first
 // crossed wins. A box of zero width or height is first given 1. Returns 0; raises

@@ -1,5 +1,6 @@
 #include "diagram/Line.h"
 
+#include "diagram/Geometry.h"
 #include "diagram/Rectangle.h"
 
 #include <algorithm>
@@ -175,17 +176,7 @@ void TLine::ChangeScale(int M, int D) {
   ZoomStarted();
   TMorvikGraphic::ChangeScale(M, D);
   FollowAnchors();
-  if (M > 0 && D > 0) {
-    FZoomM *= M;
-    FZoomD *= D;
-    const long long g = std::gcd(FZoomM, FZoomD);
-    FZoomM /= g;
-    FZoomD /= g;
-    while (FZoomM > (1LL << 30) || FZoomD > (1LL << 30)) {
-      FZoomM = std::max(1LL, FZoomM / 2);
-      FZoomD = std::max(1LL, FZoomD / 2);
-    }
-  }
+  ScaleZoomRatio(FZoomM, FZoomD, M, D);
   FBaseX = ScaleNeverZero(FBaseX, M, D);
   FBaseY = ScaleNeverZero(FBaseY, M, D);
   FTargetX = ScaleNeverZero(FTargetX, M, D);

@@ -1,6 +1,7 @@
 #include "diagram/Rectangle.h"
 
 #include "diagram/Errors.h"
+#include "diagram/Geometry.h"
 #include "diagram/Line.h"
 #include "ui/ScopeGuard.h"
 
@@ -158,16 +159,7 @@ void TRectangle::SetPrintTextTools(ui::TCanvas* Canvas, const int MulY, const in
 
 void TRectangle::ScaleFont(int M, int D) {
   if (M <= 0 || D <= 0) return;
-  FZoomM *= M;
-  FZoomD *= D;
-  const long long g = std::gcd(FZoomM, FZoomD);
-  FZoomM /= g;
-  FZoomD /= g;
-  // Arbitrary ratios could grow without bound; keep the zoom to a precision far beyond pixels.
-  while (FZoomM > (1LL << 30) || FZoomD > (1LL << 30)) {
-    FZoomM = std::max(1LL, FZoomM / 2);
-    FZoomD = std::max(1LL, FZoomD / 2);
-  }
+  ScaleZoomRatio(FZoomM, FZoomD, M, D);
   if (FZoomM == FZoomD) {
     FZoomM = FZoomD = 1;
     SetScaledFontHeight(FNaturalFontHeight);

@@ -33,7 +33,7 @@ public:
   static constexpr int DefMinHeight = 35;
 
   explicit TEntity(ui::TComponent* Owner);
-  TElementKind ElementKind() const override { return TElementKind::Entity; }
+  TDiagramKind DiagramKind() const override { return TDiagramKind::Entity; }
   // An entity that sizes itself to its contents is not resized by hand.
   bool CanResize() const override { return !FAutoSize; }
   ~TEntity() override;

@@ -12,7 +12,7 @@ public:
   static constexpr int DefHeight = 17;
 
   explicit TEntryPoint(ui::TComponent* Owner);
-  TElementKind ElementKind() const override { return TElementKind::EntryPoint; }
+  TDiagramKind DiagramKind() const override { return TDiagramKind::EntryPoint; }
   // The marked box loses its entry point.
   ~TEntryPoint() override;
 

@@ -14,7 +14,7 @@
 #include <cstdint>
 
 // The kinds of controls on a schema desktop that the schema window tells apart.
-enum class TElementKind : uint8_t {
+enum class TDiagramKind : uint8_t {
   Other,
   Entity,
   Note,
@@ -34,12 +34,12 @@ public:
   void SetValid(bool Value) { FValid = Value; }
 
   // What the control is; Other for those nobody tells apart (bands, bare boxes).
-  virtual TElementKind ElementKind() const { return TElementKind::Other; }
+  virtual TDiagramKind DiagramKind() const { return TDiagramKind::Other; }
   // An entity, a note, a text label or the project block: the boxes a user selects and moves.
   bool IsBox() const {
-    const TElementKind kind = ElementKind();
-    return kind == TElementKind::Entity || kind == TElementKind::Note || kind == TElementKind::TextLabel ||
-           kind == TElementKind::ProjectInfo;
+    const TDiagramKind kind = DiagramKind();
+    return kind == TDiagramKind::Entity || kind == TDiagramKind::Note || kind == TDiagramKind::TextLabel ||
+           kind == TDiagramKind::ProjectInfo;
   }
 
   virtual void AdjustScaling(const int FontSize) {}

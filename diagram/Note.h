@@ -15,7 +15,7 @@ public:
   static constexpr int DefMinHeight = 35;
 
   explicit TNote(ui::TComponent* Owner);
-  TElementKind ElementKind() const override { return TElementKind::Note; }
+  TDiagramKind DiagramKind() const override { return TDiagramKind::Note; }
   // A note that sizes itself to its text is not resized by hand.
   bool CanResize() const override { return !FAutoSize; }
 

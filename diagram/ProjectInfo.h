@@ -21,7 +21,7 @@ public:
   static constexpr const char* DefFormatStr = "d. m. yyyy hh:nn:ss";
 
   explicit TProjectInfo(ui::TComponent* Owner);
-  TElementKind ElementKind() const override { return TElementKind::ProjectInfo; }
+  TDiagramKind DiagramKind() const override { return TDiagramKind::ProjectInfo; }
   // The block takes the size of its contents.
   bool CanResize() const override { return false; }
 

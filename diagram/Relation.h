@@ -71,7 +71,7 @@ public:
   static constexpr int DefArrowOffset = 10;
 
   explicit TRelation(ui::TComponent* Owner);
-  TElementKind ElementKind() const override { return TElementKind::Relation; }
+  TDiagramKind DiagramKind() const override { return TDiagramKind::Relation; }
   ~TRelation() override;
 
   TRelationKind RelationKind() const { return FRelationKind; }

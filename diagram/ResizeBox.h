@@ -50,7 +50,7 @@ using TResizeBoxState = TResizeState;
 class TResizeBox : public TResizer {
 public:
   explicit TResizeBox(ui::TComponent* Owner);
-  TElementKind ElementKind() const override { return TElementKind::ResizeBox; }
+  TDiagramKind DiagramKind() const override { return TDiagramKind::ResizeBox; }
   // The host no longer points to this frame.
   ~TResizeBox() override;
 

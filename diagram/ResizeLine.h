@@ -14,7 +14,7 @@ enum THostSite {
 class TResizeLine : public TResizer {
 public:
   explicit TResizeLine(ui::TComponent* Owner);
-  TElementKind ElementKind() const override { return TElementKind::ResizeLine; }
+  TDiagramKind DiagramKind() const override { return TDiagramKind::ResizeLine; }
 
   TLine* Host() const;
   void SetHost(TLine* L);

@@ -18,7 +18,7 @@ public:
   static constexpr int DefMarginY = 2;
 
   explicit TTextLabel(ui::TComponent* Owner);
-  TElementKind ElementKind() const override { return TElementKind::TextLabel; }
+  TDiagramKind DiagramKind() const override { return TDiagramKind::TextLabel; }
   // A label takes the size of its text; a relation's label follows its relation.
   bool CanResize() const override { return false; }
   bool CanMove() const override { return Tag() == 0; }

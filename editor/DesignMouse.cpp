@@ -38,7 +38,7 @@ TMorvikAbstract* ElementOf(ui::TObject* Sender) { return dynamic_cast<TMorvikAbs
 
 // The relation whose label Element is, or null.
 TRelation* RelationOfLabel(const TMorvikAbstract* Element) {
-  return Element && Element->ElementKind() == TElementKind::TextLabel
+  return Element && Element->DiagramKind() == TDiagramKind::TextLabel
              ? static_cast<const TTextLabel*>(Element)->Relation()
              : nullptr;
 }
@@ -90,44 +90,44 @@ TElementHandlers TDesignMouse::ElementHandlers() {
   TElementHandlers h;
   h.OnMouseDown = [this](ui::TObject* s, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
     TMorvikAbstract* e = ElementOf(s);
-    switch (e ? e->ElementKind() : TElementKind::Other) {
-      case TElementKind::ResizeBox: ResizeBoxMouseDown(static_cast<TResizeBox*>(e), b, sh, x, y); break;
-      case TElementKind::ResizeLine: ResizeLineMouseDown(static_cast<TResizeLine*>(e), b, sh, x, y); break;
-      case TElementKind::Relation: RelationMouseDown(static_cast<TRelation*>(e), b, sh, x, y); break;
-      case TElementKind::EntryPoint: EntryPointMouseDown(e, b, sh, x, y); break;
-      case TElementKind::Other: break;
+    switch (e ? e->DiagramKind() : TDiagramKind::Other) {
+      case TDiagramKind::ResizeBox: ResizeBoxMouseDown(static_cast<TResizeBox*>(e), b, sh, x, y); break;
+      case TDiagramKind::ResizeLine: ResizeLineMouseDown(static_cast<TResizeLine*>(e), b, sh, x, y); break;
+      case TDiagramKind::Relation: RelationMouseDown(static_cast<TRelation*>(e), b, sh, x, y); break;
+      case TDiagramKind::EntryPoint: EntryPointMouseDown(e, b, sh, x, y); break;
+      case TDiagramKind::Other: break;
       default: RectangleMouseDown(AsBox(e), b, sh, x, y); break;
     }
   };
   h.OnMouseMove = [this](ui::TObject* s, ui::TShiftState sh, int x, int y) {
     TMorvikAbstract* e = ElementOf(s);
-    switch (e ? e->ElementKind() : TElementKind::Other) {
-      case TElementKind::ResizeBox: ResizeBoxMouseMove(static_cast<TResizeBox*>(e), sh, x, y); break;
-      case TElementKind::ResizeLine: ResizeLineMouseMove(static_cast<TResizeLine*>(e), sh, x, y); break;
-      case TElementKind::Relation: RelationMouseMove(static_cast<TRelation*>(e), sh, x, y); break;
-      case TElementKind::EntryPoint: EntryPointMouseMove(e, sh, x, y); break;
-      case TElementKind::Other: break;
+    switch (e ? e->DiagramKind() : TDiagramKind::Other) {
+      case TDiagramKind::ResizeBox: ResizeBoxMouseMove(static_cast<TResizeBox*>(e), sh, x, y); break;
+      case TDiagramKind::ResizeLine: ResizeLineMouseMove(static_cast<TResizeLine*>(e), sh, x, y); break;
+      case TDiagramKind::Relation: RelationMouseMove(static_cast<TRelation*>(e), sh, x, y); break;
+      case TDiagramKind::EntryPoint: EntryPointMouseMove(e, sh, x, y); break;
+      case TDiagramKind::Other: break;
       default: RectangleMouseMove(AsBox(e), sh, x, y); break;
     }
   };
   h.OnMouseUp = [this](ui::TObject* s, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
     TMorvikAbstract* e = ElementOf(s);
-    switch (e ? e->ElementKind() : TElementKind::Other) {
-      case TElementKind::ResizeBox: ResizeBoxMouseUp(static_cast<TResizeBox*>(e), b, sh, x, y); break;
-      case TElementKind::Relation: RelationMouseUp(static_cast<TRelation*>(e), b, sh, x, y); break;
+    switch (e ? e->DiagramKind() : TDiagramKind::Other) {
+      case TDiagramKind::ResizeBox: ResizeBoxMouseUp(static_cast<TResizeBox*>(e), b, sh, x, y); break;
+      case TDiagramKind::Relation: RelationMouseUp(static_cast<TRelation*>(e), b, sh, x, y); break;
       // Releases of line-end handles and entry points do nothing.
-      case TElementKind::ResizeLine:
-      case TElementKind::EntryPoint:
-      case TElementKind::Other: break;
+      case TDiagramKind::ResizeLine:
+      case TDiagramKind::EntryPoint:
+      case TDiagramKind::Other: break;
       default: RectangleMouseUp(AsBox(e), b, sh, x, y); break;
     }
   };
   h.OnDblClick = [this](ui::TObject* s) {
     TMorvikAbstract* e = ElementOf(s);
     if (!e) return;
-    if (e->ElementKind() == TElementKind::ResizeBox) {
+    if (e->DiagramKind() == TDiagramKind::ResizeBox) {
       if (TRectangle* host = static_cast<TResizeBox*>(e)->Host()) ElementDblClick(host);
-    } else if (e->IsBox() || e->ElementKind() == TElementKind::Relation) {
+    } else if (e->IsBox() || e->DiagramKind() == TDiagramKind::Relation) {
       ElementDblClick(static_cast<TMorvikGraphic*>(e));
     }
   };
@@ -295,7 +295,7 @@ void TDesignMouse::RectangleMouseUp(TRectangle* Element, ui::TMouseButton Button
   }
   const TDesignTool tool = CurrentTool();
   const ui::TPoint p = Translate(Element, X, Y);
-  if (Element->ElementKind() == TElementKind::Entity && tool == toolEntryPoint) {
+  if (Element->DiagramKind() == TDiagramKind::Entity && tool == toolEntryPoint) {
     FDesign.CreateEntryPointFor(static_cast<TEntity*>(Element), Button);
   } else if (IsSelectingTool(tool)) {
     if (Button == ui::TMouseButton::mbLeft && (FMoving || FResizeHandle != hcNone))
@@ -323,8 +323,8 @@ void TDesignMouse::ElementDblClick(TMorvikGraphic* Element) {
   FResizeHandle = hcNone;
   // A relation's label edits its relation.
   if (TRelation* relation = RelationOfLabel(Element)) Element = relation;
-  const TElementKind kind = Element->ElementKind();
-  if (kind != TElementKind::Note && kind != TElementKind::ProjectInfo) FDesign.SelectOnly(Element);
+  const TDiagramKind kind = Element->DiagramKind();
+  if (kind != TDiagramKind::Note && kind != TDiagramKind::ProjectInfo) FDesign.SelectOnly(Element);
   if (FDesign.Host()) FDesign.Host()->EditElement(&FDesign, Element);
 }
 
@@ -397,7 +397,7 @@ void TDesignMouse::ResizeBoxMouseDown(TResizeBox* Box, ui::TMouseButton Button, 
       return;
     }
     if (Button != ui::TMouseButton::mbLeft) return;
-    if (host && host->ElementKind() == TElementKind::Entity) {
+    if (host && host->DiagramKind() == TDiagramKind::Entity) {
       const ui::TPoint e = Translate(Box, X, Y, host);
       static_cast<TEntity*>(host)->CustomClick(e.x, e.y);
     }
@@ -462,7 +462,7 @@ void TDesignMouse::ResizeBoxMouseUp(TResizeBox* Box, ui::TMouseButton Button, ui
       else
         EndMove();
     } else if (host && (tool == toolRelation ||
-                        (tool == toolEntryPoint && host->ElementKind() == TElementKind::Entity))) {
+                        (tool == toolEntryPoint && host->DiagramKind() == TDiagramKind::Entity))) {
       const ui::TPoint h = Translate(Box, X, Y, host);
       RectangleMouseUp(host, Button, Shift, h.x, h.y);
     }

@@ -24,7 +24,7 @@ namespace {
 
 // The relation whose label Element is, or null.
 TRelation* RelationOfLabel(const TMorvikGraphic* Element) {
-  return Element && Element->ElementKind() == TElementKind::TextLabel
+  return Element && Element->DiagramKind() == TDiagramKind::TextLabel
              ? static_cast<const TTextLabel*>(Element)->Relation()
              : nullptr;
 }
@@ -40,13 +40,13 @@ void TfrmDesign::CreateBrowsers() {
 
 void TfrmDesign::AddBrowserNode(TMorvikGraphic* Element) {
   if (!Browser || !Element) return;
-  switch (Element->ElementKind()) {
-    case TElementKind::Entity: Browser->AddEntityNode(static_cast<TEntity*>(Element)); break;
-    case TElementKind::EntryPoint: Browser->AddEntryPointNode(static_cast<TEntryPoint*>(Element)); break;
-    case TElementKind::Note: Browser->AddNoteNode(static_cast<TNote*>(Element)); break;
-    case TElementKind::TextLabel: Browser->AddTextLabelNode(static_cast<TTextLabel*>(Element)); break;
-    case TElementKind::Relation: Browser->AddRelationNode(static_cast<TRelation*>(Element)); break;
-    case TElementKind::ProjectInfo: Browser->AddProjectInfoNode(static_cast<TProjectInfo*>(Element)); break;
+  switch (Element->DiagramKind()) {
+    case TDiagramKind::Entity: Browser->AddEntityNode(static_cast<TEntity*>(Element)); break;
+    case TDiagramKind::EntryPoint: Browser->AddEntryPointNode(static_cast<TEntryPoint*>(Element)); break;
+    case TDiagramKind::Note: Browser->AddNoteNode(static_cast<TNote*>(Element)); break;
+    case TDiagramKind::TextLabel: Browser->AddTextLabelNode(static_cast<TTextLabel*>(Element)); break;
+    case TDiagramKind::Relation: Browser->AddRelationNode(static_cast<TRelation*>(Element)); break;
+    case TDiagramKind::ProjectInfo: Browser->AddProjectInfoNode(static_cast<TProjectInfo*>(Element)); break;
     default: break;
   }
 }
@@ -83,17 +83,17 @@ void TfrmDesign::LocateElement(TMorvikGraphic* Element) {
 
 void TfrmDesign::PopupElementMenu(TMorvikGraphic* Element, const QPoint& Pos) {
   if (!Element || !FHost) return;
-  if (Element->IsBox() || Element->ElementKind() == TElementKind::Relation)
+  if (Element->IsBox() || Element->DiagramKind() == TDiagramKind::Relation)
     FHost->PopupMenu(this, MenuOf(Element), Pos);
 }
 
 TDesignMenu TfrmDesign::MenuOf(const TMorvikGraphic* Element) {
-  switch (Element ? Element->ElementKind() : TElementKind::Other) {
-    case TElementKind::Entity: return TDesignMenu::Entity;
-    case TElementKind::Note: return TDesignMenu::Note;
-    case TElementKind::ProjectInfo: return TDesignMenu::ProjectInfo;
-    case TElementKind::TextLabel: return TDesignMenu::TextLabel;
-    case TElementKind::Relation: return TDesignMenu::Relation;
+  switch (Element ? Element->DiagramKind() : TDiagramKind::Other) {
+    case TDiagramKind::Entity: return TDesignMenu::Entity;
+    case TDiagramKind::Note: return TDesignMenu::Note;
+    case TDiagramKind::ProjectInfo: return TDesignMenu::ProjectInfo;
+    case TDiagramKind::TextLabel: return TDesignMenu::TextLabel;
+    case TDiagramKind::Relation: return TDesignMenu::Relation;
     default: return TDesignMenu::Desktop;
   }
 }
@@ -128,8 +128,8 @@ bool HasName(const Morvik::TReference* Reference) {
 }
 
 bool BetweenEntities(const TRelation* Relation) {
-  return Relation && Relation->Base() && Relation->Base()->ElementKind() == TElementKind::Entity &&
-         Relation->Target() && Relation->Target()->ElementKind() == TElementKind::Entity;
+  return Relation && Relation->Base() && Relation->Base()->DiagramKind() == TDiagramKind::Entity &&
+         Relation->Target() && Relation->Target()->DiagramKind() == TDiagramKind::Entity;
 }
 
 // The one selected element when it is a T, else null.
@@ -153,12 +153,12 @@ void TfrmDesign::DeleteSelectionElements() {
   while (!Selection.empty()) {
     TMorvikGraphic* element = Selection.front();
     Deselect(element);
-    switch (element->ElementKind()) {
-      case TElementKind::Relation: DeleteRelation(static_cast<TRelation*>(element)); break;
-      case TElementKind::Entity: DeleteEntity(static_cast<TEntity*>(element)); break;
-      case TElementKind::Note: DeleteNote(static_cast<TNote*>(element)); break;
-      case TElementKind::ProjectInfo: DeleteProjectInfo(static_cast<TProjectInfo*>(element)); break;
-      case TElementKind::TextLabel: DeleteTextLabel(static_cast<TTextLabel*>(element)); break;
+    switch (element->DiagramKind()) {
+      case TDiagramKind::Relation: DeleteRelation(static_cast<TRelation*>(element)); break;
+      case TDiagramKind::Entity: DeleteEntity(static_cast<TEntity*>(element)); break;
+      case TDiagramKind::Note: DeleteNote(static_cast<TNote*>(element)); break;
+      case TDiagramKind::ProjectInfo: DeleteProjectInfo(static_cast<TProjectInfo*>(element)); break;
+      case TDiagramKind::TextLabel: DeleteTextLabel(static_cast<TTextLabel*>(element)); break;
       default: break;
     }
   }
@@ -366,7 +366,7 @@ bool TfrmDesign::EditSelectedRelation() {
   if (Selection.size() != 1) return false;
   TMorvikGraphic* only = Selection.front();
   TRelation* relation =
-      only->ElementKind() == TElementKind::Relation ? static_cast<TRelation*>(only) : RelationOfLabel(only);
+      only->DiagramKind() == TDiagramKind::Relation ? static_cast<TRelation*>(only) : RelationOfLabel(only);
   if (!relation || !EditRelation(relation, nullptr)) return false;
   if (Browser) Browser->UpdateRelationNode(relation);
   SetModified(true, mkModel);
@@ -410,12 +410,12 @@ bool TfrmDesign::EditElementProperties(TMorvikGraphic* Element) {
   if (!Element) return false;
   // The commands work on the selection: the element becomes the only selected one.
   if (Selection.size() != 1 || Selection.front() != Element) SelectOnly(Element);
-  switch (Element->ElementKind()) {
-    case TElementKind::Entity: return EditSelectedEntity();
-    case TElementKind::Relation: return EditSelectedRelation();
-    case TElementKind::Note: return EditSelectedNote();
-    case TElementKind::TextLabel: return EditSelectedTextLabel();
-    case TElementKind::ProjectInfo: return EditSelectedProjectInfo();
+  switch (Element->DiagramKind()) {
+    case TDiagramKind::Entity: return EditSelectedEntity();
+    case TDiagramKind::Relation: return EditSelectedRelation();
+    case TDiagramKind::Note: return EditSelectedNote();
+    case TDiagramKind::TextLabel: return EditSelectedTextLabel();
+    case TDiagramKind::ProjectInfo: return EditSelectedProjectInfo();
     default: return false;
   }
 }

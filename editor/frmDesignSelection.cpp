@@ -31,7 +31,7 @@ void TfrmDesign::Select(TMorvikGraphic* Element) {
   if (std::find(Selection.begin(), Selection.end(), Element) != Selection.end()) return;
   if (Element->IsEntryPoint()) return;
   TRectangle* rectangle = AsBox(Element);
-  TLine* line = Element->ElementKind() == TElementKind::Relation ? static_cast<TRelation*>(Element) : nullptr;
+  TLine* line = Element->DiagramKind() == TDiagramKind::Relation ? static_cast<TRelation*>(Element) : nullptr;
   if (!rectangle && !line) return;
   if (line || (!Selection.empty() && !AsBox(Selection.front()))) ClearSelection();
   if (rectangle) {
@@ -58,7 +58,7 @@ void TfrmDesign::Deselect(TMorvikGraphic* Element) {
   Element->SetSelected(false);
   if (TRectangle* rectangle = AsBox(Element)) {
     delete ResizeBoxOf(rectangle);
-  } else if (Element->ElementKind() == TElementKind::Relation) {
+  } else if (Element->DiagramKind() == TDiagramKind::Relation) {
     const TMorvikGraphic* line = Element;
     for (const char* end : {"_T", "_B"})
       delete Desktop->FindComponent(QStringLiteral("ResLine_") + line->Name() + QLatin1String(end));

@@ -27,7 +27,7 @@ TPropertyDialogs::TPropertyDialogs()
 TPropertyDialogs::~TPropertyDialogs() = default;
 
 TRelation* TPropertyDialogs::RelationOfLabel(const TfrmDesign* Design, const TMorvikGraphic* Element) {
-  if (!Design || !Element || Element->ElementKind() != TElementKind::TextLabel) return nullptr;
+  if (!Design || !Element || Element->DiagramKind() != TDiagramKind::TextLabel) return nullptr;
   return static_cast<const TTextLabel*>(Element)->Relation();
 }
 

@@ -137,10 +137,10 @@ TEST_F(Reverse, NewRelationsAreAnchoredAsIfDrawnFromCentreToCentre) {
   for (TRelation* r : reversed) {
     TRectangle* base = r->Base();
     TRectangle* target = r->Target();
-    design->StartRelationDrag(base, ui::ssLeft, base->Left() + base->Width() / 2,
-                              base->Top() + base->Height() / 2);
-    TRelation* drawn = design->EndRelationDrag(0, target->Left() + target->Width() / 2,
-                                               target->Top() + target->Height() / 2);
+    design->Mouse().StartRelationDrag(base, ui::ssLeft, base->Left() + base->Width() / 2,
+                                      base->Top() + base->Height() / 2);
+    TRelation* drawn = design->Mouse().EndRelationDrag(0, target->Left() + target->Width() / 2,
+                                                       target->Top() + target->Height() / 2);
     ASSERT_TRUE(drawn);
     ASSERT_EQ(drawn->Target(), target);
     EXPECT_EQ(anchors(r), anchors(drawn)) << qPrintable(r->Name());

@@ -295,7 +295,7 @@ TEST_F(DesignFile, FilesThatCannotBeOpenedGiveTheirErrorAndOpenNothing) {
 // the program neither waits nor reads without end, and the other open schemas stay as they were.
 TEST_F(DesignFile, OddFilesAreRefusedAndHarmNoOtherWindow) {
   TfrmDesign* other = Open(Fixture("schema.xml"));
-  other->SetModified(true, 1);
+  other->SetModified(true, mkDrawing);
   const std::size_t entities = other->VisualModel->Entities.size();
   ASSERT_GT(entities, 0U);
   const test_support::TWatchedFifo fifo(Temp("pipe.xml"));

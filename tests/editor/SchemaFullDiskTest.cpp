@@ -56,7 +56,7 @@ TEST_F(SchemaFullDisk, SaveFailsWithTheReasonKeepsTheOldFileAndTheSchemaModified
 
     // A change that makes the file larger than the room left.
     window.VisualModel->DocumentationPath = QString(6 * 1024, QLatin1Char('d'));
-    window.SetModified(true, 1);
+    window.SetModified(true, mkDrawing);
     host.Joined.clear();
     host.Reopened.clear();
     EXPECT_FALSE(window.Save());

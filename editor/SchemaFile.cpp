@@ -45,8 +45,6 @@ void WriteList(TRepository& Store, const QString& List, const QString& Group,
     Save(List + QLatin1Char('.') + Group + QString::number(i) + QLatin1Char('.'), *Elements[i]);
 }
 
-bool SameName(const QString& A, const QString& B) { return A.compare(B, Qt::CaseInsensitive) == 0; }
-
 // A position relative to the view origin, as the writers store it: subtracted in a wider type,
 // so that no origin can overflow it.
 int Relative(int Position, int Origin) {
@@ -308,13 +306,11 @@ void TSchemaReader::CheckUniqueNames(const TRepository& Store) {
 
 TRectangle* TSchemaReader::FindMade(const QString& Name) const {
   if (Name.isEmpty()) return nullptr;
-  for (TEntity* e : FEntities)
-    if (SameName(e->Name(), Name)) return e;
-  for (TNote* n : FNotes)
-    if (SameName(n->Name(), Name)) return n;
-  for (TTextLabel* l : FTextLabels)
-    if (SameName(l->Name(), Name)) return l;
-  return nullptr;
+  return FMade.value(Name.toCaseFolded(), nullptr);
+}
+
+void TSchemaReader::RememberMade(TRectangle* Box) {
+  if (!Box->Name().isEmpty()) FMade.insert(Box->Name().toCaseFolded(), Box);
 }
 
 TEntity* TSchemaReader::LoadEntity(const QString& Prefix) {
@@ -329,6 +325,7 @@ TEntity* TSchemaReader::LoadEntity(const QString& Prefix) {
       s.ReadInteger(Prefix + QStringLiteral("Width"), 0), s.ReadInteger(Prefix + QStringLiteral("Height"), 0),
       s.ReadBoolean(Prefix + QStringLiteral("ShowAttrib"), true), false, true, FHost.SchemaHandlers());
   FEntities.push_back(entity);
+  RememberMade(entity);
   Morvik::TTable* table = model->NewTable();
   FTables.push_back(table);
   s.LoadTable(Prefix + QStringLiteral("Data"), table, model);
@@ -349,6 +346,7 @@ TNote* TSchemaReader::LoadNote(const QString& Prefix) {
       s.ReadInteger(Prefix + QStringLiteral("Width"), 0), s.ReadInteger(Prefix + QStringLiteral("Height"), 0),
       s.ReadBoolean(Prefix + QStringLiteral("AutoSize"), true), FHost.SchemaHandlers());
   FNotes.push_back(note);
+  RememberMade(note);
   FHost.SchemaDocument().AddNote(note);
   FHost.AddToBrowser(note);
   return note;
@@ -356,10 +354,8 @@ TNote* TSchemaReader::LoadNote(const QString& Prefix) {
 
 TEntryPoint* TSchemaReader::LoadEntryPoint(const QString& Prefix) {
   const QString entityName = FStore.ReadString(Prefix + QStringLiteral("Entity"), QString());
-  TEntity* entity = nullptr;
-  for (TEntity* e : FEntities)
-    if (!entity && SameName(e->Name(), entityName)) entity = e;
-  if (!entity || entityName.isEmpty()) return nullptr;
+  auto* entity = dynamic_cast<TEntity*>(FindMade(entityName));
+  if (!entity) return nullptr;
   TEntryPoint* point =
       CreateEntryPoint(FHost.SchemaDesktop(), M(), 1000,
                        FStore.ReadString(Prefix + QStringLiteral("Name"), QStringLiteral("EntryPoint")),
@@ -402,6 +398,7 @@ TTextLabel* TSchemaReader::LoadTextLabel(const QString& Prefix) {
       Placed(s, Prefix + QStringLiteral("Left"), FOrigin.x, M()),
       Placed(s, Prefix + QStringLiteral("Top"), FOrigin.y, M()), FHost.SchemaHandlers());
   FTextLabels.push_back(label);
+  RememberMade(label);
   // The label was made with the look of relation labels, which is the default of each part.
   AssignBrushValue(*label->Brush(),
                    s.ReadBrush(Prefix + QStringLiteral("BrushColor"), BrushValue(*label->Brush())));
@@ -425,14 +422,10 @@ TRelation* TSchemaReader::LoadRelation(const QString& Prefix) {
   if (!relation) return nullptr;
   FRelations.push_back(relation);
   const QString labelName = s.ReadString(Prefix + QStringLiteral("MainLabel"), QString());
-  if (!labelName.isEmpty()) {
-    for (TTextLabel* label : FTextLabels)
-      // A label that another relation took already stays with that one.
-      if (SameName(label->Name(), labelName) && label->Tag() == 0) {
-        relation->SetMainLabel(label);
-        label->SetTag(reinterpret_cast<intptr_t>(relation));
-        break;
-      }
+  // A label that another relation took already stays with that one.
+  if (auto* label = dynamic_cast<TTextLabel*>(FindMade(labelName)); label && label->Tag() == 0) {
+    relation->SetMainLabel(label);
+    label->SetTag(reinterpret_cast<intptr_t>(relation));
   }
   const bool complete = TVisualModel::IsRelationComplete(relation);
   if (complete) {
@@ -498,4 +491,5 @@ void TSchemaReader::RemoveAll() {
   FEntities.clear();
   FReferences.clear();
   FTables.clear();
+  FMade.clear();
 }

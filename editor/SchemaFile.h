@@ -7,6 +7,7 @@
 #include "ui/Types.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -138,7 +139,10 @@ public:
   void RemoveAll();
 
 private:
+  // The entity, note or text label made of that name (compared as component names are), or
+  // null.
   TRectangle* FindMade(const QString& Name) const;
+  void RememberMade(TRectangle* Box);
   int M() const;
 
   TSchemaHost& FHost;
@@ -152,4 +156,7 @@ private:
   TProjectInfo* FProjectInfo = nullptr;
   std::vector<Morvik::TTable*> FTables;
   std::vector<Morvik::TReference*> FReferences;
+  // The entities, notes and text labels made, by case-folded name: component names are unique
+  // among the desktop's components, so a name finds at most one of them.
+  QHash<QString, TRectangle*> FMade;
 };

@@ -20,14 +20,14 @@ TZoomMemory::TGeometry TZoomMemory::Capture(TMorvikAbstract* Element) {
 }
 
 void TZoomMemory::BeforeZoom(ui::TDesktop* Desktop, int Zoom) {
-  std::unordered_map<TMorvikAbstract*, TEntry> kept;
+  std::unordered_map<const ui::TComponent*, TEntry> kept;
   for (int i = 0; i < Desktop->ComponentCount(); ++i) {
     // Handles and the rubber band follow their hosts; only the elements are remembered.
     auto* element = dynamic_cast<TMorvikGraphic*>(Desktop->Component(i));
     if (!element) continue;
     const TGeometry now = Capture(element);
     if (Zoom == 1000) {
-      kept[element] = TEntry{now, now};
+      kept[element] = TEntry{element, now, now};
     } else {
       auto it = FEntries.find(element);
       if (it != FEntries.end() && it->second.Expected == now) kept.insert(*it);
@@ -39,7 +39,8 @@ void TZoomMemory::BeforeZoom(ui::TDesktop* Desktop, int Zoom) {
 void TZoomMemory::RestoreNatural() {
   // Boxes first, so that the anchors of the lines fit into boxes of their old size.
   std::vector<std::pair<TLine*, TGeometry>> lines;
-  for (auto& [element, entry] : FEntries) {
+  for (auto& [component, entry] : FEntries) {
+    TMorvikAbstract* element = entry.Element;
     if (auto* line = dynamic_cast<TLine*>(element)) {
       lines.emplace_back(line, entry.Natural);
       continue;
@@ -59,13 +60,7 @@ void TZoomMemory::AfterZoom(int Zoom) {
     FEntries.clear();
     return;
   }
-  for (auto& [element, entry] : FEntries) entry.Expected = Capture(element);
+  for (auto& [component, entry] : FEntries) entry.Expected = Capture(entry.Element);
 }
 
-void TZoomMemory::Forget(const ui::TComponent* Component) {
-  for (auto it = FEntries.begin(); it != FEntries.end(); ++it)
-    if (static_cast<const ui::TComponent*>(it->first) == Component) {
-      FEntries.erase(it);
-      return;
-    }
-}
+void TZoomMemory::Forget(const ui::TComponent* Component) { FEntries.erase(Component); }

@@ -36,10 +36,12 @@ private:
     bool operator==(const TGeometry&) const = default;
   };
   struct TEntry {
+    TMorvikAbstract* Element = nullptr;
     TGeometry Natural;
     TGeometry Expected;
   };
   static TGeometry Capture(TMorvikAbstract* Element);
 
-  std::unordered_map<TMorvikAbstract*, TEntry> FEntries;
+  // By the element as a component, so that one going away is found by its pointer alone.
+  std::unordered_map<const ui::TComponent*, TEntry> FEntries;
 };

@@ -99,6 +99,7 @@ TfrmDesign::~TfrmDesign() {
   delete ErrorBrowser;
   ErrorBrowser = nullptr;
   Selection.clear();
+  FSelected.clear();
   // The controls of a drag under way go before the desktop they stand on.
   FMouse.reset();
   Desktop->OnRemoved = nullptr;
@@ -172,9 +173,10 @@ void TfrmDesign::CreateComponents() {
   Desktop->OnRemoved = [this](ui::TComponent* c) {
     FZoomMemory.Forget(c);
     FMouse->Forget(c);
-    Selection.erase(std::remove_if(Selection.begin(), Selection.end(),
-                                   [c](TMorvikGraphic* s) { return static_cast<ui::TComponent*>(s) == c; }),
-                    Selection.end());
+    if (FSelected.remove(c))
+      Selection.erase(std::remove_if(Selection.begin(), Selection.end(),
+                                     [c](TMorvikGraphic* s) { return static_cast<ui::TComponent*>(s) == c; }),
+                      Selection.end());
   };
   Desktop->OnMouseDown = [this](ui::TObject*, ui::TMouseButton b, ui::TShiftState sh, int x, int y) {
     FMouse->sbxDesktopMouseDown(b, sh, x, y);

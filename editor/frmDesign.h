@@ -8,12 +8,14 @@
 #include "editor/CreateComp.h"
 #include "editor/DesignHost.h"
 #include "editor/DesignMouse.h"
+#include "editor/ReferenceIndex.h"
 #include "editor/SchemaHost.h"
 #include "editor/ZoomMemory.h"
 #include "diagram/ScrolledScrollBox.h"
 #include "ui/Desktop.h"
 #include "ui/Types.h"
 
+#include <QSet>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -402,4 +404,11 @@ private:
   };
   TView FViewBefore;
   TView FViewAfter;
+  // The elements of Selection, to tell at once whether one is selected.
+  QSet<const ui::TComponent*> FSelected;
+  // While elements are deleted: the model's references by table, told of every reference
+  // deleted meanwhile.
+  std::unique_ptr<TReferenceIndex> FReferenceIndex;
+  // Deletes Reference from the model, telling the index.
+  void DeleteModelReference(Morvik::TReference* Reference);
 };

@@ -132,6 +132,25 @@ bool BetweenEntities(const TRelation* Relation) {
          Relation->Target() && Relation->Target()->DiagramKind() == TDiagramKind::Entity;
 }
 
+// The model's references by table for the life of a deletion: made when none is kept yet, so
+// that the deletions nested in it share the outermost one.
+class TReferenceScope {
+public:
+  TReferenceScope(std::unique_ptr<TReferenceIndex>& Slot, const Morvik::TModel* Model)
+      : FSlot(Slot), FOwn(!Slot && Model) {
+    if (FOwn) FSlot = std::make_unique<TReferenceIndex>(*Model);
+  }
+  ~TReferenceScope() {
+    if (FOwn) FSlot.reset();
+  }
+  TReferenceScope(const TReferenceScope&) = delete;
+  TReferenceScope& operator=(const TReferenceScope&) = delete;
+
+private:
+  std::unique_ptr<TReferenceIndex>& FSlot;
+  bool FOwn;
+};
+
 // The one selected element when it is a T, else null.
 template <class T>
 T* OnlySelected(const std::vector<TMorvikGraphic*>& Selection) {
@@ -150,6 +169,7 @@ void TfrmDesign::DeleteSelectionElements() {
   const ui::TScopeGuard busy([this] {
     if (FHost) FHost->SetBusy(false);
   });
+  const TReferenceScope references(FReferenceIndex, Model);
   while (!Selection.empty()) {
     TMorvikGraphic* element = Selection.front();
     Deselect(element);
@@ -188,14 +208,12 @@ void TfrmDesign::DeleteEntity(TEntity* Entity) {
   if (table && Model) {
     // No reference may outlive its table: those that no relation on the desktop showed
     // go too, and a relation that still shows one goes with it.
-    for (int i = Model->GetReferenceCount() - 1; i >= 0; --i) {
-      if (i >= Model->GetReferenceCount()) continue;
-      Morvik::TReference* reference = Model->GetReference(i);
-      if (!reference || (reference->GetParentTable() != table && reference->GetChildTable() != table))
-        continue;
-      if (TRelation* relation = VisualModel->FindRelationByReference(reference)) DeleteRelation(relation);
-      if (i < Model->GetReferenceCount() && Model->GetReference(i) == reference)
-        Model->DeleteReference(reference);
+    const TReferenceScope scope(FReferenceIndex, Model);
+    const std::vector<Morvik::TReference*> references = FReferenceIndex->Of(table);
+    for (auto it = references.rbegin(); it != references.rend(); ++it) {
+      if (TRelation* relation = VisualModel->FindRelationByReference(*it)) DeleteRelation(relation);
+      // Deleting the relation may have taken the reference already.
+      if (FReferenceIndex->Contains(*it)) DeleteModelReference(*it);
     }
   }
   Entity->SetTable(nullptr);
@@ -211,8 +229,13 @@ void TfrmDesign::DeleteRelation(TRelation* Relation) {
   if (Browser) Browser->RemoveRelationNode(Relation);
   Morvik::TReference* reference = Relation->Reference();
   Relation->SetReference(nullptr);
-  if (reference && !Relation->ReferenceDropped() && Model) Model->DeleteReference(reference);
+  if (reference && !Relation->ReferenceDropped() && Model) DeleteModelReference(reference);
   delete Relation;
+}
+
+void TfrmDesign::DeleteModelReference(Morvik::TReference* Reference) {
+  Model->DeleteReference(Reference);
+  if (FReferenceIndex) FReferenceIndex->Deleted(Reference);
 }
 
 void TfrmDesign::DeleteNote(TNote* Note) {

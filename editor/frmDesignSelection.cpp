@@ -28,7 +28,7 @@ TResizeBox* TfrmDesign::ResizeBoxOf(const TRectangle* Element) const {
 
 void TfrmDesign::Select(TMorvikGraphic* Element) {
   if (!Element || Element->Selected()) return;
-  if (std::find(Selection.begin(), Selection.end(), Element) != Selection.end()) return;
+  if (FSelected.contains(Element)) return;
   if (Element->IsEntryPoint()) return;
   TRectangle* rectangle = AsBox(Element);
   TLine* line = Element->DiagramKind() == TDiagramKind::Relation ? static_cast<TRelation*>(Element) : nullptr;
@@ -44,6 +44,7 @@ void TfrmDesign::Select(TMorvikGraphic* Element) {
     CreateResizeLine(Desktop, FZoom, 1000, true, line, ElementHandlers());
   }
   Selection.push_back(Element);
+  FSelected.insert(Element);
   Element->SetSelected(true);
   if (Selection.size() == 2)
     if (TRectangle* first = AsBox(Selection.front()))
@@ -52,9 +53,8 @@ void TfrmDesign::Select(TMorvikGraphic* Element) {
 
 void TfrmDesign::Deselect(TMorvikGraphic* Element) {
   if (!Element) return;
-  auto it = std::find(Selection.begin(), Selection.end(), Element);
   // A move carries the selection as it was: a selection that changes under it ends it.
-  if (it != Selection.end()) FMouse->SelectionChanging();
+  if (FSelected.contains(Element)) FMouse->SelectionChanging();
   Element->SetSelected(false);
   if (TRectangle* rectangle = AsBox(Element)) {
     delete ResizeBoxOf(rectangle);
@@ -63,8 +63,7 @@ void TfrmDesign::Deselect(TMorvikGraphic* Element) {
     for (const char* end : {"_T", "_B"})
       delete Desktop->FindComponent(QStringLiteral("ResLine_") + line->Name() + QLatin1String(end));
   }
-  it = std::find(Selection.begin(), Selection.end(), Element);
-  if (it != Selection.end()) Selection.erase(it);
+  if (FSelected.remove(Element)) Selection.erase(std::find(Selection.begin(), Selection.end(), Element));
   if (Selection.size() == 1)
     if (TRectangle* only = AsBox(Selection.front()))
       if (TResizeBox* box = ResizeBoxOf(only)) box->SetState(rsSelectedAsOne);

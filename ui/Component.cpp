@@ -2,8 +2,6 @@
 
 #include "ui/Exception.h"
 
-#include <algorithm>
-
 namespace ui {
 
 namespace {
@@ -24,10 +22,9 @@ TComponent::~TComponent() {
   Destroying();
   NotifyRemoval();
   // Free owned components, last first; each removes itself from the list.
-  while (!FComponents.empty()) {
-    TComponent* c = FComponents.back();
+  while (TComponent* c = FComponents.Last()) {
     delete c;
-    if (!FComponents.empty() && FComponents.back() == c) FComponents.pop_back();
+    FComponents.Remove(c);
   }
   if (FOwner) FOwner->RemoveComponent(this);
 }
@@ -35,13 +32,10 @@ TComponent::~TComponent() {
 void TComponent::NotifyRemoval() {
   if (FRemovalSent) return;
   FRemovalSent = true;
-  // Those who asked for a notification forget us and we forget them.
-  std::vector<TComponent*> others;
-  others.swap(FFreeNotifies);
-  for (TComponent* c : others) {
-    auto& list = c->FFreeNotifies;
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    if (c->FOwner != FOwner || !FOwner) c->Notification(this, TOperation::opRemove);
+  // Those linked with us forget us and we forget them; then the owner hears of it.
+  for (TComponent* c : FFreeNotifies.TakeAll()) {
+    c->FFreeNotifies.Remove(this);
+    if (!c->FDestroying) c->Notification(this, TOperation::opRemove);
   }
   if (FOwner) FOwner->Notification(this, TOperation::opRemove);
 }
@@ -66,16 +60,15 @@ void TComponent::InsertComponent(TComponent* Component) {
   if (!Component || Component->FOwner == this) return;
   if (!Component->FName.isEmpty() && FindComponent(Component->FName)) RaiseDuplicateName(Component->FName);
   if (Component->FOwner) Component->FOwner->RemoveComponent(Component);
-  FComponents.push_back(Component);
+  FComponents.Add(Component);
   if (!Component->FName.isEmpty()) FNames.insert(NameKey(Component->FName), Component);
   Component->FOwner = this;
   Notification(Component, TOperation::opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent* Component) {
-  auto it = std::find(FComponents.begin(), FComponents.end(), Component);
-  if (it == FComponents.end()) return;
-  FComponents.erase(it);
+  if (!Component || !FComponents.Contains(Component)) return;
+  FComponents.Remove(Component);
   if (!Component->FName.isEmpty()) {
     auto named = FNames.find(NameKey(Component->FName));
     if (named != FNames.end() && named.value() == Component) FNames.erase(named);
@@ -85,24 +78,12 @@ void TComponent::RemoveComponent(TComponent* Component) {
 
 void TComponent::FreeNotification(TComponent* Component) {
   if (!Component || Component == this) return;
-  if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), Component) == FFreeNotifies.end())
-    FFreeNotifies.push_back(Component);
-  if (std::find(Component->FFreeNotifies.begin(), Component->FFreeNotifies.end(), this) ==
-      Component->FFreeNotifies.end())
-    Component->FFreeNotifies.push_back(this);
+  FFreeNotifies.Add(Component);
+  Component->FFreeNotifies.Add(this);
 }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
-  if (Operation == TOperation::opRemove && AComponent != this) {
-    auto& list = FFreeNotifies;
-    list.erase(std::remove(list.begin(), list.end(), AComponent), list.end());
-  }
-  // An owner passes the news on to every component it holds.
-  if (Operation == TOperation::opRemove) {
-    std::vector<TComponent*> copy = FComponents;
-    for (TComponent* c : copy)
-      if (c != AComponent && !c->FDestroying) c->Notification(AComponent, Operation);
-  }
+  if (Operation == TOperation::opRemove && AComponent != this) FFreeNotifies.Remove(AComponent);
 }
 
 } // namespace ui

@@ -1,8 +1,10 @@
 #pragma once
 // Components: named objects with an owner that frees them, and the removal notification
-// through which every component of the same owner (and every component that asked for it
-// with FreeNotification) learns that another one is going away, so it can forget its pointer.
+// through which the owner and every component that asked for it with FreeNotification learn
+// that another one is going away, so they can forget their pointer. A removal costs the same
+// however many components the owner holds.
 
+#include "ui/ComponentList.h"
 #include "ui/Graphics.h"
 
 #include <QHash>
@@ -33,8 +35,8 @@ public:
   void SetTag(intptr_t Value) { FTag = Value; }
 
   TComponent* Owner() const { return FOwner; }
-  int ComponentCount() const { return static_cast<int>(FComponents.size()); }
-  TComponent* Component(int Index) const { return FComponents.at(static_cast<size_t>(Index)); }
+  int ComponentCount() const { return FComponents.Count(); }
+  TComponent* Component(int Index) const { return FComponents.At(Index); }
   // The component of that name (ignoring case), or null; an empty name finds nothing.
   TComponent* FindComponent(const QString& Name) const;
   // Takes ownership of Component (removing it from its previous owner). Raises, changing
@@ -42,13 +44,14 @@ public:
   void InsertComponent(TComponent* Component);
   // Gives up ownership of Component without freeing it.
   void RemoveComponent(TComponent* Component);
-  // Also notify Component when this one is removed (for pointers across owners).
+  // Notify Component when this one is removed, and this one when Component is: every
+  // component that keeps a pointer to another one asks for it, whoever owns the two.
   void FreeNotification(TComponent* Component);
 
 protected:
-  // Called for every component removed from (or inserted into) the same owner, and for
-  // every component that asked for a free notification. The owner passes it on to all of
-  // its components. Implementations only compare the pointer; the object is being freed.
+  // Called on the owner for every component removed from (or inserted into) it, and on
+  // every component linked with the removed one through FreeNotification. Implementations
+  // only compare the pointer; the object is being freed.
   virtual void Notification(TComponent* AComponent, TOperation Operation);
   // Runs once at the start of destruction, before the notifications.
   void Destroying() { FDestroying = true; }
@@ -59,10 +62,10 @@ private:
   QString FName;
   intptr_t FTag = 0;
   TComponent* FOwner = nullptr;
-  std::vector<TComponent*> FComponents;
+  TComponentList FComponents;
   // The named components among FComponents, by case-folded name.
   QHash<QString, TComponent*> FNames;
-  std::vector<TComponent*> FFreeNotifies;
+  TComponentList FFreeNotifies;
   bool FDestroying = false;
   bool FRemovalSent = false;
 };

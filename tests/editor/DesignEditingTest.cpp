@@ -237,6 +237,17 @@ TEST_F(DesignEditing, DeletingAnEntityTakesItsRelationsLabelEntryPointAndEveryRe
   // The model's own walks read only what is left.
   EXPECT_NE(design->Model->Generate(), nullptr);
   design->CheckModel();
+
+  // The rest at once, with a reference that no relation shows between the two: every
+  // reference goes once.
+  design->Model->NewReference(c->Table(), b->Table());
+  design->SelectOnly(b);
+  design->Select(c);
+  design->DeleteSelection();
+  EXPECT_EQ(Tables(), 0);
+  EXPECT_EQ(References(), 0);
+  EXPECT_TRUE(design->VisualModel->Relations.empty());
+  EXPECT_TRUE(design->Selection.empty());
 }
 
 TEST_F(DesignEditing, BrowserNodesFollowCreationRenameAndDeletion) {

@@ -52,6 +52,136 @@ std::vector<QString> Names(const std::vector<TEntity*>& Entities) {
   return names;
 }
 
+// The XML of a table of two INTEGER columns, ID (the key) and REF_ID, at indentation Tabs.
+QString TableXml(const QString& Name, int Tabs) {
+  const QString t(Tabs, QLatin1Char('\t'));
+  auto paramObject = [&](const QString& In) {
+    return In + "<paramobject name=\"ParamObject\">\r\n" + In + "\t<memo name=\"Note\" value=\"\"/>\r\n" +
+           In + "\t<list name=\"Scalar\">\r\n" + In + "\t</list>\r\n" + In + "\t<list name=\"Vector\">\r\n" +
+           In + "\t</list>\r\n" + In + "</paramobject>\r\n";
+  };
+  QString xml = t + "<table name=\"Data\">\r\n" + t + "\t<string name=\"Name\" value=\"" + Name + "\"/>\r\n" +
+                paramObject(t + "\t") + t + "\t<integer name=\"CountOfColumns\" value=\"2\"/>\r\n";
+  const char* columns[] = {"ID", "REF_ID"};
+  for (int c = 0; c < 2; ++c) {
+    const QString in = t + "\t\t";
+    xml += t + "\t<column name=\"" + QString::number(c) + "\">\r\n" + in + "<string name=\"Name\" value=\"" +
+           columns[c] + "\"/>\r\n" + paramObject(in) + in + "<boolean name=\"Primary\" value=\"" +
+           (c == 0 ? "true" : "false") + "\"/>\r\n" + in + "<datatype name=\"DataType\">\r\n" + in +
+           "\t<string name=\"Name\" value=\"INTEGER\"/>\r\n" + paramObject(in + "\t") + in +
+           "</datatype>\r\n" + t + "\t</column>\r\n";
+  }
+  return xml + t + "</table>\r\n";
+}
+
+// A schema file of Entities entities in a ring of relations (each relation's ends named in
+// capitals, every third relation with a label), notes tied to entities, an entry point on
+// every fifth entity and the project block.
+QByteArray GeneratedSchema(int Entities) {
+  QString x = "<?xml version=\"1.0\" encoding=\"windows-1250\" standalone=\"yes\"?>\r\n<repository>\r\n";
+  auto leaf = [&](int Tabs, const char* Type, const QString& Name, const QString& Value) {
+    x += QString(Tabs, QLatin1Char('\t')) + "<" + Type + " name=\"" + Name + "\" value=\"" + Value +
+         "\"/>\r\n";
+  };
+  auto open = [&](int Tabs, const char* Type, const QString& Name) {
+    x += QString(Tabs, QLatin1Char('\t')) + "<" + Type + " name=\"" + Name + "\">\r\n";
+  };
+  auto close = [&](int Tabs, const char* Type) {
+    x += QString(Tabs, QLatin1Char('\t')) + "</" + Type + ">\r\n";
+  };
+  auto number = [](int N) { return QString::number(N); };
+  const int notes = Entities / 4, relations = Entities + notes;
+  for (const char* key : {"DesktopWPag", "DesktopHPag"}) leaf(1, "integer", key, "0");
+  leaf(1, "integer", "DesktopWPix", "5000");
+  leaf(1, "integer", "DesktopHPix", "5000");
+  leaf(1, "integer", "ViewOriginX", "100");
+  leaf(1, "integer", "ViewOriginY", "50");
+  leaf(1, "string", "DocumentationPath", "");
+  open(1, "projectinfo", "ProjectInfo");
+  leaf(2, "string", "DBModelName", "InterBase 6");
+  leaf(2, "string", "DLLFileName", "varne.dll");
+  leaf(2, "string", "DLLVersion", "1.0");
+  close(1, "projectinfo");
+  open(1, "list", "Entities");
+  leaf(2, "integer", "Count", number(Entities));
+  for (int e = 0; e < Entities; ++e) {
+    open(2, "entity", "E" + number(e));
+    leaf(3, "string", "Name", "Entity_" + number(e));
+    leaf(3, "string", "Caption", "T_" + number(e));
+    leaf(3, "integer", "Left", number((e % 15) * 300));
+    leaf(3, "integer", "Top", number((e / 15) * 200));
+    leaf(3, "boolean", "ShowAttrib", e % 2 ? "true" : "false");
+    x += TableXml("T_" + number(e), 3);
+    close(2, "entity");
+  }
+  close(1, "list");
+  open(1, "list", "Notes");
+  leaf(2, "integer", "Count", number(notes));
+  for (int n = 0; n < notes; ++n) {
+    open(2, "note", "N" + number(n));
+    leaf(3, "string", "Name", "Note_" + number(n));
+    leaf(3, "memo", "Text", "Note " + number(n));
+    leaf(3, "integer", "Left", number(4600));
+    leaf(3, "integer", "Top", number(n * 100));
+    close(2, "note");
+  }
+  close(1, "list");
+  open(1, "list", "EntryPoints");
+  leaf(2, "integer", "Count", number(Entities / 5));
+  for (int p = 0; p < Entities / 5; ++p) {
+    open(2, "entrypoint", "EP" + number(p));
+    leaf(3, "string", "Name", "EntryPoint_" + number(p));
+    leaf(3, "string", "Entity", "entity_" + number(p * 5));
+    close(2, "entrypoint");
+  }
+  close(1, "list");
+  const int labels = (relations + 2) / 3;
+  open(1, "list", "TextLabels");
+  leaf(2, "integer", "Count", number(labels));
+  for (int l = 0; l < labels; ++l) {
+    open(2, "textlabel", "TL" + number(l));
+    leaf(3, "string", "Name", "TextLabel_" + number(l));
+    leaf(3, "string", "Caption", "label");
+    close(2, "textlabel");
+  }
+  close(1, "list");
+  open(1, "list", "Relations");
+  leaf(2, "integer", "Count", number(relations));
+  for (int r = 0; r < relations; ++r) {
+    const bool toNote = r >= Entities;
+    open(2, "relation", "R" + number(r));
+    leaf(3, "string", "Name", "Relation_" + number(r));
+    leaf(3, "string", "Base", toNote ? "NOTE_" + number(r - Entities) : "ENTITY_" + number(r));
+    leaf(3, "string", "Target", "ENTITY_" + number((r + 1) % Entities));
+    if (r % 3 == 0) leaf(3, "string", "MainLabel", "TEXTLABEL_" + number(r / 3));
+    for (const char* key : {"BaseX", "BaseY", "TargetX", "TargetY"}) leaf(3, "integer", key, "10");
+    leaf(3, "integer", "RelationKind", toNote ? "18" : "7");
+    if (!toNote) {
+      open(3, "reference", "Data");
+      leaf(4, "string", "Name", "FK_" + number(r));
+      x += QString(4, QLatin1Char('\t')) +
+           "<paramobject name=\"ParamObject\">\r\n\t\t\t\t\t<memo name=\"Note\" "
+           "value=\"\"/>\r\n\t\t\t\t\t<list name=\"Scalar\">\r\n\t\t\t\t\t</list>\r\n\t\t\t\t\t<list "
+           "name=\"Vector\">\r\n\t\t\t\t\t</list>\r\n\t\t\t\t</paramobject>\r\n";
+      leaf(4, "integer", "CountOfPair", "1");
+      leaf(4, "string", "Parent_0", "ID");
+      leaf(4, "string", "Child_0", "REF_ID");
+      close(3, "reference");
+    }
+    close(2, "relation");
+  }
+  close(1, "list");
+  open(1, "projectinfo", "ProjectInfo");
+  leaf(2, "boolean", "Created", "true");
+  leaf(2, "string", "Name", "ProjectInfo_0");
+  leaf(2, "string", "Project", "Generated");
+  leaf(2, "datetime", "CreatedAt", "1.6.2001 9:30:00");
+  leaf(2, "datetime", "UpdatedAt", "2.6.2001 10:00:00");
+  close(1, "projectinfo");
+  x += "</repository>\r\n";
+  return x.toLatin1();
+}
+
 class DesignFile : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -134,6 +264,48 @@ TEST_F(DesignFile, SaveCloseOpenAndSaveAgainGiveTheSameBytes) {
   // Save writes back to the window's file.
   ASSERT_TRUE(second->Save());
   EXPECT_EQ(Bytes(Temp("b.xml")), saved);
+  EXPECT_TRUE(host.Joined.isEmpty()) << qPrintable(host.Joined.join("|"));
+}
+
+TEST_F(DesignFile, AGeneratedSchemaOfManyElementsOpensWholeAndSavesToTheSameBytesAgain) {
+  constexpr int Entities = 120;
+  Write(Temp("generated.xml"), GeneratedSchema(Entities));
+  bool loaded = false;
+  TfrmDesign* first = Open(Temp("generated.xml"), &loaded);
+  ASSERT_TRUE(loaded) << qPrintable(host.Joined.join("|"));
+  // Every element named in another case than its own is still found.
+  const TVisualModel& d = *first->VisualModel;
+  EXPECT_EQ(d.Entities.size(), static_cast<size_t>(Entities));
+  EXPECT_EQ(d.Notes.size(), static_cast<size_t>(Entities / 4));
+  EXPECT_EQ(d.EntryPoints.size(), static_cast<size_t>(Entities / 5));
+  ASSERT_EQ(d.Relations.size(), static_cast<size_t>(Entities + Entities / 4));
+  EXPECT_EQ(first->Model->GetReferenceCount(), Entities);
+  for (size_t r = 0; r < d.Relations.size(); ++r) {
+    const TRelation* relation = d.Relations[r];
+    EXPECT_EQ(relation->MainLabel() != nullptr, r % 3 == 0) << r;
+    if (relation->MainLabel())
+      EXPECT_EQ(relation->MainLabel()->Tag(), reinterpret_cast<intptr_t>(relation)) << r;
+  }
+  host.SaveName = Temp("a.xml");
+  ASSERT_TRUE(first->SaveAs());
+  TfrmDesign* second = Open(Temp("a.xml"), &loaded);
+  ASSERT_TRUE(loaded);
+  host.SaveName = Temp("b.xml");
+  ASSERT_TRUE(second->SaveAs());
+  EXPECT_EQ(Bytes(Temp("b.xml")), Bytes(Temp("a.xml")));
+
+  // Deleting every box at once takes every relation, label, entry point, table and
+  // reference with it.
+  for (TEntity* e : second->VisualModel->Entities) second->Select(e);
+  for (TNote* n : second->VisualModel->Notes) second->Select(n);
+  second->Select(second->VisualModel->ProjectInfo);
+  second->DeleteSelection();
+  const TVisualModel& left = *second->VisualModel;
+  EXPECT_TRUE(left.Entities.empty() && left.Notes.empty() && left.Relations.empty() &&
+              left.TextLabels.empty() && left.EntryPoints.empty() && !left.ProjectInfo);
+  EXPECT_EQ(second->Model->GetTableCount(), 0);
+  EXPECT_EQ(second->Model->GetReferenceCount(), 0);
+  EXPECT_TRUE(second->Selection.empty());
   EXPECT_TRUE(host.Joined.isEmpty()) << qPrintable(host.Joined.join("|"));
 }
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,8 @@ public:
   bool ThrowInResize = false;
   bool ThrowInMouseDown = false;
   int Paints = 0;
+  // Removal notifications heard.
+  int Removals = 0;
 
   void Watch(ui::TComponent* Other) {
     Watched = Other;
@@ -60,7 +63,9 @@ protected:
   void DblClick() override { Log.push_back("dblclick"); }
   void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override {
     ui::TControl::Notification(AComponent, Operation);
-    if (Operation == ui::TOperation::opRemove && AComponent == Watched) Watched = nullptr;
+    if (Operation != ui::TOperation::opRemove) return;
+    ++Removals;
+    if (AComponent == Watched) Watched = nullptr;
   }
 
 private:
@@ -89,27 +94,57 @@ std::pair<TProbe*, TProbe*> TwoProbes(ui::TDesktop& Desktop) {
 
 } // namespace
 
-TEST(Component, RemovalNotificationReachesSiblingsAndWatchersSoPointersAreCleared) {
+TEST(Component, RemovalNotificationReachesTheWatchersAndTheOwnerOnly) {
   ui::TDesktop desktop;
   auto* a = new TProbe(&desktop, ui::clRed);
   auto* b = new TProbe(&desktop, ui::clBlue);
-  a->Watched = b; // same owner: no request needed
+  auto* bystander = new TProbe(&desktop, ui::clGreen);
+  a->Watch(b); // same owner
   auto other = std::make_unique<ui::TComponent>(nullptr);
   auto* c = new TProbe(other.get(), ui::clLime);
-  a->Watch(nullptr);
-  c->Watch(b); // another owner: asks for the notification
-  a->Watched = b;
+  c->Watch(b); // another owner
   delete b;
   EXPECT_EQ(a->Watched, nullptr);
   EXPECT_EQ(c->Watched, nullptr);
-  EXPECT_EQ(desktop.ComponentCount(), 1);
+  EXPECT_EQ(a->Removals, 1);
+  EXPECT_EQ(c->Removals, 1);
+  // A component that holds no pointer to the removed one is not told.
+  EXPECT_EQ(bystander->Removals, 0);
+  EXPECT_EQ(desktop.ComponentCount(), 2);
   // The owner frees what it owns; the watcher of a freed component is not called afterwards.
   auto* d = new TProbe(&desktop, ui::clRed);
   c->Watch(d);
   other.reset(); // frees c, which must leave d's watcher list
   delete d;      // must not notify the freed c
-  EXPECT_EQ(desktop.ComponentCount(), 1);
+  EXPECT_EQ(desktop.ComponentCount(), 2);
   EXPECT_EQ(desktop.FindComponent(""), nullptr);
+}
+
+TEST(Component, RemovingInAnyOrderKeepsTheOthersInTheirOrder) {
+  ui::TComponent owner(nullptr);
+  std::vector<ui::TComponent*> all;
+  for (int i = 0; i < 100; ++i) {
+    all.push_back(new ui::TComponent(&owner));
+    all.back()->SetName(QStringLiteral("C%1").arg(i));
+  }
+  // Every third from the front, then the last ones, then what a walk finds at its place.
+  std::vector<ui::TComponent*> kept;
+  for (int i = 0; i < 100; ++i)
+    if (i % 3 == 0 || i >= 90)
+      delete all[static_cast<size_t>(i)];
+    else
+      kept.push_back(all[static_cast<size_t>(i)]);
+  ASSERT_EQ(owner.ComponentCount(), static_cast<int>(kept.size()));
+  for (int i = 0; i < owner.ComponentCount(); ++i)
+    EXPECT_EQ(owner.Component(i), kept[static_cast<size_t>(i)]);
+  EXPECT_THROW(owner.Component(owner.ComponentCount()), std::out_of_range);
+  EXPECT_EQ(owner.FindComponent("C3"), nullptr);
+  EXPECT_EQ(owner.FindComponent("c4"), kept[2]);
+  // Removed components can come back, at the end.
+  owner.RemoveComponent(kept[0]);
+  owner.InsertComponent(kept[0]);
+  EXPECT_EQ(owner.Component(owner.ComponentCount() - 1), kept[0]);
+  EXPECT_EQ(owner.Component(0), kept[1]);
 }
 
 TEST(Component, NamesAreUniqueAmongOneOwnersComponentsIgnoringCase) {

@@ -1,9 +1,11 @@
 #include "editor/Repository.h"
 
 #include "editor/RepositoryError.h"
+#include "editor/RepositoryStream.h"
 #include "editor/RepositoryXMLReader.h"
 #include "editor/RepositoryXMLWriter.h"
 #include "editor/XMLMaker.h"
+#include "ui/Exception.h"
 
 #include "ui/Exception.h"
 #include "ui/RegularFile.h"
@@ -94,6 +96,13 @@ QLatin1StringView TRepositoryItem::ElementLatin1(int Type) {
 // ---------------------------------------------------------------------------------------------
 
 TRepository::TRepository() = default;
+TRepository::TRepository(const TStreamed& Stream)
+    : FStream(std::make_unique<TRepositoryStream>(Stream.FileName)) {}
+
+void TRepository::RequireTextHeld() const {
+  if (FStream && !FStream->FileName().isEmpty())
+    throw ui::Exception(QStringLiteral("The text of the store went to \"%1\".").arg(FStream->FileName()));
+}
 TRepository::~TRepository() = default;
 
 const TRepositoryItem* TRepository::Lookup(QStringView Path) const {
@@ -116,6 +125,10 @@ int TRepository::AddItem(const QString& Path, TRepositoryType Type, TRepositoryV
                          TRepositoryItem** Added) {
   if (Path.isEmpty() || static_cast<int>(Type) >= RepositoryTypeCount) return rrWrongParameters;
   if (!IsBranchType(Type) && !ValueFitsType(Type, Value)) return rrWrongParameters;
+  if (FStream) {
+    if (Added != nullptr) *Added = nullptr;
+    return FStream->Add(Path, Type, std::move(Value));
+  }
 
   const qsizetype dot = Path.lastIndexOf(QLatin1Char('.'));
   if (dot >= 0) {
@@ -267,12 +280,15 @@ void TRepository::AddTreeItems(const TRepositoryList& List, const QString& Path)
 }
 
 QByteArray TRepository::SaveToBytes() const {
+  RequireTextHeld();
+  if (FStream) return FStream->Finish().GenerateXMLBytes();
   TXMLMaker maker;
   TRepositoryXMLWriter::Write(FRoot, maker);
   return maker.GenerateXMLBytes();
 }
 
 void TRepository::SaveToFile(const QString& FileName) const {
+  if (FStream) return FStream->Finish().GenerateXMLFile(FileName);
   TXMLMaker maker;
   maker.BeginXMLFile(FileName);
   TRepositoryXMLWriter::Write(FRoot, maker);
@@ -280,6 +296,8 @@ void TRepository::SaveToFile(const QString& FileName) const {
 }
 
 QString TRepository::SaveToText() const {
+  RequireTextHeld();
+  if (FStream) return FStream->Finish().GenerateXMLString();
   TXMLMaker maker;
   TRepositoryXMLWriter::Write(FRoot, maker);
   return maker.GenerateXMLString();

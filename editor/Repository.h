@@ -80,6 +80,7 @@ using TRepositoryValue =
     std::variant<std::monostate, QString, int, bool, QDateTime, TFontValue, TBrushValue, TPenValue>;
 
 class TRepositoryItem;
+class TRepositoryStream;
 
 // The ordered child list of a branch. Long lists keep an index by name, so that a lookup does
 // not walk the siblings one by one.
@@ -123,6 +124,16 @@ private:
 class TRepository {
 public:
   TRepository();
+  // A store that keeps no tree: every write goes at once into its XML text. The writes must
+  // come in the order of the text (each branch's items before anything outside it); one that
+  // does not raises ERepositoryStreamOrder, and only a store that keeps its tree can take that
+  // writer. Reads find nothing. With a FileName the text goes to that file as it is made
+  // (begun at once, raising as SaveToFile does) and only SaveToFile of that name finishes it;
+  // without one the save operations give the text held.
+  struct TStreamed {
+    QString FileName;
+  };
+  explicit TRepository(const TStreamed& Stream);
   ~TRepository();
   TRepository(const TRepository&) = delete;
   TRepository& operator=(const TRepository&) = delete;
@@ -206,6 +217,8 @@ public:
 
 private:
   const TRepositoryItem* Lookup(QStringView Path) const;
+  // Raises when the text went to a file instead of being held.
+  void RequireTextHeld() const;
   int AddItem(const QString& Path, TRepositoryType Type, TRepositoryValue Value, TRepositoryItem** Added);
   void AddTreeItems(const TRepositoryList& List, const QString& Path);
   void AddBranch(const QString& Path, TRepositoryType Type);
@@ -213,13 +226,14 @@ private:
   const TRepositoryItem& Require(const QString& Path, TRepositoryType Type) const;
   // A named plug-in object: its branch of Type, its Name and its parameters; the branch's
   // child list.
-  TRepositoryList& SaveNamedObject(const QString& Path, TRepositoryType Type, const char* Name,
+  TRepositoryList* SaveNamedObject(const QString& Path, TRepositoryType Type, const char* Name,
                                    const Morvik::TParamObject* Object);
-  // A branch added at Path as AddItem adds it, raising on failure; its child list.
-  TRepositoryList& AddBranchList(const QString& Path, TRepositoryType Type);
+  // A branch added at Path as AddItem adds it, raising on failure; its child list (null in a
+  // streamed store).
+  TRepositoryList* AddBranchList(const QString& Path, TRepositoryType Type);
   // An item added to the child list of the branch at ListPath, with the results AddItem
   // would give for ListPath + "." + Name (raised), without building that path.
-  void AddChild(TRepositoryList& List, const QString& ListPath, const QString& Name, TRepositoryType Type,
+  void AddChild(TRepositoryList* List, const QString& ListPath, const QString& Name, TRepositoryType Type,
                 TRepositoryValue Value);
   // Text of a plug-in's name, made once per text the plug-in holds.
   const QString& PluginName(const char* Name);
@@ -232,4 +246,5 @@ private:
   TRepositoryList* FRememberedList = nullptr;
   QString FRememberedPath;
   QHash<const char*, QString> FPluginNames;
+  std::unique_ptr<TRepositoryStream> FStream;
 };

@@ -4,6 +4,7 @@
 
 #include "editor/RepositoryError.h"
 #include "editor/Repository.h"
+#include "editor/RepositoryStream.h"
 
 #include "Interface/MorvikInterface.h"
 
@@ -20,21 +21,25 @@ QString Sub(const QString& Path, const char* Key) { return Sub(Path, QString::fr
 // ---------------------------------------------------------------------------------------------
 // Savers
 
-TRepositoryList& TRepository::AddBranchList(const QString& Path, TRepositoryType Type) {
+TRepositoryList* TRepository::AddBranchList(const QString& Path, TRepositoryType Type) {
   TRepositoryItem* item = nullptr;
   RaiseOnError(AddItem(Path, Type, {}, &item));
-  return *item->Children();
+  return item != nullptr ? item->Children() : nullptr;
 }
 
-void TRepository::AddChild(TRepositoryList& List, const QString& ListPath, const QString& Name,
+void TRepository::AddChild(TRepositoryList* List, const QString& ListPath, const QString& Name,
                            TRepositoryType Type, TRepositoryValue Value) {
+  if (FStream) {
+    RaiseOnError(FStream->AddChild(ListPath, Name, Type, std::move(Value)));
+    return;
+  }
   if (Name.contains(QLatin1Char('.'))) {
     // Such a name reads as a path through other branches.
     RaiseOnError(AddItem(Sub(ListPath, Name), Type, std::move(Value)));
     return;
   }
-  if (List.Find(Name) != nullptr) RaiseOnError(rrAlreadyExists);
-  List.Append(std::make_unique<TRepositoryItem>(Name, Type, std::move(Value)));
+  if (List->Find(Name) != nullptr) RaiseOnError(rrAlreadyExists);
+  List->Append(std::make_unique<TRepositoryItem>(Name, Type, std::move(Value)));
 }
 
 const QString& TRepository::PluginName(const char* Name) {
@@ -47,17 +52,18 @@ const QString& TRepository::PluginName(const char* Name) {
 
 void TRepository::SaveParamObject(const QString& Path, const Morvik::TParamObject* Object) {
   static const QString note = QStringLiteral("Note");
-  TRepositoryList& branch = AddBranchList(Path, rtParamObject);
+  TRepositoryList* branch = AddBranchList(Path, rtParamObject);
   AddChild(branch, Path, note, rtMemo, Text(Object->GetComment()));
   const QString scalarPath = Sub(Path, "Scalar");
   const QString vectorPath = Sub(Path, "Vector");
-  TRepositoryList& scalars = AddBranchList(scalarPath, rtList);
-  AddBranchList(vectorPath, rtList);
+  // Each list gets its items before the next one starts, in the order of the file.
+  TRepositoryList* scalars = AddBranchList(scalarPath, rtList);
   for (int i = 0; i < Object->GetParamCount(); ++i) {
     const Morvik::TParamInfo* info = Object->GetParam(i);
     AddChild(scalars, scalarPath, PluginName(info->GetName()),
              info->GetType() == Morvik::ptMemo ? rtMemo : rtString, Text(Object->GetParamValue(i)));
   }
+  AddBranchList(vectorPath, rtList);
   for (int j = 0; j < Object->GetListParamCount(); ++j) {
     const QString list = Sub(vectorPath, PluginName(Object->GetListParamInfo(j)->GetName()));
     AddBranch(list, rtListParam);
@@ -67,10 +73,10 @@ void TRepository::SaveParamObject(const QString& Path, const Morvik::TParamObjec
   }
 }
 
-TRepositoryList& TRepository::SaveNamedObject(const QString& Path, TRepositoryType Type, const char* Name,
+TRepositoryList* TRepository::SaveNamedObject(const QString& Path, TRepositoryType Type, const char* Name,
                                               const Morvik::TParamObject* Object) {
   static const QString name = QStringLiteral("Name");
-  TRepositoryList& branch = AddBranchList(Path, Type);
+  TRepositoryList* branch = AddBranchList(Path, Type);
   AddChild(branch, Path, name, rtString, Text(Name));
   SaveParamObject(Sub(Path, "ParamObject"), Object);
   return branch;
@@ -86,14 +92,14 @@ void TRepository::SaveColumn(const QString& Path, const Morvik::TColumn* Column)
     RaiseRepositoryError(reUnknownDataType,
                          QStringLiteral("Sloupec \"%1\" nemá datový typ.").arg(Text(Column->GetName())));
   static const QString primary = QStringLiteral("Primary");
-  TRepositoryList& branch = SaveNamedObject(Path, rtColumn, Column->GetName(), Column);
+  TRepositoryList* branch = SaveNamedObject(Path, rtColumn, Column->GetName(), Column);
   AddChild(branch, Path, primary, rtBoolean, Column->GetKey());
   SaveDataType(Sub(Path, "DataType"), Column->GetDataType());
 }
 
 void TRepository::SaveTable(const QString& Path, const Morvik::TTable* Table) {
   static const QString count = QStringLiteral("CountOfColumns");
-  TRepositoryList& branch = SaveNamedObject(Path, rtTable, Table->GetName(), Table);
+  TRepositoryList* branch = SaveNamedObject(Path, rtTable, Table->GetName(), Table);
   AddChild(branch, Path, count, rtInteger, Table->GetColumnCount());
   for (int i = 0; i < Table->GetColumnCount(); ++i)
     SaveColumn(Sub(Path, QString::number(i)), Table->GetColumn(i));

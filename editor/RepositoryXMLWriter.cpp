@@ -54,22 +54,35 @@ QString TRepositoryXMLWriter::DateTimeText(const QDateTime& Value) {
 }
 
 void TRepositoryXMLWriter::Write(const TRepositoryList& Root, TXMLMaker& Maker) {
+  OpenRoot(Maker);
+  for (int i = 0; i < Root.Count(); ++i) WriteItem(Root.At(i), Maker);
+  CloseRoot(Maker);
+}
+
+void TRepositoryXMLWriter::OpenRoot(TXMLMaker& Maker) {
   Maker.BeginTag(RootElement);
   Maker.EndOpenTag();
-  for (int i = 0; i < Root.Count(); ++i) WriteItem(Root.At(i), Maker);
-  Maker.CloseElement(RootElement);
 }
+
+void TRepositoryXMLWriter::CloseRoot(TXMLMaker& Maker) { Maker.CloseElement(RootElement); }
 
 void TRepositoryXMLWriter::WriteItem(const TRepositoryItem& Item, TXMLMaker& Maker) {
   if (!Item.IsBranch()) {
     WriteLeaf(Item, Maker);
     return;
   }
-  const QLatin1StringView element = TRepositoryItem::ElementLatin1(Item.Type());
-  Maker.BeginTag(element);
-  Maker.AddAttribute(QLatin1StringView("name"), Item.Name());
-  Maker.EndOpenTag();
+  OpenBranch(Item, Maker);
   const TRepositoryList& children = *Item.Children();
   for (int i = 0; i < children.Count(); ++i) WriteItem(children.At(i), Maker);
-  Maker.CloseElement(element);
+  CloseBranch(Item.Type(), Maker);
+}
+
+void TRepositoryXMLWriter::OpenBranch(const TRepositoryItem& Branch, TXMLMaker& Maker) {
+  Maker.BeginTag(TRepositoryItem::ElementLatin1(Branch.Type()));
+  Maker.AddAttribute(QLatin1StringView("name"), Branch.Name());
+  Maker.EndOpenTag();
+}
+
+void TRepositoryXMLWriter::CloseBranch(TRepositoryType Type, TXMLMaker& Maker) {
+  Maker.CloseElement(TRepositoryItem::ElementLatin1(Type));
 }

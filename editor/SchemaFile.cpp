@@ -161,6 +161,8 @@ void WriteSchema(TRepository& Store, const TVisualModel& Document, const Morvik:
   Store.WriteString(QStringLiteral("ProjectInfo.DBModelName"), Document.DBModelName);
   Store.WriteString(QStringLiteral("ProjectInfo.DLLFileName"), Document.DLLFileName);
   Store.WriteString(QStringLiteral("ProjectInfo.DLLVersion"), Document.DLLVersion);
+  // The project keys follow at once: the file holds one branch of them.
+  SaveProjectInfo(Store, QStringLiteral("ProjectInfo."), false, Document, Document.ProjectInfo, Origin);
 
   Step(Progress, "Entity");
   WriteList(Store, QStringLiteral("Entities"), QStringLiteral("E"), Document.Entities,
@@ -178,7 +180,6 @@ void WriteSchema(TRepository& Store, const TVisualModel& Document, const Morvik:
   Step(Progress, "Relace");
   WriteList(Store, QStringLiteral("Relations"), QStringLiteral("R"), Document.Relations,
             [&](const QString& Prefix, const TRelation& R) { SaveRelation(Store, Prefix, false, R); });
-  SaveProjectInfo(Store, QStringLiteral("ProjectInfo."), false, Document, Document.ProjectInfo, Origin);
 }
 
 // ---- Reading ------------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "editor/SchemaClipboard.h"
 #include "editor/SchemaFile.h"
 #include "editor/Repository.h"
+#include "editor/RepositoryStream.h"
 #include "editor/VisualModel.h"
 #include "editor/frmDesign.h"
 #include "Interface/MorvikInterface.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <exception>
+#include <memory>
 
 namespace {
 
@@ -124,16 +126,22 @@ bool TfrmDesign::SaveSchemaTo(const QString& Path) {
   TShownProgress progress(FHost, "Ukládání schématu", 7);
   const TViewState view = SaveView();
   try {
-    TRepository store;
     if (FZoom != 1000) SetZoomCentered(1000);
     const ui::TPoint origin{sbxDesktop->HorzPosition(), sbxDesktop->VertPosition()};
-    WriteSchema(store, *VisualModel, Model,
-                TSchemaDesktop{FDesktopWidthPag, FDesktopHeightPag, FDesktopWidthPix, FDesktopHeightPix},
-                origin, progress.Progress());
+    const TSchemaDesktop desktop{FDesktopWidthPag, FDesktopHeightPag, FDesktopWidthPix, FDesktopHeightPix};
+    // The schema goes into the file as it is written; only names of the plug-in that read as
+    // paths need the whole tree kept first (the file begun is dropped).
+    auto store = std::make_unique<TRepository>(TRepository::TStreamed{Path});
+    try {
+      WriteSchema(*store, *VisualModel, Model, desktop, origin, progress.Progress());
+    } catch (const ERepositoryStreamOrder&) {
+      store = std::make_unique<TRepository>();
+      WriteSchema(*store, *VisualModel, Model, desktop, origin);
+    }
     RestoreView(view);
     progress.Step("Fyzické uložení souboru na disk");
     // The store replaces the file only when all of it was written.
-    store.SaveToFile(Path);
+    store->SaveToFile(Path);
   } catch (...) {
     RestoreView(view);
     progress.End();

@@ -5,6 +5,7 @@
 
 #include "Interface/MorvikInterface.h"
 #include "diagram/Entity.h"
+#include "diagram/Note.h"
 #include "diagram/EntryPoint.h"
 #include "diagram/ProjectInfo.h"
 #include "diagram/Relation.h"
@@ -283,8 +284,9 @@ TEST_F(DesignFile, AGeneratedSchemaOfManyElementsOpensWholeAndSavesToTheSameByte
   for (size_t r = 0; r < d.Relations.size(); ++r) {
     const TRelation* relation = d.Relations[r];
     EXPECT_EQ(relation->MainLabel() != nullptr, r % 3 == 0) << r;
-    if (relation->MainLabel())
+    if (relation->MainLabel()) {
       EXPECT_EQ(relation->MainLabel()->Tag(), reinterpret_cast<intptr_t>(relation)) << r;
+    }
   }
   host.SaveName = Temp("a.xml");
   ASSERT_TRUE(first->SaveAs());

@@ -66,6 +66,10 @@ TEST_F(SchemaFile, EverythingSurvivesSaveLoadSaveByteForByte) {
   Load(loaded, dir.filePath("a.xml"));
   const QByteArray second = Save(loaded, dir.filePath("b.xml"));
   EXPECT_EQ(second, first);
+  // Written straight into its text, without the tree kept, the schema gives the same bytes.
+  TRepository streamed(TRepository::TStreamed{});
+  WriteSchema(streamed, source.Document, source.Model.get(), source.Desktop, source.Origin);
+  EXPECT_EQ(streamed.SaveToBytes(), first);
   if (second != first) {
     const QList<QByteArray> a = first.split('\n'), b = second.split('\n');
     for (int i = 0; i < std::min(a.size(), b.size()); ++i)

@@ -101,7 +101,8 @@ TRepository::TRepository(const TStreamed& Stream)
 
 void TRepository::RequireTextHeld() const {
   if (FStream && !FStream->FileName().isEmpty())
-    throw ui::Exception(QStringLiteral("The text of the store went to \"%1\".").arg(FStream->FileName()));
+    throw ui::Exception(
+        QStringLiteral("Text úložiště byl zapsán do souboru \"%1\".").arg(FStream->FileName()));
 }
 TRepository::~TRepository() = default;
 

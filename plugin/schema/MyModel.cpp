@@ -8,6 +8,7 @@
 #include "plugin/schema/ModelAccess.h"
 #include "plugin/schema/Procedure.h"
 #include "plugin/schema/Role.h"
+#include "plugin/schema/UnnamedKeys.h"
 #include "plugin/schema/View.h"
 
 namespace Varne {
@@ -80,7 +81,10 @@ void TMyModel::GenerateDrops() {
   for (auto Reference = References.rbegin(); Reference != References.rend(); ++Reference)
     (*Reference)->WriteDrop(output);
   for (auto Table = Tables.rbegin(); Table != Tables.rend(); ++Table) (*Table)->WriteIndexDrops(output);
-  for (auto Table = Tables.rbegin(); Table != Tables.rend(); ++Table) (*Table)->WriteDrop(output);
+  // A foreign key without a name goes only with its child table, so every child goes before
+  // its parents.
+  for (int Table : TUnnamedKeys(*this).DropOrder())
+    Tables[static_cast<std::size_t>(Table)]->WriteDrop(output);
   WriteDrops<TRole>(output, ListAt(this, mpRoles));
   WriteDrops<TIException>(output, ListAt(this, mpExceptions));
   WriteDrops<TGenerator>(output, ListAt(this, mpGenerators));
@@ -102,11 +106,13 @@ const char* TMyModel::Generate() {
   WriteItems<TRole>(output, ListAt(this, mpRoles));
   // Tables and references write straight into the script, the same text as their own
   // Generate.
-  for (TMyTable* Table : TypedTables()) Table->WriteScript(output, false);
+  for (TMyTable* Table : TypedTables()) Table->WriteTableAndIndexes(output, false);
   for (const TMyReference* Reference : TypedReferences()) Reference->WriteScript(output);
   // View and procedure bodies name tables, which the server resolves at CREATE time.
   WriteItems<TView>(output, ListAt(this, mpViews));
   WriteItems<TProcedure>(output, ListAt(this, mpProcedures));
+  // Trigger bodies may use any table, view or procedure; nothing uses a trigger.
+  for (const TMyTable* Table : TypedTables()) Table->WriteTriggers(output, false);
   return output.GetText();
 }
 

@@ -15,8 +15,9 @@ public:
   TMyModel();
 
   // The whole script: comment, database, shadow, domains, generators, exceptions, roles,
-  // every table, every reference, then views and procedures. With Drop on, the statements
-  // that drop all of these come before the first domain, in the reverse order.
+  // every table with its indexes, every reference, views, procedures, and last the triggers
+  // of every table. With Drop on, the statements that drop all of these come before the
+  // first domain, in the reverse order, tables with children before their parents.
   const char* Generate() override;
   // "Must be specified" for an empty database file, shadow set number or shadow file.
   const char* Check(int Pos) const override;

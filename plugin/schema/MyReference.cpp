@@ -8,6 +8,7 @@
 #include "plugin/framework/StaticInstance.h"
 #include "plugin/framework/TextToInt.h"
 #include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/UnnamedKeys.h"
 
 namespace Varne {
 
@@ -22,6 +23,8 @@ constexpr int ParentSide = 0;
 constexpr int ChildSide = 1;
 
 const char* const NotAKey = "Referenced key must be PRIMARY KEY or UNIQUE constraint";
+const char* const UnnamedInCycle =
+    "Must be named for DROP because it's part of a cycle of unnamed foreign keys";
 
 void AddRuleOptions(Morvik::TParamsList& List) {
   List.AddOption("NO ACTION");
@@ -118,6 +121,12 @@ bool TMyReference::MatchesKey(std::vector<int>* Order) const {
     return Keep(KeyOrder);
   }
   return false;
+}
+
+const char* TMyReference::Check(int Pos) const {
+  if (Pos != -1 || *GetName() || !IsDropOn(GetParent())) return nullptr;
+  const auto* Model = dynamic_cast<const Morvik::TModel*>(GetParent());
+  return Model && TUnnamedKeys(*Model).InCycle(this) ? UnnamedInCycle : nullptr;
 }
 
 void TMyReference::WriteScript(Morvik::TTextBuffer& Out) const {

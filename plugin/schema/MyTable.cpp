@@ -72,6 +72,15 @@ void TMyTable::WriteIndexDrops(Morvik::TTextBuffer& Out) const { WriteDrops(Out,
 void TMyTable::WriteTriggerDrops(Morvik::TTextBuffer& Out) const { WriteDrops(Out, triggers); }
 
 void TMyTable::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) {
+  WriteTableAndIndexes(Out, WithDrop);
+  WriteTriggers(Out, WithDrop);
+}
+
+void TMyTable::WriteTriggers(Morvik::TTextBuffer& Out, bool WithDrop) const {
+  WriteItems(Out, triggers, NameString().c_str(), WithDrop);
+}
+
+void TMyTable::WriteTableAndIndexes(Morvik::TTextBuffer& Out, bool WithDrop) {
   if (!CommentText().empty()) Out.Append("/*").Append(CommentText()).Append("*/\n");
   if (WithDrop) WriteDrop(Out);
   Out.Append("CREATE TABLE ").Append(NameString());
@@ -116,7 +125,6 @@ void TMyTable::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) {
   Out.Append("\n);\n\n");
 
   WriteItems(Out, indexes, NameString().c_str(), WithDrop);
-  WriteItems(Out, triggers, NameString().c_str(), WithDrop);
 }
 
 Morvik::TParamObjectInfo* MyTableInfo() { return &Morvik::TStaticInstance<TMyTableInfo>::Get(); }

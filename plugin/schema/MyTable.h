@@ -31,6 +31,10 @@ public:
   // and the triggers, appended to Out; the DROP statements of the table, its indexes and its
   // triggers only when WithDrop is set.
   void WriteScript(Morvik::TTextBuffer& Out, bool WithDrop);
+  // The same in two parts: the table with its indexes, and its triggers. The whole script
+  // writes the triggers after everything else, as their bodies may use any object.
+  void WriteTableAndIndexes(Morvik::TTextBuffer& Out, bool WithDrop);
+  void WriteTriggers(Morvik::TTextBuffer& Out, bool WithDrop) const;
   // DROP TABLE alone.
   void WriteDrop(Morvik::TTextBuffer& Out) const;
   // The DROP statements of the table's indexes, resp. triggers, from the last to the first.

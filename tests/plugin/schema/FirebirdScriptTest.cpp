@@ -3,6 +3,7 @@
 // constraints.
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -289,6 +290,149 @@ void CheckDomainColumns(const ExtractedSchema& schema) {
   EXPECT_EQ(t->checks, std::vector<std::string>{"(LIMIT_CASTKA < 1000000)"});
 }
 
+// A table's trigger that calls a procedure, which reads a table made after the trigger's own.
+void BuildTriggerCallsProcedure(Morvik::TModel* m, const std::string&) {
+  AddTable(m, "SALES", {{"ID", "INTEGER", {}, {}, true}, {"SALES_REP", "INTEGER"}});
+  AddTable(m, "EMP_PROJ",
+           {{"EMP_NO", "INTEGER", {}, {}, true}, {"PROJ_ID", "CHAR", {{"Length", "5"}}, {}, true}});
+  Morvik::TParamObject* proc = AddItem(
+      m, "Procedures",
+      {{"Name", "GET_EMP_PROJ"},
+       {"TermString", "^"},
+       {"Body", "FOR SELECT PROJ_ID FROM EMP_PROJ WHERE EMP_NO = :EMP_NO INTO :PROJ_ID DO SUSPEND;"}});
+  AddItem(proc, "Parametres", {{"Name", "EMP_NO"}, {"DataType", "7"}});
+  AddItem(proc, "ReturnValues ", {{"Name", "PROJ_ID"}, {"DataType", "2"}, {"Length", "5"}});
+  Morvik::TParamObject* trigger =
+      AddItem(m->GetTable(0), "Triggers",
+              {{"Name", "POST_NEW_ORDER"},
+               {"Active", "1"},
+               {"Place", "1"},
+               {"Operation", "0"},
+               {"TermString", "^"},
+               {"Body", "FOR SELECT PROJ_ID FROM GET_EMP_PROJ(NEW.SALES_REP) INTO :P DO POST_EVENT P;"}});
+  AddItem(trigger, "Variables", {{"Name", "P"}, {"DataType", "2"}, {"Length", "5"}});
+}
+
+// A table's trigger that writes into a table made after its own, through a view.
+void BuildTriggerInsertsIntoLaterTable(Morvik::TModel* m, const std::string&) {
+  AddTable(m, "ITEM", {{"ID", "INTEGER", {}, {}, true}, {"PRICE", "INTEGER"}});
+  AddTable(m, "PRICE_LOG", {{"ITEM_ID", "INTEGER"}, {"PRICE", "INTEGER"}});
+  AddItem(m, "Views", {{"Name", "V_PRICE_LOG"}, {"Select", "SELECT ITEM_ID, PRICE FROM PRICE_LOG"}});
+  AddItem(m->GetTable(0), "Triggers",
+          {{"Name", "ITEM_PRICE_LOG"},
+           {"Active", "1"},
+           {"Place", "1"},
+           {"Operation", "2"},
+           {"TermString", "^"},
+           {"Body", "INSERT INTO PRICE_LOG (ITEM_ID, PRICE) VALUES (NEW.ID, NEW.PRICE);\n"
+                    "INSERT INTO V_PRICE_LOG (ITEM_ID, PRICE) VALUES (OLD.ID, OLD.PRICE);"}});
+}
+
+// The extracted schema holds the trigger, named name.
+std::function<void(const ExtractedSchema&)> HasTrigger(const std::string& name) {
+  return [name](const ExtractedSchema& schema) {
+    const std::vector<std::string> triggers = schema.NamesAfter("CREATE TRIGGER");
+    EXPECT_NE(std::find(triggers.begin(), triggers.end(), name), triggers.end()) << schema.text;
+  };
+}
+
+// Builds the model's schema with Drop off on a new database, then runs its script with Drop
+// on over it: the exit code of isql (it stops at the first refused statement) and the schema
+// read back before and after.
+struct DropRun {
+  int exitCode = -1;
+  std::string output, script;
+  ExtractedSchema before, after;
+};
+
+DropRun RunDropOverBuiltSchema(Morvik::TModel* m) {
+  DropRun run;
+  FirebirdDatabase db;
+  SetParam(m, "Drop", "0");
+  const ScriptRun built = RunModelScript(m, db, false);
+  EXPECT_TRUE(built.ok);
+  run.before = built.schema;
+  SetParam(m, "Drop", "1");
+  run.script = m->Generate();
+  const ProcessResult result = db.RunScript(run.script, false);
+  run.exitCode = result.exitCode;
+  run.output = result.output;
+  const ProcessResult extract = db.Extract();
+  EXPECT_EQ(extract.exitCode, 0) << extract.output;
+  run.after = ParseExtract(extract.output);
+  return run;
+}
+
+// Foreign keys without a name in a chain of three tables, made from the middle, and one to
+// its own table: the script with Drop on drops every child before its parent, and re-creates
+// the schema over itself.
+TEST_F(PluginModelTest, DropOnRecreatesTablesJoinedByUnnamedKeys) {
+  Morvik::TTable* line =
+      AddTable(model.get(), "ORDER_LINE",
+               {{"ID", "INTEGER", {}, {}, true}, {"ORDER_ID", "INTEGER"}, {"NEXT_ID", "INTEGER"}});
+  Morvik::TTable* item =
+      AddTable(model.get(), "LINE_NOTE", {{"ID", "INTEGER", {}, {}, true}, {"LINE_ID", "INTEGER"}});
+  Morvik::TTable* order = AddTable(model.get(), "ORDERS", {{"ID", "INTEGER", {}, {}, true}});
+  AddReference(model.get(), order, line, {{"ID", "ORDER_ID"}});
+  AddReference(model.get(), line, item, {{"ID", "LINE_ID"}});
+  AddReference(model.get(), line, line, {{"ID", "NEXT_ID"}});
+
+  const DropRun run = RunDropOverBuiltSchema(model.get());
+  ASSERT_EQ(run.exitCode, 0) << run.output << "\n--- script ---\n" << run.script;
+  ASSERT_EQ(run.before.foreignKeys.size(), 3u);
+  EXPECT_EQ(run.after.statements, run.before.statements);
+  ExpectSchemaMatchesModel(run.after, model.get());
+}
+
+// Foreign keys without a name that form a cycle: no order of DROP TABLE removes their tables.
+// While Drop is on the check warns at each of them, and the script with Drop on is refused
+// over the built schema exactly when the check warns.
+TEST_F(PluginModelTest, UnnamedKeysInACycleWarnWhereDropIsRefused) {
+  const char* const inCycle = "Must be named for DROP because it's part of a cycle of unnamed foreign keys";
+  struct Key {
+    const char* parent;
+    const char* child;
+    const char* name;
+    bool warns;
+  };
+  struct Case {
+    const char* what;
+    std::vector<const char*> tables;
+    std::vector<Key> keys;
+  };
+  const std::vector<Case> cases = {
+      {"two unnamed keys", {"A", "B"}, {{"A", "B", "", true}, {"B", "A", "", true}}},
+      {"one of the two named", {"A", "B"}, {{"A", "B", "FK_B_A", false}, {"B", "A", "", false}}},
+      {"three in a cycle and one leading out",
+       {"A", "B", "C", "D"},
+       {{"A", "B", "", true}, {"B", "C", "", true}, {"C", "A", "", true}, {"C", "D", "", false}}},
+      {"a key to its own table", {"A"}, {{"A", "A", "", false}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ModelPtr m(plugin.Models()->CreateModel(0));
+    std::map<std::string, Morvik::TTable*> tables;
+    for (const char* name : c.tables)
+      tables[name] =
+          AddTable(m.get(), name, {{"K", "INTEGER", {}, {}, true}, {"R1"}, {"R2"}, {"R3"}, {"R4"}});
+    std::vector<Morvik::TReference*> references;
+    for (const Key& key : c.keys)
+      references.push_back(AddReference(m.get(), tables[key.parent], tables[key.child],
+                                        {{"K", "R" + std::to_string(references.size() + 1)}}, key.name));
+    SetParam(m.get(), "Drop", "0");
+    for (Morvik::TReference* r : references) EXPECT_EQ(r->Check(-1), nullptr) << "Drop off";
+
+    const DropRun run = RunDropOverBuiltSchema(m.get());
+    bool anyWarns = false;
+    for (std::size_t i = 0; i < references.size(); ++i) {
+      const char* found = references[i]->Check(-1);
+      EXPECT_EQ(std::string(found ? found : "(null)"), c.keys[i].warns ? inCycle : "(null)") << i;
+      anyWarns = anyWarns || c.keys[i].warns;
+    }
+    EXPECT_EQ(run.exitCode != 0, anyWarns) << run.output << "\n--- script ---\n" << run.script;
+  }
+}
+
 // The checks that warn of texts the server refuses: every case is checked and its script run
 // on a new database, which refuses it exactly when the check warns.
 TEST_F(PluginModelTest, ChecksWarnWhereTheServerRefuses) {
@@ -408,6 +552,8 @@ const std::vector<FirebirdFixture> Fixtures = {
     {"PermutedPairs", false, BuildPermutedPairs, CheckPermutedPairs},
     {"DomainColumns", false, BuildDomainColumns, CheckDomainColumns},
     {"DatabaseOn", true, BuildDatabaseOn, CheckDatabaseOn},
+    {"TriggerCallsProcedure", false, BuildTriggerCallsProcedure, HasTrigger("POST_NEW_ORDER")},
+    {"TriggerInsertsIntoLaterTable", false, BuildTriggerInsertsIntoLaterTable, HasTrigger("ITEM_PRICE_LOG")},
 };
 
 INSTANTIATE_TEST_SUITE_P(Tables, FirebirdScriptTest, ::testing::ValuesIn(Fixtures), FirebirdFixtureName);

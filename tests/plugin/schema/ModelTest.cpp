@@ -1,6 +1,8 @@
 // The InterBase model through the plug-in interface: its containers, its parameters, the
 // whole script and the check of its own parameters.
 #include <functional>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -257,13 +259,16 @@ TEST_F(PluginModelTest, SecondaryFilesStandInTheirStatements) {
                                                 "CREATE SHADOW 1 'S' \n\t" + ts + ";\n\n");
 }
 
-// Schema-level objects come first, then every table, then every reference, and views and
-// procedures last: their bodies name tables.
+// Schema-level objects come first, then every table with its indexes, then every reference,
+// then views and procedures, whose bodies name tables, and the triggers of every table last:
+// their bodies may name any of these.
 TEST_F(PluginModelTest, WholeScriptOrder) {
   Morvik::TTable* t1 = AddTable(model.get(), "T1", {{"A", "INTEGER", {}, {}, true}});
   Morvik::TTable* t2 = AddTable(model.get(), "T2", {{"B"}});
   Morvik::TReference* r = AddReference(model.get(), t1, t2, {{"A", "B"}});
   Morvik::TTable* t3 = AddTable(model.get(), "T3", {{"C"}});
+  TParamObject* index = AddItem(t3, "Indexes", {{"Name", "IX"}});
+  AddItem(index, "Columns", {{"Column", "C"}});
   std::vector<TParamObject*> first, last;
   for (const char* list : {"Domains", "Generators", "Exceptions", "Roles"})
     first.push_back(AddItem(model.get(), list, {{"Name", std::string("X_") + list}}));
@@ -274,10 +279,19 @@ TEST_F(PluginModelTest, WholeScriptOrder) {
 
   std::string expected;
   for (TParamObject* item : first) expected += item->Generate();
+  // The tables' texts before they have triggers: each with its indexes.
   for (Morvik::TTable* t : {t1, t2, t3}) expected += t->Generate();
   expected += r->Generate();
   for (TParamObject* item : last) expected += item->Generate();
-  ASSERT_NE(expected.find("CREATE TABLE T3"), std::string::npos);
+  for (auto [table, name] : {std::pair{t3, "TR_3A"}, {t1, "TR_1"}, {t3, "TR_3B"}})
+    AddItem(table, "Triggers", {{"Name", name}, {"TermString", "^"}, {"Body", "X = 1;"}});
+  for (Morvik::TTable* t : {t1, t3}) {
+    Morvik::TListParam* triggers = List(t, "Triggers");
+    for (int i = 0; i < triggers->GetItemsCount(); ++i) expected += triggers->GetItem(i)->Generate();
+  }
+  for (const char* part :
+       {"CREATE TABLE T3", "INDEX IX", "TRIGGER TR_1 ", "TRIGGER TR_3A ", "TRIGGER TR_3B "})
+    ASSERT_NE(expected.find(part), std::string::npos) << part;
   EXPECT_EQ(std::string(model->Generate()), expected);
 }
 
@@ -347,9 +361,15 @@ TEST_F(PluginModelTest, WholeScriptIsEveryObjectsOwnText) {
   SetParam(model.get(), "Drop", "0");
   std::string expected;
   for (TParamObject* item : first) expected += item->Generate();
-  for (Morvik::TTable* t : {t1, t2}) expected += t->Generate();
+  // The trigger stands at the end of its table's text, and of the whole script.
+  const std::string triggerText = trigger->Generate();
+  const std::string tableText = t1->Generate();
+  ASSERT_EQ(tableText.substr(tableText.size() - triggerText.size()), triggerText);
+  expected += tableText.substr(0, tableText.size() - triggerText.size());
+  expected += t2->Generate();
   expected += r->Generate();
   for (TParamObject* item : last) expected += item->Generate();
+  expected += triggerText;
   for (const char* part : {"CREATE UNIQUE DESCENDING INDEX IX", "DECLARE VARIABLE X", "UNIQUE (B)",
                            "/*two\n\tlines*/", "RETURNS (R"})
     ASSERT_NE(expected.find(part), std::string::npos) << part;
@@ -373,20 +393,51 @@ TEST_F(PluginModelTest, WholeScriptIsEveryObjectsOwnText) {
 }
 
 // A foreign key without a name has no name to drop it by: the drop block leaves it out, and
-// it goes with its child table.
-TEST_F(PluginModelTest, DropsLeaveOutForeignKeysWithoutAName) {
-  Morvik::TTable* parent = AddTable(model.get(), "P", {{"K", "INTEGER", {}, {}, true}});
-  Morvik::TTable* child = AddTable(model.get(), "C", {{"K"}, {"L"}});
-  AddReference(model.get(), parent, child, {{"K", "K"}});
-  AddReference(model.get(), parent, child, {{"K", "L"}}, "FK_L");
-  SetParam(model.get(), "Drop", "1");
-  EXPECT_EQ(std::string(model->Generate())
-                .rfind("ALTER TABLE C DROP CONSTRAINT FK_L;\n"
-                       "DROP TABLE C;\n"
-                       "DROP TABLE P;\n\nCREATE TABLE P",
-                       0),
-            0u)
-      << model->Generate();
+// it goes with its child table, which is dropped before the key's parent. Otherwise tables are
+// dropped from the last to the first.
+TEST_F(PluginModelTest, DropsChildTablesBeforeTheParentsOfTheirUnnamedKeys) {
+  struct Key {
+    const char* parent;
+    const char* child;
+    const char* name;
+  };
+  struct Case {
+    const char* what;
+    std::vector<const char*> tables; // in model order
+    std::vector<Key> keys;
+    const char* drops; // the table drops, each "DROP TABLE " + name + ";\n", joined
+  };
+  const std::vector<Case> cases = {
+      {"no keys: the last first", {"A", "B", "C"}, {}, "C B A"},
+      {"a child made before its parent", {"C", "P"}, {{"P", "C", ""}}, "C P"},
+      {"a named key binds no order", {"C", "P"}, {{"P", "C", "FK_C"}}, "P C"},
+      {"a chain made from its middle", {"B", "C", "A"}, {{"A", "B", ""}, {"B", "C", ""}}, "C B A"},
+      {"two children of one parent", {"P", "C1", "C2"}, {{"P", "C1", ""}, {"P", "C2", ""}}, "C2 C1 P"},
+      {"children first, parents last", {"C1", "C2", "P"}, {{"P", "C1", ""}, {"P", "C2", ""}}, "C2 C1 P"},
+      {"a key to its own table", {"S", "T"}, {{"S", "S", ""}}, "T S"},
+      {"a child with two parents", {"C", "P1", "P2"}, {{"P1", "C", ""}, {"P2", "C", ""}}, "C P2 P1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ModelPtr m(plugin.Models()->CreateModel(0));
+    std::map<std::string, Morvik::TTable*> tables;
+    for (const char* name : c.tables)
+      tables[name] = AddTable(m.get(), name, {{"K", "INTEGER", {}, {}, true}, {"R1"}, {"R2"}});
+    int column = 0;
+    std::string namedDrops;
+    for (const Key& key : c.keys) {
+      const std::string childColumn = "R" + std::to_string(++column);
+      AddReference(m.get(), tables[key.parent], tables[key.child], {{"K", childColumn}}, key.name);
+      if (*key.name)
+        namedDrops += std::string("ALTER TABLE ") + key.child + " DROP CONSTRAINT " + key.name + ";\n";
+    }
+    SetParam(m.get(), "Drop", "1");
+    std::string drops;
+    std::istringstream names(c.drops);
+    for (std::string name; names >> name;) drops += "DROP TABLE " + name + ";\n";
+    EXPECT_EQ(std::string(m->Generate()).rfind(namedDrops + drops + "\nCREATE TABLE " + c.tables[0], 0), 0u)
+        << m->Generate();
+  }
 }
 
 TEST_F(PluginModelTest, CheckAsksForTheDatabaseAndShadowFiles) {

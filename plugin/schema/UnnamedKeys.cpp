@@ -1,0 +1,95 @@
+#include "plugin/schema/UnnamedKeys.h"
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+namespace Varne {
+
+namespace {
+
+// A key that the script drops by name, or one that its own table's drop removes, binds no
+// order.
+bool BindsOrder(const Morvik::TReference* Reference) {
+  const char* Name = Reference->GetName();
+  return (!Name || !*Name) && Reference->GetParentTable() && Reference->GetChildTable() &&
+         Reference->GetParentTable() != Reference->GetChildTable();
+}
+
+} // namespace
+
+TUnnamedKeys::TUnnamedKeys(const Morvik::TModel& Model)
+    : children(static_cast<std::size_t>(Model.GetTableCount())) {
+  for (int I = 0; I < Model.GetTableCount(); ++I) indexes.emplace(Model.GetTable(I), I);
+  for (int I = 0; I < Model.GetReferenceCount(); ++I) {
+    const Morvik::TReference* Reference = Model.GetReference(I);
+    if (!BindsOrder(Reference)) continue;
+    const int Parent = IndexOf(Reference->GetParentTable());
+    const int Child = IndexOf(Reference->GetChildTable());
+    if (Parent >= 0 && Child >= 0) children[static_cast<std::size_t>(Parent)].push_back(Child);
+  }
+  for (std::vector<int>& Children : children) {
+    std::sort(Children.begin(), Children.end(), std::greater<int>());
+    Children.erase(std::unique(Children.begin(), Children.end()), Children.end());
+  }
+}
+
+int TUnnamedKeys::IndexOf(const Morvik::TTable* Table) const {
+  const auto It = indexes.find(Table);
+  return It == indexes.end() ? -1 : It->second;
+}
+
+std::vector<int> TUnnamedKeys::DropOrder() const {
+  // Depth first from the last table, along parent to child: a table is written once all its
+  // children are, or are already on the way (a cycle).
+  const int Count = static_cast<int>(children.size());
+  std::vector<int> Order;
+  std::vector<bool> Seen(children.size(), false);
+  std::vector<std::pair<int, std::size_t>> Path; // a table and its next child to visit
+  for (int Start = Count - 1; Start >= 0; --Start) {
+    if (Seen[static_cast<std::size_t>(Start)]) continue;
+    Seen[static_cast<std::size_t>(Start)] = true;
+    Path.emplace_back(Start, 0);
+    while (!Path.empty()) {
+      const int Table = Path.back().first;
+      const std::vector<int>& Children = children[static_cast<std::size_t>(Table)];
+      if (Path.back().second == Children.size()) {
+        Order.push_back(Table);
+        Path.pop_back();
+        continue;
+      }
+      const int Child = Children[Path.back().second++];
+      if (Seen[static_cast<std::size_t>(Child)]) continue;
+      Seen[static_cast<std::size_t>(Child)] = true;
+      Path.emplace_back(Child, 0);
+    }
+  }
+  return Order;
+}
+
+bool TUnnamedKeys::Reaches(int From, int To) const {
+  std::vector<bool> Seen(children.size(), false);
+  std::vector<int> Open{From};
+  Seen[static_cast<std::size_t>(From)] = true;
+  while (!Open.empty()) {
+    const int Table = Open.back();
+    Open.pop_back();
+    if (Table == To) return true;
+    for (int Child : children[static_cast<std::size_t>(Table)]) {
+      if (Seen[static_cast<std::size_t>(Child)]) continue;
+      Seen[static_cast<std::size_t>(Child)] = true;
+      Open.push_back(Child);
+    }
+  }
+  return false;
+}
+
+bool TUnnamedKeys::InCycle(const Morvik::TReference* Reference) const {
+  if (!BindsOrder(Reference)) return false;
+  const int Parent = IndexOf(Reference->GetParentTable());
+  const int Child = IndexOf(Reference->GetChildTable());
+  // The key leads from its parent to its child; the way back closes the cycle.
+  return Parent >= 0 && Child >= 0 && Reaches(Child, Parent);
+}
+
+} // namespace Varne

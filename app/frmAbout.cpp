@@ -1,6 +1,7 @@
 #include "app/frmAbout.h"
 
 #include "Version.h"
+#include "app/BuildStamp.h"
 #include "ui/MB.h"
 
 #include <QApplication>
@@ -96,7 +97,7 @@ TfrmAbout::TfrmAbout(const QString& BuildDate, const QString& BuildTime, const Q
 }
 
 TfrmAbout::TfrmAbout(QWidget* Parent)
-    : TfrmAbout(QStringLiteral(__DATE__), QStringLiteral(__TIME__), QStringLiteral(MORVIK_FILE_VERSION),
+    : TfrmAbout(TBuildStamp::Program().Date, TBuildStamp::Program().Time, QStringLiteral(MORVIK_FILE_VERSION),
                 Parent) {}
 
 void TfrmAbout::reject() {

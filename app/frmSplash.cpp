@@ -1,6 +1,7 @@
 #include "app/frmSplash.h"
 
 #include "Version.h"
+#include "app/BuildStamp.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -71,8 +72,8 @@ TfrmSplash::TfrmSplash(const QString& BuildDate, const QString& BuildTime, const
 }
 
 TfrmSplash::TfrmSplash(QWidget* Parent)
-    : TfrmSplash(QStringLiteral(__DATE__), QStringLiteral(__TIME__), QStringLiteral(MORVIK_FILE_VERSION),
-                 Parent) {}
+    : TfrmSplash(TBuildStamp::Program().Date, TBuildStamp::Program().Time,
+                 QStringLiteral(MORVIK_FILE_VERSION), Parent) {}
 
 void TfrmSplash::SetProgressText(const QString& Text) {
   lProgress->setText(Text);

@@ -1,4 +1,6 @@
+#include "app/BuildStamp.h"
 #include "app/frmAbout.h"
+#include "app/frmSplash.h"
 #include "ui/MB.h"
 
 #include <QLabel>
@@ -18,6 +20,15 @@ TEST(AboutWindow, ShowsBuildDateTimeAndVersionOrItsFormText) {
 
   const TfrmAbout own;
   EXPECT_EQ(own.lVersion->text().count('.'), 3);
+}
+
+// The splash and the about window, however far apart they were compiled, show one moment.
+TEST(AboutWindow, ShowsTheSameBuildMomentAsTheSplash) {
+  const TBuildStamp& stamp = TBuildStamp::Program();
+  const QString shown = stamp.Date + " (" + stamp.Time + ")";
+  EXPECT_EQ(TfrmSplash().lDateTime->text(), shown);
+  EXPECT_EQ(TfrmAbout().lDateTime->text(), shown);
+  EXPECT_EQ(stamp.Time.size(), 8); // "16:27:23"
 }
 
 TEST(AboutWindow, EscapeAnswersOk) {

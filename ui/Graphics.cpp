@@ -3,6 +3,8 @@
 #include "ui/Exception.h"
 #include "ui/GraphicsCodes.h"
 
+#include <QFontInfo>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -134,16 +136,21 @@ const QFont& TFont::ToQFont() const {
 }
 
 QFont ToDialogFont(const TFont* Font) {
-  QFont f(Font->Name());
+  // The dialog lists the installed families: it starts on the one that draws the name
+  // ("Arial" is drawn in its metric-compatible stand-in).
+  QFont f(QFontInfo(Font->ToQFont()).family());
   f.setPointSize(qMax(1, Font->Size()));
   SetQFontStyles(f, Font->Style());
   return f;
 }
 
 void FromDialogFont(const QFont& F, TFont* Font) {
-  Font->SetName(F.family());
+  // What the dialog returns as it started stays as stored: the name, and a height that
+  // whole points only approximate.
+  const QFont start = ToDialogFont(Font);
+  if (F.family() != start.family()) Font->SetName(F.family());
   const int size = F.pointSize() > 0 ? F.pointSize() : MulDiv(F.pixelSize(), 72, TFont::PixelsPerInch);
-  Font->SetSize(size);
+  if (size != start.pointSize()) Font->SetSize(size);
   Font->SetStyle(QFontStyles(F));
 }
 

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 using Morvik::TCheckRecord;
@@ -38,6 +39,8 @@ TfrmModelProperties::TfrmModelProperties(QWidget* Parent) : TfrmAbstractDialog(P
   btnApply = AddButton(QStringLiteral("&Použít"), "btnApply");
   connect(btnApply, &QPushButton::clicked, this, [this] { Guard([this] { btnApplyClick(); }); });
 
+  // The arrow keys walk the parameters from the start.
+  SetFirstFocus(fraPEModel->tvParam);
   SetDialogSize(460, 420, dsResizable, QSize(360, 320));
 }
 
@@ -87,9 +90,6 @@ void TfrmModelProperties::showEvent(QShowEvent* Event) {
 
 void TfrmModelProperties::FormActivate() {
   pgcModel->setCurrentWidget(tsProperties);
-  if (!FRecord || FRecord->LevelCount() == 0) {
-    fraPEModel->setFocus();
-    return;
-  }
+  if (!FRecord || FRecord->LevelCount() == 0) return;
   if (FRecord->LevelType(0) < TCheckRecord::ltTable) fraPEModel->SelectLocation(FRecord, 0);
 }

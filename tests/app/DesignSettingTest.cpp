@@ -163,6 +163,26 @@ TEST_F(DesignSettingTest, ItemsEnableTheirButtonsAndShowTheirSample) {
   EXPECT_EQ(TDesignSamples::Current(), &Dialog.Samples());
 }
 
+// The font dialog starts on the family that draws the sample's "Arial"; taken unchanged it
+// leaves the stored name and height alone.
+TEST_F(DesignSettingTest, TheFontDialogOpensOnTheDrawnFontAndAnUnchangedChoiceKeepsIt) {
+  Dialog.FormActivate();
+  Select("Entita");
+  const ui::TFont* font = Dialog.Samples().DefEntity->Font();
+  ASSERT_EQ(font->Name(), "Arial");
+  ASSERT_EQ(font->Height(), -11);
+  AnswerNext([this](QWidget* W) {
+    ASSERT_EQ(W, Dialog.fdFont);
+    EXPECT_EQ(Dialog.fdFont->currentFont().family(), "Liberation Sans");
+    EXPECT_EQ(Dialog.fdFont->currentFont().pointSize(), 8);
+    Dialog.fdFont->accept();
+  });
+  Dialog.btnFont->click();
+  EXPECT_EQ(font->Name(), "Arial");
+  EXPECT_EQ(font->Height(), -11);
+  EXPECT_EQ(Dialog.lFontName->text(), "Arial, 8");
+}
+
 TEST_F(DesignSettingTest, OkThenIniThenAFreshWindowGivesEveryKeyBack) {
   const QString family = OtherFamily();
   ASSERT_FALSE(family.isEmpty());

@@ -13,6 +13,7 @@
 #include "diagram/Note.h"
 #include "diagram/ProjectInfo.h"
 #include "diagram/TextLabel.h"
+#include "tests/support/Keyboard.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -84,6 +85,20 @@ TEST_F(ModelDialog, OkStoresValuesAndNoteCancelLeavesThemAndApplyCounts) {
   });
   EXPECT_TRUE(dialog.Execute(Model(), nullptr));
   EXPECT_NE(plugin::Get(Model(), "DataBase"), after);
+}
+
+// The dialog opens on the parameter tree: the arrow keys walk it without a Tab first.
+TEST_F(ModelDialog, OpensWithTheArrowKeysOnTheParameterTree) {
+  Inside(&dialog, [this] {
+    QTreeWidget* tree = dialog.fraPEModel->tvParam;
+    EXPECT_EQ(testkeys::Focused(&dialog), tree);
+    const QTreeWidgetItem* before = tree->currentItem();
+    testkeys::Press(&dialog, Qt::Key_Down);
+    EXPECT_NE(tree->currentItem(), nullptr);
+    EXPECT_NE(tree->currentItem(), before);
+    dialog.btnCancel->click();
+  });
+  EXPECT_FALSE(dialog.Execute(Model(), nullptr));
 }
 
 TEST_F(ModelDialog, AFindingInsideAListItemSelectsItsParameter) {
@@ -184,6 +199,42 @@ TEST_F(TextLabelDialog, TypingShowsAtOnceAndCancelRestoresCaptionAndLook) {
   EXPECT_TRUE(dialog.Execute(label));
   EXPECT_EQ(label->Caption(), "Expedice");
   EXPECT_EQ(label->Brush()->Color(), ui::QColorToColor(Qt::green));
+}
+
+// The font dialog starts on the family that draws the label's font; OK without a change
+// keeps the stored name and height, and so the label's size.
+TEST_F(TextLabelDialog, TheFontDialogOpensOnTheDrawnFontAndAnUnchangedOkKeepsIt) {
+  const struct {
+    const char* Name;
+    int Height;
+    const char* Drawn;
+    int Points;
+  } cases[] = {{"Arial", -11, "Liberation Sans", 8},
+               {"Times New Roman", -13, "Liberation Serif", 10},
+               {"Courier New", -10, "Liberation Mono", 8}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    ui::TFont font;
+    font.SetName(c.Name);
+    font.SetHeight(c.Height);
+    label->SetFont(&font);
+    label->CountNewSize(true);
+    const int width = label->Width();
+    Inside(&dialog, [&, this] {
+      AnswerNext([&, this](QWidget* W) {
+        ASSERT_EQ(W, dialog.fdFont);
+        EXPECT_EQ(dialog.fdFont->currentFont().family(), c.Drawn);
+        EXPECT_EQ(dialog.fdFont->currentFont().pointSize(), c.Points);
+        dialog.fdFont->accept();
+      });
+      dialog.btnFont->click();
+      dialog.btnOK->click();
+    });
+    EXPECT_TRUE(dialog.Execute(label));
+    EXPECT_EQ(label->Font()->Name(), c.Name);
+    EXPECT_EQ(label->Font()->Height(), c.Height);
+    EXPECT_EQ(label->Width(), width);
+  }
 }
 
 TEST_F(TextLabelDialog, TheEditTakesThirtyCharactersButNeverCutsALongerCaption) {

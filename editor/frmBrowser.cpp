@@ -220,7 +220,10 @@ void TfrmBrowser::AddRelationNode(TRelation* Relation) {
 void TfrmBrowser::RemoveRelationNode(TRelation* Relation) { RemoveNode(Relation); }
 
 void TfrmBrowser::UpdateRelationNode(TRelation* Relation) {
-  if (Relation) SetNodeText(Relation, RelationText(Relation));
+  if (!Relation) return;
+  SetNodeText(Relation, RelationText(Relation));
+  for (TRectangle* end : {Relation->Base(), Relation->Target()})
+    if (auto* entity = dynamic_cast<TEntity*>(end)) UpdateEntityNode(entity);
 }
 
 void TfrmBrowser::AddProjectInfoNode(TProjectInfo* ProjectInfo) {

@@ -71,6 +71,8 @@ public:
   // Complete relations (both ends entities) only.
   void AddRelationNode(TRelation* Relation);
   void RemoveRelationNode(TRelation* Relation);
+  // Also renews the nodes of the entities at both ends: the relation dialog opens their
+  // dialogs, which may have renamed them.
   void UpdateRelationNode(TRelation* Relation);
   void AddProjectInfoNode(TProjectInfo* ProjectInfo);
   void RemoveProjectInfoNode();

@@ -405,6 +405,22 @@ TEST_F(DesignEditing, TheRelationDialogKeepsTheLabelWithTheReferencesName) {
   EXPECT_FALSE(design->Modified());
 }
 
+// The relation dialog opens the entity dialogs of both ends: their renames show in the
+// browser as soon as the relation dialog is done, also after its Cancel.
+TEST_F(DesignEditing, EntitiesRenamedFromTheRelationDialogAreRenamedInTheBrowser) {
+  TEntity* a = DrawEntity(QPoint(20, 20), QPoint(140, 120));
+  TEntity* b = DrawEntity(QPoint(300, 20), QPoint(420, 120));
+  TRelation* ab = DrawRelation(a, b);
+  host.Dialog = [&](const void*, const Morvik::TCheckRecord*) {
+    a->SetCaption("CUSTOMERS");
+    b->SetCaption("ORDERS");
+    return true; // an entity dialog stored, whatever the relation dialog's answer
+  };
+  design->SelectOnly(ab);
+  EXPECT_TRUE(design->EditSelectedRelation());
+  EXPECT_EQ(Nodes(TfrmBrowser::grEntities), QStringList({"CUSTOMERS", "ORDERS"}));
+}
+
 TEST_F(DesignEditing, ADialogConfirmedFromTheErrorListRenamesTheBrowsersNode) {
   TEntity* a = DrawEntity(QPoint(20, 20), QPoint(140, 120));
   design->CheckModel();

@@ -143,8 +143,11 @@ TEST_F(ComponentBrowser, NodesFollowCreationRenameAndDeletion) {
   browser->UpdateEntityNode(orders);
   EXPECT_EQ(Texts(TfrmBrowser::grEntities), QStringList({"PURCHASES", "ITEMS"}));
   EXPECT_EQ(Texts(TfrmBrowser::grEntryPoints), QStringList({"Bod (PURCHASES)"}));
+  // A relation's node also renews its ends: their dialogs open from the relation's.
+  items->SetCaption("LINES");
   fk->Reference()->SetName("FK_ORDERS");
   browser->UpdateRelationNode(fk);
+  EXPECT_EQ(Texts(TfrmBrowser::grEntities), QStringList({"PURCHASES", "LINES"}));
   note->SetText("");
   browser->UpdateNoteNode(note);
   label->SetCaption("Other text");
@@ -159,7 +162,7 @@ TEST_F(ComponentBrowser, NodesFollowCreationRenameAndDeletion) {
   browser->RemoveEntryPointNode(entryPoint);
   browser->RemoveEntityNode(orders);
   browser->RemoveTextLabelNode(relationLabel); // never listed: nothing
-  EXPECT_EQ(Texts(TfrmBrowser::grEntities), QStringList({"ITEMS"}));
+  EXPECT_EQ(Texts(TfrmBrowser::grEntities), QStringList({"LINES"}));
   EXPECT_TRUE(Texts(TfrmBrowser::grEntryPoints).isEmpty());
   EXPECT_TRUE(Texts(TfrmBrowser::grRelations).isEmpty());
   EXPECT_EQ(browser->NodeOf(orders), nullptr);
@@ -173,7 +176,7 @@ TEST_F(ComponentBrowser, NodesFollowCreationRenameAndDeletion) {
   EXPECT_EQ(tree->topLevelItemCount(), 5);
   // An element that comes back gets its node again.
   browser->AddEntityNode(orders);
-  EXPECT_EQ(Texts(TfrmBrowser::grEntities), QStringList({"ITEMS", "PURCHASES"}));
+  EXPECT_EQ(Texts(TfrmBrowser::grEntities), QStringList({"LINES", "PURCHASES"}));
 }
 
 TEST_F(ComponentBrowser, NoteTexts) {

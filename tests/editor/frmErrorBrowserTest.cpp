@@ -173,11 +173,15 @@ TEST_F(ErrorList, DoubleClickOpensTheModelOrRelationDialogAndIgnoresOtherLines) 
     ++row;
   ASSERT_LT(row, list->count() - 1);
   host.Calls.clear();
-  host.Edit = [&] { reference->SetName("FK_RENAMED"); };
+  host.Edit = [&] {
+    reference->SetName("FK_RENAMED");
+    childEntity->SetCaption("KIDS"); // through the relation dialog's "Sekundární entita"
+  };
   errors->lvErrorsDblClick(LineCentre(row));
   EXPECT_EQ(host.What(), Calls({"locate", "relation", "modified 1 2"}));
   EXPECT_EQ(host.Calls[1].Element, relation);
   EXPECT_EQ(browser->NodeOf(relation)->text(0), "FK_RENAMED");
+  EXPECT_EQ(browser->NodeOf(childEntity)->text(0), "KIDS");
 
   // The summary line, the space below the last line, and a finding whose table is gone.
   host.Calls.clear();

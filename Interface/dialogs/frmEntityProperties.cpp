@@ -62,15 +62,20 @@ TfrmEntityProperties::TfrmEntityProperties(QWidget* Parent) : TfrmAbstractDialog
   lvAttribute->setObjectName(QStringLiteral("lvAttribute"));
   lvAttribute->setRootIsDecorated(false);
   lvAttribute->setHeaderLabels({QStringLiteral("Název"), QStringLiteral("K"), QStringLiteral("Typ")});
-  lvAttribute->setColumnWidth(0, 180);
+  // The columns fit the list at any size: the key keeps its narrow column, the name and the
+  // type share the rest.
+  QHeaderView* header = lvAttribute->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  header->setSectionResizeMode(1, QHeaderView::Fixed);
+  header->setSectionResizeMode(2, QHeaderView::Stretch);
   lvAttribute->setColumnWidth(1, 20);
-  lvAttribute->header()->setStretchLastSection(true);
   lvAttribute->setSelectionBehavior(QAbstractItemView::SelectRows);
   lvAttribute->setSelectionMode(QAbstractItemView::SingleSelection);
   lvAttribute->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lvAttribute->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #d0d0d0; }"));
   btnNew = PageButton(QStringLiteral("&Nový"), "btnNew", tsAttribute);
-  btnEdit = PageButton(QStringLiteral("&Změnit"), "btnEdit", tsAttribute);
+  btnEdit = PageButton(QStringLiteral("Z&měnit"), "btnEdit", tsAttribute);
   btnDelete = PageButton(QStringLiteral("&Smazat"), "btnDelete", tsAttribute);
   btnUp = PageButton(QString(), "btnUp", tsAttribute);
   btnUp->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));

@@ -10,6 +10,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -123,6 +126,30 @@ TEST_F(EntityDialog, ApplyThenCancelReportsTheStoreAndNewRowsTurnBlue) {
   EXPECT_STREQ(table->GetName(), "CLIENT");
   EXPECT_EQ(ColumnNames(table), QStringList({"ID", "NAME", "EMAIL"}));
   EXPECT_EQ(entity->Caption(), "CLIENT");
+}
+
+// At the size the dialog opens with, and at its least size, the three columns fit the list:
+// nothing scrolls sideways and every heading shows whole.
+TEST_F(EntityDialog, TheAttributeColumnsFitTheList) {
+  plugin::AddColumn(Model(), table, "DELIVERY_ADDRESS", "VARCHAR", "100");
+  Run([this] {
+    dialog.pgcEntity->setCurrentWidget(dialog.tsAttribute);
+    for (const QSize size : {dialog.size(), dialog.minimumSize()}) {
+      SCOPED_TRACE(size.width());
+      dialog.resize(size);
+      QApplication::processEvents();
+      const QHeaderView* header = dialog.lvAttribute->header();
+      const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+      EXPECT_EQ(dialog.lvAttribute->horizontalScrollBar()->maximum(), 0);
+      EXPECT_EQ(header->length(), dialog.lvAttribute->viewport()->width());
+      for (int i = 0; i < header->count(); ++i) {
+        const QString heading = dialog.lvAttribute->headerItem()->text(i);
+        EXPECT_GE(header->sectionSize(i), header->fontMetrics().horizontalAdvance(heading) + margin)
+            << heading.toStdString();
+      }
+    }
+    dialog.btnCancel->click();
+  });
 }
 
 TEST_F(EntityDialog, RowButtonsMoveAndDeleteAndKeepASelection) {

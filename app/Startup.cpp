@@ -94,6 +94,9 @@ TStartup::~TStartup() = default;
 
 void TStartup::Start() {
   TWindows& w = *FWindows;
+  // Qt's texts are Czech before the first window is made: a Qt dialog keeps the texts of the
+  // moment it was made.
+  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) ui::SetUpApplication(*app);
   // Makes one of the program's single windows, points its global at it and notes its name.
   const auto Make = [this](auto& Holder, auto*& Global, const char* Name, auto&&... Arguments) {
     using T = typename std::remove_reference_t<decltype(Holder)>::element_type;
@@ -109,7 +112,6 @@ void TStartup::Start() {
 
   Make(w.DesignSetting, frmDesignSetting, "frmDesignSetting");
   Make(w.DataModule, dmMain, "dmMain");
-  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) ui::SetUpApplication(*app);
   QApplication::setApplicationName(QStringLiteral("Morvik"));
   CreationOrder << QStringLiteral("Application");
   splash->SetProgressText(QStringLiteral("Vytváření formulářů"));

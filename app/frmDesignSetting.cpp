@@ -96,6 +96,7 @@ int PositiveNumber(const QLineEdit* Edit) {
 TfrmDesignSetting::TfrmDesignSetting(QWidget* Parent)
     : TfrmAbstractDialog(Parent), FSamples(std::make_unique<TDesignSamples>()) {
   TDesignSamples::SetCurrent(FSamples.get());
+  setObjectName(QStringLiteral("frmDesignSetting"));
   setWindowTitle(QStringLiteral("Nastavení"));
 
   pgcOptions = new QTabWidget(Content());
@@ -114,10 +115,10 @@ TfrmDesignSetting::TfrmDesignSetting(QWidget* Parent)
   for (const TItemButtons& item : Items) lbxComponents->addItem(QString::fromUtf8(item.Caption));
   btnFont = MakeButton(tsComponents, "btnFont", QStringLiteral("&Font"));
   btnBrushColor = MakeButton(tsComponents, "btnBrushColor", QStringLiteral("Barva &výplně"));
-  btnPenColor = MakeButton(tsComponents, "btnPenColor", QStringLiteral("Barva &obrysů"));
+  btnPenColor = MakeButton(tsComponents, "btnPenColor", QStringLiteral("Barva o&brysů"));
   chbx3D = new QCheckBox(QStringLiteral("&3D styl"), tsComponents);
   chbx3D->setObjectName(QStringLiteral("chbx3D"));
-  btnDefault = MakeButton(tsComponents, "btnDefault", QStringLiteral("&Původní nastavení"));
+  btnDefault = MakeButton(tsComponents, "btnDefault", QStringLiteral("Původní &nastavení"));
   pnExample = new QWidget(tsComponents);
   pnExample->setObjectName(QStringLiteral("pnExample"));
   pnExample->setFixedSize(225, 200);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 TfrmFindDialog::TfrmFindDialog(QWidget* Parent) : TfrmAbstractDialog(Parent) {
+  setObjectName(QStringLiteral("frmFindDialog"));
   setWindowTitle(QStringLiteral("Hledání slov v textu"));
 
   QWidget* content = Content();
@@ -36,7 +37,7 @@ TfrmFindDialog::TfrmFindDialog(QWidget* Parent) : TfrmAbstractDialog(Parent) {
   rgSearchDirection = new QGroupBox(QStringLiteral(" Směr "), content);
   auto* direction = new QVBoxLayout(rgSearchDirection);
   rbForward = new QRadioButton(QStringLiteral("Do&předu"), rgSearchDirection);
-  rbBackward = new QRadioButton(QStringLiteral("Do&zadu"), rgSearchDirection);
+  rbBackward = new QRadioButton(QStringLiteral("&Dozadu"), rgSearchDirection);
   rbForward->setChecked(true);
   direction->addWidget(rbForward);
   direction->addWidget(rbBackward);

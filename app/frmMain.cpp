@@ -235,13 +235,24 @@ std::vector<TfrmDesign*> TfrmMain::Designs() const {
   return designs;
 }
 
-void TfrmMain::UpdateCaption() {
+QString TfrmMain::Caption() const {
   // A maximised child window shows its caption in the frame's, as multiple-document frames do.
-  QMdiSubWindow* w = ClientArea->currentSubWindow();
-  if (w && w->isMaximized())
-    setWindowTitle(QStringLiteral("Morvik - [") + w->windowTitle() + QStringLiteral("]"));
-  else
-    setWindowTitle(QStringLiteral("Morvik"));
+  QMdiSubWindow* w = ClientArea ? ClientArea->currentSubWindow() : nullptr;
+  if (w && w->isMaximized()) return QStringLiteral("Morvik - [") + w->windowTitle() + QStringLiteral("]");
+  return QStringLiteral("Morvik");
+}
+
+void TfrmMain::UpdateCaption() {
+  if (windowTitle() != Caption()) setWindowTitle(Caption());
+}
+
+void TfrmMain::changeEvent(QEvent* Event) {
+  QMainWindow::changeEvent(Event);
+  // Qt's maximised child window also writes into the frame's caption, appending its own
+  // caption to whatever the frame showed when it was maximised: the frame's own caption is
+  // put back once Qt is done.
+  if (Event->type() == QEvent::WindowTitleChange && windowTitle() != Caption())
+    QTimer::singleShot(0, this, [this] { ui::Guarded([this] { UpdateCaption(); }); });
 }
 
 QMdiSubWindow* TfrmMain::AddDesign(TfrmDesign* Design) {

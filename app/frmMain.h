@@ -34,7 +34,7 @@ public:
   QString HelpFileName;
   bool FirstActivation = true;
 
-  QMdiArea* ClientArea;
+  QMdiArea* ClientArea = nullptr;
   QToolBar* tbrFile;
   QToolBar* tbrDesign;
   QToolBar* tbrView;
@@ -53,7 +53,9 @@ public:
   std::vector<TfrmDesign*> Designs() const;
   // Every child window of the frame.
   std::vector<QMdiSubWindow*> ChildWindows() const;
-  // "Morvik", or with a maximised child window "Morvik - [" + its caption + "]".
+  // "Morvik", or with a maximised active child window "Morvik - [" + its caption + "]".
+  QString Caption() const;
+  // Shows Caption() as the frame's caption.
   void UpdateCaption();
   // Puts a new schema window into the frame and shows it.
   QMdiSubWindow* AddDesign(TfrmDesign* Design);
@@ -76,6 +78,7 @@ public:
   std::vector<QToolBar*> ToolBars() const;
 
 protected:
+  void changeEvent(QEvent* Event) override;
   void closeEvent(QCloseEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
   // The application's hint handler: the hint of any window's control, dialogs included, goes

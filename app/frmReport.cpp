@@ -60,6 +60,7 @@ TfrmReport::TfrmReport(TfrmFindDialog* FindDialog, QWidget* Parent)
     : TfrmAbstract(Parent), FFindDialog(FindDialog) {
   setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::WindowMinMaxButtonsHint);
+  setObjectName(QStringLiteral("frmReport"));
   setWindowTitle(QStringLiteral("Report"));
   setMinimumSize(250, 140);
 
@@ -131,7 +132,7 @@ void TfrmReport::CreateActions() {
                         QStringLiteral("Zapnutí/vypnutí zvýraznění syntaxe"));
   acSyntax->setCheckable(true);
   acSyntax->setChecked(true);
-  acCut = MakeAction(this, QStringLiteral("&Vyříznout"), QKeySequence(Qt::CTRL | Qt::Key_X),
+  acCut = MakeAction(this, QStringLiteral("Vyříz&nout"), QKeySequence(Qt::CTRL | Qt::Key_X),
                      QStringLiteral("Přesunutí označeného textu do schránky"));
   acCopy = MakeAction(this, QStringLiteral("&Kopírovat"), QKeySequence(Qt::CTRL | Qt::Key_C),
                       QStringLiteral("Zkopírování označeného textu do schránky"));

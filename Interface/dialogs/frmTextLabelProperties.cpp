@@ -26,7 +26,7 @@ TfrmTextLabelProperties::TfrmTextLabelProperties(QWidget* Parent) : TfrmAbstract
   btnFont->setObjectName(QStringLiteral("btnFont"));
   btnBack = new QPushButton(QStringLiteral("&Pozadí"), Content());
   btnBack->setObjectName(QStringLiteral("btnBack"));
-  btnBorder = new QPushButton(QStringLiteral("&Orámování"), Content());
+  btnBorder = new QPushButton(QStringLiteral("O&rámování"), Content());
   btnBorder->setObjectName(QStringLiteral("btnBorder"));
   auto* looks = new QHBoxLayout;
   looks->addWidget(btnFont);

@@ -155,6 +155,50 @@ void AnswerBox(const QString& Caption, QStringList* Asked) {
   });
 }
 
+// The frame's caption names the active schema once while it is maximised, whatever opens,
+// renames, switches or closes meanwhile.
+TEST_F(WindowCommands, TheCaptionNamesTheMaximisedSchemaOnce) {
+  TfrmDesign* first = New();
+  ASSERT_NE(first, nullptr);
+  QMdiSubWindow* firstWindow = frmMain->ClientArea->currentSubWindow();
+  const auto expected = [] {
+    QMdiSubWindow* w = frmMain->ClientArea->currentSubWindow();
+    return w && w->isMaximized() ? "Morvik - [" + w->windowTitle() + "]" : QStringLiteral("Morvik");
+  };
+  struct Step {
+    const char* What;
+    std::function<void()> Do;
+    const char* Caption; // the caption's schema part, or null for "Morvik" alone
+  };
+  QString firstCaption;
+  const Step steps[] = {
+      {"maximised", [&] { firstWindow->showMaximized(); }, nullptr},
+      {"a schema file opened meanwhile", [] { dmMain->OpenFile(SCHEMA_FIXTURES "/schema.xml"); },
+       "schema.xml (InterBase 6)"},
+      {"back to the first", [&] { frmMain->ClientArea->setActiveSubWindow(firstWindow); }, nullptr},
+      {"the first renamed", [&] { first->SetFileName(QString(), "Sklad"); }, "Sklad (InterBase 6)"},
+      {"restored", [&] { firstWindow->showNormal(); }, ""},
+      {"maximised again and closed",
+       [&] {
+         firstWindow->showMaximized();
+         Settle();
+         first->CloseWithoutQuery();
+       },
+       nullptr},
+  };
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.What);
+    s.Do();
+    Settle();
+    const QString caption = frmMain->windowTitle();
+    EXPECT_EQ(caption.toStdString(), expected().toStdString());
+    EXPECT_LE(caption.count(" - ["), 1);
+    if (s.Caption)
+      EXPECT_EQ(caption.toStdString(), *s.Caption ? "Morvik - [" + std::string(s.Caption) + "]" : "Morvik");
+  }
+  EXPECT_EQ(frmMain->ChildWindows().size(), 1u);
+}
+
 TEST_F(WindowCommands, TheWindowMenuListsTheWindowsAndClosesTheActiveOne) {
   EXPECT_TRUE(WindowEntries().empty());
   for (int i = 0; i < 3; ++i) ASSERT_NE(New(), nullptr);

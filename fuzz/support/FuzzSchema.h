@@ -6,6 +6,7 @@
 #include "diagram/Entity.h"
 #include "diagram/Relation.h"
 #include "diagram/TextLabel.h"
+#include "editor/AttributeRows.h"
 #include "editor/DesignSamples.h"
 #include "editor/Repository.h"
 #include "editor/RepositoryXMLReader.h"
@@ -61,17 +62,7 @@ public:
   void BindEntityToTable(TEntity* Entity, Morvik::TTable* Table) override {
     Entity->SetTable(Table);
     Entity->SetCaption(QString::fromUtf8(Table->GetName()));
-    TAttributes* rows = Entity->Attributes();
-    rows->BeginUpdate();
-    rows->DeleteAll();
-    for (int i = 0; i < Table->GetColumnCount(); ++i) {
-      const Morvik::TColumn* column = Table->GetColumn(i);
-      const QString name = QString::fromUtf8(column->GetName());
-      if (Entity->GetAttributeIndex(name) >= 0) continue;
-      const Morvik::TDataType* type = column->GetDataType();
-      rows->Add(name, type ? QString::fromUtf8(type->GetName()) : QString(), column->GetKey() ? 1 : 0);
-    }
-    rows->EndUpdate();
+    FillAttributeRows(*Entity, *Table);
   }
   void BindRelationToReference(TRelation* Relation, Morvik::TReference* Reference) override {
     Relation->SetReference(Reference);

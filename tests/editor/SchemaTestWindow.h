@@ -9,6 +9,7 @@
 #include "diagram/ProjectInfo.h"
 #include "diagram/Relation.h"
 #include "diagram/TextLabel.h"
+#include "editor/AttributeRows.h"
 #include "editor/CreateComp.h"
 #include "editor/DesignSamples.h"
 #include "editor/SchemaFile.h"
@@ -51,16 +52,7 @@ public:
   void BindEntityToTable(TEntity* Entity, Morvik::TTable* Table) override {
     Entity->SetTable(Table);
     Entity->SetCaption(QString::fromUtf8(Table->GetName()));
-    TAttributes* rows = Entity->Attributes();
-    rows->BeginUpdate();
-    rows->DeleteAll();
-    for (int i = 0; i < Table->GetColumnCount(); ++i) {
-      const Morvik::TColumn* column = Table->GetColumn(i);
-      const QString name = QString::fromUtf8(column->GetName());
-      if (Entity->GetAttributeIndex(name) >= 0) continue;
-      rows->Add(name, QString::fromUtf8(column->GetDataType()->GetName()), column->GetKey() ? 1 : 0);
-    }
-    rows->EndUpdate();
+    FillAttributeRows(*Entity, *Table);
   }
   void BindRelationToReference(TRelation* Relation, Morvik::TReference* Reference) override {
     Relation->SetReference(Reference);

@@ -10,7 +10,6 @@
 // paste_fuzz DIR...
 
 #include "editor/SchemaClipboard.h"
-#include "fuzz/support/FuzzReplay.h"
 #include "fuzz/support/FuzzSchema.h"
 
 #include <QByteArray>
@@ -71,21 +70,4 @@ void RunOne(const uint8_t* Data, size_t Size) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  FuzzSchema::Initialize(argc, *argv);
-  return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
-  RunOne(Data, Size);
-  return 0;
-}
-
-#ifndef MORVIK_LIBFUZZER
-
-int main(int argc, char** argv) {
-  FuzzSchema::Initialize(&argc, argv);
-  return FuzzReplay::ReplayFolders(argc, argv, [](const uint8_t* Data, size_t Size) { RunOne(Data, Size); });
-}
-
-#endif
+MORVIK_SCHEMA_FUZZ_TARGET(RunOne)

@@ -13,6 +13,7 @@
 #include "editor/SchemaFile.h"
 #include "editor/SchemaHost.h"
 #include "editor/VisualModel.h"
+#include "fuzz/support/FuzzReplay.h"
 #include "ui/Desktop.h"
 
 #include "Interface/MorvikInterface.h"
@@ -106,3 +107,26 @@ public:
 };
 
 } // namespace FuzzSchema
+
+// The entry points of a target that runs whole schemas: libFuzzer's, and without libFuzzer a
+// main that replays the folders it is given. RunOne(Data, Size) is the target's own test.
+#ifdef MORVIK_LIBFUZZER
+#define MORVIK_SCHEMA_FUZZ_MAIN(RunOne)
+#else
+#define MORVIK_SCHEMA_FUZZ_MAIN(RunOne)                                                                      \
+  int main(int argc, char** argv) {                                                                          \
+    FuzzSchema::Initialize(&argc, argv);                                                                     \
+    return FuzzReplay::ReplayFolders(argc, argv,                                                             \
+                                     [](const uint8_t* Data, size_t Size) { RunOne(Data, Size); });          \
+  }
+#endif
+#define MORVIK_SCHEMA_FUZZ_TARGET(RunOne)                                                                    \
+  extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {                                             \
+    FuzzSchema::Initialize(argc, *argv);                                                                     \
+    return 0;                                                                                                \
+  }                                                                                                          \
+  extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {                                  \
+    RunOne(Data, Size);                                                                                      \
+    return 0;                                                                                                \
+  }                                                                                                          \
+  MORVIK_SCHEMA_FUZZ_MAIN(RunOne)

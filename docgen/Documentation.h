@@ -24,6 +24,7 @@ class TVisualModel;
 class TEntity;
 class TRelation;
 class TDocumentationProgress;
+class THtmlTable;
 
 // The error texts and numbers of the documentation generator (module 100).
 inline constexpr const char* dgNullParameters = "You try call method with NULL or empty-value parameters.";
@@ -91,6 +92,9 @@ private:
   void WriteParamTree(THtmlPage& Page, int Depth, const Morvik::TParamObject* Object, bool Root,
                       const QByteArray& Caption, const QByteArray& Prefix, const QByteArray& Title,
                       const QByteArray& Link);
+  // The tree of Object (none when it is null) as a block of Table under Heading.
+  void WriteParamBlock(THtmlTable& Table, const char* Heading, const Morvik::TParamObject* Object,
+                       const QByteArray& Caption, const QByteArray& Title, const QByteArray& Link);
   bool IsVisible(const Morvik::TParamObject* Object, int Pos) const;
   void WriteValueText(THtmlPage& Page, const Morvik::TParamObject* Object, int Index, const QByteArray& Title,
                       const QByteArray& Link);

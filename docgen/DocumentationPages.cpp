@@ -5,6 +5,7 @@
 #include "diagram/ProjectInfo.h"
 #include "diagram/Relation.h"
 #include "docgen/Documentation.h"
+#include "docgen/HtmlTable.h"
 #include "editor/VisualModel.h"
 #include "Interface/MorvikInterface.h"
 
@@ -58,69 +59,57 @@ QByteArray LinkTo(const char* Page, const QByteArray& Name, const QByteArray& Te
 
 } // namespace
 
+void TDocumentation::WriteParamBlock(THtmlTable& Table, const char* Heading,
+                                     const Morvik::TParamObject* Object, const QByteArray& Caption,
+                                     const QByteArray& Title, const QByteArray& Link) {
+  Table.Tree(Heading, [&](THtmlPage& Page, int Depth) {
+    if (Object) WriteParamTree(Page, Depth, Object, true, Caption, QByteArray(), Title, Link);
+  });
+}
+
 void TDocumentation::WriteModelPage() {
   THtmlPage page(PagePath("model_b.html"));
   page.WritePageHead("model_body");
-  page.WriteLine(2, "<table border=0 width=100%>");
+  THtmlTable table(page);
   if (const TProjectInfo* info = Document->ProjectInfo) {
-    page.WriteLine(3, "<tr class=TitleA>");
-    page.WriteLine(4, "<td><b>Razítko projektu:</b>");
+    table.Caption(TRowClass::TitleA, "Razítko projektu:");
     const std::pair<const char*, QString> rows[] = {
-        {"<td><b>Projekt:</b> ", info->Project()},
-        {"<td><b>Autor:</b> ", info->Author()},
-        {"<td><b>Firma:</b> ", info->Firm()},
-        {"<td><b>Verze:</b> ", info->Version()},
-        {"<td><b>Model:</b> ", info->Model()},
-        {"<td><b>SubModel:</b> ", info->SubModel()},
-        {"<td><b>Vytvořeno:</b> ", TimeText(info->CreatedAt())},
-        {"<td><b>Poslední změna:</b> ", TimeText(info->UpdatedAt())},
+        {"Projekt:", info->Project()},
+        {"Autor:", info->Author()},
+        {"Firma:", info->Firm()},
+        {"Verze:", info->Version()},
+        {"Model:", info->Model()},
+        {"SubModel:", info->SubModel()},
+        {"Vytvořeno:", TimeText(info->CreatedAt())},
+        {"Poslední změna:", TimeText(info->UpdatedAt())},
     };
-    for (const auto& [label, value] : rows) {
-      page.WriteLine(3, "<tr class=Text>");
-      page.WriteLine(4, label, Html(value));
-    }
+    for (const auto& [label, value] : rows) table.Field(TRowClass::Text, label, Html(value));
   } else {
-    page.WriteLine(3, "<tr class=Text>");
-    page.WriteLine(4, "<td><b>Vytvořeno:</b> ", Html(TimeText(Document->CreatedAt)));
-    page.WriteLine(3, "<tr class=Text>");
-    page.WriteLine(4, "<td><b>Poslední změna:</b> ", Html(TimeText(Document->UpdatedAt)));
+    table.Field(TRowClass::Text, "Vytvořeno:", Html(TimeText(Document->CreatedAt)));
+    table.Field(TRowClass::Text, "Poslední změna:", Html(TimeText(Document->UpdatedAt)));
   }
 
-  page.WriteLine(3, "<tr class=Empty>");
-  page.WriteLine(3, "<tr class=TitleA>");
-  page.WriteLine(4, "<td><b>Informace modelu:</b>");
+  table.Empty();
+  table.Caption(TRowClass::TitleA, "Informace modelu:");
   const std::pair<const char*, QString> rows[] = {
-      {"<td><b>Databázový server:</b> ", Document->DBModelName},
-      {"<td><b>Použitá DLL knihovna:</b> ", Document->DLLFileName},
-      {"<td><b>Název souboru:</b> ", Document->FileName},
-      {"<td><b>Soubor dokumentace:</b> ", Document->DocumentationPath},
-      {"<td><b>Čas poslední kontroly schematu:</b> ", TimeText(Document->CheckedAt)},
+      {"Databázový server:", Document->DBModelName},
+      {"Použitá DLL knihovna:", Document->DLLFileName},
+      {"Název souboru:", Document->FileName},
+      {"Soubor dokumentace:", Document->DocumentationPath},
+      {"Čas poslední kontroly schematu:", TimeText(Document->CheckedAt)},
   };
-  for (const auto& [label, value] : rows) {
-    page.WriteLine(3, "<tr class=Text>");
-    page.WriteLine(4, label, Html(value));
-  }
+  for (const auto& [label, value] : rows) table.Field(TRowClass::Text, label, Html(value));
 
-  page.WriteLine(3, "<tr class=Empty>");
-  page.WriteLine(3, "<tr class=TitleB>");
-  page.WriteLine(4, "<td><b>Parametry modelu:</b>");
-  page.WriteLine(3, "<tr class=TreeText>");
-  page.WriteLine(4, "<td>");
-  WriteParamTree(page, 5, Model, true, "Model", QByteArray(), "Model",
-                 "<a href=\"model_b.html\" TARGET=\"body\">Model</a>");
-  page.WriteLine(3, "<tr class=Empty>");
+  WriteParamBlock(table, "Parametry modelu:", Model, "Model", "Model",
+                  "<a href=\"model_b.html\" TARGET=\"body\">Model</a>");
 
   int relations = 0;
   for (const TRelation* line : Document->Relations) relations += JoinsTwoEntities(line) ? 1 : 0;
-  page.WriteLine(3, "<tr class=TitleA>");
-  page.WriteLine(4, "<td><b>Statistická data:</b>");
-  page.WriteLine(3, "<tr class=Text>");
-  page.WriteLine(4, "<td><b>Počet entit:</b> ", static_cast<int>(Document->Entities.size()));
-  page.WriteLine(3, "<tr class=Text>");
-  page.WriteLine(4, "<td><b>Počet relací:</b> ", relations);
-  page.WriteLine(3, "<tr class=Text>");
-  page.WriteLine(4, "<td><b>Počet poznámek:</b> ", static_cast<int>(Document->Notes.size()));
-  page.WriteLine(2, "</table>");
+  table.Caption(TRowClass::TitleA, "Statistická data:");
+  table.Field(TRowClass::Text, "Počet entit:", static_cast<int>(Document->Entities.size()));
+  table.Field(TRowClass::Text, "Počet relací:", relations);
+  table.Field(TRowClass::Text, "Počet poznámek:", static_cast<int>(Document->Notes.size()));
+  table.Close();
   page.WritePageTail();
   page.Close();
 }
@@ -129,16 +118,11 @@ void TDocumentation::WriteScriptPage() const {
   THtmlPage page(PagePath("script_b.html"));
   page.WritePageHead("script_body");
   if (!Document->Script.isEmpty()) {
-    page.WriteLine(2, "<table border=0 width=100%>");
-    page.WriteLine(3, "<tr class=TitleA>");
-    page.WriteLine(4, "<td><b>Vygenerovaný skript:</b>");
-    page.WriteLine(3, "<tr class=Empty>");
-    page.WriteLine(3, "<tr class=TextScript>");
-    page.WriteLine(4, "<td>");
-    page.WriteLine(0, "<pre>");
-    page.WriteLine(0, Html(Document->Script));
-    page.WriteLine(0, "</pre>");
-    page.WriteLine(2, "</table>");
+    THtmlTable table(page);
+    table.Caption(TRowClass::TitleA, "Vygenerovaný skript:");
+    table.Empty();
+    table.Preformatted(TRowClass::TextScript, Document->Script);
+    table.Close();
   } else {
     WriteNoBlock(page, "V projektu nebyl vygenerován SQL skript.<br>");
   }
@@ -164,15 +148,11 @@ void TDocumentation::WriteTablePages() {
     const int n = table ? table->GetColumnCount() : 0;
     const QByteArray tableLink = LinkTo("tables_b.html", e.Name, e.Display);
 
-    tablesList.WriteLine(2, "<a href=\"tables_b.html#", Fragment(e.Name), "\" TARGET=\"body\">",
-                         Html(e.Display), "</a><br>");
-    tablesBody.WriteLine(2, "<a name=\"", Html(e.Name), "\"></a>");
-    tablesBody.WriteLine(2, "<table border=0 width=100%>");
-    tablesBody.WriteLine(3, "<tr class=TitleA>");
-    tablesBody.WriteLine(4, "<td><b>Jméno:</b> ", Html(e.Display));
-    tablesBody.WriteLine(3, "<tr class=Text>");
-    tablesBody.WriteLine(4, "<td><b>Počet sloupců:</b> ", n);
-    tablesBody.WriteLine(3, "<tr class=Empty>");
+    tablesList.WriteLine(2, LinkTo("tables_b.html", e.Name, e.Display), "<br>");
+    THtmlTable tableCard(tablesBody, e.Name);
+    tableCard.Field(TRowClass::TitleA, "Jméno:", Html(e.Display));
+    tableCard.Field(TRowClass::Text, "Počet sloupců:", n);
+    tableCard.Empty();
 
     for (int j = 0; j < n; ++j) {
       const Morvik::TColumn* column = table->GetColumn(j);
@@ -184,44 +164,20 @@ void TDocumentation::WriteTablePages() {
       const QByteArray typeName = dataType ? Utf8(dataType->GetName()) : QByteArray();
       const QByteArray columnLink = LinkTo("columns_b.html", anchor, name);
 
-      if (j == 0) {
-        tablesBody.WriteLine(3, "<tr class=TitleB>");
-        tablesBody.WriteLine(4, "<td><b>Sloupce tabulky:</b>");
-      }
-      tablesBody.WriteLine(3, "<tr class=Text>");
-      tablesBody.WriteLine(4, "<td><b>Jméno sloupce:</b> ", columnLink, "<br>");
-      columnsList.WriteLine(2, "<a href=\"columns_b.html#", Fragment(anchor), "\" TARGET=\"body\">",
-                            Html(e.TableName), ":", Html(name), "</a><br>");
+      if (j == 0) tableCard.Caption(TRowClass::TitleB, "Sloupce tabulky:");
+      tableCard.Field(TRowClass::Text, "Jméno sloupce:", columnLink, "<br>");
+      columnsList.WriteLine(2, LinkTo("columns_b.html", anchor, anchor), "<br>");
 
-      columnsBody.WriteLine(2, "<a name=\"", Html(anchor), "\"></a>");
-      columnsBody.WriteLine(2, "<table border=0 width=100%>");
-      columnsBody.WriteLine(3, "<tr class=TitleA>");
-      columnsBody.WriteLine(4, "<td><b>Jméno sloupce:</b> ", Html(name));
-      columnsBody.WriteLine(3, "<tr class=Text>");
-      columnsBody.WriteLine(4, "<td><b>Tabulka:</b> ", tableLink);
-      columnsBody.WriteLine(3, "<tr class=Text>");
-      columnsBody.WriteLine(4, "<td><b>Klíč:</b> ", column->GetKey() ? "ano" : "ne");
-      columnsBody.WriteLine(3, "<tr class=Text>");
-      columnsBody.WriteLine(4, "<td><b>Datový typ:</b> ", Html(typeName));
-      columnsBody.WriteLine(3, "<tr class=Empty>");
-      columnsBody.WriteLine(3, "<tr class=TitleB>");
-      columnsBody.WriteLine(4, "<td><b>Parametry datového typu:</b>");
-      columnsBody.WriteLine(3, "<tr class=TreeText>");
-      columnsBody.WriteLine(4, "<td>");
-      if (dataType)
-        WriteParamTree(columnsBody, 5, dataType, true, typeName, QByteArray(),
-                       e.Display + ':' + name + '.' + typeName + " (datový typ)", columnLink);
-      columnsBody.WriteLine(3, "<tr class=Empty>");
-      columnsBody.WriteLine(3, "<tr class=Empty>");
-      columnsBody.WriteLine(3, "<tr class=TitleB>");
-      columnsBody.WriteLine(4, "<td><b>Parametry sloupce:</b>");
-      columnsBody.WriteLine(3, "<tr class=TreeText>");
-      columnsBody.WriteLine(4, "<td>");
-      WriteParamTree(columnsBody, 5, column, true, name, QByteArray(), e.Display + ':' + name + " (sloupec)",
-                     columnLink);
-      columnsBody.WriteLine(3, "<tr class=Empty>");
-      columnsBody.WriteLine(2, "</table>");
-      columnsBody.WriteLine(2, "<hr>");
+      THtmlTable columnCard(columnsBody, anchor);
+      columnCard.Field(TRowClass::TitleA, "Jméno sloupce:", Html(name));
+      columnCard.Field(TRowClass::Text, "Tabulka:", tableLink);
+      columnCard.Field(TRowClass::Text, "Klíč:", column->GetKey() ? "ano" : "ne");
+      columnCard.Field(TRowClass::Text, "Datový typ:", Html(typeName));
+      WriteParamBlock(columnCard, "Parametry datového typu:", dataType, typeName,
+                      e.Display + ':' + name + '.' + typeName + " (datový typ)", columnLink);
+      WriteParamBlock(columnCard, "Parametry sloupce:", column, name, e.Display + ':' + name + " (sloupec)",
+                      columnLink);
+      columnCard.Close();
     }
 
     const auto notes = NoteLinksByEntity.constFind(entity->Name());
@@ -232,21 +188,11 @@ void TDocumentation::WriteTablePages() {
         const QByteArray note = line->Base() ? line->Base()->Name().toUtf8() : QByteArray();
         links.append(LinkTo("notes_b.html", note, note, NotesWritten));
       }
-      tablesBody.WriteLine(3, "<tr class=Text>");
-      tablesBody.WriteLine(4, "<td><b>Příslušné poznámky:</b> ", links);
+      tableCard.Field(TRowClass::Text, "Příslušné poznámky:", links);
     }
 
-    tablesBody.WriteLine(3, "<tr class=Empty>");
-    tablesBody.WriteLine(3, "<tr class=TitleB>");
-    tablesBody.WriteLine(4, "<td><b>Parametry tabulky:</b>");
-    tablesBody.WriteLine(3, "<tr class=TreeText>");
-    tablesBody.WriteLine(4, "<td>");
-    if (table)
-      WriteParamTree(tablesBody, 5, table, true, e.Display, QByteArray(), e.Display + " (tabulka)",
-                     tableLink);
-    tablesBody.WriteLine(3, "<tr class=Empty>");
-    tablesBody.WriteLine(2, "</table>");
-    tablesBody.WriteLine(2, "<hr>");
+    WriteParamBlock(tableCard, "Parametry tabulky:", table, e.Display, e.Display + " (tabulka)", tableLink);
+    tableCard.Close();
     Step();
   }
 
@@ -285,42 +231,24 @@ void TDocumentation::WriteRelationPages() {
 
     list.WriteLine(2, "<a href=\"relations_b.html#", Fragment(name), "\" TARGET=\"body\"><b>", Html(display),
                    "</b></a><br>");
-    body.WriteLine(2, "<a name=\"", Html(name), "\"></a>");
-    body.WriteLine(2, "<table border=0 width=100%>");
-    body.WriteLine(3, "<tr class=TitleA>");
-    body.WriteLine(4, "<td><b>Jméno:</b> ", Html(display));
-    body.WriteLine(3, "<tr class=Text>");
-    body.WriteLine(4, "<td><b>Tabulka z:</b> ",
-                   LinkTo("tables_b.html", b, tb.isEmpty() ? b : tb, TablesWritten));
-    body.WriteLine(3, "<tr class=Text>");
-    body.WriteLine(4, "<td><b>Tabulka do:</b> ",
-                   LinkTo("tables_b.html", g, tg.isEmpty() ? g : tg, TablesWritten));
-    body.WriteLine(3, "<tr class=Text>");
-    body.WriteLine(4, "<td><b>Počet párů:</b> ", pairs);
-    body.WriteLine(3, "<tr class=Empty>");
-    body.WriteLine(3, "<tr class=TitleB>");
-    body.WriteLine(4, "<td><b>Parametry relace:</b>");
-    body.WriteLine(3, "<tr class=TreeText>");
-    body.WriteLine(4, "<td>");
-    if (reference)
-      WriteParamTree(body, 5, reference, true, display, QByteArray(), display + " (relace)", link);
-    body.WriteLine(3, "<tr class=Empty>");
+    THtmlTable card(body, name);
+    card.Field(TRowClass::TitleA, "Jméno:", Html(display));
+    card.Field(TRowClass::Text,
+               "Tabulka z:", LinkTo("tables_b.html", b, tb.isEmpty() ? b : tb, TablesWritten));
+    card.Field(TRowClass::Text,
+               "Tabulka do:", LinkTo("tables_b.html", g, tg.isEmpty() ? g : tg, TablesWritten));
+    card.Field(TRowClass::Text, "Počet párů:", pairs);
+    WriteParamBlock(card, "Parametry relace:", reference, display, display + " (relace)", link);
     for (int p = 0; p < pairs; ++p) {
-      if (p == 0) {
-        body.WriteLine(3, "<tr class=TitleB>");
-        body.WriteLine(4, "<td><b>Sloupce relace:</b>");
-      }
+      if (p == 0) card.Caption(TRowClass::TitleB, "Sloupce relace:");
       const Morvik::TColumn* from = reference->GetPairColumn(0, p);
       const Morvik::TColumn* to = reference->GetPairColumn(1, p);
       const QByteArray cz = tb + ':' + (from ? Utf8(from->GetName()) : QByteArray());
       const QByteArray cd = tg + ':' + (to ? Utf8(to->GetName()) : QByteArray());
-      body.WriteLine(3, "<tr class=Text>");
-      body.WriteLine(4, "<td><b>Sloupec z:</b> ", LinkTo("columns_b.html", cz, cz, TablesWritten));
-      body.WriteLine(3, "<tr class=Text>");
-      body.WriteLine(4, "<td><b>Sloupec do:</b> ", LinkTo("columns_b.html", cd, cd, TablesWritten));
+      card.Field(TRowClass::Text, "Sloupec z:", LinkTo("columns_b.html", cz, cz, TablesWritten));
+      card.Field(TRowClass::Text, "Sloupec do:", LinkTo("columns_b.html", cd, cd, TablesWritten));
     }
-    body.WriteLine(2, "</table>");
-    body.WriteLine(2, "<hr>");
+    card.Close();
     Step();
   }
   if (!any) WriteNoBlock(body, "V projektu nebyly nalezeny žádné relace.<br>");
@@ -336,10 +264,8 @@ void TDocumentation::WriteNotePage() const {
   for (const TNote* note : Document->Notes) {
     if (!note) continue;
     const QByteArray name = note->Name().toUtf8();
-    page.WriteLine(2, "<a name=\"", Html(name), "\"></a>");
-    page.WriteLine(2, "<table border=0 width=100%>");
-    page.WriteLine(3, "<tr class=TitleA>");
-    page.WriteLine(4, "<td><b>Jméno:</b> ", Html(name));
+    THtmlTable card(page, name);
+    card.Field(TRowClass::TitleA, "Jméno:", Html(name));
     const auto tables = NoteLinksByNote.constFind(note->Name());
     if (tables != NoteLinksByNote.cend()) {
       QByteArray links;
@@ -350,18 +276,10 @@ void TDocumentation::WriteNotePage() const {
         if (!links.isEmpty()) links.append(' ');
         links.append(LinkTo("tables_b.html", e.Name, e.Display, TablesWritten));
       }
-      if (!links.isEmpty()) {
-        page.WriteLine(3, "<tr class=Text>");
-        page.WriteLine(4, "<td><b>Příslušné tabulky:</b> ", links);
-      }
+      if (!links.isEmpty()) card.Field(TRowClass::Text, "Příslušné tabulky:", links);
     }
-    page.WriteLine(3, "<tr class=Text>");
-    page.WriteLine(4, "<td>");
-    page.WriteLine(0, "<pre>");
-    page.WriteLine(0, Html(note->Lines().join(QStringLiteral("\r\n"))));
-    page.WriteLine(0, "</pre>");
-    page.WriteLine(2, "</table>");
-    page.WriteLine(2, "<hr>");
+    card.Preformatted(TRowClass::Text, note->Lines().join(QStringLiteral("\r\n")));
+    card.Close();
   }
   if (Document->Notes.empty()) WriteNoBlock(page, "V projektu nebyly nalezeny žádné poznámky.<br>");
   page.WritePageTail();

@@ -2,6 +2,7 @@
 // page that hold their long texts.
 
 #include "docgen/Documentation.h"
+#include "docgen/HtmlTable.h"
 #include "Interface/MorvikInterface.h"
 
 #include <cstdlib>
@@ -171,23 +172,12 @@ void TDocumentation::WriteValueText(THtmlPage& Page, const Morvik::TParamObject*
 void TDocumentation::WriteOtherEntry(const QByteArray& Heading, const QByteArray& Subheading,
                                      std::string_view Text) {
   if (!OtherStream) return;
-  THtmlPage& page = *OtherStream;
-  page.WriteLine(2, "<a name=\"", EntryCount, "\"></a>");
-  page.WriteLine(2, "<table border=0 width=100%>");
-  page.WriteLine(3, "<tr class=TitleA>");
+  THtmlTable card(*OtherStream, QByteArray::number(EntryCount));
   if (Heading.isEmpty())
-    page.WriteLine(4, "<td><b>#", EntryCount, "</b>");
+    card.Row(TRowClass::TitleA, "<b>#", EntryCount, "</b>");
   else
-    page.WriteLine(4, "<td><b>#", EntryCount, " ", Html(Heading), "</b>");
-  if (!Subheading.isEmpty()) {
-    page.WriteLine(3, "<tr class=Text>");
-    page.WriteLine(4, "<td>", Subheading);
-  }
-  page.WriteLine(3, "<tr class=Text>");
-  page.WriteLine(4, "<td>");
-  page.WriteLine(0, "<pre>");
-  page.WriteLine(0, Html(Text));
-  page.WriteLine(0, "</pre>");
-  page.WriteLine(2, "</table>");
-  page.WriteLine(2, "<hr>");
+    card.Row(TRowClass::TitleA, "<b>#", EntryCount, " ", Html(Heading), "</b>");
+  if (!Subheading.isEmpty()) card.Row(TRowClass::Text, Subheading);
+  card.Preformatted(TRowClass::Text, Text);
+  card.Close();
 }

@@ -2,6 +2,7 @@
 
 #include "Version.h"
 #include "app/BuildStamp.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
 
 #include <QApplication>
@@ -56,7 +57,7 @@ TfrmAbout::TfrmAbout(const QString& BuildDate, const QString& BuildTime, const Q
   btnOK->setObjectName(QStringLiteral("btnOK"));
   btnOK->setFixedSize(73, 25);
   btnOK->setDefault(true);
-  connect(btnOK, &QPushButton::clicked, this, [this] { Guard([this] { done(mrOk); }); });
+  GuardedConnect(btnOK, &QPushButton::clicked, [this] { done(mrOk); });
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 16, 8, 8);
@@ -101,5 +102,5 @@ TfrmAbout::TfrmAbout(QWidget* Parent)
                 Parent) {}
 
 void TfrmAbout::reject() {
-  Guard([this] { done(mrOk); });
+  ui::Guarded([this] { done(mrOk); }, windowTitle());
 }

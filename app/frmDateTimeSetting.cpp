@@ -1,6 +1,7 @@
 #include "app/frmDateTimeSetting.h"
 
 #include "diagram/ProjectInfo.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
 
 #include <QBoxLayout>
@@ -32,7 +33,7 @@ TfrmDateTimeSetting::TfrmDateTimeSetting(QWidget* Parent) : TfrmAbstractDialog(P
   layout->addStretch(1);
   layout->addWidget(bevel);
   SetDialogSize(232, 154);
-  connect(edtDTFormat, &QLineEdit::textChanged, this, [this] { Guard([this] { UpdateExample(); }); });
+  GuardedConnect(edtDTFormat, &QLineEdit::textChanged, [this] { UpdateExample(); });
 }
 
 bool TfrmDateTimeSetting::Execute(QString& Format) {
@@ -49,5 +50,5 @@ void TfrmDateTimeSetting::UpdateExample() {
 
 void TfrmDateTimeSetting::showEvent(QShowEvent* Event) {
   TfrmAbstractDialog::showEvent(Event);
-  Guard([this] { UpdateExample(); });
+  ui::Guarded([this] { UpdateExample(); }, windowTitle());
 }

@@ -10,6 +10,7 @@
 #include "diagram/TextLabel.h"
 #include "editor/CreateComp.h"
 #include "ui/Desktop.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
 
 #include <QCheckBox>
@@ -231,29 +232,27 @@ TfrmDesignSetting::TfrmDesignSetting(QWidget* Parent)
   pbDesktop->SetColor(s.DesktopColor);
   EditsFromSamples();
 
-  connect(lbxComponents, &QListWidget::currentRowChanged, this,
-          [this] { Guard([this] { lbxComponentsClick(); }); });
-  connect(btnFont, &QPushButton::clicked, this, [this] { Guard([this] { btnFontClick(); }); });
-  connect(btnBrushColor, &QPushButton::clicked, this, [this] { Guard([this] { btnBrushColorClick(); }); });
-  connect(btnPenColor, &QPushButton::clicked, this, [this] { Guard([this] { btnPenColorClick(); }); });
-  connect(chbx3D, &QCheckBox::clicked, this, [this] { Guard([this] { chbx3DClick(); }); });
-  connect(btnDTSetting, &QPushButton::clicked, this, [this] { Guard([this] { btnDTSettingClick(); }); });
-  connect(btnDefault, &QPushButton::clicked, this, [this] { Guard([this] { btnDefaultClick(); }); });
-  connect(btnApply, &QPushButton::clicked, this, [this] { Guard([this] { Apply(); }); });
-  connect(pgcOptions, &QTabWidget::currentChanged, this, [this] { Guard([this] { pgcOptionsChange(); }); });
-  connect(chbxCreateLabel, &QCheckBox::toggled, this,
-          [this](bool On) { Guard([this, On] { FSamples->SetCreateLabel(On); }); });
+  GuardedConnect(lbxComponents, &QListWidget::currentRowChanged, [this] { lbxComponentsClick(); });
+  GuardedConnect(btnFont, &QPushButton::clicked, [this] { btnFontClick(); });
+  GuardedConnect(btnBrushColor, &QPushButton::clicked, [this] { btnBrushColorClick(); });
+  GuardedConnect(btnPenColor, &QPushButton::clicked, [this] { btnPenColorClick(); });
+  GuardedConnect(chbx3D, &QCheckBox::clicked, [this] { chbx3DClick(); });
+  GuardedConnect(btnDTSetting, &QPushButton::clicked, [this] { btnDTSettingClick(); });
+  GuardedConnect(btnDefault, &QPushButton::clicked, [this] { btnDefaultClick(); });
+  GuardedConnect(btnApply, &QPushButton::clicked, [this] { Apply(); });
+  GuardedConnect(pgcOptions, &QTabWidget::currentChanged, [this] { pgcOptionsChange(); });
+  GuardedConnect(chbxCreateLabel, &QCheckBox::toggled, [this](bool On) { FSamples->SetCreateLabel(On); });
   for (QLineEdit* e : {edDefDesktopWPag, edDefDesktopHPag, edDefDesktopWPix, edDefDesktopHPix,
                        edActDesktopWPag, edActDesktopHPag, edActDesktopWPix, edActDesktopHPix})
-    connect(e, &QLineEdit::textChanged, this, [this, e] { Guard([this, e] { FilterDigits(e); }); });
-  connect(edDefDesktopWPag, &QLineEdit::textChanged, this,
-          [this] { Guard([this] { FSamples->DesktopWPag = edDefDesktopWPag->text(); }); });
-  connect(edDefDesktopHPag, &QLineEdit::textChanged, this,
-          [this] { Guard([this] { FSamples->DesktopHPag = edDefDesktopHPag->text(); }); });
-  connect(edDefDesktopWPix, &QLineEdit::textChanged, this,
-          [this] { Guard([this] { FSamples->DesktopWPix = edDefDesktopWPix->text(); }); });
-  connect(edDefDesktopHPix, &QLineEdit::textChanged, this,
-          [this] { Guard([this] { FSamples->DesktopHPix = edDefDesktopHPix->text(); }); });
+    GuardedConnect(e, &QLineEdit::textChanged, [this, e] { FilterDigits(e); });
+  GuardedConnect(edDefDesktopWPag, &QLineEdit::textChanged,
+                 [this] { FSamples->DesktopWPag = edDefDesktopWPag->text(); });
+  GuardedConnect(edDefDesktopHPag, &QLineEdit::textChanged,
+                 [this] { FSamples->DesktopHPag = edDefDesktopHPag->text(); });
+  GuardedConnect(edDefDesktopWPix, &QLineEdit::textChanged,
+                 [this] { FSamples->DesktopWPix = edDefDesktopWPix->text(); });
+  GuardedConnect(edDefDesktopHPix, &QLineEdit::textChanged,
+                 [this] { FSamples->DesktopHPix = edDefDesktopHPix->text(); });
 }
 
 TfrmDesignSetting::~TfrmDesignSetting() {
@@ -298,7 +297,7 @@ int TfrmDesignSetting::Execute(TDesignSettingTarget* Design) {
 
 void TfrmDesignSetting::showEvent(QShowEvent* Event) {
   TfrmAbstractDialog::showEvent(Event);
-  Guard([this] { FormActivate(); });
+  ui::Guarded([this] { FormActivate(); }, windowTitle());
 }
 
 void TfrmDesignSetting::FormActivate() {
@@ -514,10 +513,12 @@ bool TfrmDesignSetting::CanClose() { return Apply(); }
 
 void TfrmDesignSetting::done(int Result) {
   if (Result != mrOk)
-    Guard([this] {
-      FSamples->RestoreOld();
-      EditsFromSamples();
-      lbxComponentsClick();
-    });
+    ui::Guarded(
+        [this] {
+          FSamples->RestoreOld();
+          EditsFromSamples();
+          lbxComponentsClick();
+        },
+        windowTitle());
   TfrmAbstractDialog::done(Result);
 }

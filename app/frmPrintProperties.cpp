@@ -126,17 +126,15 @@ TfrmPrintProperties::TfrmPrintProperties(QWidget* Parent) : TfrmAbstractDialog(P
   btnPrint->setText(QStringLiteral("&Tisk"));
   btnPrint->setObjectName(QStringLiteral("btnPrint"));
 
-  connect(cbxZoom, &QComboBox::activated, this,
-          [this](int Index) { Guard([this, Index] { cbxZoomChange(cbxZoom->itemText(Index)); }); });
-  connect(btnSelectAll, &QPushButton::clicked, this, [this] { Guard([this] { btnSelectAllClick(); }); });
-  connect(btnDeselectAll, &QPushButton::clicked, this, [this] { Guard([this] { btnDeselectAllClick(); }); });
-  connect(BitBtn3, &QPushButton::clicked, this, [this] {
-    Guard([this] {
-      if (!FPrinterSetup) return;
-      FPrinterSetup->trigger();
-      BuildPreview();
-      pbPreview->update();
-    });
+  GuardedConnect(cbxZoom, &QComboBox::activated,
+                 [this](int Index) { cbxZoomChange(cbxZoom->itemText(Index)); });
+  GuardedConnect(btnSelectAll, &QPushButton::clicked, [this] { btnSelectAllClick(); });
+  GuardedConnect(btnDeselectAll, &QPushButton::clicked, [this] { btnDeselectAllClick(); });
+  GuardedConnect(BitBtn3, &QPushButton::clicked, [this] {
+    if (!FPrinterSetup) return;
+    FPrinterSetup->trigger();
+    BuildPreview();
+    pbPreview->update();
   });
   SetFirstFocus(btnPrint);
   SetDialogSize(600, 380, dsResizable, QSize(420, 260));

@@ -3,6 +3,7 @@
 #include "app/SqlLexer.h"
 #include "app/frmFindDialog.h"
 #include "ui/Exception.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
 #include "ui/WholeFile.h"
 
@@ -147,12 +148,12 @@ void TfrmReport::CreateActions() {
   // Without a selection Del is the editor's own key, so the action stands aside.
   for (QAction* a : {acCut, acCopy, acDelete, acUndo}) a->setEnabled(false);
 
-  connect(acSave, &QAction::triggered, this, [this] { Guard([this] { acSaveExecute(); }); });
-  connect(acSaveAs, &QAction::triggered, this, [this] { Guard([this] { acSaveAsExecute(); }); });
-  connect(acPrint, &QAction::triggered, this, [this] { Guard([this] { acPrintExecute(); }); });
-  connect(acFind, &QAction::triggered, this, [this] { Guard([this] { acFindExecute(); }); });
-  connect(acFindAgain, &QAction::triggered, this, [this] { Guard([this] { acFindAgainExecute(); }); });
-  connect(acSyntax, &QAction::triggered, this, [this] { Guard([this] { acSyntaxExecute(); }); });
+  GuardedConnect(acSave, &QAction::triggered, [this] { acSaveExecute(); });
+  GuardedConnect(acSaveAs, &QAction::triggered, [this] { acSaveAsExecute(); });
+  GuardedConnect(acPrint, &QAction::triggered, [this] { acPrintExecute(); });
+  GuardedConnect(acFind, &QAction::triggered, [this] { acFindExecute(); });
+  GuardedConnect(acFindAgain, &QAction::triggered, [this] { acFindAgainExecute(); });
+  GuardedConnect(acSyntax, &QAction::triggered, [this] { acSyntaxExecute(); });
   connect(acCut, &QAction::triggered, seReport, &QsciScintilla::cut);
   connect(acCopy, &QAction::triggered, seReport, &QsciScintilla::copy);
   connect(acPaste, &QAction::triggered, seReport, &QsciScintilla::paste);
@@ -253,7 +254,7 @@ bool TfrmReport::eventFilter(QObject* Watched, QEvent* Event) {
         Event->accept();
         return true;
       }
-      Guard([this] { reject(); });
+      ui::Guarded([this] { reject(); }, windowTitle());
       return true;
     }
   }

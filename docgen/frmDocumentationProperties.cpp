@@ -4,6 +4,7 @@
 #include "docgen/DocumentationHost.h"
 #include "editor/VisualModel.h"
 #include "editor/frmDesign.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
 
 #include <QCheckBox>
@@ -101,10 +102,10 @@ TfrmDocumentationProperties::TfrmDocumentationProperties(TDocumentationHost* Hos
   SetFirstFocus(edDocFileName);
   SetDialogSize(430, 300);
 
-  connect(btnBrowse, &QPushButton::clicked, this, [this] { Guard([this] { btnBrowseClick(); }); });
-  connect(chbxScript, &QCheckBox::clicked, this, [this] { Guard([this] { chbxScriptClick(); }); });
-  connect(btnScript, &QPushButton::clicked, this, [this] { Guard([this] { btnScriptClick(); }); });
-  connect(btnView, &QPushButton::clicked, this, [this] { Guard([this] { FHost->ShowDocumentation(); }); });
+  GuardedConnect(btnBrowse, &QPushButton::clicked, [this] { btnBrowseClick(); });
+  GuardedConnect(chbxScript, &QCheckBox::clicked, [this] { chbxScriptClick(); });
+  GuardedConnect(btnScript, &QPushButton::clicked, [this] { btnScriptClick(); });
+  GuardedConnect(btnView, &QPushButton::clicked, [this] { FHost->ShowDocumentation(); });
 }
 
 void TfrmDocumentationProperties::Execute(TfrmDesign* Design, QString& Path) {
@@ -116,7 +117,7 @@ void TfrmDocumentationProperties::Execute(TfrmDesign* Design, QString& Path) {
 
 void TfrmDocumentationProperties::showEvent(QShowEvent* Event) {
   TfrmAbstractDialog::showEvent(Event);
-  Guard([this] { FormActivate(); });
+  ui::Guarded([this] { FormActivate(); }, windowTitle());
 }
 
 void TfrmDocumentationProperties::FormActivate() {

@@ -10,6 +10,7 @@
 #include "editor/BrowserHost.h"
 #include "editor/DockedWindow.h"
 #include "editor/VisualModel.h"
+#include "ui/FailureReport.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -79,8 +80,8 @@ TfrmBrowser::TfrmBrowser(TBrowserHost* Host, QWidget* Parent)
 
   tvComponents->viewport()->installEventFilter(this);
   tvComponents->installEventFilter(this);
-  connect(tvComponents, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& Pos) { Guard([&] { tvComponentsContextPopup(Pos); }); });
+  GuardedConnect(tvComponents, &QWidget::customContextMenuRequested,
+                 [this](const QPoint& Pos) { tvComponentsContextPopup(Pos); });
 }
 
 // Nodes ----------------------------------------------------------------------------------
@@ -308,11 +309,11 @@ void TfrmBrowser::tvComponentsCustomDrawItem(const QModelIndex& Index, QStyleOpt
 bool TfrmBrowser::eventFilter(QObject* Watched, QEvent* Event) {
   if (Watched == tvComponents->viewport() && Event->type() == QEvent::MouseButtonDblClick) {
     const QPoint pos = static_cast<QMouseEvent*>(Event)->position().toPoint();
-    Guard([&] { tvComponentsDblClick(pos); });
+    ui::Guarded([&] { tvComponentsDblClick(pos); }, windowTitle());
   } else if (Watched == tvComponents && Event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(Event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Guard([&] { tvComponentsKeyPress(key); });
+      ui::Guarded([&] { tvComponentsKeyPress(key); }, windowTitle());
       return true;
     }
   }
@@ -330,7 +331,7 @@ void TfrmBrowser::keyPressEvent(QKeyEvent* Event) {
 void TfrmBrowser::hideEvent(QHideEvent* Event) {
   TfrmAbstract::hideEvent(Event);
   // Only a hide of the browser itself undocks it, not one of the window around it.
-  if (isHidden() && !isWindow()) Guard([this] { FormHide(); });
+  if (isHidden() && !isWindow()) ui::Guarded([this] { FormHide(); }, windowTitle());
 }
 
 void TfrmBrowser::FormHide() {

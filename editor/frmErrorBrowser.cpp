@@ -8,6 +8,7 @@
 #include "editor/DockedWindow.h"
 #include "editor/VisualModel.h"
 #include "editor/frmBrowser.h"
+#include "ui/FailureReport.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -108,7 +109,7 @@ void TfrmErrorBrowser::lvErrorsDblClick(const QPoint& Pos) {
 bool TfrmErrorBrowser::eventFilter(QObject* Watched, QEvent* Event) {
   if (Watched == lbErrors->viewport() && Event->type() == QEvent::MouseButtonDblClick) {
     const QPoint pos = static_cast<QMouseEvent*>(Event)->position().toPoint();
-    Guard([&] { lvErrorsDblClick(pos); });
+    ui::Guarded([&] { lvErrorsDblClick(pos); }, windowTitle());
     return true;
   }
   return TfrmAbstract::eventFilter(Watched, Event);
@@ -125,7 +126,7 @@ void TfrmErrorBrowser::keyPressEvent(QKeyEvent* Event) {
 void TfrmErrorBrowser::hideEvent(QHideEvent* Event) {
   TfrmAbstract::hideEvent(Event);
   // Only a hide of the list itself undocks it, not one of the window around it.
-  if (isHidden() && !isWindow()) Guard([this] { FormHide(); });
+  if (isHidden() && !isWindow()) ui::Guarded([this] { FormHide(); }, windowTitle());
 }
 
 void TfrmErrorBrowser::FormHide() {

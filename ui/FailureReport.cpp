@@ -32,4 +32,9 @@ bool Guarded(const std::function<void()>& Action, const QString& Title) {
   }
 }
 
+QString FailureTitle(const QWidget* Widget) {
+  const QString own = Widget->windowTitle();
+  return own.isEmpty() ? Widget->window()->windowTitle() : own;
+}
+
 } // namespace ui

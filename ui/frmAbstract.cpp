@@ -22,10 +22,6 @@ TfrmAbstract::TfrmAbstract(QWidget* Parent) : QDialog(Parent) {
 
 QString TfrmAbstract::UnexpectedErrorText() { return ui::UnexpectedErrorText(); }
 
-void TfrmAbstract::Guard(const std::function<void()>& Action) { ui::Guarded(Action, windowTitle()); }
-
-void TfrmAbstract::ShowFailure(std::exception_ptr Error) { ui::ReportFailure(Error, windowTitle()); }
-
 void TfrmAbstract::CenterOnScreen() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
@@ -62,12 +58,10 @@ TfrmAbstractDialog::TfrmAbstractDialog(QWidget* Parent) : TfrmAbstract(Parent) {
   btnOK = AddButton(QStringLiteral("&OK"), "btnOK");
   btnOK->setDefault(true);
   btnCancel = AddButton(QStringLiteral("&Zrušit"), "btnCancel");
-  connect(btnOK, &QPushButton::clicked, this, [this] {
-    Guard([this] {
-      if (CanClose()) done(mrOk);
-    });
+  GuardedConnect(btnOK, &QPushButton::clicked, [this] {
+    if (CanClose()) done(mrOk);
   });
-  connect(btnCancel, &QPushButton::clicked, this, [this] { Guard([this] { done(mrCancel); }); });
+  GuardedConnect(btnCancel, &QPushButton::clicked, [this] { done(mrCancel); });
   SetDialogSize(DefaultWidth, DefaultHeight);
 }
 
@@ -140,14 +134,16 @@ QWidget* TfrmAbstractDialog::firstContentControl() const {
 
 void TfrmAbstractDialog::showEvent(QShowEvent* Event) {
   TfrmAbstract::showEvent(Event);
-  Guard([this] {
-    applySizing();
-    buttonsLastInTabOrder();
-    QWidget* first = firstFocus != nullptr ? firstFocus.data() : firstContentControl();
-    (first != nullptr ? first : btnOK)->setFocus(Qt::OtherFocusReason);
-  });
+  ui::Guarded(
+      [this] {
+        applySizing();
+        buttonsLastInTabOrder();
+        QWidget* first = firstFocus != nullptr ? firstFocus.data() : firstContentControl();
+        (first != nullptr ? first : btnOK)->setFocus(Qt::OtherFocusReason);
+      },
+      windowTitle());
 }
 
 void TfrmAbstractDialog::reject() {
-  Guard([this] { done(mrCancel); });
+  ui::Guarded([this] { done(mrCancel); }, windowTitle());
 }

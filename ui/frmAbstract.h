@@ -6,9 +6,10 @@
 #include <QSize>
 #include <QString>
 
-#include <exception>
-#include <functional>
+#include "ui/FailureReport.h"
+
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 class QHBoxLayout;
@@ -27,11 +28,13 @@ public:
   static QString UnexpectedErrorText();
 
 protected:
-  // Runs Action for a slot or an event handler: whatever it throws is shown with MB under
-  // the window's title and goes no further, so nothing reaches the event loop.
-  void Guard(const std::function<void()>& Action);
-  // Shows the caught Error with MB; never throws.
-  void ShowFailure(std::exception_ptr Error);
+  // Connects Signal of Sender to Action in this window, guarded: whatever Action throws is
+  // shown with MB under the window's title and goes no further. Action takes the signal's
+  // leading arguments, or none. An event handler guards itself with ui::Guarded.
+  template <class TSender, class TSignal, class TAction>
+  QMetaObject::Connection GuardedConnect(TSender* Sender, TSignal Signal, TAction Action) {
+    return ui::GuardedConnect(Sender, Signal, this, std::move(Action), ui::TFailureTitle::Context);
+  }
 };
 
 // The base of every property dialog: the content above, the button row (OK, Zrušit and any
@@ -45,7 +48,7 @@ protected:
 //     grid->addWidget(...);
 //   Content() takes all the room above the button row; the base keeps 8 px around the edges.
 // - Further buttons: AddButton(QStringLiteral("&Použít"), "btnApply") appends a button after
-//   Zrušit; it does not close the dialog, connect its clicked() yourself (through Guard).
+//   Zrušit; it does not close the dialog, connect its clicked() yourself (GuardedConnect).
 // - Size: SetDialogSize(Width, Height) gives the client size from the window's description.
 //   A dialog border keeps that size fixed (dsFixed, the default); dsResizable makes it the
 //   starting size with Minimum as the least size. Neither is ever smaller than the layout
@@ -58,7 +61,8 @@ protected:
 //   default button). Esc and the close box are Zrušit. Buttons a dialog makes keep Qt's
 //   auto-default, so Return presses them too when they have the focus.
 // - Closing: override CanClose() to refuse OK (return false, the dialog stays open); override
-//   done() for work on every closing. Wrap every slot in Guard(): a failure is shown with MB.
+//   done() for work on every closing. Connect every slot with GuardedConnect: a failure is
+//   shown with MB.
 class TfrmAbstractDialog : public TfrmAbstract {
   Q_OBJECT
 public:

@@ -79,10 +79,14 @@ TfraParamEdit::TfraParamEdit(QWidget* Parent) : QFrame(Parent) {
                  QStringLiteral(":/paramedit/collapse.png"));
   acExpand = MakeAction(this, "acExpand", QStringLiteral("&Rozbalit"),
                         QStringLiteral("Rozbalení celé struktury"), QStringLiteral(":/paramedit/expand.png"));
-  connect(acNew, &QAction::triggered, this, [this] { Guard([this] { acNewExecute(); }); });
-  connect(acDelete, &QAction::triggered, this, [this] { Guard([this] { acDeleteExecute(); }); });
-  connect(acCollapse, &QAction::triggered, this, [this] { Guard([this] { acCollapseExecute(); }); });
-  connect(acExpand, &QAction::triggered, this, [this] { Guard([this] { acExpandExecute(); }); });
+  ui::GuardedConnect(
+      acNew, &QAction::triggered, this, [this] { acNewExecute(); }, ui::TFailureTitle::Context);
+  ui::GuardedConnect(
+      acDelete, &QAction::triggered, this, [this] { acDeleteExecute(); }, ui::TFailureTitle::Context);
+  ui::GuardedConnect(
+      acCollapse, &QAction::triggered, this, [this] { acCollapseExecute(); }, ui::TFailureTitle::Context);
+  ui::GuardedConnect(
+      acExpand, &QAction::triggered, this, [this] { acExpandExecute(); }, ui::TFailureTitle::Context);
 
   pnBack = new QFrame(this);
   pnBack->setObjectName(QStringLiteral("pnBack"));
@@ -173,24 +177,29 @@ TfraParamEdit::TfraParamEdit(QWidget* Parent) : QFrame(Parent) {
   mnuParamObject->setObjectName(QStringLiteral("mnuParamObject"));
   mnuParamObject->addAction(acDelete);
 
-  connect(tvParam, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* Current, QTreeWidgetItem* Previous) {
-            Guard([&] { tvParamChange(Current, Previous); });
-          });
-  connect(tvParam, &QTreeWidget::itemCollapsed, this, [this] { Guard([this] { KeepSelectionShown(); }); });
-  connect(tvParam, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& Pos) { Guard([&] { tvParamContextPopup(Pos); }); });
+  ui::GuardedConnect(
+      tvParam, &QTreeWidget::currentItemChanged, this,
+      [this](QTreeWidgetItem* Current, QTreeWidgetItem* Previous) { tvParamChange(Current, Previous); },
+      ui::TFailureTitle::Context);
+  ui::GuardedConnect(
+      tvParam, &QTreeWidget::itemCollapsed, this, [this] { KeepSelectionShown(); },
+      ui::TFailureTitle::Context);
+  ui::GuardedConnect(
+      tvParam, &QWidget::customContextMenuRequested, this,
+      [this](const QPoint& Pos) { tvParamContextPopup(Pos); }, ui::TFailureTitle::Context);
   // Only changes the user makes count; the frame's own filling is screened by FLoading.
-  connect(edString, &QLineEdit::textEdited, this, [this] { Guard([this] { ComponentChange(); }); });
-  connect(edNumber, &QLineEdit::textEdited, this, [this] { Guard([this] { edNumberChange(); }); });
-  connect(chbxBoolean, &QCheckBox::toggled, this, [this] { Guard([this] { ComponentChange(); }); });
-  connect(lbxList, &QListWidget::currentRowChanged, this, [this] { Guard([this] { ComponentChange(); }); });
-  connect(mmMemo, &QPlainTextEdit::textChanged, this, [this] { Guard([this] { ComponentChange(); }); });
+  ui::GuardedConnect(
+      edString, &QLineEdit::textEdited, this, [this] { ComponentChange(); }, ui::TFailureTitle::Context);
+  ui::GuardedConnect(
+      edNumber, &QLineEdit::textEdited, this, [this] { edNumberChange(); }, ui::TFailureTitle::Context);
+  ui::GuardedConnect(
+      chbxBoolean, &QCheckBox::toggled, this, [this] { ComponentChange(); }, ui::TFailureTitle::Context);
+  ui::GuardedConnect(
+      lbxList, &QListWidget::currentRowChanged, this, [this] { ComponentChange(); },
+      ui::TFailureTitle::Context);
+  ui::GuardedConnect(
+      mmMemo, &QPlainTextEdit::textChanged, this, [this] { ComponentChange(); }, ui::TFailureTitle::Context);
   UpdateActions();
-}
-
-void TfraParamEdit::Guard(const std::function<void()>& Action) {
-  ui::Guarded(Action, window()->windowTitle());
 }
 
 // Node data ------------------------------------------------------------------------------

@@ -10,7 +10,6 @@
 #include <QIcon>
 
 #include <array>
-#include <functional>
 
 namespace Morvik {
 class TCheckRecord;
@@ -109,8 +108,6 @@ private:
   // Writes the shown editor's value into the object, when the user changed it.
   void StoreValue();
   void FocusEditor();
-  // Runs Action as an event handler: nothing it throws goes further.
-  void Guard(const std::function<void()>& Action);
 
   Morvik::TParamObject* FRoot = nullptr;
   // Set while the tree is being emptied: selection changes are ignored.

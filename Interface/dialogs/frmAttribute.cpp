@@ -6,6 +6,7 @@
 #include "Interface/dialogs/fraParamEdit.h"
 #include "Interface/edit/CheckRecord.h"
 #include "Interface/edit/EditColumn.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
 
 #include <QCheckBox>
@@ -70,8 +71,7 @@ TfrmAttribute::TfrmAttribute(QWidget* Parent) : TfrmAbstractDialog(Parent) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(pcAttribute);
 
-  connect(cbxType, &QComboBox::currentIndexChanged, this,
-          [this](int Index) { Guard([this, Index] { cbxTypeChange(Index); }); });
+  GuardedConnect(cbxType, &QComboBox::currentIndexChanged, [this](int Index) { cbxTypeChange(Index); });
 
   SetFirstFocus(edtName);
   SetDialogSize(383, 373, dsResizable, QSize(380, 370));
@@ -103,7 +103,7 @@ void TfrmAttribute::cbxTypeChange(int Index) {
 
 void TfrmAttribute::showEvent(QShowEvent* Event) {
   TfrmAbstractDialog::showEvent(Event);
-  Guard([this] { FormActivate(); });
+  ui::Guarded([this] { FormActivate(); }, windowTitle());
 }
 
 void TfrmAttribute::FormActivate() {

@@ -12,6 +12,7 @@
 #include "Interface/edit/EditTable.h"
 #include "diagram/Entity.h"
 #include "ui/Color.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
 
 #include <QCheckBox>
@@ -102,13 +103,13 @@ TfrmEntityProperties::TfrmEntityProperties(QWidget* Parent) : TfrmAbstractDialog
 
   frmAttribute = new TfrmAttribute(this);
 
-  connect(btnNew, &QPushButton::clicked, this, [this] { Guard([this] { btnNewClick(); }); });
-  connect(btnEdit, &QPushButton::clicked, this, [this] { Guard([this] { btnEditClick(); }); });
-  connect(btnDelete, &QPushButton::clicked, this, [this] { Guard([this] { btnDeleteClick(); }); });
-  connect(btnUp, &QPushButton::clicked, this, [this] { Guard([this] { btnUpClick(); }); });
-  connect(btnDown, &QPushButton::clicked, this, [this] { Guard([this] { btnDownClick(); }); });
-  connect(btnApply, &QPushButton::clicked, this, [this] { Guard([this] { btnApplyClick(); }); });
-  connect(lvAttribute, &QTreeWidget::itemDoubleClicked, this, [this] { Guard([this] { btnEditClick(); }); });
+  GuardedConnect(btnNew, &QPushButton::clicked, [this] { btnNewClick(); });
+  GuardedConnect(btnEdit, &QPushButton::clicked, [this] { btnEditClick(); });
+  GuardedConnect(btnDelete, &QPushButton::clicked, [this] { btnDeleteClick(); });
+  GuardedConnect(btnUp, &QPushButton::clicked, [this] { btnUpClick(); });
+  GuardedConnect(btnDown, &QPushButton::clicked, [this] { btnDownClick(); });
+  GuardedConnect(btnApply, &QPushButton::clicked, [this] { btnApplyClick(); });
+  GuardedConnect(lvAttribute, &QTreeWidget::itemDoubleClicked, [this] { btnEditClick(); });
 
   SetFirstFocus(edtName);
   SetDialogSize(420, 400, dsResizable, QSize(360, 320));
@@ -263,7 +264,7 @@ void TfrmEntityProperties::btnApplyClick() {
 
 void TfrmEntityProperties::showEvent(QShowEvent* Event) {
   TfrmAbstractDialog::showEvent(Event);
-  Guard([this] { FormActivate(); });
+  ui::Guarded([this] { FormActivate(); }, windowTitle());
 }
 
 void TfrmEntityProperties::FormActivate() {
@@ -282,7 +283,7 @@ void TfrmEntityProperties::FormActivate() {
     if (row >= 0 && row < lvAttribute->topLevelItemCount()) {
       SelectRow(row);
       // The attribute dialog opens once this window is on the screen.
-      QTimer::singleShot(0, this, [this] { Guard([this] { btnEditClick(); }); });
+      QTimer::singleShot(0, this, [this] { ui::Guarded([this] { btnEditClick(); }, windowTitle()); });
     }
   }
 }

@@ -8,6 +8,7 @@
 #include "Interface/dialogs/fraParamEdit.h"
 #include "Interface/edit/CheckRecord.h"
 #include "Interface/edit/EditParamObject.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
 
 #include <QPlainTextEdit>
@@ -37,7 +38,7 @@ TfrmModelProperties::TfrmModelProperties(QWidget* Parent) : TfrmAbstractDialog(P
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(pgcModel);
   btnApply = AddButton(QStringLiteral("&Použít"), "btnApply");
-  connect(btnApply, &QPushButton::clicked, this, [this] { Guard([this] { btnApplyClick(); }); });
+  GuardedConnect(btnApply, &QPushButton::clicked, [this] { btnApplyClick(); });
 
   // The arrow keys walk the parameters from the start.
   SetFirstFocus(fraPEModel->tvParam);
@@ -85,7 +86,7 @@ void TfrmModelProperties::btnApplyClick() {
 
 void TfrmModelProperties::showEvent(QShowEvent* Event) {
   TfrmAbstractDialog::showEvent(Event);
-  Guard([this] { FormActivate(); });
+  ui::Guarded([this] { FormActivate(); }, windowTitle());
 }
 
 void TfrmModelProperties::FormActivate() {

@@ -1,6 +1,7 @@
 #include "Interface/dialogs/frmProjectInfoProperties.h"
 
 #include "diagram/ProjectInfo.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
 
 #include <QFrame>
@@ -76,7 +77,7 @@ bool TfrmProjectInfoProperties::Execute(TProjectInfo* Info) {
 
 void TfrmProjectInfoProperties::showEvent(QShowEvent* Event) {
   TfrmAbstractDialog::showEvent(Event);
-  Guard([this] { FormActivate(); });
+  ui::Guarded([this] { FormActivate(); }, windowTitle());
 }
 
 void TfrmProjectInfoProperties::FormActivate() {

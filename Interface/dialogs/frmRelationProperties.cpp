@@ -14,6 +14,7 @@
 #include "diagram/Relation.h"
 #include "diagram/TextLabel.h"
 #include "editor/VisualModel.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
 
 #include <QGridLayout>
@@ -100,13 +101,13 @@ TfrmRelationProperties::TfrmRelationProperties(TfrmEntityProperties* EntityDialo
 
   frmEditRefColumns = new TfrmEditRefColumns(this);
 
-  connect(btnNew, &QPushButton::clicked, this, [this] { Guard([this] { btnNewClick(); }); });
-  connect(btnEdit, &QPushButton::clicked, this, [this] { Guard([this] { btnEditClick(); }); });
-  connect(btnDel, &QPushButton::clicked, this, [this] { Guard([this] { btnDelClick(); }); });
-  connect(btnPrimEnt, &QPushButton::clicked, this, [this] { Guard([this] { btnPrimEntClick(); }); });
-  connect(Button1, &QPushButton::clicked, this, [this] { Guard([this] { Button1Click(); }); });
-  connect(btnApply, &QPushButton::clicked, this, [this] { Guard([this] { btnApplyClick(); }); });
-  connect(lvColumns, &QTreeWidget::itemDoubleClicked, this, [this] { Guard([this] { btnEditClick(); }); });
+  GuardedConnect(btnNew, &QPushButton::clicked, [this] { btnNewClick(); });
+  GuardedConnect(btnEdit, &QPushButton::clicked, [this] { btnEditClick(); });
+  GuardedConnect(btnDel, &QPushButton::clicked, [this] { btnDelClick(); });
+  GuardedConnect(btnPrimEnt, &QPushButton::clicked, [this] { btnPrimEntClick(); });
+  GuardedConnect(Button1, &QPushButton::clicked, [this] { Button1Click(); });
+  GuardedConnect(btnApply, &QPushButton::clicked, [this] { btnApplyClick(); });
+  GuardedConnect(lvColumns, &QTreeWidget::itemDoubleClicked, [this] { btnEditClick(); });
 
   SetFirstFocus(edtName);
   SetDialogSize(520, 380, dsResizable, QSize(420, 300));
@@ -274,7 +275,7 @@ void TfrmRelationProperties::btnApplyClick() {
 
 void TfrmRelationProperties::showEvent(QShowEvent* Event) {
   TfrmAbstractDialog::showEvent(Event);
-  Guard([this] { FormActivate(); });
+  ui::Guarded([this] { FormActivate(); }, windowTitle());
 }
 
 void TfrmRelationProperties::FormActivate() {
@@ -293,7 +294,7 @@ void TfrmRelationProperties::FormActivate() {
     if (row >= 0 && row < lvColumns->topLevelItemCount()) {
       SelectRow(row);
       // The pair dialog opens once this window is on the screen.
-      QTimer::singleShot(0, this, [this] { Guard([this] { btnEditClick(); }); });
+      QTimer::singleShot(0, this, [this] { ui::Guarded([this] { btnEditClick(); }, windowTitle()); });
     }
   }
 }

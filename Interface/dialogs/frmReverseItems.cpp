@@ -28,7 +28,7 @@ TfrmReverseItems::TfrmReverseItems(QWidget* Parent) : TfrmAbstractDialog(Parent)
   auto button = [&](const QString& Caption, const char* Name, void (TfrmReverseItems::*Click)()) {
     auto* b = new QPushButton(Caption, Content());
     b->setObjectName(QString::fromLatin1(Name));
-    connect(b, &QPushButton::clicked, this, [this, Click] { Guard([this, Click] { (this->*Click)(); }); });
+    GuardedConnect(b, &QPushButton::clicked, [this, Click] { (this->*Click)(); });
     buttons->addWidget(b);
     return b;
   };

@@ -39,8 +39,7 @@ TfrmSelectDB::TfrmSelectDB(QWidget* Parent) : TfrmAbstractDialog(Parent) {
   auto* layout = new QVBoxLayout(Content());
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(lvTargetDB);
-  connect(lvTargetDB, &QTreeWidget::itemDoubleClicked, this,
-          [this] { Guard([this] { lvTargetDBDblClick(); }); });
+  GuardedConnect(lvTargetDB, &QTreeWidget::itemDoubleClicked, [this] { lvTargetDBDblClick(); });
   SetFirstFocus(lvTargetDB);
   SetDialogSize(400, 220, dsResizable, QSize(300, 150));
   ShowMessage = [](const QString& Message) {

@@ -53,7 +53,7 @@ QTreeWidget* TfrmSelectReverse::MakeList(const char* Name) {
     list->setColumnWidth(s.Column, s.Width);
     list->setColumnHidden(s.Column, false);
   }
-  connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { Guard([this] { lvReverseDblClick(); }); });
+  GuardedConnect(list, &QTreeWidget::itemDoubleClicked, [this] { lvReverseDblClick(); });
   return list;
 }
 

@@ -2,6 +2,7 @@
 
 #include "diagram/TextLabel.h"
 #include "ui/Color.h"
+#include "ui/FailureReport.h"
 #include "ui/Graphics.h"
 #include "ui/MB.h"
 
@@ -47,10 +48,10 @@ TfrmTextLabelProperties::TfrmTextLabelProperties(QWidget* Parent) : TfrmAbstract
   OldTextLabel->Font()->SetName(QStringLiteral("Arial"));
   OldTextLabel->Font()->SetHeight(-11);
 
-  connect(edtCaption, &QLineEdit::textChanged, this, [this] { Guard([this] { edtCaptionChange(); }); });
-  connect(btnFont, &QPushButton::clicked, this, [this] { Guard([this] { btnFontClick(); }); });
-  connect(btnBack, &QPushButton::clicked, this, [this] { Guard([this] { btnBackClick(); }); });
-  connect(btnBorder, &QPushButton::clicked, this, [this] { Guard([this] { btnBorderClick(); }); });
+  GuardedConnect(edtCaption, &QLineEdit::textChanged, [this] { edtCaptionChange(); });
+  GuardedConnect(btnFont, &QPushButton::clicked, [this] { btnFontClick(); });
+  GuardedConnect(btnBack, &QPushButton::clicked, [this] { btnBackClick(); });
+  GuardedConnect(btnBorder, &QPushButton::clicked, [this] { btnBorderClick(); });
 
   SetFirstFocus(edtCaption);
   SetDialogSize(246, 125);
@@ -110,7 +111,7 @@ void TfrmTextLabelProperties::btnBorderClick() {
 
 void TfrmTextLabelProperties::showEvent(QShowEvent* Event) {
   TfrmAbstractDialog::showEvent(Event);
-  Guard([this] { FormActivate(); });
+  ui::Guarded([this] { FormActivate(); }, windowTitle());
 }
 
 void TfrmTextLabelProperties::FormActivate() {

@@ -4,6 +4,7 @@
 
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/ModelLookups.h"
 #include "plugin/schema/SchemaItemSupport.h"
 #include "plugin/schema/TableColumns.h"
 
@@ -32,6 +33,11 @@ TIndexParams_P::TIndexParams_P() {
 
 TIndex::TIndex(Morvik::TParent* Owner)
     : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TIndexParams>(Owner) {}
+
+void TIndex::SetParamValue(int Idx, const char* Value) {
+  TParamObjectMixin::SetParamValue(Idx, Value);
+  Varne::ModelChanged(this);
+}
 
 void TIndex::WriteDrop(Morvik::TTextBuffer& Out) const {
   Varne::Items::WriteDrop(Out, "INDEX", Varne::ValueAt(this, NamePos));

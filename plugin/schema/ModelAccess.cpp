@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "plugin/framework/TextToInt.h"
+#include "plugin/schema/ModelLookups.h"
 
 namespace Varne {
 
@@ -55,12 +56,8 @@ int CountModelItemsNamed(const char* Text, const Morvik::TParent* Model, int Lis
 }
 
 int CountTableItemsNamed(const char* Text, const Morvik::TParent* Model, int TableListPos, int ParamPos) {
-  const auto* TheModel = dynamic_cast<const Morvik::TModel*>(Model);
-  if (!TheModel) return 0;
-  int Count = 0;
-  for (int T = 0; T < TheModel->GetTableCount(); ++T)
-    Count += CountItemsNamed(Text ? Text : "", *ListAt(TheModel->GetTable(T), TableListPos), ParamPos);
-  return Count;
+  TModelLookups* Lookups = LookupsOf(Model);
+  return Lookups ? Lookups->CountTableItemsNamed(Text, TableListPos, ParamPos) : 0;
 }
 
 } // namespace Varne

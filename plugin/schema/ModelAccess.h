@@ -70,8 +70,8 @@ bool IsDropOn(const Morvik::TParent* Model);
 // equals Text byte for byte (capitals differ); the item that asks counts too. 0 without a
 // model.
 int CountModelItemsNamed(const char* Text, const Morvik::TParent* Model, int ListPos, int ParamPos);
-// The same count over the list at TableListPos of every table of the model; 0 when Model is
-// no model.
+// The same count over the list at TableListPos of every table of the model, from the
+// model's lookups; 0 when Model is no model of this plug-in.
 int CountTableItemsNamed(const char* Text, const Morvik::TParent* Model, int TableListPos, int ParamPos);
 
 } // namespace Varne

@@ -35,7 +35,27 @@ void WriteDrops(Morvik::TTextBuffer& Out, const Morvik::TListParam* List) {
 
 } // namespace
 
-TMyModel::TMyModel() : TParent(nullptr), Morvik::TParamObjectMixin<TMyModelInfo>(nullptr) {}
+TMyModel::TMyModel() : TParent(nullptr), Morvik::TParamObjectMixin<TMyModelInfo>(nullptr), lookups(*this) {}
+
+Morvik::TTable* TMyModel::NewTable() {
+  lookups.Changed();
+  return TModelMixin::NewTable();
+}
+
+void TMyModel::DeleteTable(Morvik::TTable* Table) {
+  lookups.Changed();
+  TModelMixin::DeleteTable(Table);
+}
+
+Morvik::TReference* TMyModel::NewReference(Morvik::TTable* Parent, Morvik::TTable* Child) {
+  lookups.Changed();
+  return TModelMixin::NewReference(Parent, Child);
+}
+
+void TMyModel::DeleteReference(Morvik::TReference* Reference) {
+  lookups.Changed();
+  TModelMixin::DeleteReference(Reference);
+}
 
 void TMyModel::GenerateDataBase() {
   output.Append("CREATE DATABASE '").Append(ValueAt(this, mpDataBaseFile)).Append("'");

@@ -2,6 +2,7 @@
 // lists of schema-level objects, the whole script and the check of the model's parameters.
 #pragma once
 
+#include "plugin/schema/ModelLookups.h"
 #include "plugin/schema/ModelMixin.h"
 #include "plugin/schema/MyModelInfo.h"
 #include "plugin/schema/MyReference.h"
@@ -25,12 +26,22 @@ public:
   Morvik::TReverse* GetReverse() override { return nullptr; }
   const Morvik::VTabs& GetTables() const override { return Tables(); }
   const Morvik::VRefs& GetReferences() const override { return References(); }
+  // The containers' own operations; each also tells the lookups that the model changed.
+  Morvik::TTable* NewTable() override;
+  void DeleteTable(Morvik::TTable* Table) override;
+  Morvik::TReference* NewReference(Morvik::TTable* Parent, Morvik::TTable* Child) override;
+  void DeleteReference(Morvik::TReference* Reference) override;
+  // What the checks of the model's objects look up over the whole model; checks only read
+  // the model, so the lookups they gather serve even a const model.
+  TModelLookups& Lookups() const { return lookups; }
   ~TMyModel() override = default;
 
 private:
   void GenerateDataBase();
   void GenerateShadow();
   void GenerateDrops();
+
+  mutable TModelLookups lookups;
 };
 
 } // namespace Varne

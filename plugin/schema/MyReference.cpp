@@ -8,7 +8,7 @@
 #include "plugin/framework/StaticInstance.h"
 #include "plugin/framework/TextToInt.h"
 #include "plugin/schema/ModelAccess.h"
-#include "plugin/schema/UnnamedKeys.h"
+#include "plugin/schema/ModelLookups.h"
 
 namespace Varne {
 
@@ -125,8 +125,13 @@ bool TMyReference::MatchesKey(std::vector<int>* Order) const {
 
 const char* TMyReference::Check(int Pos) const {
   if (Pos != -1 || *GetName() || !IsDropOn(GetParent())) return nullptr;
-  const auto* Model = dynamic_cast<const Morvik::TModel*>(GetParent());
-  return Model && TUnnamedKeys(*Model).InCycle(this) ? UnnamedInCycle : nullptr;
+  TModelLookups* Lookups = LookupsOf(GetParent());
+  return Lookups && Lookups->UnnamedKeys().InCycle(this) ? UnnamedInCycle : nullptr;
+}
+
+void TMyReference::SetName(const char* Name) {
+  TVarNamedMixin::SetName(Name);
+  ModelChanged(GetParent());
 }
 
 void TMyReference::WriteScript(Morvik::TTextBuffer& Out) const {

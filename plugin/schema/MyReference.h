@@ -37,6 +37,8 @@ public:
   // While the model's Drop is on, the whole reference (-1) is reported when it has no name
   // and lies on a cycle of such keys: no order of DROP TABLE statements can remove its tables.
   const char* Check(int Pos) const override;
+  // Whether a key has a name decides what the model's check finds: a rename tells its lookups.
+  void SetName(const char* Name) override;
   ~TMyReference() override = default;
 
 private:

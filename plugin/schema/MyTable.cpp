@@ -11,6 +11,7 @@
 #include "plugin/schema/SchemaItemSupport.h"
 #include "plugin/schema/TableColumns.h"
 #include "plugin/schema/Unique.h"
+#include "plugin/schema/WatchedList.h"
 
 namespace Varne {
 
@@ -49,9 +50,9 @@ TMyTableInfo_P::TMyTableInfo_P() {
   using Morvik::TLPGeneratorMixin;
   Add(new Morvik::TParamInfoC("File", "Table data are in external file", 1, Morvik::ptString));
   AddList(new TListParamInfoCMixin<TIndexParams>("Indexes", "List od indexes", 2),
-          new TLPGeneratorMixin<TIndex>());
+          new TWatchedListGenerator<TIndex>());
   AddList(new TListParamInfoCMixin<TTriggerParams>("Triggers", "List od triggers", 0),
-          new TLPGeneratorMixin<TTrigger>());
+          new TWatchedListGenerator<TTrigger>());
   AddList(new TListParamInfoCMixin<TUniqueParams>("Unique", "List od unique constraints", -1),
           new TLPGeneratorMixin<TUnique>());
 }

@@ -2,6 +2,7 @@
 
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/ModelLookups.h"
 #include "plugin/schema/ModuleBody.h"
 #include "plugin/schema/SchemaItemSupport.h"
 
@@ -40,6 +41,11 @@ TTriggerParams_P::TTriggerParams_P() {
 TTrigger::TTrigger(Morvik::TParent* Owner)
     : Morvik::TParent(Owner), Morvik::TParamObjectMixin<TTriggerParams>(Owner),
       variables(Varne::VariablesOf(*this, VariablesPos)) {}
+
+void TTrigger::SetParamValue(int Idx, const char* Value) {
+  TParamObjectMixin::SetParamValue(Idx, Value);
+  Varne::ModelChanged(this);
+}
 
 void TTrigger::WriteDrop(Morvik::TTextBuffer& Out) const {
   Items::WriteDrop(Out, "TRIGGER", Varne::ValueAt(this, NamePos));

@@ -29,6 +29,8 @@ public:
   // The DROP statement alone.
   void WriteDrop(Morvik::TTextBuffer& Out) const;
   const char* Check(int Pos) const override;
+  // The model's lookups count the names of every table's triggers: a change tells them.
+  void SetParamValue(int Idx, const char* Value) override;
   ~TTrigger() override = default;
 
 private:

@@ -32,6 +32,7 @@ TUnnamedKeys::TUnnamedKeys(const Morvik::TModel& Model)
     std::sort(Children.begin(), Children.end(), std::greater<int>());
     Children.erase(std::unique(Children.begin(), Children.end()), Children.end());
   }
+  FindGroups();
 }
 
 int TUnnamedKeys::IndexOf(const Morvik::TTable* Table) const {
@@ -67,29 +68,65 @@ std::vector<int> TUnnamedKeys::DropOrder() const {
   return Order;
 }
 
-bool TUnnamedKeys::Reaches(int From, int To) const {
-  std::vector<bool> Seen(children.size(), false);
-  std::vector<int> Open{From};
-  Seen[static_cast<std::size_t>(From)] = true;
-  while (!Open.empty()) {
-    const int Table = Open.back();
-    Open.pop_back();
-    if (Table == To) return true;
-    for (int Child : children[static_cast<std::size_t>(Table)]) {
-      if (Seen[static_cast<std::size_t>(Child)]) continue;
-      Seen[static_cast<std::size_t>(Child)] = true;
-      Open.push_back(Child);
+void TUnnamedKeys::FindGroups() {
+  // Tarjan's walk, depth first without recursion: a table whose walk finds no way back above
+  // itself closes a group of everything still open since it was reached.
+  const std::size_t Count = children.size();
+  constexpr int Unseen = -1;
+  std::vector<int> Reached(Count, Unseen); // the order in which the walk reached each table
+  std::vector<int> Lowest(Count, 0);       // the earliest open table reachable from it
+  std::vector<bool> Open(Count, false);
+  std::vector<int> OpenTables;
+  std::vector<std::pair<int, std::size_t>> Path; // a table and its next child to visit
+  groups.assign(Count, 0);
+  int Next = 0;
+  int Group = 0;
+  auto Enter = [&](int Table) {
+    const auto T = static_cast<std::size_t>(Table);
+    Reached[T] = Lowest[T] = Next++;
+    Open[T] = true;
+    OpenTables.push_back(Table);
+    Path.emplace_back(Table, 0);
+  };
+  for (std::size_t Start = 0; Start < Count; ++Start) {
+    if (Reached[Start] != Unseen) continue;
+    Enter(static_cast<int>(Start));
+    while (!Path.empty()) {
+      const auto Table = static_cast<std::size_t>(Path.back().first);
+      const std::vector<int>& Children = children[Table];
+      if (Path.back().second < Children.size()) {
+        const auto Child = static_cast<std::size_t>(Children[Path.back().second++]);
+        if (Reached[Child] == Unseen)
+          Enter(static_cast<int>(Child));
+        else if (Open[Child])
+          Lowest[Table] = std::min(Lowest[Table], Reached[Child]);
+        continue;
+      }
+      Path.pop_back();
+      if (!Path.empty()) {
+        const auto Parent = static_cast<std::size_t>(Path.back().first);
+        Lowest[Parent] = std::min(Lowest[Parent], Lowest[Table]);
+      }
+      if (Lowest[Table] != Reached[Table]) continue;
+      for (bool Closed = false; !Closed;) {
+        const auto Member = static_cast<std::size_t>(OpenTables.back());
+        OpenTables.pop_back();
+        Open[Member] = false;
+        groups[Member] = Group;
+        Closed = Member == Table;
+      }
+      ++Group;
     }
   }
-  return false;
 }
 
 bool TUnnamedKeys::InCycle(const Morvik::TReference* Reference) const {
   if (!BindsOrder(Reference)) return false;
   const int Parent = IndexOf(Reference->GetParentTable());
   const int Child = IndexOf(Reference->GetChildTable());
-  // The key leads from its parent to its child; the way back closes the cycle.
-  return Parent >= 0 && Child >= 0 && Reaches(Child, Parent);
+  // The key leads from its parent to its child; a way back closes the cycle.
+  return Parent >= 0 && Child >= 0 &&
+         groups[static_cast<std::size_t>(Parent)] == groups[static_cast<std::size_t>(Child)];
 }
 
 } // namespace Varne

@@ -25,12 +25,15 @@ public:
 private:
   // The table's index in the model; -1 for none of its tables.
   int IndexOf(const Morvik::TTable* Table) const;
-  // Whether a walk from table From along unnamed keys, parent to child, reaches table To.
-  bool Reaches(int From, int To) const;
+  // Splits the tables into groups, each of the tables that reach one another along unnamed
+  // keys: a key lies on a cycle exactly when its two tables share a group.
+  void FindGroups();
 
   std::unordered_map<const Morvik::TTable*, int> indexes;
   // For each table, the tables that hold an unnamed key to it, the last in the model first.
   std::vector<std::vector<int>> children;
+  // For each table, the number of its group.
+  std::vector<int> groups;
 };
 
 } // namespace Varne

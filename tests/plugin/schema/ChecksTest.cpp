@@ -260,4 +260,54 @@ TEST_F(PluginModelTest, CheckPairs) {
   }
 }
 
+// Foreign keys without a name that lie on a cycle of such keys are reported while Drop is on.
+// Each step changes the model and then asks every key, so that an answer the check kept from
+// before the change shows.
+TEST_F(PluginModelTest, UnnamedKeysOnACycleFollowEveryChange) {
+  const std::string inCycle = "Must be named for DROP because it's part of a cycle of unnamed foreign keys";
+  std::vector<Morvik::TTable*> tables;
+  for (const char* name : {"A", "B", "C", "D"})
+    tables.push_back(AddTable(model.get(), name, {{"K", "INTEGER", {}, {}, true}, {"R"}}));
+  std::vector<Morvik::TReference*> keys;
+  auto key = [&](int parent, int child) {
+    keys.push_back(AddReference(model.get(), tables[parent], tables[child], {{"K", "R"}}));
+  };
+  // The report of each key, in the order of keys: 1 where it warns.
+  auto expect = [&](const std::string& warns, const char* what) {
+    SCOPED_TRACE(what);
+    ASSERT_EQ(warns.size(), keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+      EXPECT_EQ(Text(keys[i]->Check(-1)), warns[i] == '1' ? inCycle : "(null)") << i;
+  };
+  SetParam(model.get(), "Drop", "1");
+  key(0, 1); // A-B
+  key(1, 0); // B-A
+  key(1, 2); // B-C
+  key(2, 3); // C-D
+  expect("1100", "one cycle, a chain leading out");
+  key(3, 2); // D-C
+  expect("11011", "two cycles joined one way");
+  key(2, 0); // C-A
+  expect("111111", "all in one");
+  keys[5]->SetName("FK_A");
+  expect("110110", "a named key binds nothing");
+  keys[5]->SetName("");
+  expect("111111", "named no more");
+  SetParam(model.get(), "Drop", "0");
+  expect("000000", "Drop off");
+  SetParam(model.get(), "Drop", "1");
+  model->DeleteReference(keys[2]);
+  keys.erase(keys.begin() + 2);
+  expect("11110", "B-C deleted: C-A leads one way");
+  for (int i : {3, 2}) {
+    model->DeleteReference(keys[i]);
+    keys.erase(keys.begin() + i);
+  }
+  model->DeleteTable(tables[3]);
+  tables[3] = AddTable(model.get(), "E", {{"K", "INTEGER", {}, {}, true}, {"R"}});
+  key(0, 3); // A-E
+  key(3, 2); // E-C
+  expect("11111", "D gone, E closes A-E-C-A");
+}
+
 } // namespace

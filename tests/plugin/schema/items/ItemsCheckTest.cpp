@@ -159,6 +159,10 @@ TEST_F(ItemsCheck, IndexNamesAcrossTheModel) {
   EXPECT_EQ(Message(a, 2), "") << "an index and a trigger may share a name";
   Add(t1, tpIndexes, {{2, "IX"}});
   EXPECT_EQ(Message(a, 2), "Index name must be unique") << "same table";
+  List(t1, tpIndexes)->DeleteItem(2);
+  EXPECT_EQ(Message(a, 2), "") << "the other deleted";
+  Add(t1, tpIndexes, {{2, "ix"}});
+  EXPECT_EQ(Message(b, 2), "Index name must be unique");
   M()->DeleteTable(t1);
   EXPECT_EQ(Message(b, 2), "");
 }
@@ -177,6 +181,10 @@ TEST_F(ItemsCheck, TriggerNamesAcrossTheModel) {
   EXPECT_EQ(Message(b, 0), "Trigger name must be unique");
   Set(b, 0, "trg");
   EXPECT_EQ(Message(a, 0), "");
+  Set(b, 0, "TRG");
+  EXPECT_EQ(Message(a, 0), "Trigger name must be unique");
+  List(t2, tpTriggers)->DeleteItem(0);
+  EXPECT_EQ(Message(a, 0), "") << "the other deleted";
   Morvik::TParamObject* index = Add(t2, tpIndexes, {{2, "TRG"}});
   EXPECT_EQ(Message(a, 0), "");
   EXPECT_EQ(Message(index, 2), "") << "a trigger and an index may share a name";

@@ -10,32 +10,20 @@
 #include <string>
 
 #include "Interface/MorvikInterface.h"
+#include "bench/support/CheckBench.h"
 #include "bench/support/PluginBench.h"
-#include "Interface/edit/CheckReport.h"
 
 namespace {
 
+using PluginBench::AddColumn;
+using PluginBench::DataType;
 using PluginBench::ModelPtr;
-
-int DataType(const Morvik::TModel& m, const char* keyword) {
-  for (int i = 0; i < m.GetDataTypeCount(); ++i)
-    if (!std::strcmp(m.GetDataTypeInfo(i)->GetName(), keyword)) return i;
-  std::fprintf(stderr, "no data type %s\n", keyword);
-  std::exit(1);
-}
 
 int Scalar(const Morvik::TParamObjectInfo& info, const char* name) {
   for (int i = 0; i < info.GetParamCount(); ++i)
     if (!std::strcmp(info.GetParam(i)->GetName(), name)) return i;
   std::fprintf(stderr, "no parameter %s\n", name);
   std::exit(1);
-}
-
-Morvik::TColumn* AddColumn(Morvik::TTable* table, const char* name, int type) {
-  Morvik::TColumn* column = table->AddColumn();
-  column->SetName(name);
-  column->SetDataType(type);
-  return column;
 }
 
 ModelPtr Build(int n) {
@@ -63,13 +51,7 @@ ModelPtr Build(int n) {
 void BM_CheckWalk(benchmark::State& state) {
   const int tables = static_cast<int>(state.range(0));
   ModelPtr model = Build(tables);
-  int findings = 0;
-  for (auto _ : state) {
-    Morvik::TCheckReport report(model.get());
-    findings = report.Count();
-    benchmark::DoNotOptimize(findings);
-  }
-  state.counters["findings"] = findings;
+  state.counters["findings"] = CheckBench::MeasureCheckWalk(state, *model);
   state.counters["tables/s"] =
       benchmark::Counter(static_cast<double>(tables) * state.iterations(), benchmark::Counter::kIsRate);
   state.SetComplexityN(tables);

@@ -11,11 +11,13 @@
 #include <string>
 
 #include "Interface/MorvikInterface.h"
-#include "Interface/edit/CheckReport.h"
+#include "bench/support/CheckBench.h"
 #include "bench/support/PluginBench.h"
 
 namespace {
 
+using PluginBench::AddColumn;
+using PluginBench::DataType;
 using PluginBench::ModelPtr;
 
 // Positions of the table lists and of their items' parameters, as the plug-in declares them.
@@ -35,13 +37,6 @@ enum {
   TriggerBody = 7
 };
 
-int DataType(const Morvik::TModel& m, const char* keyword) {
-  for (int i = 0; i < m.GetDataTypeCount(); ++i)
-    if (!std::strcmp(m.GetDataTypeInfo(i)->GetName(), keyword)) return i;
-  std::fprintf(stderr, "no data type %s\n", keyword);
-  std::exit(1);
-}
-
 int Position(const Morvik::TParamObject& object, const char* name) {
   for (int p = 0; p < object.GetParamCount() + object.GetListParamCount(); ++p) {
     const int k = object.GetKindIndex(p);
@@ -58,13 +53,6 @@ int Position(const Morvik::TParamObject& object, const char* name) {
 Morvik::TListParam* List(Morvik::TParamObject* o, int pos) { return o->GetListParam(o->GetKindIndex(pos)); }
 void Set(Morvik::TParamObject* o, int pos, const char* value) {
   o->SetParamValue(o->GetKindIndex(pos), value);
-}
-
-Morvik::TColumn* AddColumn(Morvik::TTable* table, const char* name, int type) {
-  Morvik::TColumn* column = table->AddColumn();
-  column->SetName(name);
-  column->SetDataType(type);
-  return column;
 }
 
 ModelPtr Build(int n) {
@@ -110,13 +98,7 @@ void PerTable(benchmark::State& state, int tables) {
 void BM_Check(benchmark::State& state) {
   const int tables = static_cast<int>(state.range(0));
   ModelPtr model = Build(tables);
-  int findings = 0;
-  for (auto _ : state) {
-    Morvik::TCheckReport report(model.get());
-    findings = report.Count();
-    benchmark::DoNotOptimize(findings);
-  }
-  state.counters["findings"] = findings;
+  state.counters["findings"] = CheckBench::MeasureCheckWalk(state, *model);
   PerTable(state, tables);
 }
 

@@ -1,9 +1,10 @@
 // The built plug-in as the benchmarks reach it: loaded once through the shared loader and kept
-// for the whole run, and new models made through its model list.
+// for the whole run, new models made through its model list, and their columns.
 #pragma once
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "Interface/MorvikInterface.h"
 #include "tests/support/PluginLibrary.h"
@@ -30,6 +31,22 @@ inline ModelPtr NewModel() {
     std::exit(1);
   }
   return m;
+}
+
+// The registry index of a data type by its keyword; ends the program when there is none.
+inline int DataType(const Morvik::TModel& m, const char* keyword) {
+  for (int i = 0; i < m.GetDataTypeCount(); ++i)
+    if (!std::strcmp(m.GetDataTypeInfo(i)->GetName(), keyword)) return i;
+  std::fprintf(stderr, "no data type %s\n", keyword);
+  std::exit(1);
+}
+
+// A new last column of the table, with its name and data type.
+inline Morvik::TColumn* AddColumn(Morvik::TTable* table, const char* name, int type) {
+  Morvik::TColumn* column = table->AddColumn();
+  column->SetName(name);
+  column->SetDataType(type);
+  return column;
 }
 
 } // namespace PluginBench

@@ -128,7 +128,7 @@ int TRepository::AddItem(const QString& Path, TRepositoryType Type, TRepositoryV
   if (!IsBranchType(Type) && !ValueFitsType(Type, Value)) return rrWrongParameters;
   if (FStream) {
     if (Added != nullptr) *Added = nullptr;
-    return FStream->Add(Path, Type, std::move(Value));
+    return FStream->Add(Path, Type, Value);
   }
 
   const qsizetype dot = Path.lastIndexOf(QLatin1Char('.'));

@@ -8,13 +8,25 @@
 
 #include "Interface/MorvikInterface.h"
 
+#include <algorithm>
+
 namespace {
 
 QString Text(const char* Utf8) { return QString::fromUtf8(Utf8 != nullptr ? Utf8 : ""); }
 
-QString Sub(const QString& Path, const QString& Key) { return Path + QLatin1Char('.') + Key; }
+// Path + "." + Key, made in one piece.
+template <typename TKey>
+QString Sub(const QString& Path, TKey Key) {
+  QString path(Path.size() + 1 + Key.size(), Qt::Uninitialized);
+  QChar* out = std::copy(Path.cbegin(), Path.cend(), path.data());
+  *out++ = QLatin1Char('.');
+  std::copy(Key.begin(), Key.end(), out);
+  return path;
+}
 
-QString Sub(const QString& Path, const char* Key) { return Sub(Path, QString::fromLatin1(Key)); }
+QString Sub(const QString& Path, const QString& Key) { return Sub(Path, QStringView(Key)); }
+
+QString Sub(const QString& Path, const char* Key) { return Sub(Path, QLatin1StringView(Key)); }
 
 } // namespace
 

@@ -3,29 +3,67 @@
 #include "editor/RepositoryXMLWriter.h"
 #include "editor/XMLMaker.h"
 
+#include <cstring>
+
 namespace {
 
 // Branches up to this many items are searched directly; longer ones through their index.
 constexpr std::size_t IndexThreshold = 16;
 
-} // namespace
-
-bool TRepositoryStream::TLevel::Contains(const QString& Name) const {
-  if (Names.size() <= IndexThreshold) {
-    for (const QString& n : Names)
-      if (n == Name) return true;
-    return false;
-  }
-  return Index.contains(Name);
+std::u16string_view View(QStringView Text) {
+  return std::u16string_view(Text.utf16(), static_cast<std::size_t>(Text.size()));
 }
 
-void TRepositoryStream::TLevel::Remember(const QString& Name) {
-  Names.push_back(Name);
-  if (Names.size() <= IndexThreshold) return;
-  if (Index.isEmpty())
-    for (const QString& n : Names) Index.insert(n);
-  else
-    Index.insert(Name);
+// Compared as bytes: the standard comparison of char16_t walks the characters one by one.
+bool Same(std::u16string_view A, std::u16string_view B) {
+  return A.size() == B.size() && std::memcmp(A.data(), B.data(), A.size() * sizeof(char16_t)) == 0;
+}
+
+std::size_t Hash(std::u16string_view Name) { return std::hash<std::u16string_view>()(Name); }
+
+} // namespace
+
+void TRepositoryStream::TLevel::Open(std::u16string_view ParentPath, std::u16string_view Name,
+                                     TRepositoryType Type) {
+  // Cleared, not freed: the next branch at this depth reuses the room.
+  FPath.clear();
+  if (!ParentPath.empty()) {
+    FPath.append(ParentPath);
+    FPath.push_back(u'.');
+  }
+  FPath.append(Name);
+  FType = Type;
+  FNames.clear();
+  FNameEnds.clear();
+  FIndex.clear();
+}
+
+std::u16string_view TRepositoryStream::TLevel::NameAt(std::size_t Idx) const {
+  const std::size_t begin = Idx == 0 ? 0 : FNameEnds[Idx - 1];
+  return std::u16string_view(FNames).substr(begin, FNameEnds[Idx] - begin);
+}
+
+bool TRepositoryStream::TLevel::Contains(std::u16string_view Name) const {
+  if (FNameEnds.size() <= IndexThreshold) {
+    for (std::size_t i = 0; i < FNameEnds.size(); ++i)
+      if (Same(NameAt(i), Name)) return true;
+    return false;
+  }
+  const auto [first, last] = FIndex.equal_range(Hash(Name));
+  for (auto it = first; it != last; ++it)
+    if (Same(NameAt(it->second), Name)) return true;
+  return false;
+}
+
+void TRepositoryStream::TLevel::Remember(std::u16string_view Name) {
+  FNames.append(Name);
+  FNameEnds.push_back(FNames.size());
+  if (FNameEnds.size() < IndexThreshold + 1) return;
+  if (FIndex.empty()) {
+    for (std::size_t i = 0; i < FNameEnds.size(); ++i) FIndex.emplace(Hash(NameAt(i)), i);
+  } else {
+    FIndex.emplace(Hash(Name), FNameEnds.size() - 1);
+  }
 }
 
 TRepositoryStream::TRepositoryStream(const QString& FileName)
@@ -33,51 +71,57 @@ TRepositoryStream::TRepositoryStream(const QString& FileName)
   if (!FFileName.isEmpty()) FMaker->BeginXMLFile(FFileName);
   TRepositoryXMLWriter::OpenRoot(*FMaker);
   FLevels.emplace_back();
+  FDepth = 1;
 }
 
 TRepositoryStream::~TRepositoryStream() = default;
 
-std::size_t TRepositoryStream::LevelOf(QStringView ParentPath, bool Root) const {
-  if (Root) return 0;
-  for (std::size_t i = FLevels.size() - 1; i > 0; --i)
-    if (FLevels[i].Path == ParentPath) return i;
+std::size_t TRepositoryStream::LevelOf(std::u16string_view ParentPath) const {
+  for (std::size_t i = FDepth - 1; i > 0; --i)
+    if (Same(FLevels[i].Path(), ParentPath)) return i;
   throw ERepositoryStreamOrder();
 }
 
-int TRepositoryStream::Add(const QString& Path, TRepositoryType Type, TRepositoryValue Value) {
-  const qsizetype dot = Path.lastIndexOf(QLatin1Char('.'));
-  const std::size_t level = LevelOf(QStringView(Path).left(std::max<qsizetype>(dot, 0)), dot < 0);
-  return AddAt(level, dot < 0 ? Path : Path.mid(dot + 1), Path, Type, std::move(Value));
+int TRepositoryStream::Add(QStringView Path, TRepositoryType Type, const TRepositoryValue& Value) {
+  const std::u16string_view path = View(Path);
+  const std::size_t dot = path.rfind(u'.');
+  if (dot == std::u16string_view::npos) return AddAt(0, path, Type, Value);
+  return AddAt(LevelOf(path.substr(0, dot)), path.substr(dot + 1), Type, Value);
 }
 
-int TRepositoryStream::AddChild(const QString& ListPath, const QString& Name, TRepositoryType Type,
-                                TRepositoryValue Value) {
-  const QString path = ListPath + QLatin1Char('.') + Name;
+int TRepositoryStream::AddChild(QStringView ListPath, QStringView Name, TRepositoryType Type,
+                                const TRepositoryValue& Value) {
   // Such a name reads as a path through other branches.
-  if (Name.contains(QLatin1Char('.'))) return Add(path, Type, std::move(Value));
-  return AddAt(LevelOf(ListPath, false), Name, path, Type, std::move(Value));
+  if (Name.contains(QLatin1Char('.'))) {
+    QString path = ListPath.toString();
+    path += QLatin1Char('.');
+    path += Name;
+    return Add(path, Type, Value);
+  }
+  return AddAt(LevelOf(View(ListPath)), View(Name), Type, Value);
 }
 
-int TRepositoryStream::AddAt(std::size_t Level, const QString& Name, const QString& Path,
-                             TRepositoryType Type, TRepositoryValue Value) {
+int TRepositoryStream::AddAt(std::size_t Level, std::u16string_view Name, TRepositoryType Type,
+                             const TRepositoryValue& Value) {
   if (FFinished) throw ERepositoryStreamOrder();
   if (FLevels[Level].Contains(Name)) return rrAlreadyExists;
   CloseAbove(Level);
   FLevels[Level].Remember(Name);
-  const TRepositoryItem item(Name, Type, std::move(Value));
-  if (item.IsBranch()) {
-    TRepositoryXMLWriter::OpenBranch(item, *FMaker);
-    FLevels.push_back(TLevel{Path, Type, {}, {}});
-  } else {
-    TRepositoryXMLWriter::WriteItem(item, *FMaker);
+  if (!IsBranchType(Type)) {
+    TRepositoryXMLWriter::WriteLeaf(Type, QStringView(Name), Value, *FMaker);
+    return rrOk;
   }
+  TRepositoryXMLWriter::OpenBranch(Type, QStringView(Name), *FMaker);
+  if (FDepth == FLevels.size()) FLevels.emplace_back();
+  FLevels[FDepth].Open(FLevels[Level].Path(), Name, Type);
+  ++FDepth;
   return rrOk;
 }
 
 void TRepositoryStream::CloseAbove(std::size_t Level) {
-  while (FLevels.size() > Level + 1) {
-    TRepositoryXMLWriter::CloseBranch(FLevels.back().Type, *FMaker);
-    FLevels.pop_back();
+  while (FDepth > Level + 1) {
+    --FDepth;
+    TRepositoryXMLWriter::CloseBranch(FLevels[FDepth].Type(), *FMaker);
   }
 }
 

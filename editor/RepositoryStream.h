@@ -8,9 +8,12 @@
 
 #include "editor/Repository.h"
 
-#include <QSet>
 #include <QString>
+#include <QStringView>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class TXMLMaker;
@@ -28,32 +31,45 @@ public:
   TRepositoryStream& operator=(const TRepositoryStream&) = delete;
 
   // Path and Value are checked by the caller (AddItem's result 1).
-  int Add(const QString& Path, TRepositoryType Type, TRepositoryValue Value);
+  int Add(QStringView Path, TRepositoryType Type, const TRepositoryValue& Value);
   // An item named Name in the branch at ListPath.
-  int AddChild(const QString& ListPath, const QString& Name, TRepositoryType Type, TRepositoryValue Value);
+  int AddChild(QStringView ListPath, QStringView Name, TRepositoryType Type, const TRepositoryValue& Value);
   // Closes every open branch and the root, once; the maker holding the text.
   TXMLMaker& Finish();
   // The file the text goes to; empty when it is held whole.
   const QString& FileName() const { return FFileName; }
 
 private:
-  // An open branch: its path and the names of its items so far.
-  struct TLevel {
-    QString Path;
-    TRepositoryType Type = rtList;
-    std::vector<QString> Names;
-    QSet<QString> Index; // once the branch holds many items
-    bool Contains(const QString& Name) const;
-    void Remember(const QString& Name);
+  // An open branch: its path and the names of its items so far. A closed one keeps its room
+  // for the next branch opened at its depth.
+  class TLevel {
+  public:
+    std::u16string_view Path() const { return FPath; }
+    TRepositoryType Type() const { return FType; }
+    // Opens the level as the branch Name of type Type under the branch at ParentPath (empty
+    // for the root's items).
+    void Open(std::u16string_view ParentPath, std::u16string_view Name, TRepositoryType Type);
+    bool Contains(std::u16string_view Name) const;
+    void Remember(std::u16string_view Name);
+
+  private:
+    std::u16string_view NameAt(std::size_t Idx) const;
+
+    std::u16string FPath;
+    TRepositoryType FType = rtList;
+    std::u16string FNames;                               // the names one after another
+    std::vector<std::size_t> FNameEnds;                  // where each name ends in FNames
+    std::unordered_multimap<size_t, std::size_t> FIndex; // hash -> name, once the branch holds many
   };
-  // The open branch of that path (the root for a path without a dot), or a raise.
-  std::size_t LevelOf(QStringView ParentPath, bool Root) const;
-  int AddAt(std::size_t Level, const QString& Name, const QString& Path, TRepositoryType Type,
-            TRepositoryValue Value);
+  // The open branch (not the root) of that path, or a raise.
+  std::size_t LevelOf(std::u16string_view ParentPath) const;
+  int AddAt(std::size_t Level, std::u16string_view Name, TRepositoryType Type, const TRepositoryValue& Value);
   void CloseAbove(std::size_t Level);
 
   QString FFileName;
   std::unique_ptr<TXMLMaker> FMaker;
+  // The open branches are the first FDepth levels, the root first.
   std::vector<TLevel> FLevels;
+  std::size_t FDepth = 0;
   bool FFinished = false;
 };

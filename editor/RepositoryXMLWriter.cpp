@@ -18,39 +18,38 @@ void AddFields(TXMLMaker& Maker, const TValue& Value, const TValueField<TValue> 
     Maker.AddAttribute(QLatin1StringView(field.Attribute), Value.*field.Member);
 }
 
-// One line per leaf: its element, its name and the attributes of its value.
-void WriteLeaf(const TRepositoryItem& Item, TXMLMaker& Maker) {
-  Maker.BeginTag(TRepositoryItem::ElementLatin1(Item.Type()));
-  Maker.AddAttribute(QLatin1StringView("name"), Item.Name());
-  const QLatin1StringView value("value");
-  const TRepositoryValue& v = Item.Value();
-  switch (Item.Type()) {
-    case rtString: Maker.AddAttribute(value, std::get<QString>(v)); break;
-    case rtMemo: Maker.AddMemoAttribute(value, std::get<QString>(v)); break;
-    case rtInteger: Maker.AddAttribute(value, std::get<int>(v)); break;
-    case rtBoolean:
-      Maker.AddAttribute(value, std::get<bool>(v) ? QLatin1StringView("true") : QLatin1StringView("false"));
-      break;
-    case rtDateTime:
-      Maker.AddAttribute(value, TRepositoryXMLWriter::DateTimeText(std::get<QDateTime>(v)));
-      break;
-    case rtFont: {
-      const auto& f = std::get<TFontValue>(v);
-      Maker.AddAttribute(QLatin1StringView("fontname"), f.Name);
-      AddFields(Maker, f, FontFields);
-      break;
-    }
-    case rtBrush: AddFields(Maker, std::get<TBrushValue>(v), BrushFields); break;
-    case rtPen: AddFields(Maker, std::get<TPenValue>(v), PenFields); break;
-    default: break;
-  }
-  Maker.EndEmptyTag();
-}
-
 } // namespace
 
 QString TRepositoryXMLWriter::DateTimeText(const QDateTime& Value) {
   return QLocale::c().toString(Value, DateTimeFormat);
+}
+
+// One line per leaf: its element, its name and the attributes of its value.
+void TRepositoryXMLWriter::WriteLeaf(TRepositoryType Type, QStringView Name, const TRepositoryValue& Value,
+                                     TXMLMaker& Maker) {
+  Maker.BeginTag(TRepositoryItem::ElementLatin1(Type));
+  Maker.AddAttribute(QLatin1StringView("name"), Name);
+  const QLatin1StringView value("value");
+  switch (Type) {
+    case rtString: Maker.AddAttribute(value, std::get<QString>(Value)); break;
+    case rtMemo: Maker.AddMemoAttribute(value, std::get<QString>(Value)); break;
+    case rtInteger: Maker.AddAttribute(value, std::get<int>(Value)); break;
+    case rtBoolean:
+      Maker.AddAttribute(value,
+                         std::get<bool>(Value) ? QLatin1StringView("true") : QLatin1StringView("false"));
+      break;
+    case rtDateTime: Maker.AddAttribute(value, DateTimeText(std::get<QDateTime>(Value))); break;
+    case rtFont: {
+      const auto& f = std::get<TFontValue>(Value);
+      Maker.AddAttribute(QLatin1StringView("fontname"), f.Name);
+      AddFields(Maker, f, FontFields);
+      break;
+    }
+    case rtBrush: AddFields(Maker, std::get<TBrushValue>(Value), BrushFields); break;
+    case rtPen: AddFields(Maker, std::get<TPenValue>(Value), PenFields); break;
+    default: break;
+  }
+  Maker.EndEmptyTag();
 }
 
 void TRepositoryXMLWriter::Write(const TRepositoryList& Root, TXMLMaker& Maker) {
@@ -68,18 +67,18 @@ void TRepositoryXMLWriter::CloseRoot(TXMLMaker& Maker) { Maker.CloseElement(Root
 
 void TRepositoryXMLWriter::WriteItem(const TRepositoryItem& Item, TXMLMaker& Maker) {
   if (!Item.IsBranch()) {
-    WriteLeaf(Item, Maker);
+    WriteLeaf(Item.Type(), Item.Name(), Item.Value(), Maker);
     return;
   }
-  OpenBranch(Item, Maker);
+  OpenBranch(Item.Type(), Item.Name(), Maker);
   const TRepositoryList& children = *Item.Children();
   for (int i = 0; i < children.Count(); ++i) WriteItem(children.At(i), Maker);
   CloseBranch(Item.Type(), Maker);
 }
 
-void TRepositoryXMLWriter::OpenBranch(const TRepositoryItem& Branch, TXMLMaker& Maker) {
-  Maker.BeginTag(TRepositoryItem::ElementLatin1(Branch.Type()));
-  Maker.AddAttribute(QLatin1StringView("name"), Branch.Name());
+void TRepositoryXMLWriter::OpenBranch(TRepositoryType Type, QStringView Name, TXMLMaker& Maker) {
+  Maker.BeginTag(TRepositoryItem::ElementLatin1(Type));
+  Maker.AddAttribute(QLatin1StringView("name"), Name);
   Maker.EndOpenTag();
 }
 

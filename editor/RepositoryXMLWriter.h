@@ -13,11 +13,13 @@ class TRepositoryXMLWriter {
 public:
   static void Write(const TRepositoryList& Root, TXMLMaker& Maker);
   // The same text in parts, for a tree written while it is made: the root's start and end,
-  // an item with everything below it, and a branch's start and end lines.
+  // an item with everything below it, a leaf's line, and a branch's start and end lines.
   static void OpenRoot(TXMLMaker& Maker);
   static void CloseRoot(TXMLMaker& Maker);
   static void WriteItem(const TRepositoryItem& Item, TXMLMaker& Maker);
-  static void OpenBranch(const TRepositoryItem& Branch, TXMLMaker& Maker);
+  static void WriteLeaf(TRepositoryType Type, QStringView Name, const TRepositoryValue& Value,
+                        TXMLMaker& Maker);
+  static void OpenBranch(TRepositoryType Type, QStringView Name, TXMLMaker& Maker);
   static void CloseBranch(TRepositoryType Type, TXMLMaker& Maker);
   // Date-time values are written in this one form, whatever the machine's locale.
   static QString DateTimeText(const QDateTime& Value);

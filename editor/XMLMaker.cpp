@@ -6,7 +6,10 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstring>
 
 const QString _XMLDefaultVersion = QStringLiteral("1.0");
 const QString _XMLDefaultEncoding = QStringLiteral("windows-1250");
@@ -49,8 +52,15 @@ void AppendCode(QString& Out, char16_t c) {
   Out += QChar(Hex[c & 0xF]);
 }
 
-// "&#x" and at least two upper-case hex digits of the code point, and ";".
-void AppendReference(std::string& Out, char32_t CodePoint) {
+// The bytes of a literal at Out; the end.
+template <std::size_t N>
+char* Put(char* Out, const char (&Text)[N]) {
+  std::memcpy(Out, Text, N - 1);
+  return Out + N - 1;
+}
+
+// "&#x" and at least two upper-case hex digits of the code point, and ";", at Out; the end.
+char* PutReference(char* Out, char32_t CodePoint) {
   char digits[8];
   int n = 0;
   do {
@@ -58,15 +68,24 @@ void AppendReference(std::string& Out, char32_t CodePoint) {
     CodePoint >>= 4;
   } while (CodePoint != 0);
   if (n < 2) digits[n++] = '0';
-  Out.append("&#x", 3);
-  while (n > 0) Out.push_back(digits[--n]);
-  Out.push_back(';');
+  Out = Put(Out, "&#x");
+  while (n > 0) *Out++ = digits[--n];
+  *Out++ = ';';
+  return Out;
 }
 
 // True for the characters that an attribute value holds as they are.
-constexpr bool IsPlainAscii(char16_t c) {
+constexpr bool IsPlainAsciiChar(char16_t c) {
   return c >= 0x20 && c < 0x80 && c != '"' && c != '&' && c != '\'' && c != '<' && c != '>';
 }
+
+constexpr auto PlainAscii = [] {
+  std::array<bool, 128> plain{};
+  for (char16_t c = 0; c < 128; ++c) plain[c] = IsPlainAsciiChar(c);
+  return plain;
+}();
+
+bool IsPlainAscii(char16_t c) { return c < 128 && PlainAscii[c]; }
 
 } // namespace
 
@@ -101,63 +120,59 @@ QString ConvertControlChars(QStringView Text, bool Decode) {
 
 namespace {
 
-// Escapes Text for an attribute value into Windows-1250 bytes, in one pass: the five markup
-// characters become their entities, control characters and characters without a byte become
-// numeric character references; in a memo the seven layout controls become their text codes.
-void EscapeInto(std::string& Out, QStringView Text, bool Memo) {
+// The most bytes one character of a text escapes to: "&#xFFFF;" for a character of the basic
+// plane without a byte (a pair of surrogates gives at most ten bytes for two).
+constexpr std::size_t MaxEscapedBytes = 8;
+
+// Escapes Text for an attribute value into Windows-1250 bytes at Out, which has room for
+// MaxEscapedBytes per character, in one pass: the five markup characters become their
+// entities, control characters and characters without a byte become numeric character
+// references; in a memo the seven layout controls become their text codes. Returns the end.
+char* EscapeInto(char* Out, QStringView Text, bool Memo) {
   const char16_t* p = Text.utf16();
-  const qsizetype n = Text.size();
-  qsizetype i = 0;
-  while (i < n) {
-    qsizetype run = i;
-    while (run < n && IsPlainAscii(p[run])) ++run;
-    if (run > i) {
-      const std::size_t at = Out.size();
-      Out.resize(at + static_cast<std::size_t>(run - i));
-      char* dst = Out.data() + at;
-      for (qsizetype k = i; k < run; ++k) *dst++ = static_cast<char>(p[k]);
-      i = run;
-      if (i == n) break;
+  const char16_t* const end = p + Text.size();
+  while (p != end) {
+    const char16_t c = *p++;
+    if (IsPlainAscii(c)) {
+      *Out++ = static_cast<char>(c);
+      continue;
     }
-    const char16_t c = p[i++];
     switch (c) {
-      case '"': Out.append("&quot;", 6); continue;
-      case '&': Out.append("&amp;", 5); continue;
-      case '\'': Out.append("&apos;", 6); continue;
-      case '<': Out.append("&lt;", 4); continue;
-      case '>': Out.append("&gt;", 4); continue;
+      case '"': Out = Put(Out, "&quot;"); continue;
+      case '&': Out = Put(Out, "&amp;"); continue;
+      case '\'': Out = Put(Out, "&apos;"); continue;
+      case '<': Out = Put(Out, "&lt;"); continue;
+      case '>': Out = Put(Out, "&gt;"); continue;
       default: break;
     }
     if (c < 0x20) {
       if (Memo && IsMemoControl(c)) {
         static const char Hex[] = "0123456789ABCDEF";
-        const char code[4] = {'#', 'x', Hex[(c >> 4) & 0xF], Hex[c & 0xF]};
-        Out.append(code, 4);
+        *Out++ = '#';
+        *Out++ = 'x';
+        *Out++ = Hex[(c >> 4) & 0xF];
+        *Out++ = Hex[c & 0xF];
       } else {
-        AppendReference(Out, c);
+        Out = PutReference(Out, c);
       }
       continue;
     }
     char32_t codePoint = c;
-    if (QChar::isHighSurrogate(c) && i < n && QChar::isLowSurrogate(p[i]))
-      codePoint = QChar::surrogateToUcs4(c, p[i++]);
+    if (QChar::isHighSurrogate(c) && p != end && QChar::isLowSurrogate(*p))
+      codePoint = QChar::surrogateToUcs4(c, *p++);
     const unsigned char b = Windows1250::ByteOf(codePoint);
     if (b != 0)
-      Out.push_back(static_cast<char>(b));
+      *Out++ = static_cast<char>(b);
     else
-      AppendReference(Out, codePoint);
+      Out = PutReference(Out, codePoint);
   }
+  return Out;
 }
 
 QString Escape(QStringView Text, bool Memo) {
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(Text.size()));
-  EscapeInto(bytes, Text, Memo);
-  return Windows1250::Decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
-
-QByteArrayView View(const std::string& Bytes) {
-  return QByteArrayView(Bytes.data(), static_cast<qsizetype>(Bytes.size()));
+  std::string bytes(static_cast<std::size_t>(Text.size()) * MaxEscapedBytes, '\0');
+  const char* end = EscapeInto(bytes.data(), Text, Memo);
+  return Windows1250::Decode(QByteArrayView(bytes.data(), end));
 }
 
 } // namespace
@@ -178,41 +193,36 @@ void TXMLMaker::BeginXMLFile(const QString& FileName) {
   FFile = std::make_unique<ui::TWholeFile>(FileName);
   FFile->Write(Header());
   FFile->Write("\r\n");
-  FBody.reserve(BlockSize + BlockSize / 4);
+  Room(BlockSize + BlockSize / 4);
 }
 
+QByteArrayView TXMLMaker::Body() const { return QByteArrayView(FBody.data(), static_cast<qsizetype>(FSize)); }
+
+void TXMLMaker::Grow(std::size_t Bytes) { FBody.resize(std::max(FSize + Bytes, FBody.size() * 2)); }
+
 void TXMLMaker::WriteOut(std::size_t Least) {
-  if (!FFile || FBody.size() < Least) return;
-  FFile->Write(View(FBody));
-  FBody.clear();
+  if (!FFile || FSize < Least) return;
+  FFile->Write(Body());
+  FChunkStart -= static_cast<qsizetype>(FSize);
+  FSize = 0;
 }
 
 void TXMLMaker::Append(QStringView Text) {
   const QByteArray bytes = Windows1250::Encode(Text);
-  FBody.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  FChunkLength += Text.size();
+  Append(QLatin1StringView(bytes));
+  // A character outside the basic plane is one byte of two characters.
+  FChunkExtra += Text.size() - bytes.size();
 }
 
-void TXMLMaker::Append(QLatin1StringView Text) {
-  FBody.append(Text.data(), static_cast<std::size_t>(Text.size()));
-  FChunkLength += Text.size();
-}
-
-void TXMLMaker::Append(char C) {
-  FBody.push_back(C);
-  ++FChunkLength;
-}
-
+// Every escaped character is one byte.
 void TXMLMaker::AppendEscaped(QStringView Text, bool Memo) {
-  const std::size_t before = FBody.size();
-  EscapeInto(FBody, Text, Memo);
-  // Every escaped character is one byte.
-  FChunkLength += static_cast<qsizetype>(FBody.size() - before);
+  char* at = Room(static_cast<std::size_t>(Text.size()) * MaxEscapedBytes);
+  FSize += static_cast<std::size_t>(EscapeInto(at, Text, Memo) - at);
 }
 
 void TXMLMaker::Indent() {
-  FBody.append(static_cast<std::size_t>(FDepth), '\t');
-  FChunkLength += FDepth;
+  std::memset(Room(static_cast<std::size_t>(FDepth)), '\t', static_cast<std::size_t>(FDepth));
+  FSize += static_cast<std::size_t>(FDepth);
 }
 
 void TXMLMaker::StartTag(QStringView Name, const TAttributes& Attributes, QLatin1StringView Close) {
@@ -237,14 +247,15 @@ void TXMLMaker::EndTag(QLatin1StringView Name) {
 }
 
 void TXMLMaker::Flush() {
-  if (FChunkLength > FlushLimit) FinishBuffer();
+  if (ChunkLength() > FlushLimit) FinishBuffer();
   WriteOut(BlockSize);
 }
 
 void TXMLMaker::FinishBuffer() {
-  if (FChunkLength == 0) return;
-  FBody.append("\r\n", 2);
-  FChunkLength = 0;
+  if (ChunkLength() == 0) return;
+  Append(QLatin1StringView("\r\n"));
+  FChunkStart = static_cast<qsizetype>(FSize);
+  FChunkExtra = 0;
 }
 
 void TXMLMaker::OpenElement(QStringView Name) { OpenElement(Name, TAttributes{}); }
@@ -373,10 +384,10 @@ QByteArray TXMLMaker::GenerateXMLBytes() {
   FinishBuffer();
   const QByteArray header = Header();
   QByteArray bytes;
-  bytes.reserve(header.size() + static_cast<qsizetype>(FBody.size()) + 4);
+  bytes.reserve(header.size() + static_cast<qsizetype>(FSize) + 4);
   bytes += header;
   bytes.append("\r\n", 2);
-  bytes += View(FBody);
+  bytes += Body();
   bytes.append("\r\n", 2);
   return bytes;
 }
@@ -396,19 +407,19 @@ void TXMLMaker::GenerateXMLFile(const QString& FileName) {
   ui::TWholeFile file(FileName);
   file.Write(Header());
   file.Write("\r\n");
-  file.Write(View(FBody));
+  file.Write(Body());
   file.Write("\r\n");
   file.Commit();
 }
 
 QString TXMLMaker::GenerateXMLString() {
   FinishBuffer();
-  return Windows1250::Decode(Header()) + Windows1250::Decode(View(FBody));
+  return Windows1250::Decode(Header()) + Windows1250::Decode(Body());
 }
 
 void TXMLMaker::GenerateXMLStringList(QStringList& Strings, bool Clear) {
   FinishBuffer();
   if (Clear) Strings.clear();
   Strings.append(Windows1250::Decode(Header()));
-  Strings.append(Windows1250::Decode(View(FBody)));
+  Strings.append(Windows1250::Decode(Body()));
 }

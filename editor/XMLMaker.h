@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <QVariant>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -101,8 +102,15 @@ private:
   void Indent();
   // Plain text: Windows-1250, a character without a byte of its own as '?'.
   void Append(QStringView Text);
-  void Append(QLatin1StringView Text);
-  void Append(char C);
+  void Append(QLatin1StringView Text) {
+    const auto n = static_cast<std::size_t>(Text.size());
+    std::memcpy(Room(n), Text.data(), n);
+    FSize += n;
+  }
+  void Append(char C) {
+    *Room(1) = C;
+    ++FSize;
+  }
   void AppendEscaped(QStringView Text, bool Memo);
   // An indented start tag with its attributes, ended by Close (">" or "/>") and CRLF.
   void StartTag(QStringView Name, const TAttributes& Attributes, QLatin1StringView Close);
@@ -121,10 +129,23 @@ private:
   QString FEncoding;
   bool FStandAlone = true;
   int FDepth = 0;
-  // The body written so far: closed chunks, each followed by CRLF, then the current chunk.
+  // Room for Bytes more bytes after the body; where they go.
+  char* Room(std::size_t Bytes) {
+    if (FBody.size() - FSize < Bytes) Grow(Bytes);
+    return FBody.data() + FSize;
+  }
+  void Grow(std::size_t Bytes);
+  QByteArrayView Body() const;
+
+  // The body written so far, its first FSize bytes: closed chunks, each followed by CRLF, then
+  // the current chunk. The rest is room for what follows.
   std::string FBody;
-  // Characters in the current chunk.
-  qsizetype FChunkLength = 0;
+  std::size_t FSize = 0;
+  // Characters in the current chunk: its bytes in FBody from FChunkStart on (a start below 0
+  // when bytes of it went to the file already) and FChunkExtra characters more than bytes.
+  qsizetype ChunkLength() const { return static_cast<qsizetype>(FSize) - FChunkStart + FChunkExtra; }
+  qsizetype FChunkStart = 0;
+  qsizetype FChunkExtra = 0;
   // The file begun by BeginXMLFile, which FBody goes to.
   std::unique_ptr<ui::TWholeFile> FFile;
 };

@@ -3,6 +3,7 @@
 #include "plugin/datatypes/Variables.h"
 #include "plugin/framework/TextToInt.h"
 #include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/ModelLookups.h"
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
@@ -47,6 +48,11 @@ void TDomain::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const {
   if (!Varne::IsEmptyAt(this, CollationPos))
     Out.Append("\n\tCOLLATE ").Append(Varne::ValueAt(this, CollationPos));
   Out.Append(";\n\n");
+}
+
+void TDomain::SetParamValue(int Idx, const char* Value) {
+  TParamObjectMixin::SetParamValue(Idx, Value);
+  Varne::ModelChanged(this);
 }
 
 const char* TDomain::Check(int Pos) const {

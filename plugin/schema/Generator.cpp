@@ -1,6 +1,7 @@
 #include "plugin/schema/Generator.h"
 
 #include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/ModelLookups.h"
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
@@ -37,6 +38,11 @@ void TGenerator::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const {
         .Append(Varne::ValueAt(this, InitPos))
         .Append(";\n");
   Out.Append("\n");
+}
+
+void TGenerator::SetParamValue(int Idx, const char* Value) {
+  TParamObjectMixin::SetParamValue(Idx, Value);
+  Varne::ModelChanged(this);
 }
 
 const char* TGenerator::Check(int Pos) const {

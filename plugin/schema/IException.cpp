@@ -1,6 +1,7 @@
 #include "plugin/schema/IException.h"
 
 #include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/ModelLookups.h"
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
@@ -31,6 +32,11 @@ void TIException::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const {
       .Append(" '")
       .Append(Varne::ValueAt(this, MessagePos))
       .Append("';\n\n");
+}
+
+void TIException::SetParamValue(int Idx, const char* Value) {
+  TParamObjectMixin::SetParamValue(Idx, Value);
+  Varne::ModelChanged(this);
 }
 
 const char* TIException::Check(int Pos) const {

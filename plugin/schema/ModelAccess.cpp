@@ -1,7 +1,5 @@
 #include "plugin/schema/ModelAccess.h"
 
-#include <cstring>
-
 #include "plugin/framework/TextToInt.h"
 #include "plugin/schema/ModelLookups.h"
 
@@ -38,21 +36,9 @@ bool IsDropOn(const Morvik::TParent* Model) {
   return Model && Morvik::TextToInt(ValueAt(Model, mpDrop)) != 0;
 }
 
-namespace {
-
-int CountItemsNamed(const char* Text, const Morvik::TListParam& List, int ParamPos) {
-  int Count = 0;
-  for (int I = 0; I < List.GetItemsCount(); ++I) {
-    if (std::strcmp(ValueAt(List.GetItem(I), ParamPos), Text) == 0) ++Count;
-  }
-  return Count;
-}
-
-} // namespace
-
 int CountModelItemsNamed(const char* Text, const Morvik::TParent* Model, int ListPos, int ParamPos) {
-  if (!Model) return 0;
-  return CountItemsNamed(Text ? Text : "", *ListAt(Model, ListPos), ParamPos);
+  TModelLookups* Lookups = LookupsOf(Model);
+  return Lookups ? Lookups->CountModelItemsNamed(Text, ListPos, ParamPos) : 0;
 }
 
 int CountTableItemsNamed(const char* Text, const Morvik::TParent* Model, int TableListPos, int ParamPos) {

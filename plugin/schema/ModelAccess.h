@@ -67,11 +67,10 @@ const Morvik::TParent* TableOwner(const Morvik::TParent* Object);
 bool IsDropOn(const Morvik::TParent* Model);
 
 // The number of items of the model's list at ListPos whose scalar parameter at ParamPos
-// equals Text byte for byte (capitals differ); the item that asks counts too. 0 without a
-// model.
+// equals Text byte for byte (capitals differ); the item that asks counts too. Both counts come
+// from the model's lookups; 0 when Model is no model of this plug-in.
 int CountModelItemsNamed(const char* Text, const Morvik::TParent* Model, int ListPos, int ParamPos);
-// The same count over the list at TableListPos of every table of the model, from the
-// model's lookups; 0 when Model is no model of this plug-in.
+// The same count over the list at TableListPos of every table of the model.
 int CountTableItemsNamed(const char* Text, const Morvik::TParent* Model, int TableListPos, int ParamPos);
 
 } // namespace Varne

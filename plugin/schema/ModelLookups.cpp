@@ -8,6 +8,7 @@ namespace Varne {
 void TModelLookups::Changed() {
   unnamedKeys.reset();
   tableItemNames.clear();
+  modelItemNames.clear();
 }
 
 const TUnnamedKeys& TModelLookups::UnnamedKeys() {
@@ -17,13 +18,23 @@ const TUnnamedKeys& TModelLookups::UnnamedKeys() {
 
 int TModelLookups::CountTableItemsNamed(const char* Text, int TableListPos, int ParamPos) {
   const auto [Names, New] = tableItemNames.try_emplace({TableListPos, ParamPos});
-  TNameCounts& Counts = Names->second;
-  if (New) {
-    for (int T = 0; T < model.GetTableCount(); ++T) {
-      const Morvik::TListParam& List = *ListAt(model.GetTable(T), TableListPos);
-      for (int I = 0; I < List.GetItemsCount(); ++I) ++Counts[ValueAt(List.GetItem(I), ParamPos)];
-    }
-  }
+  if (New)
+    for (int T = 0; T < model.GetTableCount(); ++T)
+      CountNames(Names->second, *ListAt(model.GetTable(T), TableListPos), ParamPos);
+  return Count(Names->second, Text);
+}
+
+int TModelLookups::CountModelItemsNamed(const char* Text, int ListPos, int ParamPos) {
+  const auto [Names, New] = modelItemNames.try_emplace({ListPos, ParamPos});
+  if (New) CountNames(Names->second, *ListAt(&model, ListPos), ParamPos);
+  return Count(Names->second, Text);
+}
+
+void TModelLookups::CountNames(TNameCounts& Counts, const Morvik::TListParam& List, int ParamPos) {
+  for (int I = 0; I < List.GetItemsCount(); ++I) ++Counts[ValueAt(List.GetItem(I), ParamPos)];
+}
+
+int TModelLookups::Count(const TNameCounts& Counts, const char* Text) {
   const auto Found = Counts.find(Text ? Text : "");
   return Found == Counts.end() ? 0 : Found->second;
 }

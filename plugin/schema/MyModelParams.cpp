@@ -3,6 +3,7 @@
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/framework/ParamInfo.h"
 #include "plugin/schema/SchemaItemLists.h"
+#include "plugin/schema/WatchedList.h"
 
 namespace Varne {
 
@@ -17,7 +18,7 @@ template <class T, class X>
 void AddModelList(Morvik::TParamsList& List, const char* Name, const char* Help, int DependParam = -1,
                   const char* DependValues = "") {
   // Every model list names its items by their first scalar (Name, or FileName for files).
-  List.AddList(new Morvik::TListParamInfoCMixin<X>(Name, Help, 0), new Morvik::TLPGeneratorMixin<T>(),
+  List.AddList(new Morvik::TListParamInfoCMixin<X>(Name, Help, 0), new TWatchedListGenerator<T>(),
                DependParam, DependValues);
 }
 

@@ -2,6 +2,7 @@
 
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/ModelLookups.h"
 #include "plugin/schema/ModuleBody.h"
 #include "plugin/schema/SchemaItemSupport.h"
 
@@ -70,6 +71,11 @@ void TProcedure::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const {
 
   Out.Append("AS\n");
   Varne::AppendModuleBody(Out, *this, variables, VariablesPos);
+}
+
+void TProcedure::SetParamValue(int Idx, const char* Value) {
+  TParamObjectMixin::SetParamValue(Idx, Value);
+  Varne::ModelChanged(this);
 }
 
 const char* TProcedure::Check(int Pos) const {

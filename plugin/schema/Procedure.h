@@ -36,6 +36,8 @@ public:
   // The DROP statement alone.
   void WriteDrop(Morvik::TTextBuffer& Out) const;
   const char* Check(int Pos) const override;
+  // The model's lookups count the names of its list: a change tells them.
+  void SetParamValue(int Idx, const char* Value) override;
   ~TProcedure() override = default;
 
 private:

@@ -1,6 +1,7 @@
 #include "plugin/schema/Role.h"
 
 #include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/ModelLookups.h"
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
@@ -24,6 +25,11 @@ void TRole::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const {
   const char* Name = Varne::ValueAt(this, NamePos);
   if (WithDrop) WriteDrop(Out);
   Out.Append("CREATE ROLE ").Append(Name).Append(";\n\n");
+}
+
+void TRole::SetParamValue(int Idx, const char* Value) {
+  TParamObjectMixin::SetParamValue(Idx, Value);
+  Varne::ModelChanged(this);
 }
 
 const char* TRole::Check(int Pos) const {

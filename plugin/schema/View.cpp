@@ -3,6 +3,7 @@
 #include "plugin/framework/ListParamMixin.h"
 #include "plugin/framework/TextToInt.h"
 #include "plugin/schema/ModelAccess.h"
+#include "plugin/schema/ModelLookups.h"
 #include "plugin/schema/SchemaItemSupport.h"
 
 namespace {
@@ -66,6 +67,11 @@ void TView::WriteScript(Morvik::TTextBuffer& Out, bool WithDrop) const {
   Out.Append("\nAS\n").Append(Varne::ValueAt(this, SelectPos));
   if (Morvik::TextToInt(Varne::ValueAt(this, WithCheckPos)) != 0) Out.Append("\nWITH CHECK OPTION");
   Out.Append(";\n\n");
+}
+
+void TView::SetParamValue(int Idx, const char* Value) {
+  TParamObjectMixin::SetParamValue(Idx, Value);
+  Varne::ModelChanged(this);
 }
 
 const char* TView::Check(int Pos) const {

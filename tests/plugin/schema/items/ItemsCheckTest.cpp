@@ -59,6 +59,10 @@ TEST_F(ItemsCheck, NamesOfModelItems) {
     EXPECT_EQ(Message(small, 0), "") << kind.what;
     Set(a2, 0, "A ");
     EXPECT_EQ(Message(a, 0), "") << kind.what << ": whole text compared";
+    Set(a2, 0, "A");
+    EXPECT_EQ(Message(a, 0), kNotUnique) << kind.what;
+    List(M(), kind.list)->DeleteItem(4);
+    EXPECT_EQ(Message(a, 0), "") << kind.what << ": the other deleted";
   }
   // The same name in every list collides with nothing.
   for (const auto& kind : kinds) Add(M(), kind.list, {{0, "SAME"}});

@@ -3,6 +3,7 @@
 #include "ui/Exception.h"
 #include "ui/GraphicsCodes.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 
 #include <algorithm>
@@ -135,12 +136,31 @@ const QFont& TFont::ToQFont() const {
   return FQFont;
 }
 
+namespace {
+
+// The family's own name of the style with the font's weight and slant, or nothing.
+QString FamilyStyle(const QString& Family, const QFont& F) {
+  for (const QString& style : QFontDatabase::styles(Family))
+    if (QFontDatabase::weight(Family, style) == F.weight() &&
+        QFontDatabase::italic(Family, style) == F.italic())
+      return style;
+  return QString();
+}
+
+} // namespace
+
 QFont ToDialogFont(const TFont* Font) {
   // The dialog lists the installed families: it starts on the one that draws the name
   // ("Arial" is drawn in its metric-compatible stand-in).
-  QFont f(QFontInfo(Font->ToQFont()).family());
+  const QString family = QFontInfo(Font->ToQFont()).family();
+  QFont f(family);
   f.setPointSize(qMax(1, Font->Size()));
   SetQFontStyles(f, Font->Style());
+  // The dialog finds its style entry by name. The name Qt makes up from a weight is
+  // translated ("Normal" in Czech) and no family lists it, so the dialog would take its
+  // first entry, often Bold: it gets the family's own name of the style.
+  const QString style = FamilyStyle(family, f);
+  if (!style.isEmpty()) f.setStyleName(style);
   return f;
 }
 

@@ -163,24 +163,35 @@ TEST_F(DesignSettingTest, ItemsEnableTheirButtonsAndShowTheirSample) {
   EXPECT_EQ(TDesignSamples::Current(), &Dialog.Samples());
 }
 
-// The font dialog starts on the family that draws the sample's "Arial"; taken unchanged it
-// leaves the stored name and height alone.
+// The font dialog starts on the family that draws the sample's "Arial" and on the sample's own
+// style; taken unchanged it leaves the stored name, height and style alone. The style is told
+// by its name in the family's list: the regular one must not fall back to the first entry
+// (Bold), which Qt's Czech name for a normal weight would give.
 TEST_F(DesignSettingTest, TheFontDialogOpensOnTheDrawnFontAndAnUnchangedChoiceKeepsIt) {
   Dialog.FormActivate();
   Select("Entita");
-  const ui::TFont* font = Dialog.Samples().DefEntity->Font();
+  ui::TFont* font = Dialog.Samples().DefEntity->Font();
   ASSERT_EQ(font->Name(), "Arial");
   ASSERT_EQ(font->Height(), -11);
-  AnswerNext([this](QWidget* W) {
-    ASSERT_EQ(W, Dialog.fdFont);
-    EXPECT_EQ(Dialog.fdFont->currentFont().family(), "Liberation Sans");
-    EXPECT_EQ(Dialog.fdFont->currentFont().pointSize(), 8);
-    Dialog.fdFont->accept();
-  });
-  Dialog.btnFont->click();
-  EXPECT_EQ(font->Name(), "Arial");
-  EXPECT_EQ(font->Height(), -11);
-  EXPECT_EQ(Dialog.lFontName->text(), "Arial, 8");
+  for (const ui::TFontStyles style : {0u, unsigned(ui::fsBold), unsigned(ui::fsItalic),
+                                      unsigned(ui::fsBold | ui::fsItalic), unsigned(ui::fsUnderline)}) {
+    font->SetStyle(style);
+    AnswerNext([this, style](QWidget* W) {
+      ASSERT_EQ(W, Dialog.fdFont);
+      const QFont shown = Dialog.fdFont->currentFont();
+      EXPECT_EQ(shown.family(), "Liberation Sans") << style;
+      EXPECT_EQ(shown.pointSize(), 8) << style;
+      EXPECT_EQ(shown.bold(), (style & ui::fsBold) != 0) << style;
+      EXPECT_EQ(shown.italic(), (style & ui::fsItalic) != 0) << style;
+      EXPECT_EQ(shown.underline(), (style & ui::fsUnderline) != 0) << style;
+      Dialog.fdFont->accept();
+    });
+    Dialog.btnFont->click();
+    EXPECT_EQ(font->Name(), "Arial") << style;
+    EXPECT_EQ(font->Height(), -11) << style;
+    EXPECT_EQ(font->Style(), style);
+    EXPECT_EQ(Dialog.lFontName->text(), "Arial, 8") << style;
+  }
 }
 
 TEST_F(DesignSettingTest, OkThenIniThenAFreshWindowGivesEveryKeyBack) {

@@ -1,8 +1,5 @@
 #include "Interface/dialogs/frmAttribute.h"
 
-#include "Interface/dialogs/DialogPages.h"
-
-#include "Interface/dialogs/CheckFinding.h"
 #include "Interface/dialogs/fraParamEdit.h"
 #include "Interface/edit/CheckRecord.h"
 #include "Interface/edit/EditColumn.h"
@@ -15,21 +12,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 using Morvik::TCheckRecord;
 
-TfrmAttribute::TfrmAttribute(QWidget* Parent) : TfrmAbstractDialog(Parent) {
+TfrmAttribute::TfrmAttribute(QWidget* Parent) : TfrmPropertyPages("pcAttribute", Parent) {
   setObjectName(QStringLiteral("frmAttribute"));
   setWindowTitle(QStringLiteral("Úprava atributu"));
   ShowMessage = [this](const QString& Message) {
     QMessageBox::information(this, QStringLiteral("Morvik"), Message);
   };
 
-  pcAttribute = new QTabWidget(Content());
-  pcAttribute->setObjectName(QStringLiteral("pcAttribute"));
+  pcAttribute = Pages();
 
   tsType = new QWidget;
   tsType->setObjectName(QStringLiteral("tsType"));
@@ -65,11 +60,7 @@ TfrmAttribute::TfrmAttribute(QWidget* Parent) : TfrmAbstractDialog(Parent) {
   propLayout->addWidget(fraPEColumn);
   pcAttribute->addTab(tsProperties, QStringLiteral("Vlastnosti"));
 
-  mmError = AddErrorPage(pcAttribute, tsError);
-
-  auto* layout = new QVBoxLayout(Content());
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(pcAttribute);
+  AddErrorPage();
 
   GuardedConnect(cbxType, &QComboBox::currentIndexChanged, [this](int Index) { cbxTypeChange(Index); });
 
@@ -91,19 +82,13 @@ void TfrmAttribute::Setup(TEditColumn* Editor, bool New, const TCheckRecord* Rec
   cbxType->setCurrentIndex(found);
   FLoading = false;
   fraPEType->SetParamObject(type);
-  mmError->setPlainText(CheckFindingText(Record));
-  pcAttribute->setTabVisible(pcAttribute->indexOf(tsError), Record != nullptr);
+  ShowFinding(Record);
   if (!Record) pcAttribute->setCurrentWidget(tsType);
 }
 
 void TfrmAttribute::cbxTypeChange(int Index) {
   if (FLoading || !FEditor || Index < 0) return;
   fraPEType->SetParamObject(FEditor->SetDataType(Index));
-}
-
-void TfrmAttribute::showEvent(QShowEvent* Event) {
-  TfrmAbstractDialog::showEvent(Event);
-  ui::Guarded([this] { FormActivate(); }, windowTitle());
 }
 
 void TfrmAttribute::FormActivate() {

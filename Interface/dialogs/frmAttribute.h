@@ -3,7 +3,7 @@
 // through that table mirror's column editor. The entity dialog fills the name, the key and
 // the type list, calls Setup and stores the editor into its column after OK.
 
-#include "ui/frmAbstract.h"
+#include "Interface/dialogs/frmPropertyPages.h"
 
 #include <functional>
 
@@ -11,7 +11,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QTabWidget;
 class TEditColumn;
 class TfraParamEdit;
@@ -20,7 +19,7 @@ class TCheckRecord;
 class TTable;
 }
 
-class TfrmAttribute : public TfrmAbstractDialog {
+class TfrmAttribute : public TfrmPropertyPages {
   Q_OBJECT
 public:
   explicit TfrmAttribute(QWidget* Parent = nullptr);
@@ -40,7 +39,6 @@ public:
   QTabWidget* pcAttribute;
   QWidget* tsType;
   QWidget* tsProperties;
-  QWidget* tsError;
   QLabel* lName;
   QLineEdit* edtName;
   QCheckBox* chbxKey;
@@ -49,15 +47,13 @@ public:
   QLabel* lTypeSetting;
   TfraParamEdit* fraPEType;
   TfraParamEdit* fraPEColumn;
-  QPlainTextEdit* mmError;
 
   // Event handlers.
   void cbxTypeChange(int Index);
-  void FormActivate();
+  void FormActivate() override;
 
 protected:
   bool CanClose() override;
-  void showEvent(QShowEvent* Event) override;
 
 private:
   void Refuse(const QString& Message);

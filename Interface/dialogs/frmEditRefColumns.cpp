@@ -2,18 +2,13 @@
 
 #include "editor/PluginText.h"
 
-#include "Interface/dialogs/DialogPages.h"
-
 #include "Interface/MorvikInterface.h"
-#include "Interface/dialogs/CheckFinding.h"
 #include "ui/MB.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -29,12 +24,11 @@ void FillColumns(QComboBox* Box, const Morvik::TTable* Table, int Selected) {
 
 } // namespace
 
-TfrmEditRefColumns::TfrmEditRefColumns(QWidget* Parent) : TfrmAbstractDialog(Parent) {
+TfrmEditRefColumns::TfrmEditRefColumns(QWidget* Parent) : TfrmPropertyPages("pcColumns", Parent) {
   setObjectName(QStringLiteral("frmEditRefColumns"));
   setWindowTitle(QStringLiteral("Výběr atributů relace"));
 
-  pcColumns = new QTabWidget(Content());
-  pcColumns->setObjectName(QStringLiteral("pcColumns"));
+  pcColumns = Pages();
   tsColumns = new QWidget;
   tsColumns->setObjectName(QStringLiteral("tsColumns"));
   lParent = new QLabel(QStringLiteral("&Primární:"), tsColumns);
@@ -53,11 +47,7 @@ TfrmEditRefColumns::TfrmEditRefColumns(QWidget* Parent) : TfrmAbstractDialog(Par
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(2, 1);
   pcColumns->addTab(tsColumns, QStringLiteral("Atributy"));
-  mmError = AddErrorPage(pcColumns, tsError);
-
-  auto* layout = new QVBoxLayout(Content());
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(pcColumns);
+  AddErrorPage();
   SetFirstFocus(cbxParent);
   SetDialogSize(300, 160);
 }
@@ -66,8 +56,7 @@ bool TfrmEditRefColumns::Execute(const Morvik::TTable* ParentTable, const Morvik
                                  const Morvik::TCheckRecord* Record, int& ChildIndex, int& ParentIndex) {
   FillColumns(cbxParent, ParentTable, ParentIndex);
   FillColumns(cbxChild, ChildTable, ChildIndex);
-  pcColumns->setTabVisible(pcColumns->indexOf(tsError), Record != nullptr);
-  mmError->setPlainText(CheckFindingText(Record));
+  ShowFinding(Record);
   pcColumns->setCurrentWidget(tsColumns);
   const bool ok = exec() == mrOk;
   ParentIndex = cbxParent->currentIndex();

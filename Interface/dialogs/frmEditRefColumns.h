@@ -2,18 +2,17 @@
 // The choice of one column pair of a relation: a column of the parent ("primary") table and
 // one of the child ("foreign") table.
 
-#include "ui/frmAbstract.h"
+#include "Interface/dialogs/frmPropertyPages.h"
 
 class QComboBox;
 class QLabel;
-class QPlainTextEdit;
 class QTabWidget;
 namespace Morvik {
 class TCheckRecord;
 class TTable;
 }
 
-class TfrmEditRefColumns : public TfrmAbstractDialog {
+class TfrmEditRefColumns : public TfrmPropertyPages {
   Q_OBJECT
 public:
   explicit TfrmEditRefColumns(QWidget* Parent = nullptr);
@@ -26,12 +25,10 @@ public:
   // Components.
   QTabWidget* pcColumns;
   QWidget* tsColumns;
-  QWidget* tsError;
   QLabel* lParent;
   QComboBox* cbxParent;
   QLabel* lChild;
   QComboBox* cbxChild;
-  QPlainTextEdit* mmError;
 
 protected:
   // FormCloseQuery: OK needs a column on both sides.

@@ -3,9 +3,6 @@
 #include "editor/AttributeRows.h"
 #include "editor/PluginText.h"
 
-#include "Interface/dialogs/DialogPages.h"
-
-#include "Interface/dialogs/CheckFinding.h"
 #include "Interface/dialogs/fraParamEdit.h"
 #include "Interface/dialogs/frmAttribute.h"
 #include "Interface/edit/CheckRecord.h"
@@ -18,7 +15,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,18 +22,15 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTimer>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 using Morvik::TCheckRecord;
 
-TfrmEntityProperties::TfrmEntityProperties(QWidget* Parent) : TfrmAbstractDialog(Parent) {
+TfrmEntityProperties::TfrmEntityProperties(QWidget* Parent) : TfrmPropertyPages("pgcEntity", Parent) {
   setObjectName(QStringLiteral("frmEntityProperties"));
   setWindowTitle(QStringLiteral("Vlastnosti entity"));
 
-  pgcEntity = new QTabWidget(Content());
-  pgcEntity->setObjectName(QStringLiteral("pgcEntity"));
+  pgcEntity = Pages();
 
   tsProperties = new QWidget;
   tsProperties->setObjectName(QStringLiteral("tsProperties"));
@@ -57,11 +50,8 @@ TfrmEntityProperties::TfrmEntityProperties(QWidget* Parent) : TfrmAbstractDialog
   propGrid->setRowStretch(2, 1);
   pgcEntity->addTab(tsProperties, QStringLiteral("Vlastnosti"));
 
-  tsAttribute = new QWidget;
-  tsAttribute->setObjectName(QStringLiteral("tsAttribute"));
-  lvAttribute = new QTreeWidget(tsAttribute);
-  lvAttribute->setObjectName(QStringLiteral("lvAttribute"));
-  lvAttribute->setRootIsDecorated(false);
+  tsAttribute = new TRowsPage("tsAttribute", "lvAttribute");
+  lvAttribute = tsAttribute->List();
   lvAttribute->setHeaderLabels({QStringLiteral("Název"), QStringLiteral("K"), QStringLiteral("Typ")});
   // The columns fit the list at any size: the key keeps its narrow column, the name and the
   // type share the rest.
@@ -71,35 +61,20 @@ TfrmEntityProperties::TfrmEntityProperties(QWidget* Parent) : TfrmAbstractDialog
   header->setSectionResizeMode(1, QHeaderView::Fixed);
   header->setSectionResizeMode(2, QHeaderView::Stretch);
   lvAttribute->setColumnWidth(1, 20);
-  lvAttribute->setSelectionBehavior(QAbstractItemView::SelectRows);
-  lvAttribute->setSelectionMode(QAbstractItemView::SingleSelection);
-  lvAttribute->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  lvAttribute->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #d0d0d0; }"));
-  btnNew = PageButton(QStringLiteral("&Nový"), "btnNew", tsAttribute);
-  btnEdit = PageButton(QStringLiteral("Z&měnit"), "btnEdit", tsAttribute);
-  btnDelete = PageButton(QStringLiteral("&Smazat"), "btnDelete", tsAttribute);
-  btnUp = PageButton(QString(), "btnUp", tsAttribute);
+  btnNew = tsAttribute->AddButton(QStringLiteral("&Nový"), "btnNew");
+  btnEdit = tsAttribute->AddButton(QStringLiteral("Z&měnit"), "btnEdit");
+  btnDelete = tsAttribute->AddButton(QStringLiteral("&Smazat"), "btnDelete");
+  btnUp = tsAttribute->AddButton(QString(), "btnUp");
   btnUp->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
   btnUp->setToolTip(QStringLiteral("Nahoru"));
-  btnDown = PageButton(QString(), "btnDown", tsAttribute);
+  btnDown = tsAttribute->AddButton(QString(), "btnDown");
   btnDown->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
   btnDown->setToolTip(QStringLiteral("Dolů"));
-  auto* attrButtons = new QVBoxLayout;
-  for (QPushButton* b : {btnNew, btnEdit, btnDelete, btnUp, btnDown}) attrButtons->addWidget(b);
-  attrButtons->addStretch(1);
-  auto* attrLayout = new QHBoxLayout(tsAttribute);
-  attrLayout->addWidget(lvAttribute, 1);
-  attrLayout->addLayout(attrButtons);
   pgcEntity->addTab(tsAttribute, QStringLiteral("Atributy"));
 
-  mmNote = AddMemoPage(pgcEntity, QStringLiteral("Poznámka"), "tsNote", "mmNote", tsNote);
-
-  mmError = AddErrorPage(pgcEntity, tsError);
-
-  auto* layout = new QVBoxLayout(Content());
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(pgcEntity);
-  btnApply = AddButton(QStringLiteral("&Použít"), "btnApply");
+  AddNotePage();
+  AddErrorPage();
+  AddApplyButton();
 
   frmAttribute = new TfrmAttribute(this);
 
@@ -108,7 +83,6 @@ TfrmEntityProperties::TfrmEntityProperties(QWidget* Parent) : TfrmAbstractDialog
   GuardedConnect(btnDelete, &QPushButton::clicked, [this] { btnDeleteClick(); });
   GuardedConnect(btnUp, &QPushButton::clicked, [this] { btnUpClick(); });
   GuardedConnect(btnDown, &QPushButton::clicked, [this] { btnDownClick(); });
-  GuardedConnect(btnApply, &QPushButton::clicked, [this] { btnApplyClick(); });
   GuardedConnect(lvAttribute, &QTreeWidget::itemDoubleClicked, [this] { btnEditClick(); });
 
   SetFirstFocus(edtName);
@@ -122,13 +96,10 @@ bool TfrmEntityProperties::Execute(TEntity* Entity, Morvik::TModel* Model, const
   FModel = Model;
   FRecord = Record;
   FDeleted = TDeletedColumns();
-  FStored = false;
-  LoadData();
-  const bool ok = exec() == mrOk;
-  if (ok) StoreData();
+  const bool stored = EditModally();
   FMirror.reset();
   FRecord = nullptr;
-  return ok || FStored;
+  return stored;
 }
 
 void TfrmEntityProperties::LoadData() {
@@ -147,27 +118,12 @@ void TfrmEntityProperties::StoreData() {
   FMirror->SetName(edtName->text().toUtf8().constData());
   FMirror->SetComment(mmNote->toPlainText().toUtf8().constData());
   FDeleted.Append(FMirror->Store());
-  FStored = true;
   FEntity->SetCaption(FromPlugin(FMirror->GetName()));
   FEntity->SetDrawAll(chbxShowAttributes->isChecked());
   FillAttributeRows(*FEntity, *FMirror);
   FEntity->Repaint();
   fraPEEntity->SetParamObject(nullptr);
   FMirror.reset();
-}
-
-int TfrmEntityProperties::SelectedRow() const {
-  QTreeWidgetItem* item = lvAttribute->currentItem();
-  return item && item->isSelected() ? lvAttribute->indexOfTopLevelItem(item) : -1;
-}
-
-void TfrmEntityProperties::SelectRow(int Row) {
-  if (Row < 0 || Row >= lvAttribute->topLevelItemCount()) {
-    lvAttribute->setCurrentItem(nullptr);
-    lvAttribute->clearSelection();
-    return;
-  }
-  lvAttribute->setCurrentItem(lvAttribute->topLevelItem(Row));
 }
 
 void TfrmEntityProperties::FillAttributes() {
@@ -184,8 +140,7 @@ void TfrmEntityProperties::FillAttributes() {
     const QColor color = ui::ColorToQColor(mirror && mirror->IsNew() ? NewColumnColor : StoredColumnColor);
     for (int c = 0; c < 3; ++c) row->setForeground(c, color);
   }
-  const int count = lvAttribute->topLevelItemCount();
-  SelectRow(selected < 0 || count == 0 ? -1 : std::min(selected, count - 1));
+  tsAttribute->KeepSelectionAt(selected);
 }
 
 void TfrmEntityProperties::PrepareAttributeDialog() {
@@ -256,34 +211,9 @@ void TfrmEntityProperties::btnDownClick() {
   SelectRow(row + 1);
 }
 
-void TfrmEntityProperties::btnApplyClick() {
-  if (!FMirror) return;
-  StoreData();
-  LoadData();
-}
-
-void TfrmEntityProperties::showEvent(QShowEvent* Event) {
-  TfrmAbstractDialog::showEvent(Event);
-  ui::Guarded([this] { FormActivate(); }, windowTitle());
-}
-
 void TfrmEntityProperties::FormActivate() {
-  pgcEntity->setTabVisible(pgcEntity->indexOf(tsError), FRecord != nullptr);
+  ShowFinding(FRecord);
   pgcEntity->setCurrentWidget(tsProperties);
-  if (!FRecord) return;
-  mmError->setPlainText(CheckFindingText(FRecord));
-  if (FRecord->LevelCount() <= 1) return;
-  const int type = FRecord->LevelType(1);
-  if (type < TCheckRecord::ltTable) {
-    fraPEEntity->SelectLocation(FRecord, 1);
-  } else if (type == TCheckRecord::ltColumn) {
-    pgcEntity->setCurrentWidget(tsAttribute);
-    lvAttribute->setFocus();
-    const int row = FRecord->LevelIndex(1);
-    if (row >= 0 && row < lvAttribute->topLevelItemCount()) {
-      SelectRow(row);
-      // The attribute dialog opens once this window is on the screen.
-      QTimer::singleShot(0, this, [this] { ui::Guarded([this] { btnEditClick(); }, windowTitle()); });
-    }
-  }
+  // A column's finding opens the attribute dialog on it.
+  GoToFinding(FRecord, fraPEEntity, TCheckRecord::ltColumn, tsAttribute, [this] { btnEditClick(); });
 }

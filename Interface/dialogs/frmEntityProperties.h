@@ -4,14 +4,14 @@
 // writes it back in one go on OK or Apply.
 
 #include "Interface/edit/DeletedColumns.h"
-#include "ui/frmAbstract.h"
+#include "Interface/dialogs/RowsPage.h"
+#include "Interface/dialogs/frmPropertyPages.h"
 
 #include <memory>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
@@ -24,7 +24,7 @@ class TCheckRecord;
 class TModel;
 }
 
-class TfrmEntityProperties : public TfrmAbstractDialog {
+class TfrmEntityProperties : public TfrmPropertyPages {
   Q_OBJECT
 public:
   // Text colours of the column rows: added in this dialog and not stored yet, and stored.
@@ -42,15 +42,13 @@ public:
   // The table mirror while the dialog is open; null otherwise.
   TEditTable* Mirror() const { return FMirror.get(); }
   // The selected row of the column list; -1 when none.
-  int SelectedRow() const;
-  void SelectRow(int Row);
+  int SelectedRow() const { return tsAttribute->SelectedRow(); }
+  void SelectRow(int Row) { tsAttribute->SelectRow(Row); }
 
   // Components.
   QTabWidget* pgcEntity;
   QWidget* tsProperties;
-  QWidget* tsAttribute;
-  QWidget* tsNote;
-  QWidget* tsError;
+  TRowsPage* tsAttribute;
   QLabel* lName;
   QLineEdit* edtName;
   QCheckBox* chbxShowAttributes;
@@ -61,14 +59,9 @@ public:
   QPushButton* btnDelete;
   QPushButton* btnUp;
   QPushButton* btnDown;
-  QPlainTextEdit* mmNote;
-  QPlainTextEdit* mmError;
-  QPushButton* btnApply;
   // The attribute dialog this one opens.
   TfrmAttribute* frmAttribute;
 
-  void LoadData();
-  void StoreData();
   void FillAttributes();
 
   // Event handlers.
@@ -77,11 +70,12 @@ public:
   void btnDeleteClick();
   void btnUpClick();
   void btnDownClick();
-  void btnApplyClick();
-  void FormActivate();
+  void FormActivate() override;
 
 protected:
-  void showEvent(QShowEvent* Event) override;
+  bool Editing() const override { return FMirror != nullptr; }
+  void LoadData() override;
+  void StoreData() override;
 
 private:
   // Fills the attribute dialog's name, key and type list for Editor's column.
@@ -92,5 +86,4 @@ private:
   const Morvik::TCheckRecord* FRecord = nullptr;
   std::unique_ptr<TEditTable> FMirror;
   TDeletedColumns FDeleted;
-  bool FStored = false;
 };

@@ -2,9 +2,6 @@
 
 #include "editor/PluginText.h"
 
-#include "Interface/dialogs/DialogPages.h"
-
-#include "Interface/dialogs/CheckFinding.h"
 #include "Interface/dialogs/fraParamEdit.h"
 #include "Interface/edit/CheckRecord.h"
 #include "Interface/edit/EditParamObject.h"
@@ -12,33 +9,26 @@
 #include "ui/MB.h"
 
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 using Morvik::TCheckRecord;
 
-TfrmModelProperties::TfrmModelProperties(QWidget* Parent) : TfrmAbstractDialog(Parent) {
+TfrmModelProperties::TfrmModelProperties(QWidget* Parent) : TfrmPropertyPages("pgcModel", Parent) {
   setObjectName(QStringLiteral("frmModelProperties"));
   setWindowTitle(QStringLiteral("Vlastnosti modelu"));
 
-  pgcModel = new QTabWidget(Content());
-  pgcModel->setObjectName(QStringLiteral("pgcModel"));
+  pgcModel = Pages();
   tsProperties = new QWidget;
   tsProperties->setObjectName(QStringLiteral("tsProperties"));
   fraPEModel = new TfraParamEdit(tsProperties);
   fraPEModel->setObjectName(QStringLiteral("fraPEModel"));
   (new QVBoxLayout(tsProperties))->addWidget(fraPEModel);
   pgcModel->addTab(tsProperties, QStringLiteral("Vlastnosti"));
-  mmNote = AddMemoPage(pgcModel, QStringLiteral("Poznámka"), "tsNote", "mmNote", tsNote);
-  mmError = AddErrorPage(pgcModel, tsError);
-
-  auto* layout = new QVBoxLayout(Content());
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(pgcModel);
-  btnApply = AddButton(QStringLiteral("&Použít"), "btnApply");
-  GuardedConnect(btnApply, &QPushButton::clicked, [this] { btnApplyClick(); });
+  AddNotePage();
+  AddErrorPage();
+  AddApplyButton();
 
   // The arrow keys walk the parameters from the start.
   SetFirstFocus(fraPEModel->tvParam);
@@ -50,14 +40,11 @@ TfrmModelProperties::~TfrmModelProperties() = default;
 bool TfrmModelProperties::Execute(Morvik::TModel* Model, const TCheckRecord* Record) {
   FModel = Model;
   FRecord = Record;
-  FStored = false;
-  LoadData();
-  const bool ok = exec() == mrOk;
-  if (ok) StoreData();
+  const bool stored = EditModally();
   fraPEModel->SetParamObject(nullptr);
   FMirror.reset();
   FRecord = nullptr;
-  return ok || FStored;
+  return stored;
 }
 
 void TfrmModelProperties::LoadData() {
@@ -67,26 +54,13 @@ void TfrmModelProperties::LoadData() {
   FMirror = std::move(mirror);
   const char* note = FMirror->GetComment();
   mmNote->setPlainText(FromPlugin(note));
-  pgcModel->setTabVisible(pgcModel->indexOf(tsError), FRecord != nullptr);
-  mmError->setPlainText(CheckFindingText(FRecord));
+  ShowFinding(FRecord);
 }
 
 void TfrmModelProperties::StoreData() {
   FMirror->SetComment(mmNote->toPlainText().toUtf8().constData());
   FMirror->Store(FModel);
-  FStored = true;
   if (!FRecord) pgcModel->setCurrentWidget(tsProperties);
-}
-
-void TfrmModelProperties::btnApplyClick() {
-  if (!FMirror) return;
-  StoreData();
-  LoadData();
-}
-
-void TfrmModelProperties::showEvent(QShowEvent* Event) {
-  TfrmAbstractDialog::showEvent(Event);
-  ui::Guarded([this] { FormActivate(); }, windowTitle());
 }
 
 void TfrmModelProperties::FormActivate() {

@@ -2,12 +2,10 @@
 // The model dialog: the schema-wide parameters and the note of the plug-in model, edited on
 // a mirror and stored on OK or Apply.
 
-#include "ui/frmAbstract.h"
+#include "Interface/dialogs/frmPropertyPages.h"
 
 #include <memory>
 
-class QPlainTextEdit;
-class QPushButton;
 class QTabWidget;
 class TEditParamObject;
 class TfraParamEdit;
@@ -16,7 +14,7 @@ class TCheckRecord;
 class TModel;
 }
 
-class TfrmModelProperties : public TfrmAbstractDialog {
+class TfrmModelProperties : public TfrmPropertyPages {
   Q_OBJECT
 public:
   explicit TfrmModelProperties(QWidget* Parent = nullptr);
@@ -31,26 +29,18 @@ public:
   // Components.
   QTabWidget* pgcModel;
   QWidget* tsProperties;
-  QWidget* tsNote;
-  QWidget* tsError;
   TfraParamEdit* fraPEModel;
-  QPlainTextEdit* mmNote;
-  QPlainTextEdit* mmError;
-  QPushButton* btnApply;
-
-  void LoadData();
-  void StoreData();
 
   // Event handlers.
-  void btnApplyClick();
-  void FormActivate();
+  void FormActivate() override;
 
 protected:
-  void showEvent(QShowEvent* Event) override;
+  bool Editing() const override { return FMirror != nullptr; }
+  void LoadData() override;
+  void StoreData() override;
 
 private:
   Morvik::TModel* FModel = nullptr;
   const Morvik::TCheckRecord* FRecord = nullptr;
   std::unique_ptr<TEditParamObject> FMirror;
-  bool FStored = false;
 };

@@ -2,9 +2,6 @@
 
 #include "editor/PluginText.h"
 
-#include "Interface/dialogs/DialogPages.h"
-
-#include "Interface/dialogs/CheckFinding.h"
 #include "Interface/dialogs/fraParamEdit.h"
 #include "Interface/dialogs/frmEditRefColumns.h"
 #include "Interface/dialogs/frmEntityProperties.h"
@@ -18,16 +15,13 @@
 #include "ui/MB.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTimer>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 using Morvik::TCheckRecord;
 using Morvik::TColumn;
@@ -41,12 +35,11 @@ constexpr int IndexRole = Qt::UserRole + 1;
 } // namespace
 
 TfrmRelationProperties::TfrmRelationProperties(TfrmEntityProperties* EntityDialog, QWidget* Parent)
-    : TfrmAbstractDialog(Parent), FEntityDialog(EntityDialog) {
+    : TfrmPropertyPages("pgcRelation", Parent), FEntityDialog(EntityDialog) {
   setObjectName(QStringLiteral("frmRelationProperties"));
   setWindowTitle(QStringLiteral("Vlastnosti relace"));
 
-  pgcRelation = new QTabWidget(Content());
-  pgcRelation->setObjectName(QStringLiteral("pgcRelation"));
+  pgcRelation = Pages();
 
   tsProperties = new QWidget;
   tsProperties->setObjectName(QStringLiteral("tsProperties"));
@@ -63,41 +56,22 @@ TfrmRelationProperties::TfrmRelationProperties(TfrmEntityProperties* EntityDialo
   propGrid->setRowStretch(1, 1);
   pgcRelation->addTab(tsProperties, QStringLiteral("Vlastnosti"));
 
-  tsColumns = new QWidget;
-  tsColumns->setObjectName(QStringLiteral("tsColumns"));
-  lvColumns = new QTreeWidget(tsColumns);
-  lvColumns->setObjectName(QStringLiteral("lvColumns"));
-  lvColumns->setRootIsDecorated(false);
+  tsColumns = new TRowsPage("tsColumns", "lvColumns");
+  lvColumns = tsColumns->List();
   lvColumns->setHeaderLabels({QStringLiteral("Primární"), QStringLiteral("Cizí")});
   lvColumns->setColumnWidth(0, 200);
   lvColumns->setColumnWidth(1, 200);
-  lvColumns->setSelectionBehavior(QAbstractItemView::SelectRows);
-  lvColumns->setSelectionMode(QAbstractItemView::SingleSelection);
-  lvColumns->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  lvColumns->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #d0d0d0; }"));
-  btnNew = PageButton(QStringLiteral("&Nový"), "btnNew", tsColumns);
-  btnEdit = PageButton(QStringLiteral("&Upravit"), "btnEdit", tsColumns);
-  btnDel = PageButton(QStringLiteral("&Smazat"), "btnDel", tsColumns);
-  btnPrimEnt = PageButton(QStringLiteral("Primární entita"), "btnPrimEnt", tsColumns);
-  Button1 = PageButton(QStringLiteral("Sekundární entita"), "Button1", tsColumns);
-  auto* pairButtons = new QVBoxLayout;
-  for (QPushButton* b : {btnNew, btnEdit, btnDel}) pairButtons->addWidget(b);
-  pairButtons->addSpacing(12);
-  for (QPushButton* b : {btnPrimEnt, Button1}) pairButtons->addWidget(b);
-  pairButtons->addStretch(1);
-  auto* pairLayout = new QHBoxLayout(tsColumns);
-  pairLayout->addWidget(lvColumns, 1);
-  pairLayout->addLayout(pairButtons);
+  btnNew = tsColumns->AddButton(QStringLiteral("&Nový"), "btnNew");
+  btnEdit = tsColumns->AddButton(QStringLiteral("&Upravit"), "btnEdit");
+  btnDel = tsColumns->AddButton(QStringLiteral("&Smazat"), "btnDel");
+  tsColumns->AddGap(12);
+  btnPrimEnt = tsColumns->AddButton(QStringLiteral("Primární entita"), "btnPrimEnt");
+  Button1 = tsColumns->AddButton(QStringLiteral("Sekundární entita"), "Button1");
   pgcRelation->addTab(tsColumns, QStringLiteral("Atributy"));
 
-  mmNote = AddMemoPage(pgcRelation, QStringLiteral("Poznámka"), "tsNote", "mmNote", tsNote);
-
-  mmError = AddErrorPage(pgcRelation, tsError);
-
-  auto* layout = new QVBoxLayout(Content());
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(pgcRelation);
-  btnApply = AddButton(QStringLiteral("&Použít"), "btnApply");
+  AddNotePage();
+  AddErrorPage();
+  AddApplyButton();
 
   frmEditRefColumns = new TfrmEditRefColumns(this);
 
@@ -106,7 +80,6 @@ TfrmRelationProperties::TfrmRelationProperties(TfrmEntityProperties* EntityDialo
   GuardedConnect(btnDel, &QPushButton::clicked, [this] { btnDelClick(); });
   GuardedConnect(btnPrimEnt, &QPushButton::clicked, [this] { btnPrimEntClick(); });
   GuardedConnect(Button1, &QPushButton::clicked, [this] { Button1Click(); });
-  GuardedConnect(btnApply, &QPushButton::clicked, [this] { btnApplyClick(); });
   GuardedConnect(lvColumns, &QTreeWidget::itemDoubleClicked, [this] { btnEditClick(); });
 
   SetFirstFocus(edtName);
@@ -122,13 +95,10 @@ bool TfrmRelationProperties::Execute(TRelation* Relation, TVisualModel* Document
   FModel = Model;
   FRecord = Record;
   FDeleted = TDeletedColumns();
-  FStored = false;
-  LoadData();
-  const bool ok = exec() == mrOk;
-  if (ok) StoreData();
+  const bool stored = EditModally();
   FMirror.reset();
   FRecord = nullptr;
-  return ok || FStored;
+  return stored;
 }
 
 void TfrmRelationProperties::LoadData() {
@@ -160,7 +130,6 @@ void TfrmRelationProperties::StoreData() {
     FMirror->AddPair(parent->GetColumn(p), child->GetColumn(c));
   }
   FMirror->Store();
-  FStored = true;
   fraPERelation->SetParamObject(nullptr);
   FMirror.reset();
 }
@@ -185,20 +154,6 @@ void TfrmRelationProperties::SetRow(QTreeWidgetItem* Row, TColumn* Parent, TColu
 
 void TfrmRelationProperties::AddPairRow(TColumn* Parent, TColumn* Child) {
   SetRow(new QTreeWidgetItem(lvColumns), Parent, Child);
-}
-
-int TfrmRelationProperties::SelectedRow() const {
-  QTreeWidgetItem* item = lvColumns->currentItem();
-  return item && item->isSelected() ? lvColumns->indexOfTopLevelItem(item) : -1;
-}
-
-void TfrmRelationProperties::SelectRow(int Row) {
-  if (Row < 0 || Row >= lvColumns->topLevelItemCount()) {
-    lvColumns->setCurrentItem(nullptr);
-    lvColumns->clearSelection();
-    return;
-  }
-  lvColumns->setCurrentItem(lvColumns->topLevelItem(Row));
 }
 
 void TfrmRelationProperties::btnNewClick() {
@@ -229,8 +184,7 @@ void TfrmRelationProperties::btnDelClick() {
   const int selected = SelectedRow();
   if (selected < 0) return;
   delete lvColumns->takeTopLevelItem(selected);
-  const int count = lvColumns->topLevelItemCount();
-  SelectRow(count == 0 ? -1 : std::min(selected, count - 1));
+  tsColumns->KeepSelectionAt(selected);
 }
 
 void TfrmRelationProperties::EditTable(TTable* Table) {
@@ -238,7 +192,7 @@ void TfrmRelationProperties::EditTable(TTable* Table) {
   TEntity* entity = FDocument->FindEntityByTable(Table);
   if (!entity) return; // a table that no entity shows: nothing to open
   if (!FEntityDialog->Execute(entity, FModel, nullptr)) return;
-  FStored = true;
+  MarkStored();
   FDeleted.Append(FEntityDialog->DeletedColumns());
   RefreshPairs();
 }
@@ -263,38 +217,12 @@ void TfrmRelationProperties::RefreshPairs() {
     else
       SetRow(row, parent, child); // names and places as the tables have them now
   }
-  const int count = lvColumns->topLevelItemCount();
-  SelectRow(selected < 0 || count == 0 ? -1 : std::min(selected, count - 1));
-}
-
-void TfrmRelationProperties::btnApplyClick() {
-  if (!FMirror) return;
-  StoreData();
-  LoadData();
-}
-
-void TfrmRelationProperties::showEvent(QShowEvent* Event) {
-  TfrmAbstractDialog::showEvent(Event);
-  ui::Guarded([this] { FormActivate(); }, windowTitle());
+  tsColumns->KeepSelectionAt(selected);
 }
 
 void TfrmRelationProperties::FormActivate() {
-  pgcRelation->setTabVisible(pgcRelation->indexOf(tsError), FRecord != nullptr);
+  ShowFinding(FRecord);
   pgcRelation->setCurrentWidget(tsProperties);
-  if (!FRecord) return;
-  mmError->setPlainText(CheckFindingText(FRecord));
-  if (FRecord->LevelCount() <= 1) return;
-  const int type = FRecord->LevelType(1);
-  if (type < TCheckRecord::ltTable) {
-    fraPERelation->SelectLocation(FRecord, 1);
-  } else if (type == TCheckRecord::ltPair) {
-    pgcRelation->setCurrentWidget(tsColumns);
-    lvColumns->setFocus();
-    const int row = FRecord->LevelIndex(1);
-    if (row >= 0 && row < lvColumns->topLevelItemCount()) {
-      SelectRow(row);
-      // The pair dialog opens once this window is on the screen.
-      QTimer::singleShot(0, this, [this] { ui::Guarded([this] { btnEditClick(); }, windowTitle()); });
-    }
-  }
+  // A pair's finding opens the pair dialog on it.
+  GoToFinding(FRecord, fraPERelation, TCheckRecord::ltPair, tsColumns, [this] { btnEditClick(); });
 }

@@ -4,13 +4,13 @@
 // dialog of either table can be opened; the pairs then follow what it stored.
 
 #include "Interface/edit/DeletedColumns.h"
-#include "ui/frmAbstract.h"
+#include "Interface/dialogs/RowsPage.h"
+#include "Interface/dialogs/frmPropertyPages.h"
 
 #include <memory>
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
@@ -28,7 +28,7 @@ class TModel;
 class TTable;
 }
 
-class TfrmRelationProperties : public TfrmAbstractDialog {
+class TfrmRelationProperties : public TfrmPropertyPages {
   Q_OBJECT
 public:
   // EntityDialog: the entity dialog that the two entity buttons open (not owned).
@@ -41,8 +41,8 @@ public:
                Morvik::TModel* Model);
   // The reference mirror while the dialog is open; null otherwise.
   TEditReference* Mirror() const { return FMirror.get(); }
-  int SelectedRow() const;
-  void SelectRow(int Row);
+  int SelectedRow() const { return tsColumns->SelectedRow(); }
+  void SelectRow(int Row) { tsColumns->SelectRow(Row); }
   // The columns a row pairs (null when it names none) and its indexes in the two tables.
   static Morvik::TColumn* RowColumn(const QTreeWidgetItem* Row, int Side);
   static int RowIndex(const QTreeWidgetItem* Row, int Side);
@@ -50,9 +50,7 @@ public:
   // Components.
   QTabWidget* pgcRelation;
   QWidget* tsProperties;
-  QWidget* tsColumns;
-  QWidget* tsNote;
-  QWidget* tsError;
+  TRowsPage* tsColumns;
   QLabel* lName;
   QLineEdit* edtName;
   TfraParamEdit* fraPERelation;
@@ -62,14 +60,9 @@ public:
   QPushButton* btnDel;
   QPushButton* btnPrimEnt;
   QPushButton* Button1;
-  QPlainTextEdit* mmNote;
-  QPlainTextEdit* mmError;
-  QPushButton* btnApply;
   // The pair dialog this one opens.
   TfrmEditRefColumns* frmEditRefColumns;
 
-  void LoadData();
-  void StoreData();
   // After an entity dialog stored: pairs whose column it deleted go, the others stay as
   // the user left them, with the tables' current names and places.
   void RefreshPairs();
@@ -80,11 +73,12 @@ public:
   void btnDelClick();
   void btnPrimEntClick();
   void Button1Click();
-  void btnApplyClick();
-  void FormActivate();
+  void FormActivate() override;
 
 protected:
-  void showEvent(QShowEvent* Event) override;
+  bool Editing() const override { return FMirror != nullptr; }
+  void LoadData() override;
+  void StoreData() override;
 
 private:
   // Adds a row for the pair (Parent, Child); either may be null.
@@ -99,5 +93,4 @@ private:
   const Morvik::TCheckRecord* FRecord = nullptr;
   std::unique_ptr<TEditReference> FMirror;
   TDeletedColumns FDeleted;
-  bool FStored = false;
 };

@@ -224,9 +224,16 @@ private:
   void AddBranch(const QString& Path, TRepositoryType Type);
   // The item at Path of the given type, or a raise with number 2 or 3.
   const TRepositoryItem& Require(const QString& Path, TRepositoryType Type) const;
+  // The savers of plug-in objects behind the public ones. Path is one buffer for every path of
+  // the object: each saver lengthens it by the keys of the branches it enters and leaves it
+  // as it was.
+  void SaveParamObjectAt(QString& Path, const Morvik::TParamObject* Object);
+  void SaveColumnAt(QString& Path, const Morvik::TColumn* Column);
+  void SaveTableAt(QString& Path, const Morvik::TTable* Table);
+  void SaveReferenceAt(QString& Path, const Morvik::TReference* Reference);
   // A named plug-in object: its branch of Type, its Name and its parameters; the branch's
   // child list.
-  TRepositoryList* SaveNamedObject(const QString& Path, TRepositoryType Type, const char* Name,
+  TRepositoryList* SaveNamedObject(QString& Path, TRepositoryType Type, const char* Name,
                                    const Morvik::TParamObject* Object);
   // A branch added at Path as AddItem adds it, raising on failure; its child list (null in a
   // streamed store).

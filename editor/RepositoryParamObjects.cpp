@@ -9,6 +9,7 @@
 #include "Interface/MorvikInterface.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace {
 
@@ -27,6 +28,37 @@ QString Sub(const QString& Path, TKey Key) {
 QString Sub(const QString& Path, const QString& Key) { return Sub(Path, QStringView(Key)); }
 
 QString Sub(const QString& Path, const char* Key) { return Sub(Path, QLatin1StringView(Key)); }
+
+// The path of a branch entered: Path lengthened by "." and Key while the object lives.
+class TSubPath {
+public:
+  template <typename TKey>
+  TSubPath(QString& Path, TKey Key) : FPath(Path), FLength(Path.size()) {
+    Path.append(QLatin1Char('.'));
+    Path.append(Key);
+  }
+  TSubPath(QString& Path, int Number) : FPath(Path), FLength(Path.size()) {
+    char digits[16];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, Number);
+    Path.append(QLatin1Char('.'));
+    Path.append(QLatin1StringView(digits, end - digits));
+  }
+  ~TSubPath() { FPath.truncate(FLength); }
+  TSubPath(const TSubPath&) = delete;
+  TSubPath& operator=(const TSubPath&) = delete;
+
+private:
+  QString& FPath;
+  qsizetype FLength;
+};
+
+// A public saver's path as the buffer of the savers behind it.
+QString PathBuffer(const QString& Path) {
+  QString path;
+  path.reserve(Path.size() + 64);
+  path.append(Path);
+  return path;
+}
 
 } // namespace
 
@@ -63,42 +95,73 @@ const QString& TRepository::PluginName(const char* Name) {
 }
 
 void TRepository::SaveParamObject(const QString& Path, const Morvik::TParamObject* Object) {
+  QString path = PathBuffer(Path);
+  SaveParamObjectAt(path, Object);
+}
+
+void TRepository::SaveDataType(const QString& Path, const Morvik::TDataType* DataType) {
+  QString path = PathBuffer(Path);
+  SaveNamedObject(path, rtDataType, DataType->GetName(), DataType);
+}
+
+void TRepository::SaveColumn(const QString& Path, const Morvik::TColumn* Column) {
+  QString path = PathBuffer(Path);
+  SaveColumnAt(path, Column);
+}
+
+void TRepository::SaveTable(const QString& Path, const Morvik::TTable* Table) {
+  QString path = PathBuffer(Path);
+  SaveTableAt(path, Table);
+}
+
+void TRepository::SaveReference(const QString& Path, const Morvik::TReference* Reference) {
+  QString path = PathBuffer(Path);
+  SaveReferenceAt(path, Reference);
+}
+
+void TRepository::SaveModel(const QString& Path, const Morvik::TModel* Model) {
+  QString path = PathBuffer(Path);
+  SaveNamedObject(path, rtModel, Model->GetName(), Model);
+}
+
+void TRepository::SaveParamObjectAt(QString& Path, const Morvik::TParamObject* Object) {
   static const QString note = QStringLiteral("Note");
   TRepositoryList* branch = AddBranchList(Path, rtParamObject);
   AddChild(branch, Path, note, rtMemo, Text(Object->GetComment()));
-  const QString scalarPath = Sub(Path, "Scalar");
-  const QString vectorPath = Sub(Path, "Vector");
   // Each list gets its items before the next one starts, in the order of the file.
-  TRepositoryList* scalars = AddBranchList(scalarPath, rtList);
-  for (int i = 0; i < Object->GetParamCount(); ++i) {
-    const Morvik::TParamInfo* info = Object->GetParam(i);
-    AddChild(scalars, scalarPath, PluginName(info->GetName()),
-             info->GetType() == Morvik::ptMemo ? rtMemo : rtString, Text(Object->GetParamValue(i)));
+  {
+    const TSubPath scalarPath(Path, QLatin1StringView("Scalar"));
+    TRepositoryList* scalars = AddBranchList(Path, rtList);
+    for (int i = 0; i < Object->GetParamCount(); ++i) {
+      const Morvik::TParamInfo* info = Object->GetParam(i);
+      AddChild(scalars, Path, PluginName(info->GetName()),
+               info->GetType() == Morvik::ptMemo ? rtMemo : rtString, Text(Object->GetParamValue(i)));
+    }
   }
-  AddBranchList(vectorPath, rtList);
+  const TSubPath vectorPath(Path, QLatin1StringView("Vector"));
+  AddBranchList(Path, rtList);
   for (int j = 0; j < Object->GetListParamCount(); ++j) {
-    const QString list = Sub(vectorPath, PluginName(Object->GetListParamInfo(j)->GetName()));
-    AddBranch(list, rtListParam);
+    const TSubPath listPath(Path, PluginName(Object->GetListParamInfo(j)->GetName()));
+    AddBranch(Path, rtListParam);
     const Morvik::TListParam* items = Object->GetListParam(j);
-    for (int k = 0; k < items->GetItemsCount(); ++k)
-      SaveParamObject(Sub(list, QString::number(k)), items->GetItem(k));
+    for (int k = 0; k < items->GetItemsCount(); ++k) {
+      const TSubPath itemPath(Path, k);
+      SaveParamObjectAt(Path, items->GetItem(k));
+    }
   }
 }
 
-TRepositoryList* TRepository::SaveNamedObject(const QString& Path, TRepositoryType Type, const char* Name,
+TRepositoryList* TRepository::SaveNamedObject(QString& Path, TRepositoryType Type, const char* Name,
                                               const Morvik::TParamObject* Object) {
   static const QString name = QStringLiteral("Name");
   TRepositoryList* branch = AddBranchList(Path, Type);
   AddChild(branch, Path, name, rtString, Text(Name));
-  SaveParamObject(Sub(Path, "ParamObject"), Object);
+  const TSubPath objectPath(Path, QLatin1StringView("ParamObject"));
+  SaveParamObjectAt(Path, Object);
   return branch;
 }
 
-void TRepository::SaveDataType(const QString& Path, const Morvik::TDataType* DataType) {
-  SaveNamedObject(Path, rtDataType, DataType->GetName(), DataType);
-}
-
-void TRepository::SaveColumn(const QString& Path, const Morvik::TColumn* Column) {
+void TRepository::SaveColumnAt(QString& Path, const Morvik::TColumn* Column) {
   // A column is read back through its data type: one without cannot be stored.
   if (Column->GetDataType() == nullptr)
     RaiseRepositoryError(reUnknownDataType,
@@ -106,18 +169,21 @@ void TRepository::SaveColumn(const QString& Path, const Morvik::TColumn* Column)
   static const QString primary = QStringLiteral("Primary");
   TRepositoryList* branch = SaveNamedObject(Path, rtColumn, Column->GetName(), Column);
   AddChild(branch, Path, primary, rtBoolean, Column->GetKey());
-  SaveDataType(Sub(Path, "DataType"), Column->GetDataType());
+  const TSubPath dataTypePath(Path, QLatin1StringView("DataType"));
+  SaveNamedObject(Path, rtDataType, Column->GetDataType()->GetName(), Column->GetDataType());
 }
 
-void TRepository::SaveTable(const QString& Path, const Morvik::TTable* Table) {
+void TRepository::SaveTableAt(QString& Path, const Morvik::TTable* Table) {
   static const QString count = QStringLiteral("CountOfColumns");
   TRepositoryList* branch = SaveNamedObject(Path, rtTable, Table->GetName(), Table);
   AddChild(branch, Path, count, rtInteger, Table->GetColumnCount());
-  for (int i = 0; i < Table->GetColumnCount(); ++i)
-    SaveColumn(Sub(Path, QString::number(i)), Table->GetColumn(i));
+  for (int i = 0; i < Table->GetColumnCount(); ++i) {
+    const TSubPath columnPath(Path, i);
+    SaveColumnAt(Path, Table->GetColumn(i));
+  }
 }
 
-void TRepository::SaveReference(const QString& Path, const Morvik::TReference* Reference) {
+void TRepository::SaveReferenceAt(QString& Path, const Morvik::TReference* Reference) {
   // Pairs are stored by their columns' names; a pair that lacks a column is refused before
   // anything of the reference is written.
   for (int i = 0; i < Reference->GetPairCount(); ++i)
@@ -132,10 +198,6 @@ void TRepository::SaveReference(const QString& Path, const Morvik::TReference* R
     WriteString(Sub(Path, QStringLiteral("Parent_") + n), Text(Reference->GetPairColumn(0, i)->GetName()));
     WriteString(Sub(Path, QStringLiteral("Child_") + n), Text(Reference->GetPairColumn(1, i)->GetName()));
   }
-}
-
-void TRepository::SaveModel(const QString& Path, const Morvik::TModel* Model) {
-  SaveNamedObject(Path, rtModel, Model->GetName(), Model);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -16,7 +16,9 @@ std::u16string_view View(QStringView Text) {
 
 // Compared as bytes: the standard comparison of char16_t walks the characters one by one.
 bool Same(std::u16string_view A, std::u16string_view B) {
-  return A.size() == B.size() && std::memcmp(A.data(), B.data(), A.size() * sizeof(char16_t)) == 0;
+  // Names and paths of one branch mostly differ in their length or their last character.
+  return A.size() == B.size() && (A.empty() || A.back() == B.back()) &&
+         std::memcmp(A.data(), B.data(), A.size() * sizeof(char16_t)) == 0;
 }
 
 std::size_t Hash(std::u16string_view Name) { return std::hash<std::u16string_view>()(Name); }
@@ -45,8 +47,11 @@ std::u16string_view TRepositoryStream::TLevel::NameAt(std::size_t Idx) const {
 
 bool TRepositoryStream::TLevel::Contains(std::u16string_view Name) const {
   if (FNameEnds.size() <= IndexThreshold) {
-    for (std::size_t i = 0; i < FNameEnds.size(); ++i)
-      if (Same(NameAt(i), Name)) return true;
+    std::size_t begin = 0;
+    for (const std::size_t end : FNameEnds) {
+      if (Same(std::u16string_view(FNames).substr(begin, end - begin), Name)) return true;
+      begin = end;
+    }
     return false;
   }
   const auto [first, last] = FIndex.equal_range(Hash(Name));
@@ -92,7 +97,7 @@ int TRepositoryStream::Add(QStringView Path, TRepositoryType Type, const TReposi
 int TRepositoryStream::AddChild(QStringView ListPath, QStringView Name, TRepositoryType Type,
                                 const TRepositoryValue& Value) {
   // Such a name reads as a path through other branches.
-  if (Name.contains(QLatin1Char('.'))) {
+  if (View(Name).find(u'.') != std::u16string_view::npos) {
     QString path = ListPath.toString();
     path += QLatin1Char('.');
     path += Name;

@@ -59,6 +59,18 @@ char* Put(char* Out, const char (&Text)[N]) {
   return Out + N - 1;
 }
 
+// Text at Out; the end.
+char* PutText(char* Out, QLatin1StringView Text) {
+  std::memcpy(Out, Text.data(), static_cast<std::size_t>(Text.size()));
+  return Out + Text.size();
+}
+
+// ' Name="' at Out; the end.
+char* PutAttributeStart(char* Out, QLatin1StringView Name) {
+  *Out++ = ' ';
+  return Put(PutText(Out, Name), "=\"");
+}
+
 // "&#x" and at least two upper-case hex digits of the code point, and ";", at Out; the end.
 char* PutReference(char* Out, char32_t CodePoint) {
   char digits[8];
@@ -214,12 +226,6 @@ void TXMLMaker::Append(QStringView Text) {
   FChunkExtra += Text.size() - bytes.size();
 }
 
-// Every escaped character is one byte.
-void TXMLMaker::AppendEscaped(QStringView Text, bool Memo) {
-  char* at = Room(static_cast<std::size_t>(Text.size()) * MaxEscapedBytes);
-  FSize += static_cast<std::size_t>(EscapeInto(at, Text, Memo) - at);
-}
-
 void TXMLMaker::Indent() {
   std::memset(Room(static_cast<std::size_t>(FDepth)), '\t', static_cast<std::size_t>(FDepth));
   FSize += static_cast<std::size_t>(FDepth);
@@ -240,15 +246,9 @@ void TXMLMaker::EndTag(QStringView Name) {
   Append(QLatin1StringView(">\r\n"));
 }
 
-void TXMLMaker::EndTag(QLatin1StringView Name) {
-  Append(QLatin1StringView("</"));
-  Append(Name);
-  Append(QLatin1StringView(">\r\n"));
-}
-
 void TXMLMaker::Flush() {
   if (ChunkLength() > FlushLimit) FinishBuffer();
-  WriteOut(BlockSize);
+  if (FSize >= BlockSize) WriteOut(BlockSize);
 }
 
 void TXMLMaker::FinishBuffer() {
@@ -275,8 +275,11 @@ void TXMLMaker::CloseElement(QStringView Name) {
 
 void TXMLMaker::CloseElement(QLatin1StringView Name) {
   --FDepth;
-  Indent();
-  EndTag(Name);
+  const auto depth = static_cast<std::size_t>(FDepth);
+  char* const at = Room(depth + 5 + static_cast<std::size_t>(Name.size()));
+  std::memset(at, '\t', depth);
+  char* out = PutText(Put(at + depth, "</"), Name);
+  FSize += static_cast<std::size_t>(Put(out, ">\r\n") - at);
   Flush();
 }
 
@@ -312,25 +315,27 @@ void TXMLMaker::PCDATA(QStringView Text) {
 }
 
 void TXMLMaker::BeginTag(QLatin1StringView Name) {
-  Indent();
-  Append('<');
-  Append(Name);
+  const auto depth = static_cast<std::size_t>(FDepth);
+  char* const at = Room(depth + 1 + static_cast<std::size_t>(Name.size()));
+  std::memset(at, '\t', depth);
+  at[depth] = '<';
+  FSize += static_cast<std::size_t>(PutText(at + depth + 1, Name) - at);
 }
 
 void TXMLMaker::AddAttribute(QLatin1StringView Name, QStringView Text) {
-  Append(' ');
-  Append(Name);
-  Append(QLatin1StringView("=\""));
-  AppendEscaped(Text, false);
-  Append('"');
+  AddEscapedAttribute(Name, Text, false);
 }
 
 void TXMLMaker::AddMemoAttribute(QLatin1StringView Name, QStringView Text) {
-  Append(' ');
-  Append(Name);
-  Append(QLatin1StringView("=\""));
-  AppendEscaped(Text, true);
-  Append('"');
+  AddEscapedAttribute(Name, Text, true);
+}
+
+void TXMLMaker::AddEscapedAttribute(QLatin1StringView Name, QStringView Text, bool Memo) {
+  char* const at = Room(static_cast<std::size_t>(Name.size()) + 4 +
+                        static_cast<std::size_t>(Text.size()) * MaxEscapedBytes);
+  char* out = EscapeInto(PutAttributeStart(at, Name), Text, Memo);
+  *out++ = '"';
+  FSize += static_cast<std::size_t>(out - at);
 }
 
 void TXMLMaker::AddAttribute(QLatin1StringView Name, int Value) {
@@ -340,11 +345,10 @@ void TXMLMaker::AddAttribute(QLatin1StringView Name, int Value) {
 }
 
 void TXMLMaker::AddAttribute(QLatin1StringView Name, QLatin1StringView Value) {
-  Append(' ');
-  Append(Name);
-  Append(QLatin1StringView("=\""));
-  Append(Value);
-  Append('"');
+  char* const at = Room(static_cast<std::size_t>(Name.size() + Value.size()) + 4);
+  char* out = PutText(PutAttributeStart(at, Name), Value);
+  *out++ = '"';
+  FSize += static_cast<std::size_t>(out - at);
 }
 
 void TXMLMaker::EndOpenTag() {

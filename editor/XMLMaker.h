@@ -111,12 +111,12 @@ private:
     *Room(1) = C;
     ++FSize;
   }
-  void AppendEscaped(QStringView Text, bool Memo);
+  // ' Name="Text"' with Text escaped, as a memo when Memo.
+  void AddEscapedAttribute(QLatin1StringView Name, QStringView Text, bool Memo);
   // An indented start tag with its attributes, ended by Close (">" or "/>") and CRLF.
   void StartTag(QStringView Name, const TAttributes& Attributes, QLatin1StringView Close);
   // An end tag and CRLF, at the current position of the line.
   void EndTag(QStringView Name);
-  void EndTag(QLatin1StringView Name);
   // Closes the current chunk once it holds more than the flush limit.
   void Flush();
   // Closes a non-empty current chunk.

@@ -130,6 +130,10 @@ TEST_F(RepositoryPlugin, EveryObjectComesBackThroughTheFile) {
   Build(model.get());
   TRepository saved;
   Save(saved);
+  // Written straight into its text, with nested list items, it gives the kept tree's bytes.
+  TRepository streamed(TRepository::TStreamed{});
+  Save(streamed);
+  EXPECT_EQ(streamed.SaveToBytes(), saved.SaveToBytes());
   TRepository store;
   store.LoadFromText(saved.SaveToText());
 

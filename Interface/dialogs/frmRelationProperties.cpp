@@ -59,8 +59,8 @@ TfrmRelationProperties::TfrmRelationProperties(TfrmEntityProperties* EntityDialo
   tsColumns = new TRowsPage("tsColumns", "lvColumns");
   lvColumns = tsColumns->List();
   lvColumns->setHeaderLabels({QStringLiteral("Primární"), QStringLiteral("Cizí")});
-  lvColumns->setColumnWidth(0, 200);
-  lvColumns->setColumnWidth(1, 200);
+  // The two columns share the list's width, so that it never scrolls sideways.
+  lvColumns->header()->setSectionResizeMode(QHeaderView::Stretch);
   btnNew = tsColumns->AddButton(QStringLiteral("&Nový"), "btnNew");
   btnEdit = tsColumns->AddButton(QStringLiteral("&Upravit"), "btnEdit");
   btnDel = tsColumns->AddButton(QStringLiteral("&Smazat"), "btnDel");

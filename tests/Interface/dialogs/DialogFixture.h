@@ -17,8 +17,11 @@
 #include "ui/MB.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -54,6 +57,25 @@ inline QStringList ColumnTexts(const QTreeWidget* List, int Column = 0) {
   QStringList texts;
   for (int i = 0; i < List->topLevelItemCount(); ++i) texts << List->topLevelItem(i)->text(Column);
   return texts;
+}
+
+// Resizes Dialog to each size and expects the columns of List to fit it: nothing scrolls
+// sideways and every heading shows whole.
+inline void ExpectColumnsFit(QWidget* Dialog, const QTreeWidget* List, std::initializer_list<QSize> Sizes) {
+  for (const QSize size : Sizes) {
+    SCOPED_TRACE(size.width());
+    Dialog->resize(size);
+    QApplication::processEvents();
+    const QHeaderView* header = List->header();
+    const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    EXPECT_EQ(List->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(header->length(), List->viewport()->width());
+    for (int i = 0; i < header->count(); ++i) {
+      const QString heading = List->headerItem()->text(i);
+      EXPECT_GE(header->sectionSize(i), header->fontMetrics().horizontalAdvance(heading) + margin)
+          << heading.toStdString();
+    }
+  }
 }
 
 inline QStringList ColumnNames(const Morvik::TTable* Table) {

@@ -10,9 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHeaderView>
-#include <QScrollBar>
-#include <QStyle>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -134,20 +131,7 @@ TEST_F(EntityDialog, TheAttributeColumnsFitTheList) {
   plugin::AddColumn(Model(), table, "DELIVERY_ADDRESS", "VARCHAR", "100");
   Run([this] {
     dialog.pgcEntity->setCurrentWidget(dialog.tsAttribute);
-    for (const QSize size : {dialog.size(), dialog.minimumSize()}) {
-      SCOPED_TRACE(size.width());
-      dialog.resize(size);
-      QApplication::processEvents();
-      const QHeaderView* header = dialog.lvAttribute->header();
-      const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-      EXPECT_EQ(dialog.lvAttribute->horizontalScrollBar()->maximum(), 0);
-      EXPECT_EQ(header->length(), dialog.lvAttribute->viewport()->width());
-      for (int i = 0; i < header->count(); ++i) {
-        const QString heading = dialog.lvAttribute->headerItem()->text(i);
-        EXPECT_GE(header->sectionSize(i), header->fontMetrics().horizontalAdvance(heading) + margin)
-            << heading.toStdString();
-      }
-    }
+    ExpectColumnsFit(&dialog, dialog.lvAttribute, {dialog.size(), dialog.minimumSize()});
     dialog.btnCancel->click();
   });
 }

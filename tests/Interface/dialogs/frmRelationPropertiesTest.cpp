@@ -75,6 +75,16 @@ protected:
   Morvik::TReference* reference = nullptr;
 };
 
+// At the size the dialog opens with, and at its least size, the two columns of pairs fit the
+// list.
+TEST_F(RelationDialog, ThePairColumnsFitTheList) {
+  Run([this] {
+    dialog.pgcRelation->setCurrentWidget(dialog.tsColumns);
+    ExpectColumnsFit(&dialog, dialog.lvColumns, {dialog.size(), dialog.minimumSize()});
+    dialog.btnCancel->click();
+  });
+}
+
 TEST_F(RelationDialog, PairsAddedChangedAndDeletedAreStoredWithNameAndNoteOnOk) {
   const bool stored = Run([this] {
     EXPECT_EQ(dialog.edtName->text(), "FK_ORDERS");

@@ -12,12 +12,20 @@
 #include "editor/VisualModel.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
-bool IsSelected(const std::vector<TMorvikGraphic*>& Selection, const ui::TComponent* Element) {
-  return Element && std::find(Selection.begin(), Selection.end(), Element) != Selection.end();
-}
+// The selected elements, to tell at once whether one is selected.
+class TSelectedSet {
+public:
+  explicit TSelectedSet(const std::vector<TMorvikGraphic*>& Selection)
+      : FElements(Selection.begin(), Selection.end()) {}
+  bool Holds(const ui::TComponent* Element) const { return Element && FElements.count(Element) > 0; }
+
+private:
+  std::unordered_set<const ui::TComponent*> FElements;
+};
 
 // One list of the clipboard: its branch, its groups, then its count.
 template <typename TElement, typename TSave>
@@ -30,45 +38,47 @@ void WriteList(TRepository& Store, const QString& List, const QString& Group,
 }
 
 template <typename TElement>
-std::vector<TElement*> Selected(const std::vector<TElement*>& Elements,
-                                const std::vector<TMorvikGraphic*>& Selection) {
+std::vector<TElement*> Selected(const std::vector<TElement*>& Elements, const TSelectedSet& Selection) {
   std::vector<TElement*> result;
   for (TElement* e : Elements)
-    if (IsSelected(Selection, e)) result.push_back(e);
+    if (Selection.Holds(e)) result.push_back(e);
   return result;
 }
 
-bool EndsSelected(const TRelation* Relation, const std::vector<TMorvikGraphic*>& Selection) {
-  return IsSelected(Selection, Relation->Base()) && IsSelected(Selection, Relation->Target());
+bool EndsSelected(const TRelation* Relation, const TSelectedSet& Selection) {
+  return Selection.Holds(Relation->Base()) && Selection.Holds(Relation->Target());
 }
 
 } // namespace
 
 QString CopySchemaText(const TVisualModel& Document, const std::vector<TMorvikGraphic*>& Selection,
                        const ui::TPoint& Origin) {
+  const TSelectedSet selected(Selection);
   TRepository store;
   store.AddProjectInfo(QStringLiteral("ProjectInfo"));
   store.WriteString(QStringLiteral("ProjectInfo.DBModelName"), Document.DBModelName);
   store.WriteString(QStringLiteral("ProjectInfo.DLLFileName"), Document.DLLFileName);
 
-  WriteList(store, QStringLiteral("Entities"), QStringLiteral("E"), Selected(Document.Entities, Selection),
+  WriteList(store, QStringLiteral("Entities"), QStringLiteral("E"), Selected(Document.Entities, selected),
             [&](const QString& Prefix, const TEntity& E) { SaveEntity(store, Prefix, true, E, Origin); });
   std::vector<TEntryPoint*> points;
   for (TEntryPoint* p : Document.EntryPoints)
-    if (IsSelected(Selection, p->Entity())) points.push_back(p);
+    if (selected.Holds(p->Entity())) points.push_back(p);
   WriteList(store, QStringLiteral("EntryPoints"), QStringLiteral("EP"), points,
             [&](const QString& Prefix, const TEntryPoint& P) { SaveEntryPoint(store, Prefix, true, P); });
-  WriteList(store, QStringLiteral("Notes"), QStringLiteral("N"), Selected(Document.Notes, Selection),
+  WriteList(store, QStringLiteral("Notes"), QStringLiteral("N"), Selected(Document.Notes, selected),
             [&](const QString& Prefix, const TNote& N) { SaveNote(store, Prefix, true, N, Origin); });
   std::vector<TRelation*> relations;
+  std::unordered_set<const TTextLabel*> relationLabels;
   for (TRelation* r : Document.Relations)
-    if (EndsSelected(r, Selection)) relations.push_back(r);
+    if (EndsSelected(r, selected)) {
+      relations.push_back(r);
+      relationLabels.insert(r->MainLabel());
+    }
   std::vector<TTextLabel*> labels;
   for (TTextLabel* l : Document.TextLabels) {
     const bool relationLabel = l->Tag() != 0;
-    if ((!relationLabel && IsSelected(Selection, l)) ||
-        (relationLabel && std::any_of(relations.begin(), relations.end(),
-                                      [l](const TRelation* r) { return r->MainLabel() == l; })))
+    if ((!relationLabel && selected.Holds(l)) || (relationLabel && relationLabels.count(l) > 0))
       labels.push_back(l);
   }
   WriteList(
@@ -76,7 +86,7 @@ QString CopySchemaText(const TVisualModel& Document, const std::vector<TMorvikGr
       [&](const QString& Prefix, const TTextLabel& L) { SaveTextLabel(store, Prefix, true, L, Origin); });
   WriteList(store, QStringLiteral("Relations"), QStringLiteral("R"), relations,
             [&](const QString& Prefix, const TRelation& R) { SaveRelation(store, Prefix, true, R); });
-  if (Document.ProjectInfo && IsSelected(Selection, Document.ProjectInfo))
+  if (selected.Holds(Document.ProjectInfo))
     SaveProjectInfo(store, QStringLiteral("ProjectInfo."), true, Document, Document.ProjectInfo, Origin);
   return store.SaveToText();
 }

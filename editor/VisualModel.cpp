@@ -41,7 +41,7 @@ void SortByNumber(std::vector<T*>& List) {
 }
 
 template <class T>
-int LowestFreeNumber(std::vector<T*>& List) {
+int LowestFreeNumberOf(std::vector<T*>& List) {
   SortByNumber(List);
   int n = 0;
   for (const T* element : List) {
@@ -55,49 +55,93 @@ int LowestFreeNumber(std::vector<T*>& List) {
 }
 
 template <class T>
-int NumberAfterHighest(std::vector<T*>& List) {
+int NumberAfterHighestOf(std::vector<T*>& List) {
   SortByNumber(List);
   if (List.empty()) return 0;
   return NumberOfName(List.back()->Name()) + 1;
 }
 
+} // namespace
+
 template <class T>
-void AddOfKind(std::vector<T*>& List, T* Element) {
+void TVisualModel::Add(std::vector<T*>& List, T* Element) {
   // The class test also refuses a pointer whose object is not of the kind after all.
-  if (Element && dynamic_cast<T*>(static_cast<ui::TComponent*>(Element))) List.push_back(Element);
+  if (!Element || !dynamic_cast<T*>(static_cast<ui::TComponent*>(Element))) return;
+  // A new element may stand where a removed one stood.
+  DropMarked();
+  List.push_back(Element);
 }
 
 template <class T>
-void RemoveOfKind(std::vector<T*>& List, ui::TComponent* Component) {
+void TVisualModel::Remove(std::vector<T*>& List, ui::TComponent* Component) {
   T* element = dynamic_cast<T*>(Component);
   if (!element) return;
+  if (FRemovalRuns > 0) {
+    ++FMarked[element];
+    return;
+  }
   auto it = std::find(List.begin(), List.end(), element);
   if (it != List.end()) List.erase(it);
 }
 
 template <class T>
-T* FindByName(const std::vector<T*>& List, const QString& Name) {
+T* TVisualModel::FindByName(const std::vector<T*>& List, const QString& Name) const {
   if (Name.isEmpty()) return nullptr;
   const QString upper = Name.toUpper();
   for (T* element : List)
-    if (element->Name().toUpper() == upper) return element;
+    if (!Marked(element) && element->Name().toUpper() == upper) return element;
   return nullptr;
 }
 
-} // namespace
+template <class T>
+int TVisualModel::LowestFreeNumber(std::vector<T*>& List) {
+  DropMarked();
+  return LowestFreeNumberOf(List);
+}
+
+template <class T>
+int TVisualModel::NumberAfterHighest(std::vector<T*>& List) {
+  DropMarked();
+  return NumberAfterHighestOf(List);
+}
+
+void TVisualModel::EndRemovals() {
+  if (FRemovalRuns > 0 && --FRemovalRuns == 0) DropMarked();
+}
+
+void TVisualModel::DropMarked() {
+  if (FMarked.empty()) return;
+  auto drop = [this](auto& List) {
+    // The first occurrences, as many as there were removals.
+    List.erase(std::remove_if(List.begin(), List.end(),
+                              [this](const ui::TComponent* e) {
+                                auto marked = FMarked.find(e);
+                                if (marked == FMarked.end() || marked->second == 0) return false;
+                                --marked->second;
+                                return true;
+                              }),
+               List.end());
+  };
+  drop(Entities);
+  drop(Notes);
+  drop(Relations);
+  drop(TextLabels);
+  drop(EntryPoints);
+  FMarked.clear();
+}
 
 TVisualModel::TVisualModel() : CreatedAt(QDateTime::currentDateTime()), UpdatedAt(CreatedAt) {}
 
-void TVisualModel::AddEntity(TEntity* Entity) { AddOfKind(Entities, Entity); }
-void TVisualModel::RemoveEntity(ui::TComponent* Component) { RemoveOfKind(Entities, Component); }
-void TVisualModel::AddNote(TNote* Note) { AddOfKind(Notes, Note); }
-void TVisualModel::RemoveNote(ui::TComponent* Component) { RemoveOfKind(Notes, Component); }
-void TVisualModel::AddRelation(TRelation* Relation) { AddOfKind(Relations, Relation); }
-void TVisualModel::RemoveRelation(ui::TComponent* Component) { RemoveOfKind(Relations, Component); }
-void TVisualModel::AddTextLabel(TTextLabel* TextLabel) { AddOfKind(TextLabels, TextLabel); }
-void TVisualModel::RemoveTextLabel(ui::TComponent* Component) { RemoveOfKind(TextLabels, Component); }
-void TVisualModel::AddEntryPoint(TEntryPoint* EntryPoint) { AddOfKind(EntryPoints, EntryPoint); }
-void TVisualModel::RemoveEntryPoint(ui::TComponent* Component) { RemoveOfKind(EntryPoints, Component); }
+void TVisualModel::AddEntity(TEntity* Entity) { Add(Entities, Entity); }
+void TVisualModel::RemoveEntity(ui::TComponent* Component) { Remove(Entities, Component); }
+void TVisualModel::AddNote(TNote* Note) { Add(Notes, Note); }
+void TVisualModel::RemoveNote(ui::TComponent* Component) { Remove(Notes, Component); }
+void TVisualModel::AddRelation(TRelation* Relation) { Add(Relations, Relation); }
+void TVisualModel::RemoveRelation(ui::TComponent* Component) { Remove(Relations, Component); }
+void TVisualModel::AddTextLabel(TTextLabel* TextLabel) { Add(TextLabels, TextLabel); }
+void TVisualModel::RemoveTextLabel(ui::TComponent* Component) { Remove(TextLabels, Component); }
+void TVisualModel::AddEntryPoint(TEntryPoint* EntryPoint) { Add(EntryPoints, EntryPoint); }
+void TVisualModel::RemoveEntryPoint(ui::TComponent* Component) { Remove(EntryPoints, Component); }
 
 void TVisualModel::SetProjectInfo(TProjectInfo* Info) {
   if (Info && dynamic_cast<TProjectInfo*>(static_cast<ui::TComponent*>(Info))) ProjectInfo = Info;
@@ -135,26 +179,27 @@ TRectangle* TVisualModel::FindRectangleByName(const QString& Name) const {
 TEntity* TVisualModel::FindEntityByTable(const Morvik::TTable* Table) const {
   if (!Table) return nullptr;
   for (TEntity* e : Entities)
-    if (e->Table() == Table) return e;
+    if (!Marked(e) && e->Table() == Table) return e;
   return nullptr;
 }
 
 TEntryPoint* TVisualModel::FindEntryPointByEntity(const TRectangle* Entity) const {
   if (!Entity) return nullptr;
   for (TEntryPoint* p : EntryPoints)
-    if (p->Entity() == Entity) return p;
+    if (!Marked(p) && p->Entity() == Entity) return p;
   return nullptr;
 }
 
 TRelation* TVisualModel::FindRelationByReference(const Morvik::TReference* Reference) const {
   if (!Reference) return nullptr;
   for (TRelation* r : Relations)
-    if (r->Reference() == Reference) return r;
+    if (!Marked(r) && r->Reference() == Reference) return r;
   return nullptr;
 }
 
 TRelation* TVisualModel::RelationAt(const ui::TPoint& P) const {
   for (TRelation* r : Relations) {
+    if (Marked(r)) continue;
     const int t = r->Tolerance();
     if (r->Left() - t < P.x && P.x < r->Left() + r->Width() + t && r->Top() - t < P.y &&
         P.y < r->Top() + r->Height() + t && r->IsClickAcceptable(P.x, P.y))

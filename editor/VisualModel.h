@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <unordered_map>
 #include <vector>
 
 namespace ui {
@@ -62,7 +63,7 @@ public:
   TProjectInfo* ProjectInfo = nullptr;
 
   // Registration: Add ignores null and objects of another class; Remove takes out the
-  // first occurrence.
+  // first occurrence (within a run of removals, when the run ends).
   void AddEntity(TEntity* Entity);
   void RemoveEntity(ui::TComponent* Component);
   void AddNote(TNote* Note);
@@ -75,6 +76,14 @@ public:
   void RemoveEntryPoint(ui::TComponent* Component);
   void SetProjectInfo(TProjectInfo* Info);
   void RemoveProjectInfo(ui::TComponent* Component);
+
+  // A run of removals (runs nest; the outermost one counts): until it ends, Remove only
+  // marks the element, and the end takes every marked one out of its list in one pass,
+  // keeping the order of the rest. Meanwhile the lists still hold the marked elements, which
+  // may be freed already: only the look-ups below, which pass them over, read the lists, and
+  // Add and the numbering close the run's gaps first.
+  void BeginRemovals() { ++FRemovalRuns; }
+  void EndRemovals();
 
   // The lowest number not yet taken by the kind (for a new element); these sort the
   // kind's list by name number.
@@ -104,4 +113,37 @@ public:
   TRelation* RelationAt(const ui::TPoint& P) const;
   // Both ends are entities.
   static bool IsRelationComplete(const TRelation* Relation);
+
+private:
+  template <class T>
+  void Add(std::vector<T*>& List, T* Element);
+  template <class T>
+  void Remove(std::vector<T*>& List, ui::TComponent* Component);
+  template <class T>
+  T* FindByName(const std::vector<T*>& List, const QString& Name) const;
+  // The numbering of a kind, over the list without the elements of the run under way.
+  template <class T>
+  int LowestFreeNumber(std::vector<T*>& List);
+  template <class T>
+  int NumberAfterHighest(std::vector<T*>& List);
+  // Whether Element was removed in the run under way.
+  bool Marked(const ui::TComponent* Element) const { return !FMarked.empty() && FMarked.count(Element) > 0; }
+  // Takes the marked elements out of their lists.
+  void DropMarked();
+
+  int FRemovalRuns = 0;
+  // How many times each element was removed in the run under way.
+  std::unordered_map<const ui::TComponent*, int> FMarked;
+};
+
+// A run of removals of one document for the life of the object.
+class TRemovalRun {
+public:
+  explicit TRemovalRun(TVisualModel& Document) : FDocument(Document) { FDocument.BeginRemovals(); }
+  ~TRemovalRun() { FDocument.EndRemovals(); }
+  TRemovalRun(const TRemovalRun&) = delete;
+  TRemovalRun& operator=(const TRemovalRun&) = delete;
+
+private:
+  TVisualModel& FDocument;
 };

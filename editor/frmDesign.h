@@ -411,4 +411,9 @@ private:
   std::unique_ptr<TReferenceIndex> FReferenceIndex;
   // Deletes Reference from the model, telling the index.
   void DeleteModelReference(Morvik::TReference* Reference);
+  // Puts the elements of Chosen that are still selected back into Selection, in their order
+  // and before any selected since: Chosen was taken out of Selection to be walked whole.
+  void KeepSelected(const std::vector<TMorvikGraphic*>& Chosen);
+  // The handles of the one selected box show it alone.
+  void ShowSingleSelection();
 };

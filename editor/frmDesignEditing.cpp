@@ -170,8 +170,15 @@ void TfrmDesign::DeleteSelectionElements() {
     if (FHost) FHost->SetBusy(false);
   });
   const TReferenceScope references(FReferenceIndex, Model);
-  while (!Selection.empty()) {
-    TMorvikGraphic* element = Selection.front();
+  const TRemovalRun removals(*VisualModel);
+  // The selection is taken whole and walked in its order: each element is deselected just
+  // before it goes, and one that went with an earlier one is passed over. Should a deletion
+  // fail, what is left of it is the selection again.
+  std::vector<TMorvikGraphic*> chosen;
+  chosen.swap(Selection);
+  const ui::TScopeGuard rest([this, &chosen] { KeepSelected(chosen); });
+  for (TMorvikGraphic* element : chosen) {
+    if (!FSelected.contains(element)) continue;
     Deselect(element);
     switch (element->DiagramKind()) {
       case TDiagramKind::Relation: DeleteRelation(static_cast<TRelation*>(element)); break;
@@ -199,6 +206,7 @@ void TfrmDesign::DeleteAttachedRelations(TRectangle* Element) {
 
 void TfrmDesign::DeleteEntity(TEntity* Entity) {
   if (!Entity) return;
+  const TRemovalRun removals(*VisualModel);
   DeleteAttachedRelations(Entity);
   if (TEntryPoint* point = VisualModel->FindEntryPointByEntity(Entity)) DeleteEntryPoint(point);
   Morvik::TTable* table = Entity->Table();
@@ -223,6 +231,7 @@ void TfrmDesign::DeleteEntity(TEntity* Entity) {
 
 void TfrmDesign::DeleteRelation(TRelation* Relation) {
   if (!Relation) return;
+  const TRemovalRun removals(*VisualModel);
   Deselect(Relation);
   if (TTextLabel* label = Relation->MainLabel()) DeleteTextLabel(label);
   VisualModel->RemoveRelation(Relation);
@@ -240,6 +249,7 @@ void TfrmDesign::DeleteModelReference(Morvik::TReference* Reference) {
 
 void TfrmDesign::DeleteNote(TNote* Note) {
   if (!Note) return;
+  const TRemovalRun removals(*VisualModel);
   DeleteAttachedRelations(Note);
   VisualModel->RemoveNote(Note);
   if (Browser) Browser->RemoveNoteNode(Note);
@@ -248,6 +258,7 @@ void TfrmDesign::DeleteNote(TNote* Note) {
 
 void TfrmDesign::DeleteTextLabel(TTextLabel* TextLabel) {
   if (!TextLabel) return;
+  const TRemovalRun removals(*VisualModel);
   DeleteAttachedRelations(TextLabel);
   VisualModel->RemoveTextLabel(TextLabel);
   if (Browser) Browser->RemoveTextLabelNode(TextLabel);
@@ -258,6 +269,7 @@ void TfrmDesign::DeleteTextLabel(TTextLabel* TextLabel) {
 
 void TfrmDesign::DeleteProjectInfo(TProjectInfo* ProjectInfo) {
   if (!ProjectInfo) return;
+  const TRemovalRun removals(*VisualModel);
   DeleteAttachedRelations(ProjectInfo);
   VisualModel->RemoveProjectInfo(ProjectInfo);
   if (Browser) Browser->RemoveProjectInfoNode();

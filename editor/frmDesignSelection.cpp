@@ -14,6 +14,7 @@
 #include "editor/DesignMouse.h"
 #include "editor/DesignSamples.h"
 #include "editor/VisualModel.h"
+#include "ui/ScopeGuard.h"
 
 #include <algorithm>
 
@@ -63,20 +64,39 @@ void TfrmDesign::Deselect(TMorvikGraphic* Element) {
     for (const char* end : {"_T", "_B"})
       delete Desktop->FindComponent(QStringLiteral("ResLine_") + line->Name() + QLatin1String(end));
   }
-  if (FSelected.remove(Element)) Selection.erase(std::find(Selection.begin(), Selection.end(), Element));
+  if (FSelected.remove(Element)) {
+    // Not there while the selection is walked whole.
+    auto it = std::find(Selection.begin(), Selection.end(), Element);
+    if (it != Selection.end()) Selection.erase(it);
+  }
+  ShowSingleSelection();
+}
+
+void TfrmDesign::ShowSingleSelection() {
   if (Selection.size() == 1)
     if (TRectangle* only = AsBox(Selection.front()))
       if (TResizeBox* box = ResizeBoxOf(only)) box->SetState(rsSelectedAsOne);
 }
 
-void TfrmDesign::ClearSelection() {
-  while (!Selection.empty()) Deselect(Selection.front());
+void TfrmDesign::KeepSelected(const std::vector<TMorvikGraphic*>& Chosen) {
+  std::vector<TMorvikGraphic*> kept;
+  for (TMorvikGraphic* s : Chosen)
+    if (FSelected.contains(s)) kept.push_back(s);
+  if (kept.empty()) return;
+  kept.insert(kept.end(), Selection.begin(), Selection.end());
+  Selection.swap(kept);
+  ShowSingleSelection();
 }
 
+void TfrmDesign::ClearSelection() { DeselectAllBut(nullptr); }
+
 void TfrmDesign::DeselectAllBut(TMorvikGraphic* Element) {
-  const std::vector<TMorvikGraphic*> others = Selection;
-  for (TMorvikGraphic* s : others)
-    if (s != Element) Deselect(s);
+  // Taken whole, so that no deselection moves the rest of the list.
+  std::vector<TMorvikGraphic*> chosen;
+  chosen.swap(Selection);
+  const ui::TScopeGuard rest([this, &chosen] { KeepSelected(chosen); });
+  for (TMorvikGraphic* s : chosen)
+    if (s != Element && FSelected.contains(s)) Deselect(s);
 }
 
 void TfrmDesign::SelectOnly(TMorvikGraphic* Element) {

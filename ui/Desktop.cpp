@@ -65,14 +65,12 @@ TDesktop::~TDesktop() {
   // Owned controls go first (they take themselves off this desktop); controls of other
   // owners are only taken off.
   while (ComponentCount() > 0) delete Component(ComponentCount() - 1);
-  std::vector<TControl*> rest = FControls;
-  for (TControl* c : rest) c->SetParent(nullptr);
+  for (TComponent* c : FControls.Items()) static_cast<TControl*>(c)->SetParent(nullptr);
 }
 
-int TDesktop::IndexOfControl(const TControl* Control) const {
-  auto it = std::find(FControls.begin(), FControls.end(), Control);
-  return it == FControls.end() ? -1 : static_cast<int>(it - FControls.begin());
-}
+TControl* TDesktop::Control(int Index) const { return static_cast<TControl*>(FControls.At(Index)); }
+
+int TDesktop::IndexOfControl(const TControl* Control) const { return FControls.IndexOf(Control); }
 
 void TDesktop::SetColor(TColor Value) {
   if (Value == FColor) return;
@@ -87,8 +85,8 @@ void TDesktop::SetDefaultCursor(TCursor Value) {
 }
 
 TControl* TDesktop::ControlAtPos(const TPoint& P, bool AllowDisabled) const {
-  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
-    TControl* c = *it;
+  for (int i = ControlCount() - 1; i >= 0; --i) {
+    TControl* c = Control(i);
     if (!c->Visible() || (!AllowDisabled && !c->Enabled())) continue;
     if (!PtInRect(c->BoundsRect(), P)) continue;
     if (c->HitTest(P.x - c->Left(), P.y - c->Top())) return c;
@@ -124,8 +122,8 @@ void TDesktop::PaintControls(QPainter& Painter, const QRect& Area) {
   Painter.save();
   Painter.setRenderHint(QPainter::Antialiasing, false);
   Painter.fillRect(Area, ColorToQColor(FColor));
-  for (size_t i = 0; i < FControls.size(); ++i) {
-    TControl* c = FControls[i];
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* c = Control(i);
     if (c->Visible() && c->Width() > 0 && c->Height() > 0) PaintControl(Painter, c, Area);
   }
   Painter.restore();
@@ -165,9 +163,7 @@ bool TDesktop::Guard(const std::function<void()>& Action) {
   }
 }
 
-void TDesktop::InsertControl(TControl* Control) {
-  if (IndexOfControl(Control) < 0) FControls.push_back(Control);
-}
+void TDesktop::InsertControl(TControl* Control) { FControls.Add(Control); }
 
 void TDesktop::Forget(const TComponent* Control) {
   if (FCaptured && static_cast<const TComponent*>(FCaptured) == Control) {
@@ -179,21 +175,19 @@ void TDesktop::Forget(const TComponent* Control) {
 }
 
 void TDesktop::RemoveControl(TControl* Control) {
-  auto it = std::find(FControls.begin(), FControls.end(), Control);
-  if (it == FControls.end()) return;
+  if (!FControls.Contains(Control)) return;
   InvalidateRect(Control->BoundsRect());
-  FControls.erase(it);
+  FControls.Remove(Control);
   Forget(Control);
 }
 
 void TDesktop::MoveControl(TControl* Control, bool ToFront) {
-  auto it = std::find(FControls.begin(), FControls.end(), Control);
-  if (it == FControls.end()) return;
-  FControls.erase(it);
+  if (!FControls.Contains(Control)) return;
+  FControls.Remove(Control);
   if (ToFront)
-    FControls.push_back(Control);
+    FControls.Add(Control);
   else
-    FControls.insert(FControls.begin(), Control);
+    FControls.AddFirst(Control);
 }
 
 void TDesktop::InvalidateRect(const TRect& R) {

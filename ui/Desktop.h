@@ -28,8 +28,8 @@ public:
   explicit TDesktop(QWidget* Parent = nullptr);
   ~TDesktop() override;
 
-  int ControlCount() const { return static_cast<int>(FControls.size()); }
-  TControl* Control(int Index) const { return FControls.at(static_cast<size_t>(Index)); }
+  int ControlCount() const { return FControls.Count(); }
+  TControl* Control(int Index) const;
   int IndexOfControl(const TControl* Control) const;
 
   TColor Color() const { return FColor; }
@@ -95,7 +95,8 @@ private:
   // desktop holds it, else the one under P.
   TControl* MouseTarget(const TPoint& P) const;
 
-  std::vector<TControl*> FControls;
+  // The controls in z-order; only TControls are put in.
+  TComponentList FControls;
   TColor FColor = clWhite;
   TCursor FDefaultCursor = crDefault;
   TControl* FCaptured = nullptr;

@@ -8,7 +8,8 @@
 // - saving (Save) against writing the same bytes through QSaveFile;
 // - closing the window, and deleting a selection of every box (which takes every relation
 //   with it); "per_element" is the time per element removed, which stays flat as N grows
-//   when the cost is in proportion to what is removed.
+//   when the cost is in proportion to what is removed;
+// - copying a selection of every box as clipboard text, per element copied likewise.
 
 #include "bench/support/PluginBench.h"
 #include "diagram/Entity.h"
@@ -17,6 +18,7 @@
 #include "diagram/TextLabel.h"
 #include "editor/DesignSamples.h"
 #include "editor/Repository.h"
+#include "editor/SchemaClipboard.h"
 #include "editor/SchemaFile.h"
 #include "editor/VisualModel.h"
 #include "editor/frmDesign.h"
@@ -314,6 +316,15 @@ void BM_Close(benchmark::State& State) {
   PerElement(State, ElementCount(entities));
 }
 
+// Selects every box of the window: entities, notes and free labels.
+void SelectAll(TfrmDesign& Window) {
+  TVisualModel& d = *Window.VisualModel;
+  for (TEntity* e : d.Entities) Window.Select(e);
+  for (TNote* n : d.Notes) Window.Select(n);
+  for (TTextLabel* l : d.TextLabels)
+    if (l->Tag() == 0) Window.Select(l);
+}
+
 // Every box selected and deleted: the relations go with their ends, the labels with their
 // relations.
 void BM_DeleteAll(benchmark::State& State) {
@@ -322,10 +333,7 @@ void BM_DeleteAll(benchmark::State& State) {
   for (auto _ : State) {
     std::unique_ptr<TfrmDesign> window = OpenUntimed(State, f.File);
     TVisualModel& d = *window->VisualModel;
-    for (TEntity* e : d.Entities) window->Select(e);
-    for (TNote* n : d.Notes) window->Select(n);
-    for (TTextLabel* l : d.TextLabels)
-      if (l->Tag() == 0) window->Select(l);
+    SelectAll(*window);
     State.ResumeTiming();
     window->DeleteSelection();
     State.PauseTiming();
@@ -333,6 +341,21 @@ void BM_DeleteAll(benchmark::State& State) {
       State.SkipWithError("not everything was deleted");
     window.reset();
     State.ResumeTiming();
+  }
+  PerElement(State, ElementCount(entities));
+}
+
+// Every box selected and copied as clipboard text (every relation goes with its two ends);
+// "per_element" is the time per element copied.
+void BM_CopyAll(benchmark::State& State) {
+  const int entities = static_cast<int>(State.range(0));
+  const TFixture& f = Fixture(entities);
+  std::unique_ptr<TfrmDesign> window = Open(f.File);
+  if (!window) return State.SkipWithError("the schema did not open");
+  SelectAll(*window);
+  for (auto _ : State) {
+    const QString text = CopySchemaText(*window->VisualModel, window->Selection, ui::TPoint{0, 0});
+    if (text.isEmpty()) State.SkipWithError("nothing was copied");
   }
   PerElement(State, ElementCount(entities));
 }
@@ -345,3 +368,4 @@ BENCHMARK(BM_Save)->Arg(2000)->Arg(8000)->Arg(20000)->Unit(benchmark::kMilliseco
 BENCHMARK(BM_SaveFloor)->Arg(2000)->Arg(8000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Close)->Arg(2000)->Arg(8000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteAll)->Arg(2000)->Arg(8000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyAll)->Arg(2000)->Arg(8000)->Arg(20000)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 #include "Interface/MorvikInterface.h"
 #include "plugin/framework/ParamObjectMixin.h"
 #include "plugin/framework/Parent.h"
+#include "plugin/schema/OwnedList.h"
 
 namespace Morvik {
 
@@ -32,59 +33,36 @@ public:
 
   // Tables go before references; a reference's destructor touches neither table.
   ~TModelMixin() override {
-    for (auto& Table : tables) Table.reset();
-    for (auto& Reference : references) Reference.reset();
+    tables.Clear();
+    references.Clear();
   }
 
-  int GetTableCount() const override { return static_cast<int>(tables.size()); }
-  TTable* GetTable(int Idx) const override { return tables[Index(Idx)].get(); }
-  TTable* NewTable() override {
-    auto Table = std::make_unique<Tab>(static_cast<TParent*>(this));
-    typedTables.push_back(Table.get());
-    tables.push_back(std::move(Table));
-    return tables.back().get();
-  }
+  int GetTableCount() const override { return tables.Count(); }
+  TTable* GetTable(int Idx) const override { return tables.At(Index(Idx)); }
+  TTable* NewTable() override { return tables.Add(std::make_unique<Tab>(static_cast<TParent*>(this))); }
   // The caller deletes the references that name the table first.
-  void DeleteTable(TTable* Table) override { Remove(tables, typedTables, Table); }
+  void DeleteTable(TTable* Table) override { tables.Delete(Table); }
 
-  int GetReferenceCount() const override { return static_cast<int>(references.size()); }
-  TReference* GetReference(int Idx) const override { return references[Index(Idx)].get(); }
+  int GetReferenceCount() const override { return references.Count(); }
+  TReference* GetReference(int Idx) const override { return references.At(Index(Idx)); }
   // Neither table is tested: both may be the same table.
   TReference* NewReference(TTable* Parent, TTable* Child) override {
-    auto Reference = std::make_unique<Ref>(static_cast<TParent*>(this), Parent, Child);
-    typedReferences.push_back(Reference.get());
-    references.push_back(std::move(Reference));
-    return references.back().get();
+    return references.Add(std::make_unique<Ref>(static_cast<TParent*>(this), Parent, Child));
   }
-  void DeleteReference(TReference* Reference) override { Remove(references, typedReferences, Reference); }
+  void DeleteReference(TReference* Reference) override { references.Delete(Reference); }
 
 protected:
-  const VTabs& Tables() const { return tables; }
-  const VRefs& References() const { return references; }
+  const VTabs& Tables() const { return tables.Items(); }
+  const VRefs& References() const { return references.Items(); }
   // The same objects as their own classes, in the same order.
-  const std::vector<Tab*>& TypedTables() const { return typedTables; }
-  const std::vector<Ref*>& TypedReferences() const { return typedReferences; }
+  const std::vector<Tab*>& TypedTables() const { return tables.Typed(); }
+  const std::vector<Ref*>& TypedReferences() const { return references.Typed(); }
 
 private:
   static std::size_t Index(int Idx) { return static_cast<std::size_t>(Idx); }
 
-  // Removes the element that owns Object (if any) and its typed pointer, and destroys
-  // Object; NULL does nothing.
-  template <class V, class Typed, class T>
-  static void Remove(V& Vector, Typed& TypedVector, T* Object) {
-    if (!Object) return;
-    auto It = std::find_if(Vector.begin(), Vector.end(),
-                           [Object](const auto& Owned) { return Owned.get() == Object; });
-    if (It == Vector.end()) return;
-    TypedVector.erase(TypedVector.begin() + (It - Vector.begin()));
-    auto Owned = std::move(*It);
-    Vector.erase(It);
-  }
-
-  VTabs tables;
-  VRefs references;
-  std::vector<Tab*> typedTables;
-  std::vector<Ref*> typedReferences;
+  TOwnedList<TTable, Tab> tables;
+  TOwnedList<TReference, Ref> references;
 };
 
 } // namespace Morvik

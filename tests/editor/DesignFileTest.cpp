@@ -16,6 +16,7 @@
 #include "editor/DesignSamples.h"
 #include "editor/SchemaClipboard.h"
 #include "editor/VisualModel.h"
+#include "editor/frmBrowser.h"
 #include "editor/frmDesign.h"
 #include "ui/MB.h"
 #include "tests/support/WatchedFifo.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
@@ -308,6 +310,74 @@ TEST_F(DesignFile, AGeneratedSchemaOfManyElementsOpensWholeAndSavesToTheSameByte
   EXPECT_EQ(second->Model->GetTableCount(), 0);
   EXPECT_EQ(second->Model->GetReferenceCount(), 0);
   EXPECT_TRUE(second->Selection.empty());
+  EXPECT_TRUE(host.Joined.isEmpty()) << qPrintable(host.Joined.join("|"));
+}
+
+// What is left after deleting a selection at once, in every list, the browser and the
+// model, in order: the elements and plug-in objects in their order, and the browser's nodes.
+QStringList Left(const TfrmDesign& W) {
+  QStringList left;
+  auto names = [&left](const char* Kind, const auto& List) {
+    left << Kind;
+    for (const auto* e : List) left << e->Name();
+  };
+  const TVisualModel& d = *W.VisualModel;
+  names("entities", d.Entities);
+  names("notes", d.Notes);
+  names("relations", d.Relations);
+  names("labels", d.TextLabels);
+  names("points", d.EntryPoints);
+  left << "tables";
+  for (int t = 0; t < W.Model->GetTableCount(); ++t) left << W.Model->GetTable(t)->GetName();
+  left << "references";
+  for (int r = 0; r < W.Model->GetReferenceCount(); ++r) left << W.Model->GetReference(r)->GetName();
+  for (int g = 0; g < W.Browser->tvComponents->topLevelItemCount(); ++g) {
+    const QTreeWidgetItem* group = W.Browser->tvComponents->topLevelItem(g);
+    left << group->text(0);
+    for (int i = 0; i < group->childCount(); ++i) left << group->child(i)->text(0);
+  }
+  for (int i = 0; i < W.Desktop->ControlCount(); ++i) left << W.Desktop->Control(i)->Name();
+  return left;
+}
+
+// A selection deleted at once leaves what deleting its elements one after another leaves,
+// also where an element goes with one selected before it (a relation's label with the
+// relation's end) and with references that no relation shows.
+TEST_F(DesignFile, DeletingASelectionAtOnceLeavesWhatDeletingItsElementsOneByOneLeaves) {
+  Write(Temp("generated.xml"), GeneratedSchema(60));
+  bool loaded = false;
+  TfrmDesign* atOnce = Open(Temp("generated.xml"), &loaded);
+  ASSERT_TRUE(loaded) << qPrintable(host.Joined.join("|"));
+  TfrmDesign* oneByOne = Open(Temp("generated.xml"), &loaded);
+  ASSERT_TRUE(loaded) << qPrintable(host.Joined.join("|"));
+  QStringList chosen;
+  for (int e = 1; e < 60; e += 3) chosen << QStringLiteral("Entity_%1").arg(e);
+  chosen << "TextLabel_1"
+         << "Note_2"
+         << "Entity_30"
+         << "ProjectInfo_0";
+  for (TfrmDesign* w : {atOnce, oneByOne}) {
+    w->Model->NewReference(w->VisualModel->Entities[30]->Table(), w->VisualModel->Entities[2]->Table());
+    w->Model->NewReference(w->VisualModel->Entities[3]->Table(), w->VisualModel->Entities[5]->Table());
+  }
+  auto find = [](TfrmDesign* W, const QString& Name) -> TMorvikGraphic* {
+    if (W->VisualModel->ProjectInfo && W->VisualModel->ProjectInfo->Name() == Name)
+      return W->VisualModel->ProjectInfo;
+    return W->VisualModel->FindRectangleByName(Name);
+  };
+  ASSERT_EQ(find(atOnce, "TextLabel_1")->Tag(),
+            reinterpret_cast<intptr_t>(atOnce->VisualModel->Relations[3]));
+  for (const QString& name : chosen) atOnce->Select(find(atOnce, name));
+  ASSERT_EQ(atOnce->Selection.size(), static_cast<size_t>(chosen.size()));
+  atOnce->DeleteSelection();
+  for (const QString& name : chosen)
+    if (TMorvikGraphic* e = find(oneByOne, name)) {
+      oneByOne->SelectOnly(e);
+      oneByOne->DeleteSelection();
+    }
+  EXPECT_TRUE(atOnce->Selection.empty());
+  EXPECT_EQ(atOnce->VisualModel->Entities.size(), 39u);
+  EXPECT_EQ(Left(*atOnce), Left(*oneByOne));
   EXPECT_TRUE(host.Joined.isEmpty()) << qPrintable(host.Joined.join("|"));
 }
 

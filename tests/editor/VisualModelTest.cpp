@@ -151,6 +151,64 @@ TEST_F(DocumentTest, RegistrationChecksTheClassAndRemovesTheFirstOccurrence) {
   EXPECT_EQ(Doc.ProjectInfo, nullptr);
 }
 
+// Within a run, removed elements (freed at once, as a deletion does) are passed over by every
+// look-up and by the numbering; an element added meanwhile comes after the rest, and the end
+// of the outermost run leaves each list in its order without the removed ones.
+TEST_F(DocumentTest, ARunOfRemovalsPassesOverTheRemovedAndKeepsTheOrder) {
+  std::vector<TEntity*> entities;
+  for (int i = 0; i < 6; ++i) entities.push_back(AddEntity(QStringLiteral("Entity_%1").arg(i)));
+  auto* table = reinterpret_cast<Morvik::TTable*>(0x1000);
+  entities[1]->SetTable(table);
+  auto* point = Make<TEntryPoint>("EntryPoint_0");
+  point->SetEntity(entities[1]);
+  Doc.AddEntryPoint(point);
+  std::vector<TRelation*> relations;
+  for (int i = 0; i < 3; ++i) {
+    relations.push_back(Make<TRelation>(QStringLiteral("Relation_%1").arg(i)));
+    relations.back()->SetReference(reinterpret_cast<Morvik::TReference*>(0x2000 + i));
+    Doc.AddRelation(relations.back());
+  }
+  TTextLabel* label = Make<TTextLabel>("TextLabel_0");
+  Doc.AddTextLabel(label);
+  {
+    const TRemovalRun outer(Doc);
+    {
+      const TRemovalRun inner(Doc);
+      for (ui::TComponent* gone : std::initializer_list<ui::TComponent*>{entities[1], entities[4], point}) {
+        Doc.RemoveEntity(gone);
+        Doc.RemoveEntryPoint(gone);
+        delete gone;
+      }
+      Doc.RemoveRelation(relations[0]);
+      delete relations[0];
+      Doc.RemoveTextLabel(label);
+      delete label;
+    }
+    EXPECT_EQ(Doc.FindEntityByName("Entity_1"), nullptr);
+    EXPECT_EQ(Doc.FindRectangleByName("TextLabel_0"), nullptr);
+    EXPECT_EQ(Doc.FindEntityByTable(table), nullptr);
+    EXPECT_EQ(Doc.FindEntryPointByEntity(entities[1]), nullptr);
+    EXPECT_EQ(Doc.FindRelationByReference(reinterpret_cast<Morvik::TReference*>(0x2000)), nullptr);
+    EXPECT_EQ(Doc.FindRelationByReference(reinterpret_cast<Morvik::TReference*>(0x2001)), relations[1]);
+    EXPECT_EQ(Doc.RelationAt(ui::Point(-100, -100)), nullptr);
+    EXPECT_EQ(Doc.FindEntityByName("entity_5"), entities[5]);
+    EXPECT_EQ(Doc.NextFreeEntityNumber(), 1);
+    AddEntity("Entity_6");
+    // Removed twice in one run: the first two occurrences go.
+    Doc.AddRelation(relations[2]);
+    Doc.AddRelation(relations[1]);
+    Doc.RemoveRelation(relations[1]);
+    Doc.RemoveRelation(relations[1]);
+  }
+  EXPECT_EQ(EntityNames(), QStringList({"Entity_0", "Entity_2", "Entity_3", "Entity_5", "Entity_6"}));
+  EXPECT_TRUE(Doc.EntryPoints.empty());
+  EXPECT_TRUE(Doc.TextLabels.empty());
+  EXPECT_EQ(Doc.Relations, (std::vector<TRelation*>{relations[2], relations[2]}));
+  // Outside a run a removal is at once.
+  Doc.RemoveRelation(relations[2]);
+  EXPECT_EQ(Doc.Relations, (std::vector<TRelation*>{relations[2]}));
+}
+
 TEST_F(DocumentTest, NameLookUpsIgnoreCaseAndSearchEntitiesFirst) {
   TEntity* entity = AddEntity("Entity_3");
   // Names are unique on one desktop; a note of another desktop may share the entity's name.

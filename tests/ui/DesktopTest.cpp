@@ -7,6 +7,7 @@
 #include "ui/Exception.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 #include <QApplication>
 #include <gtest/gtest.h>
 #include <memory>
@@ -247,6 +248,61 @@ TEST(Desktop, PaintsInZOrderAndSkipsInvisibleControls) {
   desktop.RenderTo(part, ui::Point(5, 5));
   EXPECT_EQ(Px(part, 2, 2), ui::clRed);
   EXPECT_EQ(Px(part, 7, 7), ui::clBlue);
+}
+
+// The z-order through a long mixed run of raising, lowering, removing and adding, checked
+// after each step against a plain list: controls sent to the back one after another, then
+// removed in runs between which the order is read.
+TEST(Desktop, ZOrderStaysExactThroughRunsOfMovesAndRemovals) {
+  ui::TDesktop desktop;
+  std::vector<ui::TControl*> expected;
+  auto check = [&](const char* Step) {
+    ASSERT_EQ(desktop.ControlCount(), static_cast<int>(expected.size())) << Step;
+    for (int i = 0; i < desktop.ControlCount(); ++i) {
+      ASSERT_EQ(desktop.Control(i), expected[static_cast<size_t>(i)]) << Step << " " << i;
+      ASSERT_EQ(desktop.IndexOfControl(expected[static_cast<size_t>(i)]), i) << Step;
+    }
+  };
+  auto add = [&](bool ToBack) {
+    auto* c = new TProbe(&desktop, ui::clRed);
+    c->SetParent(&desktop);
+    if (ToBack) {
+      c->SendToBack();
+      expected.insert(expected.begin(), c);
+    } else {
+      expected.push_back(c);
+    }
+  };
+  auto remove = [&](size_t Index) {
+    delete expected[Index];
+    expected.erase(expected.begin() + static_cast<std::ptrdiff_t>(Index));
+  };
+  for (int i = 0; i < 60; ++i) add(i % 3 != 0);
+  check("added");
+  // Removals at the back, the front and between, read only at the end of each run.
+  for (size_t from : {size_t{0}, size_t{17}, size_t{40}}) {
+    for (int k = 0; k < 5; ++k) remove(std::min(from, expected.size() - 1));
+    check("removed");
+  }
+  for (size_t i = 0; i < expected.size(); i += 4) {
+    ui::TControl* c = expected[i];
+    expected.erase(expected.begin() + static_cast<std::ptrdiff_t>(i));
+    if (i % 8 == 0) {
+      c->BringToFront();
+      expected.push_back(c);
+    } else {
+      c->SendToBack();
+      expected.insert(expected.begin(), c);
+    }
+  }
+  check("moved");
+  while (expected.size() > 3) remove(expected.size() / 2);
+  for (int i = 0; i < 20; ++i) add(i % 2 == 0);
+  check("emptied and filled again");
+  ui::TControl* other = new TProbe(nullptr, ui::clBlue);
+  EXPECT_EQ(desktop.IndexOfControl(other), -1);
+  EXPECT_THROW(desktop.Control(desktop.ControlCount()), std::out_of_range);
+  delete other;
 }
 
 TEST(Desktop, FindsTheTopmostVisibleControlUnderAPoint) {

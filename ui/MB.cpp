@@ -1,5 +1,7 @@
 #include "ui/MB.h"
 
+#include "ui/ButtonSize.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -13,8 +15,9 @@ namespace {
 constexpr int BoxWidth = 550;
 constexpr int BoxHeight = 300;
 constexpr int WrapWidth = 450;
-constexpr int ButtonWidth = 75;
-constexpr int ButtonHeight = 25;
+using ui::ButtonGap;
+using ui::ButtonHeight;
+using ui::ButtonWidth;
 constexpr int ButtonsHeight = 33;
 constexpr int BmpSize = 49;
 
@@ -125,7 +128,7 @@ void TfMB::Prepare(const QString& Msg, const QString& Caption, TMsgDlgType DlgTy
     if (result != mrNone) connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
     buttons.push_back(button);
     if (kind.button == DefaultBtn) focusButton = button;
-    x += ButtonWidth + 5;
+    x += ButtonWidth + ButtonGap;
   }
   if (focusButton == nullptr && !buttons.empty()) focusButton = buttons.front();
 

@@ -1,5 +1,6 @@
 #include "ui/frmAbstract.h"
 
+#include "ui/ButtonSize.h"
 #include "ui/Exception.h"
 #include "ui/FailureReport.h"
 #include "ui/MB.h"
@@ -31,12 +32,12 @@ void TfrmAbstract::CenterOnScreen() {
 
 namespace {
 
-// The Part's button: 75 x 25, wider only when its caption needs it.
-constexpr int ButtonWidth = 75;
-constexpr int ButtonHeight = 25;
+using ui::ButtonGap;
+using ui::ButtonHeight;
+using ui::ButtonWidth;
 constexpr int Margin = 8;
-constexpr int ButtonGap = 5;
-// The default client size: the content over the Part's list area, the row under it.
+// The default client size: the content over the list area of a property dialog, the row
+// under it.
 constexpr int DefaultWidth = 408;
 constexpr int DefaultHeight = 329;
 

@@ -434,7 +434,7 @@ void TdmMain::UpdateActions() {
 
 // ---- The host of the schema windows ------------------------------------------------------
 
-void TdmMain::SetTool(int Tool) {
+void TdmMain::SetTool(TDesignTool Tool) {
   int cursor = ui::crArrow;
   QAction* action = acArrow;
   switch (Tool) {

@@ -73,7 +73,7 @@ public:
   ui::TImageList* imlDesign;
 
   // The current drawing tool (0 arrow ... 8 zoom) and whether it stays after one use.
-  int FTool = toolArrow;
+  TDesignTool FTool = toolArrow;
   bool FStickyTool = false;
   // The printer object; null when none could be set up.
   std::unique_ptr<TMyPrinter> Printer;
@@ -84,11 +84,11 @@ public:
   int NewCount = 0;
 
   // TDesignHost.
-  int Tool() const override { return FTool; }
+  TDesignTool Tool() const override { return FTool; }
   bool StickyTool() const override { return FStickyTool; }
   // Set from Shift whenever a tool button is released.
   void SetStickyTool(bool Value) { FStickyTool = Value; }
-  void SetTool(int Tool) override;
+  void SetTool(TDesignTool Tool) override;
   void SetBusy(bool Busy) override;
   QString PluginFolder() const override;
   QSize PrinterPageSize() const override;

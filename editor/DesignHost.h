@@ -57,11 +57,11 @@ class TDesignHost {
 public:
   virtual ~TDesignHost() = default;
 
-  // The drawing tool, a TDesignTool (any other value counts as the arrow).
-  virtual int Tool() const = 0;
+  // The drawing tool (a value that names no tool counts as the arrow).
+  virtual TDesignTool Tool() const = 0;
   // True keeps a creation tool after one use.
   virtual bool StickyTool() const = 0;
-  virtual void SetTool(int Tool) = 0;
+  virtual void SetTool(TDesignTool Tool) = 0;
   // The hourglass (true) or the default cursor (false) for the whole program.
   virtual void SetBusy(bool Busy) = 0;
 

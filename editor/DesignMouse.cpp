@@ -78,8 +78,8 @@ T* TDesignMouse::Transient(T* Control) {
 // ---- Dispatch ----------------------------------------------------------------------------
 
 TDesignTool TDesignMouse::CurrentTool() const {
-  const int tool = FDesign.Host() ? FDesign.Host()->Tool() : toolArrow;
-  return tool >= toolArrow && tool <= toolZoom ? static_cast<TDesignTool>(tool) : toolArrow;
+  const TDesignTool tool = FDesign.Host() ? FDesign.Host()->Tool() : toolArrow;
+  return tool >= toolArrow && tool <= toolZoom ? tool : toolArrow;
 }
 
 void TDesignMouse::ToolUsed() {

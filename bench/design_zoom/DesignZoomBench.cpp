@@ -17,9 +17,9 @@ namespace {
 
 class BenchHost : public TDesignHost {
 public:
-  int Tool() const override { return 0; }
+  TDesignTool Tool() const override { return toolArrow; }
   bool StickyTool() const override { return false; }
-  void SetTool(int) override {}
+  void SetTool(TDesignTool) override {}
   void SetBusy(bool) override {}
   QString PluginFolder() const override { return QString(); }
   QSize PrinterPageSize() const override { return QSize(); }

@@ -262,8 +262,9 @@ TEST_F(Shell, NewSchemasAreNumberedAlsoAfterAFailure) {
 TEST_F(Shell, ToolsAreCheckedOneAtATime) {
   TfrmDesign* d = New();
   ASSERT_NE(d, nullptr);
+  const auto noTool = static_cast<TDesignTool>(42); // names no tool: the arrow
   struct Case {
-    int Tool;
+    TDesignTool Tool;
     QAction* Checked;
     bool Sticky;
     ui::TCursor Cursor;
@@ -271,10 +272,10 @@ TEST_F(Shell, ToolsAreCheckedOneAtATime) {
   const Case cases[] = {{toolHand, dmMain->acHand, true, ui::crHandPoint},
                         {toolZoom, dmMain->acScale, true, ui::crCross},
                         {toolArrow, dmMain->acArrow, true, ui::crArrow},
-                        {42, dmMain->acArrow, true, ui::crArrow}}; // no tool: the arrow
+                        {noTool, dmMain->acArrow, true, ui::crArrow}};
   for (const Case& c : cases) {
     dmMain->SetTool(c.Tool);
-    EXPECT_EQ(dmMain->Tool(), c.Tool == 42 ? toolArrow : c.Tool);
+    EXPECT_EQ(dmMain->Tool(), c.Tool == noTool ? toolArrow : c.Tool);
     EXPECT_EQ(dmMain->StickyTool(), c.Sticky);
     EXPECT_EQ(d->Desktop->DefaultCursor(), c.Cursor);
     int checked = 0;

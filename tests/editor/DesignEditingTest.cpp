@@ -27,16 +27,6 @@
 
 namespace {
 
-enum Tool {
-  Arrow = 0,
-  EntityTool = 2,
-  RelationTool = 3,
-  NoteTool = 4,
-  EntryPointTool = 5,
-  TextTool = 6,
-  ProjectInfoTool = 7
-};
-
 class DesignEditing : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -66,12 +56,12 @@ protected:
     return QPoint(C->Left() + C->Width() / 2, C->Top() + C->Height() / 2);
   }
   TEntity* DrawEntity(QPoint From, QPoint To) {
-    host.CurrentTool = EntityTool;
+    host.CurrentTool = toolEntity;
     Drag(From, To);
     return design->VisualModel->Entities.back();
   }
   TRelation* DrawRelation(const ui::TControl* From, const ui::TControl* To) {
-    host.CurrentTool = RelationTool;
+    host.CurrentTool = toolRelation;
     Drag(Centre(From), Centre(To));
     return design->VisualModel->Relations.back();
   }
@@ -89,15 +79,15 @@ protected:
   TBrowsedKinds DrawBrowsedKinds(bool ProjectInfo) {
     TEntity* a = DrawEntity(QPoint(20, 20), QPoint(140, 120));
     TEntity* b = DrawEntity(QPoint(300, 20), QPoint(420, 120));
-    host.CurrentTool = NoteTool;
+    host.CurrentTool = toolNote;
     Drag(QPoint(20, 300), QPoint(140, 380));
-    host.CurrentTool = TextTool;
+    host.CurrentTool = toolTextLabel;
     Click(QPoint(300, 300));
     if (ProjectInfo) {
-      host.CurrentTool = ProjectInfoTool;
+      host.CurrentTool = toolProjectInfo;
       Click(QPoint(500, 300));
     }
-    host.CurrentTool = EntryPointTool;
+    host.CurrentTool = toolEntryPoint;
     Click(Centre(b));
     TRelation* ab = DrawRelation(a, b);
     TNote* note = design->VisualModel->Notes.at(0);
@@ -205,7 +195,7 @@ TEST_F(DesignEditing, DeletingAnEntityTakesItsRelationsLabelEntryPointAndEveryRe
   DrawRelation(b, c);
   // A reference of a's table that no relation shows.
   design->Model->NewReference(b->Table(), a->Table());
-  host.CurrentTool = EntryPointTool;
+  host.CurrentTool = toolEntryPoint;
   Click(Centre(a));
   ab->Reference()->SetName("FK_AB");
   design->SelectOnly(ab);

@@ -96,7 +96,7 @@ protected:
 TEST_F(DesignMouse, EachToolDoesItsOwnThingOnFreeDesktopAndOnAnEntity) {
   struct Case {
     const char* What;
-    int Tool;
+    TDesignTool Tool;
     bool OnEntity; // else on free desktop
     Qt::MouseButton Button;
     Qt::KeyboardModifiers Keys;
@@ -490,10 +490,10 @@ TEST_F(DesignMouse, ARightClickPopsUpTheMenuOfTheKindClickedWithEveryToolButTheZ
       {"a relation", relation, onLine, a, TDesignMenu::Relation, relation},
       {"free desktop", nullptr, QPoint(700, 500), a, TDesignMenu::Desktop, nullptr},
   };
-  const int tools[] = {toolArrow,      toolHand,      toolEntity,      toolRelation, toolNote,
-                       toolEntryPoint, toolTextLabel, toolProjectInfo, toolZoom};
+  const TDesignTool tools[] = {toolArrow,      toolHand,      toolEntity,      toolRelation, toolNote,
+                               toolEntryPoint, toolTextLabel, toolProjectInfo, toolZoom};
   for (const Target& t : targets) {
-    for (const int tool : tools) {
+    for (const TDesignTool tool : tools) {
       SCOPED_TRACE(std::string(t.What) + ", tool " + std::to_string(tool));
       host.CurrentTool = tool;
       design->SelectOnly(t.SelectedBefore);
@@ -546,7 +546,7 @@ TEST_F(DesignMouse, ARelationsEndSlidesInsideItsBoxWithTheArrowAndTheRelationToo
 
   struct Case {
     const char* What;
-    int Tool;
+    TDesignTool Tool;
     bool Base; // else the target end
     QPoint To; // where the cursor ends, desktop position
     bool Slides;
@@ -728,7 +728,7 @@ TEST_F(DesignMouse, ARealRightClickRaisesNoOtherMenuThanTheWindowsOwn) {
   design->SetDesktopSize(0, 0, 300, 200);
   struct Case {
     const char* What;
-    int Tool;
+    TDesignTool Tool;
     QPoint At;
     int Zoom;
     size_t Menus;

@@ -24,9 +24,9 @@ public:
 
 class FakeDesignHost : public TDesignHost {
 public:
-  int Tool() const override { return CurrentTool; }
+  TDesignTool Tool() const override { return CurrentTool; }
   bool StickyTool() const override { return Sticky; }
-  void SetTool(int Value) override { CurrentTool = Value; }
+  void SetTool(TDesignTool Value) override { CurrentTool = Value; }
   void SetBusy(bool Busy) override { BusyCalls.push_back(Busy); }
   QString PluginFolder() const override { return Folder; }
   QSize PrinterPageSize() const override { return PageSize; }
@@ -99,7 +99,7 @@ public:
   std::function<bool(const void* Element, const Morvik::TCheckRecord* Record)> Dialog;
   std::vector<const void*> Dialogs;
 
-  int CurrentTool = 0;
+  TDesignTool CurrentTool = toolArrow;
   bool Sticky = false;
   QString Folder = QStringLiteral(MORVIK_PLUGIN_DIR "/");
   QSize PageSize;

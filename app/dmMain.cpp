@@ -21,6 +21,7 @@
 #include "app/DesignSettingLink.h"
 #include "app/MyPrinter.h"
 #include "app/Startup.h"
+#include "app/ZoomBox.h"
 #include "app/frmAbout.h"
 #include "app/frmDesignSetting.h"
 #include "app/frmMain.h"
@@ -513,9 +514,7 @@ void TdmMain::ModifiedChanged(TfrmDesign*) {
 
 void TdmMain::ShowZoom(TfrmDesign*, int Zoom) {
   if (!frmMain) return;
-  QComboBox* box = frmMain->cbxZoom;
-  const QSignalBlocker block(box);
-  box->setCurrentIndex(box->findText(QString::number(Zoom / 10) + QLatin1Char('%')));
+  TZoomBox::Show(frmMain->cbxZoom, Zoom);
 }
 
 void TdmMain::ShowMessage(const QString& Message) {

@@ -3,6 +3,7 @@
 #include "app/MyPrinter.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "app/ZoomBox.h"
 #include "app/dmMain.h"
 #include "editor/frmDesign.h"
 #include "ui/Exception.h"
@@ -165,8 +166,7 @@ void TfrmMain::CreateToolBars() {
   tbrView->addAction(dmMain->acShowErrorBrowser);
   cbxZoom = new QComboBox(tbrView);
   cbxZoom->setObjectName(QStringLiteral("cbxZoom"));
-  cbxZoom->addItems({QStringLiteral("400%"), QStringLiteral("200%"), QStringLiteral("100%"),
-                     QStringLiteral("50%"), QStringLiteral("25%"), QStringLiteral("12%")});
+  TZoomBox::Fill(cbxZoom);
   cbxZoom->setFixedWidth(69);
   cbxZoom->setToolTip(QStringLiteral("Změna měřítka"));
   cbxZoom->setStatusTip(QStringLiteral("Změna měřítka"));
@@ -321,10 +321,7 @@ void TfrmMain::sbtnDesignMouseUp(QToolButton* Button, Qt::KeyboardModifiers Shif
 void TfrmMain::cbxZoomChange() {
   const QString text = cbxZoom->currentText();
   if (text.isEmpty()) return;
-  int zoom = text.left(text.size() - 1).toInt() * 10;
-  // The box shows the smallest zoom rounded, as 12 %.
-  zoom = std::max(zoom, TfrmDesign::MinZoom);
-  if (TfrmDesign* design = ActiveDesign()) design->SetZoomCentered(zoom);
+  if (TfrmDesign* design = ActiveDesign()) design->SetZoomCentered(TZoomBox::ZoomOfText(text));
 }
 
 void TfrmMain::ShowHint(const QString& Hint) {

@@ -1,6 +1,7 @@
 #include "app/frmPrintProperties.h"
 
 #include "app/MyPrinter.h"
+#include "app/ZoomBox.h"
 #include "diagram/ScrolledScrollBox.h"
 #include "editor/DesignHost.h"
 #include "editor/frmDesign.h"
@@ -105,8 +106,7 @@ TfrmPrintProperties::TfrmPrintProperties(QWidget* Parent) : TfrmAbstractDialog(P
   Label1 = new QLabel(QStringLiteral("Zvětšení:"), Content());
   cbxZoom = new QComboBox(Content());
   cbxZoom->setObjectName(QStringLiteral("cbxZoom"));
-  cbxZoom->addItems({QStringLiteral("400%"), QStringLiteral("200%"), QStringLiteral("100%"),
-                     QStringLiteral("50%"), QStringLiteral("25%"), QStringLiteral("12%")});
+  TZoomBox::Fill(cbxZoom);
   Label1->setBuddy(cbxZoom);
   BitBtn3 = new QPushButton(QStringLiteral("Nastavení tiskárny..."), Content());
   BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
@@ -140,24 +140,12 @@ TfrmPrintProperties::TfrmPrintProperties(QWidget* Parent) : TfrmAbstractDialog(P
   SetDialogSize(600, 380, dsResizable, QSize(420, 260));
 }
 
-int TfrmPrintProperties::ZoomOfText(const QString& Text) {
-  const int value = Text.left(Text.size() - 1).toInt() * 10;
-  return value == 120 ? 125 : value;
-}
-
-QString TfrmPrintProperties::TextOfZoom(int PerMille) {
-  return QString::number(PerMille == 125 ? 12 : PerMille / 10) + QLatin1Char('%');
-}
-
 bool TfrmPrintProperties::Execute(TMyPrinter* Printer, TfrmDesign* Design) {
   FPrinter = Printer;
   FDesign = Design;
   Pages.clear();
   if (FDesign) FDesign->SetZoomCentered(1000);
-  {
-    const QSignalBlocker block(cbxZoom);
-    cbxZoom->setCurrentIndex(cbxZoom->findText(TextOfZoom(FDesign ? FDesign->Zoom() : 1000)));
-  }
+  TZoomBox::Show(cbxZoom, FDesign ? FDesign->Zoom() : 1000);
   BuildPreview();
   return exec() == mrOk;
 }
@@ -253,7 +241,7 @@ void TfrmPrintProperties::btnDeselectAllClick() {
 }
 
 void TfrmPrintProperties::cbxZoomChange(const QString& Text) {
-  if (!Text.isEmpty() && FDesign) FDesign->SetZoomCentered(ZoomOfText(Text));
+  if (!Text.isEmpty() && FDesign) FDesign->SetZoomCentered(TZoomBox::ZoomOfText(Text));
   BuildPreview();
   pbPreview->update();
 }

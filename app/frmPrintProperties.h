@@ -62,9 +62,6 @@ public:
   void btnDeselectAllClick();
   // The zoom entry (its text) chosen: "12%" stands for 12.5 %.
   void cbxZoomChange(const QString& Text);
-  // The zoom per mille of an entry of cbxZoom, and the entry of a zoom.
-  static int ZoomOfText(const QString& Text);
-  static QString TextOfZoom(int PerMille);
 
   TPreviewBox* pbPreview;
   QLabel* Label1;

@@ -1,6 +1,7 @@
 #include "app/frmPrintProperties.h"
 
 #include "app/MyPrinter.h"
+#include "app/ZoomBox.h"
 #include "diagram/Attributes.h"
 #include "diagram/Entity.h"
 #include "diagram/Note.h"
@@ -147,9 +148,9 @@ TEST_F(PrintPropertiesTest, MiniatureShowsEachPageInItsCell) {
 }
 
 TEST_F(PrintPropertiesTest, ZoomEntriesZoomTheWindowAndTheGridFollows) {
-  EXPECT_EQ(TfrmPrintProperties::ZoomOfText(QStringLiteral("12%")), 125);
-  EXPECT_EQ(TfrmPrintProperties::ZoomOfText(QStringLiteral("400%")), 4000);
-  EXPECT_EQ(TfrmPrintProperties::TextOfZoom(125), QStringLiteral("12%"));
+  EXPECT_EQ(TZoomBox::ZoomOfText(QStringLiteral("12%")), 125);
+  EXPECT_EQ(TZoomBox::ZoomOfText(QStringLiteral("400%")), 4000);
+  EXPECT_EQ(TZoomBox::TextOfZoom(125), QStringLiteral("12%"));
   InDialog([&] {
     EXPECT_EQ(Dialog.cbxZoom->currentText(), QStringLiteral("100%"));
     Dialog.cbxZoomChange(QStringLiteral("12%"));

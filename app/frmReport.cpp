@@ -288,7 +288,7 @@ void TfrmReport::SaveInto(const QString& Name) {
   try {
     WriteLines(Name);
   } catch (...) {
-    const QString detail = ui::MessageOf(std::current_exception(), UnexpectedErrorText());
+    const QString detail = ui::MessageOf(std::current_exception(), ui::UnexpectedErrorText());
     MB(QStringLiteral("Chyba při ukládání skriptu do souboru ") + Name + QStringLiteral(".\n") + detail,
        windowTitle(), mtError, MsgButtons({mbOK}));
     return;

@@ -173,7 +173,7 @@ void TfrmDocumentationProperties::btnOKClick() {
       generated = true;
     } catch (...) {
       FHost->ShowJoinedMessage(QStringLiteral("Chyba při generování dokumentace."),
-                               ui::MessageOf(std::current_exception(), UnexpectedErrorText()));
+                               ui::MessageOf(std::current_exception(), ui::UnexpectedErrorText()));
     }
   }
   FPath = QDir(TDocumentation::SiteFolder(document, folder)).filePath(QStringLiteral("index.html"));

@@ -8,8 +8,8 @@
 #include "editor/VisualModel.h"
 #include "editor/frmErrorBrowser.h"
 #include "ui/Exception.h"
+#include "ui/FailureReport.h"
 #include "ui/MB.h"
-#include "ui/frmAbstract.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -71,7 +71,7 @@ void TfrmDesign::GenerateScript() {
     if (!Model) throw ui::Exception(QStringLiteral("Schéma není spojeno s modelem databáze."));
     script = QString::fromUtf8(Model->Generate());
   } catch (...) {
-    const QString message = ui::MessageOf(std::current_exception(), TfrmAbstract::UnexpectedErrorText());
+    const QString message = ui::MessageOf(std::current_exception(), ui::UnexpectedErrorText());
     if (FHost) FHost->ShowJoinedMessage(QStringLiteral("Chyba při generování skriptu."), message);
     return;
   }

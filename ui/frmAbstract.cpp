@@ -21,8 +21,6 @@ TfrmAbstract::TfrmAbstract(QWidget* Parent) : QDialog(Parent) {
   CenterOnScreen();
 }
 
-QString TfrmAbstract::UnexpectedErrorText() { return ui::UnexpectedErrorText(); }
-
 void TfrmAbstract::CenterOnScreen() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;

@@ -24,9 +24,6 @@ public:
   // Places the window in the middle of the primary screen.
   void CenterOnScreen();
 
-  // The message shown for a failure that carries no text of its own.
-  static QString UnexpectedErrorText();
-
 protected:
   // Connects Signal of Sender to Action in this window, guarded: whatever Action throws is
   // shown with MB under the window's title and goes no further. Action takes the signal's

@@ -159,6 +159,7 @@ TEST(MessageBox, ClickingAButtonReturnsItsResultAndFreesTheButtons) {
 #include "ui/frmAbstract.h"
 
 #include "ui/Exception.h"
+#include "ui/FailureReport.h"
 
 #include <stdexcept>
 
@@ -197,10 +198,10 @@ TEST(BaseWindows, FailuresOfOkAndCancelAreShownAndNeverLeaveTheHandler) {
   const std::vector<Case> cases = {
       {"own exception", [] { throw ui::Exception(QStringLiteral("Chyba ř")); }, QStringLiteral("Chyba ř")},
       {"standard exception", [] { throw std::runtime_error("bad"); }, QStringLiteral("bad")},
-      {"a number", [] { throw 42; }, TfrmAbstract::UnexpectedErrorText()},
-      {"a text pointer", [] { throw "raw"; }, TfrmAbstract::UnexpectedErrorText()},
+      {"a number", [] { throw 42; }, ui::UnexpectedErrorText()},
+      {"a text pointer", [] { throw "raw"; }, ui::UnexpectedErrorText()},
   };
-  EXPECT_EQ(TfrmAbstract::UnexpectedErrorText(), QStringLiteral("Nastala neočekávaná chyba."));
+  EXPECT_EQ(ui::UnexpectedErrorText(), QStringLiteral("Nastala neočekávaná chyba."));
   for (const bool viaCancel : {false, true}) {
     for (const Case& c : cases) {
       SCOPED_TRACE(std::string(c.name) + (viaCancel ? " (Cancel)" : " (OK)"));

@@ -6,7 +6,6 @@
 #include "diagram/Entity.h"
 #include "diagram/Relation.h"
 #include "diagram/TextLabel.h"
-#include "editor/AttributeRows.h"
 #include "editor/DesignSamples.h"
 #include "editor/Repository.h"
 #include "editor/RepositoryXMLReader.h"
@@ -17,6 +16,7 @@
 #include "ui/Desktop.h"
 
 #include "Interface/MorvikInterface.h"
+#include "tests/support/BoundSchemaHost.h"
 #include "tests/support/PluginLibrary.h"
 
 #include <QApplication>
@@ -50,7 +50,7 @@ inline Morvik::TModels* Models() {
 }
 
 // A schema window as the loader sees it, binding as the schema window binds.
-class TFuzzSchema : public TSchemaHost {
+class TFuzzSchema : public testsupport::TBoundSchemaHost {
 public:
   TFuzzSchema() : Model(Models()->CreateModel(0)) {}
   ~TFuzzSchema() override { Document.ProjectInfo = nullptr; }
@@ -58,18 +58,6 @@ public:
   ui::TDesktop* SchemaDesktop() override { return &Desktop; }
   TVisualModel& SchemaDocument() override { return Document; }
   Morvik::TModel* SchemaModel() override { return Model.get(); }
-  int SchemaZoom() const override { return 1000; }
-  TElementHandlers SchemaHandlers() override { return {}; }
-  void BindEntityToTable(TEntity* Entity, Morvik::TTable* Table) override {
-    Entity->SetTable(Table);
-    Entity->SetCaption(QString::fromUtf8(Table->GetName()));
-    FillAttributeRows(*Entity, *Table);
-  }
-  void BindRelationToReference(TRelation* Relation, Morvik::TReference* Reference) override {
-    Relation->SetReference(Reference);
-    if (Relation->MainLabel() && Reference)
-      Relation->MainLabel()->SetCaption(QString::fromUtf8(Reference->GetName()));
-  }
   void AddToBrowser(TMorvikGraphic*) override {}
 
   // Loads as the schema window does; false when the load failed.

@@ -9,12 +9,12 @@
 #include "diagram/ProjectInfo.h"
 #include "diagram/Relation.h"
 #include "diagram/TextLabel.h"
-#include "editor/AttributeRows.h"
 #include "editor/CreateComp.h"
 #include "editor/DesignSamples.h"
 #include "editor/SchemaFile.h"
 #include "editor/SchemaHost.h"
 #include "editor/VisualModel.h"
+#include "tests/support/BoundSchemaHost.h"
 #include "tests/support/PluginModel.h"
 #include "ui/Desktop.h"
 
@@ -27,7 +27,7 @@ inline std::tuple<int, int, int, int> Bounds(const ui::TControl* C) {
   return {C->Left(), C->Top(), C->Width(), C->Height()};
 }
 
-class TSchemaWindow : public TSchemaHost {
+class TSchemaWindow : public testsupport::TBoundSchemaHost {
 public:
   explicit TSchemaWindow(testsupport::TPluginLibrary& Plugin) : Model(Plugin.Models()->CreateModel(0)) {
     Document.DLLFileName = "varne.dll";
@@ -47,18 +47,6 @@ public:
   ui::TDesktop* SchemaDesktop() override { return &Desktop_; }
   TVisualModel& SchemaDocument() override { return Document; }
   Morvik::TModel* SchemaModel() override { return Model.get(); }
-  int SchemaZoom() const override { return 1000; }
-  TElementHandlers SchemaHandlers() override { return {}; }
-  void BindEntityToTable(TEntity* Entity, Morvik::TTable* Table) override {
-    Entity->SetTable(Table);
-    Entity->SetCaption(QString::fromUtf8(Table->GetName()));
-    FillAttributeRows(*Entity, *Table);
-  }
-  void BindRelationToReference(TRelation* Relation, Morvik::TReference* Reference) override {
-    Relation->SetReference(Reference);
-    if (Relation->MainLabel() && Reference)
-      Relation->MainLabel()->SetCaption(QString::fromUtf8(Reference->GetName()));
-  }
   void AddToBrowser(TMorvikGraphic* Element) override { Browser.push_back(Element); }
 
   // Elements made as the readers make them, so that a loaded copy gets the same bounds.

@@ -15,16 +15,6 @@ namespace {
 // Lists up to this length are searched directly; longer ones through their name index.
 constexpr int IndexThreshold = 16;
 
-constexpr QLatin1StringView ElementNames[RepositoryTypeCount] = {
-    QLatin1StringView("list"),        QLatin1StringView("string"),    QLatin1StringView("integer"),
-    QLatin1StringView("font"),        QLatin1StringView("brush"),     QLatin1StringView("pen"),
-    QLatin1StringView("memo"),        QLatin1StringView("boolean"),   QLatin1StringView("datetime"),
-    QLatin1StringView("projectinfo"), QLatin1StringView("entity"),    QLatin1StringView("note"),
-    QLatin1StringView("entrypoint"),  QLatin1StringView("textlabel"), QLatin1StringView("relation"),
-    QLatin1StringView("paramobject"), QLatin1StringView("listparam"), QLatin1StringView("datatype"),
-    QLatin1StringView("column"),      QLatin1StringView("table"),     QLatin1StringView("reference"),
-    QLatin1StringView("model")};
-
 const char* const ResultTexts[] = {
     "",
     "You try call method with wrong parameters.",
@@ -91,11 +81,6 @@ TRepositoryItem& TRepositoryList::Append(std::unique_ptr<TRepositoryItem> Item) 
 TRepositoryItem::TRepositoryItem(const QString& Name, TRepositoryType Type, TRepositoryValue Value)
     : FName(Name), FType(Type) {
   if (!IsBranchType(Type)) FValue = std::move(Value);
-}
-
-QLatin1StringView TRepositoryItem::ElementLatin1(int Type) {
-  if (Type < 0 || Type >= RepositoryTypeCount) return {};
-  return ElementNames[Type];
 }
 
 // ---------------------------------------------------------------------------------------------

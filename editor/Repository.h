@@ -100,6 +100,16 @@ private:
 };
 
 class TRepositoryItem {
+  static constexpr QLatin1StringView ElementNames[RepositoryTypeCount] = {
+      QLatin1StringView("list"),        QLatin1StringView("string"),    QLatin1StringView("integer"),
+      QLatin1StringView("font"),        QLatin1StringView("brush"),     QLatin1StringView("pen"),
+      QLatin1StringView("memo"),        QLatin1StringView("boolean"),   QLatin1StringView("datetime"),
+      QLatin1StringView("projectinfo"), QLatin1StringView("entity"),    QLatin1StringView("note"),
+      QLatin1StringView("entrypoint"),  QLatin1StringView("textlabel"), QLatin1StringView("relation"),
+      QLatin1StringView("paramobject"), QLatin1StringView("listparam"), QLatin1StringView("datatype"),
+      QLatin1StringView("column"),      QLatin1StringView("table"),     QLatin1StringView("reference"),
+      QLatin1StringView("model")};
+
 public:
   TRepositoryItem(const QString& Name, TRepositoryType Type, TRepositoryValue Value);
 
@@ -112,7 +122,10 @@ public:
   TRepositoryList* Children() { return IsBranch() ? &FChildren : nullptr; }
 
   // Name of the XML element of a type code; empty for an unknown code.
-  static QLatin1StringView ElementLatin1(int Type);
+  static QLatin1StringView ElementLatin1(int Type) {
+    if (Type < 0 || Type >= RepositoryTypeCount) return {};
+    return ElementNames[Type];
+  }
 
 private:
   QString FName;
@@ -224,17 +237,12 @@ private:
   void AddBranch(const QString& Path, TRepositoryType Type);
   // The item at Path of the given type, or a raise with number 2 or 3.
   const TRepositoryItem& Require(const QString& Path, TRepositoryType Type) const;
-  // The savers of plug-in objects behind the public ones. Path is one buffer for every path of
-  // the object: each saver lengthens it by the keys of the branches it enters and leaves it
-  // as it was.
-  void SaveParamObjectAt(QString& Path, const Morvik::TParamObject* Object);
-  void SaveColumnAt(QString& Path, const Morvik::TColumn* Column);
-  void SaveTableAt(QString& Path, const Morvik::TTable* Table);
-  void SaveReferenceAt(QString& Path, const Morvik::TReference* Reference);
-  // A named plug-in object: its branch of Type, its Name and its parameters; the branch's
-  // child list.
-  TRepositoryList* SaveNamedObject(QString& Path, TRepositoryType Type, const char* Name,
-                                   const Morvik::TParamObject* Object);
+  // The items of a plug-in object written below the kept tree's branch at a path.
+  class TTreeSink;
+  // A plug-in object's branch of Type at Path with the items Walk gives its sink: written
+  // straight into a streamed store's text, else added to the kept tree.
+  template <typename TWalk>
+  void SaveObject(const QString& Path, TRepositoryType Type, const TWalk& Walk);
   // A branch added at Path as AddItem adds it, raising on failure; its child list (null in a
   // streamed store).
   TRepositoryList* AddBranchList(const QString& Path, TRepositoryType Type);

@@ -5,11 +5,15 @@
 #include "editor/RepositoryError.h"
 #include "editor/Repository.h"
 #include "editor/RepositoryStream.h"
+#include "editor/XMLMaker.h"
 
 #include "Interface/MorvikInterface.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -29,41 +33,223 @@ QString Sub(const QString& Path, const QString& Key) { return Sub(Path, QStringV
 
 QString Sub(const QString& Path, const char* Key) { return Sub(Path, QLatin1StringView(Key)); }
 
-// The path of a branch entered: Path lengthened by "." and Key while the object lives.
-class TSubPath {
-public:
-  template <typename TKey>
-  TSubPath(QString& Path, TKey Key) : FPath(Path), FLength(Path.size()) {
-    Path.append(QLatin1Char('.'));
-    Path.append(Key);
-  }
-  TSubPath(QString& Path, int Number) : FPath(Path), FLength(Path.size()) {
-    char digits[16];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, Number);
-    Path.append(QLatin1Char('.'));
-    Path.append(QLatin1StringView(digits, end - digits));
-  }
-  ~TSubPath() { FPath.truncate(FLength); }
-  TSubPath(const TSubPath&) = delete;
-  TSubPath& operator=(const TSubPath&) = delete;
-
-private:
-  QString& FPath;
-  qsizetype FLength;
-};
-
-// A public saver's path as the buffer of the savers behind it.
-QString PathBuffer(const QString& Path) {
-  QString path;
-  path.reserve(Path.size() + 64);
-  path.append(Path);
-  return path;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Savers
+//
+// One walk gives every object's items in the order of the file, into either of two sinks: the
+// kept tree, item by item through the store's own writes, or a streamed store's text, written
+// straight from the plug-in's values. A sink names each branch it enters (by a fixed key, a
+// number, or a name the plug-in gives), each leaf, and leaves each branch again.
+
+namespace {
+
+// The text of a streamed store: every item written as it comes. Keys a plug-in gives are
+// written only when the kept tree would hold them under exactly that name and the text needs
+// no escaping: printable ASCII without a dot or a markup character, once in their branch. Any
+// other refuses the stream (ERepositoryStreamOrder), for the writer to turn to the kept tree,
+// which gives such keys their own results.
+class TXMLSink {
+public:
+  explicit TXMLSink(TXMLMaker& Maker) : FMaker(Maker) {}
+
+  void Open(TRepositoryType Type, QLatin1StringView Key) {
+    FMaker.OpenNamedElement(TRepositoryItem::ElementLatin1(Type), Key);
+    ++FDepth;
+  }
+  void Open(TRepositoryType Type, int Number) { Open(Type, NumberKey(Number)); }
+  void OpenPlugin(TRepositoryType Type, const char* Name) { Open(Type, PluginKey(Name)); }
+  void Close(TRepositoryType Type) {
+    FMaker.CloseElement(TRepositoryItem::ElementLatin1(Type));
+    if (FDepth < FKeys.size()) FKeys[FDepth].clear();
+    --FDepth;
+  }
+
+  void Leaf(TRepositoryType Type, QLatin1StringView Key, const char* Utf8) {
+    FMaker.NamedLeaf(TRepositoryItem::ElementLatin1(Type), Key, QUtf8StringView(Utf8 != nullptr ? Utf8 : ""),
+                     Type == rtMemo);
+  }
+  void Leaf(TRepositoryType Type, QLatin1StringView Key, int Value) {
+    char digits[16];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, Value);
+    FMaker.NamedLeaf(TRepositoryItem::ElementLatin1(Type), Key, QLatin1StringView(digits, end - digits));
+  }
+  void Leaf(TRepositoryType Type, QLatin1StringView Key, bool Value) {
+    FMaker.NamedLeaf(TRepositoryItem::ElementLatin1(Type), Key,
+                     Value ? QLatin1StringView("true") : QLatin1StringView("false"));
+  }
+  void PluginLeaf(TRepositoryType Type, const char* Name, const char* Utf8) {
+    Leaf(Type, PluginKey(Name), Utf8);
+  }
+
+private:
+  // A key the plug-in gives, checked against the keys given before in the same branch.
+  QLatin1StringView PluginKey(const char* Name) {
+    const char* const key = Name != nullptr ? Name : "";
+    std::size_t n = 0;
+    bool plain = true;
+    for (; key[n] != 0; ++n) {
+      const auto c = static_cast<unsigned char>(key[n]);
+      plain &= c >= 0x20 && c < 0x7F && c != '.' && c != '"' && c != '&' && c != '\'' && c != '<' && c != '>';
+    }
+    const std::string_view text(key, n);
+    if (!plain || n == 0) throw ERepositoryStreamOrder();
+    if (FKeys.size() <= FDepth) FKeys.resize(FDepth + 1);
+    std::vector<std::string_view>& given = FKeys[FDepth];
+    for (const std::string_view g : given)
+      if (g == text) throw ERepositoryStreamOrder();
+    given.push_back(text);
+    return QLatin1StringView(key, static_cast<qsizetype>(n));
+  }
+  QLatin1StringView NumberKey(int Number) {
+    const auto [end, ec] = std::to_chars(FDigits, FDigits + sizeof FDigits, Number);
+    return QLatin1StringView(FDigits, end - FDigits);
+  }
+
+  TXMLMaker& FMaker;
+  char FDigits[16];
+  // The depth below the object's own branch, and the plug-in's keys given at each depth.
+  std::size_t FDepth = 0;
+  std::vector<std::vector<std::string_view>> FKeys;
+};
+
+template <typename TSink>
+void ParamObjectItems(TSink& Sink, const Morvik::TParamObject* Object) {
+  Sink.Leaf(rtMemo, QLatin1StringView("Note"), Object->GetComment());
+  // Each list gets its items before the next one starts, in the order of the file.
+  Sink.Open(rtList, QLatin1StringView("Scalar"));
+  for (int i = 0; i < Object->GetParamCount(); ++i) {
+    const Morvik::TParamInfo* info = Object->GetParam(i);
+    Sink.PluginLeaf(info->GetType() == Morvik::ptMemo ? rtMemo : rtString, info->GetName(),
+                    Object->GetParamValue(i));
+  }
+  Sink.Close(rtList);
+  Sink.Open(rtList, QLatin1StringView("Vector"));
+  for (int j = 0; j < Object->GetListParamCount(); ++j) {
+    Sink.OpenPlugin(rtListParam, Object->GetListParamInfo(j)->GetName());
+    const Morvik::TListParam* items = Object->GetListParam(j);
+    for (int k = 0; k < items->GetItemsCount(); ++k) {
+      Sink.Open(rtParamObject, k);
+      ParamObjectItems(Sink, items->GetItem(k));
+      Sink.Close(rtParamObject);
+    }
+    Sink.Close(rtListParam);
+  }
+  Sink.Close(rtList);
+}
+
+// A named plug-in object's name and parameters.
+template <typename TSink>
+void NamedObjectItems(TSink& Sink, const char* Name, const Morvik::TParamObject* Object) {
+  Sink.Leaf(rtString, QLatin1StringView("Name"), Name);
+  Sink.Open(rtParamObject, QLatin1StringView("ParamObject"));
+  ParamObjectItems(Sink, Object);
+  Sink.Close(rtParamObject);
+}
+
+// A column is read back through its data type: one without cannot be stored.
+void RequireDataType(const Morvik::TColumn* Column) {
+  if (Column->GetDataType() == nullptr)
+    RaiseRepositoryError(reUnknownDataType,
+                         QStringLiteral("Sloupec \"%1\" nemá datový typ.").arg(Text(Column->GetName())));
+}
+
+template <typename TSink>
+void ColumnItems(TSink& Sink, const Morvik::TColumn* Column) {
+  NamedObjectItems(Sink, Column->GetName(), Column);
+  Sink.Leaf(rtBoolean, QLatin1StringView("Primary"), Column->GetKey());
+  Sink.Open(rtDataType, QLatin1StringView("DataType"));
+  NamedObjectItems(Sink, Column->GetDataType()->GetName(), Column->GetDataType());
+  Sink.Close(rtDataType);
+}
+
+template <typename TSink>
+void TableItems(TSink& Sink, const Morvik::TTable* Table) {
+  NamedObjectItems(Sink, Table->GetName(), Table);
+  Sink.Leaf(rtInteger, QLatin1StringView("CountOfColumns"), Table->GetColumnCount());
+  for (int i = 0; i < Table->GetColumnCount(); ++i) {
+    RequireDataType(Table->GetColumn(i));
+    Sink.Open(rtColumn, i);
+    ColumnItems(Sink, Table->GetColumn(i));
+    Sink.Close(rtColumn);
+  }
+}
+
+// Pairs are stored by their columns' names; a pair that lacks a column is refused before
+// anything of the reference is written.
+void RequirePairColumns(const Morvik::TReference* Reference) {
+  for (int i = 0; i < Reference->GetPairCount(); ++i)
+    if (Reference->GetPairColumn(0, i) == nullptr || Reference->GetPairColumn(1, i) == nullptr)
+      RaiseRepositoryError(
+          reUnknownColumn,
+          QStringLiteral("Reference \"%1\" má dvojici bez sloupce.").arg(Text(Reference->GetName())));
+}
+
+template <typename TSink>
+void ReferenceItems(TSink& Sink, const Morvik::TReference* Reference) {
+  NamedObjectItems(Sink, Reference->GetName(), Reference);
+  Sink.Leaf(rtInteger, QLatin1StringView("CountOfPair"), Reference->GetPairCount());
+  for (int i = 0; i < Reference->GetPairCount(); ++i) {
+    char key[24];
+    for (const int side : {0, 1}) {
+      const char* prefix = side == 0 ? "Parent_" : "Child_";
+      const auto [end, ec] =
+          std::to_chars(std::copy_n(prefix, std::strlen(prefix), key), key + sizeof key, i);
+      Sink.Leaf(rtString, QLatin1StringView(key, end - key), Reference->GetPairColumn(side, i)->GetName());
+    }
+  }
+}
+
+} // namespace
+
+// The items of the kept tree: Path is one buffer for every path of the object, lengthened by
+// the key of each branch entered and shortened again when it is left.
+class TRepository::TTreeSink {
+public:
+  TTreeSink(TRepository& Store, QString& Path) : FStore(Store), FPath(Path) {}
+
+  void Open(TRepositoryType Type, QLatin1StringView Key) { Enter(Type, Key); }
+  void Open(TRepositoryType Type, int Number) {
+    char digits[16];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, Number);
+    Enter(Type, QLatin1StringView(digits, end - digits));
+  }
+  void OpenPlugin(TRepositoryType Type, const char* Name) { Enter(Type, FStore.PluginName(Name)); }
+  void Close(TRepositoryType) {
+    FPath.truncate(FOpened.back().Length);
+    FOpened.pop_back();
+  }
+  // The object's own branch, at the path given.
+  void OpenRoot(TRepositoryType Type) {
+    FOpened.push_back({FStore.AddBranchList(FPath, Type), FPath.size()});
+  }
+
+  void Leaf(TRepositoryType Type, QLatin1StringView Key, const char* Utf8) { Leaf(Type, Key, Text(Utf8)); }
+  void Leaf(TRepositoryType Type, QLatin1StringView Key, TRepositoryValue Value) {
+    FStore.AddChild(FOpened.back().List, FPath, QString(Key), Type, std::move(Value));
+  }
+  void PluginLeaf(TRepositoryType Type, const char* Name, const char* Utf8) {
+    FStore.AddChild(FOpened.back().List, FPath, FStore.PluginName(Name), Type, Text(Utf8));
+  }
+
+private:
+  template <typename TKey>
+  void Enter(TRepositoryType Type, TKey Key) {
+    const qsizetype length = FPath.size();
+    FPath.append(QLatin1Char('.'));
+    FPath.append(Key);
+    FOpened.push_back({FStore.AddBranchList(FPath, Type), length});
+  }
+
+  struct TOpened {
+    TRepositoryList* List;
+    qsizetype Length; // of the path before the branch was entered
+  };
+  TRepository& FStore;
+  QString& FPath;
+  std::vector<TOpened> FOpened;
+};
 
 TRepositoryList* TRepository::AddBranchList(const QString& Path, TRepositoryType Type) {
   TRepositoryItem* item = nullptr;
@@ -73,10 +259,6 @@ TRepositoryList* TRepository::AddBranchList(const QString& Path, TRepositoryType
 
 void TRepository::AddChild(TRepositoryList* List, const QString& ListPath, const QString& Name,
                            TRepositoryType Type, TRepositoryValue Value) {
-  if (FStream) {
-    RaiseOnError(FStream->AddChild(ListPath, Name, Type, std::move(Value)));
-    return;
-  }
   if (Name.contains(QLatin1Char('.'))) {
     // Such a name reads as a path through other branches.
     RaiseOnError(AddItem(Sub(ListPath, Name), Type, std::move(Value)));
@@ -94,110 +276,48 @@ const QString& TRepository::PluginName(const char* Name) {
   return *it;
 }
 
+template <typename TWalk>
+void TRepository::SaveObject(const QString& Path, TRepositoryType Type, const TWalk& Walk) {
+  if (FStream) {
+    if (Path.isEmpty()) RaiseOnError(rrWrongParameters);
+    RaiseOnError(FStream->AddWhole(Path, Type, [&](TXMLMaker& Maker) {
+      TXMLSink sink(Maker);
+      Walk(sink);
+    }));
+    return;
+  }
+  QString path;
+  path.reserve(Path.size() + 64);
+  path.append(Path);
+  TTreeSink sink(*this, path);
+  sink.OpenRoot(Type);
+  Walk(sink);
+}
+
 void TRepository::SaveParamObject(const QString& Path, const Morvik::TParamObject* Object) {
-  QString path = PathBuffer(Path);
-  SaveParamObjectAt(path, Object);
+  SaveObject(Path, rtParamObject, [&](auto& Sink) { ParamObjectItems(Sink, Object); });
 }
 
 void TRepository::SaveDataType(const QString& Path, const Morvik::TDataType* DataType) {
-  QString path = PathBuffer(Path);
-  SaveNamedObject(path, rtDataType, DataType->GetName(), DataType);
+  SaveObject(Path, rtDataType, [&](auto& Sink) { NamedObjectItems(Sink, DataType->GetName(), DataType); });
 }
 
 void TRepository::SaveColumn(const QString& Path, const Morvik::TColumn* Column) {
-  QString path = PathBuffer(Path);
-  SaveColumnAt(path, Column);
+  RequireDataType(Column);
+  SaveObject(Path, rtColumn, [&](auto& Sink) { ColumnItems(Sink, Column); });
 }
 
 void TRepository::SaveTable(const QString& Path, const Morvik::TTable* Table) {
-  QString path = PathBuffer(Path);
-  SaveTableAt(path, Table);
+  SaveObject(Path, rtTable, [&](auto& Sink) { TableItems(Sink, Table); });
 }
 
 void TRepository::SaveReference(const QString& Path, const Morvik::TReference* Reference) {
-  QString path = PathBuffer(Path);
-  SaveReferenceAt(path, Reference);
+  RequirePairColumns(Reference);
+  SaveObject(Path, rtReference, [&](auto& Sink) { ReferenceItems(Sink, Reference); });
 }
 
 void TRepository::SaveModel(const QString& Path, const Morvik::TModel* Model) {
-  QString path = PathBuffer(Path);
-  SaveNamedObject(path, rtModel, Model->GetName(), Model);
-}
-
-void TRepository::SaveParamObjectAt(QString& Path, const Morvik::TParamObject* Object) {
-  static const QString note = QStringLiteral("Note");
-  TRepositoryList* branch = AddBranchList(Path, rtParamObject);
-  AddChild(branch, Path, note, rtMemo, Text(Object->GetComment()));
-  // Each list gets its items before the next one starts, in the order of the file.
-  {
-    const TSubPath scalarPath(Path, QLatin1StringView("Scalar"));
-    TRepositoryList* scalars = AddBranchList(Path, rtList);
-    for (int i = 0; i < Object->GetParamCount(); ++i) {
-      const Morvik::TParamInfo* info = Object->GetParam(i);
-      AddChild(scalars, Path, PluginName(info->GetName()),
-               info->GetType() == Morvik::ptMemo ? rtMemo : rtString, Text(Object->GetParamValue(i)));
-    }
-  }
-  const TSubPath vectorPath(Path, QLatin1StringView("Vector"));
-  AddBranchList(Path, rtList);
-  for (int j = 0; j < Object->GetListParamCount(); ++j) {
-    const TSubPath listPath(Path, PluginName(Object->GetListParamInfo(j)->GetName()));
-    AddBranch(Path, rtListParam);
-    const Morvik::TListParam* items = Object->GetListParam(j);
-    for (int k = 0; k < items->GetItemsCount(); ++k) {
-      const TSubPath itemPath(Path, k);
-      SaveParamObjectAt(Path, items->GetItem(k));
-    }
-  }
-}
-
-TRepositoryList* TRepository::SaveNamedObject(QString& Path, TRepositoryType Type, const char* Name,
-                                              const Morvik::TParamObject* Object) {
-  static const QString name = QStringLiteral("Name");
-  TRepositoryList* branch = AddBranchList(Path, Type);
-  AddChild(branch, Path, name, rtString, Text(Name));
-  const TSubPath objectPath(Path, QLatin1StringView("ParamObject"));
-  SaveParamObjectAt(Path, Object);
-  return branch;
-}
-
-void TRepository::SaveColumnAt(QString& Path, const Morvik::TColumn* Column) {
-  // A column is read back through its data type: one without cannot be stored.
-  if (Column->GetDataType() == nullptr)
-    RaiseRepositoryError(reUnknownDataType,
-                         QStringLiteral("Sloupec \"%1\" nemá datový typ.").arg(Text(Column->GetName())));
-  static const QString primary = QStringLiteral("Primary");
-  TRepositoryList* branch = SaveNamedObject(Path, rtColumn, Column->GetName(), Column);
-  AddChild(branch, Path, primary, rtBoolean, Column->GetKey());
-  const TSubPath dataTypePath(Path, QLatin1StringView("DataType"));
-  SaveNamedObject(Path, rtDataType, Column->GetDataType()->GetName(), Column->GetDataType());
-}
-
-void TRepository::SaveTableAt(QString& Path, const Morvik::TTable* Table) {
-  static const QString count = QStringLiteral("CountOfColumns");
-  TRepositoryList* branch = SaveNamedObject(Path, rtTable, Table->GetName(), Table);
-  AddChild(branch, Path, count, rtInteger, Table->GetColumnCount());
-  for (int i = 0; i < Table->GetColumnCount(); ++i) {
-    const TSubPath columnPath(Path, i);
-    SaveColumnAt(Path, Table->GetColumn(i));
-  }
-}
-
-void TRepository::SaveReferenceAt(QString& Path, const Morvik::TReference* Reference) {
-  // Pairs are stored by their columns' names; a pair that lacks a column is refused before
-  // anything of the reference is written.
-  for (int i = 0; i < Reference->GetPairCount(); ++i)
-    if (Reference->GetPairColumn(0, i) == nullptr || Reference->GetPairColumn(1, i) == nullptr)
-      RaiseRepositoryError(
-          reUnknownColumn,
-          QStringLiteral("Reference \"%1\" má dvojici bez sloupce.").arg(Text(Reference->GetName())));
-  SaveNamedObject(Path, rtReference, Reference->GetName(), Reference);
-  WriteInteger(Sub(Path, "CountOfPair"), Reference->GetPairCount());
-  for (int i = 0; i < Reference->GetPairCount(); ++i) {
-    const QString n = QString::number(i);
-    WriteString(Sub(Path, QStringLiteral("Parent_") + n), Text(Reference->GetPairColumn(0, i)->GetName()));
-    WriteString(Sub(Path, QStringLiteral("Child_") + n), Text(Reference->GetPairColumn(1, i)->GetName()));
-  }
+  SaveObject(Path, rtModel, [&](auto& Sink) { NamedObjectItems(Sink, Model->GetName(), Model); });
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -87,23 +87,29 @@ std::size_t TRepositoryStream::LevelOf(std::u16string_view ParentPath) const {
   throw ERepositoryStreamOrder();
 }
 
-int TRepositoryStream::Add(QStringView Path, TRepositoryType Type, const TRepositoryValue& Value) {
-  const std::u16string_view path = View(Path);
-  const std::size_t dot = path.rfind(u'.');
-  if (dot == std::u16string_view::npos) return AddAt(0, path, Type, Value);
-  return AddAt(LevelOf(path.substr(0, dot)), path.substr(dot + 1), Type, Value);
+std::size_t TRepositoryStream::ParentLevel(std::u16string_view& Path) const {
+  const std::size_t dot = Path.rfind(u'.');
+  if (dot == std::u16string_view::npos) return 0;
+  const std::size_t level = LevelOf(Path.substr(0, dot));
+  Path.remove_prefix(dot + 1);
+  return level;
 }
 
-int TRepositoryStream::AddChild(QStringView ListPath, QStringView Name, TRepositoryType Type,
-                                const TRepositoryValue& Value) {
-  // Such a name reads as a path through other branches.
-  if (View(Name).find(u'.') != std::u16string_view::npos) {
-    QString path = ListPath.toString();
-    path += QLatin1Char('.');
-    path += Name;
-    return Add(path, Type, Value);
-  }
-  return AddAt(LevelOf(View(ListPath)), View(Name), Type, Value);
+int TRepositoryStream::Add(QStringView Path, TRepositoryType Type, const TRepositoryValue& Value) {
+  std::u16string_view name = View(Path);
+  const std::size_t level = ParentLevel(name);
+  return AddAt(level, name, Type, Value);
+}
+
+int TRepositoryStream::AddWhole(QStringView Path, TRepositoryType Type,
+                                const std::function<void(TXMLMaker&)>& Items) {
+  std::u16string_view name = View(Path);
+  const std::size_t level = ParentLevel(name);
+  const int result = AddAt(level, name, Type, {});
+  if (result != rrOk) return result;
+  Items(*FMaker);
+  CloseAbove(level);
+  return rrOk;
 }
 
 int TRepositoryStream::AddAt(std::size_t Level, std::u16string_view Name, TRepositoryType Type,

@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -32,8 +33,10 @@ public:
 
   // Path and Value are checked by the caller (AddItem's result 1).
   int Add(QStringView Path, TRepositoryType Type, const TRepositoryValue& Value);
-  // An item named Name in the branch at ListPath.
-  int AddChild(QStringView ListPath, QStringView Name, TRepositoryType Type, const TRepositoryValue& Value);
+  // A branch at Path written whole at once: its start, what Items writes into the maker (its
+  // items, each branch among them closed again), its end. It gives Add's result for the
+  // branch, writing nothing but on rrOk; a later write into the branch is refused.
+  int AddWhole(QStringView Path, TRepositoryType Type, const std::function<void(TXMLMaker&)>& Items);
   // Closes every open branch and the root, once; the maker holding the text.
   TXMLMaker& Finish();
   // The file the text goes to; empty when it is held whole.
@@ -63,6 +66,9 @@ private:
   };
   // The open branch (not the root) of that path, or a raise.
   std::size_t LevelOf(std::u16string_view ParentPath) const;
+  // The open branch an item at Path goes to (the root for a name without a dot), or a raise;
+  // Path is left as the item's name.
+  std::size_t ParentLevel(std::u16string_view& Path) const;
   int AddAt(std::size_t Level, std::u16string_view Name, TRepositoryType Type, const TRepositoryValue& Value);
   void CloseAbove(std::size_t Level);
 

@@ -65,6 +65,22 @@ char* PutText(char* Out, QLatin1StringView Text) {
   return Out + Text.size();
 }
 
+// The room PutTabs needs for Depth tabs.
+std::size_t TabRoom(int Depth) { return std::max<std::size_t>(static_cast<std::size_t>(Depth), 16); }
+
+// Depth tabs at Out, which has TabRoom(Depth) bytes of room; the end. The usual depths take
+// one fixed-size copy.
+char* PutTabs(char* Out, int Depth) {
+  static constexpr char Tabs[16] = {'\t', '\t', '\t', '\t', '\t', '\t', '\t', '\t',
+                                    '\t', '\t', '\t', '\t', '\t', '\t', '\t', '\t'};
+  const auto n = static_cast<std::size_t>(Depth);
+  if (n <= sizeof Tabs)
+    std::memcpy(Out, Tabs, sizeof Tabs);
+  else
+    std::memset(Out, '\t', n);
+  return Out + n;
+}
+
 // ' Name="' at Out; the end.
 char* PutAttributeStart(char* Out, QLatin1StringView Name) {
   *Out++ = ' ';
@@ -135,38 +151,45 @@ namespace {
 // The most bytes one character of a text escapes to: "&#xFFFF;" for a character of the basic
 // plane without a byte (a pair of surrogates gives at most ten bytes for two).
 constexpr std::size_t MaxEscapedBytes = 8;
+// The most bytes an ASCII character escapes to: "&quot;" or a reference "&#x1F;".
+constexpr std::size_t MaxEscapedAsciiBytes = 6;
 
 // Escapes Text for an attribute value into Windows-1250 bytes at Out, which has room for
 // MaxEscapedBytes per character, in one pass: the five markup characters become their
 // entities, control characters and characters without a byte become numeric character
 // references; in a memo the seven layout controls become their text codes. Returns the end.
+// One character below 0x80 escaped at Out, as EscapeInto escapes it; the end.
+char* EscapeAscii(char* Out, char16_t c, bool Memo) {
+  if (IsPlainAscii(c)) {
+    *Out++ = static_cast<char>(c);
+    return Out;
+  }
+  switch (c) {
+    case '"': return Put(Out, "&quot;");
+    case '&': return Put(Out, "&amp;");
+    case '\'': return Put(Out, "&apos;");
+    case '<': return Put(Out, "&lt;");
+    case '>': return Put(Out, "&gt;");
+    default: break;
+  }
+  if (Memo && IsMemoControl(c)) {
+    static const char Hex[] = "0123456789ABCDEF";
+    *Out++ = '#';
+    *Out++ = 'x';
+    *Out++ = Hex[(c >> 4) & 0xF];
+    *Out++ = Hex[c & 0xF];
+    return Out;
+  }
+  return PutReference(Out, c);
+}
+
 char* EscapeInto(char* Out, QStringView Text, bool Memo) {
   const char16_t* p = Text.utf16();
   const char16_t* const end = p + Text.size();
   while (p != end) {
     const char16_t c = *p++;
-    if (IsPlainAscii(c)) {
-      *Out++ = static_cast<char>(c);
-      continue;
-    }
-    switch (c) {
-      case '"': Out = Put(Out, "&quot;"); continue;
-      case '&': Out = Put(Out, "&amp;"); continue;
-      case '\'': Out = Put(Out, "&apos;"); continue;
-      case '<': Out = Put(Out, "&lt;"); continue;
-      case '>': Out = Put(Out, "&gt;"); continue;
-      default: break;
-    }
-    if (c < 0x20) {
-      if (Memo && IsMemoControl(c)) {
-        static const char Hex[] = "0123456789ABCDEF";
-        *Out++ = '#';
-        *Out++ = 'x';
-        *Out++ = Hex[(c >> 4) & 0xF];
-        *Out++ = Hex[c & 0xF];
-      } else {
-        Out = PutReference(Out, c);
-      }
+    if (c < 0x80) {
+      Out = EscapeAscii(Out, c, Memo);
       continue;
     }
     char32_t codePoint = c;
@@ -227,7 +250,7 @@ void TXMLMaker::Append(QStringView Text) {
 }
 
 void TXMLMaker::Indent() {
-  std::memset(Room(static_cast<std::size_t>(FDepth)), '\t', static_cast<std::size_t>(FDepth));
+  PutTabs(Room(TabRoom(FDepth)), FDepth);
   FSize += static_cast<std::size_t>(FDepth);
 }
 
@@ -275,10 +298,8 @@ void TXMLMaker::CloseElement(QStringView Name) {
 
 void TXMLMaker::CloseElement(QLatin1StringView Name) {
   --FDepth;
-  const auto depth = static_cast<std::size_t>(FDepth);
-  char* const at = Room(depth + 5 + static_cast<std::size_t>(Name.size()));
-  std::memset(at, '\t', depth);
-  char* out = PutText(Put(at + depth, "</"), Name);
+  char* const at = Room(TabRoom(FDepth) + 5 + static_cast<std::size_t>(Name.size()));
+  char* out = PutText(Put(PutTabs(at, FDepth), "</"), Name);
   FSize += static_cast<std::size_t>(Put(out, ">\r\n") - at);
   Flush();
 }
@@ -315,11 +336,60 @@ void TXMLMaker::PCDATA(QStringView Text) {
 }
 
 void TXMLMaker::BeginTag(QLatin1StringView Name) {
-  const auto depth = static_cast<std::size_t>(FDepth);
-  char* const at = Room(depth + 1 + static_cast<std::size_t>(Name.size()));
-  std::memset(at, '\t', depth);
-  at[depth] = '<';
-  FSize += static_cast<std::size_t>(PutText(at + depth + 1, Name) - at);
+  char* const at = Room(TabRoom(FDepth) + 1 + static_cast<std::size_t>(Name.size()));
+  char* out = PutTabs(at, FDepth);
+  *out++ = '<';
+  FSize += static_cast<std::size_t>(PutText(out, Name) - at);
+}
+
+char* TXMLMaker::PutNamedStart(QLatin1StringView Element, QLatin1StringView Key, std::size_t Extra) {
+  char* out = PutTabs(
+      Room(TabRoom(FDepth) + 9 + static_cast<std::size_t>(Element.size() + Key.size()) + Extra), FDepth);
+  *out++ = '<';
+  out = Put(PutText(out, Element), " name=\"");
+  out = PutText(out, Key);
+  *out++ = '"';
+  return out;
+}
+
+void TXMLMaker::OpenNamedElement(QLatin1StringView Element, QLatin1StringView Key) {
+  char* const out = Put(PutNamedStart(Element, Key, 3), ">\r\n");
+  FSize = static_cast<std::size_t>(out - FBody.data());
+  ++FDepth;
+  Flush();
+}
+
+void TXMLMaker::NamedLeaf(QLatin1StringView Element, QLatin1StringView Key, QUtf8StringView Value,
+                          bool Memo) {
+  char* out =
+      Put(PutNamedStart(Element, Key, 13 + static_cast<std::size_t>(Value.size()) * MaxEscapedAsciiBytes),
+          " value=\"");
+  for (const char b : Value) {
+    const auto c = static_cast<unsigned char>(b);
+    if (IsPlainAscii(c)) {
+      *out++ = b;
+    } else if (c < 0x80) {
+      out = EscapeAscii(out, c, Memo);
+    } else {
+      // Written from its UTF-16 form, over what was put so far.
+      BeginTag(Element);
+      AddAttribute(QLatin1StringView("name"), Key);
+      AddEscapedAttribute(QLatin1StringView("value"), QString::fromUtf8(Value), Memo);
+      EndEmptyTag();
+      return;
+    }
+  }
+  FSize = static_cast<std::size_t>(Put(out, "\"/>\r\n") - FBody.data());
+  Flush();
+}
+
+void TXMLMaker::NamedLeaf(QLatin1StringView Element, QLatin1StringView Key, QLatin1StringView Value) {
+  char* const out =
+      Put(PutText(Put(PutNamedStart(Element, Key, 13 + static_cast<std::size_t>(Value.size())), " value=\""),
+                  Value),
+          "\"/>\r\n");
+  FSize = static_cast<std::size_t>(out - FBody.data());
+  Flush();
 }
 
 void TXMLMaker::AddAttribute(QLatin1StringView Name, QStringView Text) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QUtf8StringView>
 #include <QVariant>
 #include <cstring>
 #include <memory>
@@ -63,6 +64,13 @@ public:
   // StandardizeString or StandardizeMemo does), and EndOpenTag or EndEmptyTag finishes it as
   // OpenElement or EmptyElement would.
   void BeginTag(QLatin1StringView Name);
+  // The forms of the store's items, each in one step, Key written as it is: a start line
+  // with the one attribute ' name="Key"' (as BeginTag, AddAttribute and EndOpenTag), and a
+  // leaf line with a value attribute besides (escaped as AddAttribute or AddMemoAttribute
+  // escapes a UTF-8 text, or written as it is).
+  void OpenNamedElement(QLatin1StringView Element, QLatin1StringView Key);
+  void NamedLeaf(QLatin1StringView Element, QLatin1StringView Key, QUtf8StringView Value, bool Memo);
+  void NamedLeaf(QLatin1StringView Element, QLatin1StringView Key, QLatin1StringView Value);
   void AddAttribute(QLatin1StringView Name, QStringView Text);
   void AddMemoAttribute(QLatin1StringView Name, QStringView Text);
   void AddAttribute(QLatin1StringView Name, int Value);
@@ -113,6 +121,8 @@ private:
   }
   // ' Name="Text"' with Text escaped, as a memo when Memo.
   void AddEscapedAttribute(QLatin1StringView Name, QStringView Text, bool Memo);
+  // Tabs, '<', Element and ' name="Key"' into room for them and Extra bytes more; the end.
+  char* PutNamedStart(QLatin1StringView Element, QLatin1StringView Key, std::size_t Extra);
   // An indented start tag with its attributes, ended by Close (">" or "/>") and CRLF.
   void StartTag(QStringView Name, const TAttributes& Attributes, QLatin1StringView Close);
   // An end tag and CRLF, at the current position of the line.

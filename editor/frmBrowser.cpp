@@ -14,7 +14,9 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
@@ -44,7 +46,39 @@ private:
 
 const QString ProjectInfoCaption = QStringLiteral("Informace o projektu");
 
+// A group whose removed nodes are at least this share of it (one in so many) is taken out
+// whole and its other nodes put back: taking a node out by its row costs about as much as
+// taking out and putting back this many.
+constexpr qsizetype TogetherShare = 16;
+
 } // namespace
+
+// A node of the tree. Its element is kept in the node rather than in the item's data, so
+// that a removed node lets go of it without telling the view.
+class TfrmBrowser::TNode : public QTreeWidgetItem {
+public:
+  static constexpr int NodeType = QTreeWidgetItem::UserType + 1;
+
+  TNode(const QString& Text, TMorvikGraphic* Element)
+      : QTreeWidgetItem(QStringList{Text}, NodeType), FElement(Element) {}
+
+  QVariant data(int Column, int Role) const override {
+    if (Column == 0 && Role == ElementRole) return QVariant::fromValue(reinterpret_cast<quintptr>(FElement));
+    return QTreeWidgetItem::data(Column, Role);
+  }
+  // The element goes; the node waits to be taken out.
+  void Release() {
+    FElement = nullptr;
+    FRemoved = true;
+  }
+  static bool IsRemoved(const QTreeWidgetItem* Item) {
+    return Item && Item->type() == NodeType && static_cast<const TNode*>(Item)->FRemoved;
+  }
+
+private:
+  TMorvikGraphic* FElement;
+  bool FRemoved = false;
+};
 
 TfrmBrowser::TfrmBrowser(TBrowserHost* Host, QWidget* Parent)
     : TfrmAbstract(Parent), FHost(Host), FOwnerWindow(Parent) {
@@ -88,9 +122,8 @@ TfrmBrowser::TfrmBrowser(TBrowserHost* Host, QWidget* Parent)
 
 QTreeWidgetItem* TfrmBrowser::AddNode(QTreeWidgetItem* Parent, TImage Image, const QString& Text,
                                       TMorvikGraphic* Element) {
-  auto* node = new QTreeWidgetItem(QStringList{Text});
+  auto* node = new TNode(Text, Element);
   node->setIcon(0, imlBrowser[static_cast<size_t>(Image)]);
-  node->setData(0, ElementRole, QVariant::fromValue(reinterpret_cast<quintptr>(Element)));
   TNodeRef ref{node, -1, -1};
   if (Parent) {
     ref.Group = tvComponents->indexOfTopLevelItem(Parent);
@@ -112,13 +145,94 @@ void TfrmBrowser::RemoveNode(const ui::TComponent* Element) {
     delete tvComponents->takeTopLevelItem(tvComponents->indexOfTopLevelItem(ref.Node));
     return;
   }
-  TNodeRows& rows = FRows[static_cast<size_t>(ref.Group)];
-  QTreeWidgetItem* group = GroupNode(static_cast<TGroup>(ref.Group));
-  int row = rows.Row(ref.Number);
-  if (group->child(row) != ref.Node) row = group->indexOfChild(ref.Node);
-  rows.Remove(ref.Number);
-  // Taken out by its row, the node is not searched for among its siblings.
-  delete group->takeChild(row);
+  ref.Node->Release();
+  FRemoved[static_cast<size_t>(ref.Group)].push_back({ref.Node, ref.Number, -1});
+  if (FRemovalRuns == 0) TakeOutRemoved(static_cast<TGroup>(ref.Group));
+}
+
+void TfrmBrowser::EndRemovals() {
+  if (FRemovalRuns == 0 || --FRemovalRuns > 0) return;
+  for (size_t group = 0; group < FRemoved.size(); ++group) TakeOutRemoved(static_cast<TGroup>(group));
+}
+
+void TfrmBrowser::TakeOutRemoved(TGroup Group) {
+  std::vector<TRemovedNode>& removed = FRemoved[static_cast<size_t>(Group)];
+  if (removed.empty()) return;
+  const TNodeRows& rows = FRows[static_cast<size_t>(Group)];
+  for (TRemovedNode& node : removed) node.Row = rows.Row(node.Number);
+  std::sort(removed.begin(), removed.end(),
+            [](const TRemovedNode& A, const TRemovedNode& B) { return A.Row > B.Row; });
+  // Taken out from the last up, each node moves the staying nodes after it.
+  const qsizetype count = GroupNode(Group)->childCount();
+  qsizetype moved = 0;
+  for (size_t i = 0; i < removed.size(); ++i) moved += count - 1 - removed[i].Row - static_cast<qsizetype>(i);
+  if (moved > count || static_cast<qsizetype>(removed.size()) * TogetherShare >= count)
+    TakeOutTogether(Group);
+  else
+    TakeOutOneByOne(Group, removed);
+  removed.clear();
+}
+
+void TfrmBrowser::TakeOutOneByOne(TGroup Group, const std::vector<TRemovedNode>& Removed) {
+  TNodeRows& rows = FRows[static_cast<size_t>(Group)];
+  QTreeWidgetItem* group = GroupNode(Group);
+  for (const TRemovedNode& node : Removed) {
+    int row = node.Row;
+    if (group->child(row) != node.Node) row = group->indexOfChild(node.Node);
+    rows.Remove(node.Number);
+    // Taken out by its row, the node is not searched for among its siblings.
+    delete group->takeChild(row);
+  }
+}
+
+void TfrmBrowser::TakeOutTogether(TGroup Group) {
+  QTreeWidgetItem* group = GroupNode(Group);
+  QItemSelectionModel* selection = tvComponents->selectionModel();
+  QTreeWidgetItem* current = tvComponents->currentItem();
+  const bool currentHere = current && current->parent() == group;
+  QList<QTreeWidgetItem*> selected;
+  for (QTreeWidgetItem* node : tvComponents->selectedItems())
+    if (node->parent() == group && !TNode::IsRemoved(node)) selected.push_back(node);
+  // The node that becomes current when the current one goes.
+  QTreeWidgetItem* successor = nullptr;
+  {
+    // While the group is out, the view hears nothing of its current node and selection; what
+    // stays is put back as it was.
+    const QSignalBlocker quiet(selection);
+    if (currentHere) selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    const QList<QTreeWidgetItem*> children = group->takeChildren();
+    QList<QTreeWidgetItem*> kept;
+    kept.reserve(children.size());
+    // The current node's row among the staying nodes, and whether it goes.
+    qsizetype currentRow = -1;
+    bool currentGoes = false;
+    for (QTreeWidgetItem* node : children) {
+      const bool goes = TNode::IsRemoved(node);
+      if (node == current) {
+        currentRow = kept.size();
+        currentGoes = goes;
+      }
+      if (goes)
+        delete node;
+      else
+        kept.push_back(node);
+    }
+    group->addChildren(kept);
+    for (QTreeWidgetItem* node : selected) node->setSelected(true);
+    if (currentHere && !currentGoes) {
+      const QModelIndex groupIndex = tvComponents->model()->index(Group, 0);
+      selection->setCurrentIndex(tvComponents->model()->index(static_cast<int>(currentRow), 0, groupIndex),
+                                 QItemSelectionModel::NoUpdate);
+    } else if (currentGoes) {
+      successor = currentRow < kept.size() ? kept[currentRow] : currentRow > 0 ? kept[currentRow - 1] : group;
+    }
+  }
+  TNodeRows& rows = FRows[static_cast<size_t>(Group)];
+  for (const TRemovedNode& node : FRemoved[static_cast<size_t>(Group)]) rows.Remove(node.Number);
+  if (successor)
+    tvComponents->setCurrentItem(successor);
+  else
+    tvComponents->viewport()->update();
 }
 
 void TfrmBrowser::SetNodeText(const ui::TComponent* Element, const QString& Text) {

@@ -3,7 +3,9 @@
 // one group node per kind. Double click or Enter on a node shows and selects its element on
 // the desktop; the right button also opens the element's pop-up menu. The code that adds,
 // renames or deletes an element keeps the tree up to date through the operations below;
-// an element must leave the tree before it is freed.
+// an element must leave the tree before it is freed. Within a run of removals a removed node
+// lets go of its element at once and leaves its group when the run ends, with the group's
+// other removed nodes.
 #pragma once
 
 #include "editor/NodeRows.h"
@@ -13,6 +15,7 @@
 #include <QIcon>
 
 #include <array>
+#include <vector>
 
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -77,6 +80,14 @@ public:
   void AddProjectInfoNode(TProjectInfo* ProjectInfo);
   void RemoveProjectInfoNode();
 
+  // A run of removals (runs nest; the outermost one counts): until it ends, a removed
+  // element's node no longer knows its element (NodeElement gives null) but stays in its
+  // group; the end takes every such node out, keeping the order of the rest, and keeps the
+  // tree's current and selected nodes that stay. A current node that goes hands over to the
+  // next node that stays, else the previous one, else its group, as a single removal does.
+  void BeginRemovals() { ++FRemovalRuns; }
+  void EndRemovals();
+
   // Selects the node of Element and gives the tree the focus; nothing when it has none.
   void ShowElement(const ui::TComponent* Element);
   // Shows the node's element (an entry point's entity) on the desktop and selects it there;
@@ -111,9 +122,22 @@ protected:
   void keyPressEvent(QKeyEvent* Event) override;
 
 private:
+  class TNode;
+  // A removed node still in its group, with its number there.
+  struct TRemovedNode {
+    TNode* Node;
+    int Number;
+    int Row;
+  };
+
   QTreeWidgetItem* AddNode(QTreeWidgetItem* Parent, TImage Image, const QString& Text,
                            TMorvikGraphic* Element);
   void RemoveNode(const ui::TComponent* Element);
+  // Takes the removed nodes of a group out: one by one from the last up when that moves few
+  // nodes, else the whole group out at once and the rest back in.
+  void TakeOutRemoved(TGroup Group);
+  void TakeOutOneByOne(TGroup Group, const std::vector<TRemovedNode>& Removed);
+  void TakeOutTogether(TGroup Group);
   void SetNodeText(const ui::TComponent* Element, const QString& Text);
   // The node's item proper (picture and text) holds Pos.
   bool IsOnItem(QTreeWidgetItem* Node, const QPoint& Pos) const;
@@ -124,10 +148,29 @@ private:
   // Every element node by its element, with its group (-1: the top level) and its number
   // there: finding and removing a node take the same time whatever the size of the schema.
   struct TNodeRef {
-    QTreeWidgetItem* Node;
+    TNode* Node;
     int Group;
     int Number;
   };
   std::array<TNodeRows, 5> FRows;
   QHash<const ui::TComponent*, TNodeRef> FNodes;
+  int FRemovalRuns = 0;
+  // The nodes of each group removed in the run under way.
+  std::array<std::vector<TRemovedNode>, 5> FRemoved;
+};
+
+// A run of removals of a browser (none without one) for the life of the object.
+class TNodeRemovalRun {
+public:
+  explicit TNodeRemovalRun(TfrmBrowser* Browser) : FBrowser(Browser) {
+    if (FBrowser) FBrowser->BeginRemovals();
+  }
+  ~TNodeRemovalRun() {
+    if (FBrowser) FBrowser->EndRemovals();
+  }
+  TNodeRemovalRun(const TNodeRemovalRun&) = delete;
+  TNodeRemovalRun& operator=(const TNodeRemovalRun&) = delete;
+
+private:
+  TfrmBrowser* FBrowser;
 };

@@ -151,6 +151,16 @@ private:
   bool FOwn;
 };
 
+// A run of removals of the window's document and of its browser's nodes together.
+class TDeletionRun {
+public:
+  TDeletionRun(TVisualModel& Document, TfrmBrowser* Browser) : FDocument(Document), FNodes(Browser) {}
+
+private:
+  TRemovalRun FDocument;
+  TNodeRemovalRun FNodes;
+};
+
 // The one selected element when it is a T, else null.
 template <class T>
 T* OnlySelected(const std::vector<TMorvikGraphic*>& Selection) {
@@ -170,7 +180,7 @@ void TfrmDesign::DeleteSelectionElements() {
     if (FHost) FHost->SetBusy(false);
   });
   const TReferenceScope references(FReferenceIndex, Model);
-  const TRemovalRun removals(*VisualModel);
+  const TDeletionRun removals(*VisualModel, Browser);
   // The selection is taken whole and walked in its order: each element is deselected just
   // before it goes, and one that went with an earlier one is passed over. Should a deletion
   // fail, what is left of it is the selection again.
@@ -206,7 +216,7 @@ void TfrmDesign::DeleteAttachedRelations(TRectangle* Element) {
 
 void TfrmDesign::DeleteEntity(TEntity* Entity) {
   if (!Entity) return;
-  const TRemovalRun removals(*VisualModel);
+  const TDeletionRun removals(*VisualModel, Browser);
   DeleteAttachedRelations(Entity);
   if (TEntryPoint* point = VisualModel->FindEntryPointByEntity(Entity)) DeleteEntryPoint(point);
   Morvik::TTable* table = Entity->Table();
@@ -231,7 +241,7 @@ void TfrmDesign::DeleteEntity(TEntity* Entity) {
 
 void TfrmDesign::DeleteRelation(TRelation* Relation) {
   if (!Relation) return;
-  const TRemovalRun removals(*VisualModel);
+  const TDeletionRun removals(*VisualModel, Browser);
   Deselect(Relation);
   if (TTextLabel* label = Relation->MainLabel()) DeleteTextLabel(label);
   VisualModel->RemoveRelation(Relation);
@@ -249,7 +259,7 @@ void TfrmDesign::DeleteModelReference(Morvik::TReference* Reference) {
 
 void TfrmDesign::DeleteNote(TNote* Note) {
   if (!Note) return;
-  const TRemovalRun removals(*VisualModel);
+  const TDeletionRun removals(*VisualModel, Browser);
   DeleteAttachedRelations(Note);
   VisualModel->RemoveNote(Note);
   if (Browser) Browser->RemoveNoteNode(Note);
@@ -258,7 +268,7 @@ void TfrmDesign::DeleteNote(TNote* Note) {
 
 void TfrmDesign::DeleteTextLabel(TTextLabel* TextLabel) {
   if (!TextLabel) return;
-  const TRemovalRun removals(*VisualModel);
+  const TDeletionRun removals(*VisualModel, Browser);
   DeleteAttachedRelations(TextLabel);
   VisualModel->RemoveTextLabel(TextLabel);
   if (Browser) Browser->RemoveTextLabelNode(TextLabel);
@@ -269,7 +279,7 @@ void TfrmDesign::DeleteTextLabel(TTextLabel* TextLabel) {
 
 void TfrmDesign::DeleteProjectInfo(TProjectInfo* ProjectInfo) {
   if (!ProjectInfo) return;
-  const TRemovalRun removals(*VisualModel);
+  const TDeletionRun removals(*VisualModel, Browser);
   DeleteAttachedRelations(ProjectInfo);
   VisualModel->RemoveProjectInfo(ProjectInfo);
   if (Browser) Browser->RemoveProjectInfoNode();

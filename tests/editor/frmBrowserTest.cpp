@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 using plugin::PluginTest;
@@ -177,6 +178,95 @@ TEST_F(ComponentBrowser, NodesFollowCreationRenameAndDeletion) {
   // An element that comes back gets its node again.
   browser->AddEntityNode(orders);
   EXPECT_EQ(Texts(TfrmBrowser::grEntities), QStringList({"LINES", "PURCHASES"}));
+}
+
+// Nodes removed within a run of removals leave when the run ends and leave the tree as the
+// same removals one at a time do: the staying nodes in their order, the current and selected
+// node kept when it stays, else the next staying node, the previous one or the group. Until
+// then a removed node no longer gives its element.
+TEST_F(ComponentBrowser, ARunOfRemovalsEndsAsSingleRemovalsDo) {
+  constexpr int Count = 40;
+  std::vector<TEntity*> entities;
+  for (int i = 0; i < Count; ++i) entities.push_back(Entity(QStringLiteral("E%1").arg(i)));
+  auto single = std::make_unique<TfrmBrowser>(&host);
+  single->resize(300, 400);
+  single->show();
+  struct Case {
+    const char* What;
+    std::vector<int> Removed; // rows, in the order of removal
+    int Current;              // row; -1: no current node
+    const char* CurrentAfter; // the current node's text at the end
+  };
+  auto rows = [](int From, int To, int Step) {
+    std::vector<int> list;
+    for (int i = From; i <= To; i += Step) list.push_back(i);
+    return list;
+  };
+  const Case cases[] = {
+      {"many go around a staying current node", rows(1, Count - 1, 2), 10, "E10"},
+      {"the current node goes, a later one stays", rows(5, 25, 1), 10, "E26"},
+      {"the current node and all after it go",
+       [&] {
+         std::vector<int> list = rows(20, Count - 1, 1);
+         list.push_back(3);
+         return list;
+       }(),
+       30, "E19"},
+      {"every node goes", rows(0, Count - 1, 1), 7, "Entity"},
+      {"one goes before the current node", {2}, 30, "E30"},
+      {"the last two go, the current one of them", {39, 38}, 38, "E37"},
+      {"many go without a current node", rows(0, Count - 1, 3), -1, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    for (TfrmBrowser* b : {browser.get(), single.get()}) {
+      for (TEntity* e : entities) b->RemoveEntityNode(e);
+      for (TEntity* e : entities) b->AddEntityNode(e);
+      QTreeWidgetItem* group = b->GroupNode(TfrmBrowser::grEntities);
+      b->tvComponents->setCurrentItem(c.Current < 0 ? nullptr : group->child(c.Current));
+      if (c.Current < 0) b->tvComponents->clearSelection();
+    }
+    std::vector<QTreeWidgetItem*> goneNodes;
+    {
+      const TNodeRemovalRun run(browser.get());
+      for (int row : c.Removed) {
+        goneNodes.push_back(browser->NodeOf(entities[static_cast<size_t>(row)]));
+        browser->RemoveEntityNode(entities[static_cast<size_t>(row)]);
+        single->RemoveEntityNode(entities[static_cast<size_t>(row)]);
+      }
+      EXPECT_EQ(browser->GroupNode(TfrmBrowser::grEntities)->childCount(), Count);
+      for (QTreeWidgetItem* node : goneNodes) EXPECT_EQ(TfrmBrowser::NodeElement(node), nullptr);
+      EXPECT_EQ(browser->NodeOf(entities[static_cast<size_t>(c.Removed.front())]), nullptr);
+    }
+    QStringList staying;
+    for (int i = 0; i < Count; ++i)
+      if (std::find(c.Removed.begin(), c.Removed.end(), i) == c.Removed.end())
+        staying << QStringLiteral("E%1").arg(i);
+    EXPECT_EQ(Texts(TfrmBrowser::grEntities), staying);
+    auto texts = [](const QList<QTreeWidgetItem*>& Nodes) {
+      QStringList list;
+      for (const QTreeWidgetItem* node : Nodes) list << node->text(0);
+      return list;
+    };
+    const QTreeWidgetItem* current = tree->currentItem();
+    const QTreeWidgetItem* singleCurrent = single->tvComponents->currentItem();
+    EXPECT_EQ(current ? current->text(0) : QString(), c.CurrentAfter);
+    EXPECT_EQ(singleCurrent ? singleCurrent->text(0) : QString(), c.CurrentAfter);
+    EXPECT_EQ(texts(tree->selectedItems()), texts(single->tvComponents->selectedItems()));
+    EXPECT_EQ(texts(tree->selectedItems()).join(""), c.CurrentAfter);
+    // The nodes that stay still find their elements, also after later additions and removals.
+    for (TEntity* e : entities) {
+      if (QTreeWidgetItem* node = browser->NodeOf(e)) {
+        EXPECT_EQ(TfrmBrowser::NodeElement(node), e);
+      }
+    }
+    TEntity* back = entities[static_cast<size_t>(c.Removed.front())];
+    browser->RemoveEntityNode(back); // gone already: nothing
+    browser->AddEntityNode(back);
+    if (!staying.isEmpty()) browser->RemoveEntityNode(host.Document.FindEntityByName(staying.takeFirst()));
+    staying << back->Caption();
+    EXPECT_EQ(Texts(TfrmBrowser::grEntities), staying);
+  }
 }
 
 TEST_F(ComponentBrowser, NoteTexts) {

@@ -10,6 +10,7 @@
 #include "Interface/MorvikInterface.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <string_view>
@@ -51,6 +52,14 @@ namespace {
 // other refuses the stream (ERepositoryStreamOrder), for the writer to turn to the kept tree,
 // which gives such keys their own results.
 class TXMLSink {
+  // The characters such a key may hold.
+  static constexpr auto KeyChars = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0x20; c < 0x7F; ++c)
+      plain[c] = std::string_view(".\"&'<>").find(char(c)) == std::string_view::npos;
+    return plain;
+  }();
+
 public:
   explicit TXMLSink(TXMLMaker& Maker) : FMaker(Maker) {}
 
@@ -89,10 +98,7 @@ private:
     const char* const key = Name != nullptr ? Name : "";
     std::size_t n = 0;
     bool plain = true;
-    for (; key[n] != 0; ++n) {
-      const auto c = static_cast<unsigned char>(key[n]);
-      plain &= c >= 0x20 && c < 0x7F && c != '.' && c != '"' && c != '&' && c != '\'' && c != '<' && c != '>';
-    }
+    for (; key[n] != 0; ++n) plain &= KeyChars[static_cast<unsigned char>(key[n])];
     const std::string_view text(key, n);
     if (!plain || n == 0) throw ERepositoryStreamOrder();
     if (FKeys.size() <= FDepth) FKeys.resize(FDepth + 1);

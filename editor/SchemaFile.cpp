@@ -22,6 +22,25 @@
 
 namespace {
 
+// The keys of one group: its prefix with each key name after it, made in one buffer that
+// keeps its room, so that no key takes an allocation of its own. A key holds until the next.
+class TGroupKeys {
+public:
+  explicit TGroupKeys(const QString& Prefix) : FLength(Prefix.size()) {
+    FKey.reserve(Prefix.size() + 16);
+    FKey.append(Prefix);
+  }
+  const QString& operator()(QStringView Name) {
+    FKey.truncate(FLength);
+    FKey.append(Name);
+    return FKey;
+  }
+
+private:
+  qsizetype FLength;
+  QString FKey;
+};
+
 QString ClipName(bool Clip, const QString& Name) { return Clip ? ClipPrefix + Name : Name; }
 
 QString NameOf(const ui::TComponent* Component) { return Component ? Component->Name() : QString(); }
@@ -70,80 +89,86 @@ TRelationKind KindOf(int Stored) {
 
 void SaveEntity(TRepository& Store, const QString& Prefix, bool Clip, const TEntity& Entity,
                 const ui::TPoint& Origin) {
+  TGroupKeys key(Prefix);
   Store.AddEntity(GroupPath(Prefix));
-  Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Entity.Name()));
-  Store.WriteString(Prefix + QStringLiteral("Caption"), Entity.Caption());
-  Store.WriteInteger(Prefix + QStringLiteral("Left"), Relative(Entity.Left(), Origin.x));
-  Store.WriteInteger(Prefix + QStringLiteral("Top"), Relative(Entity.Top(), Origin.y));
-  Store.WriteInteger(Prefix + QStringLiteral("Width"), Entity.Width());
-  Store.WriteInteger(Prefix + QStringLiteral("Height"), Entity.Height());
-  Store.WriteBoolean(Prefix + QStringLiteral("ShowAttrib"), Entity.DrawAll());
-  if (Entity.Table()) Store.SaveTable(Prefix + QStringLiteral("Data"), Entity.Table());
+  Store.WriteString(key(u"Name"), ClipName(Clip, Entity.Name()));
+  Store.WriteString(key(u"Caption"), Entity.Caption());
+  Store.WriteInteger(key(u"Left"), Relative(Entity.Left(), Origin.x));
+  Store.WriteInteger(key(u"Top"), Relative(Entity.Top(), Origin.y));
+  Store.WriteInteger(key(u"Width"), Entity.Width());
+  Store.WriteInteger(key(u"Height"), Entity.Height());
+  Store.WriteBoolean(key(u"ShowAttrib"), Entity.DrawAll());
+  if (Entity.Table()) Store.SaveTable(key(u"Data"), Entity.Table());
 }
 
 void SaveNote(TRepository& Store, const QString& Prefix, bool Clip, const TNote& Note,
               const ui::TPoint& Origin) {
+  TGroupKeys key(Prefix);
   Store.AddNote(GroupPath(Prefix));
-  Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Note.Name()));
-  Store.WriteMemo(Prefix + QStringLiteral("Text"), Note.Text());
-  Store.WriteInteger(Prefix + QStringLiteral("Left"), Relative(Note.Left(), Origin.x));
-  Store.WriteInteger(Prefix + QStringLiteral("Top"), Relative(Note.Top(), Origin.y));
-  Store.WriteInteger(Prefix + QStringLiteral("Width"), Note.Width());
-  Store.WriteInteger(Prefix + QStringLiteral("Height"), Note.Height());
-  Store.WriteBoolean(Prefix + QStringLiteral("AutoSize"), Note.AutoSize());
+  Store.WriteString(key(u"Name"), ClipName(Clip, Note.Name()));
+  Store.WriteMemo(key(u"Text"), Note.Text());
+  Store.WriteInteger(key(u"Left"), Relative(Note.Left(), Origin.x));
+  Store.WriteInteger(key(u"Top"), Relative(Note.Top(), Origin.y));
+  Store.WriteInteger(key(u"Width"), Note.Width());
+  Store.WriteInteger(key(u"Height"), Note.Height());
+  Store.WriteBoolean(key(u"AutoSize"), Note.AutoSize());
 }
 
 void SaveEntryPoint(TRepository& Store, const QString& Prefix, bool Clip, const TEntryPoint& EntryPoint) {
+  TGroupKeys key(Prefix);
   Store.AddEntryPoint(GroupPath(Prefix));
-  Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, EntryPoint.Name()));
-  Store.WriteString(Prefix + QStringLiteral("Entity"), ClipName(Clip, NameOf(EntryPoint.Entity())));
+  Store.WriteString(key(u"Name"), ClipName(Clip, EntryPoint.Name()));
+  Store.WriteString(key(u"Entity"), ClipName(Clip, NameOf(EntryPoint.Entity())));
 }
 
 void SaveTextLabel(TRepository& Store, const QString& Prefix, bool Clip, const TTextLabel& Label,
                    const ui::TPoint& Origin) {
+  TGroupKeys key(Prefix);
   Store.AddTextLabel(GroupPath(Prefix));
-  Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Label.Name()));
-  Store.WriteString(Prefix + QStringLiteral("Caption"), Label.Caption());
-  Store.WriteInteger(Prefix + QStringLiteral("Left"), Relative(Label.Left(), Origin.x));
-  Store.WriteInteger(Prefix + QStringLiteral("Top"), Relative(Label.Top(), Origin.y));
+  Store.WriteString(key(u"Name"), ClipName(Clip, Label.Name()));
+  Store.WriteString(key(u"Caption"), Label.Caption());
+  Store.WriteInteger(key(u"Left"), Relative(Label.Left(), Origin.x));
+  Store.WriteInteger(key(u"Top"), Relative(Label.Top(), Origin.y));
   if (Label.Tag() != 0) return; // a relation's label takes the look of relation labels
-  Store.WriteBrush(Prefix + QStringLiteral("BrushColor"), BrushValue(*Label.Brush()));
-  Store.WritePen(Prefix + QStringLiteral("PenColor"), PenValue(*Label.Pen()));
-  Store.WriteFont(Prefix + QStringLiteral("Font"), FontValue(*Label.Font()));
+  Store.WriteBrush(key(u"BrushColor"), BrushValue(*Label.Brush()));
+  Store.WritePen(key(u"PenColor"), PenValue(*Label.Pen()));
+  Store.WriteFont(key(u"Font"), FontValue(*Label.Font()));
 }
 
 void SaveRelation(TRepository& Store, const QString& Prefix, bool Clip, const TRelation& Relation) {
+  TGroupKeys key(Prefix);
   Store.AddRelation(GroupPath(Prefix));
-  Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Relation.Name()));
-  Store.WriteString(Prefix + QStringLiteral("Base"), ClipName(Clip, NameOf(Relation.Base())));
-  Store.WriteString(Prefix + QStringLiteral("Target"), ClipName(Clip, NameOf(Relation.Target())));
+  Store.WriteString(key(u"Name"), ClipName(Clip, Relation.Name()));
+  Store.WriteString(key(u"Base"), ClipName(Clip, NameOf(Relation.Base())));
+  Store.WriteString(key(u"Target"), ClipName(Clip, NameOf(Relation.Target())));
   if (Relation.MainLabel())
-    Store.WriteString(Prefix + QStringLiteral("MainLabel"), ClipName(Clip, Relation.MainLabel()->Name()));
-  Store.WriteInteger(Prefix + QStringLiteral("BaseX"), Relation.BaseX());
-  Store.WriteInteger(Prefix + QStringLiteral("BaseY"), Relation.BaseY());
-  Store.WriteInteger(Prefix + QStringLiteral("TargetX"), Relation.TargetX());
-  Store.WriteInteger(Prefix + QStringLiteral("TargetY"), Relation.TargetY());
-  Store.WriteInteger(Prefix + QStringLiteral("RelationKind"), static_cast<int>(Relation.RelationKind()));
+    Store.WriteString(key(u"MainLabel"), ClipName(Clip, Relation.MainLabel()->Name()));
+  Store.WriteInteger(key(u"BaseX"), Relation.BaseX());
+  Store.WriteInteger(key(u"BaseY"), Relation.BaseY());
+  Store.WriteInteger(key(u"TargetX"), Relation.TargetX());
+  Store.WriteInteger(key(u"TargetY"), Relation.TargetY());
+  Store.WriteInteger(key(u"RelationKind"), static_cast<int>(Relation.RelationKind()));
   if (TVisualModel::IsRelationComplete(&Relation) && Relation.Reference())
-    Store.SaveReference(Prefix + QStringLiteral("Data"), Relation.Reference());
+    Store.SaveReference(key(u"Data"), Relation.Reference());
 }
 
 void SaveProjectInfo(TRepository& Store, const QString& Prefix, bool Clip, const TVisualModel& Document,
                      const TProjectInfo* Info, const ui::TPoint& Origin) {
-  Store.WriteBoolean(Prefix + QStringLiteral("Created"), Info != nullptr);
+  TGroupKeys key(Prefix);
+  Store.WriteBoolean(key(u"Created"), Info != nullptr);
   if (Info) {
-    Store.WriteString(Prefix + QStringLiteral("Name"), ClipName(Clip, Info->Name()));
-    Store.WriteInteger(Prefix + QStringLiteral("Left"), Relative(Info->Left(), Origin.x));
-    Store.WriteInteger(Prefix + QStringLiteral("Top"), Relative(Info->Top(), Origin.y));
-    Store.WriteString(Prefix + QStringLiteral("Author"), Info->Author());
-    Store.WriteString(Prefix + QStringLiteral("Firm"), Info->Firm());
-    Store.WriteString(Prefix + QStringLiteral("Project"), Info->Project());
-    Store.WriteString(Prefix + QStringLiteral("Version"), Info->Version());
-    Store.WriteString(Prefix + QStringLiteral("Model"), Info->Model());
-    Store.WriteString(Prefix + QStringLiteral("SubModel"), Info->SubModel());
+    Store.WriteString(key(u"Name"), ClipName(Clip, Info->Name()));
+    Store.WriteInteger(key(u"Left"), Relative(Info->Left(), Origin.x));
+    Store.WriteInteger(key(u"Top"), Relative(Info->Top(), Origin.y));
+    Store.WriteString(key(u"Author"), Info->Author());
+    Store.WriteString(key(u"Firm"), Info->Firm());
+    Store.WriteString(key(u"Project"), Info->Project());
+    Store.WriteString(key(u"Version"), Info->Version());
+    Store.WriteString(key(u"Model"), Info->Model());
+    Store.WriteString(key(u"SubModel"), Info->SubModel());
   }
-  Store.WriteDateTime(Prefix + QStringLiteral("CreatedAt"), Info ? Info->CreatedAt() : Document.CreatedAt);
-  Store.WriteDateTime(Prefix + QStringLiteral("UpdatedAt"), Info ? Info->UpdatedAt() : Document.UpdatedAt);
+  Store.WriteDateTime(key(u"CreatedAt"), Info ? Info->CreatedAt() : Document.CreatedAt);
+  Store.WriteDateTime(key(u"UpdatedAt"), Info ? Info->UpdatedAt() : Document.UpdatedAt);
 }
 
 void WriteSchema(TRepository& Store, const TVisualModel& Document, const Morvik::TModel* Model,

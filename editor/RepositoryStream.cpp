@@ -3,6 +3,7 @@
 #include "editor/RepositoryXMLWriter.h"
 #include "editor/XMLMaker.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -54,21 +55,28 @@ bool TRepositoryStream::TLevel::Contains(std::u16string_view Name) const {
     }
     return false;
   }
-  const auto [first, last] = FIndex.equal_range(Hash(Name));
-  for (auto it = first; it != last; ++it)
-    if (Same(NameAt(it->second), Name)) return true;
+  const std::size_t mask = FIndex.size() - 1;
+  for (std::size_t slot = Hash(Name) & mask; FIndex[slot] != 0; slot = (slot + 1) & mask)
+    if (Same(NameAt(FIndex[slot] - 1), Name)) return true;
   return false;
+}
+
+void TRepositoryStream::TLevel::IndexName(std::size_t Idx) {
+  const std::size_t mask = FIndex.size() - 1;
+  std::size_t slot = Hash(NameAt(Idx)) & mask;
+  while (FIndex[slot] != 0) slot = (slot + 1) & mask;
+  FIndex[slot] = static_cast<std::uint32_t>(Idx + 1);
 }
 
 void TRepositoryStream::TLevel::Remember(std::u16string_view Name) {
   FNames.append(Name);
   FNameEnds.push_back(FNames.size());
-  if (FNameEnds.size() < IndexThreshold + 1) return;
-  if (FIndex.empty()) {
-    for (std::size_t i = 0; i < FNameEnds.size(); ++i) FIndex.emplace(Hash(NameAt(i)), i);
-  } else {
-    FIndex.emplace(Hash(Name), FNameEnds.size() - 1);
-  }
+  const std::size_t count = FNameEnds.size();
+  if (count <= IndexThreshold) return;
+  if (count * 2 <= FIndex.size()) return IndexName(count - 1);
+  // Twice as many slots as names at least, all names placed anew.
+  FIndex.assign(std::max<std::size_t>(64, FIndex.size() * 2), 0);
+  for (std::size_t i = 0; i < count; ++i) IndexName(i);
 }
 
 TRepositoryStream::TRepositoryStream(const QString& FileName)

@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <cstdint>
 #include <vector>
 
 class TXMLMaker;
@@ -60,9 +60,12 @@ private:
 
     std::u16string FPath;
     TRepositoryType FType = rtList;
-    std::u16string FNames;                               // the names one after another
-    std::vector<std::size_t> FNameEnds;                  // where each name ends in FNames
-    std::unordered_multimap<size_t, std::size_t> FIndex; // hash -> name, once the branch holds many
+    std::u16string FNames;              // the names one after another
+    std::vector<std::size_t> FNameEnds; // where each name ends in FNames
+    // Once the branch holds many names: an open-addressed table of name numbers + 1 (0 for a
+    // free slot), at most half full, searched from the slot of the name's hash.
+    std::vector<std::uint32_t> FIndex;
+    void IndexName(std::size_t Idx);
   };
   // The open branch (not the root) of that path, or a raise.
   std::size_t LevelOf(std::u16string_view ParentPath) const;

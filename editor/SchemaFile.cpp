@@ -480,6 +480,8 @@ TRelation* TSchemaReader::LoadRelation(const QString& Prefix) {
 void TSchemaReader::RemoveAll() {
   TVisualModel& document = FHost.SchemaDocument();
   Morvik::TModel* model = FHost.SchemaModel();
+  // One run: each list of the document closes up once, whatever the number removed.
+  const TRemovalRun removals(document);
   // Relations first (they hold their ends and labels), then what marks an entity, then boxes.
   for (TRelation* r : FRelations) {
     document.RemoveRelation(r);

@@ -6,6 +6,8 @@
 
 #include <QLocale>
 
+#include <charconv>
+
 const QString TRepositoryXMLWriter::DateTimeFormat = QStringLiteral("d.M.yyyy H:mm:ss");
 
 namespace {
@@ -27,17 +29,25 @@ QString TRepositoryXMLWriter::DateTimeText(const QDateTime& Value) {
 // One line per leaf: its element, its name and the attributes of its value.
 void TRepositoryXMLWriter::WriteLeaf(TRepositoryType Type, QStringView Name, const TRepositoryValue& Value,
                                      TXMLMaker& Maker) {
-  Maker.BeginTag(TRepositoryItem::ElementLatin1(Type));
+  const QLatin1StringView element = TRepositoryItem::ElementLatin1(Type);
+  // The usual leaves in one step.
+  switch (Type) {
+    case rtString:
+    case rtMemo: return Maker.NamedLeaf(element, Name, std::get<QString>(Value), Type == rtMemo);
+    case rtInteger: {
+      char digits[16];
+      const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, std::get<int>(Value));
+      return Maker.NamedLeaf(element, Name, QLatin1StringView(digits, end - digits));
+    }
+    case rtBoolean:
+      return Maker.NamedLeaf(element, Name,
+                             std::get<bool>(Value) ? QLatin1StringView("true") : QLatin1StringView("false"));
+    default: break;
+  }
+  Maker.BeginTag(element);
   Maker.AddAttribute(QLatin1StringView("name"), Name);
   const QLatin1StringView value("value");
   switch (Type) {
-    case rtString: Maker.AddAttribute(value, std::get<QString>(Value)); break;
-    case rtMemo: Maker.AddMemoAttribute(value, std::get<QString>(Value)); break;
-    case rtInteger: Maker.AddAttribute(value, std::get<int>(Value)); break;
-    case rtBoolean:
-      Maker.AddAttribute(value,
-                         std::get<bool>(Value) ? QLatin1StringView("true") : QLatin1StringView("false"));
-      break;
     case rtDateTime: Maker.AddAttribute(value, DateTimeText(std::get<QDateTime>(Value))); break;
     case rtFont: {
       const auto& f = std::get<TFontValue>(Value);

@@ -412,6 +412,52 @@ void TXMLMaker::NamedLeaf(QLatin1StringView Element, QLatin1StringView Key, QLat
   Flush();
 }
 
+namespace {
+
+// The longest key taken as it is; a longer one is escaped.
+constexpr qsizetype MaxPlainKey = 64;
+
+// Key's bytes at Bytes, when it is no longer than MaxPlainKey and each of its characters stands
+// in an attribute as it is.
+bool PlainKey(QStringView Key, char* Bytes) {
+  if (Key.size() > MaxPlainKey) return false;
+  for (const QChar c : Key) {
+    if (!IsPlainAscii(c.unicode())) return false;
+    *Bytes++ = static_cast<char>(c.unicode());
+  }
+  return true;
+}
+
+} // namespace
+
+void TXMLMaker::NamedLeaf(QLatin1StringView Element, QStringView Key, QStringView Value, bool Memo) {
+  char key[MaxPlainKey];
+  if (!PlainKey(Key, key)) {
+    BeginTag(Element);
+    AddAttribute(QLatin1StringView("name"), Key);
+    AddEscapedAttribute(QLatin1StringView("value"), Value, Memo);
+    EndEmptyTag();
+    return;
+  }
+  char* out = Put(PutNamedStart(Element, QLatin1StringView(key, Key.size()),
+                                13 + static_cast<std::size_t>(Value.size()) * MaxEscapedBytes),
+                  " value=\"");
+  FSize = static_cast<std::size_t>(Put(EscapeInto(out, Value, Memo), "\"/>\r\n") - FBody.data());
+  Flush();
+}
+
+void TXMLMaker::NamedLeaf(QLatin1StringView Element, QStringView Key, QLatin1StringView Value) {
+  char key[MaxPlainKey];
+  if (!PlainKey(Key, key)) {
+    BeginTag(Element);
+    AddAttribute(QLatin1StringView("name"), Key);
+    AddAttribute(QLatin1StringView("value"), Value);
+    EndEmptyTag();
+    return;
+  }
+  NamedLeaf(Element, QLatin1StringView(key, Key.size()), Value);
+}
+
 void TXMLMaker::AddAttribute(QLatin1StringView Name, QStringView Text) {
   AddEscapedAttribute(Name, Text, false);
 }

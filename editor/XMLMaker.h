@@ -71,6 +71,10 @@ public:
   void OpenNamedElement(QLatin1StringView Element, QLatin1StringView Key);
   void NamedLeaf(QLatin1StringView Element, QLatin1StringView Key, QUtf8StringView Value, bool Memo);
   void NamedLeaf(QLatin1StringView Element, QLatin1StringView Key, QLatin1StringView Value);
+  // The same leaf lines with a UTF-16 key, escaped as AddAttribute escapes it, and a UTF-16
+  // value escaped as AddAttribute or AddMemoAttribute escapes it, or one written as it is.
+  void NamedLeaf(QLatin1StringView Element, QStringView Key, QStringView Value, bool Memo);
+  void NamedLeaf(QLatin1StringView Element, QStringView Key, QLatin1StringView Value);
   void AddAttribute(QLatin1StringView Name, QStringView Text);
   void AddMemoAttribute(QLatin1StringView Name, QStringView Text);
   void AddAttribute(QLatin1StringView Name, int Value);

@@ -46,10 +46,11 @@ private:
 
 const QString ProjectInfoCaption = QStringLiteral("Informace o projektu");
 
-// A group whose removed nodes are at least this share of it (one in so many) is taken out
-// whole and its other nodes put back: taking a node out by its row costs about as much as
-// taking out and putting back this many.
-constexpr qsizetype TogetherShare = 16;
+// Rough costs of taking removed nodes out, in instructions: one node by its row, moving one
+// node after it up a row, and one node of a group taken out whole and put back.
+constexpr qsizetype TakeCost = 7000;
+constexpr qsizetype MoveCost = 2;
+constexpr qsizetype RefillCost = 1700;
 
 } // namespace
 
@@ -166,7 +167,7 @@ void TfrmBrowser::TakeOutRemoved(TGroup Group) {
   const qsizetype count = GroupNode(Group)->childCount();
   qsizetype moved = 0;
   for (size_t i = 0; i < removed.size(); ++i) moved += count - 1 - removed[i].Row - static_cast<qsizetype>(i);
-  if (moved > count || static_cast<qsizetype>(removed.size()) * TogetherShare >= count)
+  if (static_cast<qsizetype>(removed.size()) * TakeCost + moved * MoveCost > count * RefillCost)
     TakeOutTogether(Group);
   else
     TakeOutOneByOne(Group, removed);

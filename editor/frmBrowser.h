@@ -133,8 +133,8 @@ private:
   QTreeWidgetItem* AddNode(QTreeWidgetItem* Parent, TImage Image, const QString& Text,
                            TMorvikGraphic* Element);
   void RemoveNode(const ui::TComponent* Element);
-  // Takes the removed nodes of a group out: one by one from the last up when that moves few
-  // nodes, else the whole group out at once and the rest back in.
+  // Takes the removed nodes of a group out: one by one from the last up, or the whole group
+  // out at once and the rest back in, whichever costs less.
   void TakeOutRemoved(TGroup Group);
   void TakeOutOneByOne(TGroup Group, const std::vector<TRemovedNode>& Removed);
   void TakeOutTogether(TGroup Group);

@@ -6,7 +6,21 @@ namespace ui {
 
 namespace {
 
-QString NameKey(const QString& Name) { return Name.toCaseFolded(); }
+// A name's key in the owner's table: its case-folded form. ASCII names, the usual ones, fold
+// by their capitals alone, and one without capitals is its own key.
+QString NameKey(const QString& Name) {
+  bool capitals = false;
+  for (const QChar c : Name) {
+    if (c.unicode() >= 0x80) return Name.toCaseFolded();
+    capitals |= c.unicode() >= 'A' && c.unicode() <= 'Z';
+  }
+  if (!capitals) return Name;
+  QString key(Name.size(), Qt::Uninitialized);
+  QChar* out = key.data();
+  for (const QChar c : Name)
+    *out++ = c.unicode() >= 'A' && c.unicode() <= 'Z' ? QChar(c.unicode() + ('a' - 'A')) : c;
+  return key;
+}
 
 [[noreturn]] void RaiseDuplicateName(const QString& Name) {
   throw Exception(QStringLiteral("Komponenta se jménem %1 již existuje.").arg(Name));

@@ -184,6 +184,9 @@ TEST(Component, NamesAreUniqueAmongOneOwnersComponentsIgnoringCase) {
   owner.InsertComponent(c);
   EXPECT_EQ(owner.FindComponent("Entity_1"), c);
   EXPECT_EQ(other.FindComponent("Entity_1"), nullptr);
+  // Letters beyond ASCII fold too.
+  c->SetName(QString::fromUtf8("Čára_Ω"));
+  EXPECT_EQ(owner.FindComponent(QString::fromUtf8("čÁRA_ω")), c);
   // Unnamed components are many.
   new ui::TComponent(&owner);
   new ui::TComponent(&owner);

@@ -87,16 +87,25 @@ TRelationKind KindOf(int Stored) {
 
 // ---- Writing ------------------------------------------------------------------------------
 
+namespace {
+
+// A box's place relative to the view origin, and its size.
+void SaveBounds(TRepository& Store, TGroupKeys& Key, const ui::TControl& Box, const ui::TPoint& Origin) {
+  Store.WriteInteger(Key(u"Left"), Relative(Box.Left(), Origin.x));
+  Store.WriteInteger(Key(u"Top"), Relative(Box.Top(), Origin.y));
+  Store.WriteInteger(Key(u"Width"), Box.Width());
+  Store.WriteInteger(Key(u"Height"), Box.Height());
+}
+
+} // namespace
+
 void SaveEntity(TRepository& Store, const QString& Prefix, bool Clip, const TEntity& Entity,
                 const ui::TPoint& Origin) {
   TGroupKeys key(Prefix);
   Store.AddEntity(GroupPath(Prefix));
   Store.WriteString(key(u"Name"), ClipName(Clip, Entity.Name()));
   Store.WriteString(key(u"Caption"), Entity.Caption());
-  Store.WriteInteger(key(u"Left"), Relative(Entity.Left(), Origin.x));
-  Store.WriteInteger(key(u"Top"), Relative(Entity.Top(), Origin.y));
-  Store.WriteInteger(key(u"Width"), Entity.Width());
-  Store.WriteInteger(key(u"Height"), Entity.Height());
+  SaveBounds(Store, key, Entity, Origin);
   Store.WriteBoolean(key(u"ShowAttrib"), Entity.DrawAll());
   if (Entity.Table()) Store.SaveTable(key(u"Data"), Entity.Table());
 }
@@ -107,10 +116,7 @@ void SaveNote(TRepository& Store, const QString& Prefix, bool Clip, const TNote&
   Store.AddNote(GroupPath(Prefix));
   Store.WriteString(key(u"Name"), ClipName(Clip, Note.Name()));
   Store.WriteMemo(key(u"Text"), Note.Text());
-  Store.WriteInteger(key(u"Left"), Relative(Note.Left(), Origin.x));
-  Store.WriteInteger(key(u"Top"), Relative(Note.Top(), Origin.y));
-  Store.WriteInteger(key(u"Width"), Note.Width());
-  Store.WriteInteger(key(u"Height"), Note.Height());
+  SaveBounds(Store, key, Note, Origin);
   Store.WriteBoolean(key(u"AutoSize"), Note.AutoSize());
 }
 

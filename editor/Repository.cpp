@@ -175,12 +175,17 @@ const TRepositoryItem& TRepository::Require(const QString& Path, TRepositoryType
 
 // ---------------------------------------------------------------------------------------------
 
-void TRepository::WriteString(const QString& Path, const QString& Text) {
-  RaiseOnError(AddItem(Path, rtString, Text));
-}
+void TRepository::WriteString(const QString& Path, const QString& Text) { WriteText(Path, rtString, Text); }
 
-void TRepository::WriteMemo(const QString& Path, const QString& Text) {
-  RaiseOnError(AddItem(Path, rtMemo, Text));
+void TRepository::WriteMemo(const QString& Path, const QString& Text) { WriteText(Path, rtMemo, Text); }
+
+void TRepository::WriteText(const QString& Path, TRepositoryType Type, const QString& Text) {
+  // A streamed store writes the text where it stands, without a copy of it.
+  if (FStream && !Path.isEmpty()) {
+    RaiseOnError(FStream->AddText(Path, Type, Text));
+    return;
+  }
+  RaiseOnError(AddItem(Path, Type, Text));
 }
 
 void TRepository::WriteInteger(const QString& Path, int Value) {

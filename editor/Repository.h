@@ -235,6 +235,8 @@ private:
   int AddItem(const QString& Path, TRepositoryType Type, TRepositoryValue Value, TRepositoryItem** Added);
   void AddTreeItems(const TRepositoryList& List, const QString& Path);
   void AddBranch(const QString& Path, TRepositoryType Type);
+  // A string or memo leaf, as WriteString and WriteMemo write it.
+  void WriteText(const QString& Path, TRepositoryType Type, const QString& Text);
   // The item at Path of the given type, or a raise with number 2 or 3.
   const TRepositoryItem& Require(const QString& Path, TRepositoryType Type) const;
   // The items of a plug-in object written below the kept tree's branch at a path.

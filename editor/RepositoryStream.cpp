@@ -120,12 +120,25 @@ int TRepositoryStream::AddWhole(QStringView Path, TRepositoryType Type,
   return rrOk;
 }
 
-int TRepositoryStream::AddAt(std::size_t Level, std::u16string_view Name, TRepositoryType Type,
-                             const TRepositoryValue& Value) {
+bool TRepositoryStream::Enter(std::size_t Level, std::u16string_view Name) {
   if (FFinished) throw ERepositoryStreamOrder();
-  if (FLevels[Level].Contains(Name)) return rrAlreadyExists;
+  if (FLevels[Level].Contains(Name)) return false;
   CloseAbove(Level);
   FLevels[Level].Remember(Name);
+  return true;
+}
+
+int TRepositoryStream::AddText(QStringView Path, TRepositoryType Type, QStringView Text) {
+  std::u16string_view name = View(Path);
+  const std::size_t level = ParentLevel(name);
+  if (!Enter(level, name)) return rrAlreadyExists;
+  TRepositoryXMLWriter::WriteText(Type, QStringView(name), Text, *FMaker);
+  return rrOk;
+}
+
+int TRepositoryStream::AddAt(std::size_t Level, std::u16string_view Name, TRepositoryType Type,
+                             const TRepositoryValue& Value) {
+  if (!Enter(Level, Name)) return rrAlreadyExists;
   if (!IsBranchType(Type)) {
     TRepositoryXMLWriter::WriteLeaf(Type, QStringView(Name), Value, *FMaker);
     return rrOk;

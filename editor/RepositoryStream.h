@@ -33,6 +33,8 @@ public:
 
   // Path and Value are checked by the caller (AddItem's result 1).
   int Add(QStringView Path, TRepositoryType Type, const TRepositoryValue& Value);
+  // A string or memo leaf: Add's result for it, without the value held in a variant.
+  int AddText(QStringView Path, TRepositoryType Type, QStringView Text);
   // A branch at Path written whole at once: its start, what Items writes into the maker (its
   // items, each branch among them closed again), its end. It gives Add's result for the
   // branch, writing nothing but on rrOk; a later write into the branch is refused.
@@ -72,6 +74,9 @@ private:
   // The open branch an item at Path goes to (the root for a name without a dot), or a raise;
   // Path is left as the item's name.
   std::size_t ParentLevel(std::u16string_view& Path) const;
+  // Makes the item Name the next one of the open branch at Level, closing those below it;
+  // false when the branch holds an item of that name already.
+  bool Enter(std::size_t Level, std::u16string_view Name);
   int AddAt(std::size_t Level, std::u16string_view Name, TRepositoryType Type, const TRepositoryValue& Value);
   void CloseAbove(std::size_t Level);
 

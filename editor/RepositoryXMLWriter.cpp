@@ -33,7 +33,7 @@ void TRepositoryXMLWriter::WriteLeaf(TRepositoryType Type, QStringView Name, con
   // The usual leaves in one step.
   switch (Type) {
     case rtString:
-    case rtMemo: return Maker.NamedLeaf(element, Name, std::get<QString>(Value), Type == rtMemo);
+    case rtMemo: return WriteText(Type, Name, std::get<QString>(Value), Maker);
     case rtInteger: {
       char digits[16];
       const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, std::get<int>(Value));
@@ -60,6 +60,11 @@ void TRepositoryXMLWriter::WriteLeaf(TRepositoryType Type, QStringView Name, con
     default: break;
   }
   Maker.EndEmptyTag();
+}
+
+void TRepositoryXMLWriter::WriteText(TRepositoryType Type, QStringView Name, QStringView Text,
+                                     TXMLMaker& Maker) {
+  Maker.NamedLeaf(TRepositoryItem::ElementLatin1(Type), Name, Text, Type == rtMemo);
 }
 
 void TRepositoryXMLWriter::Write(const TRepositoryList& Root, TXMLMaker& Maker) {

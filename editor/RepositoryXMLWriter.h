@@ -19,6 +19,8 @@ public:
   static void WriteItem(const TRepositoryItem& Item, TXMLMaker& Maker);
   static void WriteLeaf(TRepositoryType Type, QStringView Name, const TRepositoryValue& Value,
                         TXMLMaker& Maker);
+  // A string's or memo's leaf line.
+  static void WriteText(TRepositoryType Type, QStringView Name, QStringView Text, TXMLMaker& Maker);
   static void OpenBranch(TRepositoryType Type, QStringView Name, TXMLMaker& Maker);
   static void CloseBranch(TRepositoryType Type, TXMLMaker& Maker);
   // Date-time values are written in this one form, whatever the machine's locale.

@@ -41,9 +41,26 @@ private:
   QString FKey;
 };
 
-QString ClipName(bool Clip, const QString& Name) { return Clip ? ClipPrefix + Name : Name; }
+// A name as the writers store it: with the clipboard's prefix when Clip. A name stored as it
+// is is not copied.
+class TClipName {
+public:
+  TClipName(bool Clip, const QString& Name) : FName(&Name) {
+    if (!Clip) return;
+    FPrefixed = ClipPrefix + Name;
+    FName = &FPrefixed;
+  }
+  operator const QString&() const { return *FName; }
 
-QString NameOf(const ui::TComponent* Component) { return Component ? Component->Name() : QString(); }
+private:
+  QString FPrefixed;
+  const QString* FName;
+};
+
+const QString& NameOf(const ui::TComponent* Component) {
+  static const QString none;
+  return Component ? Component->Name() : none;
+}
 
 // The group path of a prefix: the prefix without its final ".".
 QString GroupPath(const QString& Prefix) {
@@ -103,7 +120,7 @@ void SaveEntity(TRepository& Store, const QString& Prefix, bool Clip, const TEnt
                 const ui::TPoint& Origin) {
   TGroupKeys key(Prefix);
   Store.AddEntity(GroupPath(Prefix));
-  Store.WriteString(key(u"Name"), ClipName(Clip, Entity.Name()));
+  Store.WriteString(key(u"Name"), TClipName(Clip, Entity.Name()));
   Store.WriteString(key(u"Caption"), Entity.Caption());
   SaveBounds(Store, key, Entity, Origin);
   Store.WriteBoolean(key(u"ShowAttrib"), Entity.DrawAll());
@@ -114,7 +131,7 @@ void SaveNote(TRepository& Store, const QString& Prefix, bool Clip, const TNote&
               const ui::TPoint& Origin) {
   TGroupKeys key(Prefix);
   Store.AddNote(GroupPath(Prefix));
-  Store.WriteString(key(u"Name"), ClipName(Clip, Note.Name()));
+  Store.WriteString(key(u"Name"), TClipName(Clip, Note.Name()));
   Store.WriteMemo(key(u"Text"), Note.Text());
   SaveBounds(Store, key, Note, Origin);
   Store.WriteBoolean(key(u"AutoSize"), Note.AutoSize());
@@ -123,15 +140,15 @@ void SaveNote(TRepository& Store, const QString& Prefix, bool Clip, const TNote&
 void SaveEntryPoint(TRepository& Store, const QString& Prefix, bool Clip, const TEntryPoint& EntryPoint) {
   TGroupKeys key(Prefix);
   Store.AddEntryPoint(GroupPath(Prefix));
-  Store.WriteString(key(u"Name"), ClipName(Clip, EntryPoint.Name()));
-  Store.WriteString(key(u"Entity"), ClipName(Clip, NameOf(EntryPoint.Entity())));
+  Store.WriteString(key(u"Name"), TClipName(Clip, EntryPoint.Name()));
+  Store.WriteString(key(u"Entity"), TClipName(Clip, NameOf(EntryPoint.Entity())));
 }
 
 void SaveTextLabel(TRepository& Store, const QString& Prefix, bool Clip, const TTextLabel& Label,
                    const ui::TPoint& Origin) {
   TGroupKeys key(Prefix);
   Store.AddTextLabel(GroupPath(Prefix));
-  Store.WriteString(key(u"Name"), ClipName(Clip, Label.Name()));
+  Store.WriteString(key(u"Name"), TClipName(Clip, Label.Name()));
   Store.WriteString(key(u"Caption"), Label.Caption());
   Store.WriteInteger(key(u"Left"), Relative(Label.Left(), Origin.x));
   Store.WriteInteger(key(u"Top"), Relative(Label.Top(), Origin.y));
@@ -144,11 +161,11 @@ void SaveTextLabel(TRepository& Store, const QString& Prefix, bool Clip, const T
 void SaveRelation(TRepository& Store, const QString& Prefix, bool Clip, const TRelation& Relation) {
   TGroupKeys key(Prefix);
   Store.AddRelation(GroupPath(Prefix));
-  Store.WriteString(key(u"Name"), ClipName(Clip, Relation.Name()));
-  Store.WriteString(key(u"Base"), ClipName(Clip, NameOf(Relation.Base())));
-  Store.WriteString(key(u"Target"), ClipName(Clip, NameOf(Relation.Target())));
+  Store.WriteString(key(u"Name"), TClipName(Clip, Relation.Name()));
+  Store.WriteString(key(u"Base"), TClipName(Clip, NameOf(Relation.Base())));
+  Store.WriteString(key(u"Target"), TClipName(Clip, NameOf(Relation.Target())));
   if (Relation.MainLabel())
-    Store.WriteString(key(u"MainLabel"), ClipName(Clip, Relation.MainLabel()->Name()));
+    Store.WriteString(key(u"MainLabel"), TClipName(Clip, Relation.MainLabel()->Name()));
   Store.WriteInteger(key(u"BaseX"), Relation.BaseX());
   Store.WriteInteger(key(u"BaseY"), Relation.BaseY());
   Store.WriteInteger(key(u"TargetX"), Relation.TargetX());
@@ -163,7 +180,7 @@ void SaveProjectInfo(TRepository& Store, const QString& Prefix, bool Clip, const
   TGroupKeys key(Prefix);
   Store.WriteBoolean(key(u"Created"), Info != nullptr);
   if (Info) {
-    Store.WriteString(key(u"Name"), ClipName(Clip, Info->Name()));
+    Store.WriteString(key(u"Name"), TClipName(Clip, Info->Name()));
     Store.WriteInteger(key(u"Left"), Relative(Info->Left(), Origin.x));
     Store.WriteInteger(key(u"Top"), Relative(Info->Top(), Origin.y));
     Store.WriteString(key(u"Author"), Info->Author());

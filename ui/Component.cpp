@@ -65,9 +65,10 @@ void TComponent::SetName(const QString& Value) {
     TComponent* other = FOwner->FindComponent(Value);
     if (other && other != this) RaiseDuplicateName(Value);
   }
-  if (FOwner && !FName.isEmpty()) FOwner->FNames.remove(NameKey(FName));
+  if (FOwner && !FName.isEmpty()) FOwner->FNames.remove(FNameKey);
   FName = Value;
-  if (FOwner && !FName.isEmpty()) FOwner->FNames.insert(NameKey(FName), this);
+  FNameKey = NameKey(FName);
+  if (FOwner && !FName.isEmpty()) FOwner->FNames.insert(FNameKey, this);
 }
 
 void TComponent::InsertComponent(TComponent* Component) {
@@ -75,7 +76,7 @@ void TComponent::InsertComponent(TComponent* Component) {
   if (!Component->FName.isEmpty() && FindComponent(Component->FName)) RaiseDuplicateName(Component->FName);
   if (Component->FOwner) Component->FOwner->RemoveComponent(Component);
   FComponents.Add(Component);
-  if (!Component->FName.isEmpty()) FNames.insert(NameKey(Component->FName), Component);
+  if (!Component->FName.isEmpty()) FNames.insert(Component->FNameKey, Component);
   Component->FOwner = this;
   Notification(Component, TOperation::opInsert);
 }
@@ -84,7 +85,7 @@ void TComponent::RemoveComponent(TComponent* Component) {
   if (!Component || !FComponents.Contains(Component)) return;
   FComponents.Remove(Component);
   if (!Component->FName.isEmpty()) {
-    auto named = FNames.find(NameKey(Component->FName));
+    auto named = FNames.find(Component->FNameKey);
     if (named != FNames.end() && named.value() == Component) FNames.erase(named);
   }
   Component->FOwner = nullptr;

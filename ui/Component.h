@@ -60,6 +60,8 @@ private:
   void NotifyRemoval();
 
   QString FName;
+  // FName case-folded: its key among the owner's names, made once per name.
+  QString FNameKey;
   intptr_t FTag = 0;
   TComponent* FOwner = nullptr;
   TComponentList FComponents;

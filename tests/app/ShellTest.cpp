@@ -177,7 +177,9 @@ TEST_F(Shell, ActionTable) {
   // Paste needs text on the clipboard, copy a selection, save a modified schema.
   QApplication::clipboard()->clear();
   for (int windows = 0; windows <= 2; ++windows) {
-    if (windows > 0) ASSERT_NE(New(), nullptr);
+    if (windows > 0) {
+      ASSERT_NE(New(), nullptr);
+    }
     dmMain->UpdateActions();
     for (const Case& c : cases) {
       SCOPED_TRACE(c.Action->objectName().toStdString() + " with " + std::to_string(windows));

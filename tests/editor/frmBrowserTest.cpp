@@ -394,8 +394,9 @@ TEST(NodeRows, RowsFollowAppendsAndRemovalsAnywhere) {
       rows.Remove(*at);
       list.erase(at);
     }
-    if (step % 97 == 0)
+    if (step % 97 == 0) {
       for (size_t row = 0; row < list.size(); ++row) ASSERT_EQ(rows.Row(list[row]), static_cast<int>(row));
+    }
   }
   EXPECT_EQ(rows.Count(), static_cast<int>(list.size()));
   rows.Remove(list.front());

@@ -100,6 +100,7 @@ private:
 };
 
 class TRepositoryItem {
+  // The XML element of each type code.
   static constexpr QLatin1StringView ElementNames[RepositoryTypeCount] = {
       QLatin1StringView("list"),        QLatin1StringView("string"),    QLatin1StringView("integer"),
       QLatin1StringView("font"),        QLatin1StringView("brush"),     QLatin1StringView("pen"),

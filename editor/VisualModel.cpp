@@ -110,14 +110,14 @@ void TVisualModel::EndRemovals() {
 }
 
 void TVisualModel::DropMarked() {
-  if (FMarked.empty()) return;
+  if (FMarked.isEmpty()) return;
   auto drop = [this](auto& List) {
     // The first occurrences, as many as there were removals.
     List.erase(std::remove_if(List.begin(), List.end(),
                               [this](const ui::TComponent* e) {
                                 auto marked = FMarked.find(e);
-                                if (marked == FMarked.end() || marked->second == 0) return false;
-                                --marked->second;
+                                if (marked == FMarked.end() || marked.value() == 0) return false;
+                                --marked.value();
                                 return true;
                               }),
                List.end());

@@ -6,8 +6,8 @@
 #include "ui/Types.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
-#include <unordered_map>
 #include <vector>
 
 namespace ui {
@@ -127,13 +127,14 @@ private:
   template <class T>
   int NumberAfterHighest(std::vector<T*>& List);
   // Whether Element was removed in the run under way.
-  bool Marked(const ui::TComponent* Element) const { return !FMarked.empty() && FMarked.count(Element) > 0; }
+  bool Marked(const ui::TComponent* Element) const { return !FMarked.isEmpty() && FMarked.contains(Element); }
   // Takes the marked elements out of their lists.
   void DropMarked();
 
   int FRemovalRuns = 0;
-  // How many times each element was removed in the run under way.
-  std::unordered_map<const ui::TComponent*, int> FMarked;
+  // How many times each element was removed in the run under way; open-addressed, so that a
+  // removal allocates nothing of its own.
+  QHash<const ui::TComponent*, int> FMarked;
 };
 
 // A run of removals of one document for the life of the object.

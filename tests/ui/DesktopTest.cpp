@@ -2,6 +2,7 @@
 // in z-order, hit test, and mouse capture from press to release.
 
 #include "tests/support/PixelHelpers.h"
+#include "ui/ComponentList.h"
 #include "ui/Control.h"
 #include "ui/Desktop.h"
 #include "ui/Exception.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 #include <memory>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -146,6 +148,56 @@ TEST(Component, RemovingInAnyOrderKeepsTheOthersInTheirOrder) {
   owner.InsertComponent(kept[0]);
   EXPECT_EQ(owner.Component(owner.ComponentCount() - 1), kept[0]);
   EXPECT_EQ(owner.Component(0), kept[1]);
+}
+
+// The list against a plain vector through a long random run of additions at both ends and
+// removals, growing well past the length at which it starts to keep an index and shrinking
+// back to nothing, so that its short and its long form and the change between them are met.
+TEST(Component, AListAnswersAsAPlainVectorShortOrLong) {
+  std::vector<std::unique_ptr<ui::TComponent>> pool;
+  for (int i = 0; i < 60; ++i) pool.push_back(std::make_unique<ui::TComponent>(nullptr));
+  ui::TComponentList list;
+  std::vector<ui::TComponent*> plain;
+  std::mt19937 random(29);
+  for (int step = 0; step < 4000; ++step) {
+    // Mostly additions in the first half of the run, mostly removals in the second.
+    const int phase = (step / 500) % 2;
+    ui::TComponent* c = pool[random() % pool.size()].get();
+    const auto at = std::find(plain.begin(), plain.end(), c);
+    const unsigned roll = random() % 10;
+    if (roll < (phase == 0 ? 4u : 1u)) {
+      list.Add(c);
+      if (at == plain.end()) plain.push_back(c);
+    } else if (roll < (phase == 0 ? 7u : 2u)) {
+      list.AddFirst(c);
+      if (at == plain.end()) plain.insert(plain.begin(), c);
+    } else {
+      list.Remove(c);
+      if (at != plain.end()) plain.erase(at);
+    }
+    if (step % 997 == 0) list.Remove(nullptr), list.Add(nullptr);
+    SCOPED_TRACE(step);
+    ASSERT_EQ(list.Count(), static_cast<int>(plain.size()));
+    ASSERT_EQ(list.IsEmpty(), plain.empty());
+    ASSERT_EQ(list.Last(), plain.empty() ? nullptr : plain.back());
+    if (step % 7 == 0) {
+      ASSERT_EQ(list.Items(), plain);
+      for (const auto& p : pool) {
+        const auto where = std::find(plain.begin(), plain.end(), p.get());
+        ASSERT_EQ(list.Contains(p.get()), where != plain.end());
+        ASSERT_EQ(list.IndexOf(p.get()), where == plain.end() ? -1 : static_cast<int>(where - plain.begin()));
+      }
+    } else if (!plain.empty()) {
+      const std::size_t i = random() % plain.size();
+      ASSERT_EQ(list.At(static_cast<int>(i)), plain[i]);
+    }
+    if (step % 1500 == 1499) {
+      ASSERT_EQ(list.TakeAll(), plain);
+      plain.clear();
+      ASSERT_TRUE(list.IsEmpty());
+    }
+  }
+  EXPECT_THROW(list.At(list.Count()), std::out_of_range);
 }
 
 TEST(Component, NamesAreUniqueAmongOneOwnersComponentsIgnoringCase) {

@@ -35,10 +35,11 @@ TComponent::TComponent(TComponent* Owner) {
 TComponent::~TComponent() {
   Destroying();
   NotifyRemoval();
-  // Free owned components, last first; each removes itself from the list.
+  // Free owned components, last first; each removes itself from the list (one that did not
+  // is taken out after).
   while (TComponent* c = FComponents.Last()) {
     delete c;
-    FComponents.Remove(c);
+    if (FComponents.Last() == c) FComponents.Remove(c);
   }
   if (FOwner) FOwner->RemoveComponent(this);
 }
@@ -82,8 +83,7 @@ void TComponent::InsertComponent(TComponent* Component) {
 }
 
 void TComponent::RemoveComponent(TComponent* Component) {
-  if (!Component || !FComponents.Contains(Component)) return;
-  FComponents.Remove(Component);
+  if (!Component || !FComponents.Remove(Component)) return;
   if (!Component->FName.isEmpty()) {
     auto named = FNames.find(Component->FNameKey);
     if (named != FNames.end() && named.value() == Component) FNames.erase(named);

@@ -58,9 +58,9 @@ void TComponentList::IndexWhenLong() {
   for (std::size_t i = FFirst; i < FItems.size(); ++i) FIndex.insert(FItems[i], i);
 }
 
-void TComponentList::Remove(const TComponent* Component) {
+bool TComponentList::Remove(const TComponent* Component) {
   const std::size_t slot = SlotOf(Component);
-  if (slot == NoSlot) return;
+  if (slot == NoSlot) return false;
   if (Indexed()) {
     FItems[slot] = nullptr;
     FIndex.remove(Component);
@@ -77,6 +77,7 @@ void TComponentList::Remove(const TComponent* Component) {
   // More holes than components: close them, so that the list never grows beyond twice its
   // count.
   if (FItems.size() - FFirst > 2 * static_cast<std::size_t>(Count()) + 16) Compact();
+  return true;
 }
 
 std::vector<TComponent*> TComponentList::Items() const {

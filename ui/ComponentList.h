@@ -30,8 +30,8 @@ public:
   void Add(TComponent* Component);
   // Puts Component before every other one unless it is in the list already.
   void AddFirst(TComponent* Component);
-  // Takes Component out; nothing when it is not in the list.
-  void Remove(const TComponent* Component);
+  // Takes Component out; false (and nothing done) when it is not in the list.
+  bool Remove(const TComponent* Component);
   // Every component in order.
   std::vector<TComponent*> Items() const;
   // Every component in order, leaving the list empty.

@@ -175,15 +175,13 @@ void TDesktop::Forget(const TComponent* Control) {
 }
 
 void TDesktop::RemoveControl(TControl* Control) {
-  if (!FControls.Contains(Control)) return;
+  if (!FControls.Remove(Control)) return;
   InvalidateRect(Control->BoundsRect());
-  FControls.Remove(Control);
   Forget(Control);
 }
 
 void TDesktop::MoveControl(TControl* Control, bool ToFront) {
-  if (!FControls.Contains(Control)) return;
-  FControls.Remove(Control);
+  if (!FControls.Remove(Control)) return;
   if (ToFront)
     FControls.Add(Control);
   else

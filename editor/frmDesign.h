@@ -416,4 +416,7 @@ private:
   void KeepSelected(const std::vector<TMorvikGraphic*>& Chosen);
   // The handles of the one selected box show it alone.
   void ShowSingleSelection();
+  // Frees the handles of a selected element: the box of a rectangle, the end handles of a
+  // relation.
+  void DeleteHandles(TMorvikGraphic* Element);
 };

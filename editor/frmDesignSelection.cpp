@@ -54,22 +54,29 @@ void TfrmDesign::Select(TMorvikGraphic* Element) {
 
 void TfrmDesign::Deselect(TMorvikGraphic* Element) {
   if (!Element) return;
+  const bool chosen = FSelected.contains(Element);
   // A move carries the selection as it was: a selection that changes under it ends it.
-  if (FSelected.contains(Element)) FMouse->SelectionChanging();
+  if (chosen) FMouse->SelectionChanging();
+  // Handles are made for an element only as it is selected, so one that is not has none to
+  // look for (a deletion deselects every element it takes).
+  const bool handles = chosen || Element->Selected();
   Element->SetSelected(false);
-  if (TRectangle* rectangle = AsBox(Element)) {
-    delete ResizeBoxOf(rectangle);
-  } else if (Element->DiagramKind() == TDiagramKind::Relation) {
-    const TMorvikGraphic* line = Element;
-    for (const char* end : {"_T", "_B"})
-      delete Desktop->FindComponent(QStringLiteral("ResLine_") + line->Name() + QLatin1String(end));
-  }
+  if (handles) DeleteHandles(Element);
   if (FSelected.remove(Element)) {
     // Not there while the selection is walked whole.
     auto it = std::find(Selection.begin(), Selection.end(), Element);
     if (it != Selection.end()) Selection.erase(it);
   }
   ShowSingleSelection();
+}
+
+void TfrmDesign::DeleteHandles(TMorvikGraphic* Element) {
+  if (TRectangle* rectangle = AsBox(Element)) {
+    delete ResizeBoxOf(rectangle);
+  } else if (Element->DiagramKind() == TDiagramKind::Relation) {
+    for (const char* end : {"_T", "_B"})
+      delete Desktop->FindComponent(QStringLiteral("ResLine_") + Element->Name() + QLatin1String(end));
+  }
 }
 
 void TfrmDesign::ShowSingleSelection() {

@@ -11,6 +11,7 @@
 #include "diagram/Note.h"
 #include "diagram/ProjectInfo.h"
 #include "diagram/Relation.h"
+#include "diagram/Resizer.h"
 #include "diagram/ScrolledScrollBox.h"
 #include "diagram/TextLabel.h"
 #include "editor/DesignSamples.h"
@@ -104,6 +105,13 @@ protected:
   }
   int References() const { return design->Model->GetReferenceCount(); }
   int Tables() const { return design->Model->GetTableCount(); }
+  // The selection handles on the desktop.
+  int Handles() const {
+    int handles = 0;
+    for (int i = 0; i < design->Desktop->ControlCount(); ++i)
+      handles += dynamic_cast<TResizer*>(design->Desktop->Control(i)) != nullptr;
+    return handles;
+  }
   // Every reference of the model joins tables that the model still has.
   bool ReferencesJoinLiveTables() const {
     Morvik::TModel* m = design->Model;
@@ -223,17 +231,28 @@ TEST_F(DesignEditing, DeletingAnEntityTakesItsRelationsLabelEntryPointAndEveryRe
   EXPECT_EQ(Nodes(TfrmBrowser::grRelations).size(), 1);
   EXPECT_TRUE(Nodes(TfrmBrowser::grEntryPoints).isEmpty());
   EXPECT_TRUE(design->Selection.empty());
+  EXPECT_EQ(Handles(), 0);
   EXPECT_TRUE(design->Modified());
   // The model's own walks read only what is left.
   EXPECT_NE(design->Model->Generate(), nullptr);
   design->CheckModel();
+
+  // A selected relation takes its end handles with it.
+  design->SelectOnly(design->VisualModel->Relations.front());
+  ASSERT_EQ(Handles(), 2);
+  design->DeleteSelection();
+  EXPECT_TRUE(design->VisualModel->Relations.empty());
+  EXPECT_EQ(Handles(), 0);
+  EXPECT_EQ(References(), 0);
 
   // The rest at once, with a reference that no relation shows between the two: every
   // reference goes once.
   design->Model->NewReference(c->Table(), b->Table());
   design->SelectOnly(b);
   design->Select(c);
+  ASSERT_EQ(Handles(), 2);
   design->DeleteSelection();
+  EXPECT_EQ(Handles(), 0);
   EXPECT_EQ(Tables(), 0);
   EXPECT_EQ(References(), 0);
   EXPECT_TRUE(design->VisualModel->Relations.empty());

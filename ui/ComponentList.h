@@ -42,7 +42,9 @@ private:
   static constexpr std::size_t NoSlot = static_cast<std::size_t>(-1);
 
   bool Indexed() const { return !FIndex.isEmpty(); }
-  bool HasHoles() const { return Indexed() && FItems.size() - FFirst != static_cast<std::size_t>(FIndex.size()); }
+  bool HasHoles() const {
+    return Indexed() && FItems.size() - FFirst != static_cast<std::size_t>(FIndex.size());
+  }
   // Where Component stands in FItems; NoSlot when it is not in the list.
   std::size_t SlotOf(const TComponent* Component) const;
   // Indexes the list once it holds more than SmallCount components.

@@ -39,7 +39,7 @@ TComponent::~TComponent() {
   // is taken out after).
   while (TComponent* c = FComponents.Last()) {
     delete c;
-    if (FComponents.Last() == c) FComponents.Remove(c);
+    if (FComponents.Last() == c) FComponents.RemoveLast();
   }
   if (FOwner) FOwner->RemoveComponent(this);
 }

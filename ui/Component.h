@@ -57,6 +57,8 @@ protected:
   void Destroying() { FDestroying = true; }
 
 private:
+  // The field that holds a component's slot in its owner's list.
+  static std::size_t& OwnerSlot(const TComponent* Component) { return Component->FOwnerSlot; }
   void NotifyRemoval();
 
   QString FName;
@@ -64,7 +66,8 @@ private:
   QString FNameKey;
   intptr_t FTag = 0;
   TComponent* FOwner = nullptr;
-  TComponentList FComponents;
+  mutable std::size_t FOwnerSlot = 0;
+  TComponentList FComponents{&OwnerSlot};
   // The named components among FComponents, by case-folded name.
   QHash<QString, TComponent*> FNames;
   TComponentList FFreeNotifies;

@@ -6,16 +6,27 @@
 namespace ui {
 
 std::size_t TComponentList::SlotOf(const TComponent* Component) const {
+  if (!Component) return NoSlot;
+  if (FSlotField) {
+    const std::size_t slot = FSlotField(Component);
+    return slot >= FFirst && slot < FItems.size() && FItems[slot] == Component ? slot : NoSlot;
+  }
   if (Indexed()) return FIndex.value(Component, NoSlot);
   const auto first = FItems.begin() + static_cast<std::ptrdiff_t>(FFirst);
   const auto it = std::find(first, FItems.end(), Component);
-  return it == FItems.end() || !Component ? NoSlot : static_cast<std::size_t>(it - FItems.begin());
+  return it == FItems.end() ? NoSlot : static_cast<std::size_t>(it - FItems.begin());
+}
+
+void TComponentList::Place(TComponent* Component, std::size_t Slot) const {
+  if (FSlotField)
+    FSlotField(Component) = Slot;
+  else if (Indexed())
+    FIndex.insert(Component, Slot);
 }
 
 TComponent* TComponentList::At(int Index) const {
   if (HasHoles()) Compact();
-  if (Index < 0 || static_cast<std::size_t>(Index) >= FItems.size() - FFirst)
-    throw std::out_of_range("TComponentList::At");
+  if (Index < 0 || static_cast<std::size_t>(Index) >= FCount) throw std::out_of_range("TComponentList::At");
   return FItems[FFirst + static_cast<std::size_t>(Index)];
 }
 
@@ -24,15 +35,16 @@ int TComponentList::IndexOf(const TComponent* Component) const {
   if (slot == NoSlot) return -1;
   if (HasHoles()) {
     Compact();
-    slot = FIndex.value(Component);
+    slot = SlotOf(Component);
   }
   return static_cast<int>(slot - FFirst);
 }
 
 void TComponentList::Add(TComponent* Component) {
   if (!Component || Contains(Component)) return;
-  if (Indexed()) FIndex.insert(Component, FItems.size());
+  Place(Component, FItems.size());
   FItems.push_back(Component);
+  ++FCount;
   IndexWhenLong();
 }
 
@@ -45,39 +57,54 @@ void TComponentList::AddFirst(TComponent* Component) {
     const std::size_t room = FItems.size() + 16;
     FItems.insert(FItems.begin(), room, nullptr);
     FFirst = room;
-    for (auto& slot : FIndex) slot += room;
+    if (FSlotField)
+      for (std::size_t i = FFirst; i < FItems.size(); ++i) Place(FItems[i], i);
+    else
+      for (auto& slot : FIndex) slot += room;
   }
-  if (Indexed()) FIndex.insert(Component, FFirst - 1);
+  Place(Component, FFirst - 1);
   FItems[--FFirst] = Component;
+  ++FCount;
   IndexWhenLong();
 }
 
 void TComponentList::IndexWhenLong() {
-  if (Indexed() || FItems.size() - FFirst <= SmallCount) return;
-  FIndex.reserve(static_cast<qsizetype>(FItems.size() - FFirst));
+  if (FSlotField || Indexed() || FCount <= SmallCount) return;
+  FIndex.reserve(static_cast<qsizetype>(FCount));
   for (std::size_t i = FFirst; i < FItems.size(); ++i) FIndex.insert(FItems[i], i);
 }
 
 bool TComponentList::Remove(const TComponent* Component) {
   const std::size_t slot = SlotOf(Component);
   if (slot == NoSlot) return false;
-  if (Indexed()) {
-    FItems[slot] = nullptr;
-    FIndex.remove(Component);
+  TakeOut(slot);
+  return true;
+}
+
+void TComponentList::RemoveLast() {
+  if (!IsEmpty()) TakeOut(FItems.size() - 1);
+}
+
+void TComponentList::TakeOut(std::size_t Slot) {
+  TComponent* const component = FItems[Slot];
+  --FCount;
+  if (FSlotField || Indexed()) {
+    // Only the pointer's value is used: the component may be freed.
+    FItems[Slot] = nullptr;
+    if (Indexed()) FIndex.remove(component);
     while (FItems.size() > FFirst && !FItems.back()) FItems.pop_back();
     while (FFirst < FItems.size() && !FItems[FFirst]) ++FFirst;
   } else {
-    FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(slot));
+    FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(Slot));
   }
-  if (FItems.size() == FFirst) {
+  if (FCount == 0) {
     FItems.clear();
     FFirst = 0;
     FIndex.clear();
   }
   // More holes than components: close them, so that the list never grows beyond twice its
   // count.
-  if (FItems.size() - FFirst > 2 * static_cast<std::size_t>(Count()) + 16) Compact();
-  return true;
+  if (FItems.size() - FFirst > 2 * FCount + 16) Compact();
 }
 
 std::vector<TComponent*> TComponentList::Items() const {
@@ -91,17 +118,17 @@ std::vector<TComponent*> TComponentList::TakeAll() {
   all.erase(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(FFirst));
   FItems.clear();
   FFirst = 0;
+  FCount = 0;
   FIndex.clear();
   return all;
 }
 
 void TComponentList::Compact() const {
   // The components close up from FFirst on; the room before it stays.
-  const bool indexed = Indexed();
   std::size_t kept = FFirst;
   for (std::size_t i = FFirst; i < FItems.size(); ++i)
     if (TComponent* c = FItems[i]) {
-      if (indexed) FIndex[c] = kept;
+      if (kept != i) Place(c, kept);
       FItems[kept++] = c;
     }
   FItems.resize(kept);

@@ -6,6 +6,9 @@
 // Most lists are short (the links of one element, the parts of one control): up to
 // SmallCount components they are searched in place and keep no index, so that they cost one
 // small block each.
+// A list that holds each component at most once among all lists of its kind (an owner's
+// components, a desktop's controls) keeps each component's slot in a field of the component
+// instead of an index: finding one there reads the component and the list, and nothing else.
 
 #include <QHash>
 #include <cstddef>
@@ -17,7 +20,17 @@ class TComponent;
 
 class TComponentList {
 public:
-  int Count() const { return static_cast<int>(Indexed() ? FIndex.size() : FItems.size() - FFirst); }
+  // The field of a component that holds its slot in the one list of a kind that has it.
+  using TSlotField = std::size_t& (*)(const TComponent* Component);
+
+  TComponentList() = default;
+  // A list whose components keep their slot in SlotField: no component may be in two lists
+  // that share the field.
+  explicit TComponentList(TSlotField SlotField) : FSlotField(SlotField) {}
+  TComponentList(const TComponentList&) = delete;
+  TComponentList& operator=(const TComponentList&) = delete;
+
+  int Count() const { return static_cast<int>(FCount); }
   bool IsEmpty() const { return FItems.size() == FFirst; }
   bool Contains(const TComponent* Component) const { return SlotOf(Component) != NoSlot; }
   // The component at Index in the list's order, counting only those still in the list.
@@ -32,6 +45,8 @@ public:
   void AddFirst(TComponent* Component);
   // Takes Component out; false (and nothing done) when it is not in the list.
   bool Remove(const TComponent* Component);
+  // Takes the last component out without reading it (it may be freed already).
+  void RemoveLast();
   // Every component in order.
   std::vector<TComponent*> Items() const;
   // Every component in order, leaving the list empty.
@@ -42,21 +57,25 @@ private:
   static constexpr std::size_t NoSlot = static_cast<std::size_t>(-1);
 
   bool Indexed() const { return !FIndex.isEmpty(); }
-  bool HasHoles() const {
-    return Indexed() && FItems.size() - FFirst != static_cast<std::size_t>(FIndex.size());
-  }
+  bool HasHoles() const { return FItems.size() - FFirst != FCount; }
   // Where Component stands in FItems; NoSlot when it is not in the list.
   std::size_t SlotOf(const TComponent* Component) const;
-  // Indexes the list once it holds more than SmallCount components.
+  // Records that Component stands at Slot, in the index or the component's field.
+  void Place(TComponent* Component, std::size_t Slot) const;
+  // Indexes a list without a slot field once it holds more than SmallCount components.
   void IndexWhenLong();
+  void TakeOut(std::size_t Slot);
   void Compact() const;
 
   // The components stand in FItems from FFirst on, null where one was removed (only in an
-  // indexed list); the slots before FFirst are free room for AddFirst. Never null at FFirst
-  // or at the end.
+  // indexed list or one with a slot field); the slots before FFirst are free room for
+  // AddFirst. Never null at FFirst or at the end.
   mutable std::vector<TComponent*> FItems;
   mutable std::size_t FFirst = 0;
-  // The slot of each component in FItems; empty while the list is short.
+  std::size_t FCount = 0;
+  TSlotField FSlotField = nullptr;
+  // Without a slot field, the slot of each component in FItems; empty while the list is
+  // short.
   mutable QHash<const TComponent*, std::size_t> FIndex;
 };
 

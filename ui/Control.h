@@ -96,7 +96,14 @@ protected:
   virtual void Resize();
 
 private:
+  friend class TDesktop;
+  // The field that holds a control's slot in its desktop's list.
+  static std::size_t& ParentSlot(const TComponent* Control) {
+    return static_cast<const TControl*>(Control)->FParentSlot;
+  }
+
   TDesktop* FParent = nullptr;
+  mutable std::size_t FParentSlot = 0;
   int FLeft = 0;
   int FTop = 0;
   int FWidth = 0;

@@ -56,7 +56,7 @@ Qt::CursorShape CursorShapeOf(TCursor Cursor) {
   }
 }
 
-TDesktop::TDesktop(QWidget* Parent) : QWidget(Parent), TComponent(nullptr) {
+TDesktop::TDesktop(QWidget* Parent) : QWidget(Parent), TComponent(nullptr), FControls(&TControl::ParentSlot) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -150,54 +150,86 @@ TEST(Component, RemovingInAnyOrderKeepsTheOthersInTheirOrder) {
   EXPECT_EQ(owner.Component(0), kept[1]);
 }
 
+namespace {
+
+// A component that keeps its slot in a list of its own kind.
+struct TSlotted : ui::TComponent {
+  TSlotted() : ui::TComponent(nullptr) {}
+  mutable std::size_t Slot = 0;
+};
+
+std::size_t& SlotOfSlotted(const ui::TComponent* Component) {
+  return static_cast<const TSlotted*>(Component)->Slot;
+}
+
+} // namespace
+
 // The list against a plain vector through a long random run of additions at both ends and
 // removals, growing well past the length at which it starts to keep an index and shrinking
-// back to nothing, so that its short and its long form and the change between them are met.
+// back to nothing, so that its short and its long form and the change between them are met;
+// and the same for a list whose components keep their slots, beside a second list of that
+// kind that takes the components the first one drops.
 TEST(Component, AListAnswersAsAPlainVectorShortOrLong) {
-  std::vector<std::unique_ptr<ui::TComponent>> pool;
-  for (int i = 0; i < 60; ++i) pool.push_back(std::make_unique<ui::TComponent>(nullptr));
-  ui::TComponentList list;
-  std::vector<ui::TComponent*> plain;
-  std::mt19937 random(29);
-  for (int step = 0; step < 4000; ++step) {
-    // Mostly additions in the first half of the run, mostly removals in the second.
-    const int phase = (step / 500) % 2;
-    ui::TComponent* c = pool[random() % pool.size()].get();
-    const auto at = std::find(plain.begin(), plain.end(), c);
-    const unsigned roll = random() % 10;
-    if (roll < (phase == 0 ? 4u : 1u)) {
-      list.Add(c);
-      if (at == plain.end()) plain.push_back(c);
-    } else if (roll < (phase == 0 ? 7u : 2u)) {
-      list.AddFirst(c);
-      if (at == plain.end()) plain.insert(plain.begin(), c);
-    } else {
-      list.Remove(c);
-      if (at != plain.end()) plain.erase(at);
-    }
-    if (step % 997 == 0) list.Remove(nullptr), list.Add(nullptr);
-    SCOPED_TRACE(step);
-    ASSERT_EQ(list.Count(), static_cast<int>(plain.size()));
-    ASSERT_EQ(list.IsEmpty(), plain.empty());
-    ASSERT_EQ(list.Last(), plain.empty() ? nullptr : plain.back());
-    if (step % 7 == 0) {
-      ASSERT_EQ(list.Items(), plain);
-      for (const auto& p : pool) {
-        const auto where = std::find(plain.begin(), plain.end(), p.get());
-        ASSERT_EQ(list.Contains(p.get()), where != plain.end());
-        ASSERT_EQ(list.IndexOf(p.get()), where == plain.end() ? -1 : static_cast<int>(where - plain.begin()));
+  std::vector<std::unique_ptr<TSlotted>> pool;
+  for (int i = 0; i < 60; ++i) pool.push_back(std::make_unique<TSlotted>());
+  for (const bool slotted : {false, true}) {
+    SCOPED_TRACE(slotted ? "slots in the components" : "slots in an index");
+    auto list = slotted ? std::make_unique<ui::TComponentList>(&SlotOfSlotted)
+                        : std::make_unique<ui::TComponentList>();
+    ui::TComponentList other(&SlotOfSlotted);
+    std::vector<ui::TComponent*> plain;
+    std::mt19937 random(29);
+    for (int step = 0; step < 4000; ++step) {
+      // Mostly additions in the first half of the run, mostly removals in the second.
+      const int phase = (step / 500) % 2;
+      ui::TComponent* c = pool[random() % pool.size()].get();
+      const auto at = std::find(plain.begin(), plain.end(), c);
+      const unsigned roll = random() % 10;
+      if (roll < (phase == 0 ? 4u : 1u)) {
+        if (at == plain.end()) other.Remove(c);
+        list->Add(c);
+        if (at == plain.end()) plain.push_back(c);
+      } else if (roll < (phase == 0 ? 7u : 2u)) {
+        other.Remove(c);
+        list->AddFirst(c);
+        if (at == plain.end()) plain.insert(plain.begin(), c);
+      } else {
+        list->Remove(c);
+        if (at != plain.end()) plain.erase(at);
+        if (slotted && roll == 9) other.Add(c);
       }
-    } else if (!plain.empty()) {
-      const std::size_t i = random() % plain.size();
-      ASSERT_EQ(list.At(static_cast<int>(i)), plain[i]);
+      if (step % 997 == 0) list->Remove(nullptr), list->Add(nullptr);
+      SCOPED_TRACE(step);
+      ASSERT_EQ(list->Count(), static_cast<int>(plain.size()));
+      ASSERT_EQ(list->IsEmpty(), plain.empty());
+      ASSERT_EQ(list->Last(), plain.empty() ? nullptr : plain.back());
+      if (step % 7 == 0) {
+        ASSERT_EQ(list->Items(), plain);
+        for (const auto& p : pool) {
+          const auto where = std::find(plain.begin(), plain.end(), p.get());
+          ASSERT_EQ(list->Contains(p.get()), where != plain.end());
+          ASSERT_EQ(list->IndexOf(p.get()),
+                    where == plain.end() ? -1 : static_cast<int>(where - plain.begin()));
+          if (where != plain.end()) {
+            ASSERT_FALSE(other.Contains(p.get()));
+          }
+        }
+      } else if (!plain.empty()) {
+        const std::size_t i = random() % plain.size();
+        ASSERT_EQ(list->At(static_cast<int>(i)), plain[i]);
+      }
+      if (step % 1500 == 1499) {
+        ASSERT_EQ(list->TakeAll(), plain);
+        plain.clear();
+        ASSERT_TRUE(list->IsEmpty());
+      }
+      if (step % 1000 == 999 && !plain.empty()) {
+        list->RemoveLast();
+        plain.pop_back();
+      }
     }
-    if (step % 1500 == 1499) {
-      ASSERT_EQ(list.TakeAll(), plain);
-      plain.clear();
-      ASSERT_TRUE(list.IsEmpty());
-    }
+    EXPECT_THROW(list->At(list->Count()), std::out_of_range);
   }
-  EXPECT_THROW(list.At(list.Count()), std::out_of_range);
 }
 
 TEST(Component, NamesAreUniqueAmongOneOwnersComponentsIgnoringCase) {

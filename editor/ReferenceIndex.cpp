@@ -6,7 +6,7 @@ TReferenceIndex::TReferenceIndex(const Morvik::TModel& Model) {
   for (int i = 0; i < Model.GetReferenceCount(); ++i) {
     Morvik::TReference* reference = Model.GetReference(i);
     if (!reference) continue;
-    FAlive.insert(reference);
+    FAlive[reference] = true;
     const Morvik::TTable* parent = reference->GetParentTable();
     const Morvik::TTable* child = reference->GetChildTable();
     if (parent) FByTable[parent].push_back(reference);
@@ -16,15 +16,14 @@ TReferenceIndex::TReferenceIndex(const Morvik::TModel& Model) {
 
 std::vector<Morvik::TReference*> TReferenceIndex::Of(const Morvik::TTable* Table) const {
   std::vector<Morvik::TReference*> alive;
-  const auto found = FByTable.constFind(Table);
-  if (found == FByTable.constEnd()) return alive;
-  for (Morvik::TReference* reference : *found)
-    if (FAlive.contains(reference)) alive.push_back(reference);
+  if (const auto* references = FByTable.Find(Table))
+    for (Morvik::TReference* reference : *references)
+      if (FAlive.Contains(reference)) alive.push_back(reference);
   return alive;
 }
 
 bool TReferenceIndex::Contains(const Morvik::TReference* Reference) const {
-  return FAlive.contains(Reference);
+  return FAlive.Contains(Reference);
 }
 
-void TReferenceIndex::Deleted(const Morvik::TReference* Reference) { FAlive.remove(Reference); }
+void TReferenceIndex::Deleted(const Morvik::TReference* Reference) { FAlive.Remove(Reference); }

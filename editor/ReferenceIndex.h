@@ -3,8 +3,8 @@
 // deleting many entities one after another without walking every reference for each. It is
 // told of every reference deleted while it lives; no reference may be added meanwhile.
 
-#include <QHash>
-#include <QSet>
+#include "ui/PointerTable.h"
+
 #include <vector>
 
 namespace Morvik {
@@ -25,6 +25,6 @@ public:
   void Deleted(const Morvik::TReference* Reference);
 
 private:
-  QHash<const Morvik::TTable*, std::vector<Morvik::TReference*>> FByTable;
-  QSet<const Morvik::TReference*> FAlive;
+  ui::TPointerTable<std::vector<Morvik::TReference*>> FByTable;
+  ui::TPointerTable<bool> FAlive;
 };

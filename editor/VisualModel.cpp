@@ -110,14 +110,14 @@ void TVisualModel::EndRemovals() {
 }
 
 void TVisualModel::DropMarked() {
-  if (FMarked.isEmpty()) return;
+  if (FMarked.IsEmpty()) return;
   auto drop = [this](auto& List) {
     // The first occurrences, as many as there were removals.
     List.erase(std::remove_if(List.begin(), List.end(),
                               [this](const ui::TComponent* e) {
-                                auto marked = FMarked.find(e);
-                                if (marked == FMarked.end() || marked.value() == 0) return false;
-                                --marked.value();
+                                int* marked = FMarked.Find(e);
+                                if (!marked || *marked == 0) return false;
+                                --*marked;
                                 return true;
                               }),
                List.end());
@@ -127,7 +127,7 @@ void TVisualModel::DropMarked() {
   drop(Relations);
   drop(TextLabels);
   drop(EntryPoints);
-  FMarked.clear();
+  FMarked.Clear();
 }
 
 TVisualModel::TVisualModel() : CreatedAt(QDateTime::currentDateTime()), UpdatedAt(CreatedAt) {}

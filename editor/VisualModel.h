@@ -3,10 +3,10 @@
 // the schema's times, names and the identity of the plug-in model it was designed for.
 // The lists only point at the elements; the desktop owns and frees them.
 
+#include "ui/PointerTable.h"
 #include "ui/Types.h"
 
 #include <QDateTime>
-#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -127,14 +127,13 @@ private:
   template <class T>
   int NumberAfterHighest(std::vector<T*>& List);
   // Whether Element was removed in the run under way.
-  bool Marked(const ui::TComponent* Element) const { return !FMarked.isEmpty() && FMarked.contains(Element); }
+  bool Marked(const ui::TComponent* Element) const { return FMarked.Contains(Element); }
   // Takes the marked elements out of their lists.
   void DropMarked();
 
   int FRemovalRuns = 0;
-  // How many times each element was removed in the run under way; open-addressed, so that a
-  // removal allocates nothing of its own.
-  QHash<const ui::TComponent*, int> FMarked;
+  // How many times each element was removed in the run under way.
+  ui::TPointerTable<int> FMarked;
 };
 
 // A run of removals of one document for the life of the object.

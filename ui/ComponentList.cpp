@@ -11,7 +11,10 @@ std::size_t TComponentList::SlotOf(const TComponent* Component) const {
     const std::size_t slot = FSlotField(Component);
     return slot >= FFirst && slot < FItems.size() && FItems[slot] == Component ? slot : NoSlot;
   }
-  if (Indexed()) return FIndex.value(Component, NoSlot);
+  if (Indexed()) {
+    const std::size_t* slot = FIndex.Find(Component);
+    return slot ? *slot : NoSlot;
+  }
   const auto first = FItems.begin() + static_cast<std::ptrdiff_t>(FFirst);
   const auto it = std::find(first, FItems.end(), Component);
   return it == FItems.end() ? NoSlot : static_cast<std::size_t>(it - FItems.begin());
@@ -21,7 +24,7 @@ void TComponentList::Place(TComponent* Component, std::size_t Slot) const {
   if (FSlotField)
     FSlotField(Component) = Slot;
   else if (Indexed())
-    FIndex.insert(Component, Slot);
+    FIndex[Component] = Slot;
 }
 
 TComponent* TComponentList::At(int Index) const {
@@ -60,7 +63,7 @@ void TComponentList::AddFirst(TComponent* Component) {
     if (FSlotField)
       for (std::size_t i = FFirst; i < FItems.size(); ++i) Place(FItems[i], i);
     else
-      for (auto& slot : FIndex) slot += room;
+      FIndex.ForEach([room](const void*, std::size_t& Slot) { Slot += room; });
   }
   Place(Component, FFirst - 1);
   FItems[--FFirst] = Component;
@@ -70,8 +73,8 @@ void TComponentList::AddFirst(TComponent* Component) {
 
 void TComponentList::IndexWhenLong() {
   if (FSlotField || Indexed() || FCount <= SmallCount) return;
-  FIndex.reserve(static_cast<qsizetype>(FCount));
-  for (std::size_t i = FFirst; i < FItems.size(); ++i) FIndex.insert(FItems[i], i);
+  FIndex.Reserve(FCount);
+  for (std::size_t i = FFirst; i < FItems.size(); ++i) FIndex[FItems[i]] = i;
 }
 
 bool TComponentList::Remove(const TComponent* Component) {
@@ -91,7 +94,7 @@ void TComponentList::TakeOut(std::size_t Slot) {
   if (FSlotField || Indexed()) {
     // Only the pointer's value is used: the component may be freed.
     FItems[Slot] = nullptr;
-    if (Indexed()) FIndex.remove(component);
+    if (Indexed()) FIndex.Remove(component);
     while (FItems.size() > FFirst && !FItems.back()) FItems.pop_back();
     while (FFirst < FItems.size() && !FItems[FFirst]) ++FFirst;
   } else {
@@ -100,7 +103,7 @@ void TComponentList::TakeOut(std::size_t Slot) {
   if (FCount == 0) {
     FItems.clear();
     FFirst = 0;
-    FIndex.clear();
+    FIndex.Clear();
   }
   // More holes than components: close them, so that the list never grows beyond twice its
   // count.
@@ -119,7 +122,7 @@ std::vector<TComponent*> TComponentList::TakeAll() {
   FItems.clear();
   FFirst = 0;
   FCount = 0;
-  FIndex.clear();
+  FIndex.Clear();
   return all;
 }
 

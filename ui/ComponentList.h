@@ -10,7 +10,8 @@
 // components, a desktop's controls) keeps each component's slot in a field of the component
 // instead of an index: finding one there reads the component and the list, and nothing else.
 
-#include <QHash>
+#include "ui/PointerTable.h"
+
 #include <cstddef>
 #include <vector>
 
@@ -56,7 +57,7 @@ private:
   static constexpr std::size_t SmallCount = 16;
   static constexpr std::size_t NoSlot = static_cast<std::size_t>(-1);
 
-  bool Indexed() const { return !FIndex.isEmpty(); }
+  bool Indexed() const { return !FIndex.IsEmpty(); }
   bool HasHoles() const { return FItems.size() - FFirst != FCount; }
   // Where Component stands in FItems; NoSlot when it is not in the list.
   std::size_t SlotOf(const TComponent* Component) const;
@@ -76,7 +77,7 @@ private:
   TSlotField FSlotField = nullptr;
   // Without a slot field, the slot of each component in FItems; empty while the list is
   // short.
-  mutable QHash<const TComponent*, std::size_t> FIndex;
+  mutable TPointerTable<std::size_t> FIndex;
 };
 
 } // namespace ui

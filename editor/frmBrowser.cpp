@@ -133,15 +133,15 @@ QTreeWidgetItem* TfrmBrowser::AddNode(QTreeWidgetItem* Parent, TImage Image, con
   } else {
     tvComponents->addTopLevelItem(node);
   }
-  if (Element) FNodes.insert(Element, ref);
+  if (Element) FNodes[Element] = ref;
   return node;
 }
 
 void TfrmBrowser::RemoveNode(const ui::TComponent* Element) {
-  const auto found = FNodes.constFind(Element);
-  if (found == FNodes.constEnd()) return;
+  const TNodeRef* found = FNodes.Find(Element);
+  if (!found) return;
   const TNodeRef ref = *found;
-  FNodes.erase(found);
+  FNodes.Remove(Element);
   if (ref.Group < 0) {
     delete tvComponents->takeTopLevelItem(tvComponents->indexOfTopLevelItem(ref.Node));
     return;
@@ -245,8 +245,8 @@ QTreeWidgetItem* TfrmBrowser::GroupNode(TGroup Group) const { return tvComponent
 QTreeWidgetItem* TfrmBrowser::ProjectInfoNode() const { return tvComponents->topLevelItem(5); }
 
 QTreeWidgetItem* TfrmBrowser::NodeOf(const ui::TComponent* Element) const {
-  const auto ref = FNodes.constFind(Element);
-  return ref == FNodes.constEnd() ? nullptr : ref->Node;
+  const TNodeRef* ref = FNodes.Find(Element);
+  return ref ? ref->Node : nullptr;
 }
 
 TMorvikGraphic* TfrmBrowser::NodeElement(const QTreeWidgetItem* Node) {

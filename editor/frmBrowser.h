@@ -9,9 +9,9 @@
 #pragma once
 
 #include "editor/NodeRows.h"
+#include "ui/PointerTable.h"
 #include "ui/frmAbstract.h"
 
-#include <QHash>
 #include <QIcon>
 
 #include <array>
@@ -153,7 +153,7 @@ private:
     int Number;
   };
   std::array<TNodeRows, 5> FRows;
-  QHash<const ui::TComponent*, TNodeRef> FNodes;
+  ui::TPointerTable<TNodeRef> FNodes;
   int FRemovalRuns = 0;
   // The nodes of each group removed in the run under way.
   std::array<std::vector<TRemovedNode>, 5> FRemoved;

@@ -57,7 +57,11 @@ void TComponent::NotifyRemoval() {
 
 TComponent* TComponent::FindComponent(const QString& Name) const {
   if (Name.isEmpty()) return nullptr;
-  return FNames.value(NameKey(Name), nullptr);
+  const QString key = NameKey(Name);
+  const void* named = FNames.FindKey(qHash(key), [&key](const void* Named) {
+    return static_cast<const TComponent*>(Named)->FNameKey == key;
+  });
+  return static_cast<TComponent*>(const_cast<void*>(named));
 }
 
 void TComponent::SetName(const QString& Value) {
@@ -66,10 +70,11 @@ void TComponent::SetName(const QString& Value) {
     TComponent* other = FOwner->FindComponent(Value);
     if (other && other != this) RaiseDuplicateName(Value);
   }
-  if (FOwner && !FName.isEmpty()) FOwner->FNames.remove(FNameKey);
+  if (FOwner && !FName.isEmpty()) FOwner->FNames.Remove(this, FNameHash);
   FName = Value;
   FNameKey = NameKey(FName);
-  if (FOwner && !FName.isEmpty()) FOwner->FNames.insert(FNameKey, this);
+  FNameHash = qHash(FNameKey);
+  if (FOwner && !FName.isEmpty()) FOwner->FNames.At(this, FNameHash) = true;
 }
 
 void TComponent::InsertComponent(TComponent* Component) {
@@ -77,17 +82,14 @@ void TComponent::InsertComponent(TComponent* Component) {
   if (!Component->FName.isEmpty() && FindComponent(Component->FName)) RaiseDuplicateName(Component->FName);
   if (Component->FOwner) Component->FOwner->RemoveComponent(Component);
   FComponents.Add(Component);
-  if (!Component->FName.isEmpty()) FNames.insert(Component->FNameKey, Component);
+  if (!Component->FName.isEmpty()) FNames.At(Component, Component->FNameHash) = true;
   Component->FOwner = this;
   Notification(Component, TOperation::opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent* Component) {
   if (!Component || !FComponents.Remove(Component)) return;
-  if (!Component->FName.isEmpty()) {
-    auto named = FNames.find(Component->FNameKey);
-    if (named != FNames.end() && named.value() == Component) FNames.erase(named);
-  }
+  if (!Component->FName.isEmpty()) FNames.Remove(Component, Component->FNameHash);
   Component->FOwner = nullptr;
 }
 

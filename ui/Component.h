@@ -7,7 +7,6 @@
 #include "ui/ComponentList.h"
 #include "ui/Graphics.h"
 
-#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -62,14 +61,15 @@ private:
   void NotifyRemoval();
 
   QString FName;
-  // FName case-folded: its key among the owner's names, made once per name.
+  // FName case-folded: its key among the owner's names, made and hashed once per name.
   QString FNameKey;
+  std::size_t FNameHash = 0;
   intptr_t FTag = 0;
   TComponent* FOwner = nullptr;
   mutable std::size_t FOwnerSlot = 0;
   TComponentList FComponents{&OwnerSlot};
-  // The named components among FComponents, by case-folded name.
-  QHash<QString, TComponent*> FNames;
+  // The named components among FComponents, placed by the hash of their case-folded name.
+  TPointerTable<bool> FNames;
   TComponentList FFreeNotifies;
   bool FDestroying = false;
   bool FRemovalSent = false;

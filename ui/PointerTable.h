@@ -1,8 +1,11 @@
 #pragma once
-// A table from pointers to values, open-addressed in one array of key and value pairs:
-// finding, adding or removing a key reads one slot and its neighbours, and nothing is
-// allocated per key. It grows by doubling and keeps at most half of its slots taken.
-// Keys are only compared, never followed; null is no key.
+// A table from pointers to values, open-addressed in one array of slots: finding, adding or
+// removing a key reads one slot and its neighbours, and nothing is allocated per key. It
+// grows by doubling and keeps at most half of its slots taken. Keys are only compared, never
+// followed; null is no key.
+// A key is placed by its address, or by a hash the caller gives with it (a name's, say); a
+// key placed by a given hash is found again only through that hash. Each slot keeps its
+// key's hash, so that growing and removing never read the keys' objects.
 
 #include <bit>
 #include <cstddef>
@@ -19,40 +22,45 @@ public:
   std::size_t Count() const { return FCount; }
 
   // The value of Key; null when Key is not in the table.
-  V* Find(const void* Key) { return const_cast<V*>(std::as_const(*this).Find(Key)); }
-  const V* Find(const void* Key) const {
-    if (!Key || FCount == 0) return nullptr;
-    for (std::size_t i = Home(Key);; i = (i + 1) & FMask) {
-      if (FSlots[i].Key == Key) return &FSlots[i].Value;
-      if (!FSlots[i].Key) return nullptr;
-    }
+  V* Find(const void* Key) { return Find(Key, AddressHash(Key)); }
+  const V* Find(const void* Key) const { return Find(Key, AddressHash(Key)); }
+  V* Find(const void* Key, std::size_t Hash) { return const_cast<V*>(std::as_const(*this).Find(Key, Hash)); }
+  const V* Find(const void* Key, std::size_t Hash) const {
+    const std::size_t i = SlotOf(Key, Hash);
+    return i == NoSlot ? nullptr : &FSlots[i].Value;
   }
   bool Contains(const void* Key) const { return Find(Key) != nullptr; }
 
+  // A key of Hash that Matches accepts; null when there is none.
+  template <class P>
+  const void* FindKey(std::size_t Hash, P&& Matches) const {
+    if (FCount == 0) return nullptr;
+    for (std::size_t i = Home(Hash); FSlots[i].Key; i = (i + 1) & FMask)
+      if (FSlots[i].Hash == Hash && Matches(FSlots[i].Key)) return FSlots[i].Key;
+    return nullptr;
+  }
+
   // The value of Key, added with a value-initialised value when Key is not in the table.
   // Key must not be null.
-  V& operator[](const void* Key) {
-    if (V* value = Find(Key)) return *value;
+  V& operator[](const void* Key) { return At(Key, AddressHash(Key)); }
+  V& At(const void* Key, std::size_t Hash) {
+    if (V* value = Find(Key, Hash)) return *value;
     Reserve(FCount + 1);
-    std::size_t i = Home(Key);
+    std::size_t i = Home(Hash);
     while (FSlots[i].Key) i = (i + 1) & FMask;
-    FSlots[i].Key = Key;
-    FSlots[i].Value = V();
+    FSlots[i] = TSlot{Key, Hash, V()};
     ++FCount;
     return FSlots[i].Value;
   }
 
   // Takes Key out; false when it was not in the table.
-  bool Remove(const void* Key) {
-    if (!Key || FCount == 0) return false;
-    std::size_t hole = Home(Key);
-    while (FSlots[hole].Key != Key) {
-      if (!FSlots[hole].Key) return false;
-      hole = (hole + 1) & FMask;
-    }
+  bool Remove(const void* Key) { return Remove(Key, AddressHash(Key)); }
+  bool Remove(const void* Key, std::size_t Hash) {
+    std::size_t hole = SlotOf(Key, Hash);
+    if (hole == NoSlot) return false;
     // The keys after the hole that would no longer be found across it move back into it.
     for (std::size_t i = (hole + 1) & FMask; FSlots[i].Key; i = (i + 1) & FMask) {
-      const std::size_t home = Home(FSlots[i].Key);
+      const std::size_t home = Home(FSlots[i].Hash);
       const bool reachable = hole <= i ? hole < home && home <= i : hole < home || home <= i;
       if (reachable) continue;
       FSlots[hole] = std::move(FSlots[i]);
@@ -82,7 +90,7 @@ public:
     FShift = 64 - std::countr_zero(size);
     for (TSlot& slot : old)
       if (slot.Key) {
-        std::size_t i = Home(slot.Key);
+        std::size_t i = Home(slot.Hash);
         while (FSlots[i].Key) i = (i + 1) & FMask;
         FSlots[i] = std::move(slot);
       }
@@ -96,15 +104,25 @@ public:
   }
 
 private:
+  static constexpr std::size_t NoSlot = static_cast<std::size_t>(-1);
+
   struct TSlot {
     const void* Key = nullptr;
+    std::size_t Hash = 0;
     V Value{};
   };
 
-  // Where the search for Key starts: the high bits of its address times the golden ratio.
-  std::size_t Home(const void* Key) const {
-    const auto address = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(Key));
-    return static_cast<std::size_t>((address * 0x9E3779B97F4A7C15ull) >> FShift);
+  static std::size_t AddressHash(const void* Key) { return reinterpret_cast<std::uintptr_t>(Key); }
+  // Where the search for a key of Hash starts: the high bits of the hash times the golden
+  // ratio.
+  std::size_t Home(std::size_t Hash) const {
+    return static_cast<std::size_t>((static_cast<std::uint64_t>(Hash) * 0x9E3779B97F4A7C15ull) >> FShift);
+  }
+  std::size_t SlotOf(const void* Key, std::size_t Hash) const {
+    if (!Key || FCount == 0) return NoSlot;
+    for (std::size_t i = Home(Hash); FSlots[i].Key; i = (i + 1) & FMask)
+      if (FSlots[i].Key == Key) return i;
+    return NoSlot;
   }
 
   std::vector<TSlot> FSlots;

@@ -1,5 +1,7 @@
 #include "ui/Desktop.h"
 
+#include "ui/ScopeGuard.h"
+
 #include "ui/Control.h"
 #include "ui/Exception.h"
 
@@ -166,6 +168,7 @@ bool TDesktop::Guard(const std::function<void()>& Action) {
 void TDesktop::InsertControl(TControl* Control) { FControls.Add(Control); }
 
 void TDesktop::Forget(const TComponent* Control) {
+  if (FClicked && static_cast<const TComponent*>(FClicked) == Control) FClicked = nullptr;
   if (FCaptured && static_cast<const TComponent*>(FCaptured) == Control) {
     FCaptured = nullptr;
     FClickPending = false;
@@ -303,8 +306,10 @@ void TDesktop::mouseReleaseEvent(QMouseEvent* Event) {
       // the control, which the removal notification tells us.
       TControl* target = c;
       if (click) {
+        FClicked = target;
+        const TScopeGuard clicked([this] { FClicked = nullptr; });
         target->DoClick();
-        if (IndexOfControl(target) < 0) return;
+        if (FClicked != target) return;
       }
       target->DoMouseUp(button, shift, p.x - target->Left(), p.y - target->Top());
     } else if (OnMouseUp) {

@@ -100,6 +100,8 @@ private:
   TColor FColor = clWhite;
   TCursor FDefaultCursor = crDefault;
   TControl* FCaptured = nullptr;
+  // The control being clicked while its click runs; null once the click removed it.
+  TControl* FClicked = nullptr;
   // A press on free desktop holds the mouse for the desktop's own events until its release.
   bool FHeldByDesktop = false;
   bool FClickPending = false;

@@ -525,6 +525,23 @@ TEST(Desktop, ControlRemovedDuringADragIsForgotten) {
   Send(&desktop, QEvent::MouseMove, 6, 6, Qt::NoButton, Qt::LeftButton);
   Send(&desktop, QEvent::MouseButtonRelease, 6, 6, Qt::LeftButton, Qt::NoButton);
   EXPECT_EQ(desktop.ControlCount(), 0);
+  // A click that frees its control, or takes it off the desktop, ends the release there: the
+  // control hears of no release (and a freed one is never read).
+  for (const bool free : {true, false}) {
+    auto* b = new ui::TControl(&desktop);
+    b->SetParent(&desktop);
+    b->SetBounds(0, 0, 20, 20);
+    int releases = 0;
+    b->OnClick = [b, free](ui::TObject*) { free ? delete b : b->SetParent(nullptr); };
+    b->OnMouseUp = [&releases](ui::TObject*, ui::TMouseButton, ui::TShiftState, int, int) { ++releases; };
+    Send(&desktop, QEvent::MouseButtonPress, 5, 5, Qt::LeftButton, Qt::LeftButton);
+    ASSERT_EQ(desktop.Captured(), b);
+    Send(&desktop, QEvent::MouseButtonRelease, 5, 5, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(desktop.ControlCount(), 0);
+    EXPECT_EQ(desktop.Captured(), nullptr);
+    EXPECT_EQ(releases, 0);
+    if (!free) delete b;
+  }
 }
 
 TEST(Desktop, ExceptionsOfControlsStayInsideAndAFailingPaintIsReportedOnce) {

@@ -2,6 +2,8 @@
 
 #include "ui/Exception.h"
 
+#include <QHashFunctions>
+
 namespace ui {
 
 namespace {
@@ -21,6 +23,10 @@ QString NameKey(const QString& Name) {
     *out++ = c.unicode() >= 'A' && c.unicode() <= 'Z' ? QChar(c.unicode() + ('a' - 'A')) : c;
   return key;
 }
+
+// A name key's hash, seeded for the process as Qt's own tables are, so that names made to
+// share one hash cannot pile up in a file's schema.
+std::size_t NameHash(const QString& Key) { return qHash(Key, QHashSeed::globalSeed()); }
 
 [[noreturn]] void RaiseDuplicateName(const QString& Name) {
   throw Exception(QStringLiteral("Komponenta se jménem %1 již existuje.").arg(Name));
@@ -58,7 +64,7 @@ void TComponent::NotifyRemoval() {
 TComponent* TComponent::FindComponent(const QString& Name) const {
   if (Name.isEmpty()) return nullptr;
   const QString key = NameKey(Name);
-  const void* named = FNames.FindKey(qHash(key), [&key](const void* Named) {
+  const void* named = FNames.FindKey(NameHash(key), [&key](const void* Named) {
     return static_cast<const TComponent*>(Named)->FNameKey == key;
   });
   return static_cast<TComponent*>(const_cast<void*>(named));
@@ -73,7 +79,7 @@ void TComponent::SetName(const QString& Value) {
   if (FOwner && !FName.isEmpty()) FOwner->FNames.Remove(this, FNameHash);
   FName = Value;
   FNameKey = NameKey(FName);
-  FNameHash = qHash(FNameKey);
+  FNameHash = NameHash(FNameKey);
   if (FOwner && !FName.isEmpty()) FOwner->FNames.At(this, FNameHash) = true;
 }
 

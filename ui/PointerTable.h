@@ -10,8 +10,8 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <utility>
-#include <vector>
 
 namespace ui {
 
@@ -35,7 +35,7 @@ public:
   template <class P>
   const void* FindKey(std::size_t Hash, P&& Matches) const {
     if (FCount == 0) return nullptr;
-    for (std::size_t i = Home(Hash); FSlots[i].Key; i = (i + 1) & FMask)
+    for (std::size_t i = Home(Hash); FSlots[i].Key; i = (i + 1) & Mask())
       if (FSlots[i].Hash == Hash && Matches(FSlots[i].Key)) return FSlots[i].Key;
     return nullptr;
   }
@@ -47,7 +47,7 @@ public:
     if (V* value = Find(Key, Hash)) return *value;
     Reserve(FCount + 1);
     std::size_t i = Home(Hash);
-    while (FSlots[i].Key) i = (i + 1) & FMask;
+    while (FSlots[i].Key) i = (i + 1) & Mask();
     FSlots[i] = TSlot{Key, Hash, V()};
     ++FCount;
     return FSlots[i].Value;
@@ -59,7 +59,7 @@ public:
     std::size_t hole = SlotOf(Key, Hash);
     if (hole == NoSlot) return false;
     // The keys after the hole that would no longer be found across it move back into it.
-    for (std::size_t i = (hole + 1) & FMask; FSlots[i].Key; i = (i + 1) & FMask) {
+    for (std::size_t i = (hole + 1) & Mask(); FSlots[i].Key; i = (i + 1) & Mask()) {
       const std::size_t home = Home(FSlots[i].Hash);
       const bool reachable = hole <= i ? hole < home && home <= i : hole < home || home <= i;
       if (reachable) continue;
@@ -73,34 +73,32 @@ public:
 
   // Empties the table and gives its storage back.
   void Clear() {
-    std::vector<TSlot>().swap(FSlots);
+    FSlots.reset();
     FCount = 0;
-    FMask = 0;
-    FShift = 64;
+    FBits = 0;
   }
 
   // Makes room for Count keys without growing again.
   void Reserve(std::size_t Count) {
-    if (2 * Count <= FSlots.size()) return;
-    std::vector<TSlot> old;
-    old.swap(FSlots);
+    if (2 * Count <= Size()) return;
+    const std::unique_ptr<TSlot[]> old = std::move(FSlots);
+    const std::size_t oldSize = Size();
     const std::size_t size = std::bit_ceil(std::max<std::size_t>(2 * Count, 16));
-    FSlots.resize(size);
-    FMask = size - 1;
-    FShift = 64 - std::countr_zero(size);
-    for (TSlot& slot : old)
-      if (slot.Key) {
-        std::size_t i = Home(slot.Hash);
-        while (FSlots[i].Key) i = (i + 1) & FMask;
-        FSlots[i] = std::move(slot);
+    FSlots = std::make_unique<TSlot[]>(size);
+    FBits = static_cast<std::uint8_t>(std::countr_zero(size));
+    for (std::size_t o = 0; o < oldSize; ++o)
+      if (old[o].Key) {
+        std::size_t i = Home(old[o].Hash);
+        while (FSlots[i].Key) i = (i + 1) & Mask();
+        FSlots[i] = std::move(old[o]);
       }
   }
 
   // Calls Action(Key, Value) for every key, in no particular order.
   template <class F>
   void ForEach(F&& Action) {
-    for (TSlot& slot : FSlots)
-      if (slot.Key) Action(slot.Key, slot.Value);
+    for (std::size_t i = 0; i < Size(); ++i)
+      if (FSlots[i].Key) Action(FSlots[i].Key, FSlots[i].Value);
   }
 
 private:
@@ -113,22 +111,25 @@ private:
   };
 
   static std::size_t AddressHash(const void* Key) { return reinterpret_cast<std::uintptr_t>(Key); }
+  std::size_t Size() const { return FBits == 0 ? 0 : std::size_t{1} << FBits; }
+  std::size_t Mask() const { return Size() - 1; }
   // Where the search for a key of Hash starts: the high bits of the hash times the golden
-  // ratio.
+  // ratio. Only asked of a table with slots.
   std::size_t Home(std::size_t Hash) const {
-    return static_cast<std::size_t>((static_cast<std::uint64_t>(Hash) * 0x9E3779B97F4A7C15ull) >> FShift);
+    return static_cast<std::size_t>((static_cast<std::uint64_t>(Hash) * 0x9E3779B97F4A7C15ull) >>
+                                    (64 - FBits));
   }
   std::size_t SlotOf(const void* Key, std::size_t Hash) const {
     if (!Key || FCount == 0) return NoSlot;
-    for (std::size_t i = Home(Hash); FSlots[i].Key; i = (i + 1) & FMask)
+    for (std::size_t i = Home(Hash); FSlots[i].Key; i = (i + 1) & Mask())
       if (FSlots[i].Key == Key) return i;
     return NoSlot;
   }
 
-  std::vector<TSlot> FSlots;
-  std::size_t FCount = 0;
-  std::size_t FMask = 0;
-  int FShift = 64;
+  // Size() slots; a table that never held a key has none.
+  std::unique_ptr<TSlot[]> FSlots;
+  std::uint32_t FCount = 0;
+  std::uint8_t FBits = 0;
 };
 
 } // namespace ui

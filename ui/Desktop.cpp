@@ -1,9 +1,8 @@
 #include "ui/Desktop.h"
 
-#include "ui/ScopeGuard.h"
-
 #include "ui/Control.h"
 #include "ui/Exception.h"
+#include "ui/ScopeGuard.h"
 
 #include <QHelpEvent>
 #include <QImage>
